@@ -1,0 +1,217 @@
+#include "script/script_writer.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <string_view>
+
+#include "script/value_tables.h"
+
+namespace kalvex {
+namespace {
+
+// Appends script text, storing every line feed as CR LF.
+class ScriptOut {
+ public:
+  explicit ScriptOut(std::string& out) : out_(out) {}
+
+  void Put(std::string_view text) {
+    while (!text.empty()) {
+      const std::size_t lf = text.find('\n');
+      if (lf == std::string_view::npos) {
+        out_.append(text);
+        return;
+      }
+      out_.append(text.substr(0, lf));
+      out_.append("\r\n");
+      text.remove_prefix(lf + 1);
+    }
+  }
+
+  void PutNumber(int value) {
+    char digits[16];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value);
+    out_.append(digits, result.ptr);
+  }
+
+ private:
+  std::string& out_;
+};
+
+// A text field as the script sees it: it ends at its first NUL.
+std::string_view TextOf(const std::string& field) {
+  return std::string_view(field.c_str(), std::strlen(field.c_str()));
+}
+
+// The first characters of `text`, at most `limit`, stopping before any of
+// the characters in `stops`.
+std::string_view Prefix(std::string_view text, std::size_t limit, std::string_view stops) {
+  std::size_t end = std::min(text.size(), limit);
+  const std::size_t stop = text.substr(0, end).find_first_of(stops);
+  if (stop != std::string_view::npos) end = stop;
+  return text.substr(0, end);
+}
+
+std::string_view CodeForm(const std::string& field) { return Prefix(TextOf(field), 15, {}); }
+
+std::string_view NameForm(const std::string& field) { return Prefix(TextOf(field), 69, {}); }
+
+std::string_view BoundedForm(const std::string& field) { return Prefix(TextOf(field), 15, " \n"); }
+
+// A guarded entry is left out when its value is empty, begins with a space or
+// begins with the digit 0.
+bool GuardPasses(const std::string& field) {
+  const char first = field.c_str()[0];
+  return first != ' ' && first != '\0' && first != '0';
+}
+
+std::string_view GuardedForm(const std::string& field) { return Prefix(TextOf(field), 7, " "); }
+
+void PutGuarded(ScriptOut& out, std::string_view key, const std::string& field) {
+  if (!GuardPasses(field)) return;
+  out.Put(key);
+  out.Put(GuardedForm(field));
+  out.Put(";");
+}
+
+void PutFlag(ScriptOut& out, int member, std::string_view text) {
+  if (member == 1) out.Put(text);
+}
+
+}  // namespace
+
+void WriteScript(const WeaponRecord& r, std::string& bytes) {
+  bytes.clear();
+  bytes.reserve(1024);
+  ScriptOut out(bytes);
+
+  out.Put("[");
+  out.Put(CodeForm(r.Weapcode));
+  out.Put("]\n\t{\n\t");
+  out.Put("ID=");
+  out.Put(TextOf(r.WeapID));
+  out.Put(";\n\t");
+  out.Put("name=");
+  out.Put(NameForm(r.Weapname));
+  out.Put(";\n\t");
+  out.Put("rendertype=");
+  out.PutNumber(r.Weaprend);
+  out.Put(";\n\t");
+  if (const std::string_view style = TableText(kStyleTable, r.Weapstyle); !style.empty()) {
+    out.Put(style);
+    out.Put(";\n\t");
+  }
+  if (r.Weapbarr >= 1 && r.Weapbarr <= 9) out.Put(TableText(kBarrelAngleTable, r.Weapbarr));
+  PutFlag(out, r.Weaptur, "Turret=1;\n\t");
+  PutFlag(out, r.Weapparl, "\n\tparalyzer=1;");
+  if (r.Weapbeam == 0) {
+    out.Put("model=");
+    out.Put(TableText(kModelTable, r.Weapmodl));
+    out.Put(";");
+  }
+  PutFlag(out, r.Weapprop, "\n\tpropeller=1;");
+  out.Put("\n\n\trange=");
+  out.Put(BoundedForm(r.Weaprange));
+  out.Put(";\n\t");
+  PutGuarded(out, "reloadtime=", r.Weapreload);
+  out.Put("\n\t");
+  PutGuarded(out, "energypershot=", r.Weapenps);
+  PutFlag(out, r.Weapauto, "\n\tnoautorange=1;");
+  out.Put("\n\t");
+  PutGuarded(out, "weapontimer=", r.Weaptime);
+  out.Put("\n\t");
+  PutGuarded(out, "flighttime=", r.Weapfght);
+  PutFlag(out, r.Weapsprp, "\n\tselfprop=1;");
+  out.Put("\n\t");
+  PutGuarded(out, "coverage=", r.Weapcovg);
+  PutFlag(out, r.Weapwatr, "\n\twaterweapon=1;");
+  out.Put("\n\t");
+  PutGuarded(out, "weaponvelocity=", r.Weapspeed);
+  out.Put("\n\t");
+  PutGuarded(out, "startvelocity=", r.Weapstsp);
+  out.Put("\n\t");
+  PutGuarded(out, "weaponacceleration=", r.Weapaccl);
+  out.Put("\n\t");
+  PutGuarded(out, "areaofeffect=", r.Weapefft);
+  out.Put("\n\t");
+  PutGuarded(out, "burst=", r.Weapbrst);
+  out.Put("\n\t");
+  PutGuarded(out, "burstrate=", r.Weapbsta);
+  out.Put("\n\t");
+  PutGuarded(out, "sprayangle=", r.Weapspry);
+  out.Put("\n\t");
+  PutGuarded(out, "randomdecay=", r.Weaprand);
+  out.Put("\n\t");
+  PutGuarded(out, "edgeeffectiveness=", r.Weapeftn);
+  out.Put("\n");
+  if (std::strcmp(r.Weapsmdl.c_str(), kResetText) != 0) {
+    out.Put("\n\tsmokedelay=");
+    out.Put(BoundedForm(r.Weapsmdl));
+    out.Put(";");
+  }
+  out.Put("\n");
+  PutFlag(out, r.Weapsmtl, "\tsmoketrail=1;\n");
+  PutFlag(out, r.Weapsotg, "\n\tsoundtrigger=1;\n");
+  out.Put("\tsoundstart=");
+  out.Put(TableText(kStartSoundTable, r.Weapsost));
+  out.Put(";\n\t");
+  out.Put("soundhit=");
+  out.Put(TableText(kHitSoundTable, r.Weapsoht));
+  out.Put(";\n\t");
+  PutGuarded(out, "firestarter=", r.Weapfire);
+  PutFlag(out, r.Weapbunc, "\n\tgroundbounce=1;");
+  PutFlag(out, r.Weapunit, "\n\tunitsonly=1;");
+  out.Put("\n\n");
+  if (r.Weapbeam == 1) {
+    out.Put("\tbeamweapon=1;\n\t");
+    out.Put(TableText(kBeamColourTable, r.Weapcol2));
+  }
+  PutFlag(out, r.Weapxpld, "\n\tnoexplode=1;");
+  PutFlag(out, r.Weapcomm, "\n\tcommandfire=1;");
+  if (r.Weapguid == 1) {
+    out.Put("\n\tguidance=1;\n\t");
+    if (GuardPasses(r.Weapturn)) {
+      out.Put("turnrate=");
+      out.Put(GuardedForm(r.Weapturn));
+      out.Put(";\n");
+    }
+  }
+  PutFlag(out, r.Weaptrak, "\n\ttracks=1;");
+  out.Put("\n\t");
+  PutGuarded(out, "accuracy=", r.Weapaccu);
+  out.Put("\n\t");
+  PutGuarded(out, "aimrate=", r.Weaprate);
+  PutFlag(out, r.Weapblow, "\n\tburnblow=1;");
+  out.Put("\n\t");
+  PutGuarded(out, "tolerance=", r.Weaptolr);
+  out.Put("\n\texplosiongaf=");
+  out.Put(TableText(kExplosionGafTable, r.Weapexgaf));
+  out.Put("\n\texplosionart=");
+  out.Put(TableText(kExplosionArtTable, r.Weapexart));
+  out.Put("\n\n\twaterexplosiongaf=");
+  out.Put(TableText(kExplosionGafTable, r.Weapwtgaf));
+  out.Put("\n\twaterexplosionart=");
+  out.Put(TableText(kExplosionArtTable, r.Weapwtart));
+  out.Put("\n\n\tlavaexplosiongaf=");
+  out.Put(TableText(kExplosionGafTable, r.Weaplagaf));
+  out.Put("\n\tlavaexplosionart=");
+  out.Put(TableText(kExplosionArtTable, r.Weaplaart));
+  out.Put("\n\n");
+  PutFlag(out, r.Weapsmst, "\tstartsmoke=1;\n");
+  PutFlag(out, r.Weapsmed, "\tendsmoke=1;\n");
+  out.Put("\n\t");
+  PutGuarded(out, "metal=", r.Weapmet);
+  out.Put("\n\t");
+  PutGuarded(out, "energy=", r.Weapenr);
+  out.Put("\n\n\t[DAMAGE]\n\t\t{\n\t\tdefault=");
+  out.Put(BoundedForm(r.Weapdamage));
+  out.Put(";\n\t\t}\n\t\n}");
+}
+
+std::string WriteScript(const WeaponRecord& record) {
+  std::string bytes;
+  WriteScript(record, bytes);
+  return bytes;
+}
+
+}  // namespace kalvex
