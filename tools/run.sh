@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the editor and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/install-deps.sh
+cmake -S . -B build -DKALVEX_TESTS=OFF -DKALVEX_BENCH=OFF >/dev/null
+cmake --build build -j"$(nproc)" --target kalvex
+
+if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" || -n "${QT_QPA_PLATFORM:-}" ]]; then
+  exec build/app/kalvex
+fi
+echo "No display found: starting the editor on a virtual X display (xvfb-run)."
+exec xvfb-run -a build/app/kalvex
