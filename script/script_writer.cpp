@@ -10,32 +10,49 @@
 namespace kalvex {
 namespace {
 
-// Appends script text, storing every line feed as CR LF.
+// Writes script text into `out`, storing every line feed as CR LF. The text
+// goes straight into the string's own buffer, which Finish() cuts to length;
+// a script is written from many short pieces, and appending each one to the
+// string, or calling a function per piece, would cost more than copying it.
 class ScriptOut {
  public:
-  explicit ScriptOut(std::string& out) : out_(out) {}
+  explicit ScriptOut(std::string& out) : out_(out) {
+    out_.resize(std::max(out_.capacity(), kInitialSize));
+    next_ = out_.data();
+  }
 
-  void Put(std::string_view text) {
-    while (!text.empty()) {
-      const std::size_t lf = text.find('\n');
-      if (lf == std::string_view::npos) {
-        out_.append(text);
-        return;
-      }
-      out_.append(text.substr(0, lf));
-      out_.append("\r\n");
-      text.remove_prefix(lf + 1);
+  [[gnu::always_inline]] void Put(std::string_view text) {
+    MakeRoom(2 * text.size());  // every character may be a line feed
+    char* next = next_;
+    for (const char c : text) {
+      if (c == '\n') *next++ = '\r';
+      *next++ = c;
     }
+    next_ = next;
   }
 
   void PutNumber(int value) {
     char digits[16];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out_.append(digits, result.ptr);
+    Put(std::string_view(digits, static_cast<std::size_t>(result.ptr - digits)));
   }
 
+  void Finish() { out_.resize(Used()); }
+
  private:
+  static constexpr std::size_t kInitialSize = 2048;
+
+  std::size_t Used() const { return static_cast<std::size_t>(next_ - out_.data()); }
+
+  void MakeRoom(std::size_t size) {
+    const std::size_t used = Used();
+    if (out_.size() - used >= size) return;
+    out_.resize(std::max(2 * out_.size(), used + size));
+    next_ = out_.data() + used;
+  }
+
   std::string& out_;
+  char* next_;
 };
 
 // A text field as the script sees it: it ends at its first NUL.
@@ -81,8 +98,6 @@ void PutFlag(ScriptOut& out, int member, std::string_view text) {
 }  // namespace
 
 void WriteScript(const WeaponRecord& r, std::string& bytes) {
-  bytes.clear();
-  bytes.reserve(1024);
   ScriptOut out(bytes);
 
   out.Put("[");
@@ -206,6 +221,7 @@ void WriteScript(const WeaponRecord& r, std::string& bytes) {
   out.Put("\n\n\t[DAMAGE]\n\t\t{\n\t\tdefault=");
   out.Put(BoundedForm(r.Weapdamage));
   out.Put(";\n\t\t}\n\t\n}");
+  out.Finish();
 }
 
 std::string WriteScript(const WeaponRecord& record) {

@@ -1,0 +1,227 @@
+#include "script/save_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <ctime>
+#include <optional>
+
+namespace kalvex {
+namespace {
+
+constexpr int kMaxLinkHops = 40;
+constexpr int kMaxTempNameTries = 100;
+constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask, as for any new file
+
+SaveResult Saved() { return {}; }
+
+SaveResult CannotOpen() { return {SaveStatus::kCannotOpen, kUnableToOpenFile, kFileErrorCaption}; }
+
+SaveResult CannotWrite() {
+  return {SaveStatus::kCannotWrite, kUnableToWriteFile, kFileErrorCaption};
+}
+
+struct PathParts {
+  std::string folder;
+  std::string name;
+};
+
+PathParts SplitPath(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return {".", path};
+  if (slash == 0) return {"/", path.substr(1)};
+  return {path.substr(0, slash), path.substr(slash + 1)};
+}
+
+// The path that symbolic links at the end of `path` finally lead to; the last
+// one may be missing. Nothing when a link cannot be read or links loop.
+std::optional<std::string> FollowLinks(const std::string& path) {
+  std::string current = path;
+  for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+    struct stat st;
+    if (lstat(current.c_str(), &st) != 0) {
+      if (errno == ENOENT) return current;
+      return std::nullopt;
+    }
+    if (!S_ISLNK(st.st_mode)) return current;
+    std::string link(PATH_MAX, '\0');
+    const ssize_t length = readlink(current.c_str(), link.data(), link.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= link.size()) return std::nullopt;
+    link.resize(static_cast<std::size_t>(length));
+    current = link.front() == '/' ? link : SplitPath(current).folder + "/" + link;
+  }
+  return std::nullopt;
+}
+
+// A regular file counts as read-only when its owner may not write it, even for
+// a user (such as root) whom the system would let write it all the same.
+bool IsWritable(const std::string& path, const struct stat& st) {
+  return (st.st_mode & S_IWUSR) != 0 && faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (written == 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+// Syncs and closes `fd`; true when both succeed. The descriptor is closed
+// either way.
+bool SyncAndClose(int fd) {
+  const bool synced = fsync(fd) == 0;
+  const bool closed = close(fd) == 0;
+  return synced && closed;
+}
+
+std::string UniqueSuffix() {
+  static std::atomic<std::uint64_t> counter{0};
+  timespec now{};
+  clock_gettime(CLOCK_REALTIME, &now);
+  std::uint64_t value =
+      static_cast<std::uint64_t>(now.tv_nsec) ^ (static_cast<std::uint64_t>(now.tv_sec) << 30) ^
+      (static_cast<std::uint64_t>(getpid()) << 44) ^ (counter.fetch_add(1) * 0x9E3779B97F4A7C15ULL);
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string suffix(16, '0');
+  for (char& digit : suffix) {
+    digit = kHex[value & 0xF];
+    value >>= 4;
+  }
+  return suffix;
+}
+
+// A new file in the target's folder that becomes the target on Commit() and
+// is removed otherwise.
+class TempFile {
+ public:
+  TempFile() = default;
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+  ~TempFile() {
+    if (fd_ >= 0) close(fd_);
+    if (!path_.empty()) unlink(path_.c_str());
+  }
+
+  // Creates the file; 0 on success, else the errno of the last try.
+  int Create(const std::string& folder) {
+    for (int attempt = 0; attempt < kMaxTempNameTries; ++attempt) {
+      std::string path = folder + "/.kalvex-save-" + UniqueSuffix() + ".tmp";
+      const int fd =
+          open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, kNewFileMode);
+      if (fd >= 0) {
+        fd_ = fd;
+        path_ = std::move(path);
+        return 0;
+      }
+      if (errno != EEXIST && errno != EINTR) return errno;
+    }
+    return EEXIST;
+  }
+
+  int fd() const { return fd_; }
+
+  // Gives the file the owner (where we may) and the permission bits of `old`.
+  bool TakeOwnerAndMode(const struct stat& old) {
+    struct stat own;
+    if (fstat(fd_, &own) != 0) return false;
+    if (own.st_uid != old.st_uid || own.st_gid != old.st_gid) {
+      // Only a privileged user may give a file away; others keep theirs.
+      (void)fchown(fd_, old.st_uid, old.st_gid);
+    }
+    return fchmod(fd_, old.st_mode & 07777) == 0;
+  }
+
+  bool SyncAndClose() {
+    const int fd = fd_;
+    fd_ = -1;
+    return kalvex::SyncAndClose(fd);
+  }
+
+  bool ReplaceTarget(const std::string& target) {
+    if (rename(path_.c_str(), target.c_str()) != 0) return false;
+    path_.clear();
+    return true;
+  }
+
+ private:
+  int fd_ = -1;
+  std::string path_;
+};
+
+// Makes the rename lasting. A file system that cannot sync folders is no error.
+bool SyncFolder(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return true;
+  const bool synced = fsync(fd) == 0 || errno == EINVAL || errno == EROFS;
+  close(fd);
+  return synced;
+}
+
+// Rewrites the file itself, for a folder that refuses us a new file.
+SaveResult WriteInPlace(const std::string& target, const struct stat& expected,
+                        std::string_view bytes) {
+  const int fd = open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return CannotOpen();
+  struct stat st;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_dev != expected.st_dev ||
+      st.st_ino != expected.st_ino) {
+    close(fd);
+    return CannotOpen();
+  }
+  // Writing before truncating leaves the file whole when not a byte fits.
+  const bool written = WriteAll(fd, bytes) && ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+  const bool closed = SyncAndClose(fd);
+  return written && closed ? Saved() : CannotWrite();
+}
+
+}  // namespace
+
+SaveResult SaveScriptFile(const std::string& path, std::string_view bytes) {
+  // An embedded NUL would silently save to a shorter name.
+  if (path.empty() || path.find('\0') != std::string::npos) return CannotOpen();
+  const std::optional<std::string> target = FollowLinks(path);
+  if (!target) return CannotOpen();
+  const PathParts parts = SplitPath(*target);
+
+  struct stat folder_st;
+  if (stat(parts.folder.c_str(), &folder_st) != 0 || !S_ISDIR(folder_st.st_mode)) {
+    return CannotOpen();
+  }
+
+  struct stat old;
+  bool exists = false;
+  if (lstat(target->c_str(), &old) == 0) {
+    exists = true;
+    if (!S_ISREG(old.st_mode) || !IsWritable(*target, old)) return CannotOpen();
+  } else if (errno != ENOENT) {
+    return CannotOpen();
+  }
+
+  TempFile temp;
+  if (const int error = temp.Create(parts.folder); error != 0) {
+    const bool refused = error == EACCES || error == EPERM;
+    if (refused && exists) return WriteInPlace(*target, old, bytes);
+    if (refused || error == EROFS) return CannotOpen();
+    return CannotWrite();
+  }
+  if (exists && !temp.TakeOwnerAndMode(old)) return CannotWrite();
+  if (!WriteAll(temp.fd(), bytes)) return CannotWrite();
+  if (!temp.SyncAndClose()) return CannotWrite();
+  if (!temp.ReplaceTarget(*target)) return CannotWrite();
+  if (!SyncFolder(parts.folder)) return CannotWrite();
+  return Saved();
+}
+
+}  // namespace kalvex

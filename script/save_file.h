@@ -1,0 +1,45 @@
+// Saving the bytes of a script to a file so that a failure never leaves a
+// damaged file behind: the bytes go to a temporary file in the same folder,
+// which then replaces the target in one step. Plain C++ over POSIX.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kalvex {
+
+inline constexpr std::string_view kUnableToOpenFile = "Unable to open file";
+inline constexpr std::string_view kUnableToWriteFile = "Unable to write file";
+inline constexpr std::string_view kFileErrorCaption = "File Error";
+
+enum class SaveStatus {
+  kSaved,
+  kCannotOpen,   // nothing was created or changed
+  kCannotWrite,  // the earlier file, if any, is as it was (see SaveScriptFile)
+};
+
+struct SaveResult {
+  SaveStatus status = SaveStatus::kSaved;
+  std::string_view message;  // for the user; empty when saved
+  std::string_view caption;  // of the message box; empty when saved
+
+  bool ok() const { return status == SaveStatus::kSaved; }
+};
+
+// Writes `bytes` as the whole contents of the regular file at `path`,
+// creating it when it is missing.
+//
+// Refused with kCannotOpen, touching nothing: an empty or folder-like name, a
+// missing folder, a folder, a device, fifo, socket or other special file, and
+// a read-only file (no write bit for its owner, or not writable by us).
+//
+// A symbolic link is written through: its final target is replaced and the
+// link stays. An existing file keeps its permission bits and, where we may
+// keep it, its owner. Any error while writing gives kCannotWrite and leaves the
+// earlier file byte for byte as it was; no temporary file is left behind.
+//
+// Only when the folder refuses new files to us but the file itself is
+// writable is the file rewritten in place; an error then may leave it damaged.
+SaveResult SaveScriptFile(const std::string& path, std::string_view bytes);
+
+}  // namespace kalvex

@@ -1,0 +1,157 @@
+#include "tools/kalvex_tdf/record_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <string>
+
+#include "record/record_fields.h"
+#include "test_support.h"
+
+namespace kalvex {
+namespace {
+
+WeaponRecord ResetRecord() {
+  WeaponRecord record;
+  record.Reset();
+  record.Weapmodl = 0;
+  return record;
+}
+
+TEST(RecordLines, WorkedExampleFile) {
+  WeaponRecord record = ResetRecord();
+  const RecordLinesResult result =
+      ParseRecordLines(test::ReadTestData("worked_example.rec"), record);
+  ASSERT_TRUE(result.ok) << result.line << ": " << result.message;
+  EXPECT_EQ(record, test::WorkedExample());
+}
+
+TEST(RecordLines, NothingToReadKeepsTheRecord) {
+  for (const std::string_view text : {"", "\n", "\r\n", "# only a comment", "\n\n#x=1\n"}) {
+    WeaponRecord record = test::WorkedExample();
+    EXPECT_TRUE(ParseRecordLines(text, record).ok) << text;
+    EXPECT_EQ(record, test::WorkedExample()) << text;
+  }
+}
+
+struct GoodCase {
+  const char* name;
+  std::string text;
+  std::function<void(WeaponRecord&)> expect;  // applied to a reset record
+};
+
+const GoodCase kGoodCases[] = {
+    {"blanks are kept", "Weapname= Big  Gun \n", [](auto& r) { r.Weapname = " Big  Gun "; }},
+    {"value is everything after the first =", "Weapsmdl=a=b=c",
+     [](auto& r) { r.Weapsmdl = "a=b=c"; }},
+    {"empty value", "Weapname=", [](auto& r) { r.Weapname = ""; }},
+    {"one trailing CR is dropped", "Weapname=x\r\n", [](auto& r) { r.Weapname = "x"; }},
+    {"only one CR is dropped", "Weapname=x\r\r\n", [](auto& r) { r.Weapname = "x\r"; }},
+    {"CR inside a value stays", "Weaprange=8\r0", [](auto& r) { r.Weaprange = "8\r0"; }},
+    {"last line without line end", "Weaptur=1\nWeapcode=AB",
+     [](auto& r) {
+       r.Weaptur = 1;
+       r.Weapcode = "AB";
+     }},
+    {"numeric texts may hold punctuation", "Weaprange=1;2[]{}",
+     [](auto& r) { r.Weaprange = "1;2[]{}"; }},
+    {"code with spaces", "Weapcode=ROCKET 2", [](auto& r) { r.Weapcode = "ROCKET 2"; }},
+    {"negative integer", "Weaprend=-1", [](auto& r) { r.Weaprend = -1; }},
+    {"largest integer", "Weapsost=2147483647", [](auto& r) { r.Weapsost = INT_MAX; }},
+    {"smallest integer", "Weapsost=-2147483648", [](auto& r) { r.Weapsost = INT_MIN; }},
+    {"leading zeros", "Weapmodl=0012", [](auto& r) { r.Weapmodl = 12; }},
+    {"later line wins", "Weapmodl=3\nWeapmodl=4", [](auto& r) { r.Weapmodl = 4; }},
+    {"comments and empty lines", "# Weapmodl=x\n\n\r\n#\nWeapmodl=5\n\n",
+     [](auto& r) { r.Weapmodl = 5; }},
+    {"every line CR LF", "Weapcode=A\r\nWeapID=7\r\nWeapbeam=1\r\n",
+     [](auto& r) {
+       r.Weapcode = "A";
+       r.WeapID = "7";
+       r.Weapbeam = 1;
+     }},
+};
+
+TEST(RecordLines, GoodLines) {
+  for (const GoodCase& good : kGoodCases) {
+    SCOPED_TRACE(good.name);
+    WeaponRecord record = ResetRecord();
+    const RecordLinesResult result = ParseRecordLines(good.text, record);
+    ASSERT_TRUE(result.ok) << result.line << ": " << result.message;
+    WeaponRecord expected = ResetRecord();
+    good.expect(expected);
+    EXPECT_EQ(record, expected);
+  }
+}
+
+TEST(RecordLines, EveryMemberCanBeNamed) {
+  std::string text;
+  for (const RecordField& field : RecordFields()) {
+    text += std::string(field.name) + "=" + (field.IsText() ? "t" : "7") + "\n";
+  }
+  WeaponRecord record = ResetRecord();
+  ASSERT_TRUE(ParseRecordLines(text, record).ok);
+  for (const RecordField& field : RecordFields()) {
+    if (field.IsText()) {
+      EXPECT_EQ(record.*field.text, "t") << field.name;
+    } else {
+      EXPECT_EQ(record.*field.number, 7) << field.name;
+    }
+  }
+}
+
+struct BadCase {
+  std::string text;
+  int line;
+  const char* message;  // the error message
+};
+
+const BadCase kBadCases[] = {
+    {"Weapcode", 1, "not a Name=value line"},
+    {"Weaptur=1\n\nWeapcode\n", 3, "not a Name=value line"},
+    {"=5", 1, "not a Name=value line"},
+    {"\r\n# x\r\nWeapfoo=1\r\n", 3, "unknown member \"Weapfoo\""},
+    {"weapcode=X", 1, "unknown member \"weapcode\""},
+    {" Weapcode=X", 1, "unknown member \" Weapcode\""},
+    {"Weapcode =X", 1, "unknown member \"Weapcode \""},
+    {"Weaptur=x", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \"x\""},
+    {"Weaptur=", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \"\""},
+    {"Weaptur= 1", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \" 1\""},
+    {"Weaptur=1 ", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \"1 \""},
+    {"Weaptur=+1", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \"+1\""},
+    {"Weaptur=1.0", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \"1.0\""},
+    {"Weaptur=0x10", 1,
+     "Weaptur needs a whole number from -2147483648 to 2147483647, not \"0x10\""},
+    {"Weaptur=-", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \"-\""},
+    {"Weapsost=2147483648", 1,
+     "Weapsost needs a whole number from -2147483648 to 2147483647, not \"2147483648\""},
+    {"Weapsost=-2147483649", 1,
+     "Weapsost needs a whole number from -2147483648 to 2147483647, not \"-2147483649\""},
+    {"Weapsost=99999999999999999999", 1,
+     "Weapsost needs a whole number from -2147483648 to 2147483647, not "
+     "\"99999999999999999999\""},
+    {"Weapcode=A;B", 1, "Weapcode must not hold any of ; = [ ] { }"},
+    {"Weapcode=}", 1, "Weapcode must not hold any of ; = [ ] { }"},
+    {"WeapID=[1", 1, "WeapID must not hold any of ; = [ ] { }"},
+    {"WeapID=a=b", 1, "WeapID must not hold any of ; = [ ] { }"},
+    {"Weapname=x]", 1, "Weapname must not hold any of ; = [ ] { }"},
+    {"Weapcode=A\nWeapname={x", 2, "Weapname must not hold any of ; = [ ] { }"},
+    {std::string("Weapname=a\0b", 12), 1, "Weapname holds a NUL byte"},
+    {std::string("Weaprange=8\0", 12), 1, "Weaprange holds a NUL byte"},
+};
+
+TEST(RecordLines, BadLinesAreNamedAndChangeNothing) {
+  for (const BadCase& bad : kBadCases) {
+    SCOPED_TRACE(bad.text);
+    WeaponRecord record = test::WorkedExample();
+    // A good line before the bad one is not applied either.
+    const RecordLinesResult result = ParseRecordLines("Weapmodl=3\n" + bad.text, record);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.line, bad.line + 1);
+    EXPECT_EQ(result.message, bad.message);
+    EXPECT_EQ(record, test::WorkedExample());
+  }
+}
+
+}  // namespace
+}  // namespace kalvex

@@ -1,0 +1,73 @@
+// kalvex-tdf: the editor's weapon scripts from the command line. Each command
+// is a file of its own, listed in the table below.
+#include <array>
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "tools/kalvex_tdf/command.h"
+
+namespace kalvex::tdf {
+namespace {
+
+constexpr std::array<const Command*, 1> kCommands = {&kWriteCommand};
+
+const Command* FindCommand(std::string_view name) {
+  for (const Command* command : kCommands) {
+    if (command->name == name) return command;
+  }
+  return nullptr;
+}
+
+bool IsHelp(std::string_view word) { return word == "--help" || word == "-h"; }
+
+void PrintUsage(std::ostream& out) {
+  out << "usage: " << kProgram << " COMMAND ARGUMENTS...\n"
+      << "       " << kProgram << " --help | COMMAND --help\n\n"
+      << "Commands:\n";
+  for (const Command* command : kCommands) {
+    out << "  " << command->name << " " << command->arguments << "\n      " << command->summary
+        << "\n";
+  }
+}
+
+void PrintCommandHelp(const Command& command, std::ostream& out) {
+  out << "usage: " << kProgram << " " << command.name << " " << command.arguments << "\n\n"
+      << command.details;
+}
+
+int Run(const std::vector<std::string_view>& words) {
+  if (words.empty()) {
+    PrintUsage(std::cerr);
+    return kExitBadInput;
+  }
+  if (IsHelp(words[0]) || words[0] == "help") {
+    PrintUsage(std::cout);
+    for (const Command* command : kCommands) {
+      std::cout << "\n";
+      PrintCommandHelp(*command, std::cout);
+    }
+    return kExitOk;
+  }
+  const Command* command = FindCommand(words[0]);
+  if (command == nullptr) {
+    std::cerr << kProgram << ": unknown command \"" << words[0] << "\"\n";
+    PrintUsage(std::cerr);
+    return kExitBadInput;
+  }
+  const std::span<const std::string_view> args(words.begin() + 1, words.end());
+  if (args.size() == 1 && IsHelp(args[0])) {
+    PrintCommandHelp(*command, std::cout);
+    return kExitOk;
+  }
+  return command->run({args, std::cin, std::cout, std::cerr});
+}
+
+}  // namespace
+}  // namespace kalvex::tdf
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  const std::vector<std::string_view> words(argv + 1, argv + argc);
+  return kalvex::tdf::Run(words);
+}

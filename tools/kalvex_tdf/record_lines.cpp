@@ -1,0 +1,74 @@
+#include "tools/kalvex_tdf/record_lines.h"
+
+#include <charconv>
+#include <optional>
+
+#include "record/record_fields.h"
+
+namespace kalvex {
+namespace {
+
+// The code, the ID and the name are written whole, so these characters in
+// them would break the structure of the script.
+constexpr std::string_view kScriptPunctuation = ";=[]{}";
+
+bool ForbidsPunctuation(std::string_view name) {
+  return name == "Weapcode" || name == "Weapname" || name == "WeapID";
+}
+
+std::optional<int> ParseInteger(std::string_view text) {
+  int value = 0;
+  const char* const end = text.data() + text.size();
+  const auto [ptr, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || error != std::errc() || ptr != end) return std::nullopt;
+  return value;
+}
+
+// Applies one `Name=value` line; the error message, if any.
+std::optional<std::string> ApplyLine(std::string_view line, WeaponRecord& record) {
+  const std::size_t equals = line.find('=');
+  if (equals == std::string_view::npos || equals == 0) return "not a Name=value line";
+  const std::string_view name = line.substr(0, equals);
+  const std::string_view value = line.substr(equals + 1);
+  const RecordField* field = FindRecordField(name);
+  if (field == nullptr) return "unknown member \"" + std::string(name) + "\"";
+  if (value.find('\0') != std::string_view::npos) {
+    return std::string(name) + " holds a NUL byte";
+  }
+  if (field->IsText()) {
+    if (ForbidsPunctuation(name) && value.find_first_of(kScriptPunctuation) != value.npos) {
+      return std::string(name) + " must not hold any of ; = [ ] { }";
+    }
+    record.*field->text = std::string(value);
+    return std::nullopt;
+  }
+  const std::optional<int> number = ParseInteger(value);
+  if (!number) {
+    return std::string(name) + " needs a whole number from -2147483648 to 2147483647, not \"" +
+           std::string(value) + "\"";
+  }
+  record.*field->number = *number;
+  return std::nullopt;
+}
+
+}  // namespace
+
+RecordLinesResult ParseRecordLines(std::string_view text, WeaponRecord& record) {
+  WeaponRecord parsed = record;
+  int number = 0;
+  while (!text.empty()) {
+    ++number;
+    const std::size_t lf = text.find('\n');
+    std::string_view line = text.substr(0, lf);
+    text.remove_prefix(lf == std::string_view::npos ? text.size() : lf + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty() || line.front() == '#') continue;
+    if (std::optional<std::string> error = ApplyLine(line, parsed)) {
+      return {false, number, std::move(*error)};
+    }
+  }
+  record = std::move(parsed);
+  return {};
+}
+
+}  // namespace kalvex

@@ -1,0 +1,77 @@
+// kalvex-tdf write OUT: reads `Name=value` lines from standard input and
+// writes the weapon script to OUT, as the editor saves it.
+#include <iostream>
+#include <iterator>
+#include <string>
+
+#include "script/save_file.h"
+#include "script/script_writer.h"
+#include "tools/kalvex_tdf/command.h"
+#include "tools/kalvex_tdf/record_lines.h"
+
+namespace kalvex::tdf {
+namespace {
+
+constexpr std::string_view kStandardOutput = "-";
+
+bool ReadAll(std::istream& in, std::string& text) {
+  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+int RunWrite(const CommandContext& context) {
+  if (context.args.size() != 1) {
+    context.err << kProgram << " write: expects one output file (\"-\" for standard output)\n"
+                << "usage: " << kProgram << " write OUT < RECORD\n";
+    return kExitBadInput;
+  }
+  const std::string_view target = context.args.front();
+
+  std::string text;
+  if (!ReadAll(context.in, text)) {
+    context.err << kProgram << ": cannot read standard input\n";
+    return kExitBadInput;
+  }
+  WeaponRecord record;  // reset values, with model 0
+  const RecordLinesResult parsed = ParseRecordLines(text, record);
+  if (!parsed.ok) {
+    context.err << kProgram << ": line " << parsed.line << ": " << parsed.message << "\n";
+    return kExitBadInput;
+  }
+
+  const std::string bytes = WriteScript(record);
+  if (target == kStandardOutput) {
+    context.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    context.out.flush();
+    if (!context.out) {
+      context.err << kProgram << ": standard output: " << kUnableToWriteFile << "\n";
+      return kExitCannotWrite;
+    }
+    return kExitOk;
+  }
+  const SaveResult saved = SaveScriptFile(std::string(target), bytes);
+  if (!saved.ok()) {
+    context.err << kProgram << ": " << target << ": " << saved.message << "\n";
+    return kExitCannotWrite;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+const Command kWriteCommand = {
+    "write",
+    "OUT",
+    "write the weapon script of a record read from standard input",
+    "Reads lines Name=value from standard input, one field of the weapon record\n"
+    "each: Name is a Weap* member (Weapcode, WeapID, Weapname, Weaprend, ...), the\n"
+    "value is the rest of the line after the first \"=\", blanks kept; integer\n"
+    "members take a decimal number. Fields not named keep their reset values\n"
+    "(Weapmodl 0). Empty lines and lines beginning with \"#\" are ignored.\n"
+    "Weapcode, WeapID and Weapname may not hold ; = [ ] { }.\n"
+    "Writes the weapon script to OUT, or to standard output for \"-\".\n"
+    "Exit status: 0 written, 1 OUT could not be written, 2 bad arguments or lines.\n",
+    RunWrite,
+};
+
+}  // namespace kalvex::tdf
