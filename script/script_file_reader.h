@@ -1,0 +1,39 @@
+// Reads a weapon script file into memory and from there into a weapon record.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+#include "record/weapon_record.h"
+#include "script/script_reader.h"
+
+namespace kalvex {
+
+enum class ScriptFileStatus {
+  kRead,        // the whole file was read
+  kCannotOpen,  // missing, no permission, or a read error
+  kNotAFile,    // a directory, pipe, device or other special file
+  kTooLarge,    // larger than kMaxScriptFileSize
+};
+
+// Weapon scripts are a few kilobytes; a file above this size is refused.
+inline constexpr std::size_t kMaxScriptFileSize = 16 * 1024 * 1024;
+
+// Reads the regular file at `path` into `bytes`. Never blocks on a pipe or
+// device: such files are refused before a byte is read. `bytes` is emptied
+// unless the status is kRead.
+ScriptFileStatus LoadScriptFile(const std::filesystem::path& path, std::string& bytes);
+
+struct ScriptFileResult {
+  ScriptFileStatus status = ScriptFileStatus::kCannotOpen;
+  ReadResult read;  // meaningful when status is kRead
+
+  bool opened() const { return status == ScriptFileStatus::kRead; }
+};
+
+// Loads the file and reads it with ReadScript. When the file cannot be
+// loaded, `record` is left untouched.
+ScriptFileResult ReadScriptFile(const std::filesystem::path& path, WeaponRecord& record);
+
+}  // namespace kalvex

@@ -1,0 +1,115 @@
+#include "script/script_keys.h"
+
+#include <algorithm>
+#include <array>
+
+namespace kalvex {
+namespace {
+
+using R = WeaponRecord;
+
+constexpr KeyRule Text(std::string_view key, std::string R::*member) {
+  return {key, ValueRule::kText, member};
+}
+
+constexpr KeyRule HeaderText(std::string_view key, std::string R::*member, std::size_t limit) {
+  return {key, ValueRule::kHeaderText, member, nullptr, limit};
+}
+
+constexpr KeyRule Flag(std::string_view key, int R::*member) {
+  return {key, ValueRule::kFlag, nullptr, member};
+}
+
+constexpr KeyRule Style(std::string_view key, int style) {
+  return {key, ValueRule::kStyle, nullptr, &R::Weapstyle, 0, style};
+}
+
+constexpr KeyRule Table(std::string_view key, int R::*member, ValueTable table) {
+  return {key, ValueRule::kTable, nullptr, member, 0, 0, table};
+}
+
+// Sorted by key, for the binary search.
+constexpr std::array kBodyKeys = {
+    Text("accuracy", &R::Weapaccu),
+    Text("aimrate", &R::Weaprate),
+    Text("areaofeffect", &R::Weapefft),
+    Style("ballistic", 0),
+    Flag("beamweapon", &R::Weapbeam),
+    Flag("burnblow", &R::Weapblow),
+    Text("burst", &R::Weapbrst),
+    Text("burstrate", &R::Weapbsta),
+    KeyRule{"color", ValueRule::kColour, nullptr, &R::Weapcol2},
+    KeyRule{"color2", ValueRule::kSecondColour},
+    Flag("commandfire", &R::Weapcomm),
+    Text("coverage", &R::Weapcovg),
+    Style("dropped", 2),
+    Text("edgeeffectiveness", &R::Weapeftn),
+    Flag("endsmoke", &R::Weapsmed),
+    Text("energy", &R::Weapenr),
+    Text("energypershot", &R::Weapenps),
+    Table("explosionart", &R::Weapexart, ValueTable::kExplosionArt),
+    Table("explosiongaf", &R::Weapexgaf, ValueTable::kExplosionGaf),
+    Text("firestarter", &R::Weapfire),
+    Text("flighttime", &R::Weapfght),
+    Flag("groundbounce", &R::Weapbunc),
+    Flag("guidance", &R::Weapguid),
+    HeaderText("id", &R::WeapID, kIdLimit),
+    Table("lavaexplosionart", &R::Weaplaart, ValueTable::kExplosionArt),
+    Table("lavaexplosiongaf", &R::Weaplagaf, ValueTable::kExplosionGaf),
+    Style("lineofsight", 1),
+    Text("metal", &R::Weapmet),
+    Table("minbarrelangle", &R::Weapbarr, ValueTable::kBarrelAngle),
+    Table("model", &R::Weapmodl, ValueTable::kModel),
+    HeaderText("name", &R::Weapname, kNameLimit),
+    Flag("noautorange", &R::Weapauto),
+    Flag("noexplode", &R::Weapxpld),
+    Flag("paralyzer", &R::Weapparl),
+    Flag("propeller", &R::Weapprop),
+    Text("randomdecay", &R::Weaprand),
+    Text("range", &R::Weaprange),
+    Text("reloadtime", &R::Weapreload),
+    KeyRule{"rendertype", ValueRule::kRenderType, nullptr, &R::Weaprend},
+    Flag("selfprop", &R::Weapsprp),
+    Text("smokedelay", &R::Weapsmdl),
+    Flag("smoketrail", &R::Weapsmtl),
+    Table("soundhit", &R::Weapsoht, ValueTable::kHitSound),
+    Table("soundstart", &R::Weapsost, ValueTable::kStartSound),
+    Flag("soundtrigger", &R::Weapsotg),
+    Text("sprayangle", &R::Weapspry),
+    Flag("startsmoke", &R::Weapsmst),
+    Text("startvelocity", &R::Weapstsp),
+    Text("tolerance", &R::Weaptolr),
+    Flag("tracks", &R::Weaptrak),
+    Text("turnrate", &R::Weapturn),
+    Flag("turret", &R::Weaptur),
+    Flag("unitsonly", &R::Weapunit),
+    Table("waterexplosionart", &R::Weapwtart, ValueTable::kExplosionArt),
+    Table("waterexplosiongaf", &R::Weapwtgaf, ValueTable::kExplosionGaf),
+    Flag("waterweapon", &R::Weapwatr),
+    Text("weaponacceleration", &R::Weapaccl),
+    Text("weapontimer", &R::Weaptime),
+    Text("weaponvelocity", &R::Weapspeed),
+};
+
+constexpr bool KeyLess(const KeyRule& a, const KeyRule& b) { return a.key < b.key; }
+
+static_assert(std::is_sorted(kBodyKeys.begin(), kBodyKeys.end(), KeyLess));
+static_assert(std::all_of(kBodyKeys.begin(), kBodyKeys.end(),
+                          [](const KeyRule& k) { return k.key.size() <= kLongestKey; }));
+
+constexpr KeyRule kDamageDefault = Text("default", &R::Weapdamage);
+
+}  // namespace
+
+const KeyRule* FindBodyKey(std::string_view lower_case_key) {
+  const auto it =
+      std::lower_bound(kBodyKeys.begin(), kBodyKeys.end(), lower_case_key,
+                       [](const KeyRule& rule, std::string_view key) { return rule.key < key; });
+  return it != kBodyKeys.end() && it->key == lower_case_key ? &*it : nullptr;
+}
+
+const KeyRule* FindDamageKey(std::string_view lower_case_key) {
+  return lower_case_key == kDamageDefault.key ? &kDamageDefault : nullptr;
+}
+
+}  // namespace kalvex

@@ -1,0 +1,91 @@
+// Fills a weapon record from the bytes of a weapon script.
+//
+// The reader makes one forward pass over the bytes and never moves back.
+// Whitespace (blank, tab, line ends, vertical tab, form feed; NUL bytes count
+// as line ends) is skipped between tokens, and comments ("//" to the end of
+// the line, "/*" to "*/") are skipped where the header or an entry may begin.
+//
+// What it reads:
+// - The header "[" code "]" must be the first token (after a UTF-8 byte
+//   order mark, whitespace and comments); otherwise no weapon is found.
+// - Everything after the header up to the "}" that closes the weapon's body
+//   is read as entries key "=" value ";", in any order; "ID=", "name=",
+//   "rendertype=" and the style entries may stand anywhere. Keys are compared
+//   whole and without regard to case. A key it does not know is skipped with
+//   its value and reported; so is a token without "=" before its ";".
+// - "[DAMAGE]" "{" ... "}" inside the body holds "default=", read into
+//   Weapdamage; any other section and every other key in a section is
+//   skipped and reported key by key.
+// - A value runs up to its ";" (which is consumed). Every value except ID and
+//   name also ends before a "}", which then closes its section or the body.
+//   A value that the end of input cuts short is read as it stands.
+// - Code, ID and name keep the blanks inside them; line ends inside them are
+//   dropped, and so are the blanks around them; one that is then empty holds
+//   the reset text " ". They keep 18, 8 and 69 characters.
+// - Every other value has all its whitespace dropped ("8 00" reads as 800)
+//   and keeps 44 characters. A text member holds exactly the characters of
+//   its value: "range=;" gives the empty text.
+// - Flags: a value that is the number 0 ("0", "00", "0.0") gives 0, any other
+//   value 1. A style entry with such a zero leaves the style as it is.
+// - "rendertype=": a whole number 0 to 7 is stored; anything else leaves the
+//   render type and is reported.
+// - Table values are matched whole, without regard to case. An empty value is
+//   the table's none entry (model 14, start sound 31, hit sound 21, barrel
+//   angle 0) and is not reported; a value the table does not hold leaves the
+//   member as it is (the model gets 14) and is reported.
+// - "color=" gives the beam colour from the first value of its pair; a
+//   "color2=" that holds the second value of the colour read before it is
+//   passed over silently, any other "color2=" is reported as skipped.
+// - The reading ends at the "}" closing the body, at a second header ("[" at
+//   the outer level before any body) or at the end of input. A key that is
+//   given twice keeps its last value.
+//
+// The record: ReadScript first gives the record its reset values and sets
+// Weapmodl to 14 (no model), so the result depends on the bytes alone and
+// never inherits the previous weapon. Members whose entry is missing keep
+// those values; with no header found the record stays so.
+//
+// Memory: values are gathered in fixed areas; the only allocations are a
+// text member growing past its inline capacity and the findings, of which
+// the first kMaxKeptFindings are kept and the rest only counted. Time is
+// linear in the size of the input.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "record/weapon_record.h"
+
+namespace kalvex {
+
+enum class FindingKind {
+  kSkippedKey,      // a key the reader does not know, skipped with its value
+  kCutValue,        // a value longer than its member keeps, cut
+  kUnmatchedValue,  // a table text (or render type) the reader does not know
+};
+
+struct ReadFinding {
+  FindingKind kind = FindingKind::kSkippedKey;
+  std::size_t line = 0;  // line of the entry's key, from 1; CR LF, LF and CR end lines
+  std::string key;       // as written, blanks inside collapsed, at most 64 characters;
+                         // "[]" for the header's code
+  std::string value;     // skipped: the value (at most 44 characters); cut: the part
+                         // kept; unmatched: the value (at most 44 characters)
+
+  bool operator==(const ReadFinding&) const = default;
+};
+
+inline constexpr std::size_t kMaxKeptFindings = 1000;
+
+struct ReadResult {
+  bool header_found = false;          // a weapon header "[" ... "]" was read
+  std::vector<ReadFinding> findings;  // in the order met, at most kMaxKeptFindings
+  std::size_t findings_not_kept = 0;  // findings met after the kept ones
+};
+
+// Reads the script in `bytes` into `record` (see above).
+ReadResult ReadScript(std::string_view bytes, WeaponRecord& record);
+
+}  // namespace kalvex

@@ -1,0 +1,112 @@
+// Helpers shared by the reader tests: scripts around a few entries, and the
+// record that a script without entries reads as.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "record/record_fields.h"
+#include "record/weapon_record.h"
+#include "script/script_reader.h"
+
+namespace kalvex {
+
+inline void PrintTo(const ReadFinding& f, std::ostream* os) {
+  static const char* const kinds[] = {"skipped", "cut", "unmatched"};
+  *os << kinds[static_cast<int>(f.kind)] << " line " << f.line << " key \"" << f.key
+      << "\" value \"" << f.value << "\"";
+}
+
+}  // namespace kalvex
+
+namespace kalvex::test {
+
+// A weapon "T" whose body holds `entries`; the entries begin on line 3.
+inline std::string InBody(const std::string& entries) { return "[T]\n{\n" + entries + "\n}"; }
+
+// What a script with the header "[T]" and no entries reads as.
+inline WeaponRecord EmptyWeapon() {
+  WeaponRecord r;
+  r.Weapcode = "T";
+  r.Weapmodl = 14;
+  return r;
+}
+
+// A record that no read gives: every field differs from its reset value.
+inline WeaponRecord DirtyRecord() {
+  WeaponRecord r;
+  for (const RecordField& field : RecordFields()) {
+    if (field.IsText()) {
+      r.*field.text = "dirty";
+    } else {
+      r.*field.number = 77;
+    }
+  }
+  return r;
+}
+
+struct ReadOutcome {
+  WeaponRecord record;
+  ReadResult result;
+};
+
+inline ReadOutcome Read(std::string_view script) {
+  ReadOutcome out{DirtyRecord(), {}};
+  out.result = ReadScript(script, out.record);
+  return out;
+}
+
+// Names the fields in which two records differ, for readable failures.
+inline std::string Differences(const WeaponRecord& expected, const WeaponRecord& actual) {
+  std::string out;
+  for (const RecordField& field : RecordFields()) {
+    if (field.IsText() && expected.*field.text != actual.*field.text) {
+      out += std::string(field.name) + ": expected \"" + expected.*field.text + "\", got \"" +
+             actual.*field.text + "\"\n";
+    } else if (!field.IsText() && expected.*field.number != actual.*field.number) {
+      out += std::string(field.name) + ": expected " + std::to_string(expected.*field.number) +
+             ", got " + std::to_string(actual.*field.number) + "\n";
+    }
+  }
+  return out;
+}
+
+inline ReadFinding Skipped(std::size_t line, std::string key, std::string value = {}) {
+  return {FindingKind::kSkippedKey, line, std::move(key), std::move(value)};
+}
+inline ReadFinding Cut(std::size_t line, std::string key, std::string value) {
+  return {FindingKind::kCutValue, line, std::move(key), std::move(value)};
+}
+inline ReadFinding Unmatched(std::size_t line, std::string key, std::string value) {
+  return {FindingKind::kUnmatchedValue, line, std::move(key), std::move(value)};
+}
+
+// One case of a table: the script, how its record differs from EmptyWeapon()
+// and what the reader reports.
+struct ReadCase {
+  std::string name;
+  std::string script;
+  std::function<void(WeaponRecord&)> change;
+  std::vector<ReadFinding> findings = {};
+};
+
+inline void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+
+inline std::string CaseName(const testing::TestParamInfo<ReadCase>& info) {
+  return info.param.name;
+}
+
+inline void ExpectCase(const ReadCase& c) {
+  const ReadOutcome out = Read(c.script);
+  WeaponRecord expected = EmptyWeapon();
+  c.change(expected);
+  EXPECT_TRUE(out.result.header_found);
+  EXPECT_EQ(Differences(expected, out.record), "");
+  EXPECT_EQ(out.result.findings, c.findings);
+  EXPECT_EQ(out.result.findings_not_kept, 0u);
+}
+
+}  // namespace kalvex::test
