@@ -11,20 +11,12 @@
 
 namespace {
 
-QString EitherCase(const std::string& pattern) {
-  QString result;
-  bool inBrackets = false;
-  for (const char c : pattern) {
-    const QChar ch = QLatin1Char(c);
-    if (c == '[') inBrackets = true;
-    if (c == ']') inBrackets = false;
-    if (!inBrackets && ch.isLetter() && ch.toLower() != ch.toUpper()) {
-      result += QLatin1Char('[') + ch.toLower() + ch.toUpper() + QLatin1Char(']');
-    } else {
-      result += ch;
-    }
-  }
-  return result;
+// The Qt name filter for `filter`: its caption, then its patterns in brackets.
+QString NameFilterFor(const TFileFilter& filter) {
+  QStringList patterns;
+  for (const std::string& pattern : filter.Patterns) patterns << ToQString(pattern);
+  return ToQString(filter.Caption) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+         QLatin1Char(')');
 }
 
 std::optional<std::string> ChooseFile(QWidget* owner, const TFileRequest& request,
@@ -38,13 +30,6 @@ std::optional<std::string> ChooseFile(QWidget* owner, const TFileRequest& reques
 }
 
 }  // namespace
-
-QString NameFilterFor(const TFileFilter& filter) {
-  QStringList patterns;
-  for (const std::string& pattern : filter.Patterns) patterns << EitherCase(pattern);
-  return ToQString(filter.Caption) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-         QLatin1Char(')');
-}
 
 void ConfigureFileDialog(QFileDialog& dialog, const TFileRequest& request,
                          QFileDialog::AcceptMode mode) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QFileDialog>
-#include <QString>
 
 #include "platform/user_interface.h"
 
@@ -16,12 +15,9 @@ class QtUserInterface : public TUserInterface {
 };
 
 // Sets `dialog` up for `request`: Qt's own dialog (never the desktop's, so the
-// behaviour is the same everywhere), the filters, the proposed name; a save
-// dialog takes new names and replaces files without asking.
+// behaviour is the same everywhere; it matches the filters' patterns in either
+// case, so ".tdf" and ".TDF" files both show although names are case-sensitive
+// here), the filters, the proposed name; a save dialog takes new names and
+// replaces files without asking.
 void ConfigureFileDialog(QFileDialog& dialog, const TFileRequest& request,
                          QFileDialog::AcceptMode mode);
-
-// The Qt name filter for `filter`: its caption, then its patterns with every
-// letter matching either case, since file names on this system are
-// case-sensitive and weapon files come as ".tdf" and ".TDF".
-QString NameFilterFor(const TFileFilter& filter);
