@@ -1,0 +1,63 @@
+// The editor's main window: the weapon being edited, the fixed help area, the
+// page list and the controls of the page that is up, and the file dialog data.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "platform/platform.h"
+#include "record/weapon_record.h"
+
+class TMachines : public TFrameWindow {
+ public:
+  explicit TMachines(const char* title);
+
+  // File, New / Open / Save / Exit.
+  void New();
+  void Open();
+  void Save();
+  void Close();
+  // Asked before every close; when the window may close, the process ends
+  // inside the call with exit status 1.
+  bool CanClose() override;
+  // Help, Contents / About.
+  void Help();
+  void CmAbout();
+  // Re-creates the page list.
+  void CmSimple();
+  // The page switch, run on every selection change of a list with
+  // ID_SIMPLE_COMBOBOX.
+  void EvCBNSelChange();
+
+  bool Find(TEventInfo& info) override;
+
+  // Which command or notification runs which handler, in search order.
+  static const std::array<TResponseTableEntry<TMachines>, 7> Entries;
+
+  int Box = 0;     // 1 while a page is up
+  int save = 1;    // 1: the weapon has no unsaved changes
+  int indexx = 0;  // the page that is up
+  kalvex::WeaponRecord Weapon;
+  TEdit* Enter = nullptr;
+  TEdit* Enter2 = nullptr;
+  TEdit* Enter3 = nullptr;
+  TEdit* Enter4 = nullptr;
+  TEdit* Enter5 = nullptr;
+  TStatic* CurHelp = nullptr;   // the sentence of the page that is up
+  TStatic* HelpDesc = nullptr;  // the six label lines of the page area
+  TStatic* HelpDesc2 = nullptr;
+  TStatic* HelpDesc3 = nullptr;
+  TStatic* HelpDesc4 = nullptr;
+  TStatic* HelpDesc5 = nullptr;
+  TStatic* HelpDesc6 = nullptr;
+  TCheckBox* Check1 = nullptr;
+  TListBox* ComboBox = nullptr;  // the page list
+  TComboBox* ComboBox1 = nullptr;
+  TComboBox* ComboBox2 = nullptr;
+  TComboBox* ComboBox3 = nullptr;
+  TComboBox* ComboBox4 = nullptr;
+  TComboBox* ComboBox5 = nullptr;
+  TComboBox* ComboBox6 = nullptr;
+  TGroupBox* GroupBox = nullptr;
+  std::unique_ptr<TOpenSaveDialog::TData> FileData;  // shared by File, Open and File, Save
+};

@@ -1,0 +1,5 @@
+#include "app/kalvex.h"
+
+void TMachines::CmSimple() {}
+
+void TMachines::EvCBNSelChange() {}

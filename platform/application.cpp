@@ -1,0 +1,27 @@
+#include "platform/application.h"
+
+#include <QApplication>
+#include <cerrno>
+#include <cstdlib>
+
+TApplication::TApplication(const char* name) : argv_{program_invocation_name, nullptr} {
+  if (!QApplication::instance()) platform_ = std::make_unique<QApplication>(argc_, argv_);
+  if (name) QApplication::setApplicationName(QString::fromLocal8Bit(name));
+  QGuiApplication::setDesktopFileName(QApplication::applicationName());
+}
+
+TApplication::~TApplication() {
+  // The windows go before the platform they live on.
+  MainWindow.reset();
+}
+
+int TApplication::Run() {
+  InitMainWindow();
+  if (!MainWindow || !MainWindow->Create()) return EXIT_FAILURE;
+  MainWindow->Show();
+  return QApplication::exec();
+}
+
+void TApplication::EnableCtl3d(bool enable) {
+  if (enable) QApplication::setStyle(QStringLiteral("Fusion"));
+}

@@ -1,0 +1,44 @@
+#include "platform/combo_box.h"
+
+#include <QComboBox>
+#include <QScopedValueRollback>
+
+#include "platform/text_codec.h"
+
+TComboBox::TComboBox(TWindow* parent, int id, int x, int y, int w, int h)
+    : TWindow(parent, id, {}, x, y, w, h) {}
+
+int TComboBox::InsertString(std::string_view text, int index) {
+  QComboBox* combo = Combo();
+  if (!combo || index < -1 || index > combo->count()) return -1;
+  const int at = index == -1 ? combo->count() : index;
+  QScopedValueRollback<bool> programChange(programSelects_, true);
+  const bool noneSelected = combo->currentIndex() < 0;
+  combo->insertItem(at, ToQString(text));
+  if (noneSelected) combo->setCurrentIndex(-1);  // Qt selects the first entry of an empty box
+  return at;
+}
+
+int TComboBox::GetSelIndex() const {
+  const QComboBox* combo = Combo();
+  return combo ? combo->currentIndex() : -1;
+}
+
+void TComboBox::SetSelIndex(int index) {
+  QComboBox* combo = Combo();
+  if (!combo) return;
+  QScopedValueRollback<bool> programChange(programSelects_, true);
+  combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+QWidget* TComboBox::MakeWidget(QWidget* container) { return new QComboBox(container); }
+
+void TComboBox::SetupWindow() {
+  QComboBox* combo = Combo();
+  combo->resize(Attr.W, combo->sizeHint().height());
+  Listen(combo, &QComboBox::currentIndexChanged, [this] {
+    if (!programSelects_) NotifyParent(CBN_SELCHANGE);
+  });
+}
+
+QComboBox* TComboBox::Combo() const { return static_cast<QComboBox*>(GetHandle()); }

@@ -1,0 +1,35 @@
+// A drop-down list: the user picks one of its entries and cannot type. A
+// selection the user makes sends CBN_SELCHANGE to the parent; one the program
+// makes does not.
+#pragma once
+
+#include <string_view>
+
+#include "platform/window.h"
+
+class QComboBox;
+
+class TComboBox : public TWindow {
+ public:
+  // `h` is the height with the list opened; closed, the box takes the
+  // platform's height.
+  TComboBox(TWindow* parent, int id, int x, int y, int w, int h);
+
+  // Puts `text` in at `index` (-1: at the end) and keeps the selection as it
+  // was, also when there was none; returns the index, or -1 when the window
+  // does not exist or `index` lies beyond the end.
+  int InsertString(std::string_view text, int index);
+  // The selected index, or -1 when none is.
+  int GetSelIndex() const;
+  // Selects `index`; -1 or an index outside the entries leaves none selected.
+  void SetSelIndex(int index);
+
+ protected:
+  QWidget* MakeWidget(QWidget* container) override;
+  void SetupWindow() override;
+
+ private:
+  QComboBox* Combo() const;
+
+  bool programSelects_ = false;
+};

@@ -1,0 +1,81 @@
+#include "platform/file_dialogs.h"
+
+#include "platform/platform_constants.h"
+#include "platform/window.h"
+
+namespace {
+
+std::vector<std::string> SplitPatterns(std::string_view patterns) {
+  std::vector<std::string> result;
+  while (!patterns.empty()) {
+    const std::size_t end = patterns.find(';');
+    if (end != 0) result.emplace_back(patterns.substr(0, end));
+    if (end == std::string_view::npos) break;
+    patterns.remove_prefix(end + 1);
+  }
+  return result;
+}
+
+TFileRequest RequestFor(const TOpenSaveDialog::TData& data, bool mustExist) {
+  return {data.FileName, ParseFileFilter(data.Filter), mustExist};
+}
+
+QWidget* HandleOf(const TWindow* window) { return window ? window->GetHandle() : nullptr; }
+
+}  // namespace
+
+std::vector<TFileFilter> ParseFileFilter(std::string_view filter) {
+  std::vector<TFileFilter> entries;
+  while (true) {
+    const std::size_t captionEnd = filter.find('|');
+    if (captionEnd == std::string_view::npos) break;
+    const std::size_t patternEnd = filter.find('|', captionEnd + 1);
+    const std::string_view pattern = filter.substr(captionEnd + 1, patternEnd - captionEnd - 1);
+    std::vector<std::string> patterns = SplitPatterns(pattern);
+    if (!patterns.empty()) {
+      entries.push_back({std::string(filter.substr(0, captionEnd)), std::move(patterns)});
+    }
+    if (patternEnd == std::string_view::npos) break;
+    filter.remove_prefix(patternEnd + 1);
+  }
+  return entries;
+}
+
+std::string WithDefaultExtension(std::string path, std::string_view extension) {
+  const std::size_t slash = path.rfind('/');
+  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+  if (!extension.empty() && nameStart < path.size() &&
+      path.find('.', nameStart) == std::string::npos) {
+    path += '.';
+    path += extension;
+  }
+  return path;
+}
+
+TOpenSaveDialog::TData::TData(unsigned long flags, std::string_view filter, std::string_view defExt)
+    : Flags(flags), Filter(filter), DefExt(defExt) {}
+
+TOpenSaveDialog::TOpenSaveDialog(TWindow* parent, TData& data) : parent_(parent), data_(data) {}
+
+int TOpenSaveDialog::Execute() {
+  std::optional<std::string> chosen = Choose();
+  if (!chosen || chosen->empty()) return IDCANCEL;
+  data_.FileName = std::move(*chosen);
+  return IDOK;
+}
+
+TFileOpenDialog::TFileOpenDialog(TWindow* parent, TData& data) : TOpenSaveDialog(parent, data) {}
+
+std::optional<std::string> TFileOpenDialog::Choose() {
+  return UserInterface().ChooseFileToOpen(HandleOf(Parent()),
+                                          RequestFor(Data(), Data().Flags & OFN_FILEMUSTEXIST));
+}
+
+TFileSaveDialog::TFileSaveDialog(TWindow* parent, TData& data) : TOpenSaveDialog(parent, data) {}
+
+std::optional<std::string> TFileSaveDialog::Choose() {
+  std::optional<std::string> chosen =
+      UserInterface().ChooseFileToSave(HandleOf(Parent()), RequestFor(Data(), false));
+  if (chosen && !chosen->empty()) return WithDefaultExtension(std::move(*chosen), Data().DefExt);
+  return chosen;
+}

@@ -1,0 +1,35 @@
+#include "platform/list_box_widget.h"
+
+#include <QMouseEvent>
+
+int ListBoxWidget::SelectedRow() const {
+  const QModelIndexList rows = selectionModel()->selectedRows();
+  return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
+void ListBoxWidget::mousePressEvent(QMouseEvent* event) {
+  const int before = SelectedRow();
+  QListWidget::mousePressEvent(event);
+  if (itemAt(event->position().toPoint()) || SelectedRow() != before) emit UserSelected();
+}
+
+void ListBoxWidget::mouseMoveEvent(QMouseEvent* event) {
+  const int before = SelectedRow();
+  QListWidget::mouseMoveEvent(event);
+  if (SelectedRow() != before) emit UserSelected();
+}
+
+void ListBoxWidget::keyPressEvent(QKeyEvent* event) {
+  const int before = SelectedRow();
+  QListWidget::keyPressEvent(event);
+  if (SelectedRow() != before) emit UserSelected();
+}
+
+QItemSelectionModel::SelectionFlags ListBoxWidget::selectionCommand(const QModelIndex& index,
+                                                                    const QEvent* event) const {
+  const QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+  if (index.isValid() && flags.testFlag(QItemSelectionModel::Deselect)) {
+    return QItemSelectionModel::ClearAndSelect;
+  }
+  return flags;
+}

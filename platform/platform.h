@@ -1,0 +1,19 @@
+// Everything the windowing layer offers to the program.
+#pragma once
+
+#include "platform/application.h"
+#include "platform/check_box.h"
+#include "platform/combo_box.h"
+#include "platform/edit.h"
+#include "platform/event.h"
+#include "platform/file_dialogs.h"
+#include "platform/frame_window.h"
+#include "platform/group_box.h"
+#include "platform/help.h"
+#include "platform/list_box.h"
+#include "platform/module.h"
+#include "platform/platform_constants.h"
+#include "platform/static_text.h"
+#include "platform/user_interface.h"
+#include "platform/validators.h"
+#include "platform/window.h"

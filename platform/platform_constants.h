@@ -1,0 +1,42 @@
+// The numeric vocabulary shared by the windowing layer and its callers:
+// message box types and answers, window styles, control messages and
+// notification codes, file dialog flags and help commands.
+#pragma once
+
+// Buttons a message box can return.
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDYES = 6;
+inline constexpr int IDNO = 7;
+
+// Message box types: the buttons offered and the icon shown.
+inline constexpr unsigned MB_OK = 0x00;
+inline constexpr unsigned MB_YESNOCANCEL = 0x03;
+inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
+inline constexpr unsigned MB_TYPEMASK = 0x0F;
+inline constexpr unsigned MB_ICONMASK = 0xF0;
+
+// Frame window styles.
+inline constexpr unsigned long WS_MAXIMIZEBOX = 0x00010000;
+inline constexpr unsigned long WS_MINIMIZEBOX = 0x00020000;
+inline constexpr unsigned long WS_THICKFRAME = 0x00040000;
+inline constexpr unsigned long WS_SYSMENU = 0x00080000;
+inline constexpr unsigned long WS_CAPTION = 0x00C00000;
+inline constexpr unsigned long WS_OVERLAPPEDWINDOW =
+    WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+
+// Check box message and states.
+inline constexpr unsigned BM_GETCHECK = 0x00F0;
+inline constexpr int BF_UNCHECKED = 0;
+inline constexpr int BF_CHECKED = 1;
+
+// Selection-change notification of list boxes and combo boxes.
+inline constexpr int LBN_SELCHANGE = 1;
+inline constexpr int CBN_SELCHANGE = 1;
+
+// File dialog flags.
+inline constexpr unsigned long OFN_HIDEREADONLY = 0x0004;
+inline constexpr unsigned long OFN_FILEMUSTEXIST = 0x1000;
+
+// Help engine command: open the help file at its contents.
+inline constexpr unsigned HELP_CONTENTS = 3;

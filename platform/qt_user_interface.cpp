@@ -1,0 +1,97 @@
+#include "platform/qt_user_interface.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "platform/platform_constants.h"
+#include "platform/text_codec.h"
+
+namespace {
+
+// The Qt name filter for `filter`: its caption, then its patterns in brackets.
+QString NameFilterFor(const TFileFilter& filter) {
+  QStringList patterns;
+  for (const std::string& pattern : filter.Patterns) patterns << ToQString(pattern);
+  return ToQString(filter.Caption) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+         QLatin1Char(')');
+}
+
+std::optional<std::string> ChooseFile(QWidget* owner, const TFileRequest& request,
+                                      QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(owner);
+  ConfigureFileDialog(dialog, request, mode);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return std::nullopt;
+  }
+  return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+}  // namespace
+
+void ConfigureFileDialog(QFileDialog& dialog, const TFileRequest& request,
+                         QFileDialog::AcceptMode mode) {
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
+  dialog.setAcceptMode(mode);
+  if (mode == QFileDialog::AcceptSave) {
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  } else {
+    dialog.setFileMode(request.MustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  }
+  QStringList nameFilters;
+  for (const TFileFilter& filter : request.Filters) nameFilters << NameFilterFor(filter);
+  dialog.setNameFilters(nameFilters);
+  dialog.setDirectory(QDir::currentPath());
+  if (!request.FileName.empty()) dialog.selectFile(QFile::decodeName(request.FileName.c_str()));
+}
+
+int QtUserInterface::MessageBox(QWidget* owner, const std::string& text, const std::string& caption,
+                                unsigned type) {
+  QMessageBox box(owner);
+  box.setWindowTitle(ToQString(caption));
+  box.setText(ToQString(text));
+  if ((type & MB_ICONMASK) == MB_ICONEXCLAMATION) box.setIcon(QMessageBox::Warning);
+  if ((type & MB_TYPEMASK) != MB_YESNOCANCEL) {
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return IDOK;
+  }
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  box.setEscapeButton(QMessageBox::Cancel);
+  box.exec();
+  switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Yes:
+      return IDYES;
+    case QMessageBox::No:
+      return IDNO;
+    default:
+      return IDCANCEL;
+  }
+}
+
+std::optional<std::string> QtUserInterface::ChooseFileToOpen(QWidget* owner,
+                                                             const TFileRequest& request) {
+  return ChooseFile(owner, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtUserInterface::ChooseFileToSave(QWidget* owner,
+                                                             const TFileRequest& request) {
+  return ChooseFile(owner, request, QFileDialog::AcceptSave);
+}
+
+void QtUserInterface::ShowHelp(QWidget* owner, const std::string& helpFile, unsigned) {
+  const QString name = QFile::decodeName(helpFile.c_str());
+  for (const QString& folder : {QDir::currentPath(), QCoreApplication::applicationDirPath()}) {
+    const QString path = QDir(folder).filePath(name);
+    if (QFile::exists(path)) {
+      QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+      return;
+    }
+  }
+  MessageBox(owner, "Cannot find the help file " + helpFile + ".", "Help",
+             MB_OK | MB_ICONEXCLAMATION);
+}

@@ -1,0 +1,18 @@
+// One line of text that the user cannot change.
+#pragma once
+
+#include <string>
+
+#include "platform/window.h"
+
+class TStatic : public TWindow {
+ public:
+  TStatic(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h);
+
+  std::string GetText() const;
+  void SetText(std::string_view text);
+  void Clear();
+
+ protected:
+  QWidget* MakeWidget(QWidget* container) override;
+};

@@ -1,0 +1,51 @@
+// Validators decide, keystroke by keystroke, which texts an edit accepts.
+#pragma once
+
+#include <bitset>
+#include <string_view>
+
+// A set of single-byte characters written as text: two characters joined by
+// a hyphen stand for every character between them ("0-9", " 0-9.").
+class TCharSet {
+ public:
+  explicit TCharSet(std::string_view text);
+
+  bool Has(char c) const { return members_[static_cast<unsigned char>(c)]; }
+
+ private:
+  std::bitset<256> members_;
+};
+
+class TValidator {
+ public:
+  virtual ~TValidator() = default;
+  // True when the edit may hold `text` while the user is typing.
+  virtual bool IsValidInput(std::string_view text) const = 0;
+};
+
+// Accepts texts made only of the characters of a set.
+class TFilterValidator : public TValidator {
+ public:
+  explicit TFilterValidator(const TCharSet& chars);
+  bool IsValidInput(std::string_view text) const override;
+
+ private:
+  TCharSet chars_;
+};
+
+// Accepts a whole number from `min` to `max` (both 0 or more), and while
+// typing every start of one: digits without a leading zero whose value does
+// not pass `max` and can still reach `min`. Blanks after the number and an
+// empty text are accepted; a blank before it is not, since a numeric text
+// ends at its first blank.
+class TRangeValidator : public TValidator {
+ public:
+  TRangeValidator(int min, int max);
+  bool IsValidInput(std::string_view text) const override;
+
+ private:
+  bool CanGrowIntoRange(long long value) const;
+
+  int min_;
+  int max_;
+};
