@@ -1,0 +1,23 @@
+// Where a page's controls live in the main window: the control slots, the
+// label lines, and taking a page's controls down.
+#pragma once
+
+#include "app/kalvex.h"
+#include "pages/page_table.h"
+
+namespace kalvex {
+
+// The edit in an edit slot (nullptr for a slot of another kind).
+TEdit*& EditSlot(TMachines& window, Slot slot);
+TComboBox*& ListSlot(TMachines& window, Slot slot);
+
+TStatic* LabelStatic(TMachines& window, LabelLine line);
+
+// Gives each of the six label lines the one-space text.
+void BlankLabelLines(TMachines& window);
+
+// Destroys every control of the page that is up and empties the slots; the
+// page list, the group box and the fixed statics stay.
+void DestroyPageControls(TMachines& window);
+
+}  // namespace kalvex
