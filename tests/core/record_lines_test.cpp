@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "reader_test_support.h"
 #include "record/record_fields.h"
 #include "test_support.h"
 
@@ -150,6 +151,36 @@ TEST(RecordLines, BadLinesAreNamedAndChangeNothing) {
     EXPECT_EQ(result.line, bad.line + 1);
     EXPECT_EQ(result.message, bad.message);
     EXPECT_EQ(record, test::WorkedExample());
+  }
+}
+
+// Printed lines read back to the same record, whatever the texts hold short
+// of line ends and NUL bytes.
+const std::function<void(WeaponRecord&)> kPrintedRecords[] = {
+    [](WeaponRecord&) {},
+    [](WeaponRecord& r) { r = test::WorkedExample(); },
+    [](WeaponRecord& r) {
+      r.Weapcode = "A\tB C";
+      r.Weapname = " Big\v Gun / \xC3\x9C ";
+      r.WeapID = "";
+      r.Weaprange = "8{=0";
+      r.Weapsmdl = "#1";
+      r.Weapreload = "=";
+      r.Weapmodl = 14;
+      r.Weaprend = -1;
+      r.Weapsost = INT_MIN;
+      r.Weapsoht = INT_MAX;
+    },
+};
+
+TEST(RecordLines, PrintedLinesReadBack) {
+  for (const auto& make : kPrintedRecords) {
+    WeaponRecord printed = ResetRecord();
+    make(printed);
+    WeaponRecord read = test::DirtyRecord();
+    const RecordLinesResult result = ParseRecordLines(PrintRecordLines(printed), read);
+    ASSERT_TRUE(result.ok) << result.line << ": " << result.message;
+    EXPECT_EQ(test::Differences(printed, read), "");
   }
 }
 

@@ -7,12 +7,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "record/weapon_record.h"
@@ -103,6 +105,13 @@ class KalvexTdfTest : public ::testing::Test {
     fs::remove(out, missing);
     fs::remove(err);
     return run;
+  }
+
+  // Writes `bytes` as the file `name` in the test's folder; its path.
+  std::string Script(const std::string& name, const std::string& bytes) const {
+    const fs::path path = dir_ / name;
+    WriteFile(path, bytes);
+    return path.string();
   }
 
   std::vector<std::string> Names() const {
@@ -223,7 +232,17 @@ TEST_F(KalvexTdfTest, UnwritableStandardOutputExitsWithOne) {
 // Wrong words on the command line: usage on standard error, exit status 2.
 TEST_F(KalvexTdfTest, BadArgumentsShowUsage) {
   const std::vector<std::vector<std::string>> kBadArguments = {
-      {}, {"unknown"}, {"--frobnicate"}, {"write"}, {"write", "a.tdf", "b.tdf"},
+      {},
+      {"unknown"},
+      {"--frobnicate"},
+      {"write"},
+      {"write", "a.tdf", "b.tdf"},
+      {"dump"},
+      {"dump", "a.tdf", "b.tdf"},
+      {"normalize"},
+      {"normalize", "a.tdf"},
+      {"normalize", "a.tdf", "b.tdf", "c.tdf"},
+      {"check"},
   };
   for (const auto& args : kBadArguments) {
     SCOPED_TRACE(testing::PrintToString(args));
@@ -235,15 +254,325 @@ TEST_F(KalvexTdfTest, BadArgumentsShowUsage) {
   EXPECT_TRUE(Names().empty());
 }
 
+struct CommandUsage {
+  std::string command;
+  std::string usage;
+};
+
+const CommandUsage kUsages[] = {
+    {"write", "usage: kalvex-tdf write OUT"},
+    {"dump", "usage: kalvex-tdf dump FILE"},
+    {"normalize", "usage: kalvex-tdf normalize IN OUT"},
+    {"check", "usage: kalvex-tdf check FILE..."},
+};
+
 TEST_F(KalvexTdfTest, HelpExplainsTheCommands) {
   for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"--help"}, {"-h"}, {"help"}, {"write", "--help"}}) {
+       {std::vector<std::string>{"--help"}, {"-h"}, {"help"}}) {
     SCOPED_TRACE(testing::PrintToString(args));
     const ToolRun run = RunTool(args);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_NE(run.out.find("usage: kalvex-tdf write OUT"), std::string::npos) << run.out;
+    for (const CommandUsage& usage : kUsages) {
+      EXPECT_NE(run.out.find(usage.usage), std::string::npos) << usage.usage << "\n" << run.out;
+    }
     EXPECT_NE(run.out.find("Name=value"), std::string::npos) << run.out;
+  }
+  for (const CommandUsage& usage : kUsages) {
+    const ToolRun run = RunTool({usage.command, "--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind(usage.usage, 0), 0u) << run.out;
+  }
+}
+
+// The worked example typed by hand: odd spacing and case, comments, LF line
+// ends, entries in another order, the damage section first. It reads as the
+// worked example.
+constexpr std::string_view kHandWrittenExample = R"(// Light rocket launcher, typed by hand
+/* the header may follow
+   a block comment */
+[ ROCKET2 ]
+{
+  [damage] { DEFAULT = 1 10 ; }   // damage first
+  Name =  Light Rocket Launcher ;
+  id=91 ;
+  ballistic=1;rendertype = 1;
+  turret=1; MODEL=Rocket;
+  range = 8 00 ;  reloadtime=3;
+  /* flight */ flighttime=2;
+  WeaponVelocity=350; startvelocity=150; weaponacceleration=100;
+  areaofeffect=48;
+  smokedelay=.1; smoketrail=1; startsmoke=1;
+  soundstart=ROCKLIT1; soundhit=XploMed1;
+  guidance=1; turnrate=12000; tolerance=4000;
+  explosiongaf=fx; explosionart=explode3;
+  waterexplosiongaf=fx; waterexplosionart=h20;
+  lavaexplosiongaf=FX; lavaexplosionart=LavaSplash;
+}
+)";
+
+TEST_F(KalvexTdfTest, DumpsWorkedExampleAsRecordLines) {
+  const ToolRun run = RunTool({"dump", Script("rocket.tdf", TestData("worked_example.tdf"))});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, TestData("worked_example.dump"));
+  EXPECT_EQ(run.err, "");
+}
+
+struct RoundTrip {
+  const char* name;
+  std::string script;
+  std::string normalized;  // the bytes normalize gives, when known here
+};
+
+// For scripts that check passes, dump then write gives what normalize gives.
+TEST_F(KalvexTdfTest, DumpThenWriteGivesTheNormalizedScript) {
+  const RoundTrip kRoundTrips[] = {
+      {"worked example", TestData("worked_example.tdf"), TestData("worked_example.tdf")},
+      {"reset weapon", ResetScript(), ResetScript()},
+      {"typed by hand", std::string(kHandWrittenExample), TestData("worked_example.tdf")},
+      {"texts with blanks, slashes, braces and high bytes",
+       "[\xC3\x84 B\tC]\n{name= Ro/ck\tet //x \xC3\x9C ;ID=7 7;range=8{=0;reloadtime=#1;"
+       "soundstart=;model=;beamweapon=0;}",
+       ""},
+  };
+  for (const RoundTrip& trip : kRoundTrips) {
+    SCOPED_TRACE(trip.name);
+    const std::string path = Script("weapon.tdf", trip.script);
+    const ToolRun check = RunTool({"check", path});
+    EXPECT_EQ(check.status, 0);
+    EXPECT_EQ(check.out, "");
+    EXPECT_EQ(check.err, "");
+
+    const ToolRun dump = RunTool({"dump", path});
+    ASSERT_EQ(dump.status, 0) << dump.err;
+    const ToolRun written = RunTool({"write", "-"}, dump.out);
+    ASSERT_EQ(written.status, 0) << written.err;
+    const ToolRun normalized = RunTool({"normalize", path, "-"});
+    ASSERT_EQ(normalized.status, 0) << normalized.err;
+    EXPECT_EQ(normalized.err, "");
+    EXPECT_EQ(written.out, normalized.out);
+    if (!trip.normalized.empty()) {
+      EXPECT_EQ(normalized.out, trip.normalized);
+    }
+  }
+}
+
+TEST_F(KalvexTdfTest, NormalizesIntoAFileAndInPlace) {
+  const std::string source = Script("hand.tdf", std::string(kHandWrittenExample));
+  const fs::path target = dir_ / "rocket.tdf";
+  WriteFile(target, "earlier");
+  ToolRun run = RunTool({"normalize", source, target.string()});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(ReadFile(target), TestData("worked_example.tdf"));
+
+  run = RunTool({"normalize", source, source});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(ReadFile(source), TestData("worked_example.tdf"));
+}
+
+TEST_F(KalvexTdfTest, NormalizeSaysWhatItLeftOut) {
+  const std::string source =
+      Script("odd.tdf", "[X]{soundwater=splash;soundhit=boing;rendertype=12;}");
+  const ToolRun run = RunTool({"normalize", source, "-"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.rfind("[X]\r\n", 0), 0u) << run.out;
+  EXPECT_EQ(run.err, "kalvex-tdf: " + source +
+                         ": 3 entries skipped, cut or not matched; \"kalvex-tdf check\" lists "
+                         "them\n");
+}
+
+TEST_F(KalvexTdfTest, NormalizeReportsAFailedSave) {
+  const std::string source = Script("rocket.tdf", TestData("worked_example.tdf"));
+  const fs::path target = dir_ / "missing" / "out.tdf";
+  const ToolRun run = RunTool({"normalize", source, target.string()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "kalvex-tdf: " + target.string() + ": Unable to open file\n");
+  EXPECT_FALSE(fs::exists(target.parent_path()));
+}
+
+enum class InputKind { kMissing, kFolder, kFile };
+
+struct Unreadable {
+  const char* name;
+  InputKind kind;
+  std::string bytes;  // of a file
+  std::string message;
+};
+
+const Unreadable kUnreadables[] = {
+    {"missing file", InputKind::kMissing, "", "cannot open or read the file"},
+    {"folder", InputKind::kFolder, "", "not a regular file"},
+    {"empty file", InputKind::kFile, "", "no weapon header \"[\" ... \"]\" found"},
+    {"no header", InputKind::kFile, "ID=91;name=Gun;", "no weapon header \"[\" ... \"]\" found"},
+    {"entry before the header", InputKind::kFile, "ID=91;[GUN]{}",
+     "no weapon header \"[\" ... \"]\" found"},
+    {"header never closed", InputKind::kFile, "[GUN\r\n{ID=91;}",
+     "no weapon header \"[\" ... \"]\" found"},
+    {"binary", InputKind::kFile, std::string("\0\x01\xFF]", 4),
+     "no weapon header \"[\" ... \"]\" found"},
+};
+
+class UnreadableScriptTest : public KalvexTdfTest {
+ protected:
+  // The path of the unreadable input.
+  std::string Input(const Unreadable& input) {
+    const fs::path path = dir_ / "in.tdf";
+    fs::remove_all(path);
+    if (input.kind == InputKind::kFolder) fs::create_directory(path);
+    if (input.kind == InputKind::kFile) WriteFile(path, input.bytes);
+    return path.string();
+  }
+};
+
+TEST_F(UnreadableScriptTest, DumpPrintsNothingAndFails) {
+  for (const Unreadable& input : kUnreadables) {
+    SCOPED_TRACE(input.name);
+    const std::string path = Input(input);
+    const ToolRun run = RunTool({"dump", path});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "kalvex-tdf: " + path + ": " + input.message + "\n");
+  }
+}
+
+TEST_F(UnreadableScriptTest, NormalizeWritesNothingAndFails) {
+  const fs::path earlier = dir_ / "earlier.tdf";
+  const fs::path fresh = dir_ / "fresh.tdf";
+  for (const Unreadable& input : kUnreadables) {
+    SCOPED_TRACE(input.name);
+    const std::string path = Input(input);
+    WriteFile(earlier, "earlier");
+    for (const std::string& target : {std::string("-"), earlier.string(), fresh.string()}) {
+      const ToolRun run = RunTool({"normalize", path, target});
+      EXPECT_EQ(run.status, 1);
+      EXPECT_EQ(run.out, "");
+      EXPECT_EQ(run.err, "kalvex-tdf: " + path + ": " + input.message + "\n");
+    }
+    EXPECT_EQ(ReadFile(earlier), "earlier");
+    EXPECT_FALSE(fs::exists(fresh));
+  }
+}
+
+TEST_F(UnreadableScriptTest, CheckFailsButGoesOnWithTheOthers) {
+  const std::string good = Script("good.tdf", "[GOOD]\r\n{\r\n\tsoundwater=splash;\r\n}");
+  for (const Unreadable& input : kUnreadables) {
+    SCOPED_TRACE(input.name);
+    const std::string path = Input(input);
+    const ToolRun run = RunTool({"check", path, good});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, good + ":3: skipped unknown key \"soundwater\" with value \"splash\"\n");
+    EXPECT_EQ(run.err, "kalvex-tdf: " + path + ": " + input.message + "\n");
+  }
+}
+
+TEST_F(KalvexTdfTest, CheckListsWhatTheReaderLeftOut) {
+  const std::string path = Script("odd.tdf",
+                                  "// a weapon\r\n"
+                                  "[ROCKET2]\r\n"
+                                  "\t{\r\n"
+                                  "\tID=91;\r\n"
+                                  "\tsoundwater=splash;\r\n"
+                                  "\tname=" +
+                                      std::string(80, 'N') +
+                                      ";\r\n"
+                                      "\trange=" +
+                                      std::string(50, '9') +
+                                      ";\r\n"
+                                      "\tsoundstart=rockfire;\r\n"
+                                      "\trendertype=12;\r\n"
+                                      "\tbogus;\r\n"
+                                      "\t[DAMAGE]\r\n"
+                                      "\t{\r\n"
+                                      "\tarmor=5;\r\n"
+                                      "\tdefault=1;\r\n"
+                                      "\t}\r\n"
+                                      "}");
+  const ToolRun run = RunTool({"check", path});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            path + ":5: skipped unknown key \"soundwater\" with value \"splash\"\n" +  //
+                path + ":6: cut overlong value of key \"name\" to \"" + std::string(69, 'N') +
+                "\"\n" +  //
+                path + ":7: cut overlong value of key \"range\" to \"" + std::string(44, '9') +
+                "\"\n" +                                                             //
+                path + ":8: could not match \"rockfire\" of key \"soundstart\"\n" +  //
+                path + ":9: could not match \"12\" of key \"rendertype\"\n" +        //
+                path + ":10: skipped unknown key \"bogus\"\n" +                      //
+                path + ":13: skipped unknown key \"armor\" with value \"5\"\n");
+}
+
+TEST_F(KalvexTdfTest, CheckSaysHowManyFindingsWereNotKept) {
+  std::string script = "[MANY]\n{\n";
+  for (int i = 0; i < 1005; ++i) script += "foo=1;\n";
+  const std::string path = Script("many.tdf", script + "}");
+  const ToolRun run = RunTool({"check", path});
+  EXPECT_EQ(run.status, 0);
+  const std::string last = path + ":1002: skipped unknown key \"foo\" with value \"1\"\n";
+  const std::string not_kept = path + ": 5 more findings not kept\n";
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1001);
+  EXPECT_NE(run.out.find(last + not_kept), std::string::npos) << run.out.substr(0, 200);
+}
+
+// Texts that write refuses: dump then write cannot give these scripts back,
+// and check says so.
+struct RefusedText {
+  std::string script;
+  std::string finding;  // after "FILE: "
+};
+
+TEST_F(KalvexTdfTest, CheckReportsTextsThatWriteRefuses) {
+  const RefusedText kRefused[] = {
+      {"[A;B]{}", "Weapcode \"A;B\" holds \";\", which write refuses"},
+      {"[A=B{C}[D]{}", "Weapcode \"A=B{C}[D\" holds \"=\", which write refuses"},
+      {"[A]{name=a=b{c};}", "Weapname \"a=b{c}\" holds \"=\", which write refuses"},
+      {"[A]{name=x}y;}", "Weapname \"x}y\" holds \"}\", which write refuses"},
+      {"[A]{ID=[7];}", "WeapID \"[7]\" holds \"[\", which write refuses"},
+      {"[A]{name=q\"\x1B]0;", "Weapname \"q\\\"\\x1B]0\" holds \"]\", which write refuses"},
+  };
+  for (const RefusedText& refused : kRefused) {
+    SCOPED_TRACE(refused.script);
+    const std::string path = Script("refused.tdf", refused.script);
+    const ToolRun check = RunTool({"check", path});
+    EXPECT_EQ(check.status, 0);
+    EXPECT_EQ(check.out, path + ": " + refused.finding + "\n");
+
+    const ToolRun dump = RunTool({"dump", path});
+    EXPECT_EQ(dump.status, 0);
+    EXPECT_EQ(RunTool({"write", "-"}, dump.out).status, 2);
+  }
+}
+
+// Comparing IDs is tested with the core; here the lines and the same file
+// named by two paths.
+TEST_F(KalvexTdfTest, CheckReportsWeaponIdsThatScriptsShare) {
+  const std::string a = Script("a.tdf", "[A]{ID=91;}");
+  const std::string b = Script("b.tdf", "[B]{ID=  91 ;}");
+  const std::string c = Script("c.tdf", "[C]{ID=7;}");
+  const std::string d = Script("d.tdf", "[D]{ID=91;}");
+  const std::string reset1 = Script("reset1.tdf", "[R1]{ID= ;}");
+  const std::string reset2 = Script("reset2.tdf", "[R2]{}");
+  const std::string a_again = (dir_ / "." / "a.tdf").string();
+  const ToolRun run = RunTool({"check", a, b, c, reset1, reset2, a_again, d});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, a + ": weapon ID \"91\" is also used by " + b + ", " + d + "\n" +      //
+                         b + ": weapon ID \"91\" is also used by " + a + ", " + d + "\n" +  //
+                         d + ": weapon ID \"91\" is also used by " + a + ", " + b + "\n");
+}
+
+TEST_F(KalvexTdfTest, UnwritableStandardOutputFailsEveryCommand) {
+  const std::string path = Script("rocket.tdf", "[A]{foo=1;}");
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"dump", path}, {"normalize", path, "-"}, {"check", path}}) {
+    SCOPED_TRACE(args[0]);
+    const ToolRun run = RunTool(args, "", true);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("kalvex-tdf: standard output: Unable to write file\n"),
+              std::string::npos)
+        << run.err;
   }
 }
 

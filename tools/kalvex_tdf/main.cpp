@@ -10,7 +10,8 @@
 namespace kalvex::tdf {
 namespace {
 
-constexpr std::array<const Command*, 1> kCommands = {&kWriteCommand};
+constexpr std::array<const Command*, 4> kCommands = {&kWriteCommand, &kDumpCommand,
+                                                     &kNormalizeCommand, &kCheckCommand};
 
 const Command* FindCommand(std::string_view name) {
   for (const Command* command : kCommands) {

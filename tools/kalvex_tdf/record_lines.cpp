@@ -8,14 +8,6 @@
 namespace kalvex {
 namespace {
 
-// The code, the ID and the name are written whole, so these characters in
-// them would break the structure of the script.
-constexpr std::string_view kScriptPunctuation = ";=[]{}";
-
-bool ForbidsPunctuation(std::string_view name) {
-  return name == "Weapcode" || name == "Weapname" || name == "WeapID";
-}
-
 std::optional<int> ParseInteger(std::string_view text) {
   int value = 0;
   const char* const end = text.data() + text.size();
@@ -36,7 +28,7 @@ std::optional<std::string> ApplyLine(std::string_view line, WeaponRecord& record
     return std::string(name) + " holds a NUL byte";
   }
   if (field->IsText()) {
-    if (ForbidsPunctuation(name) && value.find_first_of(kScriptPunctuation) != value.npos) {
+    if (ForbidsScriptPunctuation(name) && value.find_first_of(kScriptPunctuation) != value.npos) {
       return std::string(name) + " must not hold any of ; = [ ] { }";
     }
     record.*field->text = std::string(value);
@@ -52,6 +44,10 @@ std::optional<std::string> ApplyLine(std::string_view line, WeaponRecord& record
 }
 
 }  // namespace
+
+bool ForbidsScriptPunctuation(std::string_view member) {
+  return member == "Weapcode" || member == "Weapname" || member == "WeapID";
+}
 
 RecordLinesResult ParseRecordLines(std::string_view text, WeaponRecord& record) {
   WeaponRecord parsed = record;
@@ -69,6 +65,17 @@ RecordLinesResult ParseRecordLines(std::string_view text, WeaponRecord& record) 
   }
   record = std::move(parsed);
   return {};
+}
+
+std::string PrintRecordLines(const WeaponRecord& record) {
+  std::string text;
+  for (const RecordField& field : RecordFields()) {
+    text += field.name;
+    text += '=';
+    text += field.IsText() ? record.*field.text : std::to_string(record.*field.number);
+    text += '\n';
+  }
+  return text;
 }
 
 }  // namespace kalvex

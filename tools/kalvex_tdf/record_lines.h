@@ -2,6 +2,7 @@
 // the weapon record, Name a `Weap*` member, the value everything after the
 // first "=" as it stands (integers in decimal). Empty lines and lines that
 // begin with "#" are ignored; fields not named keep their reset values.
+// Reading and printing the format both live here.
 #pragma once
 
 #include <string>
@@ -10,6 +11,13 @@
 #include "record/weapon_record.h"
 
 namespace kalvex {
+
+// Weapcode, Weapname and WeapID are written into the script whole, so these
+// characters in them would break its structure; ParseRecordLines refuses them.
+inline constexpr std::string_view kScriptPunctuation = ";=[]{}";
+
+// Whether the member of that name may not hold kScriptPunctuation.
+bool ForbidsScriptPunctuation(std::string_view member);
 
 struct RecordLinesResult {
   bool ok = true;
@@ -20,5 +28,11 @@ struct RecordLinesResult {
 // Sets the fields that `text` names in `record`. On a bad line `record` is
 // left as it was and the result names the line.
 RecordLinesResult ParseRecordLines(std::string_view text, WeaponRecord& record);
+
+// All 58 fields of `record`, one line `Name=value` each, in declaration order,
+// texts exactly as held. ParseRecordLines gives the record back as long as no
+// text holds a line end or a NUL byte (the script reader keeps none) and the
+// code, name and ID hold no kScriptPunctuation.
+std::string PrintRecordLines(const WeaponRecord& record);
 
 }  // namespace kalvex

@@ -4,15 +4,13 @@
 #include <iterator>
 #include <string>
 
-#include "script/save_file.h"
 #include "script/script_writer.h"
 #include "tools/kalvex_tdf/command.h"
+#include "tools/kalvex_tdf/command_output.h"
 #include "tools/kalvex_tdf/record_lines.h"
 
 namespace kalvex::tdf {
 namespace {
-
-constexpr std::string_view kStandardOutput = "-";
 
 bool ReadAll(std::istream& in, std::string& text) {
   text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -21,11 +19,8 @@ bool ReadAll(std::istream& in, std::string& text) {
 
 int RunWrite(const CommandContext& context) {
   if (context.args.size() != 1) {
-    context.err << kProgram << " write: expects one output file (\"-\" for standard output)\n"
-                << "usage: " << kProgram << " write OUT < RECORD\n";
-    return kExitBadInput;
+    return RefuseArguments(context, kWriteCommand, "one output file (\"-\" for standard output)");
   }
-  const std::string_view target = context.args.front();
 
   std::string text;
   if (!ReadAll(context.in, text)) {
@@ -39,36 +34,22 @@ int RunWrite(const CommandContext& context) {
     return kExitBadInput;
   }
 
-  const std::string bytes = WriteScript(record);
-  if (target == kStandardOutput) {
-    context.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    context.out.flush();
-    if (!context.out) {
-      context.err << kProgram << ": standard output: " << kUnableToWriteFile << "\n";
-      return kExitCannotWrite;
-    }
-    return kExitOk;
-  }
-  const SaveResult saved = SaveScriptFile(std::string(target), bytes);
-  if (!saved.ok()) {
-    context.err << kProgram << ": " << target << ": " << saved.message << "\n";
-    return kExitCannotWrite;
-  }
-  return kExitOk;
+  return WriteScriptTo(context, context.args.front(), WriteScript(record));
 }
 
 }  // namespace
 
 const Command kWriteCommand = {
     "write",
-    "OUT",
+    "OUT < RECORD",
     "write the weapon script of a record read from standard input",
     "Reads lines Name=value from standard input, one field of the weapon record\n"
     "each: Name is a Weap* member (Weapcode, WeapID, Weapname, Weaprend, ...), the\n"
     "value is the rest of the line after the first \"=\", blanks kept; integer\n"
     "members take a decimal number. Fields not named keep their reset values\n"
     "(Weapmodl 0). Empty lines and lines beginning with \"#\" are ignored.\n"
-    "Weapcode, WeapID and Weapname may not hold ; = [ ] { }.\n"
+    "Weapcode, WeapID and Weapname may not hold ; = [ ] { }. These are the lines\n"
+    "that dump prints.\n"
     "Writes the weapon script to OUT, or to standard output for \"-\".\n"
     "Exit status: 0 written, 1 OUT could not be written, 2 bad arguments or lines.\n",
     RunWrite,

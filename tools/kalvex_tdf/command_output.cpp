@@ -1,0 +1,30 @@
+#include "tools/kalvex_tdf/command_output.h"
+
+#include <ostream>
+#include <string>
+
+#include "script/save_file.h"
+
+namespace kalvex::tdf {
+
+bool FlushStandardOutput(const CommandContext& context) {
+  context.out.flush();
+  if (context.out) return true;
+  context.err << kProgram << ": standard output: " << kUnableToWriteFile << "\n";
+  return false;
+}
+
+int WriteScriptTo(const CommandContext& context, std::string_view target, std::string_view bytes) {
+  if (target == kStandardOutput) {
+    context.out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return FlushStandardOutput(context) ? kExitOk : kExitCannotWrite;
+  }
+  const SaveResult saved = SaveScriptFile(std::string(target), bytes);
+  if (!saved.ok()) {
+    context.err << kProgram << ": " << target << ": " << saved.message << "\n";
+    return kExitCannotWrite;
+  }
+  return kExitOk;
+}
+
+}  // namespace kalvex::tdf
