@@ -5,13 +5,8 @@
 void TMachines::Close() { CanClose(); }
 
 bool TMachines::CanClose() {
-  if (save == 0) {
-    const int answer = MessageBox("Do You Want To Save The Script?", "Warning...", MB_YESNOCANCEL);
-    if (answer == IDYES) {
-      Save();
-    } else if (answer != IDNO) {
-      return false;
-    }
-  }
+  // The window stays open when the user cancels, or when the script could not
+  // be saved: nothing unsaved is ever lost by closing.
+  if (!SettleUnsavedChanges()) return false;
   _exit(1);
 }

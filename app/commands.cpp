@@ -1,11 +1,75 @@
+#include <filesystem>
+#include <string>
+
 #include "app/kalvex.h"
+#include "app/kalvex2.h"
+#include "pages/page_builder.h"
+#include "pages/page_slots.h"
+#include "pages/page_table.h"
 
-void TMachines::New() {}
+namespace {
 
-void TMachines::Open() {}
+constexpr char kHelpFile[] = ":/resources/help/contents.html";
 
-void TMachines::Save() {}
+constexpr char kAboutText[] =
+    "Cindervale Weapon Editor\n"
+    "Version " KALVEX_VERSION
+    "\n\n"
+    "Writes the weapons of Cindervale as weapon scripts (.tdf) and reads them back.";
 
-void TMachines::Help() {}
+}  // namespace
 
-void TMachines::CmAbout() {}
+void TMachines::New() {
+  if (SettleUnsavedChanges()) StartNewWeapon();
+}
+
+void TMachines::Open() {
+  if (!SettleUnsavedChanges()) return;
+  if (TFileOpenDialog(this, *FileData).Execute() != IDOK) return;
+  StartNewWeapon();
+  OpenFile();
+}
+
+void TMachines::Save() { SaveScript(); }
+
+void TMachines::Help() { WinHelpA(GetHandle(), kHelpFile, HELP_CONTENTS); }
+
+void TMachines::CmAbout() { MessageBox(kAboutText, "About", MB_OK); }
+
+bool TMachines::SettleUnsavedChanges() {
+  if (save != 0) return true;
+  switch (MessageBox("Do You Want To Save The Script?", "Warning...", MB_YESNOCANCEL)) {
+    case IDYES:
+      return SaveScript();
+    case IDNO:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TMachines::SaveScript() {
+  // What the user sees is what is saved: the page stays up, its values go
+  // into the weapon first.
+  if (Box == 1) kalvex::CollectPage(*this, kalvex::Pages()[indexx]);
+  if (TFileSaveDialog(this, *FileData).Execute() != IDOK) return false;
+  if (!ConfirmReplace(FileData->FileName) || !SaveFile()) return false;
+  save = 1;
+  return true;
+}
+
+bool TMachines::ConfirmReplace(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return true;
+  const std::string question = path + " Already Exists.\nDo You Want To Replace It?";
+  return MessageBox(question, "Warning...", MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
+}
+
+void TMachines::StartNewWeapon() {
+  save = 1;
+  Weapon.Reset();
+  kalvex::BlankLabelLines(*this);
+  kalvex::DestroyPageControls(*this);
+  Box = 0;
+  CmSimple();
+}

@@ -23,6 +23,12 @@ class TMachines : public TFrameWindow {
   // Help, Contents / About.
   void Help();
   void CmAbout();
+  // Writes the weapon as a script to the file named in FileData; shows the
+  // reason and returns false when the file was not written.
+  bool SaveFile();
+  // Reads the script named in FileData into the weapon and tells the user
+  // what could not be read.
+  void OpenFile();
   // Re-creates the page list.
   void CmSimple();
   // The page switch, run on every selection change of a list with
@@ -60,4 +66,17 @@ class TMachines : public TFrameWindow {
   TComboBox* ComboBox6 = nullptr;
   TGroupBox* GroupBox = nullptr;
   std::unique_ptr<TOpenSaveDialog::TData> FileData;  // shared by File, Open and File, Save
+
+ private:
+  // Asks whether to save unsaved changes; true when the command may go on
+  // (No, or Yes and the script was written).
+  bool SettleUnsavedChanges();
+  // Stores the page that is up, asks for a file name and writes the script;
+  // true when it was written.
+  bool SaveScript();
+  // Whether the chosen file may be written: a file that exists is replaced
+  // only when the user says so.
+  bool ConfirmReplace(const std::string& path);
+  // A fresh weapon: reset values, no page up, the page list re-created.
+  void StartNewWeapon();
 };

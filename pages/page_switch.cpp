@@ -48,7 +48,7 @@ void TMachines::EvCBNSelChange() {
   kalvex::BlankLabelLines(*this);
   kalvex::DestroyPageControls(*this);
   Box = 0;
-  indexx = ComboBox->GetSelIndex();
+  indexx = ComboBox ? ComboBox->GetSelIndex() : -1;
   if (indexx < 0 || indexx >= kalvex::kPageCount) return;
   kalvex::BuildPage(*this, Pages()[indexx]);
   if (focused) {

@@ -12,6 +12,7 @@ inline constexpr int IDNO = 7;
 // Message box types: the buttons offered and the icon shown.
 inline constexpr unsigned MB_OK = 0x00;
 inline constexpr unsigned MB_YESNOCANCEL = 0x03;
+inline constexpr unsigned MB_YESNO = 0x04;
 inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
 inline constexpr unsigned MB_TYPEMASK = 0x0F;
 inline constexpr unsigned MB_ICONMASK = 0xF0;

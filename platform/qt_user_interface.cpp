@@ -1,11 +1,10 @@
 #include "platform/qt_user_interface.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QMessageBox>
-#include <QUrl>
 
+#include "platform/help_window.h"
 #include "platform/platform_constants.h"
 #include "platform/text_codec.h"
 
@@ -55,13 +54,20 @@ int QtUserInterface::MessageBox(QWidget* owner, const std::string& text, const s
   box.setWindowTitle(ToQString(caption));
   box.setText(ToQString(text));
   if ((type & MB_ICONMASK) == MB_ICONEXCLAMATION) box.setIcon(QMessageBox::Warning);
-  if ((type & MB_TYPEMASK) != MB_YESNOCANCEL) {
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
-    return IDOK;
+  switch (type & MB_TYPEMASK) {
+    case MB_YESNOCANCEL:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
+    case MB_YESNO:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setEscapeButton(QMessageBox::No);
+      break;
+    default:
+      box.setStandardButtons(QMessageBox::Ok);
+      box.exec();
+      return IDOK;
   }
-  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-  box.setEscapeButton(QMessageBox::Cancel);
   box.exec();
   switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes:
@@ -84,14 +90,11 @@ std::optional<std::string> QtUserInterface::ChooseFileToSave(QWidget* owner,
 }
 
 void QtUserInterface::ShowHelp(QWidget* owner, const std::string& helpFile, unsigned) {
-  const QString name = QFile::decodeName(helpFile.c_str());
-  for (const QString& folder : {QDir::currentPath(), QCoreApplication::applicationDirPath()}) {
-    const QString path = QDir(folder).filePath(name);
-    if (QFile::exists(path)) {
-      QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-      return;
-    }
+  const QString path = QFile::decodeName(helpFile.c_str());
+  if (!QFile::exists(path)) {
+    MessageBox(owner, "Unable to find help file " + helpFile, "File Error",
+               MB_OK | MB_ICONEXCLAMATION);
+    return;
   }
-  MessageBox(owner, "Cannot find the help file " + helpFile + ".", "Help",
-             MB_OK | MB_ICONEXCLAMATION);
+  ShowHelpWindow(owner, path);
 }

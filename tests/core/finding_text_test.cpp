@@ -1,11 +1,11 @@
-#include "tools/kalvex_tdf/finding_text.h"
+#include "script/finding_text.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
 
-namespace kalvex::tdf {
+namespace kalvex {
 namespace {
 
 using namespace std::string_view_literals;
@@ -55,4 +55,4 @@ TEST(FindingText, DescribesEachKindOfFinding) {
 }
 
 }  // namespace
-}  // namespace kalvex::tdf
+}  // namespace kalvex

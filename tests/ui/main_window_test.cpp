@@ -261,8 +261,9 @@ class MainWindowTest : public QObject {
         << QStringList{"widget-close", "1", "none"} << 1 << QStringList{};
     QTest::newRow("unsaved, No") << QStringList{"file-exit", "0", "no"} << 1
                                  << QStringList{question};
-    QTest::newRow("unsaved, Yes") << QStringList{"close-box", "0", "yes"} << 1
-                                  << QStringList{question};
+    // Yes, with the save dialog cancelled: nothing was saved, so the window stays.
+    QTest::newRow("unsaved, Yes, not saved")
+        << QStringList{"close-box", "0", "yes"} << 0 << QStringList{question, "open"};
     QTest::newRow("unsaved, Cancel")
         << QStringList{"close-box", "0", "cancel"} << 0 << QStringList{question, "open"};
   }

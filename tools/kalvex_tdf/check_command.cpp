@@ -8,7 +8,7 @@
 #include "record/record_fields.h"
 #include "tools/kalvex_tdf/command.h"
 #include "tools/kalvex_tdf/command_output.h"
-#include "tools/kalvex_tdf/finding_text.h"
+#include "script/finding_text.h"
 #include "tools/kalvex_tdf/record_lines.h"
 #include "tools/kalvex_tdf/script_input.h"
 #include "tools/kalvex_tdf/weapon_ids.h"

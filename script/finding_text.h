@@ -1,4 +1,4 @@
-// The words in which `check` tells what it found, one finding per line.
+// The words in which the reader's findings are told to the user.
 #pragma once
 
 #include <string>
@@ -6,7 +6,7 @@
 
 #include "script/script_reader.h"
 
-namespace kalvex::tdf {
+namespace kalvex {
 
 // `text` in double quotes for a line of output: a quote or backslash gets a
 // backslash before it, control characters are written as \xNN, so that no
@@ -18,4 +18,4 @@ std::string Quoted(std::string_view text);
 // match "x" of key "soundhit"`.
 std::string DescribeFinding(const ReadFinding& finding);
 
-}  // namespace kalvex::tdf
+}  // namespace kalvex

@@ -1,6 +1,6 @@
-#include "tools/kalvex_tdf/finding_text.h"
+#include "script/finding_text.h"
 
-namespace kalvex::tdf {
+namespace kalvex {
 namespace {
 
 // The key the reader gives for the code between the header's brackets.
@@ -45,4 +45,4 @@ std::string DescribeFinding(const ReadFinding& finding) {
   return {};
 }
 
-}  // namespace kalvex::tdf
+}  // namespace kalvex

@@ -1,0 +1,52 @@
+#include <string>
+
+#include "app/kalvex.h"
+#include "script/finding_text.h"
+#include "script/save_file.h"
+#include "script/script_file_reader.h"
+#include "script/script_writer.h"
+
+namespace {
+
+constexpr unsigned kErrorBox = MB_ICONEXCLAMATION | MB_OK;
+
+// At most this many findings are listed, so that the message fits a screen.
+constexpr std::size_t kListedFindings = 15;
+
+std::string FindingsMessage(const kalvex::ReadResult& read) {
+  std::string text =
+      "Some entries of this script cannot be kept by the editor\n"
+      "and will not be written back when you save:\n\n";
+  const std::size_t total = read.findings.size() + read.findings_not_kept;
+  for (std::size_t i = 0; i < read.findings.size() && i < kListedFindings; ++i) {
+    const kalvex::ReadFinding& finding = read.findings[i];
+    text += "Line " + std::to_string(finding.line) + ": " + kalvex::DescribeFinding(finding) + "\n";
+  }
+  if (total > kListedFindings) {
+    text += "... and " + std::to_string(total - kListedFindings) + " more.\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+bool TMachines::SaveFile() {
+  const kalvex::SaveResult result =
+      kalvex::SaveScriptFile(FileData->FileName, kalvex::WriteScript(Weapon));
+  if (!result.ok()) MessageBox(result.message, result.caption, kErrorBox);
+  return result.ok();
+}
+
+void TMachines::OpenFile() {
+  const kalvex::ScriptFileResult result = kalvex::ReadScriptFile(FileData->FileName, Weapon);
+  if (!result.opened()) {
+    MessageBox("Unable to open file", "File Error", kErrorBox);
+    return;
+  }
+  if (!result.read.header_found) {
+    MessageBox("No weapon found in file", "File Error", kErrorBox);
+    return;
+  }
+  if (!result.read.findings.empty())
+    MessageBox(FindingsMessage(result.read), "Warning...", kErrorBox);
+}
