@@ -21,6 +21,5 @@ ctest --test-dir build-asan --output-on-failure -j"$jobs"
 
 echo "== Fuzzing the script reader =="
 CXX=clang++ cmake -S . -B build-fuzz -DKALVEX_FUZZ=ON -DKALVEX_GUI=OFF -DKALVEX_TESTS=OFF \
-  -DKALVEX_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j"$jobs"
-bash fuzz/run.sh build-fuzz "${KALVEX_FUZZ_SECONDS:-60}"
+  -DKALVEX_BENCH=OFF -DKALVEX_FUZZ_SECONDS="${KALVEX_FUZZ_SECONDS:-60}" >/dev/null
+cmake --build build-fuzz -j"$jobs" --target run_fuzz_script_reader
