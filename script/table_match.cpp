@@ -32,8 +32,6 @@ constexpr std::array<std::string_view, N> Values(const std::array<std::string_vi
   return values;
 }
 
-constexpr auto Whole = [](std::string_view text) { return text; };
-
 constexpr auto kGafValues = Values(kExplosionGafTable, BeforeSemicolon);
 constexpr auto kArtValues = Values(kExplosionArtTable, BeforeSemicolon);
 constexpr auto kBarrelValues =
