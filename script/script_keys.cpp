@@ -97,15 +97,44 @@ static_assert(std::is_sorted(kBodyKeys.begin(), kBodyKeys.end(), KeyLess));
 static_assert(std::all_of(kBodyKeys.begin(), kBodyKeys.end(),
                           [](const KeyRule& k) { return k.key.size() <= kLongestKey; }));
 
+// For each first byte, the range of kBodyKeys whose keys begin with it.
+struct KeyRange {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+};
+
+constexpr std::array<KeyRange, 256> MakeKeysByFirstLetter() {
+  std::array<KeyRange, 256> ranges{};
+  for (std::size_t i = kBodyKeys.size(); i-- > 0;) {
+    KeyRange& range = ranges[static_cast<unsigned char>(kBodyKeys[i].key[0])];
+    if (range.end == 0) range.end = i + 1;
+    range.begin = i;
+  }
+  return ranges;
+}
+
+constexpr std::array<KeyRange, 256> kKeysByFirstLetter = MakeKeysByFirstLetter();
+
 constexpr KeyRule kDamageDefault = Text("default", &R::Weapdamage);
+
+// Keys are short: comparing in place beats a call to memcmp.
+bool SameKey(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
 
 }  // namespace
 
 const KeyRule* FindBodyKey(std::string_view lower_case_key) {
-  const auto it =
-      std::lower_bound(kBodyKeys.begin(), kBodyKeys.end(), lower_case_key,
-                       [](const KeyRule& rule, std::string_view key) { return rule.key < key; });
-  return it != kBodyKeys.end() && it->key == lower_case_key ? &*it : nullptr;
+  if (lower_case_key.empty()) return nullptr;
+  const KeyRange range = kKeysByFirstLetter[static_cast<unsigned char>(lower_case_key[0])];
+  for (std::size_t i = range.begin; i < range.end; ++i) {
+    if (SameKey(kBodyKeys[i].key, lower_case_key)) return &kBodyKeys[i];
+  }
+  return nullptr;
 }
 
 const KeyRule* FindDamageKey(std::string_view lower_case_key) {

@@ -80,7 +80,7 @@ class PackedText {
   bool cut() const { return cut_; }
 
  private:
-  std::array<char, N> chars_{};
+  std::array<char, N> chars_;  // the first size_ are set
   std::size_t size_ = 0;
   bool cut_ = false;
 };
@@ -120,9 +120,9 @@ class SpacedText {
     if (size_ < N) chars_[size_++] = c;
   }
 
-  std::array<char, N> chars_{};
-  std::size_t size_ = 0;  // characters stored, trailing blanks included
-  std::size_t kept_ = 0;  // characters up to the last one that is not a blank
+  std::array<char, N> chars_;  // the first size_ are set
+  std::size_t size_ = 0;       // characters stored, trailing blanks included
+  std::size_t kept_ = 0;       // characters up to the last one that is not a blank
   bool cut_ = false;
 };
 
@@ -270,7 +270,7 @@ class Reader {
 
   const KeyRule* FindRule(std::string_view key) const {
     if (key.size() > kLongestKey) return nullptr;
-    std::array<char, kLongestKey> lower{};
+    std::array<char, kLongestKey> lower;
     for (std::size_t i = 0; i < key.size(); ++i) lower[i] = LowerAscii(key[i]);
     const std::string_view lower_key(lower.data(), key.size());
     switch (CurrentScope()) {

@@ -1,5 +1,7 @@
 #include "script/table_match.h"
 
+#include <array>
+
 #include "script/value_tables.h"
 
 namespace kalvex {
@@ -10,16 +12,38 @@ constexpr char LowerAscii(char c) {
 }
 
 // The text between `key` and the next ";" in a table text, or no text.
-std::string_view ValueAfter(std::string_view text, std::string_view key) {
+constexpr std::string_view ValueAfter(std::string_view text, std::string_view key) {
   const std::size_t start = text.find(key);
   if (start == std::string_view::npos) return {};
   text.remove_prefix(start + key.size());
   return text.substr(0, text.find(';'));
 }
 
-std::string_view BeforeSemicolon(std::string_view text) { return text.substr(0, text.find(';')); }
+constexpr std::string_view BeforeSemicolon(std::string_view text) {
+  return text.substr(0, text.find(';'));
+}
 
-TableView Entries(ValueTable table) {
+// The values of a table, computed once from its texts.
+template <std::size_t N, typename Take>
+constexpr std::array<std::string_view, N> Values(const std::array<std::string_view, N>& texts,
+                                                 Take take) {
+  std::array<std::string_view, N> values{};
+  for (std::size_t i = 0; i < N; ++i) values[i] = take(texts[i]);
+  return values;
+}
+
+constexpr auto kGafValues = Values(kExplosionGafTable, BeforeSemicolon);
+constexpr auto kArtValues = Values(kExplosionArtTable, BeforeSemicolon);
+constexpr auto kBarrelValues =
+    Values(kBarrelAngleTable, [](std::string_view text) { return ValueAfter(text, "="); });
+constexpr auto kFirstColours =
+    Values(kBeamColourTable, [](std::string_view text) { return ValueAfter(text, "color="); });
+constexpr auto kSecondColours =
+    Values(kBeamColourTable, [](std::string_view text) { return ValueAfter(text, "color2="); });
+
+static_assert(kBarrelValues[2] == "-5" && kFirstColours[1] == "208" && kSecondColours[1] == "0");
+
+TableView Values(ValueTable table) {
   switch (table) {
     case ValueTable::kModel:
       return kModelTable;
@@ -28,11 +52,11 @@ TableView Entries(ValueTable table) {
     case ValueTable::kHitSound:
       return kHitSoundTable;
     case ValueTable::kExplosionGaf:
-      return kExplosionGafTable;
+      return kGafValues;
     case ValueTable::kExplosionArt:
-      return kExplosionArtTable;
+      return kArtValues;
     case ValueTable::kBarrelAngle:
-      return kBarrelAngleTable;
+      return kBarrelValues;
   }
   return {};
 }
@@ -47,24 +71,14 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::string_view TableValue(ValueTable table, int index) {
-  const std::string_view text = TableText(Entries(table), index);
-  switch (table) {
-    case ValueTable::kExplosionGaf:
-    case ValueTable::kExplosionArt:
-      return BeforeSemicolon(text);
-    case ValueTable::kBarrelAngle:
-      return ValueAfter(text, "=");
-    default:
-      return text;
-  }
-}
+std::string_view TableValue(ValueTable table, int index) { return TableText(Values(table), index); }
 
 std::optional<int> MatchTableValue(ValueTable table, std::string_view value) {
-  const int size = static_cast<int>(Entries(table).size());
-  for (int index = 0; index < size; ++index) {
-    const std::string_view candidate = TableValue(table, index);
-    if (!candidate.empty() && EqualIgnoringCase(candidate, value)) return index;
+  const TableView values = Values(table);
+  for (std::size_t index = 0; index < values.size(); ++index) {
+    if (!values[index].empty() && EqualIgnoringCase(values[index], value)) {
+      return static_cast<int>(index);
+    }
   }
   return std::nullopt;
 }
@@ -86,17 +100,13 @@ std::optional<int> NoneIndex(ValueTable table) {
   return std::nullopt;
 }
 
-std::string_view FirstColourValue(int colour) {
-  return ValueAfter(TableText(kBeamColourTable, colour), "color=");
-}
+std::string_view FirstColourValue(int colour) { return TableText(kFirstColours, colour); }
 
-std::string_view SecondColourValue(int colour) {
-  return ValueAfter(TableText(kBeamColourTable, colour), "color2=");
-}
+std::string_view SecondColourValue(int colour) { return TableText(kSecondColours, colour); }
 
 std::optional<int> MatchColour(std::string_view value) {
-  for (int colour = 0; colour < static_cast<int>(kBeamColourTable.size()); ++colour) {
-    if (FirstColourValue(colour) == value) return colour;
+  for (std::size_t colour = 0; colour < kFirstColours.size(); ++colour) {
+    if (kFirstColours[colour] == value) return static_cast<int>(colour);
   }
   return std::nullopt;
 }

