@@ -1,14 +1,19 @@
-// The file dialogs: what they ask, what they give back, and how Qt's dialog
-// shows weapon files.
-#include "platform/file_dialogs.h"
-
+// Message boxes, file dialogs and help: what they ask, what they give back,
+// and how Qt's boxes and dialogs answer.
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include "platform/file_dialogs.h"
+#include "platform/frame_window.h"
+#include "platform/help.h"
 #include "platform/platform_constants.h"
 #include "platform/qt_user_interface.h"
 #include "tests/ui/offscreen_messages.h"
@@ -41,11 +46,64 @@ QStringList ShownNames(QFileDialog& dialog, int expected) {
 
 }  // namespace
 
-class FileDialogsTest : public QObject {
+class DialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
   void initTestCase() { DropOffscreenPlatformLimits(); }
+
+  // The user's answer in Qt's message box, given by a button or by closing it.
+  void qtMessageBoxAnswers_data() {
+    QTest::addColumn<unsigned>("type");
+    QTest::addColumn<int>("button");  // QMessageBox::StandardButton, or 0 to close the box
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Yes") << MB_YESNOCANCEL << int(QMessageBox::Yes) << IDYES;
+    QTest::newRow("No") << MB_YESNOCANCEL << int(QMessageBox::No) << IDNO;
+    QTest::newRow("Cancel") << MB_YESNOCANCEL << int(QMessageBox::Cancel) << IDCANCEL;
+    QTest::newRow("question closed") << MB_YESNOCANCEL << 0 << IDCANCEL;
+    QTest::newRow("OK") << (MB_OK | MB_ICONEXCLAMATION) << int(QMessageBox::Ok) << IDOK;
+    QTest::newRow("message closed") << (MB_OK | MB_ICONEXCLAMATION) << 0 << IDOK;
+  }
+
+  void qtMessageBoxAnswers() {
+    QFETCH(unsigned, type);
+    QFETCH(int, button);
+    QFETCH(int, answer);
+    QString shownText, shownCaption;
+    QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      shownText = box->text();
+      shownCaption = box->windowTitle();
+      shownIcon = box->icon();
+      if (button) {
+        box->button(static_cast<QMessageBox::StandardButton>(button))->click();
+      } else {
+        QTest::keyClick(box, Qt::Key_Escape);
+      }
+    });
+    QtUserInterface qt;
+    QCOMPARE(qt.MessageBox(nullptr, "Do You Want To Save The Script?", "Warning...", type), answer);
+    QCOMPARE(shownText, QStringLiteral("Do You Want To Save The Script?"));
+    QCOMPARE(shownCaption, QStringLiteral("Warning..."));
+    QCOMPARE(shownIcon, type & MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon);
+  }
+
+  void windowBoxesAndHelpGoThroughTheInterface() {
+    ScriptedUserInterface ui;
+    TFrameWindow owner(nullptr, "owner");
+    ui.Answers = {IDNO};
+    QCOMPARE(owner.MessageBox("text", "caption", MB_YESNOCANCEL), IDNO);
+    QCOMPARE(owner.MessageBox("note", "caption", MB_OK), IDOK);  // closed by the user
+    QCOMPARE(ui.Questions.size(), 2u);
+    QCOMPARE(ui.Questions[0].Text, std::string("text"));
+    QCOMPARE(ui.Questions[1].Type, MB_OK);
+    WinHelpA(nullptr, "Kalvex.hlp", HELP_CONTENTS);
+    QCOMPARE(ui.HelpCalls.size(), 1u);
+    QCOMPARE(ui.HelpCalls[0].HelpFile, std::string("Kalvex.hlp"));
+    QCOMPARE(ui.HelpCalls[0].Command, HELP_CONTENTS);
+  }
 
   void filterIsReadInPairs_data() {
     QTest::addColumn<QString>("filter");
@@ -190,5 +248,5 @@ class FileDialogsTest : public QObject {
   }
 };
 
-QTEST_MAIN(FileDialogsTest)
-#include "file_dialogs_test.moc"
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"
