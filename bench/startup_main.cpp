@@ -17,7 +17,8 @@ class QuitAfterFirstPaint : public QObject {
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (event->type() == QEvent::Paint && widget && widget->isWindow()) {
       // exit, not quit: quit would ask the window to close, which ends the process.
-      QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     }
     return false;
   }

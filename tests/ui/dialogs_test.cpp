@@ -12,20 +12,17 @@
 #include <QTimer>
 
 #include "platform/file_dialogs.h"
-#include "platform/frame_window.h"
-#include "platform/help.h"
 #include "platform/platform_constants.h"
 #include "platform/qt_user_interface.h"
 #include "tests/ui/offscreen_messages.h"
 #include "tests/ui/scripted_user_interface.h"
 
+Q_DECLARE_METATYPE(std::optional<std::string>)
+Q_DECLARE_METATYPE(std::string)
+
 namespace {
 
 const std::string kWeaponFilter = "Weapon Files (*.TDF)|*.tdf|";
-
-TOpenSaveDialog::TData WeaponData() {
-  return TOpenSaveDialog::TData(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, kWeaponFilter, "TDF");
-}
 
 // The enabled names in a shown dialog's file view, once it has read the folder.
 QStringList ShownNames(QFileDialog& dialog, int expected) {
@@ -61,7 +58,6 @@ class DialogsTest : public QObject {
     QTest::newRow("No") << MB_YESNOCANCEL << int(QMessageBox::No) << IDNO;
     QTest::newRow("Cancel") << MB_YESNOCANCEL << int(QMessageBox::Cancel) << IDCANCEL;
     QTest::newRow("question closed") << MB_YESNOCANCEL << 0 << IDCANCEL;
-    QTest::newRow("OK") << (MB_OK | MB_ICONEXCLAMATION) << int(QMessageBox::Ok) << IDOK;
     QTest::newRow("message closed") << (MB_OK | MB_ICONEXCLAMATION) << 0 << IDOK;
   }
 
@@ -90,133 +86,75 @@ class DialogsTest : public QObject {
     QCOMPARE(shownIcon, type & MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon);
   }
 
-  void windowBoxesAndHelpGoThroughTheInterface() {
-    ScriptedUserInterface ui;
-    TFrameWindow owner(nullptr, "owner");
-    ui.Answers = {IDNO};
-    QCOMPARE(owner.MessageBox("text", "caption", MB_YESNOCANCEL), IDNO);
-    QCOMPARE(owner.MessageBox("note", "caption", MB_OK), IDOK);  // closed by the user
-    QCOMPARE(ui.Questions.size(), 2u);
-    QCOMPARE(ui.Questions[0].Text, std::string("text"));
-    QCOMPARE(ui.Questions[1].Type, MB_OK);
-    WinHelpA(nullptr, "Kalvex.hlp", HELP_CONTENTS);
-    QCOMPARE(ui.HelpCalls.size(), 1u);
-    QCOMPARE(ui.HelpCalls[0].HelpFile, std::string("Kalvex.hlp"));
-    QCOMPARE(ui.HelpCalls[0].Command, HELP_CONTENTS);
-  }
-
   void filterIsReadInPairs_data() {
     QTest::addColumn<QString>("filter");
-    QTest::addColumn<QStringList>("captions");
-    QTest::addColumn<QStringList>("patterns");
+    QTest::addColumn<QString>("entries");  // caption=patterns, joined by '/'
     QTest::newRow("weapon files") << QString::fromStdString(kWeaponFilter)
-                                  << QStringList{"Weapon Files (*.TDF)"} << QStringList{"*.tdf"};
-    QTest::newRow("two entries") << "A|*.a|B|*.b;*.c|" << QStringList{"A", "B"}
-                                 << QStringList{"*.a", "*.b;*.c"};
-    QTest::newRow("no closing bar") << "A|*.a" << QStringList{"A"} << QStringList{"*.a"};
-    QTest::newRow("caption without pattern")
-        << "A||B|*.b|" << QStringList{"B"} << QStringList{"*.b"};
-    QTest::newRow("caption alone") << "A" << QStringList{} << QStringList{};
-    QTest::newRow("empty") << "" << QStringList{} << QStringList{};
+                                  << "Weapon Files (*.TDF)=*.tdf";
+    QTest::newRow("two entries") << "A|*.a|B|*.b;*.c|"
+                                 << "A=*.a/B=*.b;*.c";
+    QTest::newRow("no closing bar") << "A|*.a"
+                                    << "A=*.a";
+    QTest::newRow("caption without pattern") << "A||B|*.b|"
+                                             << "B=*.b";
+    QTest::newRow("caption alone") << "A"
+                                   << "";
   }
 
   void filterIsReadInPairs() {
     QFETCH(QString, filter);
-    QFETCH(QStringList, captions);
-    QFETCH(QStringList, patterns);
-    const std::vector<TFileFilter> entries = ParseFileFilter(filter.toStdString());
-    QStringList readCaptions, readPatterns;
-    for (const TFileFilter& entry : entries) {
-      readCaptions << QString::fromStdString(entry.Caption);
-      QStringList entryPatterns;
-      for (const std::string& pattern : entry.Patterns) {
-        entryPatterns << QString::fromStdString(pattern);
-      }
-      readPatterns << entryPatterns.join(';');
+    QFETCH(QString, entries);
+    QStringList read;
+    for (const TFileFilter& entry : ParseFileFilter(filter.toStdString())) {
+      QStringList patterns;
+      for (const std::string& pattern : entry.Patterns) patterns << QString::fromStdString(pattern);
+      read << QString::fromStdString(entry.Caption) + "=" + patterns.join(';');
     }
-    QCOMPARE(readCaptions, captions);
-    QCOMPARE(readPatterns, patterns);
+    QCOMPARE(read.join('/'), entries);
   }
 
-  void defaultExtensionOnlyWhenMissing_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("result");
-    QTest::newRow("bare name") << "/tmp/rocket"
-                               << "/tmp/rocket.TDF";
-    QTest::newRow("lower-case extension") << "/tmp/rocket.tdf"
-                                          << "/tmp/rocket.tdf";
-    QTest::newRow("other extension") << "/tmp/rocket.txt"
-                                     << "/tmp/rocket.txt";
-    QTest::newRow("dot in the folder") << "/tmp/v1.2/rocket"
-                                       << "/tmp/v1.2/rocket.TDF";
-    QTest::newRow("relative") << "rocket"
-                              << "rocket.TDF";
-    QTest::newRow("folder only") << "/tmp/"
-                                 << "/tmp/";
-  }
-
-  void defaultExtensionOnlyWhenMissing() {
-    QFETCH(QString, path);
-    QFETCH(QString, result);
-    QCOMPARE(QString::fromStdString(WithDefaultExtension(path.toStdString(), "TDF")), result);
-  }
-
-  void openDialogAsksForAnExistingWeaponFile() {
-    ScriptedUserInterface ui;
-    TOpenSaveDialog::TData data = WeaponData();
-    data.FileName = "/tmp/old.tdf";
-    ui.FileChoices.push_back("/tmp/chosen.TDF");
-    QCOMPARE(TFileOpenDialog(nullptr, data).Execute(), IDOK);
-    QCOMPARE(data.FileName, std::string("/tmp/chosen.TDF"));
-    QCOMPARE(ui.FileDialogs.size(), 1u);
-    const ShownFileDialog& shown = ui.FileDialogs[0];
-    QVERIFY(!shown.Save);
-    QVERIFY(shown.Request.MustExist);
-    QCOMPARE(shown.Request.FileName, std::string("/tmp/old.tdf"));
-    const std::vector<TFileFilter> weaponFiles = {{"Weapon Files (*.TDF)", {"*.tdf"}}};
-    QVERIFY(shown.Request.Filters == weaponFiles);
-  }
-
-  // The save dialog takes new names although the shared data asks for
-  // existing files, and adds the default extension.
-  void saveDialogTakesANewName() {
-    ScriptedUserInterface ui;
-    TOpenSaveDialog::TData data = WeaponData();
-    ui.FileChoices.push_back("/tmp/new-rocket");
-    QCOMPARE(TFileSaveDialog(nullptr, data).Execute(), IDOK);
-    QCOMPARE(data.FileName, std::string("/tmp/new-rocket.TDF"));
-    QVERIFY(ui.FileDialogs[0].Save);
-    QVERIFY(!ui.FileDialogs[0].Request.MustExist);
-  }
-
-  void cancelKeepsTheName_data() {
+  // Both dialogs propose the shared name and offer weapon files; only the
+  // open dialog insists on an existing file; the save dialog adds the default
+  // extension to a name without one; a cancelled dialog changes nothing.
+  void dialogsGiveTheChosenName_data() {
     QTest::addColumn<bool>("save");
-    QTest::addColumn<bool>("emptyName");
-    QTest::newRow("open, cancelled") << false << false;
-    QTest::newRow("save, cancelled") << true << false;
-    QTest::newRow("save, empty name") << true << true;
+    QTest::addColumn<std::optional<std::string>>("chosen");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<std::string>("fileName");
+    const std::optional<std::string> cancelled;
+    QTest::newRow("open") << false << std::optional<std::string>("/tmp/a.TDF") << IDOK
+                          << std::string("/tmp/a.TDF");
+    QTest::newRow("save, new bare name")
+        << true << std::optional<std::string>("/tmp/new") << IDOK << std::string("/tmp/new.TDF");
+    QTest::newRow("save, dot in the folder") << true << std::optional<std::string>("/v1.2/rocket")
+                                             << IDOK << std::string("/v1.2/rocket.TDF");
+    QTest::newRow("save, with extension")
+        << true << std::optional<std::string>("/tmp/b.tdf") << IDOK << std::string("/tmp/b.tdf");
+    QTest::newRow("open, cancelled") << false << cancelled << IDCANCEL << std::string("old.tdf");
+    QTest::newRow("save, cancelled") << true << cancelled << IDCANCEL << std::string("old.tdf");
+    QTest::newRow("save, empty name")
+        << true << std::optional<std::string>("") << IDCANCEL << std::string("old.tdf");
   }
 
-  void cancelKeepsTheName() {
+  void dialogsGiveTheChosenName() {
     QFETCH(bool, save);
-    QFETCH(bool, emptyName);
+    QFETCH(std::optional<std::string>, chosen);
+    QFETCH(int, result);
+    QFETCH(std::string, fileName);
     ScriptedUserInterface ui;
-    TOpenSaveDialog::TData data = WeaponData();
-    data.FileName = "/tmp/kept.tdf";
-    ui.FileChoices.push_back(emptyName ? std::optional<std::string>("") : std::nullopt);
-    const int result =
-        save ? TFileSaveDialog(nullptr, data).Execute() : TFileOpenDialog(nullptr, data).Execute();
-    QCOMPARE(result, IDCANCEL);
-    QCOMPARE(data.FileName, std::string("/tmp/kept.tdf"));
-  }
-
-  void oneDataRecordCarriesTheNameOn() {
-    ScriptedUserInterface ui;
-    TOpenSaveDialog::TData data = WeaponData();
-    ui.FileChoices = {"/tmp/a", std::nullopt};
-    TFileSaveDialog(nullptr, data).Execute();
-    TFileOpenDialog(nullptr, data).Execute();
-    QCOMPARE(ui.FileDialogs[1].Request.FileName, std::string("/tmp/a.TDF"));
+    TOpenSaveDialog::TData data(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, kWeaponFilter, "TDF");
+    data.FileName = "old.tdf";
+    ui.FileChoices.push_back(chosen);
+    QCOMPARE(
+        save ? TFileSaveDialog(nullptr, data).Execute() : TFileOpenDialog(nullptr, data).Execute(),
+        result);
+    QCOMPARE(data.FileName, fileName);
+    QCOMPARE(ui.FileDialogs.size(), 1u);
+    const TFileRequest& request = ui.FileDialogs[0].Request;
+    QCOMPARE(ui.FileDialogs[0].Save, save);
+    QCOMPARE(request.MustExist, !save);
+    QCOMPARE(request.FileName, std::string("old.tdf"));
+    QVERIFY((request.Filters == std::vector<TFileFilter>{{"Weapon Files (*.TDF)", {"*.tdf"}}}));
   }
 
   // File names are case-sensitive here: Qt's dialog must list ".tdf" and
