@@ -1,5 +1,5 @@
 // Starts the main window, closes it one way and reports what happened:
-//   ui_close_probe file-exit|close-box|widget-close SAVE ANSWER
+//   ui_close_probe file-exit|close-box SAVE ANSWER
 // SAVE is the window's save flag (0 or 1), ANSWER the reply to a question
 // (yes, no, cancel or none for a closed box). Each question is printed as it
 // is asked; "open" is printed when the window survived the close.
@@ -32,13 +32,8 @@ class EchoingUserInterface : public ScriptedUserInterface {
 // False when `how` names no way of closing, or the menu did not open.
 bool CloseWindow(const std::string& how, QWidget* frame) {
   if (how == "file-exit") return ChooseMenuItem(frame, "&File", "E&xit");
-  if (how == "close-box") {
-    frame->windowHandle()->close();  // what the desktop sends for the close box and window menu
-  } else if (how == "widget-close") {
-    frame->close();
-  } else {
-    return false;
-  }
+  if (how != "close-box") return false;
+  frame->windowHandle()->close();  // what the desktop sends for the close box and window menu
   return true;
 }
 

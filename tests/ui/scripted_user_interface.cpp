@@ -9,7 +9,7 @@ ScriptedUserInterface::~ScriptedUserInterface() { SetUserInterface(previous_); }
 int ScriptedUserInterface::MessageBox(QWidget*, const std::string& text, const std::string& caption,
                                       unsigned type) {
   Questions.push_back({text, caption, type});
-  if (Answers.empty()) return IDCANCEL;
+  if (Answers.empty()) return (type & MB_TYPEMASK) == MB_YESNOCANCEL ? IDCANCEL : IDOK;
   const int answer = Answers.front();
   Answers.pop_front();
   return answer;

@@ -36,7 +36,8 @@ class ScriptedUserInterface : public TUserInterface {
   std::optional<std::string> ChooseFileToSave(QWidget* owner, const TFileRequest& request) override;
   void ShowHelp(QWidget* owner, const std::string& helpFile, unsigned command) override;
 
-  // Answers in order; an empty queue answers IDCANCEL (a closed box).
+  // Answers in order; an empty queue answers as a closed box does: IDCANCEL
+  // when the box has a Cancel button, else IDOK.
   std::deque<int> Answers;
   // Chosen paths in order; nothing, or an empty queue, cancels the dialog.
   std::deque<std::optional<std::string>> FileChoices;
