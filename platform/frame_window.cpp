@@ -1,6 +1,7 @@
 #include "platform/frame_window.h"
 
 #include <QCloseEvent>
+#include <QFont>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -74,6 +75,11 @@ bool TFrameWindow::CanClose() { return true; }
 QWidget* TFrameWindow::MakeWidget(QWidget*) {
   auto* frame = new FrameWidget(*this, FlagsForStyle(Attr.Style));
   client_ = new QWidget(frame);
+  // Child controls stand at fixed pixel places and sizes made for a compact
+  // dialog font; the client area uses one so that their texts fit.
+  QFont compact = client_->font();
+  compact.setPixelSize(11);
+  client_->setFont(compact);
   frame->setCentralWidget(client_);
   return frame;
 }

@@ -7,7 +7,7 @@ packages=(
   cmake make g++ clang libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-dejavu-core
-  xvfb xauth imagemagick
+  xvfb xauth x11-utils imagemagick
 )
 
 missing=()
