@@ -8,41 +8,15 @@
 
 #include "record/weapon_record.h"
 #include "script/script_writer.h"
+#include "tests/worked_example.h"
 
 namespace {
 
 using kalvex::WeaponRecord;
 
-WeaponRecord LightRocket() {
-  WeaponRecord r;
-  r.Weapcode = "ROCKET2";
-  r.WeapID = "91";
-  r.Weapname = "Light Rocket Launcher";
-  r.Weaprend = 1;
-  r.Weaptur = 1;
-  r.Weapmodl = 12;
-  r.Weaprange = "800";
-  r.Weapreload = "3";
-  r.Weapfght = "2";
-  r.Weapspeed = "350";
-  r.Weapstsp = "150";
-  r.Weapaccl = "100";
-  r.Weapefft = "48";
-  r.Weapsmdl = ".1";
-  r.Weapsmtl = 1;
-  r.Weapsost = 24;
-  r.Weapsoht = 10;
-  r.Weapguid = 1;
-  r.Weapturn = "12000";
-  r.Weaptolr = "4000";
-  r.Weapsmst = 1;
-  r.Weapdamage = "110";
-  return r;
-}
-
 // A beam weapon with every flag set and every text given.
 WeaponRecord Everything(int colour) {
-  WeaponRecord r = LightRocket();
+  WeaponRecord r = kalvex::test::WorkedExample();
   for (int WeaponRecord::*flag :
        {&WeaponRecord::Weaptur, &WeaponRecord::Weapguid, &WeaponRecord::Weapxpld,
         &WeaponRecord::Weapauto, &WeaponRecord::Weaptrak, &WeaponRecord::Weapsprp,
@@ -74,7 +48,7 @@ std::vector<std::string> Seeds() {
   std::vector<std::string> seeds;
   WeaponRecord reset;
   seeds.push_back(kalvex::WriteScript(reset));
-  seeds.push_back(kalvex::WriteScript(LightRocket()));
+  seeds.push_back(kalvex::WriteScript(kalvex::test::WorkedExample()));
   for (int colour = 0; colour < 5; ++colour)
     seeds.push_back(kalvex::WriteScript(Everything(colour)));
   seeds.push_back(
