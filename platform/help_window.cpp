@@ -12,7 +12,6 @@ constexpr char kHelpWindowName[] = "HelpWindow";
 QTextBrowser* MakeHelpWindow(QWidget* owner) {
   auto* window = new QDialog(owner);
   window->setObjectName(kHelpWindowName);
-  window->setWindowTitle(QStringLiteral("Help"));
   window->resize(560, 480);
   auto* browser = new QTextBrowser(window);
   browser->setOpenExternalLinks(false);
@@ -32,6 +31,7 @@ void ShowHelpWindow(QWidget* owner, const QString& path) {
   browser->setSource(source);
   browser->home();
   QWidget* shown = browser->window();
+  shown->setWindowTitle(browser->documentTitle());
   shown->show();
   shown->raise();
   shown->activateWindow();
