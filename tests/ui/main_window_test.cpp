@@ -1,4 +1,5 @@
 // The main window as the user meets it after start-up.
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -6,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
@@ -266,6 +268,14 @@ class MainWindowTest : public QObject {
         << QStringList{"close-box", "0", "yes"} << 0 << QStringList{question, "open"};
     QTest::newRow("unsaved, Cancel")
         << QStringList{"close-box", "0", "cancel"} << 0 << QStringList{question, "open"};
+    // Yes and written: the process ends; Yes and the file cannot be written:
+    // the reason is shown and the window stays.
+    QTest::newRow("unsaved, Yes, saved")
+        << QStringList{"close-box", "0", "yes", closeDir_.filePath("closed.tdf")} << 1
+        << QStringList{question};
+    QTest::newRow("unsaved, Yes, saving failed")
+        << QStringList{"file-exit", "0", "yes", closeDir_.filePath("missing/closed.tdf")} << 0
+        << QStringList{question, "asked: Unable to open file|File Error|48", "open"};
   }
 
   void closingEndsTheProcess() {
@@ -275,6 +285,12 @@ class MainWindowTest : public QObject {
     const ProbeResult result = RunCloseProbe(arguments);
     QCOMPARE(result.Output, output);
     QCOMPARE(result.ExitCode, exitCode);
+    if (arguments.size() > 3) {
+      QFile written(arguments[3]);
+      QCOMPARE(written.exists(), exitCode == 1);
+      QVERIFY(!written.exists() ||
+              (written.open(QIODevice::ReadOnly) && written.readAll().startsWith("[ ]\r\n\t{")));
+    }
   }
 
   // Arguments are not read: not even the platform's own options.
@@ -292,6 +308,7 @@ class MainWindowTest : public QObject {
 
   std::unique_ptr<ScriptedUserInterface> ui_;
   std::unique_ptr<ProbedMachines> window_;
+  QTemporaryDir closeDir_;
 };
 
 QTEST_MAIN(MainWindowTest)
