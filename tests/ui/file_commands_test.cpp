@@ -1,7 +1,11 @@
 // The File and Help commands as the user chooses them from the menu, with
 // the question about unsaved changes answered every way, file dialogs
 // confirmed or cancelled, and files that cannot be written or read.
+#include <sys/stat.h>
+
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -10,6 +14,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -79,26 +84,45 @@ class FileCommandsTest : public QObject {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("change");
     QTest::newRow("typing") << 0 << "type";
-    QTest::newRow("checking") << 11 << "check";
-    QTest::newRow("choosing") << 4 << "choose";
+    QTest::newRow("undoing what was typed") << 0 << "undo";
+    QTest::newRow("cutting") << 0 << "cut";
+    QTest::newRow("pasting") << 0 << "paste";
+    QTest::newRow("deleting") << 0 << "delete";
+    QTest::newRow("checking with the mouse") << 11 << "check";
+    QTest::newRow("checking with the space bar") << 11 << "space";
+    QTest::newRow("choosing with the mouse") << 4 << "choose";
+    QTest::newRow("choosing with an arrow key") << 4 << "arrow";
   }
 
   void userChangesMarkTheScriptUnsaved() {
     QFETCH(int, page);
     QFETCH(QString, change);
     QVERIFY(driver_->ClickPage(page));
-    const QPointer<QWidget> shown =
-        driver_->Control(kExpectedPages[std::size_t(page)].controls.front().slot);
+    const std::string_view slot = kExpectedPages[std::size_t(page)].controls.front().slot;
+    if (page == 0) QVERIFY(driver_->Type("Enter", "AB"));
+    QApplication::clipboard()->setText(QStringLiteral("CD"));
+    const QPointer<QWidget> shown = driver_->Control(slot);
     QCOMPARE(driver_->Window().save, 0);
     SaveAs("page.tdf");
     QCOMPARE(driver_->Window().save, 1);
     QCOMPARE(driver_->Window().Box, 1);
-    QVERIFY(shown &&
-            shown == driver_->Control(kExpectedPages[std::size_t(page)].controls.front().slot));
-    if (change == "type") QVERIFY(driver_->Type("Enter", "X"));
+    QVERIFY(shown && shown == driver_->Control(slot));
+    shown->setFocus();
+    QWidget* control = driver_->Control(slot);
+    if (change == "type") QTest::keyClicks(control, "X");
+    if (change == "undo") QTest::keyClick(control, Qt::Key_Z, Qt::ControlModifier);
+    if (change == "cut" || change == "paste" || change == "delete") {
+      QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+    }
+    if (change == "cut") QTest::keyClick(control, Qt::Key_X, Qt::ControlModifier);
+    if (change == "paste") QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier);
+    if (change == "delete") QTest::keyClick(control, Qt::Key_Delete);
     if (change == "check") QVERIFY(driver_->ClickCheckBox());
+    if (change == "space") QTest::keyClick(control, Qt::Key_Space);
     if (change == "choose") QVERIFY(driver_->Pick("ComboBox1", 1));
-    QCOMPARE(driver_->Window().save, 0);
+    if (change == "arrow") QVERIFY(driver_->PressInDropDown("ComboBox1", Qt::Key_Down));
+    QVERIFY(driver_->Window().save == 0);
+    if (page == 0) QVERIFY(driver_->Edit("Enter")->text() != QStringLiteral("AB"));
   }
 
   // What the user sees is what is saved: the page that is up goes into the
@@ -120,21 +144,18 @@ class FileCommandsTest : public QObject {
   }
 
   void failingSaveShowsWhyAndLeavesTheScriptUnsaved_data() {
-    QTest::addColumn<bool>("readOnlyFile");
-    QTest::newRow("read-only file") << true;
-    QTest::newRow("missing folder") << false;
+    QTest::addColumn<QString>("target");
+    QTest::newRow("read-only file") << "read-only.tdf";
+    QTest::newRow("missing folder") << "missing/weapon.tdf";
+    QTest::newRow("a folder") << "folder.tdf";
+    QTest::newRow("a named pipe") << "pipe.tdf";
   }
 
   void failingSaveShowsWhyAndLeavesTheScriptUnsaved() {
-    QFETCH(bool, readOnlyFile);
-    const std::string path = readOnlyFile ? Path("locked.tdf") : Path("missing/weapon.tdf");
-    if (readOnlyFile) {
-      QVERIFY(WriteBytes(path, "earlier"));
-      std::filesystem::permissions(path, std::filesystem::perms::owner_read |
-                                             std::filesystem::perms::group_read |
-                                             std::filesystem::perms::others_read);
-      Ui().Answers.push_back(IDYES);  // replace it
-    }
+    QFETCH(QString, target);
+    const std::string path = Path(target.toLatin1().constData());
+    const bool exists = MakeTarget(target, path);
+    if (exists) Ui().Answers.push_back(IDYES);  // replace it
     QVERIFY(driver_->ClickPage(0));
     QVERIFY(driver_->Type("Enter", "GUN"));
     Ui().FileChoices.push_back(path);
@@ -145,10 +166,13 @@ class FileCommandsTest : public QObject {
     QCOMPARE(told.Text, std::string("Unable to open file"));
     QCOMPARE(told.Caption, std::string("File Error"));
     QCOMPARE(told.Type, kErrorBox);
-    QCOMPARE(Ui().Questions.size(), readOnlyFile ? 2u : 1u);
+    QCOMPARE(Ui().Questions.size(), exists ? 2u : 1u);
     QCOMPARE(driver_->Window().save, 0);
-    QCOMPARE(ReadBytes(path), std::string(readOnlyFile ? "earlier" : ""));
-    QVERIFY(readOnlyFile || !std::filesystem::exists(Path("missing")));
+    const std::filesystem::file_status status = std::filesystem::status(path);
+    if (target == "read-only.tdf") QCOMPARE(ReadBytes(path), std::string("earlier"));
+    if (target == "folder.tdf") QVERIFY(std::filesystem::is_directory(status));
+    if (target == "pipe.tdf") QVERIFY(std::filesystem::is_fifo(status));
+    if (!exists) QVERIFY(!std::filesystem::exists(Path("missing")));
 
     QVERIFY(driver_->FileNew());  // still unsaved: asks, and the closed box cancels
     QCOMPARE(Ui().Questions.back().Text, std::string(kQuestion));
@@ -235,22 +259,29 @@ class FileCommandsTest : public QObject {
   // A file that cannot be read, or holds no weapon, is reported; the weapon
   // is then a fresh one.
   void openingWhatHoldsNoWeapon_data() {
-    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing file") << QByteArray() << "Unable to open file";
-    QTest::newRow("no header") << QByteArray("ID=5;\r\nname=Gun;\r\n") << "No weapon found in file";
-    QTest::newRow("empty file") << QByteArray("") << "No weapon found in file";
+    QTest::newRow("missing file") << "missing.tdf"
+                                  << "Unable to open file";
+    QTest::newRow("a folder") << "folder.tdf"
+                              << "Unable to open file";
+    QTest::newRow("a named pipe") << "pipe.tdf"
+                                  << "Unable to open file";
+    QTest::newRow("no header") << "no-header.tdf"
+                               << "No weapon found in file";
+    QTest::newRow("empty file") << "empty.tdf"
+                                << "No weapon found in file";
   }
 
   void openingWhatHoldsNoWeapon() {
-    QFETCH(QByteArray, contents);
+    QFETCH(QString, target);
     QFETCH(QString, message);
-    const bool missing = message == "Unable to open file";
-    if (!missing) QVERIFY(WriteBytes(Path("other.tdf"), contents.toStdString()));
+    const std::string path = Path(target.toLatin1().constData());
+    MakeTarget(target, path);
     const Snapshot before = MakeChanges();
     if (QTest::currentTestFailed()) return;
     Ui().Answers.push_back(IDNO);
-    Ui().FileChoices.push_back(Path("other.tdf"));
+    Ui().FileChoices.push_back(path);
 
     QVERIFY(driver_->FileOpen());
 
@@ -261,6 +292,22 @@ class FileCommandsTest : public QObject {
     kalvex::WeaponRecord fresh;
     fresh.Weapmodl = Weapon().Weapmodl;  // kept by the reset, or "no model" from the reader
     ExpectFreshWeapon(before, fresh);
+  }
+
+  // However many entries cannot be kept, one message of a screenful tells of them.
+  void openingAScriptWithManyUnknownKeysShowsOneScreenful() {
+    std::string script = "[GUN]\r\n\t{\r\n";
+    for (int key = 0; key < 200; ++key) script += "\tunknown" + std::to_string(key) + "=1;\r\n";
+    QVERIFY(WriteBytes(Path("many.tdf"), script + "\tID=5;\r\n}"));
+    Ui().FileChoices.push_back(Path("many.tdf"));
+    QVERIFY(driver_->FileOpen());
+    QCOMPARE(Ui().Questions.size(), 1u);
+    const std::string& text = Ui().Questions.front().Text;
+    QVERIFY2(std::ranges::count(text, '\n') <= 25, text.c_str());
+    QVERIFY2(text.find("Line 3:") != std::string::npos, text.c_str());
+    QVERIFY2(text.find("unknown0\"") != std::string::npos, text.c_str());
+    QVERIFY2(text.find("unknown199") == std::string::npos, text.c_str());
+    QCOMPARE(Weapon().WeapID, std::string("5"));
   }
 
   void openingAScriptWithUnknownKeysListsThem() {
@@ -283,31 +330,44 @@ class FileCommandsTest : public QObject {
 
   void saveAsksBeforeReplacingAFile_data() {
     QTest::addColumn<int>("answer");
-    QTest::newRow("No keeps the file") << IDNO;
-    QTest::newRow("Yes replaces it") << IDYES;
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("existing");
+    QTest::newRow("No keeps the file") << IDNO << "existing.tdf"
+                                       << "existing.tdf";
+    QTest::newRow("Yes replaces it") << IDYES << "existing.tdf"
+                                     << "existing.tdf";
+    QTest::newRow("named without extension, No") << IDNO << "existing"
+                                                 << "existing.TDF";
+    QTest::newRow("named without extension, Yes") << IDYES << "existing"
+                                                  << "existing.TDF";
   }
 
   void saveAsksBeforeReplacingAFile() {
     QFETCH(int, answer);
-    QVERIFY(WriteBytes(Path("existing.tdf"), "a longer earlier file that is not a weapon"));
+    QFETCH(QString, chosen);
+    QFETCH(QString, existing);
+    const std::string path = Path(existing.toLatin1().constData());
+    const std::string earlier = "a longer earlier file that is not a weapon";
+    QVERIFY(WriteBytes(path, earlier));
     QVERIFY(driver_->ClickPage(0));
     QVERIFY(driver_->Type("Enter", "NEWER"));
     Ui().Answers.push_back(answer);
-    Ui().FileChoices.push_back(Path("existing.tdf"));
+    Ui().FileChoices.push_back(Path(chosen.toLatin1().constData()));
 
     QVERIFY(driver_->FileSave());
 
     QCOMPARE(Ui().Questions.size(), 1u);
     QCOMPARE(Ui().Questions.front().Type & MB_TYPEMASK, MB_YESNO);
-    const std::string now = ReadBytes(Path("existing.tdf"));
+    const std::string now = ReadBytes(path);
     if (answer == IDYES) {
       QVERIFY(now.starts_with("[NEWER]\r\n"));
       QVERIFY(now.ends_with("\r\n}"));
       QCOMPARE(driver_->Window().save, 1);
     } else {
-      QCOMPARE(now, std::string("a longer earlier file that is not a weapon"));
+      QCOMPARE(now, earlier);
       QCOMPARE(driver_->Window().save, 0);
     }
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{existing});
   }
 
   // The default extension is added in capitals to a name without one; the
@@ -407,6 +467,24 @@ class FileCommandsTest : public QObject {
     for (const std::string_view slot : AllSlots()) QVERIFY(!driver_->SlotControl(slot));
     QVERIFY(driver_->PageList() && driver_->PageList() != before.pageList);
     QCOMPARE(driver_->PageList()->currentRow(), 0);
+  }
+
+  // Makes what `target` names at `path`; true when something now stands there.
+  static bool MakeTarget(const QString& target, const std::string& path) {
+    namespace fs = std::filesystem;
+    if (target == "read-only.tdf") {
+      WriteBytes(path, "earlier");
+      fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    } else if (target == "folder.tdf") {
+      fs::create_directory(path);
+    } else if (target == "pipe.tdf") {
+      mkfifo(path.c_str(), 0644);
+    } else if (target == "no-header.tdf") {
+      WriteBytes(path, "ID=5;\r\nname=Gun;\r\n");
+    } else if (target == "empty.tdf") {
+      WriteBytes(path, "");
+    }
+    return fs::exists(fs::symlink_status(path));
   }
 
   void SaveAs(const char* name) {
