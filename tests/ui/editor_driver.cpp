@@ -2,7 +2,9 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -127,12 +129,22 @@ QPoint EditorDriver::ClientPosition(const QWidget* widget) const {
   return widget->mapTo(Frame(), QPoint(0, 0)) - QPoint(0, menuBottom);
 }
 
-bool EditorDriver::Type(std::string_view slot, const QString& text) {
-  QLineEdit* edit = Edit(slot);
-  if (!edit) return false;
+namespace {
+
+// Clicks into the edit and deletes all it holds, as a user starts over.
+QLineEdit* EmptiedEdit(QLineEdit* edit) {
+  if (!edit) return nullptr;
   QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
   QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
   if (!edit->text().isEmpty()) QTest::keyClick(edit, Qt::Key_Backspace);
+  return edit;
+}
+
+}  // namespace
+
+bool EditorDriver::Type(std::string_view slot, const QString& text) {
+  QLineEdit* edit = EmptiedEdit(Edit(slot));
+  if (!edit) return false;
   for (const QChar c : text) {
     if (c == QLatin1Char('\n')) {
       QTest::keyClick(edit, Qt::Key_Return);  // a line end is typed with the Enter key
@@ -140,6 +152,14 @@ bool EditorDriver::Type(std::string_view slot, const QString& text) {
       QTest::keyClicks(edit, QString(c));
     }
   }
+  return true;
+}
+
+bool EditorDriver::Paste(std::string_view slot, const QString& text) {
+  QLineEdit* edit = EmptiedEdit(Edit(slot));
+  if (!edit) return false;
+  QGuiApplication::clipboard()->setText(text);
+  QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
   return true;
 }
 

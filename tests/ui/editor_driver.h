@@ -72,6 +72,8 @@ class EditorDriver {
 
   // Clicks into the edit, selects all it holds, deletes it and types `text`.
   bool Type(std::string_view slot, const QString& text);
+  // The same, with `text` pasted from the clipboard instead of typed.
+  bool Paste(std::string_view slot, const QString& text);
   // Opens the drop-down list with a click and clicks the entry at `position`.
   bool Pick(std::string_view slot, int position);
   // A key press on the closed drop-down list.

@@ -135,17 +135,31 @@ class PagesTest : public QObject {
     }
   }
 
-  void editsTakeWhatTheyAcceptAndRefuseTheRest_data() { AddPageRows(); }
+  // Typed or pasted, an edit takes what it accepts whole and refuses the rest.
+  void editsTakeWhatTheyAcceptAndRefuseTheRest_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("pasted");
+    for (int page = 0; page < int(kExpectedPages.size()); ++page) {
+      const std::string name = std::string(kExpectedPages[std::size_t(page)].listEntry);
+      QTest::newRow((name + ", typed").c_str()) << page << false;
+      QTest::newRow((name + ", pasted").c_str()) << page << true;
+    }
+  }
+
   void editsTakeWhatTheyAcceptAndRefuseTheRest() {
     QFETCH(int, page);
+    QFETCH(bool, pasted);
     QVERIFY(driver_->ClickPage(page));
+    const auto enter = [&](std::string_view slot, std::string_view text) {
+      return pasted ? driver_->Paste(slot, Text(text)) : driver_->Type(slot, Text(text));
+    };
     for (const ExpectedControl& c : kExpectedPages[std::size_t(page)].controls) {
       for (const std::string_view sample : c.accepts) {
-        QVERIFY(driver_->Type(c.slot, Text(sample)));
+        QVERIFY(enter(c.slot, sample));
         QCOMPARE(driver_->Edit(c.slot)->text(), Text(sample));
       }
       for (const std::string_view sample : c.rejects) {
-        QVERIFY(driver_->Type(c.slot, Text(sample)));
+        QVERIFY(enter(c.slot, sample));
         const QString shown = driver_->Edit(c.slot)->text();
         QVERIFY2(shown != Text(sample), qPrintable(Text(c.slot) + ": " + shown));
       }
