@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -50,6 +51,9 @@ QString LabelLineText(const ExpectedPage& page, std::string_view line) {
 
 }  // namespace
 
+// Explosions: six lists, every label line used.
+constexpr int kFullPage = 13;
+
 class PagesTest : public QObject {
   Q_OBJECT
 
@@ -73,10 +77,13 @@ class PagesTest : public QObject {
     }
   }
 
+  // Each page is built after one that fills every label line and has six
+  // controls, so that nothing of that page may stay.
   void pageShowsItsSentenceAndLabels_data() { AddPageRows(); }
   void pageShowsItsSentenceAndLabels() {
     QFETCH(int, page);
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    QVERIFY(driver_->ClickPage(kFullPage));
     QVERIFY(driver_->ClickPage(page));
     QCOMPARE(driver_->LineText("CurHelp"), Text(expected.curHelp));
     for (const char* line :
@@ -89,7 +96,9 @@ class PagesTest : public QObject {
   void pageShowsItsControls() {
     QFETCH(int, page);
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    QVERIFY(driver_->ClickPage(kFullPage));
     QVERIFY(driver_->ClickPage(page));
+    QCOMPARE(VisiblePageControls(), int(expected.controls.size()));
     for (const ExpectedControl& c : expected.controls) {
       const TWindow* control = driver_->SlotControl(c.slot);
       QWidget* widget = driver_->Control(c.slot);
@@ -242,6 +251,18 @@ class PagesTest : public QObject {
   }
 
  private:
+  // The edits, lists and check boxes that the user sees in the window.
+  int VisiblePageControls() const {
+    int shown = 0;
+    for (const QWidget* widget : driver_->Frame()->findChildren<QWidget*>()) {
+      const bool control = qobject_cast<const QLineEdit*>(widget) ||
+                           qobject_cast<const QComboBox*>(widget) ||
+                           qobject_cast<const QCheckBox*>(widget);
+      if (control && widget->isVisible()) ++shown;
+    }
+    return shown;
+  }
+
   std::unique_ptr<EditorDriver> driver_;
 };
 
