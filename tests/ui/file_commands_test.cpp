@@ -1,6 +1,7 @@
 // The File and Help commands as the user chooses them from the menu, with
 // the question about unsaved changes answered every way, file dialogs
 // confirmed or cancelled, and files that cannot be written or read.
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -41,6 +43,30 @@ kalvex::WeaponRecord OpenedWeapon() {
   record.Weapmodl = 14;  // no model entry
   return record;
 }
+
+// Lowers the limit on the size of the files this process writes, while it
+// lives; writes past it fail. No limit when `bytes` is 0.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : active_(bytes > 0) {
+    if (!active_) return;
+    getrlimit(RLIMIT_FSIZE, &before_);
+    signal(SIGXFSZ, SIG_IGN);  // a failed write, not the end of the process
+    const rlimit lowered{bytes, before_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~FileSizeLimit() {
+    if (!active_) return;
+    setrlimit(RLIMIT_FSIZE, &before_);
+    signal(SIGXFSZ, SIG_DFL);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  bool active_;
+  rlimit before_{};
+};
 
 // How the test answers the file dialog that follows the question.
 enum class Choice { Cancel, Writable, Unwritable };
@@ -145,31 +171,43 @@ class FileCommandsTest : public QObject {
 
   void failingSaveShowsWhyAndLeavesTheScriptUnsaved_data() {
     QTest::addColumn<QString>("target");
-    QTest::newRow("read-only file") << "read-only.tdf";
-    QTest::newRow("missing folder") << "missing/weapon.tdf";
-    QTest::newRow("a folder") << "folder.tdf";
-    QTest::newRow("a named pipe") << "pipe.tdf";
+    QTest::addColumn<QString>("message");
+    const QString cannotOpen = QStringLiteral("Unable to open file");
+    QTest::newRow("read-only file") << "read-only.tdf" << cannotOpen;
+    QTest::newRow("missing folder") << "missing/weapon.tdf" << cannotOpen;
+    QTest::newRow("a folder") << "folder.tdf" << cannotOpen;
+    QTest::newRow("a named pipe") << "pipe.tdf" << cannotOpen;
+    QTest::newRow("no room for the script") << "full.tdf"
+                                            << "Unable to write file";
   }
 
   void failingSaveShowsWhyAndLeavesTheScriptUnsaved() {
     QFETCH(QString, target);
+    QFETCH(QString, message);
     const std::string path = Path(target.toLatin1().constData());
     const bool exists = MakeTarget(target, path);
     if (exists) Ui().Answers.push_back(IDYES);  // replace it
     QVERIFY(driver_->ClickPage(0));
     QVERIFY(driver_->Type("Enter", "GUN"));
     Ui().FileChoices.push_back(path);
-    QVERIFY(driver_->FileSave());
+    {
+      // Files of this process may grow to 100 bytes only, as on a full disk.
+      const FileSizeLimit limit(target == "full.tdf" ? 100 : 0);
+      QVERIFY(driver_->FileSave());
+    }
 
     QVERIFY(!Ui().Questions.empty());
     const AskedQuestion& told = Ui().Questions.back();
-    QCOMPARE(told.Text, std::string("Unable to open file"));
+    QCOMPARE(told.Text, message.toStdString());
     QCOMPARE(told.Caption, std::string("File Error"));
     QCOMPARE(told.Type, kErrorBox);
     QCOMPARE(Ui().Questions.size(), exists ? 2u : 1u);
     QCOMPARE(driver_->Window().save, 0);
     const std::filesystem::file_status status = std::filesystem::status(path);
-    if (target == "read-only.tdf") QCOMPARE(ReadBytes(path), std::string("earlier"));
+    if (target == "read-only.tdf" || target == "full.tdf") {
+      QCOMPARE(ReadBytes(path), std::string("earlier"));
+      QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{target});
+    }
     if (target == "folder.tdf") QVERIFY(std::filesystem::is_directory(status));
     if (target == "pipe.tdf") QVERIFY(std::filesystem::is_fifo(status));
     if (!exists) QVERIFY(!std::filesystem::exists(Path("missing")));
@@ -475,6 +513,8 @@ class FileCommandsTest : public QObject {
     if (target == "read-only.tdf") {
       WriteBytes(path, "earlier");
       fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    } else if (target == "full.tdf") {
+      WriteBytes(path, "earlier");
     } else if (target == "folder.tdf") {
       fs::create_directory(path);
     } else if (target == "pipe.tdf") {
