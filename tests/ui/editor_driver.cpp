@@ -202,6 +202,12 @@ bool EditorDriver::StartFreshWeapon() {
   return FileNew() && window_->save == 1 && ui_->Answers.empty();
 }
 
+std::unique_ptr<EditorDriver> StartEditorWithNewWeapon() {
+  auto driver = std::make_unique<EditorDriver>();
+  if (!driver->Start() || !driver->FileNew() || !driver->PageList()) return nullptr;
+  return driver;
+}
+
 std::string& TextMember(WeaponRecord& record, std::string_view member) {
   const RecordField& field = FieldNamed(member);
   if (!field.IsText()) qFatal("%.*s is no text member", int(member.size()), member.data());

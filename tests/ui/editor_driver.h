@@ -88,6 +88,9 @@ class EditorDriver {
   std::unique_ptr<EditorWindow> window_;
 };
 
+// A started editor after File, New; nullptr when the window did not come up.
+std::unique_ptr<EditorDriver> StartEditorWithNewWeapon();
+
 // A member of the weapon record by its name ("Weapcode", "Weaptur").
 std::string& TextMember(WeaponRecord& record, std::string_view member);
 int& NumberMember(WeaponRecord& record, std::string_view member);

@@ -84,9 +84,8 @@ class FileCommandsTest : public QObject {
   void init() {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
-    driver_ = std::make_unique<EditorDriver>();
-    QVERIFY(driver_->Start());
-    QVERIFY(driver_->FileNew());
+    driver_ = StartEditorWithNewWeapon();
+    QVERIFY(driver_);
   }
 
   void cleanup() {
@@ -444,7 +443,7 @@ class FileCommandsTest : public QObject {
     QVERIFY(help.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(help.readAll());
     for (const ExpectedPage& page : kExpectedPages) {
-      const QString entry = QString::fromLatin1(page.listEntry.data(), page.listEntry.size());
+      const QString entry = Latin1(page.listEntry);
       QVERIFY2(text.contains(entry), qPrintable(entry));
     }
   }

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
 
 #include "record/record_fields.h"
 #include "tests/ui/editor_driver.h"
@@ -11,10 +12,7 @@
 namespace kalvex::test {
 namespace {
 
-QString Quoted(std::string_view text) {
-  return QLatin1Char('"') + QString::fromLatin1(text.data(), qsizetype(text.size())) +
-         QLatin1Char('"');
-}
+QString Quoted(std::string_view text) { return QLatin1Char('"') + Latin1(text) + QLatin1Char('"'); }
 
 std::string WithoutTrailingBlanks(std::string text) {
   while (!text.empty() && text.back() == ' ') text.pop_back();
@@ -23,11 +21,20 @@ std::string WithoutTrailingBlanks(std::string text) {
 
 }  // namespace
 
-void AddPageRows() {
+QString Latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+bool HasControl(const ExpectedPage& page, std::string_view kind) {
+  return std::ranges::find(page.controls, kind, &ExpectedControl::kind) != page.controls.end();
+}
+
+void AddPageRows(std::string_view kind) {
   QTest::addColumn<int>("page");
   for (int page = 0; page < int(kExpectedPages.size()); ++page) {
-    const std::string name =
-        std::to_string(page) + " " + std::string(kExpectedPages[std::size_t(page)].listEntry);
+    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    if (!kind.empty() && !HasControl(expected, kind)) continue;
+    const std::string name = std::to_string(page) + " " + std::string(expected.listEntry);
     QTest::newRow(name.c_str()) << page;
   }
 }
@@ -102,8 +109,8 @@ QString ShownDifferences(const EditorDriver& driver, const ExpectedPage& page,
       wanted = QString::number(NumberMember(record, c.member) == 1);
     }
     if (shown != wanted) {
-      differences << QString::fromLatin1(c.slot.data(), qsizetype(c.slot.size())) +
-                         QStringLiteral(" shows ") + shown + QStringLiteral(", not ") + wanted;
+      differences << Latin1(c.slot) + QStringLiteral(" shows ") + shown + QStringLiteral(", not ") +
+                         wanted;
     }
   }
   return differences.join(QStringLiteral("; "));
@@ -122,8 +129,7 @@ QString RecordDifferences(const WeaponRecord& actual, const WeaponRecord& expect
       e = QString::number(expected.*field.number);
     }
     if (a != e) {
-      differences << QString::fromLatin1(field.name.data(), qsizetype(field.name.size())) +
-                         QStringLiteral(": ") + a + QStringLiteral(" != ") + e;
+      differences << Latin1(field.name) + QStringLiteral(": ") + a + QStringLiteral(" != ") + e;
     }
   }
   return differences.join(QStringLiteral("; "));

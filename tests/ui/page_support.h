@@ -14,8 +14,15 @@ namespace kalvex::test {
 
 class EditorDriver;
 
-// Adds the column "page" and one row per page, named after its list entry.
-void AddPageRows();
+// A text of the pages as Qt shows it.
+QString Latin1(std::string_view text);
+
+// Whether the page has a control of that kind ("edit", "list", "check").
+bool HasControl(const ExpectedPage& page, std::string_view kind);
+
+// Adds the column "page" and one row per page, named after its list entry;
+// with `kind`, only the pages that have a control of that kind.
+void AddPageRows(std::string_view kind = {});
 
 // The slots that can hold a page's controls, "Enter" ... "ComboBox6".
 const std::vector<std::string_view>& AllSlots();

@@ -21,15 +21,11 @@ namespace {
 
 constexpr int kPages = 19;
 
-QString Sentence(int page) {
-  const std::string_view text = kExpectedPages[std::size_t(page)].curHelp;
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
+QString Sentence(int page) { return Latin1(kExpectedPages[std::size_t(page)].curHelp); }
 
 // The first drop-down list of the page, in build order.
-const ExpectedControl* FirstList(const ExpectedPage& page) {
-  const auto list = std::ranges::find(page.controls, "list", &ExpectedControl::kind);
-  return list == page.controls.end() ? nullptr : &*list;
+const ExpectedControl& FirstList(const ExpectedPage& page) {
+  return *std::ranges::find(page.controls, "list", &ExpectedControl::kind);
 }
 
 }  // namespace
@@ -41,9 +37,8 @@ class PageSwitchTest : public QObject {
   void initTestCase() { DropOffscreenPlatformLimits(); }
 
   void init() {
-    driver_ = std::make_unique<EditorDriver>();
-    QVERIFY(driver_->Start());
-    QVERIFY(driver_->FileNew());
+    driver_ = StartEditorWithNewWeapon();
+    QVERIFY(driver_);
   }
 
   void cleanup() { driver_.reset(); }
@@ -102,20 +97,14 @@ class PageSwitchTest : public QObject {
 
   // A choice in a drop-down list stores it and everything typed or checked on
   // the page at once, and builds the same page again from the record.
-  void choiceInADropDownStoresThePageAndRebuildsIt_data() {
-    QTest::addColumn<int>("page");
-    for (int page = 0; page < kPages; ++page) {
-      const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
-      if (FirstList(expected)) QTest::newRow(std::string(expected.listEntry).c_str()) << page;
-    }
-  }
+  void choiceInADropDownStoresThePageAndRebuildsIt_data() { AddPageRows("list"); }
 
   void choiceInADropDownStoresThePageAndRebuildsIt() {
     QFETCH(int, page);
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
     QVERIFY(driver_->ClickPage(page));
     kalvex::WeaponRecord wanted = driver_->Window().Weapon;
-    const ExpectedControl* list = FirstList(expected);
+    const ExpectedControl* list = &FirstList(expected);
     std::vector<QPointer<QWidget>> built;
     for (int index = 0; index < int(expected.controls.size()); ++index) {
       const ExpectedControl& c = expected.controls[std::size_t(index)];

@@ -18,10 +18,6 @@ using namespace kalvex::test;
 
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
 const char* Name(std::string_view slot) {
   static std::string name;
   name = std::string(slot);
@@ -33,18 +29,18 @@ const char* Name(std::string_view slot) {
 // grows past the number only by blanks.
 QString OverlongTyping(const ExpectedControl& edit) {
   const auto longest = std::ranges::max(edit.accepts, {}, &std::string_view::size);
-  QString typed = Text(longest);
+  QString typed = Latin1(longest);
   const bool range = std::ranges::find(edit.rejects, "0") != edit.rejects.end();
-  while (typed.size() < edit.limit + 3) typed += range ? QStringLiteral(" ") : Text(longest);
+  while (typed.size() < edit.limit + 3) typed += range ? QStringLiteral(" ") : Latin1(longest);
   return typed;
 }
 
 QString LabelLineText(const ExpectedPage& page, std::string_view line) {
   for (const ExpectedControl& c : page.controls) {
-    if (c.labelLine == line) return Text(c.label);
+    if (c.labelLine == line) return Latin1(c.label);
   }
   for (const auto& [other, text] : page.otherLabels) {
-    if (other == line) return Text(text);
+    if (other == line) return Latin1(text);
   }
   return QStringLiteral(" ");
 }
@@ -61,9 +57,8 @@ class PagesTest : public QObject {
   void initTestCase() { DropOffscreenPlatformLimits(); }
 
   void init() {
-    driver_ = std::make_unique<EditorDriver>();
-    QVERIFY(driver_->Start());
-    QVERIFY(driver_->FileNew());
+    driver_ = StartEditorWithNewWeapon();
+    QVERIFY(driver_);
   }
 
   void cleanup() { driver_.reset(); }
@@ -73,7 +68,7 @@ class PagesTest : public QObject {
     QVERIFY(list);
     QCOMPARE(list->count(), int(kExpectedPages.size()));
     for (int page = 0; page < list->count(); ++page) {
-      QCOMPARE(list->item(page)->text(), Text(kExpectedPages[std::size_t(page)].listEntry));
+      QCOMPARE(list->item(page)->text(), Latin1(kExpectedPages[std::size_t(page)].listEntry));
     }
   }
 
@@ -85,7 +80,7 @@ class PagesTest : public QObject {
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
     QVERIFY(driver_->ClickPage(kFullPage));
     QVERIFY(driver_->ClickPage(page));
-    QCOMPARE(driver_->LineText("CurHelp"), Text(expected.curHelp));
+    QCOMPARE(driver_->LineText("CurHelp"), Latin1(expected.curHelp));
     for (const char* line :
          {"HelpDesc", "HelpDesc2", "HelpDesc3", "HelpDesc4", "HelpDesc5", "HelpDesc6"}) {
       QCOMPARE(driver_->LineText(line), LabelLineText(expected, line));
@@ -116,12 +111,12 @@ class PagesTest : public QObject {
         QStringList entries;
         for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
         QStringList wanted;
-        for (const std::string_view entry : c.entries) wanted << Text(entry);
+        for (const std::string_view entry : c.entries) wanted << Latin1(entry);
         QCOMPARE(entries, wanted);
       } else {
         const auto* box = qobject_cast<QCheckBox*>(widget);
         QVERIFY2(box, Name(c.slot));
-        QCOMPARE(box->text(), Text(c.label));
+        QCOMPARE(box->text(), Latin1(c.label));
         QCOMPARE(widget->height(), c.h);
       }
     }
@@ -160,17 +155,17 @@ class PagesTest : public QObject {
     QFETCH(bool, pasted);
     QVERIFY(driver_->ClickPage(page));
     const auto enter = [&](std::string_view slot, std::string_view text) {
-      return pasted ? driver_->Paste(slot, Text(text)) : driver_->Type(slot, Text(text));
+      return pasted ? driver_->Paste(slot, Latin1(text)) : driver_->Type(slot, Latin1(text));
     };
     for (const ExpectedControl& c : kExpectedPages[std::size_t(page)].controls) {
       for (const std::string_view sample : c.accepts) {
         QVERIFY(enter(c.slot, sample));
-        QCOMPARE(driver_->Edit(c.slot)->text(), Text(sample));
+        QCOMPARE(driver_->Edit(c.slot)->text(), Latin1(sample));
       }
       for (const std::string_view sample : c.rejects) {
         QVERIFY(enter(c.slot, sample));
         const QString shown = driver_->Edit(c.slot)->text();
-        QVERIFY2(shown != Text(sample), qPrintable(Text(c.slot) + ": " + shown));
+        QVERIFY2(shown != Latin1(sample), qPrintable(Latin1(c.slot) + ": " + shown));
       }
     }
   }
@@ -203,7 +198,7 @@ class PagesTest : public QObject {
                Name(expected.controls[std::size_t(index)].slot));
       QVERIFY(driver_->ClickPage((page + 1) % int(kExpectedPages.size())));
       QVERIFY2(driver_->Window().Weapon == wanted,
-               qPrintable(Text(expected.controls[std::size_t(index)].slot) + ": " +
+               qPrintable(Latin1(expected.controls[std::size_t(index)].slot) + ": " +
                           RecordDifferences(driver_->Window().Weapon, wanted)));
     }
   }
@@ -239,13 +234,13 @@ class PagesTest : public QObject {
         {ComboBox5, "ComboBox5"}, {ComboBox6, "ComboBox6"}};
     QStringList order;
     for (const kalvex::Slot slot : kalvex::Pages()[std::size_t(page)].collectOrder) {
-      order << Text(
+      order << Latin1(
           std::ranges::find(names, slot, &std::pair<kalvex::Slot, std::string_view>::first)
               ->second);
     }
     QStringList wanted;
     for (const std::string_view slot : kExpectedPages[std::size_t(page)].collectOrder) {
-      wanted << Text(slot);
+      wanted << Latin1(slot);
     }
     QCOMPARE(order, wanted);
   }

@@ -53,16 +53,6 @@ kalvex::WeaponRecord OutsideValues() {
   return record;
 }
 
-bool PageHasLists(const ExpectedPage& page) {
-  return std::ranges::any_of(page.controls,
-                             [](const ExpectedControl& c) { return c.kind == "list"; });
-}
-
-bool PageHasEdits(const ExpectedPage& page) {
-  return std::ranges::any_of(page.controls,
-                             [](const ExpectedControl& c) { return c.kind == "edit"; });
-}
-
 }  // namespace
 
 class VisitRuleTest : public QObject {
@@ -74,9 +64,8 @@ class VisitRuleTest : public QObject {
   void init() {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
-    driver_ = std::make_unique<EditorDriver>();
-    QVERIFY(driver_->Start());
-    QVERIFY(driver_->FileNew());
+    driver_ = StartEditorWithNewWeapon();
+    QVERIFY(driver_);
   }
 
   void cleanup() {
@@ -148,15 +137,7 @@ class VisitRuleTest : public QObject {
   // Texts longer than the edit's limit, empty texts, the reset text and texts
   // with blanks around them are shown whole (without trailing blanks) and
   // kept as they were.
-  void editsShowTextsWholeAndKeepThem_data() {
-    QTest::addColumn<int>("page");
-    for (int page = 0; page < kPages; ++page) {
-      const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
-      if (PageHasEdits(expected)) {
-        QTest::newRow(std::string(expected.listEntry).c_str()) << page;
-      }
-    }
-  }
+  void editsShowTextsWholeAndKeepThem_data() { AddPageRows("edit"); }
 
   void editsShowTextsWholeAndKeepThem() {
     QFETCH(int, page);
@@ -184,13 +165,7 @@ class VisitRuleTest : public QObject {
   // A list whose member lies outside its positions shows no entry; leaving
   // the page keeps the member, and so does a choice in another list of the
   // page. A check box whose member is neither 0 nor 1 keeps it too.
-  void valueOutsideAListIsKeptUntilTheUserPicks_data() {
-    QTest::addColumn<int>("page");
-    for (int page = 0; page < kPages; ++page) {
-      const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
-      if (PageHasLists(expected)) QTest::newRow(std::string(expected.listEntry).c_str()) << page;
-    }
-  }
+  void valueOutsideAListIsKeptUntilTheUserPicks_data() { AddPageRows("list"); }
 
   void valueOutsideAListIsKeptUntilTheUserPicks() {
     QFETCH(int, page);

@@ -10,6 +10,7 @@
 
 #include "tests/ui/editor_driver.h"
 #include "tests/ui/offscreen_messages.h"
+#include "tests/ui/page_support.h"
 
 using namespace kalvex::test;
 
@@ -54,10 +55,6 @@ constexpr Step kSteps[] = {
     {17, "Enter", "2", -1, "2"},
 };
 
-QString Text(std::string_view text) {
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
 }  // namespace
 
 class WorkedExampleTest : public QObject {
@@ -69,9 +66,8 @@ class WorkedExampleTest : public QObject {
   void init() {
     dir_ = std::make_unique<QTemporaryDir>();
     QVERIFY(dir_->isValid());
-    driver_ = std::make_unique<EditorDriver>();
-    QVERIFY(driver_->Start());
-    QVERIFY(driver_->FileNew());
+    driver_ = StartEditorWithNewWeapon();
+    QVERIFY(driver_);
   }
 
   void cleanup() {
@@ -86,12 +82,12 @@ class WorkedExampleTest : public QObject {
       }
       if (step.position >= 0) {
         QVERIFY(driver_->Pick(step.slot, step.position));
-        QCOMPARE(driver_->DropDown(step.slot)->currentText(), Text(step.shown));
+        QCOMPARE(driver_->DropDown(step.slot)->currentText(), Latin1(step.shown));
       } else if (step.shown == kChecked) {
         QVERIFY(driver_->ClickCheckBox());
       } else {
-        QVERIFY(driver_->Type(step.slot, Text(step.typed)));
-        QCOMPARE(driver_->Edit(step.slot)->text(), Text(step.typed));
+        QVERIFY(driver_->Type(step.slot, Latin1(step.typed)));
+        QCOMPARE(driver_->Edit(step.slot)->text(), Latin1(step.typed));
       }
     }
     const std::string saved = Path("rocket2");
@@ -105,11 +101,11 @@ class WorkedExampleTest : public QObject {
     for (const Step& step : kSteps) {
       QVERIFY(driver_->ClickPage(step.page));
       if (step.position >= 0) {
-        QCOMPARE(driver_->DropDown(step.slot)->currentText(), Text(step.shown));
+        QCOMPARE(driver_->DropDown(step.slot)->currentText(), Latin1(step.shown));
       } else if (step.shown == kChecked) {
         QVERIFY(driver_->CheckBox()->isChecked());
       } else {
-        QCOMPARE(driver_->Edit(step.slot)->text(), Text(step.shown));
+        QCOMPARE(driver_->Edit(step.slot)->text(), Latin1(step.shown));
       }
     }
     QVERIFY(driver_->ClickPage(10));
