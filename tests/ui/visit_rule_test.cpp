@@ -134,6 +134,61 @@ class VisitRuleTest : public QObject {
     QVERIFY(ReadBytes(Path("abc.tdf")).starts_with("[ABC]\r\n\t{"));
   }
 
+  // An edit the user empties stores the reset text: no value is given.
+  void emptiedEditsGiveNoValue_data() { AddPageRows("edit"); }
+  void emptiedEditsGiveNoValue() {
+    QFETCH(int, page);
+    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    SetSampleValues(driver_->Window().Weapon, expected);
+    kalvex::WeaponRecord wanted = driver_->Window().Weapon;
+    QVERIFY(driver_->ClickPage(page));
+    for (const ExpectedControl& c : expected.controls) {
+      if (c.kind != "edit") continue;
+      QVERIFY(driver_->Type(c.slot, QString()));
+      TextMember(wanted, c.member) = " ";
+    }
+    QVERIFY(driver_->ClickPage((page + 1) % kPages));
+    QCOMPARE(RecordDifferences(driver_->Window().Weapon, wanted), QString());
+  }
+
+  // Blanks typed after a text are not stored.
+  void blanksTypedAfterATextAreDropped_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("code") << 0 << "Enter"
+                          << "ABC  "
+                          << "Weapcode"
+                          << "ABC";
+    QTest::newRow("name") << 1 << "Enter"
+                          << " Big Gun   "
+                          << "Weapname"
+                          << " Big Gun";
+    QTest::newRow("reload") << 7 << "Enter"
+                            << "1.5 "
+                            << "Weapreload"
+                            << "1.5";
+    QTest::newRow("only blanks") << 0 << "Enter"
+                                 << "   "
+                                 << "Weapcode"
+                                 << " ";
+  }
+
+  void blanksTypedAfterATextAreDropped() {
+    QFETCH(int, page);
+    QFETCH(QString, slot);
+    QFETCH(QString, typed);
+    QFETCH(QString, member);
+    QFETCH(QString, stored);
+    QVERIFY(driver_->ClickPage(page));
+    QVERIFY(driver_->Type(slot.toStdString(), typed));
+    QCOMPARE(driver_->Edit(slot.toStdString())->text(), typed);
+    QVERIFY(driver_->ClickPage((page + 1) % kPages));
+    QCOMPARE(TextMember(driver_->Window().Weapon, member.toStdString()), stored.toStdString());
+  }
+
   // Texts longer than the edit's limit, empty texts, the reset text and texts
   // with blanks around them are shown whole (without trailing blanks) and
   // kept as they were.
