@@ -1,8 +1,9 @@
 // Starts the main window, closes it one way and reports what happened:
-//   ui_close_probe file-exit|close-box SAVE ANSWER
+//   ui_close_probe file-exit|close-box SAVE ANSWER [PATH]
 // SAVE is the window's save flag (0 or 1), ANSWER the reply to a question
-// (yes, no, cancel or none for a closed box). Each question is printed as it
-// is asked; "open" is printed when the window survived the close.
+// (yes, no, cancel or none for a closed box), PATH the file chosen in the save
+// dialog (none: the dialog is cancelled). Each question is printed as it is
+// asked; "open" is printed when the window survived the close.
 #include <QApplication>
 #include <QMainWindow>
 #include <QTest>
@@ -42,12 +43,13 @@ bool CloseWindow(const std::string& how, QWidget* frame) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const std::map<std::string, int> answers = {{"yes", IDYES}, {"no", IDNO}, {"cancel", IDCANCEL}};
-  if (argc != 4) return 2;
+  if (argc != 4 && argc != 5) return 2;
 
   EchoingUserInterface ui;
   if (const auto answer = answers.find(argv[3]); answer != answers.end()) {
     ui.Answers.push_back(answer->second);
   }
+  if (argc == 5) ui.FileChoices.push_back(argv[4]);
   TMachines window("Cindervale Weapon Editor");
   window.save = std::atoi(argv[2]);
   window.Create();

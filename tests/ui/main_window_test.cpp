@@ -1,4 +1,5 @@
 // The main window as the user meets it after start-up.
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -6,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
@@ -210,6 +212,13 @@ class MainWindowTest : public QObject {
         << QStringList{"close-box", "0", "yes"} << 0 << asked + "open\n";
     QTest::newRow("unsaved, Cancel")
         << QStringList{"close-box", "0", "cancel"} << 0 << asked + "open\n";
+    // Yes and written: the process ends; Yes and the file cannot be written:
+    // the reason is shown and the window stays.
+    QTest::newRow("unsaved, Yes, saved")
+        << QStringList{"close-box", "0", "yes", closeDir_.filePath("closed.tdf")} << 1 << asked;
+    QTest::newRow("unsaved, Yes, saving failed")
+        << QStringList{"file-exit", "0", "yes", closeDir_.filePath("missing/closed.tdf")} << 0
+        << asked + "asked: Unable to open file|File Error|48\nopen\n";
   }
 
   void closingEndsTheProcess() {
@@ -222,6 +231,12 @@ class MainWindowTest : public QObject {
     QCOMPARE(QString::fromLatin1(probe.readAllStandardOutput()), output);
     QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
     QCOMPARE(probe.exitCode(), exitCode);
+    if (arguments.size() > 3) {
+      QFile written(arguments[3]);
+      QCOMPARE(written.exists(), exitCode == 1);
+      QVERIFY(!written.exists() ||
+              (written.open(QIODevice::ReadOnly) && written.readAll().startsWith("[ ]\r\n\t{")));
+    }
   }
 
   // Arguments are not read, not even the platform's own options.
@@ -239,6 +254,7 @@ class MainWindowTest : public QObject {
 
   std::unique_ptr<ScriptedUserInterface> ui_;
   std::unique_ptr<ProbedMachines> window_;
+  QTemporaryDir closeDir_;
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,555 @@
+// The File and Help commands as the user chooses them from the menu, with
+// the question about unsaved changes answered every way, file dialogs
+// confirmed or cancelled, and files that cannot be written or read.
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "tests/ui/editor_driver.h"
+#include "tests/ui/offscreen_messages.h"
+#include "tests/ui/page_support.h"
+
+using namespace kalvex::test;
+
+namespace {
+
+constexpr char kQuestion[] = "Do You Want To Save The Script?";
+constexpr unsigned kErrorBox = MB_ICONEXCLAMATION | MB_OK;
+
+// What File, Open reads in the tests: code and ID only, so every other member
+// shows whether the record was reset before reading.
+constexpr char kOpenedScript[] = "[OPENED]\r\n\t{\r\n\tID=7;\r\n}";
+
+kalvex::WeaponRecord OpenedWeapon() {
+  kalvex::WeaponRecord record;
+  record.Weapcode = "OPENED";
+  record.WeapID = "7";
+  record.Weapmodl = 14;  // no model entry
+  return record;
+}
+
+// Lowers the limit on the size of the files this process writes, while it
+// lives; writes past it fail. No limit when `bytes` is 0.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : active_(bytes > 0) {
+    if (!active_) return;
+    getrlimit(RLIMIT_FSIZE, &before_);
+    signal(SIGXFSZ, SIG_IGN);  // a failed write, not the end of the process
+    const rlimit lowered{bytes, before_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~FileSizeLimit() {
+    if (!active_) return;
+    setrlimit(RLIMIT_FSIZE, &before_);
+    signal(SIGXFSZ, SIG_DFL);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  bool active_;
+  rlimit before_{};
+};
+
+// How the test answers the file dialog that follows the question.
+enum class Choice { Cancel, Writable, Unwritable };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Choice)
+
+class FileCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { DropOffscreenPlatformLimits(); }
+
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    driver_ = StartEditorWithNewWeapon();
+    QVERIFY(driver_);
+  }
+
+  void cleanup() {
+    driver_.reset();
+    dir_.reset();
+  }
+
+  void startingWithNothingUnsavedNewAndOpenAskNothing() {
+    QVERIFY(driver_->FileNew());
+    Ui().FileChoices.push_back(Path("opened.tdf"));
+    QVERIFY(WriteBytes(Path("opened.tdf"), kOpenedScript));
+    QVERIFY(driver_->FileOpen());
+    QCOMPARE(Ui().Questions.size(), 0u);
+    QCOMPARE(RecordDifferences(Weapon(), OpenedWeapon()), QString());
+    QCOMPARE(driver_->Window().save, 1);
+  }
+
+  // Typing, checking and choosing mark the script unsaved; File, Save marks it
+  // saved and leaves the page up as it was.
+  void userChangesMarkTheScriptUnsaved_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("change");
+    QTest::newRow("typing") << 0 << "type";
+    QTest::newRow("undoing what was typed") << 0 << "undo";
+    QTest::newRow("cutting") << 0 << "cut";
+    QTest::newRow("pasting") << 0 << "paste";
+    QTest::newRow("deleting") << 0 << "delete";
+    QTest::newRow("checking with the mouse") << 11 << "check";
+    QTest::newRow("checking with the space bar") << 11 << "space";
+    QTest::newRow("choosing with the mouse") << 4 << "choose";
+    QTest::newRow("choosing with an arrow key") << 4 << "arrow";
+  }
+
+  void userChangesMarkTheScriptUnsaved() {
+    QFETCH(int, page);
+    QFETCH(QString, change);
+    QVERIFY(driver_->ClickPage(page));
+    const std::string_view slot = kExpectedPages[std::size_t(page)].controls.front().slot;
+    if (page == 0) QVERIFY(driver_->Type("Enter", "AB"));
+    QApplication::clipboard()->setText(QStringLiteral("CD"));
+    const QPointer<QWidget> shown = driver_->Control(slot);
+    QCOMPARE(driver_->Window().save, 0);
+    SaveAs("page.tdf");
+    QCOMPARE(driver_->Window().save, 1);
+    QCOMPARE(driver_->Window().Box, 1);
+    QVERIFY(shown && shown == driver_->Control(slot));
+    shown->setFocus();
+    QWidget* control = driver_->Control(slot);
+    if (change == "type") QTest::keyClicks(control, "X");
+    if (change == "undo") QTest::keyClick(control, Qt::Key_Z, Qt::ControlModifier);
+    if (change == "cut" || change == "paste" || change == "delete") {
+      QTest::keyClick(control, Qt::Key_A, Qt::ControlModifier);
+    }
+    if (change == "cut") QTest::keyClick(control, Qt::Key_X, Qt::ControlModifier);
+    if (change == "paste") QTest::keyClick(control, Qt::Key_V, Qt::ControlModifier);
+    if (change == "delete") QTest::keyClick(control, Qt::Key_Delete);
+    if (change == "check") QVERIFY(driver_->ClickCheckBox());
+    if (change == "space") QTest::keyClick(control, Qt::Key_Space);
+    if (change == "choose") QVERIFY(driver_->Pick("ComboBox1", 1));
+    if (change == "arrow") QVERIFY(driver_->PressInDropDown("ComboBox1", Qt::Key_Down));
+    QVERIFY(driver_->Window().save == 0);
+    if (page == 0) QVERIFY(driver_->Edit("Enter")->text() != QStringLiteral("AB"));
+  }
+
+  // What the user sees is what is saved: the page that is up goes into the
+  // script, and stays up showing the same values.
+  void saveWritesThePageThatIsUp() {
+    QVERIFY(driver_->ClickPage(11));
+    QVERIFY(driver_->ClickCheckBox());
+    QVERIFY(driver_->Type("Enter", "12000"));
+    const QPointer<QWidget> edit = driver_->Control("Enter");
+    SaveAs("guided.tdf");
+    const std::string written = ReadBytes(Path("guided.tdf"));
+    QVERIFY(written.find("\tguidance=1;\r\n\tturnrate=12000;\r\n") != std::string::npos);
+    QCOMPARE(driver_->Window().save, 1);
+    QCOMPARE(driver_->Window().Box, 1);
+    QCOMPARE(driver_->Window().indexx, 11);
+    QVERIFY(edit && edit == driver_->Control("Enter") && edit->isVisible());
+    QCOMPARE(driver_->Edit("Enter")->text(), QStringLiteral("12000"));
+    QVERIFY(driver_->CheckBox()->isChecked());
+  }
+
+  void failingSaveShowsWhyAndLeavesTheScriptUnsaved_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("message");
+    const QString cannotOpen = QStringLiteral("Unable to open file");
+    QTest::newRow("read-only file") << "read-only.tdf" << cannotOpen;
+    QTest::newRow("missing folder") << "missing/weapon.tdf" << cannotOpen;
+    QTest::newRow("a folder") << "folder.tdf" << cannotOpen;
+    QTest::newRow("a named pipe") << "pipe.tdf" << cannotOpen;
+    QTest::newRow("no room for the script") << "full.tdf"
+                                            << "Unable to write file";
+  }
+
+  void failingSaveShowsWhyAndLeavesTheScriptUnsaved() {
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    const std::string path = Path(target.toLatin1().constData());
+    const bool exists = MakeTarget(target, path);
+    if (exists) Ui().Answers.push_back(IDYES);  // replace it
+    QVERIFY(driver_->ClickPage(0));
+    QVERIFY(driver_->Type("Enter", "GUN"));
+    Ui().FileChoices.push_back(path);
+    {
+      // Files of this process may grow to 100 bytes only, as on a full disk.
+      const FileSizeLimit limit(target == "full.tdf" ? 100 : 0);
+      QVERIFY(driver_->FileSave());
+    }
+
+    QVERIFY(!Ui().Questions.empty());
+    const AskedQuestion& told = Ui().Questions.back();
+    QCOMPARE(told.Text, message.toStdString());
+    QCOMPARE(told.Caption, std::string("File Error"));
+    QCOMPARE(told.Type, kErrorBox);
+    QCOMPARE(Ui().Questions.size(), exists ? 2u : 1u);
+    QCOMPARE(driver_->Window().save, 0);
+    const std::filesystem::file_status status = std::filesystem::status(path);
+    if (target == "read-only.tdf" || target == "full.tdf") {
+      QCOMPARE(ReadBytes(path), std::string("earlier"));
+      QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{target});
+    }
+    if (target == "folder.tdf") QVERIFY(std::filesystem::is_directory(status));
+    if (target == "pipe.tdf") QVERIFY(std::filesystem::is_fifo(status));
+    if (!exists) QVERIFY(!std::filesystem::exists(Path("missing")));
+
+    QVERIFY(driver_->FileNew());  // still unsaved: asks, and the closed box cancels
+    QCOMPARE(Ui().Questions.back().Text, std::string(kQuestion));
+    QCOMPARE(driver_->Window().Box, 1);
+  }
+
+  void fileNewWithUnsavedChanges_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<Choice>("choice");
+    QTest::addColumn<bool>("reset");
+    QTest::newRow("Yes, save dialog cancelled") << IDYES << Choice::Cancel << false;
+    QTest::newRow("Yes, saved") << IDYES << Choice::Writable << true;
+    QTest::newRow("Yes, saving failed") << IDYES << Choice::Unwritable << false;
+    QTest::newRow("No") << IDNO << Choice::Cancel << true;
+    QTest::newRow("Cancel") << IDCANCEL << Choice::Cancel << false;
+  }
+
+  void fileNewWithUnsavedChanges() {
+    QFETCH(int, answer);
+    QFETCH(Choice, choice);
+    QFETCH(bool, reset);
+    const Snapshot before = MakeChanges();
+    if (QTest::currentTestFailed()) return;
+    Ui().Answers.push_back(answer);
+    Ui().FileChoices.push_back(ChosenPath(choice));
+
+    QVERIFY(driver_->FileNew());
+
+    QCOMPARE(Ui().Questions.front().Text, std::string(kQuestion));
+    QCOMPARE(Ui().Questions.front().Caption, std::string("Warning..."));
+    QCOMPARE(Ui().Questions.front().Type, MB_YESNOCANCEL);
+    QCOMPARE(Ui().FileDialogs.size(), answer == IDYES ? 1u : 0u);
+    QCOMPARE(std::filesystem::exists(Path("saved.tdf")), choice == Choice::Writable);
+    if (reset) {
+      kalvex::WeaponRecord fresh;
+      fresh.Weapmodl = before.record.Weapmodl;  // the model is not reset
+      ExpectFreshWeapon(before, fresh);
+    } else {
+      ExpectUnchanged(before);
+    }
+  }
+
+  void fileOpenWithUnsavedChanges_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<Choice>("saveChoice");
+    QTest::addColumn<bool>("openDialog");
+    QTest::addColumn<bool>("openConfirmed");
+    QTest::newRow("Cancel") << IDCANCEL << Choice::Cancel << false << false;
+    QTest::newRow("Yes, save dialog cancelled") << IDYES << Choice::Cancel << false << false;
+    QTest::newRow("Yes, saving failed") << IDYES << Choice::Unwritable << false << false;
+    QTest::newRow("Yes, saved, open dialog cancelled")
+        << IDYES << Choice::Writable << true << false;
+    QTest::newRow("Yes, saved, opened") << IDYES << Choice::Writable << true << true;
+    QTest::newRow("No, open dialog cancelled") << IDNO << Choice::Cancel << true << false;
+    QTest::newRow("No, opened") << IDNO << Choice::Cancel << true << true;
+  }
+
+  void fileOpenWithUnsavedChanges() {
+    QFETCH(int, answer);
+    QFETCH(Choice, saveChoice);
+    QFETCH(bool, openDialog);
+    QFETCH(bool, openConfirmed);
+    QVERIFY(WriteBytes(Path("opened.tdf"), kOpenedScript));
+    const Snapshot before = MakeChanges();
+    if (QTest::currentTestFailed()) return;
+    Ui().Answers.push_back(answer);
+    if (answer == IDYES) Ui().FileChoices.push_back(ChosenPath(saveChoice));
+    if (openConfirmed) Ui().FileChoices.push_back(Path("opened.tdf"));
+
+    QVERIFY(driver_->FileOpen());
+
+    QCOMPARE(Ui().Questions.front().Text, std::string(kQuestion));
+    const bool opened = !Ui().FileDialogs.empty() && !Ui().FileDialogs.back().Save;
+    QCOMPARE(opened, openDialog);
+    if (openDialog) QVERIFY(Ui().FileDialogs.back().Request.MustExist);
+    QCOMPARE(std::filesystem::exists(Path("saved.tdf")), saveChoice == Choice::Writable);
+    if (openConfirmed) {
+      ExpectFreshWeapon(before, OpenedWeapon());
+    } else {
+      ExpectUnchanged(before, saveChoice == Choice::Writable ? 1 : 0);
+    }
+  }
+
+  // A file that cannot be read, or holds no weapon, is reported; the weapon
+  // is then a fresh one.
+  void openingWhatHoldsNoWeapon_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing file") << "missing.tdf"
+                                  << "Unable to open file";
+    QTest::newRow("a folder") << "folder.tdf"
+                              << "Unable to open file";
+    QTest::newRow("a named pipe") << "pipe.tdf"
+                                  << "Unable to open file";
+    QTest::newRow("no header") << "no-header.tdf"
+                               << "No weapon found in file";
+    QTest::newRow("empty file") << "empty.tdf"
+                                << "No weapon found in file";
+  }
+
+  void openingWhatHoldsNoWeapon() {
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    const std::string path = Path(target.toLatin1().constData());
+    MakeTarget(target, path);
+    const Snapshot before = MakeChanges();
+    if (QTest::currentTestFailed()) return;
+    Ui().Answers.push_back(IDNO);
+    Ui().FileChoices.push_back(path);
+
+    QVERIFY(driver_->FileOpen());
+
+    QCOMPARE(Ui().Questions.size(), 2u);
+    QCOMPARE(Ui().Questions.back().Text, message.toStdString());
+    QCOMPARE(Ui().Questions.back().Caption, std::string("File Error"));
+    QCOMPARE(Ui().Questions.back().Type, kErrorBox);
+    kalvex::WeaponRecord fresh;
+    fresh.Weapmodl = Weapon().Weapmodl;  // kept by the reset, or "no model" from the reader
+    ExpectFreshWeapon(before, fresh);
+  }
+
+  // However many entries cannot be kept, one message of a screenful tells of them.
+  void openingAScriptWithManyUnknownKeysShowsOneScreenful() {
+    std::string script = "[GUN]\r\n\t{\r\n";
+    for (int key = 0; key < 200; ++key) script += "\tunknown" + std::to_string(key) + "=1;\r\n";
+    QVERIFY(WriteBytes(Path("many.tdf"), script + "\tID=5;\r\n}"));
+    Ui().FileChoices.push_back(Path("many.tdf"));
+    QVERIFY(driver_->FileOpen());
+    QCOMPARE(Ui().Questions.size(), 1u);
+    const std::string& text = Ui().Questions.front().Text;
+    QVERIFY2(std::ranges::count(text, '\n') <= 25, text.c_str());
+    QVERIFY2(text.find("Line 3:") != std::string::npos, text.c_str());
+    QVERIFY2(text.find("unknown0\"") != std::string::npos, text.c_str());
+    QVERIFY2(text.find("unknown199") == std::string::npos, text.c_str());
+    QCOMPARE(Weapon().WeapID, std::string("5"));
+  }
+
+  void openingAScriptWithUnknownKeysListsThem() {
+    QVERIFY(WriteBytes(Path("unknown.tdf"),
+                       "[GUN]\r\n\t{\r\n\tfoo=1;\r\n\tID=5;\r\n\tbarkey=two;\r\n}"));
+    Ui().FileChoices.push_back(Path("unknown.tdf"));
+    QVERIFY(driver_->FileOpen());
+    QCOMPARE(Ui().Questions.size(), 1u);
+    const AskedQuestion& told = Ui().Questions.front();
+    QCOMPARE(told.Type & MB_TYPEMASK, MB_OK);
+    QVERIFY2(told.Text.find("Line 3") != std::string::npos, told.Text.c_str());
+    QVERIFY2(told.Text.find("foo") != std::string::npos, told.Text.c_str());
+    QVERIFY2(told.Text.find("Line 5") != std::string::npos, told.Text.c_str());
+    QVERIFY2(told.Text.find("barkey") != std::string::npos, told.Text.c_str());
+    QCOMPARE(Weapon().Weapcode, std::string("GUN"));
+    QCOMPARE(Weapon().WeapID, std::string("5"));
+    QVERIFY(driver_->ClickPage(0));
+    QCOMPARE(driver_->Edit("Enter")->text(), QStringLiteral("GUN"));
+  }
+
+  void saveAsksBeforeReplacingAFile_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("existing");
+    QTest::newRow("No keeps the file") << IDNO << "existing.tdf"
+                                       << "existing.tdf";
+    QTest::newRow("Yes replaces it") << IDYES << "existing.tdf"
+                                     << "existing.tdf";
+    QTest::newRow("named without extension, No") << IDNO << "existing"
+                                                 << "existing.TDF";
+    QTest::newRow("named without extension, Yes") << IDYES << "existing"
+                                                  << "existing.TDF";
+  }
+
+  void saveAsksBeforeReplacingAFile() {
+    QFETCH(int, answer);
+    QFETCH(QString, chosen);
+    QFETCH(QString, existing);
+    const std::string path = Path(existing.toLatin1().constData());
+    const std::string earlier = "a longer earlier file that is not a weapon";
+    QVERIFY(WriteBytes(path, earlier));
+    QVERIFY(driver_->ClickPage(0));
+    QVERIFY(driver_->Type("Enter", "NEWER"));
+    Ui().Answers.push_back(answer);
+    Ui().FileChoices.push_back(Path(chosen.toLatin1().constData()));
+
+    QVERIFY(driver_->FileSave());
+
+    QCOMPARE(Ui().Questions.size(), 1u);
+    QCOMPARE(Ui().Questions.front().Type & MB_TYPEMASK, MB_YESNO);
+    const std::string now = ReadBytes(path);
+    if (answer == IDYES) {
+      QVERIFY(now.starts_with("[NEWER]\r\n"));
+      QVERIFY(now.ends_with("\r\n}"));
+      QCOMPARE(driver_->Window().save, 1);
+    } else {
+      QCOMPARE(now, earlier);
+      QCOMPARE(driver_->Window().save, 0);
+    }
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{existing});
+  }
+
+  // The default extension is added in capitals to a name without one; the
+  // name chosen is the one the next dialog proposes.
+  void saveAddsTheDefaultExtension_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension") << "gun"
+                                  << "gun.TDF";
+    QTest::newRow("small extension") << "gun.tdf"
+                                     << "gun.tdf";
+    QTest::newRow("other extension") << "gun.txt"
+                                     << "gun.txt";
+  }
+
+  void saveAddsTheDefaultExtension() {
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QVERIFY(driver_->ClickPage(0));
+    SaveAs(typed.toLatin1().constData());
+    QVERIFY(ReadBytes(Path(written.toLatin1().constData())).starts_with("[ ]\r\n"));
+    QDir folder(dir_->path());
+    QCOMPARE(folder.entryList(QDir::Files), QStringList{written});
+    QVERIFY(driver_->FileSave());  // the dialog proposes the name just written
+    QCOMPARE(Ui().FileDialogs.back().Request.FileName, Path(written.toLatin1().constData()));
+    QCOMPARE(Ui().FileDialogs.front().Request.Filters.front().Patterns,
+             std::vector<std::string>{"*.tdf"});
+  }
+
+  void helpContentsOpensTheHelp() {
+    QVERIFY(driver_->HelpContents());
+    QCOMPARE(Ui().HelpCalls.size(), 1u);
+    QCOMPARE(Ui().HelpCalls.front().HelpFile, std::string(":/resources/help/contents.html"));
+    QCOMPARE(Ui().HelpCalls.front().Command, HELP_CONTENTS);
+    QFile help(QString::fromStdString(Ui().HelpCalls.front().HelpFile));
+    QVERIFY(help.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(help.readAll());
+    for (const ExpectedPage& page : kExpectedPages) {
+      const QString entry = Latin1(page.listEntry);
+      QVERIFY2(text.contains(entry), qPrintable(entry));
+    }
+  }
+
+  void helpAboutNamesTheEditorAndItsVersion() {
+    QVERIFY(driver_->HelpAbout());
+    QCOMPARE(Ui().Questions.size(), 1u);
+    const AskedQuestion& shown = Ui().Questions.front();
+    QVERIFY2(shown.Text.find("Cindervale Weapon Editor") != std::string::npos, shown.Text.c_str());
+    QVERIFY2(shown.Text.find(KALVEX_VERSION) != std::string::npos, shown.Text.c_str());
+    QCOMPARE(shown.Type & MB_TYPEMASK, MB_OK);
+    QCOMPARE(driver_->Window().save, 1);
+  }
+
+ private:
+  // The state after the user changed things: page 4 up, a code typed on
+  // page 0, a model chosen on page 10 and the turret chosen on page 4.
+  struct Snapshot {
+    kalvex::WeaponRecord record;
+    QPointer<QListWidget> pageList;
+    QPointer<QWidget> turretList;
+  };
+
+  Snapshot MakeChanges() {
+    Snapshot snapshot;
+    [&] {
+      QVERIFY(driver_->ClickPage(0));
+      QVERIFY(driver_->Type("Enter", "GUN"));
+      QVERIFY(driver_->ClickPage(10));
+      QVERIFY(driver_->Pick("ComboBox4", 3));
+      QVERIFY(driver_->ClickPage(4));
+      QVERIFY(driver_->Pick("ComboBox1", 1));
+      QCOMPARE(Weapon().Weapcode, std::string("GUN"));
+      QCOMPARE(Weapon().Weapmodl, 3);
+      QCOMPARE(Weapon().Weaptur, 1);
+      QCOMPARE(driver_->Window().save, 0);
+    }();
+    snapshot.record = Weapon();
+    snapshot.pageList = driver_->PageList();
+    snapshot.turretList = driver_->Control("ComboBox1");
+    return snapshot;
+  }
+
+  void ExpectUnchanged(const Snapshot& before, int save = 0) {
+    QCOMPARE(RecordDifferences(Weapon(), before.record), QString());
+    QCOMPARE(driver_->Window().save, save);
+    QCOMPARE(driver_->Window().Box, 1);
+    QCOMPARE(driver_->Window().indexx, 4);
+    QVERIFY(before.pageList && driver_->PageList() == before.pageList);
+    QVERIFY(before.turretList && driver_->Control("ComboBox1") == before.turretList);
+    QCOMPARE(driver_->DropDown("ComboBox1")->currentIndex(), 1);
+  }
+
+  void ExpectFreshWeapon(const Snapshot& before, const kalvex::WeaponRecord& record) {
+    QCOMPARE(RecordDifferences(Weapon(), record), QString());
+    QCOMPARE(driver_->Window().save, 1);
+    QCOMPARE(driver_->Window().Box, 0);
+    for (const std::string_view slot : AllSlots()) QVERIFY(!driver_->SlotControl(slot));
+    QVERIFY(driver_->PageList() && driver_->PageList() != before.pageList);
+    QCOMPARE(driver_->PageList()->currentRow(), 0);
+  }
+
+  // Makes what `target` names at `path`; true when something now stands there.
+  static bool MakeTarget(const QString& target, const std::string& path) {
+    namespace fs = std::filesystem;
+    if (target == "read-only.tdf") {
+      WriteBytes(path, "earlier");
+      fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    } else if (target == "full.tdf") {
+      WriteBytes(path, "earlier");
+    } else if (target == "folder.tdf") {
+      fs::create_directory(path);
+    } else if (target == "pipe.tdf") {
+      mkfifo(path.c_str(), 0644);
+    } else if (target == "no-header.tdf") {
+      WriteBytes(path, "ID=5;\r\nname=Gun;\r\n");
+    } else if (target == "empty.tdf") {
+      WriteBytes(path, "");
+    }
+    return fs::exists(fs::symlink_status(path));
+  }
+
+  void SaveAs(const char* name) {
+    Ui().FileChoices.push_back(Path(name));
+    QVERIFY(driver_->FileSave());
+  }
+
+  std::optional<std::string> ChosenPath(Choice choice) const {
+    switch (choice) {
+      case Choice::Writable:
+        return Path("saved.tdf");
+      case Choice::Unwritable:
+        return Path("missing/saved.tdf");
+      case Choice::Cancel:
+        break;
+    }
+    return std::nullopt;
+  }
+
+  std::string Path(const char* name) const { return dir_->filePath(name).toStdString(); }
+  ScriptedUserInterface& Ui() { return driver_->Ui(); }
+  kalvex::WeaponRecord& Weapon() { return driver_->Window().Weapon; }
+
+  std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<EditorDriver> driver_;
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "file_commands_test.moc"

@@ -1,0 +1,265 @@
+// The nineteen pages, each built by a click on its page list entry after
+// File, New, held against what the page must show and store.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+
+#include "pages/page_table.h"
+#include "tests/ui/editor_driver.h"
+#include "tests/ui/offscreen_messages.h"
+#include "tests/ui/page_support.h"
+
+using namespace kalvex::test;
+
+namespace {
+
+const char* Name(std::string_view slot) {
+  static std::string name;
+  name = std::string(slot);
+  return name.c_str();
+}
+
+// Typing past the limit of the edit: its text stops after `limit` characters.
+// An edit that refuses 0 takes whole numbers in a range, so there the text
+// grows past the number only by blanks.
+QString OverlongTyping(const ExpectedControl& edit) {
+  const auto longest = std::ranges::max(edit.accepts, {}, &std::string_view::size);
+  QString typed = Latin1(longest);
+  const bool range = std::ranges::find(edit.rejects, "0") != edit.rejects.end();
+  while (typed.size() < edit.limit + 3) typed += range ? QStringLiteral(" ") : Latin1(longest);
+  return typed;
+}
+
+QString LabelLineText(const ExpectedPage& page, std::string_view line) {
+  for (const ExpectedControl& c : page.controls) {
+    if (c.labelLine == line) return Latin1(c.label);
+  }
+  for (const auto& [other, text] : page.otherLabels) {
+    if (other == line) return Latin1(text);
+  }
+  return QStringLiteral(" ");
+}
+
+}  // namespace
+
+// Explosions: six lists, every label line used.
+constexpr int kFullPage = 13;
+
+class PagesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { DropOffscreenPlatformLimits(); }
+
+  void init() {
+    driver_ = StartEditorWithNewWeapon();
+    QVERIFY(driver_);
+  }
+
+  void cleanup() { driver_.reset(); }
+
+  void pageListNamesThePagesInOrder() {
+    const QListWidget* list = driver_->PageList();
+    QVERIFY(list);
+    QCOMPARE(list->count(), int(kExpectedPages.size()));
+    for (int page = 0; page < list->count(); ++page) {
+      QCOMPARE(list->item(page)->text(), Latin1(kExpectedPages[std::size_t(page)].listEntry));
+    }
+  }
+
+  // Each page is built after one that fills every label line and has six
+  // controls, so that nothing of that page may stay.
+  void pageShowsItsSentenceAndLabels_data() { AddPageRows(); }
+  void pageShowsItsSentenceAndLabels() {
+    QFETCH(int, page);
+    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    QVERIFY(driver_->ClickPage(kFullPage));
+    QVERIFY(driver_->ClickPage(page));
+    QCOMPARE(driver_->LineText("CurHelp"), Latin1(expected.curHelp));
+    for (const char* line :
+         {"HelpDesc", "HelpDesc2", "HelpDesc3", "HelpDesc4", "HelpDesc5", "HelpDesc6"}) {
+      QCOMPARE(driver_->LineText(line), LabelLineText(expected, line));
+    }
+  }
+
+  void pageShowsItsControls_data() { AddPageRows(); }
+  void pageShowsItsControls() {
+    QFETCH(int, page);
+    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    QVERIFY(driver_->ClickPage(kFullPage));
+    QVERIFY(driver_->ClickPage(page));
+    QCOMPARE(VisiblePageControls(), int(expected.controls.size()));
+    for (const ExpectedControl& c : expected.controls) {
+      const TWindow* control = driver_->SlotControl(c.slot);
+      QWidget* widget = driver_->Control(c.slot);
+      QVERIFY2(widget && widget->isVisible(), Name(c.slot));
+      QCOMPARE(control->GetId(), c.id);
+      QCOMPARE(driver_->ClientPosition(widget), QPoint(c.x, c.y));
+      QCOMPARE(widget->width(), c.w);
+      if (c.kind == "edit") {
+        QVERIFY2(qobject_cast<QLineEdit*>(widget), Name(c.slot));
+        QCOMPARE(widget->height(), c.h);
+      } else if (c.kind == "list") {
+        // Closed, a drop-down list takes the platform's height.
+        const auto* box = qobject_cast<QComboBox*>(widget);
+        QVERIFY2(box && !box->isEditable(), Name(c.slot));
+        QStringList entries;
+        for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
+        QStringList wanted;
+        for (const std::string_view entry : c.entries) wanted << Latin1(entry);
+        QCOMPARE(entries, wanted);
+      } else {
+        const auto* box = qobject_cast<QCheckBox*>(widget);
+        QVERIFY2(box, Name(c.slot));
+        QCOMPARE(box->text(), Latin1(c.label));
+        QCOMPARE(widget->height(), c.h);
+      }
+    }
+    for (const std::string_view slot : AllSlots()) {
+      const bool used = std::ranges::any_of(
+          expected.controls, [slot](const ExpectedControl& c) { return c.slot == slot; });
+      if (!used) QVERIFY2(!driver_->SlotControl(slot), Name(slot));
+    }
+  }
+
+  void editsStopTypingAtTheirLimit_data() { AddPageRows(); }
+  void editsStopTypingAtTheirLimit() {
+    QFETCH(int, page);
+    QVERIFY(driver_->ClickPage(page));
+    for (const ExpectedControl& c : kExpectedPages[std::size_t(page)].controls) {
+      if (c.kind != "edit") continue;
+      const QString typed = OverlongTyping(c);
+      QVERIFY(driver_->Type(c.slot, typed));
+      QCOMPARE(driver_->Edit(c.slot)->text(), typed.left(c.limit));
+    }
+  }
+
+  // Typed or pasted, an edit takes what it accepts whole and refuses the rest.
+  void editsTakeWhatTheyAcceptAndRefuseTheRest_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("pasted");
+    for (int page = 0; page < int(kExpectedPages.size()); ++page) {
+      const std::string name = std::string(kExpectedPages[std::size_t(page)].listEntry);
+      QTest::newRow((name + ", typed").c_str()) << page << false;
+      QTest::newRow((name + ", pasted").c_str()) << page << true;
+    }
+  }
+
+  void editsTakeWhatTheyAcceptAndRefuseTheRest() {
+    QFETCH(int, page);
+    QFETCH(bool, pasted);
+    QVERIFY(driver_->ClickPage(page));
+    const auto enter = [&](std::string_view slot, std::string_view text) {
+      return pasted ? driver_->Paste(slot, Latin1(text)) : driver_->Type(slot, Latin1(text));
+    };
+    for (const ExpectedControl& c : kExpectedPages[std::size_t(page)].controls) {
+      for (const std::string_view sample : c.accepts) {
+        QVERIFY(enter(c.slot, sample));
+        QCOMPARE(driver_->Edit(c.slot)->text(), Latin1(sample));
+      }
+      for (const std::string_view sample : c.rejects) {
+        QVERIFY(enter(c.slot, sample));
+        const QString shown = driver_->Edit(c.slot)->text();
+        QVERIFY2(shown != Latin1(sample), qPrintable(Latin1(c.slot) + ": " + shown));
+      }
+    }
+  }
+
+  // Building a page and leaving it stores what the record held.
+  void pageShowsTheRecordAndLeavesItUnchanged_data() { AddPageRows(); }
+  void pageShowsTheRecordAndLeavesItUnchanged() {
+    QFETCH(int, page);
+    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    SetSampleValues(driver_->Window().Weapon, expected);
+    const kalvex::WeaponRecord before = driver_->Window().Weapon;
+    QVERIFY(driver_->ClickPage(page));
+    QCOMPARE(ShownDifferences(*driver_, expected, before), QString());
+    QVERIFY(driver_->ClickPage((page + 1) % int(kExpectedPages.size())));
+    QCOMPARE(RecordDifferences(driver_->Window().Weapon, before), QString());
+  }
+
+  // Each control, changed alone, stores its value into its own member and
+  // into no other.
+  void eachControlStoresIntoItsMember_data() { AddPageRows(); }
+  void eachControlStoresIntoItsMember() {
+    QFETCH(int, page);
+    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    for (int index = 0; index < int(expected.controls.size()); ++index) {
+      QVERIFY(driver_->StartFreshWeapon());
+      SetSampleValues(driver_->Window().Weapon, expected);
+      kalvex::WeaponRecord wanted = driver_->Window().Weapon;
+      QVERIFY(driver_->ClickPage(page));
+      QVERIFY2(ChangeControl(*driver_, expected, index, wanted),
+               Name(expected.controls[std::size_t(index)].slot));
+      QVERIFY(driver_->ClickPage((page + 1) % int(kExpectedPages.size())));
+      QVERIFY2(driver_->Window().Weapon == wanted,
+               qPrintable(Latin1(expected.controls[std::size_t(index)].slot) + ": " +
+                          RecordDifferences(driver_->Window().Weapon, wanted)));
+    }
+  }
+
+  // All controls changed in turn (a list choice rebuilds the page on the way)
+  // are stored when the page is left and shown again on the next visit.
+  void everyChangeOnAPageIsStored_data() { AddPageRows(); }
+  void everyChangeOnAPageIsStored() {
+    QFETCH(int, page);
+    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    SetSampleValues(driver_->Window().Weapon, expected);
+    kalvex::WeaponRecord wanted = driver_->Window().Weapon;
+    QVERIFY(driver_->ClickPage(page));
+    for (int index = 0; index < int(expected.controls.size()); ++index) {
+      QVERIFY2(ChangeControl(*driver_, expected, index, wanted),
+               Name(expected.controls[std::size_t(index)].slot));
+    }
+    QVERIFY(driver_->ClickPage((page + 1) % int(kExpectedPages.size())));
+    QCOMPARE(RecordDifferences(driver_->Window().Weapon, wanted), QString());
+    QVERIFY(driver_->ClickPage(page));
+    QCOMPARE(ShownDifferences(*driver_, expected, wanted), QString());
+  }
+
+  // The order in which the page switch stores a page's controls.
+  void pageCollectsInItsOrder_data() { AddPageRows(); }
+  void pageCollectsInItsOrder() {
+    QFETCH(int, page);
+    using enum kalvex::Slot;
+    const std::pair<kalvex::Slot, std::string_view> names[] = {
+        {Enter, "Enter"},         {Enter2, "Enter2"},       {Enter3, "Enter3"},
+        {Enter4, "Enter4"},       {Check1, "Check1"},       {ComboBox1, "ComboBox1"},
+        {ComboBox2, "ComboBox2"}, {ComboBox3, "ComboBox3"}, {ComboBox4, "ComboBox4"},
+        {ComboBox5, "ComboBox5"}, {ComboBox6, "ComboBox6"}};
+    QStringList order;
+    for (const kalvex::Slot slot : kalvex::Pages()[std::size_t(page)].collectOrder) {
+      order << Latin1(
+          std::ranges::find(names, slot, &std::pair<kalvex::Slot, std::string_view>::first)
+              ->second);
+    }
+    QStringList wanted;
+    for (const std::string_view slot : kExpectedPages[std::size_t(page)].collectOrder) {
+      wanted << Latin1(slot);
+    }
+    QCOMPARE(order, wanted);
+  }
+
+ private:
+  // The edits, lists and check boxes that the user sees in the window.
+  int VisiblePageControls() const {
+    int shown = 0;
+    for (const QWidget* widget : driver_->Frame()->findChildren<QWidget*>()) {
+      const bool control = qobject_cast<const QLineEdit*>(widget) ||
+                           qobject_cast<const QComboBox*>(widget) ||
+                           qobject_cast<const QCheckBox*>(widget);
+      if (control && widget->isVisible()) ++shown;
+    }
+    return shown;
+  }
+
+  std::unique_ptr<EditorDriver> driver_;
+};
+
+QTEST_MAIN(PagesTest)
+#include "pages_test.moc"

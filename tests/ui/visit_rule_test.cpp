@@ -1,0 +1,269 @@
+// A visit to a page changes nothing the user did not change: no blank grows,
+// long and empty texts are kept as they are, and a list whose value lies
+// outside its entries keeps that value unless the user picks an entry.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "tests/ui/editor_driver.h"
+#include "tests/ui/offscreen_messages.h"
+#include "tests/ui/page_support.h"
+
+using namespace kalvex::test;
+
+namespace {
+
+constexpr int kPages = 19;
+
+// A script whose texts are longer than their edits let the user type, or
+// empty, and whose lists hold values other than the reset ones.
+constexpr char kLongAndEmptyScript[] =
+    "[LONG WEAPONCODE]\r\n\t{\r\n"
+    "\tID=12345678;\r\n"
+    "\tname=A Name Much Longer Than The Sixty Eight Characters An Edit Lets You;\r\n"
+    "\trendertype=7;\r\n\tlineofsight=1;\r\n\tminbarrelangle=-40;\r\n\tTurret=1;\r\n"
+    "\tmodel=torpedo;\r\n"
+    "\trange=123456789012;\r\n\treloadtime=;\r\n\tenergypershot=;\r\n"
+    "\tweaponvelocity=0.5;\r\n\taccuracy=1234567;\r\n\tturnrate=69000;\r\n\ttolerance=0;\r\n"
+    "\tsmokedelay=;\r\n\tsoundstart=xplonuk4;\r\n\tsoundhit=xplomas2;\r\n"
+    "\tbeamweapon=1;\r\n\tcolor=144;\r\n\tcolor2=217;\r\n"
+    "\texplosiongaf=commboom;\r\n\texplosionart=commboom;\r\n"
+    "\tmetal=;\r\n\tenergy=00012;\r\n"
+    "\t[DAMAGE]\r\n\t\t{\r\n\t\tdefault=;\r\n\t\t}\r\n}";
+
+// Values no list or check box of the pages can show, and texts with blanks
+// after them, as an older weapon may hold them.
+kalvex::WeaponRecord OutsideValues() {
+  kalvex::WeaponRecord record;
+  for (const ExpectedPage& page : kExpectedPages) {
+    for (const ExpectedControl& c : page.controls) {
+      if (c.kind == "edit") {
+        TextMember(record, c.member) = "12  ";
+      } else {
+        NumberMember(record, c.member) = int(c.entries.size()) + 5;
+      }
+    }
+  }
+  record.Weapcode = "ABC   ";
+  record.Weapname = "  Leading Blanks";
+  record.WeapID = "";
+  record.Weaprange = " ";
+  return record;
+}
+
+}  // namespace
+
+class VisitRuleTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { DropOffscreenPlatformLimits(); }
+
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    driver_ = StartEditorWithNewWeapon();
+    QVERIFY(driver_);
+  }
+
+  void cleanup() {
+    driver_.reset();
+    dir_.reset();
+  }
+
+  // The script written before and after a visit to every page is the same.
+  void visitingEveryPageWritesTheSameScript_data() {
+    QTest::addColumn<QString>("source");
+    QTest::newRow("a new weapon") << "new";
+    QTest::newRow("a script with long and empty values") << "script";
+    QTest::newRow("values outside the lists, blanks after texts") << "outside";
+  }
+
+  void visitingEveryPageWritesTheSameScript() {
+    QFETCH(QString, source);
+    if (source == "script") {
+      const std::string script = Path("long.tdf");
+      QVERIFY(WriteBytes(script, kLongAndEmptyScript));
+      driver_->Ui().FileChoices.push_back(script);
+      QVERIFY(driver_->FileOpen());
+      QCOMPARE(driver_->Ui().Questions.size(), 0u);
+      QCOMPARE(driver_->Window().Weapon.Weapname,
+               std::string("A Name Much Longer Than The Sixty Eight Characters An Edit Lets You"));
+    } else if (source == "outside") {
+      driver_->Window().Weapon = OutsideValues();
+    }
+    const kalvex::WeaponRecord before = driver_->Window().Weapon;
+    driver_->Ui().FileChoices.push_back(Path("before.tdf"));
+    QVERIFY(driver_->FileSave());
+
+    for (int page = 0; page < kPages; ++page) QVERIFY(driver_->ClickPage(page));
+    QVERIFY(driver_->ClickPage(0));
+    driver_->Ui().FileChoices.push_back(Path("after.tdf"));
+    QVERIFY(driver_->FileSave());
+
+    QCOMPARE(driver_->Ui().Questions.size(), 0u);
+    QCOMPARE(RecordDifferences(driver_->Window().Weapon, before), QString());
+    const std::string written = ReadBytes(Path("before.tdf"));
+    QVERIFY(!written.empty());
+    QCOMPARE(ReadBytes(Path("after.tdf")), written);
+  }
+
+  void visitingTheSmokePageAddsNoSmokeDelay() {
+    QVERIFY(driver_->ClickPage(12));
+    QVERIFY(driver_->ClickPage(13));
+    driver_->Ui().FileChoices.push_back(Path("smoke.tdf"));
+    QVERIFY(driver_->FileSave());
+    const std::string written = ReadBytes(Path("smoke.tdf"));
+    QVERIFY(written.find("soundstart=;") != std::string::npos);
+    QVERIFY(written.find("smokedelay") == std::string::npos);
+  }
+
+  void codeTypedOnceIsWrittenWithoutBlanksHoweverOftenItIsVisited() {
+    QVERIFY(driver_->ClickPage(0));
+    QVERIFY(driver_->Type("Enter", "ABC"));
+    for (int visit = 0; visit < 5; ++visit) {
+      QVERIFY(driver_->ClickPage(1));
+      QVERIFY(driver_->ClickPage(0));
+      QCOMPARE(driver_->Edit("Enter")->text(), QStringLiteral("ABC"));
+    }
+    QCOMPARE(driver_->Window().Weapon.Weapcode, std::string("ABC"));
+    driver_->Ui().FileChoices.push_back(Path("abc.tdf"));
+    QVERIFY(driver_->FileSave());
+    QVERIFY(ReadBytes(Path("abc.tdf")).starts_with("[ABC]\r\n\t{"));
+  }
+
+  // An edit the user empties stores the reset text: no value is given.
+  void emptiedEditsGiveNoValue_data() { AddPageRows("edit"); }
+  void emptiedEditsGiveNoValue() {
+    QFETCH(int, page);
+    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    SetSampleValues(driver_->Window().Weapon, expected);
+    kalvex::WeaponRecord wanted = driver_->Window().Weapon;
+    QVERIFY(driver_->ClickPage(page));
+    for (const ExpectedControl& c : expected.controls) {
+      if (c.kind != "edit") continue;
+      QVERIFY(driver_->Type(c.slot, QString()));
+      TextMember(wanted, c.member) = " ";
+    }
+    QVERIFY(driver_->ClickPage((page + 1) % kPages));
+    QCOMPARE(RecordDifferences(driver_->Window().Weapon, wanted), QString());
+  }
+
+  // Blanks typed after a text are not stored.
+  void blanksTypedAfterATextAreDropped_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("code") << 0 << "Enter"
+                          << "ABC  "
+                          << "Weapcode"
+                          << "ABC";
+    QTest::newRow("name") << 1 << "Enter"
+                          << " Big Gun   "
+                          << "Weapname"
+                          << " Big Gun";
+    QTest::newRow("reload") << 7 << "Enter"
+                            << "1.5 "
+                            << "Weapreload"
+                            << "1.5";
+    QTest::newRow("only blanks") << 0 << "Enter"
+                                 << "   "
+                                 << "Weapcode"
+                                 << " ";
+  }
+
+  void blanksTypedAfterATextAreDropped() {
+    QFETCH(int, page);
+    QFETCH(QString, slot);
+    QFETCH(QString, typed);
+    QFETCH(QString, member);
+    QFETCH(QString, stored);
+    QVERIFY(driver_->ClickPage(page));
+    QVERIFY(driver_->Type(slot.toStdString(), typed));
+    QCOMPARE(driver_->Edit(slot.toStdString())->text(), typed);
+    QVERIFY(driver_->ClickPage((page + 1) % kPages));
+    QCOMPARE(TextMember(driver_->Window().Weapon, member.toStdString()), stored.toStdString());
+  }
+
+  // Texts longer than the edit's limit, empty texts, the reset text and texts
+  // with blanks around them are shown whole (without trailing blanks) and
+  // kept as they were.
+  void editsShowTextsWholeAndKeepThem_data() { AddPageRows("edit"); }
+
+  void editsShowTextsWholeAndKeepThem() {
+    QFETCH(int, page);
+    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    for (const std::string& text :
+         {std::string("12345678901234567890123456789012345678901234567890"
+                      "12345678901234567890123456789"),
+          std::string(), std::string(" "), std::string("7  "), std::string(" 7")}) {
+      QVERIFY(driver_->StartFreshWeapon());
+      for (const ExpectedControl& c : expected.controls) {
+        if (c.kind == "edit") TextMember(driver_->Window().Weapon, c.member) = text;
+      }
+      const kalvex::WeaponRecord before = driver_->Window().Weapon;
+      QVERIFY(driver_->ClickPage(page));
+      QCOMPARE(ShownDifferences(*driver_, expected, before), QString());
+      QVERIFY(driver_->ClickPage((page + 1) % kPages));
+      QVERIFY(driver_->ClickPage(page));
+      QVERIFY(driver_->ClickPage((page + 1) % kPages));
+      QVERIFY2(driver_->Window().Weapon == before,
+               qPrintable(QString::fromStdString('"' + text + "\": ") +
+                          RecordDifferences(driver_->Window().Weapon, before)));
+    }
+  }
+
+  // A list whose member lies outside its positions shows no entry; leaving
+  // the page keeps the member, and so does a choice in another list of the
+  // page. A check box whose member is neither 0 nor 1 keeps it too.
+  void valueOutsideAListIsKeptUntilTheUserPicks_data() { AddPageRows("list"); }
+
+  void valueOutsideAListIsKeptUntilTheUserPicks() {
+    QFETCH(int, page);
+    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    for (const int beyond : {0, 2, 3, -1}) {
+      for (int picked = -1; picked < int(expected.controls.size()); ++picked) {
+        const ExpectedControl* pick =
+            picked < 0 ? nullptr : &expected.controls[std::size_t(picked)];
+        if (pick && pick->kind != "list") continue;
+        QVERIFY(driver_->StartFreshWeapon());
+        kalvex::WeaponRecord& record = driver_->Window().Weapon;
+        for (const ExpectedControl& c : expected.controls) {
+          if (c.kind == "list") {
+            NumberMember(record, c.member) = beyond < 0 ? -1 : int(c.entries.size()) + beyond;
+          } else if (c.kind == "check") {
+            NumberMember(record, c.member) = 5;
+          }
+        }
+        kalvex::WeaponRecord wanted = record;
+        QVERIFY(driver_->ClickPage(page));
+        for (const ExpectedControl& c : expected.controls) {
+          if (c.kind != "list") continue;
+          QCOMPARE(driver_->DropDown(c.slot)->currentIndex(), -1);
+          QCOMPARE(driver_->DropDown(c.slot)->currentText(), QString());
+        }
+        if (pick) {
+          QVERIFY(driver_->Pick(pick->slot, 1));
+          NumberMember(wanted, pick->member) = 1;
+          QCOMPARE(driver_->DropDown(pick->slot)->currentIndex(), 1);
+        }
+        QVERIFY(driver_->ClickPage((page + 1) % kPages));
+        QVERIFY2(driver_->Window().Weapon == wanted,
+                 qPrintable(RecordDifferences(driver_->Window().Weapon, wanted)));
+      }
+    }
+  }
+
+ private:
+  std::string Path(const char* name) const { return dir_->filePath(name).toStdString(); }
+
+  std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<EditorDriver> driver_;
+};
+
+QTEST_MAIN(VisitRuleTest)
+#include "visit_rule_test.moc"
