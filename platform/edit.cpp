@@ -77,10 +77,25 @@ void TEdit::SetupWindow() {
 
 QLineEdit* TEdit::LineEdit() const { return static_cast<QLineEdit*>(GetHandle()); }
 
+namespace {
+
+// Whether `after` is `before` with one run of characters taken out.
+bool IsDeletionFrom(const QString& after, const QString& before) {
+  if (after.size() >= before.size()) return false;
+  qsizetype same = 0;
+  while (same < after.size() && after[same] == before[same]) ++same;
+  return after.mid(same) == before.right(after.size() - same);
+}
+
+}  // namespace
+
 bool TEdit::AcceptsTyped(const QString& typed) const {
   if (programSetsText_) return true;
   if (UnfitCharacters(typed) > UnfitCharacters(shown_)) return false;
   const bool grows = typed.size() > shown_.size();
   if (textLen_ > 0 && grows && typed.size() > textLen_ - 1) return false;
-  return !validator_ || validator_->IsValidInput(FromQString(typed));
+  if (!validator_ || validator_->IsValidInput(FromQString(typed))) return true;
+  // A text the program set may be one the validator refuses (a long value
+  // read from a script); the user may still cut it down, one deletion at a time.
+  return IsDeletionFrom(typed, shown_) && !validator_->IsValidInput(FromQString(shown_));
 }

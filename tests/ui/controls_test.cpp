@@ -245,6 +245,13 @@ class ControlsTest : public QObject {
     QTest::newRow("range: program text not judged") << 8 << range << "abc"
                                                     << ""
                                                     << "abc";
+    QTest::newRow("range: out-of-range program text shortened") << 5 << range << "12345678"
+                                                                << "\b\b\b\b\b"
+                                                                << "123";
+    QTest::newRow("range: out-of-range program text takes no new characters")
+        << 5 << range << "1000"
+        << "\b7a"
+        << "100";
     QTest::newRow("filter") << 8 << QStringList{" 0-9."} << ""
                             << "1.5 x2"
                             << "1.5 2";
