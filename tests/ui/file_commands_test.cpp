@@ -22,6 +22,7 @@
 #include <optional>
 
 #include "tests/ui/editor_driver.h"
+#include "tests/ui/editor_test_case.h"
 #include "tests/ui/offscreen_messages.h"
 #include "tests/ui/page_support.h"
 
@@ -75,24 +76,10 @@ enum class Choice { Cancel, Writable, Unwritable };
 
 Q_DECLARE_METATYPE(Choice)
 
-class FileCommandsTest : public QObject {
+class FileCommandsTest : public EditorTestCase {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { DropOffscreenPlatformLimits(); }
-
-  void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    driver_ = StartEditorWithNewWeapon();
-    QVERIFY(driver_);
-  }
-
-  void cleanup() {
-    driver_.reset();
-    dir_.reset();
-  }
-
   void startingWithNothingUnsavedNewAndOpenAskNothing() {
     QVERIFY(driver_->FileNew());
     Ui().FileChoices.push_back(Path("opened.tdf"));
@@ -543,12 +530,8 @@ class FileCommandsTest : public QObject {
     return std::nullopt;
   }
 
-  std::string Path(const char* name) const { return dir_->filePath(name).toStdString(); }
   ScriptedUserInterface& Ui() { return driver_->Ui(); }
   kalvex::WeaponRecord& Weapon() { return driver_->Window().Weapon; }
-
-  std::unique_ptr<QTemporaryDir> dir_;
-  std::unique_ptr<EditorDriver> driver_;
 };
 
 QTEST_MAIN(FileCommandsTest)

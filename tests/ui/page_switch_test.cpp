@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "tests/ui/editor_driver.h"
+#include "tests/ui/editor_test_case.h"
 #include "tests/ui/offscreen_messages.h"
 #include "tests/ui/page_support.h"
 
@@ -30,19 +31,10 @@ const ExpectedControl& FirstList(const ExpectedPage& page) {
 
 }  // namespace
 
-class PageSwitchTest : public QObject {
+class PageSwitchTest : public EditorTestCase {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { DropOffscreenPlatformLimits(); }
-
-  void init() {
-    driver_ = StartEditorWithNewWeapon();
-    QVERIFY(driver_);
-  }
-
-  void cleanup() { driver_.reset(); }
-
   void fileNewShowsThePageListWithoutAPage() {
     const QListWidget* list = driver_->PageList();
     QVERIFY(list && list->isVisible());
@@ -191,7 +183,6 @@ class PageSwitchTest : public QObject {
   }
 
  private:
-  std::unique_ptr<EditorDriver> driver_;
 };
 
 QTEST_MAIN(PageSwitchTest)

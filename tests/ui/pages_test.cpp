@@ -11,6 +11,7 @@
 
 #include "pages/page_table.h"
 #include "tests/ui/editor_driver.h"
+#include "tests/ui/editor_test_case.h"
 #include "tests/ui/offscreen_messages.h"
 #include "tests/ui/page_support.h"
 
@@ -50,19 +51,10 @@ QString LabelLineText(const ExpectedPage& page, std::string_view line) {
 // Explosions: six lists, every label line used.
 constexpr int kFullPage = 13;
 
-class PagesTest : public QObject {
+class PagesTest : public EditorTestCase {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { DropOffscreenPlatformLimits(); }
-
-  void init() {
-    driver_ = StartEditorWithNewWeapon();
-    QVERIFY(driver_);
-  }
-
-  void cleanup() { driver_.reset(); }
-
   void pageListNamesThePagesInOrder() {
     const QListWidget* list = driver_->PageList();
     QVERIFY(list);
@@ -257,8 +249,6 @@ class PagesTest : public QObject {
     }
     return shown;
   }
-
-  std::unique_ptr<EditorDriver> driver_;
 };
 
 QTEST_MAIN(PagesTest)

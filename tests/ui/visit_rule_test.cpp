@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "tests/ui/editor_driver.h"
+#include "tests/ui/editor_test_case.h"
 #include "tests/ui/offscreen_messages.h"
 #include "tests/ui/page_support.h"
 
@@ -55,24 +56,10 @@ kalvex::WeaponRecord OutsideValues() {
 
 }  // namespace
 
-class VisitRuleTest : public QObject {
+class VisitRuleTest : public EditorTestCase {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { DropOffscreenPlatformLimits(); }
-
-  void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    driver_ = StartEditorWithNewWeapon();
-    QVERIFY(driver_);
-  }
-
-  void cleanup() {
-    driver_.reset();
-    dir_.reset();
-  }
-
   // The script written before and after a visit to every page is the same.
   void visitingEveryPageWritesTheSameScript_data() {
     QTest::addColumn<QString>("source");
@@ -259,10 +246,6 @@ class VisitRuleTest : public QObject {
   }
 
  private:
-  std::string Path(const char* name) const { return dir_->filePath(name).toStdString(); }
-
-  std::unique_ptr<QTemporaryDir> dir_;
-  std::unique_ptr<EditorDriver> driver_;
 };
 
 QTEST_MAIN(VisitRuleTest)

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "tests/ui/editor_driver.h"
+#include "tests/ui/editor_test_case.h"
 #include "tests/ui/offscreen_messages.h"
 #include "tests/ui/page_support.h"
 
@@ -57,24 +58,10 @@ constexpr Step kSteps[] = {
 
 }  // namespace
 
-class WorkedExampleTest : public QObject {
+class WorkedExampleTest : public EditorTestCase {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { DropOffscreenPlatformLimits(); }
-
-  void init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
-    driver_ = StartEditorWithNewWeapon();
-    QVERIFY(driver_);
-  }
-
-  void cleanup() {
-    driver_.reset();
-    dir_.reset();
-  }
-
   void buildSaveAndOpenTheLightRocketLauncher() {
     for (const Step& step : kSteps) {
       if (driver_->Window().Box == 0 || driver_->Window().indexx != step.page) {
@@ -125,10 +112,6 @@ class WorkedExampleTest : public QObject {
   }
 
  private:
-  std::string Path(const char* name) const { return dir_->filePath(name).toStdString(); }
-
-  std::unique_ptr<QTemporaryDir> dir_;
-  std::unique_ptr<EditorDriver> driver_;
 };
 
 QTEST_MAIN(WorkedExampleTest)
