@@ -10,12 +10,13 @@ jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Build and test =="
-cmake -S . -B build >/dev/null
+cmake -S . -B build -DKALVEX_GUI=ON -DKALVEX_TESTS=ON -DKALVEX_BENCH=ON -DKALVEX_SANITIZE=OFF >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== AddressSanitizer and UndefinedBehaviorSanitizer =="
-cmake -S . -B build-asan -DKALVEX_SANITIZE=ON -DKALVEX_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake -S . -B build-asan -DKALVEX_GUI=ON -DKALVEX_TESTS=ON -DKALVEX_SANITIZE=ON -DKALVEX_BENCH=OFF \
+  -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build-asan -j"$jobs"
 ctest --test-dir build-asan --output-on-failure -j"$jobs"
 

@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
-cmake -S . -B build -DKALVEX_TESTS=OFF -DKALVEX_BENCH=OFF >/dev/null
+cmake -S . -B build -DKALVEX_GUI=ON >/dev/null
 cmake --build build -j"$(nproc)" --target kalvex
 
 if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" || -n "${QT_QPA_PLATFORM:-}" ]]; then
