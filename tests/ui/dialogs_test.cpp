@@ -4,11 +4,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "platform/file_dialogs.h"
@@ -47,7 +49,10 @@ class DialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { DropOffscreenPlatformLimits(); }
+  void initTestCase() {
+    DropOffscreenPlatformLimits();
+    Q_INIT_RESOURCE(kalvex);  // the help is compiled into the editor's resources
+  }
 
   // The user's answer in Qt's message box, given by a button or by closing it.
   void qtMessageBoxAnswers_data() {
@@ -59,6 +64,47 @@ class DialogsTest : public QObject {
     QTest::newRow("Cancel") << MB_YESNOCANCEL << int(QMessageBox::Cancel) << IDCANCEL;
     QTest::newRow("question closed") << MB_YESNOCANCEL << 0 << IDCANCEL;
     QTest::newRow("message closed") << (MB_OK | MB_ICONEXCLAMATION) << 0 << IDOK;
+    QTest::newRow("replace: Yes") << (MB_YESNO | MB_ICONEXCLAMATION) << int(QMessageBox::Yes)
+                                  << IDYES;
+    QTest::newRow("replace: No") << (MB_YESNO | MB_ICONEXCLAMATION) << int(QMessageBox::No) << IDNO;
+    QTest::newRow("replace: closed") << (MB_YESNO | MB_ICONEXCLAMATION) << 0 << IDNO;
+  }
+
+  // The help opens in the editor's own window; a help file that cannot be
+  // found is told to the user.
+  void qtHelpShowsTheFileOrSaysItIsMissing_data() {
+    QTest::addColumn<QString>("helpFile");
+    QTest::addColumn<QString>("message");  // empty: the help window shows the file
+    QTest::newRow("compiled-in help") << ":/resources/help/contents.html"
+                                      << "";
+    QTest::newRow("missing help") << "/no/such/folder/Kalvex.html"
+                                  << "Unable to find help file /no/such/folder/Kalvex.html";
+  }
+
+  void qtHelpShowsTheFileOrSaysItIsMissing() {
+    QFETCH(QString, helpFile);
+    QFETCH(QString, message);
+    QWidget owner;
+    QString shownText, shownCaption;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      shownText = box->text();
+      shownCaption = box->windowTitle();
+      QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QtUserInterface qt;
+    qt.ShowHelp(&owner, helpFile.toStdString(), HELP_CONTENTS);
+    QCOMPARE(shownText, message);
+    auto* window = owner.findChild<QDialog*>();
+    if (message.isEmpty()) {
+      QVERIFY(window && window->isVisible());
+      QCOMPARE(window->windowTitle(), QStringLiteral("Cindervale Weapon Editor Help"));
+      QVERIFY(window->findChild<QTextBrowser*>()->toPlainText().contains("Weapon Appearance"));
+    } else {
+      QCOMPARE(shownCaption, QStringLiteral("File Error"));
+      QVERIFY(!window);
+    }
   }
 
   void qtMessageBoxAnswers() {
