@@ -16,33 +16,16 @@ void DestroyAndRelease(T*& control) {
 }  // namespace
 
 TEdit*& EditSlot(TMachines& w, Slot slot) {
-  switch (slot) {
-    case Slot::Enter2:
-      return w.Enter2;
-    case Slot::Enter3:
-      return w.Enter3;
-    case Slot::Enter4:
-      return w.Enter4;
-    default:
-      return w.Enter;
-  }
+  static constexpr TEdit* TMachines::*kEdits[] = {&TMachines::Enter, &TMachines::Enter2,
+                                                  &TMachines::Enter3, &TMachines::Enter4};
+  return w.*kEdits[static_cast<int>(slot) - static_cast<int>(Slot::Enter)];
 }
 
 TComboBox*& ListSlot(TMachines& w, Slot slot) {
-  switch (slot) {
-    case Slot::ComboBox2:
-      return w.ComboBox2;
-    case Slot::ComboBox3:
-      return w.ComboBox3;
-    case Slot::ComboBox4:
-      return w.ComboBox4;
-    case Slot::ComboBox5:
-      return w.ComboBox5;
-    case Slot::ComboBox6:
-      return w.ComboBox6;
-    default:
-      return w.ComboBox1;
-  }
+  static constexpr TComboBox* TMachines::*kLists[] = {&TMachines::ComboBox1, &TMachines::ComboBox2,
+                                                      &TMachines::ComboBox3, &TMachines::ComboBox4,
+                                                      &TMachines::ComboBox5, &TMachines::ComboBox6};
+  return w.*kLists[static_cast<int>(slot) - static_cast<int>(Slot::ComboBox1)];
 }
 
 TStatic* LabelStatic(TMachines& w, LabelLine line) {

@@ -7,7 +7,9 @@
 
 namespace kalvex {
 
-// The edit in an edit slot (nullptr for a slot of another kind).
+// The main window's member for an edit slot (Enter … Enter4) and for a
+// drop-down list slot (ComboBox1 … ComboBox6); the page table gives each
+// control a slot of its own kind.
 TEdit*& EditSlot(TMachines& window, Slot slot);
 TComboBox*& ListSlot(TMachines& window, Slot slot);
 
