@@ -8,6 +8,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-dejavu-core
   xvfb xauth x11-utils imagemagick
+  desktop-file-utils appstream shared-mime-info
+  help2man lintian dpkg-dev file fakeroot bash-completion
+  g++-mingw-w64-x86-64 googletest wine wine64
 )
 
 missing=()
