@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <cstring>
 #include <ctime>
 #include <optional>
 
@@ -21,10 +22,36 @@ constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask, as for any new 
 
 SaveResult Saved() { return {}; }
 
-SaveResult CannotOpen() { return {SaveStatus::kCannotOpen, kUnableToOpenFile, kFileErrorCaption}; }
+// Reasons for refusals that no system error names as a user would.
+constexpr const char* kIsFolder = "It is a folder";
+constexpr const char* kNotRegularFile = "It is not a regular file";
+constexpr const char* kReadOnly = "The file is read-only";
+constexpr const char* kNoFolder = "The folder does not exist";
+constexpr const char* kBadName = "The file name is not valid";
+constexpr const char* kLinkLoop = "The file name leads through too many links";
 
-SaveResult CannotWrite() {
-  return {SaveStatus::kCannotWrite, kUnableToWriteFile, kFileErrorCaption};
+std::string ErrnoReason(int error) { return std::strerror(error); }
+
+// The reason for a failure to look up the path of the file or of its folder.
+std::string LookUpReason(int error) {
+  if (error == ENOENT || error == ENOTDIR) return kNoFolder;
+  if (error == ELOOP) return kLinkLoop;
+  return ErrnoReason(error);
+}
+
+SaveResult CannotOpen(std::string reason) {
+  return {SaveStatus::kCannotOpen, kUnableToOpenFile, kFileErrorCaption, std::move(reason)};
+}
+
+SaveResult CannotWrite(int error) {
+  return {SaveStatus::kCannotWrite, kUnableToWriteFile, kFileErrorCaption, ErrnoReason(error)};
+}
+
+// The reason a file of this type is refused as a save target.
+std::string NotWritableReason(const struct stat& st) {
+  if (S_ISDIR(st.st_mode)) return kIsFolder;
+  if (!S_ISREG(st.st_mode)) return kNotRegularFile;
+  return kReadOnly;
 }
 
 struct PathParts {
@@ -40,7 +67,8 @@ PathParts SplitPath(const std::string& path) {
 }
 
 // The path that symbolic links at the end of `path` finally lead to; the last
-// one may be missing. Nothing when a link cannot be read or links loop.
+// one may be missing. Nothing when a link cannot be read or links loop, with
+// errno telling why.
 std::optional<std::string> FollowLinks(const std::string& path) {
   std::string current = path;
   for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
@@ -52,10 +80,14 @@ std::optional<std::string> FollowLinks(const std::string& path) {
     if (!S_ISLNK(st.st_mode)) return current;
     std::string link(PATH_MAX, '\0');
     const ssize_t length = readlink(current.c_str(), link.data(), link.size());
-    if (length <= 0 || static_cast<std::size_t>(length) >= link.size()) return std::nullopt;
+    if (length <= 0 || static_cast<std::size_t>(length) >= link.size()) {
+      if (length >= 0) errno = ENAMETOOLONG;
+      return std::nullopt;
+    }
     link.resize(static_cast<std::size_t>(length));
     current = link.front() == '/' ? link : SplitPath(current).folder + "/" + link;
   }
+  errno = ELOOP;
   return std::nullopt;
 }
 
@@ -65,25 +97,26 @@ bool IsWritable(const std::string& path, const struct stat& st) {
   return (st.st_mode & S_IWUSR) != 0 && faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+// Writes every byte; 0 on success, else the errno of the failure.
+int WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = write(fd, bytes.data(), bytes.size());
     if (written < 0) {
       if (errno == EINTR) continue;
-      return false;
+      return errno;
     }
-    if (written == 0) return false;
+    if (written == 0) return ENOSPC;
     bytes.remove_prefix(static_cast<std::size_t>(written));
   }
-  return true;
+  return 0;
 }
 
-// Syncs and closes `fd`; true when both succeed. The descriptor is closed
-// either way.
-bool SyncAndClose(int fd) {
-  const bool synced = fsync(fd) == 0;
-  const bool closed = close(fd) == 0;
-  return synced && closed;
+// Syncs and closes `fd`; 0 when both succeed, else the errno of the first
+// failure. The descriptor is closed either way.
+int SyncAndClose(int fd) {
+  const int synced = fsync(fd) == 0 ? 0 : errno;
+  const int closed = close(fd) == 0 ? 0 : errno;
+  return synced != 0 ? synced : closed;
 }
 
 std::string UniqueSuffix() {
@@ -132,27 +165,28 @@ class TempFile {
 
   int fd() const { return fd_; }
 
-  // Gives the file the owner (where we may) and the permission bits of `old`.
-  bool TakeOwnerAndMode(const struct stat& old) {
+  // Gives the file the owner (where we may) and the permission bits of `old`;
+  // 0 on success, else the errno of the failure.
+  int TakeOwnerAndMode(const struct stat& old) {
     struct stat own;
-    if (fstat(fd_, &own) != 0) return false;
+    if (fstat(fd_, &own) != 0) return errno;
     if (own.st_uid != old.st_uid || own.st_gid != old.st_gid) {
       // Only a privileged user may give a file away; others keep theirs.
       (void)fchown(fd_, old.st_uid, old.st_gid);
     }
-    return fchmod(fd_, old.st_mode & 07777) == 0;
+    return fchmod(fd_, old.st_mode & 07777) == 0 ? 0 : errno;
   }
 
-  bool SyncAndClose() {
+  int SyncAndClose() {
     const int fd = fd_;
     fd_ = -1;
     return kalvex::SyncAndClose(fd);
   }
 
-  bool ReplaceTarget(const std::string& target) {
-    if (rename(path_.c_str(), target.c_str()) != 0) return false;
+  int ReplaceTarget(const std::string& target) {
+    if (rename(path_.c_str(), target.c_str()) != 0) return errno;
     path_.clear();
-    return true;
+    return 0;
   }
 
  private:
@@ -160,68 +194,74 @@ class TempFile {
   std::string path_;
 };
 
-// Makes the rename lasting. A file system that cannot sync folders is no error.
-bool SyncFolder(const std::string& folder) {
+// Makes the rename lasting; 0 on success, else the errno of the failure. A
+// file system that cannot sync folders is no error.
+int SyncFolder(const std::string& folder) {
   const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return true;
-  const bool synced = fsync(fd) == 0 || errno == EINVAL || errno == EROFS;
+  if (fd < 0) return 0;
+  const int error = fsync(fd) == 0 || errno == EINVAL || errno == EROFS ? 0 : errno;
   close(fd);
-  return synced;
+  return error;
 }
 
 // Rewrites the file itself, for a folder that refuses us a new file.
 SaveResult WriteInPlace(const std::string& target, const struct stat& expected,
                         std::string_view bytes) {
   const int fd = open(target.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return CannotOpen();
+  if (fd < 0) return CannotOpen(ErrnoReason(errno));
   struct stat st;
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_dev != expected.st_dev ||
       st.st_ino != expected.st_ino) {
     close(fd);
-    return CannotOpen();
+    return CannotOpen(kNotRegularFile);
   }
   // Writing before truncating leaves the file whole when not a byte fits.
-  const bool written = WriteAll(fd, bytes) && ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
-  const bool closed = SyncAndClose(fd);
-  return written && closed ? Saved() : CannotWrite();
+  int error = WriteAll(fd, bytes);
+  if (error == 0 && ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) error = errno;
+  const int closed = SyncAndClose(fd);
+  if (error == 0) error = closed;
+  return error == 0 ? Saved() : CannotWrite(error);
 }
 
 }  // namespace
 
 SaveResult SaveScriptFile(const std::string& path, std::string_view bytes) {
   // An embedded NUL would silently save to a shorter name.
-  if (path.empty() || path.find('\0') != std::string::npos) return CannotOpen();
+  if (path.empty() || path.find('\0') != std::string::npos) return CannotOpen(kBadName);
   const std::optional<std::string> target = FollowLinks(path);
-  if (!target) return CannotOpen();
+  if (!target) return CannotOpen(LookUpReason(errno));
   const PathParts parts = SplitPath(*target);
 
   struct stat folder_st;
-  if (stat(parts.folder.c_str(), &folder_st) != 0 || !S_ISDIR(folder_st.st_mode)) {
-    return CannotOpen();
+  if (stat(parts.folder.c_str(), &folder_st) != 0) {
+    return CannotOpen(LookUpReason(errno));
   }
+  if (!S_ISDIR(folder_st.st_mode)) return CannotOpen(kNoFolder);
 
   struct stat old;
   bool exists = false;
   if (lstat(target->c_str(), &old) == 0) {
     exists = true;
-    if (!S_ISREG(old.st_mode) || !IsWritable(*target, old)) return CannotOpen();
+    if (!S_ISREG(old.st_mode) || !IsWritable(*target, old)) {
+      return CannotOpen(NotWritableReason(old));
+    }
   } else if (errno != ENOENT) {
-    return CannotOpen();
+    return CannotOpen(ErrnoReason(errno));
   }
 
   TempFile temp;
   if (const int error = temp.Create(parts.folder); error != 0) {
     const bool refused = error == EACCES || error == EPERM;
     if (refused && exists) return WriteInPlace(*target, old, bytes);
-    if (refused || error == EROFS) return CannotOpen();
-    return CannotWrite();
+    if (refused || error == EROFS) return CannotOpen(ErrnoReason(error));
+    return CannotWrite(error);
   }
-  if (exists && !temp.TakeOwnerAndMode(old)) return CannotWrite();
-  if (!WriteAll(temp.fd(), bytes)) return CannotWrite();
-  if (!temp.SyncAndClose()) return CannotWrite();
-  if (!temp.ReplaceTarget(*target)) return CannotWrite();
-  if (!SyncFolder(parts.folder)) return CannotWrite();
-  return Saved();
+  int error = exists ? temp.TakeOwnerAndMode(old) : 0;
+  if (error == 0) error = WriteAll(temp.fd(), bytes);
+  if (error == 0) error = temp.SyncAndClose();
+  if (error == 0) error = temp.ReplaceTarget(*target);
+  if (error == 0) error = SyncFolder(parts.folder);
+  return error == 0 ? Saved() : CannotWrite(error);
 }
 
 }  // namespace kalvex

@@ -22,6 +22,7 @@ struct SaveResult {
   SaveStatus status = SaveStatus::kSaved;
   std::string_view message;  // for the user; empty when saved
   std::string_view caption;  // of the message box; empty when saved
+  std::string reason;        // why, in words ("Permission denied"); empty when saved
 
   bool ok() const { return status == SaveStatus::kSaved; }
 };

@@ -115,6 +115,7 @@ void ExpectSaved(const SaveResult& result) {
   EXPECT_EQ(result.status, SaveStatus::kSaved);
   EXPECT_TRUE(result.message.empty());
   EXPECT_TRUE(result.caption.empty());
+  EXPECT_TRUE(result.reason.empty());
 }
 
 const std::string& EarlierScript() {
@@ -170,7 +171,16 @@ class SaveFileTest : public ::testing::Test {
 struct RefusalCase {
   const char* name;
   std::function<std::string(const std::string& dir)> prepare;  // returns the path to save to
+  const char* reason;  // what the user is told after the first line
 };
+
+constexpr const char* kReadOnly = "The file is read-only";
+constexpr const char* kNoFolder = "The folder does not exist";
+constexpr const char* kIsFolder = "It is a folder";
+constexpr const char* kSpecial = "It is not a regular file";
+constexpr const char* kBadName = "The file name is not valid";
+constexpr const char* kTooLong = "File name too long";
+constexpr const char* kLinkLoop = "The file name leads through too many links";
 
 std::string MakeFile(const std::string& path, mode_t mode) {
   WriteFile(path, EarlierScript(), mode);
@@ -205,35 +215,42 @@ std::string MakeFolder(const std::string& path) {
 }
 
 const RefusalCase kRefusals[] = {
-    {"read-only file", [](auto& d) { return MakeFile(d + "/w.tdf", 0444); }},
-    {"read-only file for its owner alone", [](auto& d) { return MakeFile(d + "/w.tdf", 0400); }},
-    {"owner may not write though others may", [](auto& d) { return MakeFile(d + "/w.tdf", 0466); }},
-    {"no permission bits at all", [](auto& d) { return MakeFile(d + "/w.tdf", 0000); }},
+    {"read-only file", [](auto& d) { return MakeFile(d + "/w.tdf", 0444); }, kReadOnly},
+    {"read-only file for its owner alone", [](auto& d) { return MakeFile(d + "/w.tdf", 0400); },
+     kReadOnly},
+    {"owner may not write though others may", [](auto& d) { return MakeFile(d + "/w.tdf", 0466); },
+     kReadOnly},
+    {"no permission bits at all", [](auto& d) { return MakeFile(d + "/w.tdf", 0000); }, kReadOnly},
     {"link to a read-only file",
-     [](auto& d) { return MakeLink(MakeFile(d + "/w.tdf", 0444), d + "/link.tdf"); }},
-    {"missing folder", [](auto& d) { return d + "/missing/w.tdf"; }},
+     [](auto& d) { return MakeLink(MakeFile(d + "/w.tdf", 0444), d + "/link.tdf"); }, kReadOnly},
+    {"missing folder", [](auto& d) { return d + "/missing/w.tdf"; }, kNoFolder},
     {"link into a missing folder",
-     [](auto& d) { return MakeLink(d + "/missing/w.tdf", d + "/link.tdf"); }},
-    {"path is a folder", [](auto& d) { return MakeFolder(d + "/sub"); }},
-    {"path is a folder, with a slash", [](auto& d) { return MakeFolder(d + "/sub") + "/"; }},
-    {"missing file named with a slash", [](auto& d) { return d + "/new.tdf/"; }},
-    {"path ends in a dot", [](auto& d) { return d + "/."; }},
-    {"path ends in two dots", [](auto& d) { return MakeFolder(d + "/sub") + "/.."; }},
-    {"file used as a folder", [](auto& d) { return MakeFile(d + "/w.tdf", 0644) + "/x.tdf"; }},
-    {"empty name", [](auto&) { return std::string(); }},
+     [](auto& d) { return MakeLink(d + "/missing/w.tdf", d + "/link.tdf"); }, kNoFolder},
+    {"path is a folder", [](auto& d) { return MakeFolder(d + "/sub"); }, kIsFolder},
+    {"path is a folder, with a slash", [](auto& d) { return MakeFolder(d + "/sub") + "/"; },
+     kIsFolder},
+    {"missing file named with a slash", [](auto& d) { return d + "/new.tdf/"; }, kNoFolder},
+    {"path ends in a dot", [](auto& d) { return d + "/."; }, kIsFolder},
+    {"path ends in two dots", [](auto& d) { return MakeFolder(d + "/sub") + "/.."; }, kIsFolder},
+    {"file used as a folder", [](auto& d) { return MakeFile(d + "/w.tdf", 0644) + "/x.tdf"; },
+     kNoFolder},
+    {"empty name", [](auto&) { return std::string(); }, kBadName},
     {"name holding a NUL byte",
-     [](auto& d) { return MakeFile(d + "/w.tdf", 0644) + std::string(1, '\0') + "x"; }},
-    {"name too long", [](auto& d) { return d + "/" + std::string(300, 'n') + ".tdf"; }},
-    {"path too long", [](auto& d) { return d + std::string(5000, '/') + "w.tdf"; }},
-    {"fifo", [](auto& d) { return MakeFifo(d + "/pipe.tdf"); }},
-    {"link to a fifo", [](auto& d) { return MakeLink(MakeFifo(d + "/pipe"), d + "/link.tdf"); }},
-    {"socket", [](auto& d) { return MakeSocket(d + "/sock.tdf"); }},
-    {"link to a folder", [](auto& d) { return MakeLink(MakeFolder(d + "/sub"), d + "/link.tdf"); }},
+     [](auto& d) { return MakeFile(d + "/w.tdf", 0644) + std::string(1, '\0') + "x"; }, kBadName},
+    {"name too long", [](auto& d) { return d + "/" + std::string(300, 'n') + ".tdf"; }, kTooLong},
+    {"path too long", [](auto& d) { return d + std::string(5000, '/') + "w.tdf"; }, kTooLong},
+    {"fifo", [](auto& d) { return MakeFifo(d + "/pipe.tdf"); }, kSpecial},
+    {"link to a fifo", [](auto& d) { return MakeLink(MakeFifo(d + "/pipe"), d + "/link.tdf"); },
+     kSpecial},
+    {"socket", [](auto& d) { return MakeSocket(d + "/sock.tdf"); }, kSpecial},
+    {"link to a folder", [](auto& d) { return MakeLink(MakeFolder(d + "/sub"), d + "/link.tdf"); },
+     kIsFolder},
     {"links in a loop",
      [](auto& d) {
        MakeLink(d + "/b.tdf", d + "/a.tdf");
        return MakeLink(d + "/a.tdf", d + "/b.tdf");
-     }},
+     },
+     kLinkLoop},
 };
 
 TEST_F(SaveFileTest, RefusesWhatCannotBeOpenedAndTouchesNothing) {
@@ -242,7 +259,9 @@ TEST_F(SaveFileTest, RefusesWhatCannotBeOpenedAndTouchesNothing) {
     UseFreshFolder();
     const std::string path = refusal.prepare(dir_);
     const auto before = Snapshot(dir_);
-    ExpectCannotOpen(SaveScriptFile(path, NewScript()));
+    const SaveResult result = SaveScriptFile(path, NewScript());
+    ExpectCannotOpen(result);
+    EXPECT_EQ(result.reason, refusal.reason);
     EXPECT_EQ(Snapshot(dir_), before);
   }
 }
@@ -484,7 +503,9 @@ TEST_F(FullDiskTest, EarlierFileStaysWhenDiskIsFull) {
   FillUp(mount_point_ + "/filler");
   ASSERT_GT(NewScript().size(), EarlierScript().size());
 
-  ExpectCannotWrite(SaveScriptFile(path, NewScript()));
+  const SaveResult full = SaveScriptFile(path, NewScript());
+  ExpectCannotWrite(full);
+  EXPECT_EQ(full.reason, "No space left on device");
 
   EXPECT_EQ(ReadFile(path), EarlierScript());
   EXPECT_EQ(Names(mount_point_), (std::set<std::string>{"filler", "w.tdf"}));
