@@ -249,7 +249,7 @@ TEST_F(KalvexTdfTest, BadArgumentsShowUsage) {
     const ToolRun run = RunTool(args, "Weaptur=1\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("usage: kalvex-tdf "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Usage: kalvex-tdf "), std::string::npos) << run.err;
   }
   EXPECT_TRUE(Names().empty());
 }
@@ -260,10 +260,10 @@ struct CommandUsage {
 };
 
 const CommandUsage kUsages[] = {
-    {"write", "usage: kalvex-tdf write OUT"},
-    {"dump", "usage: kalvex-tdf dump FILE"},
-    {"normalize", "usage: kalvex-tdf normalize IN OUT"},
-    {"check", "usage: kalvex-tdf check FILE..."},
+    {"write", "Usage: kalvex-tdf write OUT"},
+    {"dump", "Usage: kalvex-tdf dump FILE"},
+    {"normalize", "Usage: kalvex-tdf normalize IN OUT"},
+    {"check", "Usage: kalvex-tdf check FILE..."},
 };
 
 TEST_F(KalvexTdfTest, HelpExplainsTheCommands) {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "record/record_fields.h"
+#include "script/finding_text.h"
 #include "tools/kalvex_tdf/command.h"
 #include "tools/kalvex_tdf/command_output.h"
-#include "script/finding_text.h"
 #include "tools/kalvex_tdf/record_lines.h"
 #include "tools/kalvex_tdf/script_input.h"
 #include "tools/kalvex_tdf/weapon_ids.h"

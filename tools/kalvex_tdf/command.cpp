@@ -7,7 +7,7 @@ namespace kalvex::tdf {
 int RefuseArguments(const CommandContext& context, const Command& command,
                     std::string_view expects) {
   context.err << kProgram << " " << command.name << ": expects " << expects << "\n"
-              << "usage: " << kProgram << " " << command.name << " " << command.arguments << "\n";
+              << "Usage: " << kProgram << " " << command.name << " " << command.arguments << "\n";
   return kExitBadInput;
 }
 

@@ -23,8 +23,9 @@ const Command* FindCommand(std::string_view name) {
 bool IsHelp(std::string_view word) { return word == "--help" || word == "-h"; }
 
 void PrintUsage(std::ostream& out) {
-  out << "usage: " << kProgram << " COMMAND ARGUMENTS...\n"
-      << "       " << kProgram << " --help | COMMAND --help\n\n"
+  out << "Usage: " << kProgram << " COMMAND ARGUMENTS...\n"
+      << "       " << kProgram << " --help | --version | COMMAND --help\n"
+      << "Writes, reads and checks the weapon scripts (.tdf) of the Cindervale Weapon Editor.\n\n"
       << "Commands:\n";
   for (const Command* command : kCommands) {
     out << "  " << command->name << " " << command->arguments << "\n      " << command->summary
@@ -32,8 +33,15 @@ void PrintUsage(std::ostream& out) {
   }
 }
 
+void PrintExitStatus(std::ostream& out) {
+  out << "\nExit status:\n"
+      << "  0  success\n"
+      << "  1  a file could not be read or written, or held no weapon\n"
+      << "  2  bad input or arguments\n";
+}
+
 void PrintCommandHelp(const Command& command, std::ostream& out) {
-  out << "usage: " << kProgram << " " << command.name << " " << command.arguments << "\n\n"
+  out << "Usage: " << kProgram << " " << command.name << " " << command.arguments << "\n\n"
       << command.details;
 }
 
@@ -48,6 +56,11 @@ int Run(const std::vector<std::string_view>& words) {
       std::cout << "\n";
       PrintCommandHelp(*command, std::cout);
     }
+    PrintExitStatus(std::cout);
+    return kExitOk;
+  }
+  if (words[0] == "--version") {
+    std::cout << kProgram << " " << KALVEX_VERSION << "\n";
     return kExitOk;
   }
   const Command* command = FindCommand(words[0]);
