@@ -19,6 +19,7 @@ int TApplication::Run() {
   InitMainWindow();
   if (!MainWindow || !MainWindow->Create()) return EXIT_FAILURE;
   MainWindow->Show();
+  MainWindowShown();
   return QApplication::exec();
 }
 
