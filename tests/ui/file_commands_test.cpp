@@ -1,6 +1,7 @@
-// The File and Help commands as the user chooses them from the menu, with
-// the question about unsaved changes answered every way, file dialogs
-// confirmed or cancelled, and files that cannot be written or read.
+// The File and Help commands as the user chooses them from the menu or with
+// their keys, with the question about unsaved changes answered every way,
+// file dialogs confirmed or cancelled, files that cannot be written or read,
+// and scripts opened from outside: named at start-up or dropped.
 #include <sys/resource.h>
 #include <sys/stat.h>
 
