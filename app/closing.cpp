@@ -1,4 +1,4 @@
-#include <unistd.h>
+#include <cstdlib>
 
 #include "app/kalvex.h"
 
@@ -8,5 +8,5 @@ bool TMachines::CanClose() {
   // The window stays open when the user cancels, or when the script could not
   // be saved: nothing unsaved is ever lost by closing.
   if (!SettleUnsavedChanges()) return false;
-  _exit(1);
+  std::_Exit(1);
 }

@@ -30,6 +30,18 @@ void TMachines::Open() {
   OpenFile();
 }
 
+void TMachines::OpenNamedFile(const std::string& path) {
+  if (!SettleUnsavedChanges()) return;
+  FileData->FileName = path;
+  StartNewWeapon();
+  OpenFile();
+}
+
+void TMachines::EvDropFiles(const std::vector<std::string>& paths) {
+  // The window takes only weapon scripts; of several, the first is opened.
+  if (!paths.empty()) OpenNamedFile(paths.front());
+}
+
 void TMachines::Save() { SaveScript(); }
 
 void TMachines::Help() { WinHelpA(GetHandle(), kHelpFile, HELP_CONTENTS); }
@@ -37,7 +49,7 @@ void TMachines::Help() { WinHelpA(GetHandle(), kHelpFile, HELP_CONTENTS); }
 void TMachines::CmAbout() { MessageBox(kAboutText, "About", MB_OK); }
 
 bool TMachines::SettleUnsavedChanges() {
-  if (save != 0) return true;
+  if (!HasUnsavedChanges()) return true;
   switch (MessageBox("Do You Want To Save The Script?", "Warning...", MB_YESNOCANCEL)) {
     case IDYES:
       return SaveScript();
@@ -48,6 +60,14 @@ bool TMachines::SettleUnsavedChanges() {
   }
 }
 
+bool TMachines::HasUnsavedChanges() {
+  if (save != 0) return false;
+  if (Box == 1) kalvex::CollectPage(*this, kalvex::Pages()[indexx]);
+  if (Weapon != keptWeapon_) return true;
+  save = 1;
+  return false;
+}
+
 bool TMachines::SaveScript() {
   // What the user sees is what is saved: the page stays up, its values go
   // into the weapon first.
@@ -55,6 +75,7 @@ bool TMachines::SaveScript() {
   if (TFileSaveDialog(this, *FileData).Execute() != IDOK) return false;
   if (!ConfirmReplace(FileData->FileName) || !SaveFile()) return false;
   save = 1;
+  keptWeapon_ = Weapon;
   return true;
 }
 
@@ -68,6 +89,7 @@ bool TMachines::ConfirmReplace(const std::string& path) {
 void TMachines::StartNewWeapon() {
   save = 1;
   Weapon.Reset();
+  keptWeapon_ = Weapon;
   kalvex::BlankLabelLines(*this);
   kalvex::DestroyPageControls(*this);
   Box = 0;

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "record/weapon_record.h"
@@ -29,6 +31,12 @@ class TMachines : public TFrameWindow {
   // Reads the script named in FileData into the weapon and tells the user
   // what could not be read.
   void OpenFile();
+  // Opens the script at `path` as File, Open does with that file chosen:
+  // the question about unsaved changes first. For a file named at start-up
+  // and a file dropped onto the window.
+  void OpenNamedFile(const std::string& path);
+  // Weapon scripts dropped onto the window: the first is opened.
+  void EvDropFiles(const std::vector<std::string>& paths) override;
   // Re-creates the page list.
   void CmSimple();
   // The page switch, run on every selection change of a list with
@@ -41,7 +49,7 @@ class TMachines : public TFrameWindow {
   static const std::array<TResponseTableEntry<TMachines>, 7> Entries;
 
   int Box = 0;     // 1 while a page is up
-  int save = 1;    // 1: the weapon has no unsaved changes
+  int save = 1;    // 1: the weapon has no unsaved changes; 0: it may have
   int indexx = 0;  // the page that is up
   kalvex::WeaponRecord Weapon;
   TEdit* Enter = nullptr;
@@ -69,8 +77,11 @@ class TMachines : public TFrameWindow {
 
  private:
   // Asks whether to save unsaved changes; true when the command may go on
-  // (No, or Yes and the script was written).
+  // (nothing changed, No, or Yes and the script was written).
   bool SettleUnsavedChanges();
+  // Whether the weapon, with the page that is up, differs from the one last
+  // opened, saved or reset. A value changed and changed back is no change.
+  bool HasUnsavedChanges();
   // Stores the page that is up, asks for a file name and writes the script;
   // true when it was written.
   bool SaveScript();
@@ -79,4 +90,6 @@ class TMachines : public TFrameWindow {
   bool ConfirmReplace(const std::string& path);
   // A fresh weapon: reset values, no page up, the page list re-created.
   void StartNewWeapon();
+
+  kalvex::WeaponRecord keptWeapon_;  // as last opened, saved or reset
 };

@@ -1,9 +1,21 @@
 #include "app/kalvex.h"
 #include "app/kalvex2.h"
 
+namespace {
+
+// The usual keys of a desktop editor for the File and Help commands.
+constexpr TAccelerator kAccelerators[] = {
+    {"Ctrl+N", CM_FILENEW},  {"Ctrl+O", CM_FILEOPEN}, {"Ctrl+S", CM_FILESAVE},
+    {"Ctrl+Q", CM_FILEEXIT}, {"F1", CM_HELPCONTENTS},
+};
+
+}  // namespace
+
 TMachines::TMachines(const char* title) : TFrameWindow(nullptr, title) {
   Q_INIT_RESOURCE(kalvex);
   AssignMenu("Menu");
+  AssignAccelerators(kAccelerators);
+  DragAcceptFiles("tdf");
   SetIcon(GetModule(), 2);
   Attr.W = 640;
   Attr.H = 480;

@@ -1,4 +1,6 @@
+#include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "app/kalvex.h"
 #include "script/finding_text.h"
@@ -9,6 +11,9 @@
 namespace {
 
 constexpr unsigned kErrorBox = MB_ICONEXCLAMATION | MB_OK;
+
+constexpr std::string_view kNoHeader =
+    "It has no line with a weapon code in brackets, such as [GUN]";
 
 // At most this many findings are listed, so that the message fits a screen.
 constexpr std::size_t kListedFindings = 15;
@@ -28,25 +33,35 @@ std::string FindingsMessage(const kalvex::ReadResult& read) {
   return text;
 }
 
+// The message of a file error: its first line, then the file and why.
+std::string FileErrorMessage(std::string_view firstLine, const std::string& path,
+                             std::string_view reason) {
+  const std::string name = std::filesystem::path(path).make_preferred().string();
+  return std::string(firstLine) + "\n\n" + name + "\n" + std::string(reason);
+}
+
 }  // namespace
 
 bool TMachines::SaveFile() {
   const kalvex::SaveResult result =
       kalvex::SaveScriptFile(FileData->FileName, kalvex::WriteScript(Weapon));
-  if (!result.ok()) MessageBox(result.message, result.caption, kErrorBox);
+  if (!result.ok()) {
+    MessageBox(FileErrorMessage(result.message, FileData->FileName, result.reason), result.caption,
+               kErrorBox);
+  }
   return result.ok();
 }
 
 void TMachines::OpenFile() {
   const kalvex::ScriptFileResult result = kalvex::ReadScriptFile(FileData->FileName, Weapon);
+  keptWeapon_ = Weapon;
   if (!result.opened()) {
-    MessageBox("Unable to open file", "File Error", kErrorBox);
-    return;
-  }
-  if (!result.read.header_found) {
-    MessageBox("No weapon found in file", "File Error", kErrorBox);
-    return;
-  }
-  if (!result.read.findings.empty())
+    MessageBox(FileErrorMessage("Unable to open file", FileData->FileName, result.reason),
+               "File Error", kErrorBox);
+  } else if (!result.read.header_found) {
+    MessageBox(FileErrorMessage("No weapon found in file", FileData->FileName, kNoHeader),
+               "File Error", kErrorBox);
+  } else if (!result.read.findings.empty()) {
     MessageBox(FindingsMessage(result.read), "Warning...", kErrorBox);
+  }
 }

@@ -1,13 +1,34 @@
 #include "app/startup.h"
 
+#include <filesystem>
+#include <iostream>
+#include <span>
+
+#include "app/command_line.h"
 #include "app/kalvex.h"
+
+TStartUp::TStartUp(std::optional<std::string> file) : file_(std::move(file)) {}
 
 void TStartUp::InitMainWindow() {
   EnableCtl3d(true);
   MainWindow = std::make_unique<TMachines>("Cindervale Weapon Editor");
 }
 
-int OwlMain(int, char*[]) {
-  TStartUp app;
+void TStartUp::MainWindowShown() {
+  if (!file_) return;
+  // The full path, so that the file dialogs later propose it wherever they open.
+  std::error_code error;
+  const std::filesystem::path full = std::filesystem::absolute(*file_, error);
+  static_cast<TMachines*>(MainWindow.get())->OpenNamedFile(error ? *file_ : full.string());
+}
+
+int OwlMain(int argc, char* argv[]) {
+  // The command line is read before the platform starts, so that --help and
+  // --version need no desktop.
+  const std::span<char* const> args(argv, argc > 0 ? static_cast<std::size_t>(argc) : 0);
+  const kalvex::CommandLine command =
+      kalvex::ReadCommandLine(args.empty() ? args : args.subspan(1), std::cout, std::cerr);
+  if (command.exitStatus) return *command.exitStatus;
+  TStartUp app(command.file);
   return app.Run();
 }

@@ -1,12 +1,24 @@
 // Program start: the application object and the entry function.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "platform/application.h"
 
 class TStartUp : public TApplication {
+ public:
+  // `file`, when given, is opened once the main window is up.
+  explicit TStartUp(std::optional<std::string> file = std::nullopt);
+
  protected:
   void InitMainWindow() override;
+  void MainWindowShown() override;
+
+ private:
+  std::optional<std::string> file_;
 };
 
-// Ignores its arguments, runs the application and returns its exit status.
+// Reads the command line (--help, --version, a FILE to open), runs the
+// application and returns its exit status.
 int OwlMain(int argc, char* argv[]);

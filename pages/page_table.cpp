@@ -15,10 +15,10 @@ constexpr EditRule Range(int min, int max) { return {EditRule::Range, min, max, 
 constexpr EditRule Filter(std::string_view set) { return {EditRule::Filter, 0, 0, set}; }
 constexpr EditRule kDigits = Filter("0-9");
 constexpr EditRule kDigitsPoint = Filter("0-9.");
-constexpr EditRule kBlankDigitsPoint = Filter(" 0-9.");
-// Code and name: printable characters except those that would break a script
-// (";", "=", "[", "]", "{", "}").
-constexpr EditRule kScriptSafe = Filter(" -:<>-Z\\^-z|~");
+// Code and name: the printable single-byte characters, Latin-1 letters and
+// signs included, except those that would break a script (";", "=", "[",
+// "]", "{", "}").
+constexpr EditRule kScriptSafe = Filter(" -:<>-Z\\^-z|~\xA0-\xFF");
 
 constexpr PageControl Edit(Slot slot, int id, LabelLine line, std::string_view label, int x, int y,
                            int w, int h, int limit, EditRule rule, MemberRef member) {
@@ -147,9 +147,9 @@ constexpr PageControl FlagList(Slot slot, LabelLine line, std::string_view label
 constexpr std::array<PageControl, 3> LeftColumnEdits(std::string_view label1, MemberRef member1,
                                                      std::string_view label2, MemberRef member2,
                                                      std::string_view label3, MemberRef member3) {
-  return {Edit(Enter, 207, HelpDesc, label1, 30, 250, 50, 20, 6, kBlankDigitsPoint, member1),
-          Edit(Enter2, 207, HelpDesc2, label2, 30, 320, 50, 20, 6, kBlankDigitsPoint, member2),
-          Edit(Enter3, 207, HelpDesc3, label3, 30, 390, 50, 20, 6, kBlankDigitsPoint, member3)};
+  return {Edit(Enter, 207, HelpDesc, label1, 30, 250, 50, 20, 6, kDigitsPoint, member1),
+          Edit(Enter2, 207, HelpDesc2, label2, 30, 320, 50, 20, 6, kDigitsPoint, member2),
+          Edit(Enter3, 207, HelpDesc3, label3, 30, 390, 50, 20, 6, kDigitsPoint, member3)};
 }
 constexpr Slot kLeftColumnOrder[] = {Enter, Enter2, Enter3};
 
@@ -180,18 +180,18 @@ constexpr PageControl kPage6[] = {List(ComboBox2, HelpDesc, "How Is This Fired (
 
 constexpr PageControl kPage7[] = {Edit(Enter, 207, HelpDesc,
                                        "Reload Time In Seconds (Decimals Are Aloud):", 30, 250, 50,
-                                       20, 4, kBlankDigitsPoint, &W::Weapreload)};
+                                       20, 4, kDigitsPoint, &W::Weapreload)};
 
 constexpr auto kPage8 = LeftColumnEdits("Metal Used:", &W::Weapmet,   //
                                         "Energy Used:", &W::Weapenr,  //
                                         "Energy Used Per Shot:", &W::Weapenps);
 
 constexpr PageControl kPage9[] = {Edit(Enter, 207, HelpDesc, "Speed (In Pixels Per Second):", 30,
-                                       250, 50, 20, 6, kBlankDigitsPoint, &W::Weapspeed),
+                                       250, 50, 20, 6, kDigitsPoint, &W::Weapspeed),
                                   Edit(Enter2, 214, HelpDesc2, "Acceleration (In Pixels/Second^2):",
-                                       30, 320, 50, 20, 6, kBlankDigitsPoint, &W::Weapaccl),
+                                       30, 320, 50, 20, 6, kDigitsPoint, &W::Weapaccl),
                                   Edit(Enter3, 264, HelpDesc4, "Starting Speed (Normally 0):", 300,
-                                       250, 50, 20, 6, kBlankDigitsPoint, &W::Weapstsp),
+                                       250, 50, 20, 6, kDigitsPoint, &W::Weapstsp),
                                   List(ComboBox3, HelpDesc5, "Does It Have A Propeller", 300, 320,
                                        240, 120, kNoYes, &W::Weapprop, CollectForm::DirectList)};
 constexpr Slot kPage9Order[] = {Enter, Enter3, Enter2, ComboBox3};
@@ -225,7 +225,7 @@ constexpr PageControl kPage12[] = {
     List(ComboBox1, HelpDesc, "Does It Have A Smoke Trail?:", 20, 250, 160, 60, kNoYes,
          &W::Weapsmtl, CollectForm::MappedList),
     Edit(Enter2, 207, HelpDesc2, "Smoke Dispersal Interval (Seconds):", 20, 320, 50, 20, 5,
-         kBlankDigitsPoint, &W::Weapsmdl),
+         kDigitsPoint, &W::Weapsmdl),
     List(ComboBox3, HelpDesc4, "Does It Have A Smoke Puff When Fired?", 300, 250, 160, 60, kNoYes,
          &W::Weapsmst, CollectForm::MappedList),
     List(ComboBox2, HelpDesc5, "Does It Have A Smoke Puff When Terminates", 300, 320, 160, 60,
@@ -258,9 +258,9 @@ constexpr PageControl kPage15[] = {
     Edit(Enter, 207, HelpDesc, "What Area Does This Effect", 20, 250, 50, 20, 6, kDigits,
          &W::Weapefft),
     Edit(Enter2, 257, HelpDesc4, "Edge Of Effectiveness(ONLY For Rockets etc)", 300, 250, 50, 20, 5,
-         kBlankDigitsPoint, &W::Weapeftn),
+         kDigitsPoint, &W::Weapeftn),
     Edit(Enter3, 247, HelpDesc2, "Chance Of Starting A Fire(0-100%):", 20, 320, 50, 20, 4,
-         kBlankDigitsPoint, &W::Weapfire),
+         kDigitsPoint, &W::Weapfire),
     FlagList(ComboBox3, HelpDesc5, "Does It Only Damage Units - Not Terrain?", 300, 320, 140,
              &W::Weapunit),
     FlagList(ComboBox5, HelpDesc3, "Does It Bounce When Hit Ground?", 20, 390, 140, &W::Weapbunc),

@@ -1,10 +1,16 @@
 #include "platform/application.h"
 
 #include <QApplication>
-#include <cerrno>
 #include <cstdlib>
 
-TApplication::TApplication(const char* name) : argv_{program_invocation_name, nullptr} {
+namespace {
+
+// What the platform is told the program's command line is: its name alone.
+char kProgramName[] = "kalvex";
+
+}  // namespace
+
+TApplication::TApplication(const char* name) : argv_{kProgramName, nullptr} {
   if (!QApplication::instance()) platform_ = std::make_unique<QApplication>(argc_, argv_);
   if (name) QApplication::setApplicationName(QString::fromLocal8Bit(name));
   QGuiApplication::setDesktopFileName(QApplication::applicationName());
@@ -19,6 +25,7 @@ int TApplication::Run() {
   InitMainWindow();
   if (!MainWindow || !MainWindow->Create()) return EXIT_FAILURE;
   MainWindow->Show();
+  MainWindowShown();
   return QApplication::exec();
 }
 

@@ -29,6 +29,9 @@ class TApplication {
  protected:
   // Sets MainWindow.
   virtual void InitMainWindow() = 0;
+  // Runs once the main window has been created and shown, before the
+  // message loop starts.
+  virtual void MainWindowShown() {}
 
   std::unique_ptr<TFrameWindow> MainWindow;
 

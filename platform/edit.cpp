@@ -59,6 +59,8 @@ void TEdit::SetUserChangeHandler(std::function<void()> handler) {
 QWidget* TEdit::MakeWidget(QWidget* container) {
   auto* edit = new QLineEdit(container);
   edit->setValidator(new InputFilter(*this, edit));
+  // A file dropped onto an edit goes to the window, not into the text.
+  edit->setAcceptDrops(false);
   return edit;
 }
 

@@ -1,5 +1,8 @@
 #include "platform/file_dialogs.h"
 
+#include <algorithm>
+#include <filesystem>
+
 #include "platform/platform_constants.h"
 #include "platform/window.h"
 
@@ -22,6 +25,32 @@ TFileRequest RequestFor(const TOpenSaveDialog::TData& data, bool mustExist) {
 
 QWidget* HandleOf(const TWindow* window) { return window ? window->GetHandle() : nullptr; }
 
+bool SameLetters(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+  return std::ranges::equal(a, b, {}, lower, lower);
+}
+
+// `extension` as it is written in the name of a file `path`.extension that
+// exists already, or as given when there is none. Of several, the first by
+// name is taken.
+std::string ExistingExtensionCapitals(const std::filesystem::path& path,
+                                      std::string_view extension) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const std::string stem = path.filename().string() + '.';
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  if (fs::exists(folder / (stem + std::string(extension)), error)) return std::string(extension);
+  std::string found;
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    if (!name.starts_with(stem) || !SameLetters(name.substr(stem.size()), extension)) continue;
+    const std::string capitals = name.substr(stem.size());
+    if (found.empty() || capitals < found) found = capitals;
+  }
+  return found.empty() ? std::string(extension) : found;
+}
+
 }  // namespace
 
 std::vector<TFileFilter> ParseFileFilter(std::string_view filter) {
@@ -42,14 +71,10 @@ std::vector<TFileFilter> ParseFileFilter(std::string_view filter) {
 }
 
 std::string WithDefaultExtension(std::string path, std::string_view extension) {
-  const std::size_t slash = path.rfind('/');
-  const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-  if (!extension.empty() && nameStart < path.size() &&
-      path.find('.', nameStart) == std::string::npos) {
-    path += '.';
-    path += extension;
-  }
-  return path;
+  const std::filesystem::path chosen(path);
+  const std::string name = chosen.filename().string();
+  if (extension.empty() || name.empty() || name.find('.') != std::string::npos) return path;
+  return path + '.' + ExistingExtensionCapitals(chosen, extension);
 }
 
 TOpenSaveDialog::TData::TData(unsigned long flags, std::string_view filter, std::string_view defExt)

@@ -67,4 +67,7 @@ class TFileSaveDialog : public TOpenSaveDialog {
 std::vector<TFileFilter> ParseFileFilter(std::string_view filter);
 
 // `path` with "." and `extension` added when its file name has no extension.
+// When a file of that name stands there already with the extension in other
+// capitals ("gun.tdf" for "gun" and "TDF"), its name is given instead, so
+// that saving goes to that file rather than to a second one beside it.
 std::string WithDefaultExtension(std::string path, std::string_view extension);

@@ -1,9 +1,13 @@
 #include "platform/frame_window.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QFont>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMimeData>
 
 #include "platform/module.h"
 #include "platform/text_codec.h"
@@ -28,6 +32,18 @@ class TFrameWindow::FrameWidget : public QMainWindow {
   void moveEvent(QMoveEvent* event) override {
     QMainWindow::moveEvent(event);
     owner_.FitOuterSize();
+  }
+  void dragEnterEvent(QDragEnterEvent* event) override {
+    if (!owner_.AcceptedFiles(event->mimeData()->urls()).empty()) event->acceptProposedAction();
+  }
+  void dropEvent(QDropEvent* event) override {
+    const std::vector<std::string> files = owner_.AcceptedFiles(event->mimeData()->urls());
+    if (files.empty()) return;
+    event->acceptProposedAction();
+    // The files are opened once the drop is over, so that the desktop's drag
+    // does not wait on the questions that opening may ask.
+    QMetaObject::invokeMethod(
+        this, [this, files] { owner_.EvDropFiles(files); }, Qt::QueuedConnection);
   }
 
  private:
@@ -70,7 +86,36 @@ bool TFrameWindow::SetIcon(const TModule* module, int resId) {
   return !icon_.isNull();
 }
 
+void TFrameWindow::AssignAccelerators(std::span<const TAccelerator> accelerators) {
+  shortcuts_.clear();
+  for (const TAccelerator& accelerator : accelerators) {
+    shortcuts_.emplace_back(accelerator.Id,
+                            QKeySequence(ToQString(accelerator.Keys), QKeySequence::PortableText));
+  }
+  if (GetHandle()) BuildMenuBar();
+}
+
+void TFrameWindow::DragAcceptFiles(std::string_view extension) {
+  dropExtension_ = extension;
+  if (GetHandle()) GetHandle()->setAcceptDrops(!dropExtension_.empty());
+}
+
 bool TFrameWindow::CanClose() { return true; }
+
+void TFrameWindow::EvDropFiles(const std::vector<std::string>&) {}
+
+std::vector<std::string> TFrameWindow::AcceptedFiles(const QList<QUrl>& urls) const {
+  std::vector<std::string> files;
+  if (dropExtension_.empty()) return files;
+  const QString ending = QLatin1Char('.') + ToQString(dropExtension_);
+  for (const QUrl& url : urls) {
+    const QString path = url.toLocalFile();
+    if (!path.isEmpty() && path.endsWith(ending, Qt::CaseInsensitive)) {
+      files.push_back(QFile::encodeName(path).toStdString());
+    }
+  }
+  return files;
+}
 
 QWidget* TFrameWindow::MakeWidget(QWidget*) {
   auto* frame = new FrameWidget(*this, FlagsForStyle(Attr.Style));
@@ -88,6 +133,7 @@ void TFrameWindow::SetupWindow() {
   QWidget* frame = GetHandle();
   frame->setWindowTitle(ToQString(Title));
   frame->setWindowIcon(icon_);
+  frame->setAcceptDrops(!dropExtension_.empty());
   BuildMenuBar();
   if (Attr.Style & WS_THICKFRAME) {
     frame->resize(Attr.W, Attr.H);
@@ -107,6 +153,9 @@ void TFrameWindow::BuildMenuBar() {
     QMenu* menu = bar->addMenu(ToQString(popup.Text));
     for (const TMenuItem& item : popup.Items) {
       QAction* action = menu->addAction(ToQString(item.Text));
+      for (const auto& [id, keys] : shortcuts_) {
+        if (id == item.Id) action->setShortcut(keys);
+      }
       Listen(action, &QAction::triggered, [this, id = item.Id] {
         Dispatch({TEventKind::Command, id, 0, {}});
       });

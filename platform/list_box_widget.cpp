@@ -1,5 +1,6 @@
 #include "platform/list_box_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 int ListBoxWidget::SelectedRow() const {
@@ -20,6 +21,14 @@ void ListBoxWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ListBoxWidget::keyPressEvent(QKeyEvent* event) {
+  // Enter and the space bar choose the highlighted entry, as a click does.
+  const int key = event->key();
+  if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+      (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+    event->accept();
+    if (SelectedRow() >= 0) emit UserSelected();
+    return;
+  }
   const int before = SelectedRow();
   QListWidget::keyPressEvent(event);
   if (SelectedRow() != before) emit UserSelected();

@@ -14,8 +14,9 @@ class ListBoxWidget : public QListWidget {
   int SelectedRow() const;
 
  signals:
-  // Once per click on an entry (also on the selected one), and once per key
-  // press or drag step that moves the selection.
+  // Once per click on an entry (also on the selected one), per Enter or
+  // space bar on the selected entry, and per key press or drag step that
+  // moves the selection.
   void UserSelected();
 
  protected:

@@ -24,13 +24,11 @@ bool TFilterValidator::IsValidInput(std::string_view text) const {
 TRangeValidator::TRangeValidator(int min, int max) : min_(min), max_(max) {}
 
 bool TRangeValidator::IsValidInput(std::string_view text) const {
-  const std::size_t end = text.find_last_not_of(' ');
-  if (end == std::string_view::npos) return true;  // empty or only blanks
-  const std::string_view digits = text.substr(0, end + 1);
+  if (text.empty()) return true;
   constexpr std::size_t kMostDigits = 10;  // any more cannot lie in an int range
-  if (digits.size() > kMostDigits || (digits.size() > 1 && digits.front() == '0')) return false;
+  if (text.size() > kMostDigits || (text.size() > 1 && text.front() == '0')) return false;
   long long value = 0;
-  for (const char c : digits) {
+  for (const char c : text) {
     if (c < '0' || c > '9') return false;
     value = value * 10 + (c - '0');
   }

@@ -35,9 +35,9 @@ class TFilterValidator : public TValidator {
 
 // Accepts a whole number from `min` to `max` (both 0 or more), and while
 // typing every start of one: digits without a leading zero whose value does
-// not pass `max` and can still reach `min`. Blanks after the number and an
-// empty text are accepted; a blank before it is not, since a numeric text
-// ends at its first blank.
+// not pass `max` and can still reach `min`. An empty text is accepted; a
+// blank never is, since a numeric text ends at its first blank and what
+// follows one would be lost.
 class TRangeValidator : public TValidator {
  public:
   TRangeValidator(int min, int max);

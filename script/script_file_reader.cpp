@@ -24,9 +24,14 @@ class FileDescriptor {
   int fd_;
 };
 
-ScriptFileStatus LoadOpenFile(int fd, std::string& bytes) {
+ScriptFileStatus CannotOpen(std::error_code* error) {
+  if (error) *error = std::error_code(errno, std::generic_category());
+  return ScriptFileStatus::kCannotOpen;
+}
+
+ScriptFileStatus LoadOpenFile(int fd, std::string& bytes, std::error_code* error) {
   struct stat info {};
-  if (::fstat(fd, &info) != 0) return ScriptFileStatus::kCannotOpen;
+  if (::fstat(fd, &info) != 0) return CannotOpen(error);
   if (!S_ISREG(info.st_mode)) return ScriptFileStatus::kNotAFile;
   if (info.st_size < 0 || static_cast<std::size_t>(info.st_size) > kMaxScriptFileSize) {
     return ScriptFileStatus::kTooLarge;
@@ -39,7 +44,7 @@ ScriptFileStatus LoadOpenFile(int fd, std::string& bytes) {
     const ssize_t got = ::read(fd, chunk, sizeof chunk);
     if (got < 0) {
       if (errno == EINTR) continue;
-      return ScriptFileStatus::kCannotOpen;
+      return CannotOpen(error);
     }
     if (got == 0) return ScriptFileStatus::kRead;
     if (bytes.size() + static_cast<std::size_t>(got) > kMaxScriptFileSize) {
@@ -51,21 +56,50 @@ ScriptFileStatus LoadOpenFile(int fd, std::string& bytes) {
 
 }  // namespace
 
-ScriptFileStatus LoadScriptFile(const std::filesystem::path& path, std::string& bytes) {
+ScriptFileStatus LoadScriptFile(const std::filesystem::path& path, std::string& bytes,
+                                std::error_code* error) {
   bytes.clear();
   // Non-blocking, so that opening a pipe without a writer returns at once.
   const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (file.get() < 0) return ScriptFileStatus::kCannotOpen;
-  const ScriptFileStatus status = LoadOpenFile(file.get(), bytes);
+  if (file.get() < 0) return CannotOpen(error);
+  const ScriptFileStatus status = LoadOpenFile(file.get(), bytes, error);
   if (status != ScriptFileStatus::kRead) bytes.clear();
   return status;
 }
 
+namespace {
+
+// Why a file was not read, in words for the user.
+std::string DescribeLoadFailure(ScriptFileStatus status, const std::filesystem::path& path,
+                                const std::error_code& error) {
+  switch (status) {
+    case ScriptFileStatus::kRead:
+      break;
+    case ScriptFileStatus::kCannotOpen:
+      return error.message();
+    case ScriptFileStatus::kNotAFile: {
+      std::error_code ignored;
+      return std::filesystem::is_directory(path, ignored) ? "It is a folder"
+                                                          : "It is not a regular file";
+    }
+    case ScriptFileStatus::kTooLarge:
+      return "The file is larger than 16 MiB";
+  }
+  return {};
+}
+
+}  // namespace
+
 ScriptFileResult ReadScriptFile(const std::filesystem::path& path, WeaponRecord& record) {
   ScriptFileResult result;
   std::string bytes;
-  result.status = LoadScriptFile(path, bytes);
-  if (result.opened()) result.read = ReadScript(bytes, record);
+  std::error_code error;
+  result.status = LoadScriptFile(path, bytes, &error);
+  if (result.opened()) {
+    result.read = ReadScript(bytes, record);
+  } else {
+    result.reason = DescribeLoadFailure(result.status, path, error);
+  }
   return result;
 }
 

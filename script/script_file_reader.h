@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "record/weapon_record.h"
 #include "script/script_reader.h"
@@ -22,12 +23,15 @@ inline constexpr std::size_t kMaxScriptFileSize = 16 * 1024 * 1024;
 
 // Reads the regular file at `path` into `bytes`. Never blocks on a pipe or
 // device: such files are refused before a byte is read. `bytes` is emptied
-// unless the status is kRead.
-ScriptFileStatus LoadScriptFile(const std::filesystem::path& path, std::string& bytes);
+// unless the status is kRead. On kCannotOpen, `error` (when given) receives
+// the system's reason.
+ScriptFileStatus LoadScriptFile(const std::filesystem::path& path, std::string& bytes,
+                                std::error_code* error = nullptr);
 
 struct ScriptFileResult {
   ScriptFileStatus status = ScriptFileStatus::kCannotOpen;
-  ReadResult read;  // meaningful when status is kRead
+  ReadResult read;     // meaningful when status is kRead
+  std::string reason;  // why the file was not read, in words; empty when it was
 
   bool opened() const { return status == ScriptFileStatus::kRead; }
 };

@@ -34,11 +34,13 @@ class ReaderFileTest : public testing::Test {
     return path;
   }
 
-  // Reads `path` into a dirty record and checks the record is left as it was.
+  // Reads `path` into a dirty record and checks the record is left as it was
+  // and a reason is given.
   ScriptFileStatus Refused(const fs::path& path) {
     WeaponRecord record = test::DirtyRecord();
     const ScriptFileResult result = ReadScriptFile(path, record);
     EXPECT_FALSE(result.opened());
+    EXPECT_FALSE(result.reason.empty());  // the user is told why
     EXPECT_EQ(test::Differences(test::DirtyRecord(), record), "");
     std::string bytes = "left over";
     EXPECT_EQ(LoadScriptFile(path, bytes), result.status);

@@ -52,6 +52,7 @@ int main(int argc, char* argv[]) {
   if (argc == 5) ui.FileChoices.push_back(argv[4]);
   TMachines window("Cindervale Weapon Editor");
   window.save = std::atoi(argv[2]);
+  if (window.save == 0) window.Weapon.Weapname = "Changed";  // a real change, not only the flag
   window.Create();
   window.Show();
   window.GetHandle()->activateWindow();

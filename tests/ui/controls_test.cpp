@@ -238,7 +238,7 @@ class ControlsTest : public QObject {
                                     << "";
     QTest::newRow("range: before a blank") << 8 << range << " "
                                            << "<7"
-                                           << "7 ";
+                                           << " ";
     QTest::newRow("range: after a blank") << 8 << range << " "
                                           << "7"
                                           << " ";

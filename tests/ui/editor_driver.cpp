@@ -148,6 +148,9 @@ bool EditorDriver::Type(std::string_view slot, const QString& text) {
   for (const QChar c : text) {
     if (c == QLatin1Char('\n')) {
       QTest::keyClick(edit, Qt::Key_Return);  // a line end is typed with the Enter key
+    } else if (c.unicode() > 0x7E) {
+      // A character beyond ASCII comes as text from a key the test cannot name.
+      QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     } else {
       QTest::keyClicks(edit, QString(c));
     }
@@ -198,8 +201,10 @@ bool EditorDriver::ClickCheckBox() {
 }
 
 bool EditorDriver::StartFreshWeapon() {
-  if (window_->save == 0) ui_->Answers.push_back(IDNO);
-  return FileNew() && window_->save == 1 && ui_->Answers.empty();
+  ui_->Answers.push_back(IDNO);  // taken only if the weapon has changed
+  const bool started = FileNew() && window_->save == 1;
+  ui_->Answers.clear();
+  return started;
 }
 
 std::unique_ptr<EditorDriver> StartEditorWithNewWeapon() {

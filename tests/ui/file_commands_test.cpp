@@ -1,6 +1,7 @@
-// The File and Help commands as the user chooses them from the menu, with
-// the question about unsaved changes answered every way, file dialogs
-// confirmed or cancelled, and files that cannot be written or read.
+// The File and Help commands as the user chooses them from the menu or with
+// their keys, with the question about unsaved changes answered every way,
+// file dialogs confirmed or cancelled, files that cannot be written or read,
+// and scripts opened from outside: named at start-up or dropped.
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -9,18 +10,27 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
+#include <QMimeData>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QUrl>
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <memory>
 #include <optional>
 
+#include "app/startup.h"
+#include "pages/edit_text.h"
 #include "tests/ui/editor_driver.h"
 #include "tests/ui/editor_test_case.h"
 #include "tests/ui/offscreen_messages.h"
@@ -158,18 +168,22 @@ class FileCommandsTest : public EditorTestCase {
   void failingSaveShowsWhyAndLeavesTheScriptUnsaved_data() {
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("reason");  // empty: whatever the system says
     const QString cannotOpen = QStringLiteral("Unable to open file");
-    QTest::newRow("read-only file") << "read-only.tdf" << cannotOpen;
-    QTest::newRow("missing folder") << "missing/weapon.tdf" << cannotOpen;
-    QTest::newRow("a folder") << "folder.tdf" << cannotOpen;
-    QTest::newRow("a named pipe") << "pipe.tdf" << cannotOpen;
+    QTest::newRow("read-only file") << "read-only.tdf" << cannotOpen << "The file is read-only";
+    QTest::newRow("missing folder")
+        << "missing/weapon.tdf" << cannotOpen << "The folder does not exist";
+    QTest::newRow("a folder") << "folder.tdf" << cannotOpen << "It is a folder";
+    QTest::newRow("a named pipe") << "pipe.tdf" << cannotOpen << "It is not a regular file";
     QTest::newRow("no room for the script") << "full.tdf"
-                                            << "Unable to write file";
+                                            << "Unable to write file"
+                                            << "";
   }
 
   void failingSaveShowsWhyAndLeavesTheScriptUnsaved() {
     QFETCH(QString, target);
     QFETCH(QString, message);
+    QFETCH(QString, reason);
     const std::string path = Path(target.toLatin1().constData());
     const bool exists = MakeTarget(target, path);
     if (exists) Ui().Answers.push_back(IDYES);  // replace it
@@ -184,7 +198,7 @@ class FileCommandsTest : public EditorTestCase {
 
     QVERIFY(!Ui().Questions.empty());
     const AskedQuestion& told = Ui().Questions.back();
-    QCOMPARE(told.Text, message.toStdString());
+    ExpectFileError(told.Text, message, path, reason);
     QCOMPARE(told.Caption, std::string("File Error"));
     QCOMPARE(told.Type, kErrorBox);
     QCOMPARE(Ui().Questions.size(), exists ? 2u : 1u);
@@ -285,21 +299,24 @@ class FileCommandsTest : public EditorTestCase {
   void openingWhatHoldsNoWeapon_data() {
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing file") << "missing.tdf"
-                                  << "Unable to open file";
-    QTest::newRow("a folder") << "folder.tdf"
-                              << "Unable to open file";
-    QTest::newRow("a named pipe") << "pipe.tdf"
-                                  << "Unable to open file";
-    QTest::newRow("no header") << "no-header.tdf"
-                               << "No weapon found in file";
-    QTest::newRow("empty file") << "empty.tdf"
-                                << "No weapon found in file";
+    QTest::addColumn<QString>("reason");
+    const QString cannotOpen = QStringLiteral("Unable to open file");
+    const QString noWeapon = QStringLiteral("No weapon found in file");
+    const QString noHeader =
+        QStringLiteral("It has no line with a weapon code in brackets, such as [GUN]");
+    QTest::newRow("missing file") << "missing.tdf" << cannotOpen << "No such file or directory";
+    QTest::newRow("a folder") << "folder.tdf" << cannotOpen << "It is a folder";
+    QTest::newRow("a named pipe") << "pipe.tdf" << cannotOpen << "It is not a regular file";
+    QTest::newRow("a weapon larger than 16 MiB")
+        << "large.tdf" << cannotOpen << "The file is larger than 16 MiB";
+    QTest::newRow("no header") << "no-header.tdf" << noWeapon << noHeader;
+    QTest::newRow("empty file") << "empty.tdf" << noWeapon << noHeader;
   }
 
   void openingWhatHoldsNoWeapon() {
     QFETCH(QString, target);
     QFETCH(QString, message);
+    QFETCH(QString, reason);
     const std::string path = Path(target.toLatin1().constData());
     MakeTarget(target, path);
     const Snapshot before = MakeChanges();
@@ -310,7 +327,7 @@ class FileCommandsTest : public EditorTestCase {
     QVERIFY(driver_->FileOpen());
 
     QCOMPARE(Ui().Questions.size(), 2u);
-    QCOMPARE(Ui().Questions.back().Text, message.toStdString());
+    ExpectFileError(Ui().Questions.back().Text, message, path, reason);
     QCOMPARE(Ui().Questions.back().Caption, std::string("File Error"));
     QCOMPARE(Ui().Questions.back().Type, kErrorBox);
     kalvex::WeaponRecord fresh;
@@ -364,6 +381,12 @@ class FileCommandsTest : public EditorTestCase {
                                                  << "existing.TDF";
     QTest::newRow("named without extension, Yes") << IDYES << "existing"
                                                   << "existing.TDF";
+    QTest::newRow("named without extension, file in small letters, No") << IDNO << "existing"
+                                                                        << "existing.tdf";
+    QTest::newRow("named without extension, file in small letters, Yes") << IDYES << "existing"
+                                                                         << "existing.tdf";
+    QTest::newRow("named without extension, file in mixed capitals, Yes") << IDYES << "existing"
+                                                                          << "existing.Tdf";
   }
 
   void saveAsksBeforeReplacingAFile() {
@@ -382,6 +405,7 @@ class FileCommandsTest : public EditorTestCase {
 
     QCOMPARE(Ui().Questions.size(), 1u);
     QCOMPARE(Ui().Questions.front().Type & MB_TYPEMASK, MB_YESNO);
+    QVERIFY(Ui().Questions.front().Text.starts_with(path));
     const std::string now = ReadBytes(path);
     if (answer == IDYES) {
       QVERIFY(now.starts_with("[NEWER]\r\n"));
@@ -421,6 +445,221 @@ class FileCommandsTest : public EditorTestCase {
              std::vector<std::string>{"*.tdf"});
   }
 
+  // Only a weapon that differs from the one last opened, saved or reset asks
+  // to be saved; every real change still asks.
+  void onlyARealChangeAsksBeforeOpening_data() {
+    QTest::addColumn<QString>("start");  // "new", "opened" or "saved"
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("asks");
+    for (const char* start : {"new", "opened", "saved"}) {
+      const std::string from = std::string(", ") + start;
+      QTest::newRow(("every page visited" + from).c_str()) << start << "visit" << false;
+      QTest::newRow(("code typed and typed back" + from).c_str()) << start << "retype" << false;
+      QTest::newRow(("list choice taken back" + from).c_str()) << start << "repick" << false;
+      QTest::newRow(("code typed" + from).c_str()) << start << "type" << true;
+      QTest::newRow(("list choice" + from).c_str()) << start << "pick" << true;
+      QTest::newRow(("box checked, page still up" + from).c_str()) << start << "check" << true;
+    }
+  }
+
+  void onlyARealChangeAsksBeforeOpening() {
+    QFETCH(QString, start);
+    QFETCH(QString, change);
+    QFETCH(bool, asks);
+    QVERIFY(WriteBytes(Path("opened.tdf"), kOpenedScript));
+    if (start == "opened") {
+      Ui().FileChoices.push_back(Path("opened.tdf"));
+      QVERIFY(driver_->FileOpen());
+    }
+    if (start == "saved") {
+      QVERIFY(driver_->ClickPage(0));
+      QVERIFY(driver_->Type("Enter", "SAVED"));
+      SaveAs("saved.tdf");
+    }
+    const QString code = Latin1(kalvex::ShownText(Weapon().Weapcode));
+    const int turret = Weapon().Weaptur;
+    if (change == "visit") {
+      for (int page = 0; page < int(kExpectedPages.size()); ++page)
+        QVERIFY(driver_->ClickPage(page));
+    }
+    if (change == "retype" || change == "type") {
+      QVERIFY(driver_->ClickPage(0));
+      QVERIFY(driver_->Type("Enter", "OTHER"));
+      QVERIFY(driver_->ClickPage(1));
+      QVERIFY(driver_->ClickPage(0));
+      if (change == "retype") QVERIFY(driver_->Type("Enter", code));
+    }
+    if (change == "repick" || change == "pick") {
+      QVERIFY(driver_->ClickPage(4));
+      QVERIFY(driver_->Pick("ComboBox1", 1 - turret));
+      if (change == "repick") QVERIFY(driver_->Pick("ComboBox1", turret));
+    }
+    if (change == "check") {
+      QVERIFY(driver_->ClickPage(11));
+      QVERIFY(driver_->ClickCheckBox());
+    }
+    Ui().Answers.push_back(IDCANCEL);
+    Ui().FileChoices.push_back(Path("opened.tdf"));
+    const std::size_t dialogs = Ui().FileDialogs.size();
+
+    QVERIFY(driver_->FileOpen());
+
+    QCOMPARE(!Ui().Questions.empty(), asks);
+    if (asks) {
+      QCOMPARE(Ui().Questions.front().Text, std::string(kQuestion));
+      QCOMPARE(Ui().FileDialogs.size(), dialogs);  // cancelled: no open dialog
+    } else {
+      QCOMPARE(RecordDifferences(Weapon(), OpenedWeapon()), QString());
+      QCOMPARE(driver_->Window().save, 1);
+    }
+  }
+
+  // Names and codes take the printable Latin-1 characters; each reaches the
+  // script as its one byte and reads back the same.
+  void latin1NameIsSavedAsSingleBytesAndReadBack() {
+    const QString name = QString::fromLatin1(
+        "Fus\xE9"
+        "e \xA3\xDF\xFC\xFF");
+    QVERIFY(driver_->ClickPage(1));
+    QVERIFY(driver_->Type("Enter", name));
+    QCOMPARE(driver_->Edit("Enter")->text(), name);
+    SaveAs("fusee.tdf");
+    const std::string written = ReadBytes(Path("fusee.tdf"));
+    QVERIFY2(written.find("\tname=Fus\xE9"
+                          "e \xA3\xDF\xFC\xFF;\r\n") != std::string::npos,
+             written.c_str());
+    QVERIFY(driver_->FileNew());
+    Ui().FileChoices.push_back(Path("fusee.tdf"));
+    QVERIFY(driver_->FileOpen());
+    QCOMPARE(Weapon().Weapname, name.toLatin1().toStdString());
+    QVERIFY(driver_->ClickPage(1));
+    QCOMPARE(driver_->Edit("Enter")->text(), name);
+    QVERIFY(driver_->Type("Enter", QString::fromLatin1("Fus\xE9"
+                                                       "e lourde")));  // changeable
+    QVERIFY(driver_->ClickPage(0));
+    QCOMPARE(Weapon().Weapname, std::string("Fus\xE9"
+                                            "e lourde"));
+  }
+
+  // A weapon script dropped onto the window is opened as File, Open opens
+  // one: the question about unsaved changes first. Other files are refused.
+  void droppedScriptIsOpenedAfterTheQuestion_data() {
+    QTest::addColumn<QString>("dropped");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("No") << "opened.tdf" << IDNO << true;
+    QTest::newRow("Cancel") << "opened.tdf" << IDCANCEL << false;
+    QTest::newRow("extension in capitals, No") << "opened.TDF" << IDNO << true;
+    QTest::newRow("not a weapon script") << "opened.txt" << IDNO << false;
+  }
+
+  void droppedScriptIsOpenedAfterTheQuestion() {
+    QFETCH(QString, dropped);
+    QFETCH(int, answer);
+    QFETCH(bool, opened);
+    const std::string path = Path(dropped.toLatin1().constData());
+    QVERIFY(WriteBytes(path, kOpenedScript));
+    const Snapshot before = MakeChanges();
+    if (QTest::currentTestFailed()) return;
+    Ui().Answers.push_back(answer);
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    QWidget* frame = driver_->Frame();
+    QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(frame, &enter);
+    QCOMPARE(enter.isAccepted(), dropped != "opened.txt");
+    QDropEvent drop(QPointF(300, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(frame, &drop);
+    QCoreApplication::processEvents();
+
+    QCOMPARE(Ui().FileDialogs.size(), 0u);
+    if (dropped == "opened.txt") {
+      QCOMPARE(Ui().Questions.size(), 0u);
+    } else {
+      QCOMPARE(Ui().Questions.size(), 1u);
+      QCOMPARE(Ui().Questions.front().Text, std::string(kQuestion));
+    }
+    if (opened) {
+      ExpectFreshWeapon(before, OpenedWeapon());
+      QVERIFY(driver_->FileSave());  // the save dialog proposes the dropped file
+      QCOMPARE(Ui().FileDialogs.back().Request.FileName, path);
+    } else {
+      ExpectUnchanged(before);
+    }
+  }
+
+  // The usual keys run the File and Help commands.
+  void shortcutsRunTheCommands_data() {
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Ctrl+N") << QKeySequence(Qt::CTRL | Qt::Key_N) << "new";
+    QTest::newRow("Ctrl+O") << QKeySequence(Qt::CTRL | Qt::Key_O) << "open";
+    QTest::newRow("Ctrl+S") << QKeySequence(Qt::CTRL | Qt::Key_S) << "save";
+    QTest::newRow("Ctrl+Q") << QKeySequence(Qt::CTRL | Qt::Key_Q) << "exit";
+    QTest::newRow("F1") << QKeySequence(Qt::Key_F1) << "help";
+  }
+
+  void shortcutsRunTheCommands() {
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, command);
+    QVERIFY(driver_->ClickPage(0));
+    QVERIFY(driver_->Type("Enter", "GUN"));  // the keys work while an edit has the focus
+    Ui().Answers.push_back(IDCANCEL);        // keeps the window open on Ctrl+Q
+
+    QTest::keySequence(driver_->Edit("Enter"), keys);
+
+    const bool asks = command == "new" || command == "open" || command == "exit";
+    QCOMPARE(Ui().Questions.size(), asks ? 1u : 0u);
+    if (asks) QCOMPARE(Ui().Questions.front().Text, std::string(kQuestion));
+    QCOMPARE(Ui().FileDialogs.size(), command == "save" ? 1u : 0u);
+    QCOMPARE(Ui().HelpCalls.size(), command == "help" ? 1u : 0u);
+    QCOMPARE(driver_->Window().Box, 1);
+  }
+
+  // kalvex FILE opens FILE as File, Open does, and File, Save (Ctrl+S)
+  // writes it back byte for byte.
+  void fileNamedAtStartIsOpenedAndSavedBack() {
+    const std::string original = ReadBytes(KALVEX_TEST_DATA "/worked_example.tdf");
+    QVERIFY(!original.empty());
+    const std::string path = Path("worked.tdf");
+    QVERIFY(WriteBytes(path, original));
+    ScriptedUserInterface ui;
+    ui.FileChoices.push_back(path);  // the save dialog, confirmed as proposed
+    ui.Answers.push_back(IDYES);     // replace it
+    TStartUp app(path);
+    QTimer::singleShot(0, [&] {
+      QWidget* frame = app.GetMainWindow()->GetHandle();
+      frame->activateWindow();
+      if (QTest::qWaitForWindowActive(frame)) {
+        QTest::keyClick(frame, Qt::Key_S, Qt::ControlModifier);
+      }
+      QApplication::exit(0);
+    });
+    QCOMPARE(app.Run(), 0);
+    QCOMPARE(ui.FileDialogs.size(), 1u);
+    QVERIFY(ui.FileDialogs.front().Save);
+    QCOMPARE(ui.FileDialogs.front().Request.FileName, path);
+    QCOMPARE(ui.Questions.size(), 1u);  // only whether to replace the file
+    QCOMPARE(ReadBytes(path), original);
+  }
+
+  // A FILE that cannot be read gives File, Open's message and a fresh weapon.
+  void unreadableFileNamedAtStartIsReported() {
+    ScriptedUserInterface ui;
+    const std::string path = Path("missing.tdf");
+    TStartUp app(path);
+    QTimer::singleShot(0, [] { QApplication::exit(0); });
+    QCOMPARE(app.Run(), 0);
+    QCOMPARE(ui.Questions.size(), 1u);
+    ExpectFileError(ui.Questions.front().Text, QStringLiteral("Unable to open file"), path,
+                    QStringLiteral("No such file or directory"));
+    auto& window = static_cast<TMachines&>(*app.GetMainWindow());
+    QCOMPARE(RecordDifferences(window.Weapon, kalvex::WeaponRecord()), QString());
+    QCOMPARE(window.save, 1);
+    QCOMPARE(window.Box, 0);
+  }
+
   void helpContentsOpensTheHelp() {
     QVERIFY(driver_->HelpContents());
     QCOMPARE(Ui().HelpCalls.size(), 1u);
@@ -446,6 +685,16 @@ class FileCommandsTest : public EditorTestCase {
   }
 
  private:
+  // A file error's message: its first line, then the file's name and why.
+  static void ExpectFileError(const std::string& text, const QString& firstLine,
+                              const std::string& path, const QString& reason) {
+    QVERIFY2(text.starts_with(firstLine.toStdString() + "\n"), text.c_str());
+    QVERIFY2(text.find(path) != std::string::npos, text.c_str());
+    const std::string why = text.substr(text.rfind('\n') + 1);
+    QVERIFY2(!why.empty() && why != path, text.c_str());
+    if (!reason.isEmpty()) QCOMPARE(why, reason.toStdString());
+  }
+
   // The state after the user changed things: page 4 up, a code typed on
   // page 0, a model chosen on page 10 and the turret chosen on page 4.
   struct Snapshot {
@@ -509,6 +758,9 @@ class FileCommandsTest : public EditorTestCase {
       WriteBytes(path, "ID=5;\r\nname=Gun;\r\n");
     } else if (target == "empty.tdf") {
       WriteBytes(path, "");
+    } else if (target == "large.tdf") {
+      WriteBytes(path, "[GUN]\r\n\t{\r\n\tID=5;\r\n}\r\n");
+      fs::resize_file(path, 16 * 1024 * 1024 + 1);
     }
     return fs::exists(fs::symlink_status(path));
   }

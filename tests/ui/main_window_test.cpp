@@ -85,27 +85,31 @@ class MainWindowTest : public QObject {
       const char* Item;
       int Command;
       Handler Expected;
+      const char* Keys;  // the item's shortcut, shown beside its unchanged text
     };
     const Row rows[] = {
-        {"&File", "&New", 104, &TMachines::New},
-        {"&File", "O&pen", 110, &TMachines::Open},
-        {"&File", "Sa&ve", 106, &TMachines::Save},
-        {"&File", "E&xit", 105, &TMachines::Close},
-        {"&Help", "&Contents", 103, &TMachines::Help},
-        {"&Help", "&About", 102, &TMachines::CmAbout},
+        {"&File", "&New", 104, &TMachines::New, "Ctrl+N"},
+        {"&File", "O&pen", 110, &TMachines::Open, "Ctrl+O"},
+        {"&File", "Sa&ve", 106, &TMachines::Save, "Ctrl+S"},
+        {"&File", "E&xit", 105, &TMachines::Close, "Ctrl+Q"},
+        {"&Help", "&Contents", 103, &TMachines::Help, "F1"},
+        {"&Help", "&About", 102, &TMachines::CmAbout, ""},
     };
     QStringList shown;
     for (const QAction* menu : frame()->menuBar()->actions()) {
       for (const QAction* item : menu->menu()->actions()) {
-        QVERIFY(item->shortcut().isEmpty() && item->isEnabled() && !item->isSeparator());
-        shown << menu->text() + "/" + item->text();
+        QVERIFY(item->isEnabled() && !item->isSeparator());
+        shown << menu->text() + "/" + item->text() + "/" +
+                     item->shortcut().toString(QKeySequence::PortableText);
       }
     }
     QStringList expected;
-    for (const Row& row : rows) expected << QString("%1/%2").arg(row.Menu, row.Item);
+    for (const Row& row : rows) expected << QString("%1/%2/%3").arg(row.Menu, row.Item, row.Keys);
     QCOMPARE(shown, expected);
 
-    window_->save = 0;  // File, Exit then asks, and the scripted Cancel keeps the window
+    // File, Exit then asks, and the scripted Cancel keeps the window.
+    window_->save = 0;
+    window_->Weapon.Weapcode = "CHANGED";
     for (const Row& row : rows) {
       window_->Seen.clear();
       QVERIFY2(ChooseMenuItem(frame(), row.Menu, row.Item), row.Item);
@@ -185,6 +189,7 @@ class MainWindowTest : public QObject {
     QFETCH(bool, fileExit);
     QFETCH(bool, boxClosed);
     window_->save = 0;
+    window_->Weapon.Weapname = "Changed";
     if (!boxClosed) ui_->Answers.push_back(IDCANCEL);
     if (fileExit) {
       QVERIFY(ChooseMenuItem(frame(), "&File", "E&xit"));
@@ -216,9 +221,11 @@ class MainWindowTest : public QObject {
     // the reason is shown and the window stays.
     QTest::newRow("unsaved, Yes, saved")
         << QStringList{"close-box", "0", "yes", closeDir_.filePath("closed.tdf")} << 1 << asked;
+    const QString unwritable = closeDir_.filePath("missing/closed.tdf");
     QTest::newRow("unsaved, Yes, saving failed")
-        << QStringList{"file-exit", "0", "yes", closeDir_.filePath("missing/closed.tdf")} << 0
-        << asked + "asked: Unable to open file|File Error|48\nopen\n";
+        << QStringList{"file-exit", "0", "yes", unwritable} << 0
+        << asked + "asked: Unable to open file\n\n" + unwritable +
+               "\nThe folder does not exist|File Error|48\nopen\n";
   }
 
   void closingEndsTheProcess() {
@@ -239,10 +246,53 @@ class MainWindowTest : public QObject {
     }
   }
 
-  // Arguments are not read, not even the platform's own options.
-  void editorIgnoresItsArguments() {
+  // kalvex [OPTION]... [FILE]: --help and --version print and end without a
+  // window, and need no desktop; a wrong command line is told and ends with 2.
+  void commandLineIsReadBeforeAnyWindow_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");  // how standard output begins
+    QTest::addColumn<QString>("errors");  // how standard error begins
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: kalvex [OPTION]... [FILE]\n"
+                            << "";
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "kalvex " KALVEX_VERSION "\n"
+                               << "";
+    QTest::newRow("--help after a file") << QStringList{"x.tdf", "--help"} << 0 << "Usage: kalvex"
+                                         << "";
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << ""
+                                    << "kalvex: unrecognized option '--frobnicate'\n"
+                                       "Try 'kalvex --help' for more information.\n";
+    QTest::newRow("the platform's options are not the editor's")
+        << QStringList{"-platform", "offscreen", "x.tdf"} << 2 << ""
+        << "kalvex: unrecognized option '-platform'\n";
+    QTest::newRow("two files") << QStringList{"x.tdf", "y.tdf"} << 2 << ""
+                               << "kalvex: only one FILE may be given\n";
+  }
+
+  void commandLineIsReadBeforeAnyWindow() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QFETCH(QString, errors);
     QProcess editor;
-    editor.start(QStringLiteral(KALVEX_EDITOR), {"-platform", "no-such-platform", "x.tdf"});
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) bare.remove(name);
+    editor.setProcessEnvironment(bare);
+    editor.start(QStringLiteral(KALVEX_EDITOR), arguments);
+    QVERIFY(editor.waitForFinished(10000));
+    QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(editor.exitCode(), exitCode);
+    const QString out = QString::fromLocal8Bit(editor.readAllStandardOutput());
+    const QString err = QString::fromLocal8Bit(editor.readAllStandardError());
+    QVERIFY2(output.isEmpty() ? out.isEmpty() : out.startsWith(output) && out.endsWith('\n'),
+             qPrintable(out));
+    QVERIFY2(errors.isEmpty() ? err.isEmpty() : err.startsWith(errors), qPrintable(err));
+  }
+
+  // With a FILE, the editor starts and stays up.
+  void editorStartsWithAFile() {
+    QProcess editor;
+    editor.start(QStringLiteral(KALVEX_EDITOR), {closeDir_.filePath("x.tdf")});
     QVERIFY(editor.waitForStarted());
     QVERIFY2(!editor.waitForFinished(1500), "the editor ended on its own");
     editor.kill();

@@ -157,35 +157,57 @@ inline const Texts kHitSounds = {
 // ---- What typing may produce --------------------------------------------
 // Every accepted sample is at most L - 1 characters for the edit it is used on.
 
-// Code (L 13) and name (L 68): free text, blanks included, but none of the
-// characters that would break the script.
+// Code (L 13) and name (L 68): free text, blanks and the printable Latin-1
+// characters included, but none of the characters that would break the
+// script, nor control characters.
 inline const Texts kScriptBreakers = {
-    "a;b", "A=B", "[ABC", "ABC]", "{ABC", "ABC}", "A\nB",
+    "a;b",
+    "A=B",
+    "[ABC",
+    "ABC]",
+    "{ABC",
+    "ABC}",
+    "A\nB",
+    "A\x7F"
+    "B",
+    "A\x85"
+    "B",
 };
-inline const Texts kCodeAccepts = {"", "ROCKET2", "ARM LASER", "ABC", "CORE_GUN"};
+inline const Texts kCodeAccepts = {"",
+                                   "ROCKET2",
+                                   "ARM LASER",
+                                   "ABC",
+                                   "CORE_GUN",
+                                   "\xC9"
+                                   "CLAIR"};
 inline const Texts kNameAccepts = {
-    "", "Light Rocket Launcher", "ROCKET2", "Heavy Laser (Mk 2)", "d-gun",
+    "",
+    "Light Rocket Launcher",
+    "ROCKET2",
+    "Heavy Laser (Mk 2)",
+    "d-gun",
+    "Fus\xE9"
+    "e lourde",
+    "\xFC\xA3\xDF\xA0\xFF\xBF",
 };
 
 // Whole numbers in a range, enforced while typing; empty is fine.
 inline const Texts kId255Accepts = {"", "1", "42", "255"};
-inline const Texts kId255Rejects = {"0", "256", "1000", "abc", "1.5", "-1", "1 2", "a;b"};
+inline const Texts kId255Rejects = {"0",  "256", "1000", "abc", "1.5",
+                                    "-1", "1 2", "12 ",  " ",   "a;b"};
 inline const Texts kUpTo9000Accepts = {"", "1", "250", "9000"};
-inline const Texts kUpTo9000Rejects = {"0", "9001", "10000", "abc", "1.5", "-5", "1 2"};
-
-// Filter " 0-9." (space, digits, full stop); no range in force.
-inline const Texts kSpaceDigitPointL4 = {"", "0", "1.5", "500", "1 5"};
-inline const Texts kSpaceDigitPointL5 = {"", "0", "2.5", "9999", "1 5"};
-inline const Texts kSpaceDigitPointL6 = {"", "0", "1.5", "0.25", "99999", "1 5"};
-inline const Texts kSpaceDigitPointRejects = {"abc", "1,5", "-1", "1e3", "a;b"};
+inline const Texts kUpTo9000Rejects = {"0", "9001", "10000", "abc", "1.5", "-5", "1 2", "90 "};
 
 // Filter "0-9" (digits only); no range in force.
 inline const Texts kDigitsL6 = {"", "0", "123", "99999"};
 inline const Texts kDigitsRejects = {"abc", "1.5", "1 5", "-1", "1e3"};
 
-// Filter "0-9." (digits and full stop); no range in force.
+// Filter "0-9." (digits and full stop); no range in force. A number takes
+// no blank: the script would keep only what stands before it.
+inline const Texts kDigitPointL4 = {"", "0", "1.5", "500", ".5"};
+inline const Texts kDigitPointL5 = {"", "0", "2.5", "9999", ".25"};
 inline const Texts kDigitPointL6 = {"", "0", "1.5", "0.25", "99999"};
-inline const Texts kDigitPointRejects = {"abc", "1 5", "1,5", "-1", "1e3"};
+inline const Texts kDigitPointRejects = {"abc", "1 5", "15 ", " 15", "1,5", "-1", "1e3", "a;b"};
 
 // ---- Row makers ---------------------------------------------------------
 
@@ -267,29 +289,29 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
       {"Reload",
        "Seconds Between Shots",
        {edit("Enter", 207, "HelpDesc", "Reload Time In Seconds (Decimals Are Aloud):", 30, 250, 50,
-             20, "Weapreload", 4, kSpaceDigitPointL4, kSpaceDigitPointRejects)},
+             20, "Weapreload", 4, kDigitPointL4, kDigitPointRejects)},
        {"Enter"},
        {}},
       // 8
       {"Resources",
        "Resources Needed By Weapon",
-       {edit("Enter", 207, "HelpDesc", "Metal Used:", 30, 250, 50, 20, "Weapmet", 6,
-             kSpaceDigitPointL6, kSpaceDigitPointRejects),
+       {edit("Enter", 207, "HelpDesc", "Metal Used:", 30, 250, 50, 20, "Weapmet", 6, kDigitPointL6,
+             kDigitPointRejects),
         edit("Enter2", 207, "HelpDesc2", "Energy Used:", 30, 320, 50, 20, "Weapenr", 6,
-             kSpaceDigitPointL6, kSpaceDigitPointRejects),
+             kDigitPointL6, kDigitPointRejects),
         edit("Enter3", 207, "HelpDesc3", "Energy Used Per Shot:", 30, 390, 50, 20, "Weapenps", 6,
-             kSpaceDigitPointL6, kSpaceDigitPointRejects)},
+             kDigitPointL6, kDigitPointRejects)},
        {"Enter", "Enter2", "Enter3"},
        {}},
       // 9
       {"Weapon Speed etc",
        "Weapon Speeds and Acceleration",
        {edit("Enter", 207, "HelpDesc", "Speed (In Pixels Per Second):", 30, 250, 50, 20,
-             "Weapspeed", 6, kSpaceDigitPointL6, kSpaceDigitPointRejects),
+             "Weapspeed", 6, kDigitPointL6, kDigitPointRejects),
         edit("Enter2", 214, "HelpDesc2", "Acceleration (In Pixels/Second^2):", 30, 320, 50, 20,
-             "Weapaccl", 6, kSpaceDigitPointL6, kSpaceDigitPointRejects),
+             "Weapaccl", 6, kDigitPointL6, kDigitPointRejects),
         edit("Enter3", 264, "HelpDesc4", "Starting Speed (Normally 0):", 300, 250, 50, 20,
-             "Weapstsp", 6, kSpaceDigitPointL6, kSpaceDigitPointRejects),
+             "Weapstsp", 6, kDigitPointL6, kDigitPointRejects),
         list("ComboBox3", "HelpDesc5", "Does It Have A Propeller", 300, 320, 240, 120, "Weapprop",
              "direct", kNoYes)},
        {"Enter", "Enter3", "Enter2", "ComboBox3"},
@@ -328,7 +350,7 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
        {list("ComboBox1", "HelpDesc", "Does It Have A Smoke Trail?:", 20, 250, 160, 60, "Weapsmtl",
              "mapped", kNoYes),
         edit("Enter2", 207, "HelpDesc2", "Smoke Dispersal Interval (Seconds):", 20, 320, 50, 20,
-             "Weapsmdl", 5, kSpaceDigitPointL5, kSpaceDigitPointRejects),
+             "Weapsmdl", 5, kDigitPointL5, kDigitPointRejects),
         list("ComboBox3", "HelpDesc4", "Does It Have A Smoke Puff When Fired?", 300, 250, 160, 60,
              "Weapsmst", "mapped", kNoYes),
         list("ComboBox2", "HelpDesc5", "Does It Have A Smoke Puff When Terminates", 300, 320, 160,
@@ -368,9 +390,9 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
        {edit("Enter", 207, "HelpDesc", "What Area Does This Effect", 20, 250, 50, 20, "Weapefft", 6,
              kDigitsL6, kDigitsRejects),
         edit("Enter2", 257, "HelpDesc4", "Edge Of Effectiveness(ONLY For Rockets etc)", 300, 250,
-             50, 20, "Weapeftn", 5, kSpaceDigitPointL5, kSpaceDigitPointRejects),
+             50, 20, "Weapeftn", 5, kDigitPointL5, kDigitPointRejects),
         edit("Enter3", 247, "HelpDesc2", "Chance Of Starting A Fire(0-100%):", 20, 320, 50, 20,
-             "Weapfire", 4, kSpaceDigitPointL4, kSpaceDigitPointRejects),
+             "Weapfire", 4, kDigitPointL4, kDigitPointRejects),
         list("ComboBox3", "HelpDesc5", "Does It Only Damage Units - Not Terrain?", 300, 320, 140,
              120, "Weapunit", "direct", kNoYes),
         list("ComboBox5", "HelpDesc3", "Does It Bounce When Hit Ground?", 20, 390, 140, 120,
@@ -383,11 +405,11 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
       {"Burst/Rapid Fire",
        "Burst Mode For Weapons Like Flamethrower",
        {edit("Enter", 207, "HelpDesc", "How Many Times It Fires In One Burst:", 30, 250, 50, 20,
-             "Weapbrst", 6, kSpaceDigitPointL6, kSpaceDigitPointRejects),
+             "Weapbrst", 6, kDigitPointL6, kDigitPointRejects),
         edit("Enter2", 207, "HelpDesc2", "Time Delay Between Fire Burst Mode:", 30, 320, 50, 20,
-             "Weapbsta", 6, kSpaceDigitPointL6, kSpaceDigitPointRejects),
+             "Weapbsta", 6, kDigitPointL6, kDigitPointRejects),
         edit("Enter3", 207, "HelpDesc3", "Spread From The Line Spray Goes On:", 30, 390, 50, 20,
-             "Weapspry", 6, kSpaceDigitPointL6, kSpaceDigitPointRejects)},
+             "Weapspry", 6, kDigitPointL6, kDigitPointRejects)},
        {"Enter", "Enter2", "Enter3"},
        {}},
       // 17

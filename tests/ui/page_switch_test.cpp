@@ -67,6 +67,40 @@ class PageSwitchTest : public EditorTestCase {
     QVERIFY(driver_->Control(slot) && driver_->Control(slot)->isVisible());
   }
 
+  // After File, New or File, Open the highlighted entry opens its page from
+  // the keyboard, as a click does; so does it again once a page is up.
+  void enterOrSpaceOpensTheHighlightedPage_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("Enter after File, New") << int(Qt::Key_Return) << false;
+    QTest::newRow("keypad Enter after File, New") << int(Qt::Key_Enter) << false;
+    QTest::newRow("space bar after File, New") << int(Qt::Key_Space) << false;
+    QTest::newRow("Enter after File, Open") << int(Qt::Key_Return) << true;
+    QTest::newRow("space bar after File, Open") << int(Qt::Key_Space) << true;
+  }
+
+  void enterOrSpaceOpensTheHighlightedPage() {
+    QFETCH(int, key);
+    QFETCH(bool, opened);
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("gun.tdf").toStdString();
+    if (opened) {
+      QVERIFY(WriteBytes(path, "[GUN]\r\n\t{\r\n\tID=7;\r\n}"));
+      driver_->Ui().FileChoices.push_back(path);
+      QVERIFY(driver_->FileOpen());
+    }
+    QVERIFY(driver_->PressInPageList(key));
+    QCOMPARE(driver_->Window().PageSwitches, 1);
+    QCOMPARE(driver_->Window().Box, 1);
+    QCOMPARE(driver_->Window().indexx, 0);
+    QCOMPARE(driver_->Edit("Enter")->text(), opened ? QStringLiteral("GUN") : QString());
+    QVERIFY(driver_->PressInPageList(Qt::Key_Down));
+    QVERIFY(driver_->PressInPageList(key));
+    QCOMPARE(driver_->Window().PageSwitches, 3);
+    QCOMPARE(driver_->Window().indexx, 1);
+    QVERIFY(driver_->PageList()->hasFocus());
+  }
+
   // One page switch per key press; what was typed on a page is stored as the
   // arrow key leaves it.
   void arrowKeysSwitchOncePerPress() {

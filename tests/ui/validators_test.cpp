@@ -39,7 +39,7 @@ class ValidatorsTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
     QTest::newRow("empty") << 1 << 255 << "" << true;
-    QTest::newRow("blank only") << 1 << 255 << " " << true;
+    QTest::newRow("blank only") << 1 << 255 << " " << false;
     QTest::newRow("lowest") << 1 << 255 << "1" << true;
     QTest::newRow("highest") << 1 << 255 << "255" << true;
     QTest::newRow("above") << 1 << 255 << "256" << false;
@@ -48,7 +48,8 @@ class ValidatorsTest : public QObject {
     QTest::newRow("leading zero") << 1 << 255 << "07" << false;
     QTest::newRow("zero in range") << 0 << 100 << "0" << true;
     QTest::newRow("signs") << 1 << 255 << "-1" << false;
-    QTest::newRow("trailing blanks") << 1 << 255 << "12  " << true;
+    QTest::newRow("trailing blanks") << 1 << 255 << "12  " << false;
+    QTest::newRow("blank inside") << 1 << 255 << "1 5" << false;
     QTest::newRow("leading blank") << 1 << 255 << " 12" << false;
     QTest::newRow("decimal point") << 1 << 9000 << "1.5" << false;
     QTest::newRow("start of a number in range") << 10 << 100 << "5" << true;

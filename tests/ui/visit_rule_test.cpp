@@ -153,10 +153,14 @@ class VisitRuleTest : public EditorTestCase {
                           << " Big Gun   "
                           << "Weapname"
                           << " Big Gun";
-    QTest::newRow("reload") << 7 << "Enter"
-                            << "1.5 "
-                            << "Weapreload"
-                            << "1.5";
+    QTest::newRow("name in Latin-1") << 1 << "Enter"
+                                     << QString::fromLatin1(
+                                            "Fus\xE9"
+                                            "e  ")
+                                     << "Weapname"
+                                     << QString::fromLatin1(
+                                            "Fus\xE9"
+                                            "e");
     QTest::newRow("only blanks") << 0 << "Enter"
                                  << "   "
                                  << "Weapcode"
@@ -173,7 +177,8 @@ class VisitRuleTest : public EditorTestCase {
     QVERIFY(driver_->Type(slot.toStdString(), typed));
     QCOMPARE(driver_->Edit(slot.toStdString())->text(), typed);
     QVERIFY(driver_->ClickPage((page + 1) % kPages));
-    QCOMPARE(TextMember(driver_->Window().Weapon, member.toStdString()), stored.toStdString());
+    QCOMPARE(TextMember(driver_->Window().Weapon, member.toStdString()),
+             stored.toLatin1().toStdString());
   }
 
   // Texts longer than the edit's limit, empty texts, the reset text and texts

@@ -1,0 +1,20 @@
+// The editor's command line: kalvex [OPTION]... [FILE]
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace kalvex {
+
+struct CommandLine {
+  std::optional<int> exitStatus;    // set: end at once with this status, no window
+  std::optional<std::string> file;  // the script to open at start-up
+};
+
+// Reads the arguments after the program's name. --help and --version print
+// their text to `out`; a wrong command line is told on `err` with status 2.
+CommandLine ReadCommandLine(std::span<char* const> args, std::ostream& out, std::ostream& err);
+
+}  // namespace kalvex
