@@ -1,5 +1,3 @@
-#include "script/save_file.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -13,6 +11,9 @@
 #include <ctime>
 #include <optional>
 
+#include "script/save_file.h"
+#include "script/save_file_reasons.h"
+
 namespace kalvex {
 namespace {
 
@@ -20,15 +21,7 @@ constexpr int kMaxLinkHops = 40;
 constexpr int kMaxTempNameTries = 100;
 constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask, as for any new file
 
-SaveResult Saved() { return {}; }
-
-// Reasons for refusals that no system error names as a user would.
-constexpr const char* kIsFolder = "It is a folder";
-constexpr const char* kNotRegularFile = "It is not a regular file";
-constexpr const char* kReadOnly = "The file is read-only";
-constexpr const char* kNoFolder = "The folder does not exist";
-constexpr const char* kBadName = "The file name is not valid";
-constexpr const char* kLinkLoop = "The file name leads through too many links";
+using namespace save_reasons;
 
 std::string ErrnoReason(int error) { return std::strerror(error); }
 
@@ -39,13 +32,7 @@ std::string LookUpReason(int error) {
   return ErrnoReason(error);
 }
 
-SaveResult CannotOpen(std::string reason) {
-  return {SaveStatus::kCannotOpen, kUnableToOpenFile, kFileErrorCaption, std::move(reason)};
-}
-
-SaveResult CannotWrite(int error) {
-  return {SaveStatus::kCannotWrite, kUnableToWriteFile, kFileErrorCaption, ErrnoReason(error)};
-}
+SaveResult CannotWrite(int error) { return save_reasons::CannotWrite(ErrnoReason(error)); }
 
 // The reason a file of this type is refused as a save target.
 std::string NotWritableReason(const struct stat& st) {
