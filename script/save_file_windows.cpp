@@ -14,6 +14,13 @@ using namespace save_reasons;
 
 constexpr int kMaxTempNameTries = 100;
 constexpr DWORD kMaxChunk = 1u << 20;
+constexpr std::size_t kMaxNameLength = 255;  // UTF-16 units in one name
+// What a replaced file keeps beside its contents; ReplaceFileW keeps them
+// too, but not every implementation of it does.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                  FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+constexpr const char* kInUse = "The file is in use by another program";
+constexpr const char* kTooLong = "File name too long";
 
 // The reasons for the errors a user meets when saving, in the same words as
 // on other systems where the cause is the same.
@@ -25,7 +32,7 @@ std::string ErrorReason(DWORD error) {
     case ERROR_HANDLE_DISK_FULL:
       return "No space left on device";
     case ERROR_FILENAME_EXCED_RANGE:
-      return "File name too long";
+      return kTooLong;
     case ERROR_WRITE_PROTECT:
       return "Read-only file system";
     case ERROR_FILE_NOT_FOUND:
@@ -40,7 +47,7 @@ std::string ErrorReason(DWORD error) {
     case ERROR_UNABLE_TO_REMOVE_REPLACED:
     case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
     case ERROR_UNABLE_TO_MOVE_REPLACEMENT_2:
-      return "The file is in use by another program";
+      return kInUse;
     default:
       return "System error " + std::to_string(error);
   }
@@ -121,12 +128,12 @@ class TempFile {
     if (!path_.empty()) DeleteFileW(path_.c_str());
   }
 
-  // Creates the file; 0 on success, else the error of the last try.
-  DWORD Create(const std::wstring& folder) {
+  // Creates the file with `attributes`; 0 on success, else the error of the
+  // last try.
+  DWORD Create(const std::wstring& folder, DWORD attributes) {
     for (int attempt = 0; attempt < kMaxTempNameTries; ++attempt) {
       std::wstring path = folder + L".kalvex-save-" + UniqueSuffix() + L".tmp";
-      file_ = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                          FILE_ATTRIBUTE_NORMAL, nullptr);
+      file_ = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
       if (file_ != INVALID_HANDLE_VALUE) {
         path_ = std::move(path);
         return 0;
@@ -184,7 +191,23 @@ struct Target {
   DWORD attributes = INVALID_FILE_ATTRIBUTES;  // of the existing file
 
   bool exists() const { return attributes != INVALID_FILE_ATTRIBUTES; }
+  DWORD new_attributes() const {
+    const DWORD kept = exists() ? attributes & kKeptAttributes : 0;
+    return kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL;
+  }
 };
+
+// Whether the existing file may be written and replaced by us now: not when
+// its security forbids it, nor while another program holds it open without
+// sharing it.
+std::optional<SaveResult> CheckWritable(const std::wstring& path) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE | DELETE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return CannotOpenFor(GetLastError());
+  CloseHandle(file);
+  return std::nullopt;
+}
 
 std::optional<SaveResult> FindTarget(const std::string& utf8_path, Target& target) {
   // An embedded NUL would silently save to a shorter name.
@@ -204,7 +227,9 @@ std::optional<SaveResult> FindTarget(const std::string& utf8_path, Target& targe
   }
   const DWORD attributes = GetFileAttributesW(full->c_str());
   target.path = FinalPath(*full, attributes);
-  target.folder = target.path.substr(0, target.path.find_last_of(L"\\/") + 1);
+  const std::size_t name_start = target.path.find_last_of(L"\\/") + 1;
+  if (target.path.size() - name_start > kMaxNameLength) return CannotOpen(kTooLong);
+  target.folder = target.path.substr(0, name_start);
 
   const DWORD folder_attributes = GetFileAttributesW(target.folder.c_str());
   if (folder_attributes == INVALID_FILE_ATTRIBUTES) {
@@ -218,6 +243,7 @@ std::optional<SaveResult> FindTarget(const std::string& utf8_path, Target& targe
   if (target.exists()) {
     if (target.attributes & FILE_ATTRIBUTE_DIRECTORY) return CannotOpen(kIsFolder);
     if (target.attributes & FILE_ATTRIBUTE_READONLY) return CannotOpen(kReadOnly);
+    return CheckWritable(target.path);
   } else if (const DWORD error = GetLastError();
              error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
     return CannotOpenFor(error);
@@ -232,7 +258,7 @@ SaveResult SaveScriptFile(const std::string& path, std::string_view bytes) {
   if (std::optional<SaveResult> refused = FindTarget(path, target)) return *refused;
 
   TempFile temp;
-  if (const DWORD error = temp.Create(target.folder); error != 0) {
+  if (const DWORD error = temp.Create(target.folder, target.new_attributes()); error != 0) {
     if (error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT) return CannotOpenFor(error);
     return CannotWriteFor(error);
   }

@@ -57,7 +57,9 @@ TEST_F(ReaderFileTest, ReadsAWrittenScript) {
 
 TEST_F(ReaderFileTest, ReadsThroughASymbolicLink) {
   const fs::path path = Write("rocket.tdf", test::InBody("range=5;"));
-  fs::create_symlink(path, folder_ / "link.tdf");
+  std::error_code refused;
+  fs::create_symlink(path, folder_ / "link.tdf", refused);
+  if (refused) GTEST_SKIP() << "no symbolic links here (Windows needs a privilege for them)";
   WeaponRecord record;
   ASSERT_TRUE(ReadScriptFile(folder_ / "link.tdf", record).opened());
   EXPECT_EQ(record.Weaprange, "5");
