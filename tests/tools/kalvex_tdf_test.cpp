@@ -112,6 +112,23 @@ TEST_F(KalvexTdfTest, WritesWorkedExampleToFile) {
   EXPECT_EQ(Names(), std::vector<std::string>{"rocket.tdf"});
 }
 
+// File names on the command line are UTF-8 on every system.
+TEST_F(KalvexTdfTest, NonAsciiFileNames) {
+  const std::u8string name = u8"Waffen-\u00C4\u03A9\u6B66/\u00E9t\u00E9.tdf";
+  ASSERT_TRUE(fs::create_directory(dir_ / fs::path(name).parent_path()));
+  const std::string path = (dir_ / "").string() + std::string(name.begin(), name.end());
+  ToolRun run = RunTool({"write", path}, TestData("worked_example.rec"));
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadFile(dir_ / fs::path(name)), TestData("worked_example.tdf"));
+  run = RunTool({"dump", path});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, TestData("worked_example.dump"));
+  // The same file named twice is one file, not two that share an ID.
+  run = RunTool({"check", path, path});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+}
+
 TEST_F(KalvexTdfTest, ReplacesEarlierFile) {
   const fs::path target = dir_ / "rocket.tdf";
   WriteFile(target, std::string(5000, 'x'));
