@@ -131,5 +131,53 @@ TEST_F(SaveFileTest, LockedFileIsRefusedAndKept) {
   }
 }
 
+// A small disk of our own, filled to the brim, for real write errors.
+// tools/check-windows.sh maps one (a small tmpfs) to a drive and names it in
+// KALVEX_SMALL_DISK when it may mount one.
+class FullDiskTest : public SaveFileTest {
+ protected:
+  void SetUp() override {
+    const char* disk = std::getenv("KALVEX_SMALL_DISK");
+    if (disk == nullptr) GTEST_SKIP() << "needs a small disk of its own in KALVEX_SMALL_DISK";
+    disk_ = disk;
+    folders_.push_back(MakeFolder(disk_ + "full"));
+  }
+
+  // Writes to `path` until the disk has no room left.
+  void FillUp(const std::string& path) {
+    const HANDLE file = CreateFileW(fs::path(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE) << GetLastError();
+    const std::string block(4096, 'f');
+    for (const DWORD size : {DWORD{4096}, DWORD{1}}) {
+      DWORD written = 0;
+      while (WriteFile(file, block.data(), size, &written, nullptr) && written == size) {
+      }
+    }
+    CloseHandle(file);
+  }
+
+  std::string disk_;
+};
+
+TEST_F(FullDiskTest, EarlierScriptStaysWhenTheWriteFails) {
+  const std::string folder = disk_ + "full/";
+  const std::string path = MakeFile(folder + "w.tdf");
+  FillUp(folder + "filler");
+  ASSERT_GT(NewScript().size(), EarlierScript().size());
+
+  const SaveResult full = SaveScriptFile(path, NewScript());
+  ExpectCannotWrite(full);
+  EXPECT_EQ(full.reason, "No space left on device");
+  EXPECT_EQ(ReadFile(path), EarlierScript());
+  EXPECT_EQ(Names(folder), (std::set<std::string>{"filler", "w.tdf"}));
+
+  // With room made again, the same save succeeds.
+  ASSERT_TRUE(DeleteFileW(fs::path(folder + "filler").c_str()));
+  ExpectSaved(SaveScriptFile(path, NewScript()));
+  EXPECT_EQ(ReadFile(path), NewScript());
+  EXPECT_EQ(Names(folder), std::set<std::string>{"w.tdf"});
+}
+
 }  // namespace
 }  // namespace kalvex::save_test
