@@ -1,16 +1,14 @@
 #include <windows.h>
 
-#include <atomic>
-#include <cstdint>
 #include <optional>
 
 #include "script/save_file.h"
-#include "script/save_file_reasons.h"
+#include "script/save_file_common.h"
 
 namespace kalvex {
 namespace {
 
-using namespace save_reasons;
+using namespace saving;
 
 constexpr int kMaxTempNameTries = 100;
 constexpr DWORD kMaxChunk = 1u << 20;
@@ -100,22 +98,6 @@ std::wstring FinalPath(const std::wstring& path, DWORD attributes) {
   return final_path;
 }
 
-std::wstring UniqueSuffix() {
-  static std::atomic<std::uint64_t> counter{0};
-  LARGE_INTEGER now{};
-  QueryPerformanceCounter(&now);
-  std::uint64_t value = static_cast<std::uint64_t>(now.QuadPart) ^
-                        (static_cast<std::uint64_t>(GetCurrentProcessId()) << 40) ^
-                        (counter.fetch_add(1) * 0x9E3779B97F4A7C15ULL);
-  static constexpr wchar_t kHex[] = L"0123456789abcdef";
-  std::wstring suffix(16, L'0');
-  for (wchar_t& digit : suffix) {
-    digit = kHex[value & 0xF];
-    value >>= 4;
-  }
-  return suffix;
-}
-
 // A new file in the target's folder that becomes the target on
 // ReplaceTarget() and is removed otherwise.
 class TempFile {
@@ -132,7 +114,8 @@ class TempFile {
   // last try.
   DWORD Create(const std::wstring& folder, DWORD attributes) {
     for (int attempt = 0; attempt < kMaxTempNameTries; ++attempt) {
-      std::wstring path = folder + L".kalvex-save-" + UniqueSuffix() + L".tmp";
+      const std::string name = TempFileName();  // ASCII alone
+      std::wstring path = folder + std::wstring(name.begin(), name.end());
       file_ = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
       if (file_ != INVALID_HANDLE_VALUE) {
         path_ = std::move(path);
