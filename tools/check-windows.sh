@@ -47,12 +47,14 @@ echo "== Tests under Wine =="
 ctest --test-dir "$build" --output-on-failure --timeout 600
 
 echo "== kalvex-tdf.exe agrees with the Linux build =="
-linux_tdf=build/tools/kalvex_tdf/kalvex-tdf
-if [[ ! -x "$linux_tdf" ]]; then
-  linux_tdf="$build/host/tools/kalvex_tdf/kalvex-tdf"
-  cmake -S . -B "$build/host" -DKALVEX_GUI=OFF -DKALVEX_TESTS=OFF -DKALVEX_BENCH=OFF >/dev/null
-  cmake --build "$build/host" -j"$jobs" --target kalvex-tdf
+# The Linux build of tools/check.sh when there is one, else one of our own.
+linux_build=build
+if [[ ! -f "$linux_build/CMakeCache.txt" ]]; then
+  linux_build="$build/host"
+  cmake -S . -B "$linux_build" -DKALVEX_GUI=OFF -DKALVEX_TESTS=OFF -DKALVEX_BENCH=OFF >/dev/null
 fi
+cmake --build "$linux_build" -j"$jobs" --target kalvex-tdf >/dev/null
+linux_tdf="$linux_build/tools/kalvex_tdf/kalvex-tdf"
 bash tools/compare-companions.sh "$PWD/$linux_tdf" "wine $PWD/$tdf_exe" "$build/compare"
 wineserver -w  # Wine's server ends a few seconds after its last program
 echo "Windows build: all checks passed."
