@@ -39,8 +39,12 @@ struct SaveResult {
 //
 // A symbolic link is written through: its final target is replaced and the
 // link stays. An existing file keeps its permission bits and, where we may
-// keep it, its owner (on Windows its attributes and security). Any error while writing gives kCannotWrite and leaves the
-// earlier file byte for byte as it was; no temporary file is left behind.
+// keep it, its owner (on Windows its attributes and security). Any error
+// while writing gives kCannotWrite and leaves the earlier file byte for byte
+// as it was; no temporary file is left behind.
+//
+// On Windows a file that another program holds open without sharing it is
+// refused with kCannotOpen ("The file is in use by another program").
 //
 // On POSIX systems only, when the folder refuses new files to us but the file
 // itself is writable, the file is rewritten in place; an error then may leave
