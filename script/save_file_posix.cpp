@@ -1,3 +1,4 @@
+// Saving a script file with POSIX calls.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>

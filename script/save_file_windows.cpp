@@ -1,3 +1,4 @@
+// Saving a script file with the Windows file API, by its UTF-16 name.
 #include <windows.h>
 
 #include <optional>
