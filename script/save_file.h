@@ -1,6 +1,7 @@
 // Saving the bytes of a script to a file so that a failure never leaves a
 // damaged file behind: the bytes go to a temporary file in the same folder,
-// which then replaces the target in one step. Plain C++ over POSIX.
+// which then replaces the target in one step. One implementation per system:
+// save_file_posix.cpp and save_file_windows.cpp.
 #pragma once
 
 #include <string>
@@ -27,20 +28,27 @@ struct SaveResult {
   bool ok() const { return status == SaveStatus::kSaved; }
 };
 
-// Writes `bytes` as the whole contents of the regular file at `path`,
-// creating it when it is missing.
+// Writes `bytes` as the whole contents of the regular file at `path` (UTF-8),
+// creating it when it is missing. The bytes are written as they are: no line
+// end is ever translated.
 //
 // Refused with kCannotOpen, touching nothing: an empty or folder-like name, a
 // missing folder, a folder, a device, fifo, socket or other special file, and
-// a read-only file (no write bit for its owner, or not writable by us).
+// a read-only file (no write bit for its owner, or not writable by us; on
+// Windows the read-only attribute).
 //
 // A symbolic link is written through: its final target is replaced and the
 // link stays. An existing file keeps its permission bits and, where we may
-// keep it, its owner. Any error while writing gives kCannotWrite and leaves the
-// earlier file byte for byte as it was; no temporary file is left behind.
+// keep it, its owner (on Windows its attributes and security). Any error
+// while writing gives kCannotWrite and leaves the earlier file byte for byte
+// as it was; no temporary file is left behind.
 //
-// Only when the folder refuses new files to us but the file itself is
-// writable is the file rewritten in place; an error then may leave it damaged.
+// On Windows a file that another program holds open without sharing it is
+// refused with kCannotOpen ("The file is in use by another program").
+//
+// On POSIX systems only, when the folder refuses new files to us but the file
+// itself is writable, the file is rewritten in place; an error then may leave
+// it damaged.
 SaveResult SaveScriptFile(const std::string& path, std::string_view bytes);
 
 }  // namespace kalvex

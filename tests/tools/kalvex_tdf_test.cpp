@@ -1,15 +1,8 @@
 // kalvex-tdf run as a user runs it: arguments, standard input, exit status,
 // standard output, standard error and the files it writes.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -19,8 +12,8 @@
 
 #include "record/weapon_record.h"
 #include "script/script_writer.h"
-
-extern char** environ;
+#include "tests/temp_folder.h"
+#include "tests/tools/run_program.h"
 
 namespace kalvex {
 namespace {
@@ -56,14 +49,14 @@ struct ToolRun {
 
 class KalvexTdfTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kalvex-tdf-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr) << std::strerror(errno);
-    dir_ = pattern;
-  }
+  void SetUp() override { dir_ = test::MakeTempFolder("kalvex-tdf-"); }
 
   void TearDown() override {
     std::error_code ignore;
+    // Read-only files cannot be removed on every system.
+    for (const auto& entry : fs::recursive_directory_iterator(dir_, ignore)) {
+      fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ignore);
+    }
     fs::remove_all(dir_, ignore);
   }
 
@@ -73,31 +66,8 @@ class KalvexTdfTest : public ::testing::Test {
                   bool stdout_closed = false) {
     const fs::path in = dir_ / "stdin", out = dir_ / "stdout", err = dir_ / "stderr";
     WriteFile(in, input);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-    if (stdout_closed) {
-      posix_spawn_file_actions_addclose(&actions, 1);
-    } else {
-      posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                       0600);
-    }
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    std::vector<std::string> words = {KALVEX_TDF};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
     ToolRun run;
-    const int spawned = posix_spawn(&pid, KALVEX_TDF, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    EXPECT_EQ(spawned, 0) << std::strerror(spawned);
-    if (spawned != 0) return run;
-    int wait_status = 0;
-    EXPECT_EQ(waitpid(pid, &wait_status, 0), pid);
-    EXPECT_TRUE(WIFEXITED(wait_status));
-    run.status = WEXITSTATUS(wait_status);
+    run.status = test::RunProgram(KALVEX_TDF, args, in, stdout_closed ? fs::path() : out, err);
     run.out = ReadFile(out);
     run.err = ReadFile(err);
     std::error_code missing;
@@ -140,6 +110,23 @@ TEST_F(KalvexTdfTest, WritesWorkedExampleToFile) {
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(ReadFile(target), TestData("worked_example.tdf"));
   EXPECT_EQ(Names(), std::vector<std::string>{"rocket.tdf"});
+}
+
+// File names on the command line are UTF-8 on every system.
+TEST_F(KalvexTdfTest, NonAsciiFileNames) {
+  const std::u8string name = u8"Waffen-\u00C4\u03A9\u6B66/\u00E9t\u00E9.tdf";
+  ASSERT_TRUE(fs::create_directory(dir_ / fs::path(name).parent_path()));
+  const std::string path = (dir_ / "").string() + std::string(name.begin(), name.end());
+  ToolRun run = RunTool({"write", path}, TestData("worked_example.rec"));
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadFile(dir_ / fs::path(name)), TestData("worked_example.tdf"));
+  run = RunTool({"dump", path});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, TestData("worked_example.dump"));
+  // The same file named twice is one file, not two that share an ID.
+  run = RunTool({"check", path, path});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
 }
 
 TEST_F(KalvexTdfTest, ReplacesEarlierFile) {

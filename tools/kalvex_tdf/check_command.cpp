@@ -11,6 +11,7 @@
 #include "tools/kalvex_tdf/command_output.h"
 #include "tools/kalvex_tdf/record_lines.h"
 #include "tools/kalvex_tdf/script_input.h"
+#include "tools/kalvex_tdf/utf8_path.h"
 #include "tools/kalvex_tdf/weapon_ids.h"
 
 namespace kalvex::tdf {
@@ -19,8 +20,9 @@ namespace {
 // The same file named twice (or by two paths) gives the same text.
 std::string FileIdentity(std::string_view path) {
   std::error_code error;
-  const std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
-  return error ? std::string(path) : canonical.string();
+  const std::filesystem::path canonical =
+      std::filesystem::weakly_canonical(PathFromUtf8(path), error);
+  return error ? std::string(path) : Utf8FromPath(canonical);
 }
 
 void ListFindings(std::string_view path, const ReadResult& read, std::ostream& out) {

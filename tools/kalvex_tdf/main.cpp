@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/kalvex_tdf/binary_streams.h"
 #include "tools/kalvex_tdf/command.h"
 
 namespace kalvex::tdf {
@@ -81,6 +82,7 @@ int Run(const std::vector<std::string_view>& words) {
 }  // namespace kalvex::tdf
 
 int main(int argc, char** argv) {
+  kalvex::tdf::UseBinaryStandardStreams();
   std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> words(argv + 1, argv + argc);
   return kalvex::tdf::Run(words);

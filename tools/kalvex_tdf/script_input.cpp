@@ -4,6 +4,7 @@
 
 #include "script/script_file_reader.h"
 #include "tools/kalvex_tdf/command.h"
+#include "tools/kalvex_tdf/utf8_path.h"
 
 namespace kalvex::tdf {
 namespace {
@@ -30,7 +31,7 @@ void SayCannotLoad(ScriptFileStatus status, std::ostream& err) {
 
 std::optional<ReadResult> ReadWeaponScript(std::string_view path, WeaponRecord& record,
                                            std::ostream& err) {
-  ScriptFileResult result = ReadScriptFile(std::filesystem::path(path), record);
+  ScriptFileResult result = ReadScriptFile(PathFromUtf8(path), record);
   if (!result.opened()) {
     err << kProgram << ": " << path << ": ";
     SayCannotLoad(result.status, err);

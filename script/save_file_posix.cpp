@@ -1,17 +1,16 @@
-#include "script/save_file.h"
-
+// Saving a script file with POSIX calls.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <climits>
-#include <cstdint>
 #include <cstring>
-#include <ctime>
 #include <optional>
+
+#include "script/save_file.h"
+#include "script/save_file_common.h"
 
 namespace kalvex {
 namespace {
@@ -20,15 +19,7 @@ constexpr int kMaxLinkHops = 40;
 constexpr int kMaxTempNameTries = 100;
 constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask, as for any new file
 
-SaveResult Saved() { return {}; }
-
-// Reasons for refusals that no system error names as a user would.
-constexpr const char* kIsFolder = "It is a folder";
-constexpr const char* kNotRegularFile = "It is not a regular file";
-constexpr const char* kReadOnly = "The file is read-only";
-constexpr const char* kNoFolder = "The folder does not exist";
-constexpr const char* kBadName = "The file name is not valid";
-constexpr const char* kLinkLoop = "The file name leads through too many links";
+using namespace saving;
 
 std::string ErrnoReason(int error) { return std::strerror(error); }
 
@@ -39,13 +30,7 @@ std::string LookUpReason(int error) {
   return ErrnoReason(error);
 }
 
-SaveResult CannotOpen(std::string reason) {
-  return {SaveStatus::kCannotOpen, kUnableToOpenFile, kFileErrorCaption, std::move(reason)};
-}
-
-SaveResult CannotWrite(int error) {
-  return {SaveStatus::kCannotWrite, kUnableToWriteFile, kFileErrorCaption, ErrnoReason(error)};
-}
+SaveResult CannotWrite(int error) { return saving::CannotWrite(ErrnoReason(error)); }
 
 // The reason a file of this type is refused as a save target.
 std::string NotWritableReason(const struct stat& st) {
@@ -119,22 +104,6 @@ int SyncAndClose(int fd) {
   return synced != 0 ? synced : closed;
 }
 
-std::string UniqueSuffix() {
-  static std::atomic<std::uint64_t> counter{0};
-  timespec now{};
-  clock_gettime(CLOCK_REALTIME, &now);
-  std::uint64_t value =
-      static_cast<std::uint64_t>(now.tv_nsec) ^ (static_cast<std::uint64_t>(now.tv_sec) << 30) ^
-      (static_cast<std::uint64_t>(getpid()) << 44) ^ (counter.fetch_add(1) * 0x9E3779B97F4A7C15ULL);
-  static constexpr char kHex[] = "0123456789abcdef";
-  std::string suffix(16, '0');
-  for (char& digit : suffix) {
-    digit = kHex[value & 0xF];
-    value >>= 4;
-  }
-  return suffix;
-}
-
 // A new file in the target's folder that becomes the target on Commit() and
 // is removed otherwise.
 class TempFile {
@@ -150,7 +119,7 @@ class TempFile {
   // Creates the file; 0 on success, else the errno of the last try.
   int Create(const std::string& folder) {
     for (int attempt = 0; attempt < kMaxTempNameTries; ++attempt) {
-      std::string path = folder + "/.kalvex-save-" + UniqueSuffix() + ".tmp";
+      std::string path = folder + "/" + TempFileName();
       const int fd =
           open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, kNewFileMode);
       if (fd >= 0) {

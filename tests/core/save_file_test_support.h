@@ -1,0 +1,205 @@
+// What the save tests of every system share: a fresh folder per test, the
+// scripts saved, snapshots of a folder and the table of refusals.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "script/save_file.h"
+#include "script/script_writer.h"
+#include "test_support.h"
+#include "tests/temp_folder.h"
+
+namespace kalvex::save_test {
+
+namespace fs = std::filesystem;
+
+// Reads a file afresh; nothing when it cannot be read.
+inline std::optional<std::string> ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteBytes(const fs::path& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(out.flush()) << path;
+}
+
+// What the system keeps about a file beside its contents: mode, owner and
+// inode on POSIX systems, attributes on Windows. Defined by each system's
+// save tests.
+std::string SystemStateOf(const fs::path& path);
+
+// Opens up what a test locked (folder modes, read-only attributes) so that
+// the folder can be removed. Defined by each system's save tests.
+void MakeRemovable(const fs::path& folder);
+
+// Everything that a save could change under a folder. Special files are
+// never opened.
+struct EntryState {
+  fs::file_type type = fs::file_type::none;
+  std::string system;
+  std::string contents;  // of a regular file; the text of a link
+  bool operator==(const EntryState&) const = default;
+};
+
+inline std::map<std::string, EntryState> Snapshot(const std::string& folder) {
+  std::map<std::string, EntryState> entries;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    EntryState state{entry.symlink_status().type(), SystemStateOf(entry.path()), {}};
+    if (state.type == fs::file_type::regular) {
+      state.contents = ReadFile(entry.path()).value_or("<unreadable>");
+    }
+    if (state.type == fs::file_type::symlink)
+      state.contents = fs::read_symlink(entry.path()).string();
+    entries[entry.path().string().substr(folder.size())] = state;
+  }
+  return entries;
+}
+
+inline std::set<std::string> Names(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
+inline void ExpectCannotOpen(const SaveResult& result) {
+  EXPECT_FALSE(result.ok());
+  EXPECT_EQ(result.status, SaveStatus::kCannotOpen);
+  EXPECT_EQ(result.message, "Unable to open file");
+  EXPECT_EQ(result.caption, "File Error");
+}
+
+inline void ExpectCannotWrite(const SaveResult& result) {
+  EXPECT_FALSE(result.ok());
+  EXPECT_EQ(result.status, SaveStatus::kCannotWrite);
+  EXPECT_EQ(result.message, "Unable to write file");
+  EXPECT_EQ(result.caption, "File Error");
+}
+
+inline void ExpectSaved(const SaveResult& result) {
+  EXPECT_TRUE(result.ok());
+  EXPECT_EQ(result.status, SaveStatus::kSaved);
+  EXPECT_TRUE(result.message.empty());
+  EXPECT_TRUE(result.caption.empty());
+  EXPECT_TRUE(result.reason.empty()) << result.reason;
+}
+
+inline const std::string& EarlierScript() {
+  static const std::string bytes = WriteScript(test::WorkedExample());
+  return bytes;
+}
+
+inline const std::string& NewScript() {
+  static const std::string bytes = [] {
+    WeaponRecord record = test::WorkedExample();
+    record.Weapname = "Heavy Rocket Battery";
+    record.Weapbeam = 1;
+    record.Weapcol2 = 3;
+    return WriteScript(record);
+  }();
+  return bytes;
+}
+
+// Each way a file can fail to be opened for writing: refused at once, with
+// nothing created or changed anywhere in the folder.
+struct RefusalCase {
+  const char* name;
+  std::function<std::string(const std::string& dir)> prepare;  // returns the path to save to
+  const char* reason;  // what the user is told after the first line
+};
+
+class SaveFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override { UseFreshFolder(); }
+
+  void TearDown() override {
+    for (const std::string& folder : folders_) {
+      MakeRemovable(folder);
+      fs::remove_all(folder, ignore_);
+    }
+  }
+
+  // Makes dir_ a new, empty folder of its own.
+  void UseFreshFolder() {
+    dir_ = test::MakeTempFolder("kalvex-save-").string();
+    folders_.push_back(dir_);
+  }
+
+  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+
+  // Saves to the case's path in a fresh folder: refused for the case's
+  // reason, with nothing changed.
+  void ExpectRefused(const RefusalCase& refusal) {
+    SCOPED_TRACE(refusal.name);
+    UseFreshFolder();
+    const std::string path = refusal.prepare(dir_);
+    const auto before = Snapshot(dir_);
+    const SaveResult result = SaveScriptFile(path, NewScript());
+    ExpectCannotOpen(result);
+    EXPECT_EQ(result.reason, refusal.reason);
+    EXPECT_EQ(Snapshot(dir_), before);
+  }
+
+  std::string dir_;
+  std::vector<std::string> folders_;
+  std::error_code ignore_;
+};
+
+inline constexpr const char* kReadOnly = "The file is read-only";
+inline constexpr const char* kNoFolder = "The folder does not exist";
+inline constexpr const char* kIsFolder = "It is a folder";
+inline constexpr const char* kSpecial = "It is not a regular file";
+inline constexpr const char* kBadName = "The file name is not valid";
+inline constexpr const char* kTooLong = "File name too long";
+
+inline std::string MakeFile(const std::string& path) {
+  WriteBytes(path, EarlierScript());
+  return path;
+}
+
+// A file that is read-only in the system's own way: no write bits on POSIX
+// systems, the read-only attribute on Windows.
+inline std::string MakeReadOnlyFile(const std::string& path) {
+  MakeFile(path);
+  fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  return path;
+}
+
+inline std::string MakeFolder(const std::string& path) {
+  fs::create_directory(path);
+  return path;
+}
+
+// The refusals that every system shares.
+inline const RefusalCase kRefusals[] = {
+    {"read-only file", [](auto& d) { return MakeReadOnlyFile(d + "/w.tdf"); }, kReadOnly},
+    {"missing folder", [](auto& d) { return d + "/missing/w.tdf"; }, kNoFolder},
+    {"path is a folder", [](auto& d) { return MakeFolder(d + "/sub"); }, kIsFolder},
+    {"path is a folder, with a slash", [](auto& d) { return MakeFolder(d + "/sub") + "/"; },
+     kIsFolder},
+    {"missing file named with a slash", [](auto& d) { return d + "/new.tdf/"; }, kNoFolder},
+    {"path ends in a dot", [](auto& d) { return d + "/."; }, kIsFolder},
+    {"path ends in two dots", [](auto& d) { return MakeFolder(d + "/sub") + "/.."; }, kIsFolder},
+    {"file used as a folder", [](auto& d) { return MakeFile(d + "/w.tdf") + "/x.tdf"; }, kNoFolder},
+    {"empty name", [](auto&) { return std::string(); }, kBadName},
+    {"name holding a NUL byte",
+     [](auto& d) { return MakeFile(d + "/w.tdf") + std::string(1, '\0') + "x"; }, kBadName},
+    {"name too long", [](auto& d) { return d + "/" + std::string(300, 'n') + ".tdf"; }, kTooLong},
+};
+
+}  // namespace kalvex::save_test
