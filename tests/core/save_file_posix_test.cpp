@@ -189,7 +189,8 @@ TEST_F(SaveFileTest, WritesThroughSymbolicLinks) {
     auto after = Snapshot(dir_);
     for (const auto& [link, text] : c.links) {
       // The link is still the same link, with the same text.
-      EXPECT_EQ(after["/" + std::string(link)], before.at("/" + std::string(link))) << link;
+      EXPECT_EQ(after[std::string("/").append(link)], before.at(std::string("/").append(link)))
+          << link;
     }
     // Nothing else appeared: no temporary files in either folder.
     EXPECT_EQ(after.size(), before.size());

@@ -40,6 +40,10 @@ using namespace kalvex::test;
 
 namespace {
 
+// One-character texts are assigned as std::string: GCC 12 at -O3 warns
+// falsely (-Wrestrict) when a one-character C string is assigned.
+using namespace std::string_literals;
+
 constexpr char kQuestion[] = "Do You Want To Save The Script?";
 constexpr unsigned kErrorBox = MB_ICONEXCLAMATION | MB_OK;
 
@@ -50,7 +54,7 @@ constexpr char kOpenedScript[] = "[OPENED]\r\n\t{\r\n\tID=7;\r\n}";
 kalvex::WeaponRecord OpenedWeapon() {
   kalvex::WeaponRecord record;
   record.Weapcode = "OPENED";
-  record.WeapID = "7";
+  record.WeapID = "7"s;
   record.Weapmodl = 14;  // no model entry
   return record;
 }
