@@ -139,9 +139,10 @@ class TempFile {
   int TakeOwnerAndMode(const struct stat& old) {
     struct stat own;
     if (fstat(fd_, &own) != 0) return errno;
-    if (own.st_uid != old.st_uid || own.st_gid != old.st_gid) {
-      // Only a privileged user may give a file away; others keep theirs.
-      (void)fchown(fd_, old.st_uid, old.st_gid);
+    const bool other_owner = own.st_uid != old.st_uid || own.st_gid != old.st_gid;
+    if (other_owner && fchown(fd_, old.st_uid, old.st_gid) != 0) {
+      // Only a privileged user may give a file away; for others the new file
+      // stays theirs, which is no reason to refuse the save.
     }
     return fchmod(fd_, old.st_mode & 07777) == 0 ? 0 : errno;
   }
