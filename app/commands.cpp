@@ -6,6 +6,7 @@
 #include "pages/page_builder.h"
 #include "pages/page_slots.h"
 #include "pages/page_table.h"
+#include "script/utf8_path.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ bool TMachines::SaveScript() {
 
 bool TMachines::ConfirmReplace(const std::string& path) {
   std::error_code error;
-  if (!std::filesystem::exists(path, error)) return true;
+  if (!std::filesystem::exists(kalvex::PathFromUtf8(path), error)) return true;
   const std::string question = path + " Already Exists.\nDo You Want To Replace It?";
   return MessageBox(question, "Warning...", MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }

@@ -7,6 +7,7 @@
 #include "script/save_file.h"
 #include "script/script_file_reader.h"
 #include "script/script_writer.h"
+#include "script/utf8_path.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ std::string FindingsMessage(const kalvex::ReadResult& read) {
 // The message of a file error: its first line, then the file and why.
 std::string FileErrorMessage(std::string_view firstLine, const std::string& path,
                              std::string_view reason) {
-  const std::string name = std::filesystem::path(path).make_preferred().string();
+  const std::string name = kalvex::Utf8FromPath(kalvex::PathFromUtf8(path).make_preferred());
   return std::string(firstLine) + "\n\n" + name + "\n" + std::string(reason);
 }
 
@@ -53,7 +54,8 @@ bool TMachines::SaveFile() {
 }
 
 void TMachines::OpenFile() {
-  const kalvex::ScriptFileResult result = kalvex::ReadScriptFile(FileData->FileName, Weapon);
+  const kalvex::ScriptFileResult result =
+      kalvex::ReadScriptFile(kalvex::PathFromUtf8(FileData->FileName), Weapon);
   keptWeapon_ = Weapon;
   if (!result.opened()) {
     MessageBox(FileErrorMessage("Unable to open file", FileData->FileName, result.reason),

@@ -6,6 +6,7 @@
 
 #include "app/command_line.h"
 #include "app/kalvex.h"
+#include "script/utf8_path.h"
 
 TStartUp::TStartUp(std::optional<std::string> file) : file_(std::move(file)) {}
 
@@ -18,8 +19,9 @@ void TStartUp::MainWindowShown() {
   if (!file_) return;
   // The full path, so that the file dialogs later propose it wherever they open.
   std::error_code error;
-  const std::filesystem::path full = std::filesystem::absolute(*file_, error);
-  static_cast<TMachines*>(MainWindow.get())->OpenNamedFile(error ? *file_ : full.string());
+  const std::filesystem::path full = std::filesystem::absolute(kalvex::PathFromUtf8(*file_), error);
+  static_cast<TMachines*>(MainWindow.get())
+      ->OpenNamedFile(error ? *file_ : kalvex::Utf8FromPath(full));
 }
 
 int OwlMain(int argc, char* argv[]) {

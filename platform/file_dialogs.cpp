@@ -5,6 +5,7 @@
 
 #include "platform/platform_constants.h"
 #include "platform/window.h"
+#include "script/utf8_path.h"
 
 namespace {
 
@@ -37,13 +38,15 @@ std::string ExistingExtensionCapitals(const std::filesystem::path& path,
                                       std::string_view extension) {
   namespace fs = std::filesystem;
   std::error_code error;
-  const std::string stem = path.filename().string() + '.';
+  const std::string stem = kalvex::Utf8FromPath(path.filename()) + '.';
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  if (fs::exists(folder / (stem + std::string(extension)), error)) return std::string(extension);
+  if (fs::exists(folder / kalvex::PathFromUtf8(stem + std::string(extension)), error)) {
+    return std::string(extension);
+  }
   std::string found;
   for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
        entry.increment(error)) {
-    const std::string name = entry->path().filename().string();
+    const std::string name = kalvex::Utf8FromPath(entry->path().filename());
     if (!name.starts_with(stem) || !SameLetters(name.substr(stem.size()), extension)) continue;
     const std::string capitals = name.substr(stem.size());
     if (found.empty() || capitals < found) found = capitals;
@@ -71,8 +74,8 @@ std::vector<TFileFilter> ParseFileFilter(std::string_view filter) {
 }
 
 std::string WithDefaultExtension(std::string path, std::string_view extension) {
-  const std::filesystem::path chosen(path);
-  const std::string name = chosen.filename().string();
+  const std::filesystem::path chosen = kalvex::PathFromUtf8(path);
+  const std::string name = kalvex::Utf8FromPath(chosen.filename());
   if (extension.empty() || name.empty() || name.find('.') != std::string::npos) return path;
   return path + '.' + ExistingExtensionCapitals(chosen, extension);
 }

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFont>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -111,7 +110,7 @@ std::vector<std::string> TFrameWindow::AcceptedFiles(const QList<QUrl>& urls) co
   for (const QUrl& url : urls) {
     const QString path = url.toLocalFile();
     if (!path.isEmpty() && path.endsWith(ending, Qt::CaseInsensitive)) {
-      files.push_back(QFile::encodeName(path).toStdString());
+      files.push_back(path.toUtf8().toStdString());
     }
   }
   return files;

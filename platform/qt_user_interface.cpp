@@ -25,7 +25,7 @@ std::optional<std::string> ChooseFile(QWidget* owner, const TFileRequest& reques
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return std::nullopt;
   }
-  return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+  return dialog.selectedFiles().constFirst().toUtf8().toStdString();
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ void ConfigureFileDialog(QFileDialog& dialog, const TFileRequest& request,
   for (const TFileFilter& filter : request.Filters) nameFilters << NameFilterFor(filter);
   dialog.setNameFilters(nameFilters);
   dialog.setDirectory(QDir::currentPath());
-  if (!request.FileName.empty()) dialog.selectFile(QFile::decodeName(request.FileName.c_str()));
+  if (!request.FileName.empty()) dialog.selectFile(QString::fromStdString(request.FileName));
 }
 
 int QtUserInterface::MessageBox(QWidget* owner, const std::string& text, const std::string& caption,

@@ -11,7 +11,7 @@
 #include "tools/kalvex_tdf/command_output.h"
 #include "tools/kalvex_tdf/record_lines.h"
 #include "tools/kalvex_tdf/script_input.h"
-#include "tools/kalvex_tdf/utf8_path.h"
+#include "script/utf8_path.h"
 #include "tools/kalvex_tdf/weapon_ids.h"
 
 namespace kalvex::tdf {

@@ -4,7 +4,7 @@
 
 #include "script/script_file_reader.h"
 #include "tools/kalvex_tdf/command.h"
-#include "tools/kalvex_tdf/utf8_path.h"
+#include "script/utf8_path.h"
 
 namespace kalvex::tdf {
 namespace {
