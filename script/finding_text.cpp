@@ -60,6 +60,10 @@ std::string DescribeFinding(const ReadFinding& finding) {
     case FindingKind::kUnclosedSection:
       return "section name " + Quoted("[" + finding.key) +
              " has no \"]\"; the entries after it are read";
+    case FindingKind::kUnknownSection:
+      return finding.key.empty() ? "skipped \"{\" without a section name, and its entries"
+                                 : "skipped unknown section " + Quoted("[" + finding.key + "]") +
+                                       " and its entries";
     case FindingKind::kAfterWeapon:
       return "the file goes on after the weapon at line " + std::to_string(finding.line) + ": " +
              (finding.key.starts_with('[') ? "another weapon " + QuotedIfOdd(finding.key)
@@ -88,6 +92,8 @@ std::string_view FindingKindName(FindingKind kind) {
       return "missing_semicolon";
     case FindingKind::kUnclosedSection:
       return "unclosed_section";
+    case FindingKind::kUnknownSection:
+      return "unknown_section";
     case FindingKind::kAfterWeapon:
       return "after_weapon";
     case FindingKind::kBeforeHeader:

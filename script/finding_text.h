@@ -22,7 +22,7 @@ std::string Quoted(std::string_view text);
 std::string DescribeFinding(const ReadFinding& finding);
 
 // The kind of a finding as one word for machines: "skipped_key",
-// "cut_value", "unmatched_value", "missing_semicolon", "unclosed_section",
+// "cut_value", "unmatched_value", "missing_semicolon", "unclosed_section", "unknown_section",
 // "after_weapon", "before_header", "unclosed_comment", "unpaired_colour".
 std::string_view FindingKindName(FindingKind kind);
 

@@ -323,17 +323,23 @@ class Reader {
       if (in_.AtEnd()) return;
       const char c = in_.Peek();
       if (c == '{') {
+        const std::size_t line = in_.line();
+        const std::size_t begin = in_.offset();
         in_.Advance();
+        if (depth_ > 0 && section_ == Section::kNone) {
+          Report(FindingKind::kUnknownSection, line, begin, {}, {});
+        }
         OpenBrace();
       } else if (c == '}' && depth_ > 1) {
         in_.Advance();
         CloseBrace();
       } else if (c == '}') {
+        const std::size_t closing = in_.offset();
         in_.Advance();  // the weapon's body is closed
-        ReportWhatFollows();
+        ReportWhatFollows(closing);
         return;
       } else if (c == '[' && depth_ == 0) {
-        ReportWhatFollows();  // a second weapon before any body
+        ReportWhatFollows(in_.offset());  // a second weapon before any body
         return;
       } else if (c == '[') {
         ReadSectionName();
@@ -344,12 +350,13 @@ class Reader {
   }
 
   // After the weapon: anything but whitespace and comments is reported as one
-  // finding, named by the other weapon's header or the first entry.
-  void ReportWhatFollows() {
+  // finding, named by the other weapon's header or the first entry. Its span
+  // begins at `end_of_weapon`, the "}" that closed the body (which may have
+  // been placed too early).
+  void ReportWhatFollows(std::size_t end_of_weapon) {
     SkipSpaceAndComments();
     if (in_.AtEnd()) return;
     const std::size_t line = in_.line();
-    const std::size_t begin = in_.offset();
     SpacedText<kKeyCapture, true> first;
     const char opening = in_.Peek();
     const char closing = opening == '[' ? ']' : ';';
@@ -360,7 +367,7 @@ class Reader {
       if (c == closing) break;
     }
     in_.SkipToEnd();
-    Report(FindingKind::kAfterWeapon, line, begin, first.View(), {});
+    Report(FindingKind::kAfterWeapon, line, end_of_weapon, first.View(), {});
   }
 
   void OpenBrace() {
@@ -388,13 +395,15 @@ class Reader {
       name.Add(c);
       in_.Advance();
     }
-    if (!in_.AtEnd() && in_.Peek() == ']') {
-      in_.Advance();
-    } else {
+    const bool closed = !in_.AtEnd() && in_.Peek() == ']';
+    if (closed) in_.Advance();
+    const bool damage = !name.cut() && EqualIgnoringCase(name.View(), "damage");
+    section_ = damage ? Section::kDamage : Section::kOther;
+    if (!closed) {
       Report(FindingKind::kUnclosedSection, line, begin, name.View(), {});
+    } else if (!damage) {
+      Report(FindingKind::kUnknownSection, line, begin, name.View(), {});
     }
-    section_ = !name.cut() && EqualIgnoringCase(name.View(), "damage") ? Section::kDamage
-                                                                       : Section::kOther;
   }
 
   Scope CurrentScope() const {

@@ -18,7 +18,7 @@
 //   its value and reported; so is a token without "=" before its ";".
 // - "[DAMAGE]" "{" ... "}" inside the body holds "default=", read into
 //   Weapdamage; any other section and every other key in a section is
-//   skipped and reported key by key. A section name ends at its "]"; one
+//   skipped and reported, with its entries key by key. A section name ends at its "]"; one
 //   that meets a line end, "{" or "}" first is reported and taken as it is.
 // - A value runs up to its ";" (which is consumed), over "}" and "{" alike. A
 //   value that runs over a line end into a line that begins an entry (key
@@ -74,6 +74,8 @@ enum class FindingKind {
   kUnmatchedValue,    // a table text (or render type) the reader does not know
   kMissingSemicolon,  // a value that ran over a line end into the next entry
   kUnclosedSection,   // a section name without its "]"
+  kUnknownSection,    // a section other than "[DAMAGE]" (key: its name, empty for a
+                      // "{" without one), skipped with its entries
   kAfterWeapon,       // the file goes on after the weapon; none of it is kept
   kBeforeHeader,      // characters passed over before the header's "["
   kUnclosedComment,   // a "/*" without "*/": the rest of the file is a comment

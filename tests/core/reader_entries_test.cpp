@@ -241,63 +241,64 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Sections, EntryTest,
-    testing::Values(ReadCase{"DamageDefault", InBody("[DAMAGE]\n{\ndefault=110;\n}"),
-                             [](R& r) { r.Weapdamage = "110"; }},
-                    ReadCase{"DamageNameInAnyCase", InBody("[ Damage ]{DEFAULT=1;}"),
-                             [](R& r) { r.Weapdamage = "1"; }},
-                    ReadCase{"OtherKeysInDamageSkipped",
-                             InBody("[DAMAGE]{default=5;\narmcom=3;range=4;}"),
-                             [](R& r) { r.Weapdamage = "5"; },
-                             {Skipped(4, "armcom", "3"), Skipped(4, "range", "4")}},
-                    ReadCase{"EntriesAfterDamageRead", InBody("[DAMAGE]{default=5;}\nrange=9;"),
-                             [](R& r) {
-                               r.Weapdamage = "5";
-                               r.Weaprange = "9";
-                             }},
-                    ReadCase{"OtherSectionSkipped",
-                             InBody("[EXTRA]\n{range=3;}\nmetal=2;"),
-                             [](R& r) { r.Weapmet = "2"; },
-                             {Skipped(4, "range", "3")}},
-                    ReadCase{"NestedBracesInDamageSkipped",
-                             InBody("[DAMAGE]{{default=3;}default=4;}"),
-                             [](R& r) { r.Weapdamage = "4"; },
-                             {Skipped(3, "default", "3")}},
-                    ReadCase{"SectionWithoutBraceHasNoEntries",
-                             InBody("[DAMAGE]default=3;"),
-                             [](R&) {},
-                             {Skipped(3, "default", "3")}},
-                    ReadCase{"SectionNameWithoutBracketBeforeLineEnd",
-                             InBody("[DAMAGE\n{\ndefault=5;\n}\nrange=2;"),
-                             [](R& r) {
-                               r.Weapdamage = "5";
-                               r.Weaprange = "2";
-                             },
-                             {test::UnclosedSection(3, "DAMAGE")}},
-                    ReadCase{"SectionNameWithoutBracketBeforeBrace",
-                             InBody("[EXTRA {x=1;}metal=2;"),
-                             [](R& r) { r.Weapmet = "2"; },
-                             {test::UnclosedSection(3, "EXTRA"), Skipped(3, "x", "1")}},
-                    ReadCase{"ReadingEndsWithBodyAndWhatFollowsIsReported",
-                             "[T]{range=1;}\n// x\n\n  metal = 2;range=3;",
-                             [](R& r) { r.Weaprange = "1"; },
-                             {test::AfterWeapon(4, "metal = 2;")}},
-                    ReadCase{"SecondWeaponReported",
-                             "[T]{range=1;}\n[TWIN2]\n{range=2;metal=3;}",
-                             [](R& r) { r.Weaprange = "1"; },
-                             {test::AfterWeapon(2, "[TWIN2]")}},
-                    ReadCase{"SecondHeaderBeforeAnyBodyReported",
-                             "[T]\n\n[U]{range=2;}",
-                             [](R&) {},
-                             {test::AfterWeapon(3, "[U]")}},
-                    ReadCase{"BraceClosedTooEarlyReported",
-                             InBody("range=1;\n}\nmetal=2;\n[DAMAGE]{default=1;}"),
-                             [](R& r) { r.Weaprange = "1"; },
-                             {test::AfterWeapon(5, "metal=2;")}},
-                    ReadCase{"EntriesBeforeBodyBraceRead", "[T]\nrange=1;\n{metal=2;}",
-                             [](R& r) {
-                               r.Weaprange = "1";
-                               r.Weapmet = "2";
-                             }}),
+    testing::Values(
+        ReadCase{"DamageDefault", InBody("[DAMAGE]\n{\ndefault=110;\n}"),
+                 [](R& r) { r.Weapdamage = "110"; }},
+        ReadCase{"DamageNameInAnyCase", InBody("[ Damage ]{DEFAULT=1;}"),
+                 [](R& r) { r.Weapdamage = "1"; }},
+        ReadCase{"OtherKeysInDamageSkipped",
+                 InBody("[DAMAGE]{default=5;\narmcom=3;range=4;}"),
+                 [](R& r) { r.Weapdamage = "5"; },
+                 {Skipped(4, "armcom", "3"), Skipped(4, "range", "4")}},
+        ReadCase{"EntriesAfterDamageRead", InBody("[DAMAGE]{default=5;}\nrange=9;"),
+                 [](R& r) {
+                   r.Weapdamage = "5";
+                   r.Weaprange = "9";
+                 }},
+        ReadCase{"OtherSectionSkipped",
+                 InBody("[EXTRA]\n{range=3;}\nmetal=2;"),
+                 [](R& r) { r.Weapmet = "2"; },
+                 {{FindingKind::kUnknownSection, 3, "EXTRA", ""}, Skipped(4, "range", "3")}},
+        ReadCase{"NestedBracesInDamageSkipped",
+                 InBody("[DAMAGE]{{default=3;}default=4;}"),
+                 [](R& r) { r.Weapdamage = "4"; },
+                 {{FindingKind::kUnknownSection, 3, "", ""}, Skipped(3, "default", "3")}},
+        ReadCase{"SectionWithoutBraceHasNoEntries",
+                 InBody("[DAMAGE]default=3;"),
+                 [](R&) {},
+                 {Skipped(3, "default", "3")}},
+        ReadCase{"SectionNameWithoutBracketBeforeLineEnd",
+                 InBody("[DAMAGE\n{\ndefault=5;\n}\nrange=2;"),
+                 [](R& r) {
+                   r.Weapdamage = "5";
+                   r.Weaprange = "2";
+                 },
+                 {test::UnclosedSection(3, "DAMAGE")}},
+        ReadCase{"SectionNameWithoutBracketBeforeBrace",
+                 InBody("[EXTRA {x=1;}metal=2;"),
+                 [](R& r) { r.Weapmet = "2"; },
+                 {test::UnclosedSection(3, "EXTRA"), Skipped(3, "x", "1")}},
+        ReadCase{"ReadingEndsWithBodyAndWhatFollowsIsReported",
+                 "[T]{range=1;}\n// x\n\n  metal = 2;range=3;",
+                 [](R& r) { r.Weaprange = "1"; },
+                 {test::AfterWeapon(4, "metal = 2;")}},
+        ReadCase{"SecondWeaponReported",
+                 "[T]{range=1;}\n[TWIN2]\n{range=2;metal=3;}",
+                 [](R& r) { r.Weaprange = "1"; },
+                 {test::AfterWeapon(2, "[TWIN2]")}},
+        ReadCase{"SecondHeaderBeforeAnyBodyReported",
+                 "[T]\n\n[U]{range=2;}",
+                 [](R&) {},
+                 {test::AfterWeapon(3, "[U]")}},
+        ReadCase{"BraceClosedTooEarlyReported",
+                 InBody("range=1;\n}\nmetal=2;\n[DAMAGE]{default=1;}"),
+                 [](R& r) { r.Weaprange = "1"; },
+                 {test::AfterWeapon(5, "metal=2;")}},
+        ReadCase{"EntriesBeforeBodyBraceRead", "[T]\nrange=1;\n{metal=2;}",
+                 [](R& r) {
+                   r.Weaprange = "1";
+                   r.Weapmet = "2";
+                 }}),
     test::CaseName);
 
 }  // namespace

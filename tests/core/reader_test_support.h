@@ -15,7 +15,7 @@
 namespace kalvex {
 
 inline void PrintTo(const ReadFinding& f, std::ostream* os) {
-  static const char* const kinds[] = {"skipped", "cut",    "unmatched", "missing ;", "section",
+  static const char* const kinds[] = {"skipped", "cut",    "unmatched", "missing ;", "section", "unknown section",
                                       "after",   "before", "comment",   "unpaired"};
   *os << kinds[static_cast<int>(f.kind)] << " line " << f.line << " key \"" << f.key
       << "\" value \"" << f.value << "\"";
