@@ -7,6 +7,11 @@
 
 #include "tools/kalvex_tdf/command.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace kalvex::tdf {
 namespace {
 
@@ -68,6 +73,11 @@ int Run(const std::vector<std::string_view>& words) {
 }  // namespace kalvex::tdf
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // Scripts and record lines pass through unchanged: no line end conversion.
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
   std::ios::sync_with_stdio(false);
   const std::vector<std::string_view> words(argv + 1, argv + argc);
   return kalvex::tdf::Run(words);
