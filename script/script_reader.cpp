@@ -216,6 +216,7 @@ enum class Section { kNone, kDamage, kOther };
 
 // How a value or key ended.
 enum class TokenEnd {
+  kEquals,     // a key at its "=", consumed
   kSemicolon,  // at its ";", consumed
   kLineEnd,    // at a line end before the next entry: its ";" is missing
   kInputEnd,   // at the end of the input
@@ -450,17 +451,19 @@ class Reader {
     return TokenEnd::kInputEnd;
   }
 
-  // Feeds the characters of a key to `key` up to its "=" (consumed).
+  // Feeds the characters of a key to `key` up to its "=" (consumed); a token
+  // may also end at a ";" (consumed), a brace or a line end before the next
+  // entry.
   TokenEnd ReadKey(SpacedText<kKeyCapture, true>& key) {
     while (!in_.AtEnd()) {
       const char c = in_.Peek();
       if (c == '=') {
         in_.Advance();
-        return TokenEnd::kSemicolon;
+        return TokenEnd::kEquals;
       }
       if (c == ';') {
         in_.Advance();
-        return TokenEnd::kStop;
+        return TokenEnd::kSemicolon;
       }
       if (c == '{' || c == '}') return TokenEnd::kStop;
       if (AtEntryBreak()) return TokenEnd::kLineEnd;
@@ -488,7 +491,7 @@ class Reader {
     const std::size_t line = in_.line();
     const std::size_t begin = in_.offset();
     SpacedText<kKeyCapture, true> key;
-    if (ReadKey(key) != TokenEnd::kSemicolon) {
+    if (ReadKey(key) != TokenEnd::kEquals) {
       if (!key.View().empty()) Report(FindingKind::kSkippedKey, line, begin, key.View(), {});
       return;
     }
