@@ -17,9 +17,10 @@
 //   whole and without regard to case. A key it does not know is skipped with
 //   its value and reported; so is a token without "=" before its ";".
 // - "[DAMAGE]" "{" ... "}" inside the body holds "default=", read into
-//   Weapdamage; any other section and every other key in a section is
-//   skipped and reported, with its entries key by key. A section name ends at its "]"; one
-//   that meets a line end, "{" or "}" first is reported and taken as it is.
+//   Weapdamage; any other section (or "{" without a name) is reported and
+//   skipped, its entries reported key by key, as is every other key in the
+//   damage section. A section name ends at its "]"; one that meets a line
+//   end, "{" or "}" first is reported and taken as it stands.
 // - A value runs up to its ";" (which is consumed), over "}" and "{" alike. A
 //   value that runs over a line end into a line that begins an entry (key
 //   "=", "}", "[" or a comment) ends at that line end and is reported as
