@@ -68,6 +68,9 @@ class Input {
     return false;
   }
 
+  // Past a character that is known not to end a line.
+  void AdvanceWithinLine() { ++next_; }
+
   void Advance() {
     const char c = *next_++;
     if (c == '\n' || (c == '\r' && (next_ == end_ || *next_ != '\n'))) ++line_;
@@ -222,6 +225,24 @@ enum class TokenEnd {
   kInputEnd,   // at the end of the input
   kStop,       // at a character of the structure, left for the caller
 };
+
+// The characters at which reading a value or a key must look closer: its end
+// and the line ends, after which the next entry may begin.
+constexpr std::array<bool, 256> MakeStops(std::string_view ends) {
+  std::array<bool, 256> stops{};
+  for (const char c : ends) stops[static_cast<unsigned char>(c)] = true;
+  for (std::size_t c = 0; c < stops.size(); ++c) {
+    if (kCharClasses[c] == CharClass::kBreak) stops[c] = true;
+  }
+  return stops;
+}
+
+constexpr std::array<bool, 256> kValueStops = MakeStops(";");
+constexpr std::array<bool, 256> kKeyStops = MakeStops("=;{}");
+
+bool IsStop(const std::array<bool, 256>& stops, char c) {
+  return stops[static_cast<unsigned char>(c)];
+}
 
 // The header's "[" is looked for among this many characters that are not
 // blanks.
@@ -428,23 +449,22 @@ class Reader {
     return nullptr;
   }
 
-  // Whether the current character is a line end after which the next entry
-  // begins.
-  bool AtEntryBreak() {
-    return ClassOf(in_.Peek()) == CharClass::kBreak && in_.LineAheadBeginsEntry();
-  }
-
   // Feeds the characters of a value to `text` up to its ";" (consumed) or a
   // line end before the next entry.
   template <typename Text>
   TokenEnd ReadValue(Text& text) {
     while (!in_.AtEnd()) {
       const char c = in_.Peek();
+      if (!IsStop(kValueStops, c)) [[likely]] {
+        text.Add(c);
+        in_.AdvanceWithinLine();
+        continue;
+      }
       if (c == ';') {
         in_.Advance();
         return TokenEnd::kSemicolon;
       }
-      if (AtEntryBreak()) return TokenEnd::kLineEnd;
+      if (in_.LineAheadBeginsEntry()) return TokenEnd::kLineEnd;
       text.Add(c);
       in_.Advance();
     }
@@ -457,16 +477,17 @@ class Reader {
   TokenEnd ReadKey(SpacedText<kKeyCapture, true>& key) {
     while (!in_.AtEnd()) {
       const char c = in_.Peek();
-      if (c == '=') {
-        in_.Advance();
-        return TokenEnd::kEquals;
+      if (!IsStop(kKeyStops, c)) [[likely]] {
+        key.Add(c);
+        in_.AdvanceWithinLine();
+        continue;
       }
-      if (c == ';') {
+      if (c == '=' || c == ';') {
         in_.Advance();
-        return TokenEnd::kSemicolon;
+        return c == '=' ? TokenEnd::kEquals : TokenEnd::kSemicolon;
       }
       if (c == '{' || c == '}') return TokenEnd::kStop;
-      if (AtEntryBreak()) return TokenEnd::kLineEnd;
+      if (in_.LineAheadBeginsEntry()) return TokenEnd::kLineEnd;
       key.Add(c);
       in_.Advance();
     }
@@ -481,7 +502,7 @@ class Reader {
   };
 
   void NoteEnd(const Entry& entry, TokenEnd end, std::string_view value) {
-    if (end == TokenEnd::kLineEnd) {
+    if (end == TokenEnd::kLineEnd) [[unlikely]] {
       Report(FindingKind::kMissingSemicolon, entry.line, entry.begin, entry.key, value);
     }
   }
