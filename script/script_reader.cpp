@@ -68,8 +68,16 @@ class Input {
     return false;
   }
 
-  // Past a character that is known not to end a line.
-  void AdvanceWithinLine() { ++next_; }
+  // Feeds `text` the characters up to the next one in `stops`, which never
+  // end a line. Works on local copies, which the compiler keeps in
+  // registers: this is the reader's innermost loop.
+  template <typename Text>
+  void TakeUntil(const std::array<bool, 256>& stops, Text& text) {
+    const char* at = next_;
+    const char* const end = end_;
+    while (at != end && !stops[static_cast<unsigned char>(*at)]) text.Add(*at++);
+    next_ = at;
+  }
 
   void Advance() {
     const char c = *next_++;
@@ -239,10 +247,6 @@ constexpr std::array<bool, 256> MakeStops(std::string_view ends) {
 
 constexpr std::array<bool, 256> kValueStops = MakeStops(";");
 constexpr std::array<bool, 256> kKeyStops = MakeStops("=;{}");
-
-bool IsStop(const std::array<bool, 256>& stops, char c) {
-  return stops[static_cast<unsigned char>(c)];
-}
 
 // The header's "[" is looked for among this many characters that are not
 // blanks.
@@ -453,13 +457,10 @@ class Reader {
   // line end before the next entry.
   template <typename Text>
   TokenEnd ReadValue(Text& text) {
-    while (!in_.AtEnd()) {
+    while (true) {
+      in_.TakeUntil(kValueStops, text);
+      if (in_.AtEnd()) return TokenEnd::kInputEnd;
       const char c = in_.Peek();
-      if (!IsStop(kValueStops, c)) [[likely]] {
-        text.Add(c);
-        in_.AdvanceWithinLine();
-        continue;
-      }
       if (c == ';') {
         in_.Advance();
         return TokenEnd::kSemicolon;
@@ -468,20 +469,16 @@ class Reader {
       text.Add(c);
       in_.Advance();
     }
-    return TokenEnd::kInputEnd;
   }
 
   // Feeds the characters of a key to `key` up to its "=" (consumed); a token
   // may also end at a ";" (consumed), a brace or a line end before the next
   // entry.
   TokenEnd ReadKey(SpacedText<kKeyCapture, true>& key) {
-    while (!in_.AtEnd()) {
+    while (true) {
+      in_.TakeUntil(kKeyStops, key);
+      if (in_.AtEnd()) return TokenEnd::kInputEnd;
       const char c = in_.Peek();
-      if (!IsStop(kKeyStops, c)) [[likely]] {
-        key.Add(c);
-        in_.AdvanceWithinLine();
-        continue;
-      }
       if (c == '=' || c == ';') {
         in_.Advance();
         return c == '=' ? TokenEnd::kEquals : TokenEnd::kSemicolon;
@@ -491,7 +488,6 @@ class Reader {
       key.Add(c);
       in_.Advance();
     }
-    return TokenEnd::kInputEnd;
   }
 
   // An entry from its key to its ";".
