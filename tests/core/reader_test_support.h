@@ -15,8 +15,9 @@
 namespace kalvex {
 
 inline void PrintTo(const ReadFinding& f, std::ostream* os) {
-  static const char* const kinds[] = {"skipped", "cut",    "unmatched", "missing ;", "section", "unknown section",
-                                      "after",   "before", "comment",   "unpaired"};
+  static const char* const kinds[] = {
+      "skipped",         "cut",   "unmatched", "missing ;", "section",
+      "unknown section", "after", "before",    "comment",   "unpaired"};
   *os << kinds[static_cast<int>(f.kind)] << " line " << f.line << " key \"" << f.key
       << "\" value \"" << f.value << "\"";
 }
