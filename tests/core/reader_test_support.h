@@ -10,16 +10,14 @@
 
 #include "record/record_fields.h"
 #include "record/weapon_record.h"
+#include "script/finding_text.h"
 #include "script/script_reader.h"
 
 namespace kalvex {
 
 inline void PrintTo(const ReadFinding& f, std::ostream* os) {
-  static const char* const kinds[] = {
-      "skipped",         "cut",   "unmatched", "missing ;", "section",
-      "unknown section", "after", "before",    "comment",   "unpaired"};
-  *os << kinds[static_cast<int>(f.kind)] << " line " << f.line << " key \"" << f.key
-      << "\" value \"" << f.value << "\"";
+  *os << FindingKindName(f.kind) << " line " << f.line << " key \"" << f.key << "\" value \""
+      << f.value << "\"";
 }
 
 }  // namespace kalvex
