@@ -1,5 +1,6 @@
 // libFuzzer target: the script reader over any bytes. Besides the sanitizers'
 // checks it asserts that what the reader stores stays within its limits, that
+// every finding lies within the script and names a line, that
 // the script written from what it read reads back without findings, and that
 // from then on writing and reading change nothing (the first writing may still
 // cut a code of 16 to 18 characters).
@@ -32,6 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(!record.WeapID.empty() && record.WeapID.size() <= 8);
   Require(!record.Weapname.empty() && record.Weapname.size() <= 69);
   Require(record.Weapmodl >= 0 && record.Weapmodl <= 14);
+  Require(!result.utf16 || !result.header_found);
+  for (const ReadFinding& finding : result.findings) {
+    Require(finding.begin <= finding.end && finding.end <= size);
+    Require(finding.line >= 1);
+  }
 
   WeaponRecord written_once;
   const ReadResult second = ReadScript(WriteScript(record), written_once);

@@ -56,6 +56,16 @@ std::vector<std::string> Seeds() {
       "  ID=7; soundwater=splash; azimuth=3;\n  color=96; color2=98; model=MISSILE;\n"
       "  [DAMAGE] { default=5; armcom=2; }\n  rendertype=12; dropped=0; burnblow=0;\n}\n[NEXT]{}");
   seeds.push_back("[X]{soundstart=;soundhit=;model=;minbarrelangle=;explosionart=;color2=1;x;}");
+  // Typed by hand: text before the header, values without their ";", braces
+  // inside values, a section name without "]", a "{" without a name, a colour
+  // pair that does not match, a flag of many zeros, text after the weapon.
+  seeds.push_back(
+      "; mine\r\n[HAND]\r\n{\r\n\trange=8}00;\r\n\ttracks=1\r\n\tscript={on hit};\r\n"
+      "\treloadtime=3\r\n\t}\r\n\tcolor=232;\r\n\tcolor2=98;\r\n\tguidance=" +
+      std::string(60, '0') +
+      ";\r\n\t[DAMAGE\r\n\t{\r\n\tdefault=5\r\n\t}\r\n\t{ID=1;}\r\n}\r\n[TWIN2]\r\n{ID=2;}");
+  seeds.push_back("x [JUNK] { [EXTRA] { a=1; } name=N\n/* never closed\n ID=3; }");
+  seeds.push_back(std::string("\xFF\xFE[\0U\0]\0{\0}\0", 12));
   return seeds;
 }
 

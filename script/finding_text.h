@@ -13,9 +13,17 @@ namespace kalvex {
 // script can end a line or steer the terminal.
 std::string Quoted(std::string_view text);
 
-// What the reader did, without file and line: `skipped unknown key
+// What the reader did, without file and line (a finding about what follows
+// the weapon names its line): `skipped unknown key
 // "soundwater"`, `cut overlong value of key "name" to "..."`, `could not
-// match "x" of key "soundhit"`.
+// match "x" of key "soundhit"`, `missing ";" after value "800" of key
+// "range"; ...`, `the file goes on after the weapon at line 9: another weapon
+// [TWIN2] ...; it is not kept`.
 std::string DescribeFinding(const ReadFinding& finding);
+
+// The kind of a finding as one word for machines: "skipped_key",
+// "cut_value", "unmatched_value", "missing_semicolon", "unclosed_section", "unknown_section",
+// "after_weapon", "before_header", "unclosed_comment", "unpaired_colour".
+std::string_view FindingKindName(FindingKind kind);
 
 }  // namespace kalvex

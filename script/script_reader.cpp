@@ -40,16 +40,64 @@ constexpr int kNoModel = 14;
 // The bytes of the script with the current line; moves forward only.
 class Input {
  public:
-  explicit Input(std::string_view bytes) : next_(bytes.data()), end_(next_ + bytes.size()) {}
+  explicit Input(std::string_view bytes)
+      : begin_(bytes.data()), next_(begin_), end_(next_ + bytes.size()) {}
 
   bool AtEnd() const { return next_ == end_; }
   char Peek() const { return *next_; }
   bool FollowedBy(char c) const { return end_ - next_ >= 2 && next_[1] == c; }
   std::size_t line() const { return line_; }
+  std::size_t offset() const { return static_cast<std::size_t>(next_ - begin_); }
+
+  // Moves past everything that is left, without counting lines.
+  void SkipToEnd() { next_ = end_; }
+
+  // On a line end inside a value or key: whether the text after it (past
+  // whitespace) begins an entry of its own: a key followed by "=", a "}", a
+  // "[" or a comment. Whitespace already found to lead to none is not looked
+  // at again, so a long run of line ends costs linear time.
+  bool LineAheadBeginsEntry() {
+    if (next_ < plain_until_) return false;
+    const char* at = next_;
+    while (at != end_ && IsSpace(*at)) ++at;
+    if (at == end_) return false;
+    if (*at == '}' || *at == '[') return true;
+    if (*at == '/' && end_ - at >= 2 && (at[1] == '/' || at[1] == '*')) return true;
+    if (BeginsKey(at)) return true;
+    plain_until_ = at;
+    return false;
+  }
+
+  // Feeds `text` the characters up to the next one in `stops`, which never
+  // end a line. Works on local copies, which the compiler keeps in
+  // registers: this is the reader's innermost loop.
+  template <typename Text>
+  void TakeUntil(const std::array<bool, 256>& stops, Text& text) {
+    const char* at = next_;
+    const char* const end = end_;
+    while (at != end && !stops[static_cast<unsigned char>(*at)]) text.Add(*at++);
+    next_ = at;
+  }
 
   void Advance() {
     const char c = *next_++;
     if (c == '\n' || (c == '\r' && (next_ == end_ || *next_ != '\n'))) ++line_;
+  }
+
+  // UTF-16 text: a byte order mark, or two ASCII characters each beside a NUL
+  // on the same side.
+  bool LooksLikeUtf16() const {
+    const auto byte = [this](std::ptrdiff_t i) {
+      return end_ - next_ > i ? static_cast<unsigned char>(next_[i]) : 0x100u;
+    };
+    if ((byte(0) == 0xFF && byte(1) == 0xFE) || (byte(0) == 0xFE && byte(1) == 0xFF)) return true;
+    const auto ascii_beside_nul = [&](std::ptrdiff_t at, bool nul_first) {
+      const unsigned nul = byte(nul_first ? at : at + 1);
+      const unsigned ascii = byte(nul_first ? at + 1 : at);
+      return nul == 0 && ascii > 0 && ascii < 0x80;
+    };
+    return (ascii_beside_nul(0, true) && ascii_beside_nul(2, true)) ||
+           (ascii_beside_nul(0, false) && ascii_beside_nul(2, false));
   }
 
   void SkipByteOrderMark() {
@@ -59,8 +107,22 @@ class Input {
   }
 
  private:
+  static bool IsKeyLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+  }
+
+  // A letter, letters and digits, blanks, "=".
+  bool BeginsKey(const char* at) const {
+    if (!IsKeyLetter(*at) || (*at >= '0' && *at <= '9')) return false;
+    while (at != end_ && IsKeyLetter(*at)) ++at;
+    while (at != end_ && ClassOf(*at) == CharClass::kBlank) ++at;
+    return at != end_ && *at == '=';
+  }
+
+  const char* begin_;
   const char* next_;
   const char* end_;
+  const char* plain_until_ = nullptr;
   std::size_t line_ = 1;
 };
 
@@ -126,21 +188,27 @@ class SpacedText {
   bool cut_ = false;
 };
 
-// A number equal to zero: zeros with at most one decimal point.
-bool IsZero(std::string_view value) {
-  bool zero_seen = false;
-  bool point_seen = false;
-  for (const char c : value) {
+// Whether a value, whitespace dropped, is a number equal to zero: zeros with
+// at most one decimal point. Judged on every character, however many.
+class ZeroValue {
+ public:
+  void Add(char c) {
+    if (IsSpace(c)) return;
     if (c == '0') {
-      zero_seen = true;
-    } else if (c == '.' && !point_seen) {
-      point_seen = true;
+      zero_seen_ = true;
+    } else if (c == '.' && !point_seen_) {
+      point_seen_ = true;
     } else {
-      return false;
+      other_seen_ = true;
     }
   }
-  return zero_seen;
-}
+  bool zero() const { return zero_seen_ && !other_seen_; }
+
+ private:
+  bool zero_seen_ = false;
+  bool point_seen_ = false;
+  bool other_seen_ = false;
+};
 
 // A whole number from 0 to 7.
 std::optional<int> RenderType(std::string_view value) {
@@ -157,20 +225,54 @@ std::optional<int> RenderType(std::string_view value) {
 enum class Scope { kBody, kDamage, kOther };
 enum class Section { kNone, kDamage, kOther };
 
+// How a value or key ended.
+enum class TokenEnd {
+  kEquals,     // a key at its "=", consumed
+  kSemicolon,  // at its ";", consumed
+  kLineEnd,    // at a line end before the next entry: its ";" is missing
+  kInputEnd,   // at the end of the input
+  kStop,       // at a character of the structure, left for the caller
+};
+
+// The characters at which reading a value or a key must look closer: its end
+// and the line ends, after which the next entry may begin.
+constexpr std::array<bool, 256> MakeStops(std::string_view ends) {
+  std::array<bool, 256> stops{};
+  for (const char c : ends) stops[static_cast<unsigned char>(c)] = true;
+  for (std::size_t c = 0; c < stops.size(); ++c) {
+    if (kCharClasses[c] == CharClass::kBreak) stops[c] = true;
+  }
+  return stops;
+}
+
+constexpr std::array<bool, 256> kValueStops = MakeStops(";");
+constexpr std::array<bool, 256> kKeyStops = MakeStops("=;{}");
+
+// The header's "[" is looked for among this many characters that are not
+// blanks.
+constexpr std::size_t kHeaderSearch = 40;
+
 class Reader {
  public:
   Reader(std::string_view bytes, WeaponRecord& record, ReadResult& result)
       : in_(bytes), record_(record), result_(result) {}
 
   void Run() {
+    if (in_.LooksLikeUtf16()) {
+      result_.utf16 = true;
+      return;
+    }
     result_.header_found = ReadHeader();
     if (result_.header_found) ReadBody();
   }
 
  private:
-  void Report(FindingKind kind, std::size_t line, std::string_view key, std::string_view value) {
+  // A finding about the bytes from `begin` up to the current place.
+  void Report(FindingKind kind, std::size_t line, std::size_t begin, std::string_view key,
+              std::string_view value) {
     if (result_.findings.size() < kMaxKeptFindings) {
-      result_.findings.push_back({kind, line, std::string(key), std::string(value)});
+      result_.findings.push_back(
+          {kind, line, std::string(key), std::string(value), begin, in_.offset()});
     } else {
       ++result_.findings_not_kept;
     }
@@ -184,24 +286,50 @@ class Reader {
       } else if (c == '/' && in_.FollowedBy('/')) {
         while (!in_.AtEnd() && in_.Peek() != '\n' && in_.Peek() != '\r') in_.Advance();
       } else if (c == '/' && in_.FollowedBy('*')) {
-        in_.Advance();
-        in_.Advance();
-        while (!in_.AtEnd() && !(in_.Peek() == '*' && in_.FollowedBy('/'))) in_.Advance();
-        if (!in_.AtEnd()) {
-          in_.Advance();
-          in_.Advance();
-        }
+        SkipBlockComment();
       } else {
         return;
       }
     }
   }
 
+  void SkipBlockComment() {
+    const std::size_t line = in_.line();
+    const std::size_t begin = in_.offset();
+    in_.Advance();
+    in_.Advance();
+    while (!in_.AtEnd() && !(in_.Peek() == '*' && in_.FollowedBy('/'))) in_.Advance();
+    if (in_.AtEnd()) {
+      Report(FindingKind::kUnclosedComment, line, begin, "/*", {});
+      return;
+    }
+    in_.Advance();
+    in_.Advance();
+  }
+
   bool ReadHeader() {
     in_.SkipByteOrderMark();
     SkipSpaceAndComments();
-    if (in_.AtEnd() || in_.Peek() != '[') return false;
     const std::size_t line = in_.line();
+    const std::size_t begin = in_.offset();
+    PackedText<kValueCapture> passed_over;
+    std::size_t characters = 0;
+    while (!in_.AtEnd() && in_.Peek() != '[') {
+      if (!IsSpace(in_.Peek()) && ++characters > kHeaderSearch) return false;
+      passed_over.Add(in_.Peek());
+      in_.Advance();
+    }
+    if (in_.AtEnd()) return false;
+    if (characters > 0) {
+      Report(FindingKind::kBeforeHeader, line, begin, {}, passed_over.View());
+    }
+    return ReadCode();
+  }
+
+  // From the header's "[" up to its "]". False when the input ends first.
+  bool ReadCode() {
+    const std::size_t line = in_.line();
+    const std::size_t begin = in_.offset();
     in_.Advance();
     SpacedText<kCodeLimit> code;
     while (!in_.AtEnd() && in_.Peek() != ']') {
@@ -211,7 +339,7 @@ class Reader {
     if (in_.AtEnd()) return false;
     in_.Advance();
     StoreHeaderText(record_.Weapcode, code.View());
-    if (code.cut()) Report(FindingKind::kCutValue, line, "[]", code.View());
+    if (code.cut()) Report(FindingKind::kCutValue, line, begin, "[]", code.View());
     return true;
   }
 
@@ -221,20 +349,51 @@ class Reader {
       if (in_.AtEnd()) return;
       const char c = in_.Peek();
       if (c == '{') {
+        const std::size_t line = in_.line();
+        const std::size_t begin = in_.offset();
         in_.Advance();
+        if (depth_ > 0 && section_ == Section::kNone) {
+          Report(FindingKind::kUnknownSection, line, begin, {}, {});
+        }
         OpenBrace();
-      } else if (c == '}') {
+      } else if (c == '}' && depth_ > 1) {
         in_.Advance();
-        if (depth_ <= 1) return;  // the weapon's body is closed
         CloseBrace();
+      } else if (c == '}') {
+        const std::size_t closing = in_.offset();
+        in_.Advance();  // the weapon's body is closed
+        ReportWhatFollows(closing);
+        return;
+      } else if (c == '[' && depth_ == 0) {
+        ReportWhatFollows(in_.offset());  // a second weapon before any body
+        return;
       } else if (c == '[') {
-        if (depth_ == 0) return;  // a second weapon
-        in_.Advance();
-        if (!ReadSectionName()) return;
+        ReadSectionName();
       } else {
         ReadEntry();
       }
     }
+  }
+
+  // After the weapon: anything but whitespace and comments is reported as one
+  // finding, named by the other weapon's header or the first entry. Its span
+  // begins at `end_of_weapon`, the "}" that closed the body (which may have
+  // been placed too early).
+  void ReportWhatFollows(std::size_t end_of_weapon) {
+    SkipSpaceAndComments();
+    if (in_.AtEnd()) return;
+    const std::size_t line = in_.line();
+    SpacedText<kKeyCapture, true> first;
+    const char opening = in_.Peek();
+    const char closing = opening == '[' ? ']' : ';';
+    while (!in_.AtEnd() && ClassOf(in_.Peek()) != CharClass::kBreak) {
+      const char c = in_.Peek();
+      first.Add(c);
+      in_.Advance();
+      if (c == closing) break;
+    }
+    in_.SkipToEnd();
+    Report(FindingKind::kAfterWeapon, line, end_of_weapon, first.View(), {});
   }
 
   void OpenBrace() {
@@ -249,18 +408,28 @@ class Reader {
     section_ = Section::kNone;
   }
 
-  // After "[": the name up to "]". False when the input ends first.
-  bool ReadSectionName() {
-    PackedText<8> name;
-    while (!in_.AtEnd() && in_.Peek() != ']') {
-      name.Add(in_.Peek());
+  // From "[": the name up to "]". A line end, brace or the end of input before
+  // the "]" is reported, and the name is taken as it stands.
+  void ReadSectionName() {
+    const std::size_t line = in_.line();
+    const std::size_t begin = in_.offset();
+    in_.Advance();
+    SpacedText<kKeyCapture, true> name;
+    while (!in_.AtEnd()) {
+      const char c = in_.Peek();
+      if (c == ']' || c == '{' || c == '}' || ClassOf(c) == CharClass::kBreak) break;
+      name.Add(c);
       in_.Advance();
     }
-    if (in_.AtEnd()) return false;
-    in_.Advance();
-    section_ = !name.cut() && EqualIgnoringCase(name.View(), "damage") ? Section::kDamage
-                                                                       : Section::kOther;
-    return true;
+    const bool closed = !in_.AtEnd() && in_.Peek() == ']';
+    if (closed) in_.Advance();
+    const bool damage = !name.cut() && EqualIgnoringCase(name.View(), "damage");
+    section_ = damage ? Section::kDamage : Section::kOther;
+    if (!closed) {
+      Report(FindingKind::kUnclosedSection, line, begin, name.View(), {});
+    } else if (!damage) {
+      Report(FindingKind::kUnknownSection, line, begin, name.View(), {});
+    }
   }
 
   Scope CurrentScope() const {
@@ -284,55 +453,91 @@ class Reader {
     return nullptr;
   }
 
-  // Feeds the characters of a value to `text` up to its ";" (consumed) or,
-  // unless `whole`, up to a "}" (left for the structure).
+  // Feeds the characters of a value to `text` up to its ";" (consumed) or a
+  // line end before the next entry.
   template <typename Text>
-  void ReadValue(Text& text, bool whole) {
-    while (!in_.AtEnd()) {
+  TokenEnd ReadValue(Text& text) {
+    while (true) {
+      in_.TakeUntil(kValueStops, text);
+      if (in_.AtEnd()) return TokenEnd::kInputEnd;
       const char c = in_.Peek();
       if (c == ';') {
         in_.Advance();
-        return;
+        return TokenEnd::kSemicolon;
       }
-      if (c == '}' && !whole) return;
+      if (in_.LineAheadBeginsEntry()) return TokenEnd::kLineEnd;
       text.Add(c);
       in_.Advance();
+    }
+  }
+
+  // Feeds the characters of a key to `key` up to its "=" (consumed); a token
+  // may also end at a ";" (consumed), a brace or a line end before the next
+  // entry.
+  TokenEnd ReadKey(SpacedText<kKeyCapture, true>& key) {
+    while (true) {
+      in_.TakeUntil(kKeyStops, key);
+      if (in_.AtEnd()) return TokenEnd::kInputEnd;
+      const char c = in_.Peek();
+      if (c == '=' || c == ';') {
+        in_.Advance();
+        return c == '=' ? TokenEnd::kEquals : TokenEnd::kSemicolon;
+      }
+      if (c == '{' || c == '}') return TokenEnd::kStop;
+      if (in_.LineAheadBeginsEntry()) return TokenEnd::kLineEnd;
+      key.Add(c);
+      in_.Advance();
+    }
+  }
+
+  // An entry from its key to its ";".
+  struct Entry {
+    std::size_t line;
+    std::size_t begin;
+    std::string_view key;
+  };
+
+  void NoteEnd(const Entry& entry, TokenEnd end, std::string_view value) {
+    if (end == TokenEnd::kLineEnd) [[unlikely]] {
+      Report(FindingKind::kMissingSemicolon, entry.line, entry.begin, entry.key, value);
     }
   }
 
   void ReadEntry() {
     section_ = Section::kNone;
     const std::size_t line = in_.line();
+    const std::size_t begin = in_.offset();
     SpacedText<kKeyCapture, true> key;
-    while (!in_.AtEnd()) {
-      const char c = in_.Peek();
-      if (c == '=' || c == ';' || c == '{' || c == '}') break;
-      key.Add(c);
-      in_.Advance();
-    }
-    if (in_.AtEnd() || in_.Peek() != '=') {
-      if (!in_.AtEnd() && in_.Peek() == ';') in_.Advance();
-      if (!key.View().empty()) Report(FindingKind::kSkippedKey, line, key.View(), {});
+    if (ReadKey(key) != TokenEnd::kEquals) {
+      if (!key.View().empty()) Report(FindingKind::kSkippedKey, line, begin, key.View(), {});
       return;
     }
-    in_.Advance();
+    const Entry entry{line, begin, key.View()};
     const KeyRule* rule = key.cut() ? nullptr : FindRule(key.View());
     if (rule == nullptr) {
       PackedText<kValueCapture> value;
-      ReadValue(value, false);
-      Report(FindingKind::kSkippedKey, line, key.View(), value.View());
+      const TokenEnd end = ReadValue(value);
+      Report(FindingKind::kSkippedKey, line, begin, key.View(), value.View());
+      NoteEnd(entry, end, value.View());
       return;
     }
-    if (rule->rule == ValueRule::kHeaderText) {
-      ReadHeaderEntry(*rule, line, key.View());
-    } else {
-      ReadBodyEntry(*rule, line, key.View());
+    switch (rule->rule) {
+      case ValueRule::kHeaderText:
+        ReadHeaderEntry(*rule, entry);
+        return;
+      case ValueRule::kFlag:
+      case ValueRule::kStyle:
+        ReadFlagEntry(*rule, entry);
+        return;
+      default:
+        ReadBodyEntry(*rule, entry);
+        return;
     }
   }
 
-  void ReadHeaderEntry(const KeyRule& rule, std::size_t line, std::string_view key) {
+  void ReadHeaderEntry(const KeyRule& rule, const Entry& entry) {
     SpacedText<kNameLimit> value;
-    ReadValue(value, true);
+    const TokenEnd end = ReadValue(value);
     std::string_view kept = value.View();
     bool cut = value.cut();
     if (kept.size() > rule.limit) {
@@ -342,54 +547,65 @@ class Reader {
       cut = true;
     }
     StoreHeaderText(record_.*rule.text, kept);
-    if (cut) Report(FindingKind::kCutValue, line, key, kept);
+    if (rule.text == &WeaponRecord::WeapID) result_.id_line = entry.line;
+    if (cut) Report(FindingKind::kCutValue, entry.line, entry.begin, entry.key, kept);
+    NoteEnd(entry, end, kept);
   }
 
-  void ReadBodyEntry(const KeyRule& rule, std::size_t line, std::string_view key) {
+  void ReadFlagEntry(const KeyRule& rule, const Entry& entry) {
+    ZeroValue value;
+    const TokenEnd end = ReadValue(value);
+    if (rule.rule == ValueRule::kFlag) {
+      record_.*rule.number = value.zero() ? 0 : 1;
+    } else if (!value.zero()) {
+      record_.*rule.number = rule.style;
+    }
+    NoteEnd(entry, end, {});
+  }
+
+  void ReadBodyEntry(const KeyRule& rule, const Entry& entry) {
     PackedText<kValueCapture> value;
-    ReadValue(value, false);
+    const TokenEnd end = ReadValue(value);
     const std::string_view text = value.View();
+    const std::size_t line = entry.line;
+    const std::size_t begin = entry.begin;
     switch (rule.rule) {
       case ValueRule::kText:
         (record_.*rule.text).assign(text);
-        if (value.cut()) Report(FindingKind::kCutValue, line, key, text);
-        return;
-      case ValueRule::kFlag:
-        record_.*rule.number = !value.cut() && IsZero(text) ? 0 : 1;
-        return;
-      case ValueRule::kStyle:
-        if (value.cut() || !IsZero(text)) record_.*rule.number = rule.style;
-        return;
+        if (value.cut()) Report(FindingKind::kCutValue, line, begin, entry.key, text);
+        break;
       case ValueRule::kRenderType:
         if (const auto type = value.cut() ? std::nullopt : RenderType(text)) {
           record_.*rule.number = *type;
         } else {
-          Report(FindingKind::kUnmatchedValue, line, key, text);
+          Report(FindingKind::kUnmatchedValue, line, begin, entry.key, text);
         }
-        return;
+        break;
       case ValueRule::kTable:
-        ReadTableValue(rule, line, key, text, value.cut());
-        return;
+        ReadTableValue(rule, entry, text, value.cut());
+        break;
       case ValueRule::kColour:
         if (const auto colour = value.cut() ? std::nullopt : MatchColour(text)) {
           record_.*rule.number = *colour;
           colour_ = *colour;
         } else {
-          Report(FindingKind::kUnmatchedValue, line, key, text);
+          Report(FindingKind::kUnmatchedValue, line, begin, entry.key, text);
         }
-        return;
+        break;
       case ValueRule::kSecondColour:
         if (colour_ < 0 || value.cut() || text != SecondColourValue(colour_)) {
-          Report(FindingKind::kSkippedKey, line, key, text);
+          Report(FindingKind::kUnpairedColour, line, begin, entry.key, text);
         }
-        return;
+        break;
       case ValueRule::kHeaderText:
-        return;
+      case ValueRule::kFlag:
+      case ValueRule::kStyle:
+        break;
     }
+    NoteEnd(entry, end, text);
   }
 
-  void ReadTableValue(const KeyRule& rule, std::size_t line, std::string_view key,
-                      std::string_view text, bool cut) {
+  void ReadTableValue(const KeyRule& rule, const Entry& entry, std::string_view text, bool cut) {
     const std::optional<int> none = NoneIndex(rule.table);
     if (text.empty() && none) {
       record_.*rule.number = *none;
@@ -400,7 +616,7 @@ class Reader {
       return;
     }
     if (rule.table == ValueTable::kModel) record_.*rule.number = kNoModel;
-    Report(FindingKind::kUnmatchedValue, line, key, text);
+    Report(FindingKind::kUnmatchedValue, entry.line, entry.begin, entry.key, text);
   }
 
   // One assign of a view, rather than a branch that assigns a C string:

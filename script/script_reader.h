@@ -5,28 +5,36 @@
 // as line ends) is skipped between tokens, and comments ("//" to the end of
 // the line, "/*" to "*/") are skipped where the header or an entry may begin.
 //
-// What it reads:
-// - The header "[" code "]" must be the first token (after a UTF-8 byte
-//   order mark, whitespace and comments); otherwise no weapon is found.
+// What it reads - every character that is not blank and not in a comment is
+// either read into the record or lies in the span of a finding:
+// - The header "[" code "]": after a UTF-8 byte order mark, whitespace and
+//   comments, the "[" is looked for among the first 40 characters that are
+//   not blanks; those passed over are reported. Without a "[" there, or
+//   without its "]", no weapon is found. A UTF-16 file is told as such.
 // - Everything after the header up to the "}" that closes the weapon's body
 //   is read as entries key "=" value ";", in any order; "ID=", "name=",
 //   "rendertype=" and the style entries may stand anywhere. Keys are compared
 //   whole and without regard to case. A key it does not know is skipped with
 //   its value and reported; so is a token without "=" before its ";".
 // - "[DAMAGE]" "{" ... "}" inside the body holds "default=", read into
-//   Weapdamage; any other section and every other key in a section is
-//   skipped and reported key by key.
-// - A value runs up to its ";" (which is consumed). Every value except ID and
-//   name also ends before a "}", which then closes its section or the body.
-//   A value that the end of input cuts short is read as it stands.
+//   Weapdamage; any other section (or "{" without a name) is reported and
+//   skipped, its entries reported key by key, as is every other key in the
+//   damage section. A section name ends at its "]"; one that meets a line
+//   end, "{" or "}" first is reported and taken as it stands.
+// - A value runs up to its ";" (which is consumed), over "}" and "{" alike. A
+//   value that runs over a line end into a line that begins an entry (key
+//   "=", "}", "[" or a comment) ends at that line end and is reported as
+//   missing its ";". A value that the end of input cuts short is read as it
+//   stands.
 // - Code, ID and name keep the blanks inside them; line ends inside them are
 //   dropped, and so are the blanks around them; one that is then empty holds
 //   the reset text " ". They keep 18, 8 and 69 characters.
 // - Every other value has all its whitespace dropped ("8 00" reads as 800)
 //   and keeps 44 characters. A text member holds exactly the characters of
 //   its value: "range=;" gives the empty text.
-// - Flags: a value that is the number 0 ("0", "00", "0.0") gives 0, any other
-//   value 1. A style entry with such a zero leaves the style as it is.
+// - Flags: a value that is the number 0 ("0", "00", "0.0", judged on all its
+//   characters however many) gives 0, any other value 1. A style entry with
+//   such a zero leaves the style as it is.
 // - "rendertype=": a whole number 0 to 7 is stored; anything else leaves the
 //   render type and is reported.
 // - Table values are matched whole, without regard to case. An empty value is
@@ -35,10 +43,11 @@
 //   member as it is (the model gets 14) and is reported.
 // - "color=" gives the beam colour from the first value of its pair; a
 //   "color2=" that holds the second value of the colour read before it is
-//   passed over silently, any other "color2=" is reported as skipped.
+//   passed over silently, any other "color2=" is reported as unpaired.
 // - The reading ends at the "}" closing the body, at a second header ("[" at
-//   the outer level before any body) or at the end of input. A key that is
-//   given twice keeps its last value.
+//   the outer level before any body) or at the end of input; what follows
+//   the weapon is reported as one finding. A key that is given twice keeps
+//   its last value. A "/*" comment without its "*/" is reported.
 //
 // The record: ReadScript first gives the record its reset values and sets
 // Weapmodl to 14 (no model), so the result depends on the bytes alone and
@@ -61,26 +70,43 @@
 namespace kalvex {
 
 enum class FindingKind {
-  kSkippedKey,      // a key the reader does not know, skipped with its value
-  kCutValue,        // a value longer than its member keeps, cut
-  kUnmatchedValue,  // a table text (or render type) the reader does not know
+  kSkippedKey,        // a key the reader does not know, skipped with its value
+  kCutValue,          // a value longer than its member keeps, cut
+  kUnmatchedValue,    // a table text (or render type) the reader does not know
+  kMissingSemicolon,  // a value that ran over a line end into the next entry
+  kUnclosedSection,   // a section name without its "]"
+  kUnknownSection,    // a section other than "[DAMAGE]" (key: its name, empty for a
+                      // "{" without one), skipped with its entries
+  kAfterWeapon,       // the file goes on after the weapon; none of it is kept
+  kBeforeHeader,      // characters passed over before the header's "["
+  kUnclosedComment,   // a "/*" without "*/": the rest of the file is a comment
+  kUnpairedColour,    // a "color2=" that is not the pair of the colour before it
 };
 
 struct ReadFinding {
   FindingKind kind = FindingKind::kSkippedKey;
-  std::size_t line = 0;  // line of the entry's key, from 1; CR LF, LF and CR end lines
-  std::string key;       // as written, blanks inside collapsed, at most 64 characters;
-                         // "[]" for the header's code
-  std::string value;     // skipped: the value (at most 44 characters); cut: the part
-                         // kept; unmatched: the value (at most 44 characters)
+  std::size_t line = 0;   // line of the entry's key, from 1; CR LF, LF and CR end lines
+  std::string key;        // as written, blanks inside collapsed, at most 64 characters;
+                          // "[]" for the header's code; after the weapon: "[" code "]"
+                          // of another weapon, or the first entry that follows
+  std::string value;      // skipped, unpaired: the value (at most 44 characters); cut:
+                          // the part kept; unmatched, missing ";": the value (at most
+                          // 44 characters); before the header: what was passed over
+  std::size_t begin = 0;  // the bytes of the script that the finding covers:
+  std::size_t end = 0;    // [begin, end), from the entry's key to its end
 
-  bool operator==(const ReadFinding&) const = default;
+  // Findings are equal when they say the same; where they lie is not compared.
+  bool operator==(const ReadFinding& other) const {
+    return kind == other.kind && line == other.line && key == other.key && value == other.value;
+  }
 };
 
 inline constexpr std::size_t kMaxKeptFindings = 1000;
 
 struct ReadResult {
   bool header_found = false;          // a weapon header "[" ... "]" was read
+  bool utf16 = false;                 // the bytes are UTF-16 text, not read at all
+  std::size_t id_line = 0;            // the line of the "ID=" entry kept, 0 without one
   std::vector<ReadFinding> findings;  // in the order met, at most kMaxKeptFindings
   std::size_t findings_not_kept = 0;  // findings met after the kept ones
 };

@@ -55,8 +55,50 @@ INSTANTIATE_TEST_SUITE_P(
                    r.Weapenr = "2";
                  },
                  {Cut(3, "metal", k44)}},
-        ReadCase{"ValueEndsBeforeClosingBrace", "[T]{range=800}range=5;",
-                 [](R& r) { r.Weaprange = "800"; }},
+        ReadCase{"ValueRunsOverClosingBraceToItsSemicolon", "[T]{range=800}range=5;",
+                 [](R& r) { r.Weaprange = "800}range=5"; }},
+        ReadCase{"BraceInsideValueReadAndEntriesAfterIt", InBody("range=8}00;\ntracks=1;\nID=5;"),
+                 [](R& r) {
+                   r.Weaprange = "8}00";
+                   r.Weaptrak = 1;
+                   r.WeapID = "5";
+                 }},
+        ReadCase{"MissingSemicolonBeforeNextEntry",
+                 InBody("\trange=800\r\n\treloadtime=3;"),
+                 [](R& r) {
+                   r.Weaprange = "800";
+                   r.Weapreload = "3";
+                 },
+                 {test::MissingSemicolon(3, "range", "800")}},
+        ReadCase{"MissingSemicolonOfUnknownKeyAndOfName",
+                 InBody("script=x\n name = Gun  \n\n  Metal =1\nTurret=1"),
+                 [](R& r) {
+                   r.Weapname = "Gun";
+                   r.Weapmet = "1";
+                   r.Weaptur = 1;
+                 },
+                 {Skipped(3, "script", "x"), test::MissingSemicolon(3, "script", "x"),
+                  test::MissingSemicolon(4, "name", "Gun"), test::MissingSemicolon(6, "Metal", "1"),
+                  test::MissingSemicolon(7, "Turret", "")}},
+        ReadCase{
+            "MissingSemicolonBeforeBraceAndSection",
+            InBody("metal=2\n[DAMAGE]{default=5\n}\nenergy=1"),
+            [](R& r) {
+              r.Weapmet = "2";
+              r.Weapdamage = "5";
+              r.Weapenr = "1";
+            },
+            {test::MissingSemicolon(3, "metal", "2"), test::MissingSemicolon(4, "default", "5"),
+             test::MissingSemicolon(6, "energy", "1")}},
+        ReadCase{"MissingSemicolonBeforeComment",
+                 InBody("metal=2\n// x\nenergy=1;"),
+                 [](R& r) {
+                   r.Weapmet = "2";
+                   r.Weapenr = "1";
+                 },
+                 {test::MissingSemicolon(3, "metal", "2")}},
+        ReadCase{"ValueGoesOnOverLinesThatBeginNoEntry", InBody("name=Big\nGun 2\n= x;"),
+                 [](R& r) { r.Weapname = "BigGun 2= x"; }},
         ReadCase{"ValueWithoutSemicolonAtEnd", "[T]{\nrange=8 0", [](R& r) { r.Weaprange = "80"; }},
         ReadCase{"LastValueOfRepeatedKeyKept", InBody("range=1;range=2;"),
                  [](R& r) { r.Weaprange = "2"; }},
@@ -109,6 +151,10 @@ INSTANTIATE_TEST_SUITE_P(
                  [](R& r) { r.Weapblow = r.Weaptrak = 0; }},
         ReadCase{"FlagOtherValuesSet", InBody("burnblow=2;tracks=yes;guidance=0.5;unitsonly=;"),
                  [](R& r) { r.Weapblow = r.Weaptrak = r.Weapguid = r.Weapunit = 1; }},
+        ReadCase{"FlagJudgedOnAllItsCharacters",
+                 InBody("guidance=1;guidance=" + std::string(60, '0') + ";tracks=" +
+                        std::string(60, '0') + "1;lineofsight=" + std::string(60, '0') + ";"),
+                 [](R& r) { r.Weaptrak = 1; }},
         ReadCase{"BeamAndSmokeFlagsReadTheirValue", InBody("beamweapon=0;endsmoke=0;startsmoke=7;"),
                  [](R& r) { r.Weapsmst = 1; }},
         ReadCase{"SelfPropelled", InBody("selfprop=1;"), [](R& r) { r.Weapsprp = 1; }},
@@ -174,7 +220,15 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"TokenBeforeClosingBrace",
                              "[T]{range=1; stray }range=2;",
                              [](R& r) { r.Weaprange = "1"; },
-                             {Skipped(1, "stray")}},
+                             {Skipped(1, "stray"), test::AfterWeapon(1, "range=2;")}},
+                    ReadCase{"TokenWithoutValueBeforeNextEntry",
+                             InBody("lonely\nrange=1;"),
+                             [](R& r) { r.Weaprange = "1"; },
+                             {Skipped(3, "lonely")}},
+                    ReadCase{"UnknownKeyWithBracesReadToItsSemicolon",
+                             InBody("script={on hit};\n[DAMAGE]{default=5;}"),
+                             [](R& r) { r.Weapdamage = "5"; },
+                             {Skipped(3, "script", "{onhit}")}},
                     ReadCase{"DefaultOutsideDamageSection",
                              InBody("default=5;"),
                              [](R&) {},
@@ -187,40 +241,64 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Sections, EntryTest,
-    testing::Values(ReadCase{"DamageDefault", InBody("[DAMAGE]\n{\ndefault=110;\n}"),
-                             [](R& r) { r.Weapdamage = "110"; }},
-                    ReadCase{"DamageNameInAnyCase", InBody("[ Damage ]{DEFAULT=1;}"),
-                             [](R& r) { r.Weapdamage = "1"; }},
-                    ReadCase{"OtherKeysInDamageSkipped",
-                             InBody("[DAMAGE]{default=5;\narmcom=3;range=4;}"),
-                             [](R& r) { r.Weapdamage = "5"; },
-                             {Skipped(4, "armcom", "3"), Skipped(4, "range", "4")}},
-                    ReadCase{"EntriesAfterDamageRead", InBody("[DAMAGE]{default=5;}\nrange=9;"),
-                             [](R& r) {
-                               r.Weapdamage = "5";
-                               r.Weaprange = "9";
-                             }},
-                    ReadCase{"OtherSectionSkipped",
-                             InBody("[EXTRA]\n{range=3;}\nmetal=2;"),
-                             [](R& r) { r.Weapmet = "2"; },
-                             {Skipped(4, "range", "3")}},
-                    ReadCase{"NestedBracesInDamageSkipped",
-                             InBody("[DAMAGE]{{default=3;}default=4;}"),
-                             [](R& r) { r.Weapdamage = "4"; },
-                             {Skipped(3, "default", "3")}},
-                    ReadCase{"SectionWithoutBraceHasNoEntries",
-                             InBody("[DAMAGE]default=3;"),
-                             [](R&) {},
-                             {Skipped(3, "default", "3")}},
-                    ReadCase{"ReadingEndsWithBody", "[T]{range=1;}\nmetal=2;",
-                             [](R& r) { r.Weaprange = "1"; }},
-                    ReadCase{"SecondWeaponNotRead", "[T]{range=1;}\n[U]{range=2;metal=3;}",
-                             [](R& r) { r.Weaprange = "1"; }},
-                    ReadCase{"EntriesBeforeBodyBraceRead", "[T]\nrange=1;\n{metal=2;}",
-                             [](R& r) {
-                               r.Weaprange = "1";
-                               r.Weapmet = "2";
-                             }}),
+    testing::Values(
+        ReadCase{"DamageDefault", InBody("[DAMAGE]\n{\ndefault=110;\n}"),
+                 [](R& r) { r.Weapdamage = "110"; }},
+        ReadCase{"DamageNameInAnyCase", InBody("[ Damage ]{DEFAULT=1;}"),
+                 [](R& r) { r.Weapdamage = "1"; }},
+        ReadCase{"OtherKeysInDamageSkipped",
+                 InBody("[DAMAGE]{default=5;\narmcom=3;range=4;}"),
+                 [](R& r) { r.Weapdamage = "5"; },
+                 {Skipped(4, "armcom", "3"), Skipped(4, "range", "4")}},
+        ReadCase{"EntriesAfterDamageRead", InBody("[DAMAGE]{default=5;}\nrange=9;"),
+                 [](R& r) {
+                   r.Weapdamage = "5";
+                   r.Weaprange = "9";
+                 }},
+        ReadCase{"OtherSectionSkipped",
+                 InBody("[EXTRA]\n{range=3;}\nmetal=2;"),
+                 [](R& r) { r.Weapmet = "2"; },
+                 {{FindingKind::kUnknownSection, 3, "EXTRA", ""}, Skipped(4, "range", "3")}},
+        ReadCase{"NestedBracesInDamageSkipped",
+                 InBody("[DAMAGE]{{default=3;}default=4;}"),
+                 [](R& r) { r.Weapdamage = "4"; },
+                 {{FindingKind::kUnknownSection, 3, "", ""}, Skipped(3, "default", "3")}},
+        ReadCase{"SectionWithoutBraceHasNoEntries",
+                 InBody("[DAMAGE]default=3;"),
+                 [](R&) {},
+                 {Skipped(3, "default", "3")}},
+        ReadCase{"SectionNameWithoutBracketBeforeLineEnd",
+                 InBody("[DAMAGE\n{\ndefault=5;\n}\nrange=2;"),
+                 [](R& r) {
+                   r.Weapdamage = "5";
+                   r.Weaprange = "2";
+                 },
+                 {test::UnclosedSection(3, "DAMAGE")}},
+        ReadCase{"SectionNameWithoutBracketBeforeBrace",
+                 InBody("[EXTRA {x=1;}metal=2;"),
+                 [](R& r) { r.Weapmet = "2"; },
+                 {test::UnclosedSection(3, "EXTRA"), Skipped(3, "x", "1")}},
+        ReadCase{"ReadingEndsWithBodyAndWhatFollowsIsReported",
+                 "[T]{range=1;}\n// x\n\n  metal = 2;range=3;",
+                 [](R& r) { r.Weaprange = "1"; },
+                 {test::AfterWeapon(4, "metal = 2;")}},
+        ReadCase{"SecondWeaponReported",
+                 "[T]{range=1;}\n[TWIN2]\n{range=2;metal=3;}",
+                 [](R& r) { r.Weaprange = "1"; },
+                 {test::AfterWeapon(2, "[TWIN2]")}},
+        ReadCase{"SecondHeaderBeforeAnyBodyReported",
+                 "[T]\n\n[U]{range=2;}",
+                 [](R&) {},
+                 {test::AfterWeapon(3, "[U]")}},
+        ReadCase{"BraceClosedTooEarlyReported",
+                 InBody("range=1;\n}\nmetal=2;\n[DAMAGE]{default=1;}"),
+                 [](R& r) { r.Weaprange = "1"; },
+                 {test::AfterWeapon(5, "metal=2;")}},
+        ReadCase{"EntriesBeforeBodyBraceRead", "[T]\nrange=1;\n{metal=2;}",
+                 [](R& r) {
+                   r.Weaprange = "1";
+                   r.Weapmet = "2";
+                 }}),
     test::CaseName);
 
 }  // namespace

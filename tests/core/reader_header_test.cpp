@@ -140,8 +140,14 @@ INSTANTIATE_TEST_SUITE_P(
                    r.Weaprange = "8//x";
                    r.Weapmet = "1/*2*/";
                  }},
-        ReadCase{"UnclosedCommentEndsReading", InBody("range=2;/* metal=3;"),
-                 [](R& r) { r.Weaprange = "2"; }},
+        ReadCase{"UnclosedCommentReported",
+                 InBody("range=2;/* metal=3;"),
+                 [](R& r) { r.Weaprange = "2"; },
+                 {test::UnclosedComment(3)}},
+        ReadCase{"UnclosedCommentAfterWeaponReported",
+                 "[T]{}\n\n/* [U]{}",
+                 [](R&) {},
+                 {test::UnclosedComment(3)}},
         ReadCase{"SlashAloneIsKeyText",
                  InBody("/range=2;"),
                  [](R&) {},
@@ -151,14 +157,50 @@ INSTANTIATE_TEST_SUITE_P(
     test::CaseName);
 
 TEST(ReaderHeader, NoWeaponFound) {
-  for (const std::string script : {"", "   \r\n\t", "// only a comment", "range=800;",
-                                   "x[T]{range=1;}", "[T", "[T\n{range=1;}", "/* [T] */"}) {
+  for (const std::string& script : std::vector<std::string>{
+           "", "   \r\n\t", "// only a comment", "range=800;", "[T", "[T\n{range=1;}", "/* [T] */",
+           std::string(41, 'x') + "[T]{range=1;}", std::string(41, '=') + "[T]{range=1;}"}) {
     SCOPED_TRACE(script);
     const test::ReadOutcome out = test::Read(script);
     EXPECT_FALSE(out.result.header_found);
     EXPECT_EQ(test::Differences(test::EmptyWeapon(), out.record),
               "Weapcode: expected \"T\", got \" \"\n");
   }
+}
+
+// The "[" is looked for among the first 40 characters that are not blanks;
+// what stands before it is passed over and reported.
+INSTANTIATE_TEST_SUITE_P(
+    TextBeforeHeader, HeaderTest,
+    testing::Values(ReadCase{"WordBeforeOnSameLine",
+                             "x [T]{range=1;}",
+                             [](R& r) { r.Weaprange = "1"; },
+                             {test::BeforeHeader(1, "x")}},
+                    ReadCase{"LineOfItsOwn",
+                             "; mine\r\n[T]\r\n{range=1;}",
+                             [](R& r) { r.Weaprange = "1"; },
+                             {test::BeforeHeader(1, ";mine")}},
+                    ReadCase{"FortyCharactersWithBlanksBetween",
+                             "\xEF\xBB\xBF// note\n" + std::string(20, 'x') + " \t \n" +
+                                 std::string(20, 'y') + "[T]{}",
+                             [](R&) {},
+                             {test::BeforeHeader(2, std::string(20, 'x') + std::string(20, 'y'))}},
+                    ReadCase{"KeyBeforeHeaderNotRead",
+                             "range=5;\n[T]{}",
+                             [](R&) {},
+                             {test::BeforeHeader(1, "range=5;")}}),
+    test::CaseName);
+
+TEST(ReaderHeader, Utf16IsToldAndNotRead) {
+  using namespace std::string_literals;
+  for (const std::string& script : {"\xFF\xFE[\0T\0]\0{\0}\0"s, "\xFE\xFF\0[\0T\0]\0{\0}"s,
+                                    "[\0T\0]\0{\0}\0"s, "\0[\0T\0]\0{\0}"s}) {
+    const test::ReadOutcome out = test::Read(script);
+    EXPECT_TRUE(out.result.utf16);
+    EXPECT_FALSE(out.result.header_found);
+  }
+  EXPECT_FALSE(test::Read("\0\0[T]{}").result.utf16);
+  EXPECT_FALSE(test::Read("[T]{}").result.utf16);
 }
 
 TEST(ReaderHeader, WeaponFoundWithoutBody) {

@@ -10,14 +10,14 @@
 
 #include "record/record_fields.h"
 #include "record/weapon_record.h"
+#include "script/finding_text.h"
 #include "script/script_reader.h"
 
 namespace kalvex {
 
 inline void PrintTo(const ReadFinding& f, std::ostream* os) {
-  static const char* const kinds[] = {"skipped", "cut", "unmatched"};
-  *os << kinds[static_cast<int>(f.kind)] << " line " << f.line << " key \"" << f.key
-      << "\" value \"" << f.value << "\"";
+  *os << FindingKindName(f.kind) << " line " << f.line << " key \"" << f.key << "\" value \""
+      << f.value << "\"";
 }
 
 }  // namespace kalvex
@@ -82,6 +82,22 @@ inline ReadFinding Cut(std::size_t line, std::string key, std::string value) {
 }
 inline ReadFinding Unmatched(std::size_t line, std::string key, std::string value) {
   return {FindingKind::kUnmatchedValue, line, std::move(key), std::move(value)};
+}
+
+inline ReadFinding MissingSemicolon(std::size_t line, std::string key, std::string value) {
+  return {FindingKind::kMissingSemicolon, line, std::move(key), std::move(value)};
+}
+inline ReadFinding AfterWeapon(std::size_t line, std::string what) {
+  return {FindingKind::kAfterWeapon, line, std::move(what), {}};
+}
+inline ReadFinding UnclosedSection(std::size_t line, std::string name) {
+  return {FindingKind::kUnclosedSection, line, std::move(name), {}};
+}
+inline ReadFinding BeforeHeader(std::size_t line, std::string passed_over) {
+  return {FindingKind::kBeforeHeader, line, {}, std::move(passed_over)};
+}
+inline ReadFinding UnclosedComment(std::size_t line) {
+  return {FindingKind::kUnclosedComment, line, "/*", {}};
 }
 
 // One case of a table: the script, how its record differs from EmptyWeapon()

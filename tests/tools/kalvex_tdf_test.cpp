@@ -41,6 +41,17 @@ std::string ResetScript() {
   return WriteScript(record);
 }
 
+// The last line of check's report.
+std::string Summary(int read, int findings, int shared, int refused) {
+  const auto plural = [](int n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+  };
+  return "kalvex-tdf check: " + plural(read, "file", "files") + " read, " +
+         plural(findings, "finding", "findings") + ", " +
+         plural(shared, "shared weapon ID", "shared weapon IDs") + ", " +
+         plural(refused, "file", "files") + " refused\n";
+}
+
 struct ToolRun {
   int status = -1;
   std::string out;
@@ -170,9 +181,19 @@ TEST_F(KalvexTdfTest, BadLinesAreRefused) {
       {"# big\nWeapsost=4294967296",
        "kalvex-tdf: line 2: Weapsost needs a whole number from -2147483648 to 2147483647, not "
        "\"4294967296\"\n"},
-      {"Weapcode=A;B", "kalvex-tdf: line 1: Weapcode must not hold any of ; = [ ] { }\n"},
-      {"Weapname=}{", "kalvex-tdf: line 1: Weapname must not hold any of ; = [ ] { }\n"},
-      {"WeapID=[x]", "kalvex-tdf: line 1: WeapID must not hold any of ; = [ ] { }\n"},
+      {"Weapcode=A;B",
+       "kalvex-tdf: line 1: Weapcode must not hold \";\" (none of ; = [ ] { } or a line end)\n"},
+      {"Weapname=}{",
+       "kalvex-tdf: line 1: Weapname must not hold \"}\" (none of ; = [ ] { } or a line end)\n"},
+      {"WeapID=[x]",
+       "kalvex-tdf: line 1: WeapID must not hold \"[\" (none of ; = [ ] { } or a line end)\n"},
+      {"Weaprange=8}0",
+       "kalvex-tdf: line 1: Weaprange must not hold \"}\" (none of ; = [ ] { } or a line end)\n"},
+      {"weapcode=X",
+       "kalvex-tdf: line 1: unknown member \"weapcode\"; did you mean \"Weapcode\"?\n"},
+      {"\xEF\xBB\xBFWeapcode=X\n",
+       "kalvex-tdf: line 1: an invisible byte-order mark (bytes EF BB BF) stands before "
+       "\"Weapcode\"; save the lines without it\n"},
   };
   const fs::path target = dir_ / "rocket.tdf";
   WriteFile(target, "earlier");
@@ -230,6 +251,9 @@ TEST_F(KalvexTdfTest, BadArgumentsShowUsage) {
       {"normalize", "a.tdf"},
       {"normalize", "a.tdf", "b.tdf", "c.tdf"},
       {"check"},
+      {"check", "--strict", "--json"},
+      {"check", "--fast", "a.tdf"},
+      {"check", "-", "-"},
   };
   for (const auto& args : kBadArguments) {
     SCOPED_TRACE(testing::PrintToString(args));
@@ -250,7 +274,7 @@ const CommandUsage kUsages[] = {
     {"write", "Usage: kalvex-tdf write OUT"},
     {"dump", "Usage: kalvex-tdf dump FILE"},
     {"normalize", "Usage: kalvex-tdf normalize IN OUT"},
-    {"check", "Usage: kalvex-tdf check FILE..."},
+    {"check", "Usage: kalvex-tdf check [--strict] [--json] FILE..."},
 };
 
 TEST_F(KalvexTdfTest, HelpExplainsTheCommands) {
@@ -317,17 +341,17 @@ TEST_F(KalvexTdfTest, DumpThenWriteGivesTheNormalizedScript) {
       {"worked example", TestData("worked_example.tdf"), TestData("worked_example.tdf")},
       {"reset weapon", ResetScript(), ResetScript()},
       {"typed by hand", std::string(kHandWrittenExample), TestData("worked_example.tdf")},
-      {"texts with blanks, slashes, braces and high bytes",
-       "[\xC3\x84 B\tC]\n{name= Ro/ck\tet //x \xC3\x9C ;ID=7 7;range=8{=0;reloadtime=#1;"
+      {"texts with blanks, slashes and high bytes",
+       "[\xC3\x84 B\tC]\n{name= Ro/ck\tet //x \xC3\x9C ;ID=7 7;range=8/0;reloadtime=#1;"
        "soundstart=;model=;beamweapon=0;}",
        ""},
   };
   for (const RoundTrip& trip : kRoundTrips) {
     SCOPED_TRACE(trip.name);
     const std::string path = Script("weapon.tdf", trip.script);
-    const ToolRun check = RunTool({"check", path});
+    const ToolRun check = RunTool({"check", "--strict", path});
     EXPECT_EQ(check.status, 0);
-    EXPECT_EQ(check.out, "");
+    EXPECT_EQ(check.out, Summary(1, 0, 0, 0));
     EXPECT_EQ(check.err, "");
 
     const ToolRun dump = RunTool({"dump", path});
@@ -366,8 +390,8 @@ TEST_F(KalvexTdfTest, NormalizeSaysWhatItLeftOut) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.rfind("[X]\r\n", 0), 0u) << run.out;
   EXPECT_EQ(run.err, "kalvex-tdf: " + source +
-                         ": 3 entries skipped, cut or not matched; \"kalvex-tdf check\" lists "
-                         "them\n");
+                         ": 3 findings (skipped, cut, unmatched or out of place); \"kalvex-tdf "
+                         "check\" lists them\n");
 }
 
 TEST_F(KalvexTdfTest, NormalizeReportsAFailedSave) {
@@ -393,8 +417,10 @@ const Unreadable kUnreadables[] = {
     {"folder", InputKind::kFolder, "", "not a regular file"},
     {"empty file", InputKind::kFile, "", "no weapon header \"[\" ... \"]\" found"},
     {"no header", InputKind::kFile, "ID=91;name=Gun;", "no weapon header \"[\" ... \"]\" found"},
-    {"entry before the header", InputKind::kFile, "ID=91;[GUN]{}",
-     "no weapon header \"[\" ... \"]\" found"},
+    {"entry before the header, farther than 40 characters", InputKind::kFile,
+     "ID=91;" + std::string(40, 'x') + "[GUN]{}", "no weapon header \"[\" ... \"]\" found"},
+    {"UTF-16", InputKind::kFile, std::string("\xFF\xFE[\0G\0]\0{\0}\0", 12),
+     "UTF-16 text, which the editor does not read; save it as ANSI or UTF-8"},
     {"header never closed", InputKind::kFile, "[GUN\r\n{ID=91;}",
      "no weapon header \"[\" ... \"]\" found"},
     {"binary", InputKind::kFile, std::string("\0\x01\xFF]", 4),
@@ -449,7 +475,8 @@ TEST_F(UnreadableScriptTest, CheckFailsButGoesOnWithTheOthers) {
     const std::string path = Input(input);
     const ToolRun run = RunTool({"check", path, good});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, good + ":3: skipped unknown key \"soundwater\" with value \"splash\"\n");
+    EXPECT_EQ(run.out, good + ":3: skipped unknown key \"soundwater\" with value \"splash\"\n" +
+                           Summary(1, 1, 0, 1));
     EXPECT_EQ(run.err, "kalvex-tdf: " + path + ": " + input.message + "\n");
   }
 }
@@ -488,7 +515,8 @@ TEST_F(KalvexTdfTest, CheckListsWhatTheReaderLeftOut) {
                 path + ":8: could not match \"rockfire\" of key \"soundstart\"\n" +  //
                 path + ":9: could not match \"12\" of key \"rendertype\"\n" +        //
                 path + ":10: skipped unknown key \"bogus\"\n" +                      //
-                path + ":13: skipped unknown key \"armor\" with value \"5\"\n");
+                path + ":13: skipped unknown key \"armor\" with value \"5\"\n" +
+                Summary(1, 7, 0, 0));
 }
 
 TEST_F(KalvexTdfTest, CheckSaysHowManyFindingsWereNotKept) {
@@ -499,8 +527,9 @@ TEST_F(KalvexTdfTest, CheckSaysHowManyFindingsWereNotKept) {
   EXPECT_EQ(run.status, 0);
   const std::string last = path + ":1002: skipped unknown key \"foo\" with value \"1\"\n";
   const std::string not_kept = path + ": 5 more findings not kept\n";
-  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1001);
-  EXPECT_NE(run.out.find(last + not_kept), std::string::npos) << run.out.substr(0, 200);
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1002);
+  EXPECT_NE(run.out.find(last + not_kept + Summary(1, 1005, 0, 0)), std::string::npos)
+      << run.out.substr(0, 200);
 }
 
 // Texts that write refuses: dump then write cannot give these scripts back,
@@ -518,13 +547,15 @@ TEST_F(KalvexTdfTest, CheckReportsTextsThatWriteRefuses) {
       {"[A]{name=x}y;}", "Weapname \"x}y\" holds \"}\", which write refuses"},
       {"[A]{ID=[7];}", "WeapID \"[7]\" holds \"[\", which write refuses"},
       {"[A]{name=q\"\x1B]0;", "Weapname \"q\\\"\\x1B]0\" holds \"]\", which write refuses"},
+      {"[A]{range=8}00;}", "Weaprange \"8}00\" holds \"}\", which write refuses"},
+      {"[A]{[DAMAGE]{default=1=2;}}", "Weapdamage \"1=2\" holds \"=\", which write refuses"},
   };
   for (const RefusedText& refused : kRefused) {
     SCOPED_TRACE(refused.script);
     const std::string path = Script("refused.tdf", refused.script);
     const ToolRun check = RunTool({"check", path});
     EXPECT_EQ(check.status, 0);
-    EXPECT_EQ(check.out, path + ": " + refused.finding + "\n");
+    EXPECT_EQ(check.out, path + ": " + refused.finding + "\n" + Summary(1, 1, 0, 0));
 
     const ToolRun dump = RunTool({"dump", path});
     EXPECT_EQ(dump.status, 0);
@@ -536,7 +567,7 @@ TEST_F(KalvexTdfTest, CheckReportsTextsThatWriteRefuses) {
 // named by two paths.
 TEST_F(KalvexTdfTest, CheckReportsWeaponIdsThatScriptsShare) {
   const std::string a = Script("a.tdf", "[A]{ID=91;}");
-  const std::string b = Script("b.tdf", "[B]{ID=  91 ;}");
+  const std::string b = Script("b.tdf", "[B]\n{\n\nID=  91 ;}");
   const std::string c = Script("c.tdf", "[C]{ID=7;}");
   const std::string d = Script("d.tdf", "[D]{ID=91;}");
   const std::string reset1 = Script("reset1.tdf", "[R1]{ID= ;}");
@@ -545,9 +576,116 @@ TEST_F(KalvexTdfTest, CheckReportsWeaponIdsThatScriptsShare) {
   const ToolRun run = RunTool({"check", a, b, c, reset1, reset2, a_again, d});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out, a + ": weapon ID \"91\" is also used by " + b + ", " + d + "\n" +      //
-                         b + ": weapon ID \"91\" is also used by " + a + ", " + d + "\n" +  //
-                         d + ": weapon ID \"91\" is also used by " + a + ", " + b + "\n");
+  EXPECT_EQ(run.out, "weapon ID \"91\" is used by 3 scripts: " + a + ":1, " + b + ":4, " + d +
+                         ":1\n" + Summary(7, 0, 1, 0));
+  EXPECT_EQ(RunTool({"check", "--strict", a, c}).status, 0);
+  EXPECT_EQ(RunTool({"check", "--strict", a, b}).status, 1);
+}
+
+// "-" reads the script from standard input, in binary: CR LF stays as it is.
+TEST_F(KalvexTdfTest, StandardInputServesEveryCommand) {
+  const std::string script = TestData("worked_example.tdf");
+  const ToolRun dump = RunTool({"dump", "-"}, script);
+  EXPECT_EQ(dump.status, 0);
+  EXPECT_EQ(dump.out, TestData("worked_example.dump"));
+  const ToolRun normalized = RunTool({"normalize", "-", "-"}, script);
+  EXPECT_EQ(normalized.status, 0);
+  EXPECT_EQ(normalized.out, script);
+  const std::string other = Script("other.tdf", "[OTHER]{ID=91;}");
+  const ToolRun check =
+      RunTool({"check", "--strict", "-", other}, "[T]\n{\nID=91;\nrange=8}00;\n}\n[TWIN2]{}");
+  EXPECT_EQ(check.status, 1);
+  EXPECT_EQ(check.out,
+            "(standard input):6: the file goes on after the weapon at line 6: another weapon "
+            "[TWIN2] ...; it is not kept\n"
+            "(standard input): Weaprange \"8}00\" holds \"}\", which write refuses\n"
+            "weapon ID \"91\" is used by 2 scripts: (standard input):3, " +
+                other + ":1\n" + Summary(2, 2, 1, 0));
+  EXPECT_EQ(RunTool({"dump", "-"}, "no weapon").err,
+            "kalvex-tdf: (standard input): no weapon header \"[\" ... \"]\" found\n");
+}
+
+// The faults a modder meets in scripts typed by hand, as check tells them; a
+// CI job fails on them with --strict.
+TEST_F(KalvexTdfTest, CheckTellsWhatHandWrittenScriptsLose) {
+  const std::string path = Script("hand.tdf",
+                                  "; mine\n"
+                                  "[GUN]\n"
+                                  "{\n"
+                                  "range=800\n"
+                                  "reloadtime=3;\n"
+                                  "script={on hit};\n"
+                                  "color2=98;\n"
+                                  "[DAMAGE\n"
+                                  "{\n"
+                                  "default=5;\n"
+                                  "}\n"
+                                  "}\n"
+                                  "tracks=1;\n");
+  const ToolRun run = RunTool({"check", path});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            path + ":1: passed over \";mine\" before the weapon header\n" +  //
+                path +
+                ":4: missing \";\" after value \"800\" of key \"range\"; the next line is read as "
+                "an entry\n" +  //
+                path +
+                ":6: skipped unknown key \"script\" with value \"{onhit}\"\n" +  //
+                path +
+                ":7: value \"98\" of key \"color2\" is not the pair of the beam colour before "
+                "it\n" +  //
+                path +
+                ":8: section name \"[DAMAGE\" has no \"]\"; the entries after it are read\n" +
+                path +
+                ":13: the file goes on after the weapon at line 13: \"tracks=1;\" ...; it is not "
+                "kept\n" +
+                Summary(1, 6, 0, 0));
+  EXPECT_EQ(RunTool({"check", "--strict", path}).status, 1);
+  const ToolRun dump = RunTool({"dump", path});
+  EXPECT_NE(dump.out.find("Weaprange=800\nWeapreload=3\n"), std::string::npos) << dump.out;
+  EXPECT_NE(dump.out.find("Weapdamage=5\n"), std::string::npos) << dump.out;
+}
+
+// --json: one document; file names and texts of any bytes stay on their line
+// and within valid UTF-8.
+TEST_F(KalvexTdfTest, CheckWritesJson) {
+  const std::string odd = Script("we\nird\x01\xE9.tdf", "[A]{ID=7;x\"\xE9=\xC3\xA9;}");
+  const std::string same = Script("b.tdf", "[B]{ID=7;}");
+  const std::string missing = (dir_ / "missing.tdf").string();
+  const ToolRun run = RunTool({"check", "--json", odd, same, missing});
+  EXPECT_EQ(run.status, 1);
+  const std::string odd_json = (dir_ / "we\\u000Aird\\u0001\\u00E9.tdf").string();
+  EXPECT_EQ(run.out,
+            "{\n"
+            "  \"findings\": [\n"
+            "    {\"file\": \"" +
+                odd_json +
+                "\", \"line\": 1, \"kind\": \"skipped_key\", "
+                "\"key\": \"x\\\"\\u00E9\", \"value\": \"\xC3\xA9\", \"message\": "
+                "\"skipped unknown key \\\"x\\\\\\\"\\u00E9\\\" with value \\\"\xC3\xA9\\\"\"}\n"
+                "  ],\n"
+                "  \"shared_ids\": [\n"
+                "    {\"id\": \"7\", \"uses\": [{\"file\": \"" +
+                odd_json +
+                "\", \"line\": 1}, "
+                "{\"file\": \"" +
+                same +
+                "\", \"line\": 1}]}\n"
+                "  ],\n"
+                "  \"refused\": [\n"
+                "    {\"file\": \"" +
+                missing +
+                "\", \"message\": \"cannot open or read the file\"}\n"
+                "  ],\n"
+                "  \"summary\": {\"files_read\": 2, \"findings\": 1, \"shared_ids\": 1, "
+                "\"files_refused\": 1}\n"
+                "}\n");
+  EXPECT_EQ(run.err, "kalvex-tdf: " + missing + ": cannot open or read the file\n");
+  // In the lines of the plain report the name is quoted.
+  const ToolRun plain = RunTool({"check", odd});
+  EXPECT_EQ(plain.out.rfind("\"" + (dir_ / "we\\x0Aird\\x01\xE9.tdf").string() + "\":1: ", 0), 0u)
+      << plain.out;
 }
 
 TEST_F(KalvexTdfTest, UnwritableStandardOutputFailsEveryCommand) {

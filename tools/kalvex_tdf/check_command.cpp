@@ -1,14 +1,17 @@
-// kalvex-tdf check FILE...: reads each script as the editor opens it and lists
-// what the reader left out, what `write` would refuse, and the weapon IDs that
-// more than one of the scripts uses.
+// kalvex-tdf check [--strict] [--json] FILE...: reads each script as the
+// editor opens it and lists what the reader reported, what `write` would
+// refuse, and the weapon IDs that more than one of the scripts uses.
 #include <filesystem>
 #include <ostream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "record/record_fields.h"
 #include "script/finding_text.h"
 #include "tools/kalvex_tdf/command.h"
 #include "tools/kalvex_tdf/command_output.h"
+#include "tools/kalvex_tdf/json_text.h"
 #include "tools/kalvex_tdf/record_lines.h"
 #include "tools/kalvex_tdf/script_input.h"
 #include "script/utf8_path.h"
@@ -17,93 +20,247 @@
 namespace kalvex::tdf {
 namespace {
 
+struct CheckOptions {
+  bool strict = false;
+  bool json = false;
+  std::vector<std::string_view> paths;
+};
+
+// One line of the report about one script.
+struct FileFinding {
+  std::string_view path;
+  std::size_t line = 0;  // 0: about the whole script
+  std::string_view kind;
+  std::string key;
+  std::string value;
+  std::string message;
+};
+
+// A script that could not be read, and why.
+struct RefusedFile {
+  std::string_view path;
+  std::string message;
+};
+
+struct CheckReport {
+  std::size_t files_read = 0;
+  std::size_t finding_count = 0;  // with those the reader counted but did not keep
+  std::vector<FileFinding> findings;
+  std::vector<RefusedFile> refused;
+  std::vector<SharedWeaponId> shared;
+};
+
 // The same file named twice (or by two paths) gives the same text.
 std::string FileIdentity(std::string_view path) {
+  if (path == kStandardInput) return std::string(1, '\0');  // no file has this name
   std::error_code error;
   const std::filesystem::path canonical =
       std::filesystem::weakly_canonical(PathFromUtf8(path), error);
   return error ? std::string(path) : Utf8FromPath(canonical);
 }
 
-void ListFindings(std::string_view path, const ReadResult& read, std::ostream& out) {
+void AddReaderFindings(std::string_view path, const ReadResult& read, CheckReport& report) {
+  report.finding_count += read.findings.size() + read.findings_not_kept;
   for (const ReadFinding& finding : read.findings) {
-    out << path << ":" << finding.line << ": " << DescribeFinding(finding) << "\n";
+    report.findings.push_back({path, finding.line, FindingKindName(finding.kind), finding.key,
+                               finding.value, DescribeFinding(finding)});
   }
   if (read.findings_not_kept > 0) {
-    out << path << ": " << read.findings_not_kept << " more findings not kept\n";
+    const std::string count = std::to_string(read.findings_not_kept);
+    report.findings.push_back(
+        {path, 0, "findings_not_kept", {}, count, count + " more findings not kept"});
   }
 }
 
-// The code, name and ID that write would refuse, so that dump then write
-// would not give the script back.
-void ListRefusedTexts(std::string_view path, const WeaponRecord& record, std::ostream& out) {
+// The texts that write would refuse, so that dump then write would not give
+// the script back.
+void AddRefusedTexts(std::string_view path, const WeaponRecord& record, CheckReport& report) {
   for (const RecordField& field : RecordFields()) {
-    if (!field.IsText() || !ForbidsScriptPunctuation(field.name)) continue;
+    if (!field.IsText()) continue;
     const std::string& text = record.*field.text;
     const std::size_t at = text.find_first_of(kScriptPunctuation);
     if (at == std::string::npos) continue;
-    out << path << ": " << field.name << " " << Quoted(text) << " holds "
-        << Quoted(std::string_view(&text[at], 1)) << ", which write refuses\n";
+    ++report.finding_count;
+    report.findings.push_back({path, 0, "refused_by_write", std::string(field.name), text,
+                               std::string(field.name) + " " + Quoted(text) + " holds " +
+                                   Quoted(std::string_view(&text[at], 1)) +
+                                   ", which write refuses"});
   }
 }
 
-void ListSharedIds(const WeaponIdRegister& ids, std::ostream& out) {
-  for (const SharedWeaponId& shared : ids.SharedIds()) {
-    for (const std::string& file : shared.files) {
-      out << file << ": weapon ID " << Quoted(shared.id) << " is also used by";
-      const char* separator = " ";
-      for (const std::string& other : shared.files) {
-        if (&other == &file) continue;
-        out << separator << other;
-        separator = ", ";
-      }
-      out << "\n";
+std::string Plural(std::size_t count, std::string_view one, std::string_view many) {
+  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
+void PrintText(const CheckReport& report, std::ostream& out) {
+  for (const FileFinding& finding : report.findings) {
+    out << DisplayName(finding.path);
+    if (finding.line > 0) out << ":" << finding.line;
+    out << ": " << finding.message << "\n";
+  }
+  for (const SharedWeaponId& shared : report.shared) {
+    out << "weapon ID " << Quoted(shared.id) << " is used by " << shared.uses.size() << " scripts:";
+    const char* separator = " ";
+    for (const WeaponIdUse& use : shared.uses) {
+      out << separator << DisplayName(use.file) << ":" << use.line;
+      separator = ", ";
+    }
+    out << "\n";
+  }
+  out << kProgram << " check: " << Plural(report.files_read, "file", "files") << " read, "
+      << Plural(report.finding_count, "finding", "findings") << ", "
+      << Plural(report.shared.size(), "shared weapon ID", "shared weapon IDs") << ", "
+      << Plural(report.refused.size(), "file", "files") << " refused\n";
+}
+
+void PrintJson(const CheckReport& report, std::ostream& out) {
+  out << "{\n  \"findings\": [";
+  const char* separator = "\n    ";
+  for (const FileFinding& f : report.findings) {
+    out << separator << "{\"file\": " << JsonString(f.path) << ", \"line\": ";
+    if (f.line > 0) {
+      out << f.line;
+    } else {
+      out << "null";
+    }
+    out << ", \"kind\": " << JsonString(f.kind) << ", \"key\": " << JsonString(f.key)
+        << ", \"value\": " << JsonString(f.value) << ", \"message\": " << JsonString(f.message)
+        << "}";
+    separator = ",\n    ";
+  }
+  out << "\n  ],\n  \"shared_ids\": [";
+  separator = "\n    ";
+  for (const SharedWeaponId& shared : report.shared) {
+    out << separator << "{\"id\": " << JsonString(shared.id) << ", \"uses\": [";
+    const char* use_separator = "";
+    for (const WeaponIdUse& use : shared.uses) {
+      out << use_separator << "{\"file\": " << JsonString(use.file) << ", \"line\": " << use.line
+          << "}";
+      use_separator = ", ";
+    }
+    out << "]}";
+    separator = ",\n    ";
+  }
+  out << "\n  ],\n  \"refused\": [";
+  separator = "\n    ";
+  for (const RefusedFile& refused : report.refused) {
+    out << separator << "{\"file\": " << JsonString(refused.path)
+        << ", \"message\": " << JsonString(refused.message) << "}";
+    separator = ",\n    ";
+  }
+  out << "\n  ],\n  \"summary\": {\"files_read\": " << report.files_read
+      << ", \"findings\": " << report.finding_count << ", \"shared_ids\": " << report.shared.size()
+      << ", \"files_refused\": " << report.refused.size() << "}\n}\n";
+}
+
+// The words after "check": options, then scripts. Says what is wrong and
+// returns nothing when they do not fit.
+std::optional<CheckOptions> ParseCheckArguments(const CommandContext& context) {
+  CheckOptions options;
+  bool standard_input = false;
+  for (const std::string_view word : context.args) {
+    if (word == "--strict") {
+      options.strict = true;
+    } else if (word == "--json") {
+      options.json = true;
+    } else if (word.starts_with("--")) {
+      RefuseArguments(context, kCheckCommand, "the options --strict and --json only");
+      return std::nullopt;
+    } else if (word == kStandardInput && standard_input) {
+      RefuseArguments(context, kCheckCommand, "standard input (\"-\") once only");
+      return std::nullopt;
+    } else {
+      standard_input = standard_input || word == kStandardInput;
+      options.paths.push_back(word);
     }
   }
+  if (options.paths.empty()) {
+    RefuseArguments(context, kCheckCommand, "one or more scripts");
+    return std::nullopt;
+  }
+  return options;
+}
+
+// Reads one script into the report. What could not be read is told on
+// standard error and kept for the report.
+void CheckScript(const CommandContext& context, std::string_view path, WeaponIdRegister& ids,
+                 CheckReport& report) {
+  std::ostringstream refusal;
+  const CommandContext reading{context.args, context.in, context.out, refusal};
+  WeaponRecord record;
+  const std::optional<ReadResult> read = ReadWeaponScript(reading, path, record);
+  if (!read) {
+    std::string message = refusal.str();
+    context.err << message;
+    // Without "kalvex-tdf: NAME: " and the line end.
+    const std::size_t prefix = kProgram.size() + 2 + DisplayName(path).size() + 2;
+    message =
+        message.size() > prefix + 1 ? message.substr(prefix, message.size() - prefix - 1) : message;
+    report.refused.push_back({path, message});
+    return;
+  }
+  ++report.files_read;
+  AddReaderFindings(path, *read, report);
+  AddRefusedTexts(path, record, report);
+  ids.Add(path, FileIdentity(path), record.WeapID, read->id_line);
 }
 
 int RunCheck(const CommandContext& context) {
-  if (context.args.empty()) return RefuseArguments(context, kCheckCommand, "one or more scripts");
-  bool all_read = true;
+  const std::optional<CheckOptions> options = ParseCheckArguments(context);
+  if (!options) return kExitBadInput;
+  CheckReport report;
   WeaponIdRegister ids;
-  for (const std::string_view path : context.args) {
-    WeaponRecord record;
-    const std::optional<ReadResult> read = ReadWeaponScript(path, record, context.err);
-    if (!read) {
-      all_read = false;
-      continue;
-    }
-    ListFindings(path, *read, context.out);
-    ListRefusedTexts(path, record, context.out);
-    ids.Add(path, FileIdentity(path), record.WeapID);
+  for (const std::string_view path : options->paths) CheckScript(context, path, ids, report);
+  report.shared = ids.SharedIds();
+  if (options->json) {
+    PrintJson(report, context.out);
+  } else {
+    PrintText(report, context.out);
   }
-  ListSharedIds(ids, context.out);
   if (!FlushStandardOutput(context)) return kExitCannotWrite;
-  return all_read ? kExitOk : kExitCannotRead;
+  if (!report.refused.empty()) return kExitCannotRead;
+  const bool found_anything = report.finding_count > 0 || !report.shared.empty();
+  return options->strict && found_anything ? kExitFindings : kExitOk;
 }
 
 }  // namespace
 
 const Command kCheckCommand = {
     "check",
-    "FILE...",
-    "list what reading the scripts skipped, cut or could not match",
-    "Reads each weapon script as the editor opens it and prints one line per\n"
-    "finding, FILE:LINE: what, on standard output:\n"
+    "[--strict] [--json] FILE...",
+    "list what reading the scripts skipped, cut, could not match or found out of place",
+    "Reads each weapon script as the editor opens it (\"-\": standard input) and\n"
+    "prints one line per finding, FILE:LINE: what, on standard output:\n"
     "  skipped unknown key \"K\" [with value \"V\"]   an entry the editor does not know\n"
     "  cut overlong value of key \"K\" to \"V\"       a value longer than its field\n"
     "  cut overlong weapon code to \"V\"\n"
     "  could not match \"V\" of key \"K\"            a table text or render type it\n"
     "                                            does not know\n"
+    "  missing \";\" after value \"V\" of key \"K\"; ...  the next line holds an entry\n"
+    "  value \"V\" of key \"color2\" is not the pair of the beam colour before it\n"
+    "  section name \"[N\" has no \"]\"; ...\n"
+    "  skipped unknown section \"[N]\" and its entries\n"
+    "  passed over \"T\" before the weapon header\n"
+    "  the file goes on after the weapon at line N: ...; it is not kept\n"
+    "  comment \"/*\" is not closed; the rest of the file is not read\n"
     "and, as FILE: what,\n"
     "  N more findings not kept                  past those the reader keeps\n"
-    "  Weapname \"V\" holds \"C\", which write refuses\n"
-    "                                            (likewise Weapcode and WeapID)\n"
-    "  weapon ID \"ID\" is also used by OTHER...   the game needs each ID once\n"
+    "  Weaprange \"V\" holds \"C\", which write refuses\n"
+    "                                            (any text member)\n"
+    "then one line per weapon ID that more than one script uses, with every use:\n"
+    "  weapon ID \"ID\" is used by N scripts: FILE:LINE, FILE:LINE...\n"
+    "and a last line: files read, findings, shared weapon IDs, files refused.\n"
     "Quoted texts show a quote or backslash after a backslash and control\n"
-    "characters as \\xNN. Scripts that cannot be read are named on standard error.\n"
+    "characters as \\xNN; so do file names that hold control characters.\n"
+    "Scripts that cannot be read are named on standard error.\n"
+    "--json prints the same as one JSON document instead: \"findings\" (file,\n"
+    "line or null, kind, key, value, message), \"shared_ids\" (id, uses: file,\n"
+    "line), \"refused\" (file, message) and \"summary\". Control characters are\n"
+    "written \\u00XX, and bytes that are not well-formed UTF-8 \\u00XX of their\n"
+    "value (read as Latin-1).\n"
     "Exit status: 0 every script read (findings alone do not fail), 1 a script\n"
-    "could not be read or held no weapon header, 2 bad arguments.\n",
+    "could not be read or held no weapon header, or with --strict any finding or\n"
+    "shared weapon ID, 2 bad arguments.\n",
     RunCheck,
 };
 

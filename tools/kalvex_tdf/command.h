@@ -11,6 +11,7 @@ namespace kalvex::tdf {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitCannotWrite = 1;  // the output file could not be written
 inline constexpr int kExitCannotRead = 1;   // an input script could not be read or held no weapon
+inline constexpr int kExitFindings = 1;     // check --strict: the scripts hold findings
 inline constexpr int kExitBadInput = 2;     // bad arguments or bad input lines
 
 inline constexpr std::string_view kProgram = "kalvex-tdf";
@@ -45,7 +46,8 @@ extern const Command kDumpCommand;
 // kalvex-tdf normalize IN OUT: reads a script and writes it as the editor does.
 extern const Command kNormalizeCommand;
 
-// kalvex-tdf check FILE...: lists what reading the scripts left out.
+// kalvex-tdf check [--strict] [--json] FILE...: lists what reading the
+// scripts left out.
 extern const Command kCheckCommand;
 
 }  // namespace kalvex::tdf

@@ -14,9 +14,9 @@ int RunDump(const CommandContext& context) {
   if (context.args.size() != 1) return RefuseArguments(context, kDumpCommand, "one script file");
   const std::string_view path = context.args.front();
   WeaponRecord record;
-  const std::optional<ReadResult> read = ReadWeaponScript(path, record, context.err);
+  const std::optional<ReadResult> read = ReadWeaponScript(context, path, record);
   if (!read) return kExitCannotRead;
-  NoteFindings(path, *read, context.err);
+  NoteFindings(context, path, *read);
   context.out << PrintRecordLines(record);
   return FlushStandardOutput(context) ? kExitOk : kExitCannotWrite;
 }
@@ -27,11 +27,12 @@ const Command kDumpCommand = {
     "dump",
     "FILE",
     "print the weapon record read from a script, as the lines write takes",
-    "Reads the weapon script FILE as the editor opens it and prints all 58 fields\n"
-    "of the weapon record, one line Name=value each, in the record's order, texts\n"
-    "exactly as read. write takes these lines back, so dump then write gives the\n"
+    "Reads the weapon script FILE (\"-\": standard input) as the editor opens it\n"
+    "and prints all 58 fields of the weapon record, one line Name=value each, in\n"
+    "the record's order, texts exactly as read. write takes these lines back, so dump then write "
+    "gives the\n"
     "script as the editor saves it, for every script that check passes.\n"
-    "What the reader skipped, cut or could not match is counted on standard error.\n"
+    "The reader's findings are counted on standard error.\n"
     "Exit status: 0 printed, 1 FILE could not be read, held no weapon header or\n"
     "standard output failed, 2 bad arguments.\n",
     RunDump,

@@ -37,7 +37,8 @@ void PrintUsage(std::ostream& out) {
 void PrintExitStatus(std::ostream& out) {
   out << "\nExit status:\n"
       << "  0  success\n"
-      << "  1  a file could not be read or written, or held no weapon\n"
+      << "  1  a file could not be read or written, or held no weapon; with check --strict,\n"
+      << "     also any finding or shared weapon ID\n"
       << "  2  bad input or arguments\n";
 }
 

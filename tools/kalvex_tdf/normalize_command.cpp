@@ -15,9 +15,9 @@ int RunNormalize(const CommandContext& context) {
   }
   const std::string_view source = context.args[0];
   WeaponRecord record;
-  const std::optional<ReadResult> read = ReadWeaponScript(source, record, context.err);
+  const std::optional<ReadResult> read = ReadWeaponScript(context, source, record);
   if (!read) return kExitCannotRead;
-  NoteFindings(source, *read, context.err);
+  NoteFindings(context, source, *read);
   return WriteScriptTo(context, context.args[1], WriteScript(record));
 }
 
@@ -27,11 +27,12 @@ const Command kNormalizeCommand = {
     "normalize",
     "IN OUT",
     "read a weapon script and write it again as the editor saves it",
-    "Reads the weapon script IN as the editor opens it and writes the weapon to\n"
-    "OUT, or to standard output for \"-\", byte for byte as the editor saves it.\n"
-    "Entries the reader skipped, cut or could not match are not carried over;\n"
-    "their number is given on standard error. When IN cannot be read or holds no\n"
-    "weapon header, nothing is written. OUT may be IN.\n"
+    "Reads the weapon script IN (\"-\": standard input) as the editor opens it and\n"
+    "writes the weapon to OUT, or to standard output for \"-\", byte for byte as\n"
+    "the editor saves it. What the reader reported (entries skipped, cut, not\n"
+    "matched, text after the weapon) is not carried over; the number of findings\n"
+    "is given on standard error. When IN cannot be read or holds no weapon\n"
+    "header, nothing is written. OUT may be IN.\n"
     "Exit status: 0 written, 1 IN could not be read, held no weapon header or OUT\n"
     "could not be written, 2 bad arguments.\n",
     RunNormalize,

@@ -1,5 +1,6 @@
 #include "tools/kalvex_tdf/record_lines.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -7,6 +8,34 @@
 
 namespace kalvex {
 namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// A member name that is not one: with the member it meant when only the case
+// differs.
+std::string UnknownMember(std::string_view name) {
+  if (name.starts_with(kByteOrderMark)) {
+    name.remove_prefix(kByteOrderMark.size());
+    return "an invisible byte-order mark (bytes EF BB BF) stands before \"" + std::string(name) +
+           "\"; save the lines without it";
+  }
+  std::string message = "unknown member \"" + std::string(name) + "\"";
+  for (const RecordField& field : RecordFields()) {
+    if (SameIgnoringCase(field.name, name)) {
+      return message + "; did you mean \"" + std::string(field.name) + "\"?";
+    }
+  }
+  return message;
+}
+
+// A character of the structure as the message shows it.
+std::string Shown(char c) { return c == '\r' ? "a line end" : "\"" + std::string(1, c) + "\""; }
 
 std::optional<int> ParseInteger(std::string_view text) {
   int value = 0;
@@ -23,13 +52,15 @@ std::optional<std::string> ApplyLine(std::string_view line, WeaponRecord& record
   const std::string_view name = line.substr(0, equals);
   const std::string_view value = line.substr(equals + 1);
   const RecordField* field = FindRecordField(name);
-  if (field == nullptr) return "unknown member \"" + std::string(name) + "\"";
+  if (field == nullptr) return UnknownMember(name);
   if (value.find('\0') != std::string_view::npos) {
     return std::string(name) + " holds a NUL byte";
   }
   if (field->IsText()) {
-    if (ForbidsScriptPunctuation(name) && value.find_first_of(kScriptPunctuation) != value.npos) {
-      return std::string(name) + " must not hold any of ; = [ ] { }";
+    const std::size_t at = value.find_first_of(kScriptPunctuation);
+    if (at != std::string_view::npos) {
+      return std::string(name) + " must not hold " + Shown(value[at]) +
+             " (none of ; = [ ] { } or a line end)";
     }
     record.*field->text = std::string(value);
     return std::nullopt;
@@ -44,10 +75,6 @@ std::optional<std::string> ApplyLine(std::string_view line, WeaponRecord& record
 }
 
 }  // namespace
-
-bool ForbidsScriptPunctuation(std::string_view member) {
-  return member == "Weapcode" || member == "Weapname" || member == "WeapID";
-}
 
 RecordLinesResult ParseRecordLines(std::string_view text, WeaponRecord& record) {
   WeaponRecord parsed = record;

@@ -12,12 +12,11 @@
 
 namespace kalvex {
 
-// Weapcode, Weapname and WeapID are written into the script whole, so these
-// characters in them would break its structure; ParseRecordLines refuses them.
-inline constexpr std::string_view kScriptPunctuation = ";=[]{}";
-
-// Whether the member of that name may not hold kScriptPunctuation.
-bool ForbidsScriptPunctuation(std::string_view member);
+// Text members are written into the script as they stand, so these
+// characters in any of them would break its structure (a "}" or line end
+// written inside a value ends it early when read back); ParseRecordLines
+// refuses them in every text member. A line feed cannot stand in a line.
+inline constexpr std::string_view kScriptPunctuation = ";=[]{}\r";
 
 struct RecordLinesResult {
   bool ok = true;
@@ -31,8 +30,8 @@ RecordLinesResult ParseRecordLines(std::string_view text, WeaponRecord& record);
 
 // All 58 fields of `record`, one line `Name=value` each, in declaration order,
 // texts exactly as held. ParseRecordLines gives the record back as long as no
-// text holds a line end or a NUL byte (the script reader keeps none) and the
-// code, name and ID hold no kScriptPunctuation.
+// text holds a line end or a NUL byte (the script reader keeps none) and none
+// holds kScriptPunctuation.
 std::string PrintRecordLines(const WeaponRecord& record);
 
 }  // namespace kalvex

@@ -1,7 +1,9 @@
 #include "tools/kalvex_tdf/script_input.h"
 
 #include <filesystem>
+#include <istream>
 
+#include "script/finding_text.h"
 #include "script/script_file_reader.h"
 #include "tools/kalvex_tdf/command.h"
 #include "script/utf8_path.h"
@@ -27,29 +29,69 @@ void SayCannotLoad(ScriptFileStatus status, std::ostream& err) {
   }
 }
 
+// Standard input, up to one byte more than a script may hold.
+ScriptFileStatus LoadStandardInput(std::istream& in, std::string& bytes) {
+  char chunk[64 * 1024];
+  while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+    bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > kMaxScriptFileSize) return ScriptFileStatus::kTooLarge;
+  }
+  return in.bad() ? ScriptFileStatus::kCannotOpen : ScriptFileStatus::kRead;
+}
+
+ScriptFileResult ReadFrom(const CommandContext& context, std::string_view path,
+                          WeaponRecord& record) {
+  if (path != kStandardInput) return ReadScriptFile(PathFromUtf8(path), record);
+  ScriptFileResult result;
+  std::string bytes;
+  result.status = LoadStandardInput(context.in, bytes);
+  if (result.opened()) result.read = ReadScript(bytes, record);
+  return result;
+}
+
+bool HasControlCharacter(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
-std::optional<ReadResult> ReadWeaponScript(std::string_view path, WeaponRecord& record,
-                                           std::ostream& err) {
-  ScriptFileResult result = ReadScriptFile(PathFromUtf8(path), record);
+std::string DisplayName(std::string_view path) {
+  if (path == kStandardInput) return "(standard input)";
+  return HasControlCharacter(path) ? Quoted(path) : std::string(path);
+}
+
+std::optional<ReadResult> ReadWeaponScript(const CommandContext& context, std::string_view path,
+                                           WeaponRecord& record) {
+  ScriptFileResult result = ReadFrom(context, path, record);
   if (!result.opened()) {
-    err << kProgram << ": " << path << ": ";
-    SayCannotLoad(result.status, err);
-    err << "\n";
+    context.err << kProgram << ": " << DisplayName(path) << ": ";
+    SayCannotLoad(result.status, context.err);
+    context.err << "\n";
+    return std::nullopt;
+  }
+  if (result.read.utf16) {
+    context.err << kProgram << ": " << DisplayName(path)
+                << ": UTF-16 text, which the editor does not read; save it as ANSI or UTF-8\n";
     return std::nullopt;
   }
   if (!result.read.header_found) {
-    err << kProgram << ": " << path << ": no weapon header \"[\" ... \"]\" found\n";
+    context.err << kProgram << ": " << DisplayName(path)
+                << ": no weapon header \"[\" ... \"]\" found\n";
     return std::nullopt;
   }
   return std::move(result.read);
 }
 
-void NoteFindings(std::string_view path, const ReadResult& read, std::ostream& err) {
+void NoteFindings(const CommandContext& context, std::string_view path, const ReadResult& read) {
   const std::size_t count = read.findings.size() + read.findings_not_kept;
   if (count == 0) return;
-  err << kProgram << ": " << path << ": " << count << (count == 1 ? " entry" : " entries")
-      << " skipped, cut or not matched; \"" << kProgram << " check\" lists them\n";
+  context.err << kProgram << ": " << DisplayName(path) << ": " << count
+              << (count == 1 ? " finding" : " findings")
+              << " (skipped, cut, unmatched or out of place); \"" << kProgram
+              << " check\" lists them\n";
 }
 
 }  // namespace kalvex::tdf

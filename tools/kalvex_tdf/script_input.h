@@ -4,21 +4,31 @@
 
 #include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "record/weapon_record.h"
 #include "script/script_reader.h"
+#include "tools/kalvex_tdf/command.h"
 
 namespace kalvex::tdf {
 
-// Reads the script file at `path` into `record`. When the file cannot be read
-// or holds no weapon header, says so on `err` (naming the file) and returns
-// nothing.
-std::optional<ReadResult> ReadWeaponScript(std::string_view path, WeaponRecord& record,
-                                           std::ostream& err);
+// The script name that stands for standard input.
+inline constexpr std::string_view kStandardInput = "-";
 
-// When the reader skipped, cut or could not match anything in the script at
-// `path`, says on `err` how much and that `check` lists it.
-void NoteFindings(std::string_view path, const ReadResult& read, std::ostream& err);
+// How a script name is shown in messages: "(standard input)" for "-", a name
+// holding control characters quoted (so that it cannot break a line), any
+// other as it stands.
+std::string DisplayName(std::string_view path);
+
+// Reads the script file at `path` ("-": standard input, read once in binary)
+// into `record`. When it cannot be read or holds no weapon header, says so on
+// the context's standard error (naming the file) and returns nothing.
+std::optional<ReadResult> ReadWeaponScript(const CommandContext& context, std::string_view path,
+                                           WeaponRecord& record);
+
+// When the reader reported anything about the script at `path`, says on
+// standard error how much and that `check` lists it.
+void NoteFindings(const CommandContext& context, std::string_view path, const ReadResult& read);
 
 }  // namespace kalvex::tdf

@@ -12,18 +12,19 @@ std::string_view Trimmed(std::string_view text) {
 
 }  // namespace
 
-void WeaponIdRegister::Add(std::string_view file, std::string_view identity, std::string_view id) {
+void WeaponIdRegister::Add(std::string_view file, std::string_view identity, std::string_view id,
+                           std::size_t line) {
   const std::string_view trimmed = Trimmed(id);
   if (trimmed.empty() || !identities_.emplace(identity).second) return;
   const auto [found, added] = index_.try_emplace(std::string(trimmed), ids_.size());
   if (added) ids_.push_back({std::string(trimmed), {}});
-  ids_[found->second].files.emplace_back(file);
+  ids_[found->second].uses.push_back({std::string(file), line});
 }
 
 std::vector<SharedWeaponId> WeaponIdRegister::SharedIds() const {
   std::vector<SharedWeaponId> shared;
   for (const SharedWeaponId& id : ids_) {
-    if (id.files.size() > 1) shared.push_back(id);
+    if (id.uses.size() > 1) shared.push_back(id);
   }
   return shared;
 }

@@ -48,8 +48,9 @@ const Command kWriteCommand = {
     "value is the rest of the line after the first \"=\", blanks kept; integer\n"
     "members take a decimal number. Fields not named keep their reset values\n"
     "(Weapmodl 0). Empty lines and lines beginning with \"#\" are ignored.\n"
-    "Weapcode, WeapID and Weapname may not hold ; = [ ] { }. These are the lines\n"
-    "that dump prints.\n"
+    "No text member may hold ; = [ ] { } or a line end. A member name whose case\n"
+    "is wrong, or a byte-order mark before the first line, is named. These are\n"
+    "the lines that dump prints.\n"
     "Writes the weapon script to OUT, or to standard output for \"-\".\n"
     "Exit status: 0 written, 1 OUT could not be written, 2 bad arguments or lines.\n",
     RunWrite,
