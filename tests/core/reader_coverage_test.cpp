@@ -54,7 +54,10 @@ class ScriptMaker {
     for (const RecordField& field : RecordFields()) {
       if (field.IsText()) r.*field.text = Chance(3) ? kResetText : Digits();
     }
-    r.Weapcode = "W" + Digits();
+    // Appended, not prefixed: GCC 12 at -O3 warns falsely (-Wrestrict) on a
+    // one-character C string put before a std::string.
+    r.Weapcode = "W";
+    r.Weapcode += Digits();
     r.WeapID = Digits();
     r.Weapname = "Gun " + Digits();
     for (const auto flag :

@@ -59,7 +59,7 @@ TEST(WeaponIds, FindsIdsThatMoreThanOneScriptUses) {
 TEST(WeaponIds, OneIdSharedByManyScriptsIsToldOnce) {
   WeaponIdRegister ids;
   for (int i = 0; i < 3000; ++i) {
-    const std::string file = "w" + std::to_string(i) + ".tdf";
+    const std::string file = "w" + std::to_string(i).append(".tdf");
     ids.Add(file, file, "91", 4);
   }
   const std::vector<SharedWeaponId> shared = ids.SharedIds();

@@ -9,12 +9,12 @@
 
 #include "record/record_fields.h"
 #include "script/finding_text.h"
+#include "script/utf8_path.h"
 #include "tools/kalvex_tdf/command.h"
 #include "tools/kalvex_tdf/command_output.h"
 #include "tools/kalvex_tdf/json_text.h"
 #include "tools/kalvex_tdf/record_lines.h"
 #include "tools/kalvex_tdf/script_input.h"
-#include "script/utf8_path.h"
 #include "tools/kalvex_tdf/weapon_ids.h"
 
 namespace kalvex::tdf {

@@ -35,7 +35,7 @@ std::string UnknownMember(std::string_view name) {
 }
 
 // A character of the structure as the message shows it.
-std::string Shown(char c) { return c == '\r' ? "a line end" : "\"" + std::string(1, c) + "\""; }
+std::string Shown(char c) { return c == '\r' ? "a line end" : std::string{'"', c, '"'}; }
 
 std::optional<int> ParseInteger(std::string_view text) {
   int value = 0;

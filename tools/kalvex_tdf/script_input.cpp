@@ -5,8 +5,8 @@
 
 #include "script/finding_text.h"
 #include "script/script_file_reader.h"
-#include "tools/kalvex_tdf/command.h"
 #include "script/utf8_path.h"
+#include "tools/kalvex_tdf/command.h"
 
 namespace kalvex::tdf {
 namespace {
