@@ -15,6 +15,8 @@ constexpr unsigned kErrorBox = MB_ICONEXCLAMATION | MB_OK;
 
 constexpr std::string_view kNoHeader =
     "It has no line with a weapon code in brackets, such as [GUN]";
+constexpr std::string_view kUtf16 =
+    "It is UTF-16 text, which the editor does not read; save it as ANSI or UTF-8";
 
 // At most this many findings are listed, so that the message fits a screen.
 constexpr std::size_t kListedFindings = 15;
@@ -61,7 +63,8 @@ void TMachines::OpenFile() {
     MessageBox(FileErrorMessage("Unable to open file", FileData->FileName, result.reason),
                "File Error", kErrorBox);
   } else if (!result.read.header_found) {
-    MessageBox(FileErrorMessage("No weapon found in file", FileData->FileName, kNoHeader),
+    const std::string_view reason = result.read.utf16 ? kUtf16 : kNoHeader;
+    MessageBox(FileErrorMessage("No weapon found in file", FileData->FileName, reason),
                "File Error", kErrorBox);
   } else if (!result.read.findings.empty()) {
     MessageBox(FindingsMessage(result.read), "Warning...", kErrorBox);

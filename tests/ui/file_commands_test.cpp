@@ -315,6 +315,9 @@ class FileCommandsTest : public EditorTestCase {
         << "large.tdf" << cannotOpen << "The file is larger than 16 MiB";
     QTest::newRow("no header") << "no-header.tdf" << noWeapon << noHeader;
     QTest::newRow("empty file") << "empty.tdf" << noWeapon << noHeader;
+    QTest::newRow("UTF-16 text")
+        << "utf16.tdf" << noWeapon
+        << "It is UTF-16 text, which the editor does not read; save it as ANSI or UTF-8";
   }
 
   void openingWhatHoldsNoWeapon() {
@@ -357,7 +360,8 @@ class FileCommandsTest : public EditorTestCase {
 
   void openingAScriptWithUnknownKeysListsThem() {
     QVERIFY(WriteBytes(Path("unknown.tdf"),
-                       "[GUN]\r\n\t{\r\n\tfoo=1;\r\n\tID=5;\r\n\tbarkey=two;\r\n}"));
+                       "[GUN]\r\n\t{\r\n\tfoo=1;\r\n\tID=5;\r\n\tbarkey=two;\r\n}\r\n"
+                       "[TWIN2]\r\n\t{\r\n\tID=6;\r\n}\r\n"));
     Ui().FileChoices.push_back(Path("unknown.tdf"));
     QVERIFY(driver_->FileOpen());
     QCOMPARE(Ui().Questions.size(), 1u);
@@ -367,6 +371,9 @@ class FileCommandsTest : public EditorTestCase {
     QVERIFY2(told.Text.find("foo") != std::string::npos, told.Text.c_str());
     QVERIFY2(told.Text.find("Line 5") != std::string::npos, told.Text.c_str());
     QVERIFY2(told.Text.find("barkey") != std::string::npos, told.Text.c_str());
+    // A second weapon in the file is told of before the user saves over it.
+    QVERIFY2(told.Text.find("[TWIN2]") != std::string::npos, told.Text.c_str());
+    QVERIFY2(told.Text.find("not kept") != std::string::npos, told.Text.c_str());
     QCOMPARE(Weapon().Weapcode, std::string("GUN"));
     QCOMPARE(Weapon().WeapID, std::string("5"));
     QVERIFY(driver_->ClickPage(0));
@@ -762,6 +769,8 @@ class FileCommandsTest : public EditorTestCase {
       WriteBytes(path, "ID=5;\r\nname=Gun;\r\n");
     } else if (target == "empty.tdf") {
       WriteBytes(path, "");
+    } else if (target == "utf16.tdf") {
+      WriteBytes(path, std::string("\xFF\xFE[\0G\0U\0N\0]\0", 10));
     } else if (target == "large.tdf") {
       WriteBytes(path, "[GUN]\r\n\t{\r\n\tID=5;\r\n}\r\n");
       fs::resize_file(path, 16 * 1024 * 1024 + 1);
