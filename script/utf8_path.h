@@ -18,4 +18,4 @@ inline std::string Utf8FromPath(const std::filesystem::path& path) {
   return {text.begin(), text.end()};
 }
 
-}  // namespace kalvex::tdf
+}  // namespace kalvex
