@@ -27,7 +27,8 @@ constexpr std::string_view kVersion =
     "kalvex " KALVEX_VERSION
     "\n"
     "Cindervale Weapon Editor: writes the weapons of Cindervale as weapon scripts\n"
-    "and reads them back.\n";
+    "and reads them back.\n"
+    "\n" KALVEX_COPYRIGHT "\n" KALVEX_LICENCE "\n";
 
 CommandLine WrongUse(std::ostream& err, std::string_view problem) {
   err << "kalvex: " << problem << "\nTry 'kalvex --help' for more information.\n";

@@ -16,7 +16,8 @@ constexpr char kAboutText[] =
     "Cindervale Weapon Editor\n"
     "Version " KALVEX_VERSION
     "\n\n"
-    "Writes the weapons of Cindervale as weapon scripts (.tdf) and reads them back.";
+    "Writes the weapons of Cindervale as weapon scripts (.tdf) and reads them back."
+    "\n\n" KALVEX_COPYRIGHT "\n" KALVEX_LICENCE;
 
 }  // namespace
 

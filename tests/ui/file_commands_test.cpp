@@ -685,12 +685,13 @@ class FileCommandsTest : public EditorTestCase {
     }
   }
 
-  void helpAboutNamesTheEditorAndItsVersion() {
+  void helpAboutNamesTheEditorItsVersionAndLicence() {
     QVERIFY(driver_->HelpAbout());
     QCOMPARE(Ui().Questions.size(), 1u);
     const AskedQuestion& shown = Ui().Questions.front();
     QVERIFY2(shown.Text.find("Cindervale Weapon Editor") != std::string::npos, shown.Text.c_str());
     QVERIFY2(shown.Text.find(KALVEX_VERSION) != std::string::npos, shown.Text.c_str());
+    QVERIFY2(shown.Text.find("MIT licence") != std::string::npos, shown.Text.c_str());
     QCOMPARE(shown.Type & MB_TYPEMASK, MB_OK);
     QCOMPARE(driver_->Window().save, 1);
   }

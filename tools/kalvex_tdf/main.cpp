@@ -62,7 +62,9 @@ int Run(const std::vector<std::string_view>& words) {
     return kExitOk;
   }
   if (words[0] == "--version") {
-    std::cout << kProgram << " " << KALVEX_VERSION << "\n";
+    std::cout << kProgram << " " << KALVEX_VERSION << "\n\n"
+              << KALVEX_COPYRIGHT << "\n"
+              << KALVEX_LICENCE << "\n";
     return kExitOk;
   }
   const Command* command = FindCommand(words[0]);
