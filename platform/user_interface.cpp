@@ -1,6 +1,6 @@
 #include "platform/user_interface.h"
 
-#include "platform/qt_user_interface.h"
+#include "platform/qt/qt_user_interface.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 
 #include "platform/file_dialogs.h"
 #include "platform/platform_constants.h"
-#include "platform/qt_user_interface.h"
+#include "platform/qt/qt_user_interface.h"
 #include "tests/ui/offscreen_messages.h"
 #include "tests/ui/scripted_user_interface.h"
 
@@ -51,7 +51,7 @@ class DialogsTest : public QObject {
  private slots:
   void initTestCase() {
     DropOffscreenPlatformLimits();
-    Q_INIT_RESOURCE(kalvex);  // the help is compiled into the editor's resources
+    Q_INIT_RESOURCE(program_resources);  // the help is compiled into the editor's resources
   }
 
   // The user's answer in Qt's message box, given by a button or by closing it.

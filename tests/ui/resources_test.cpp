@@ -40,7 +40,7 @@ class ResourcesTest : public QObject {
   }
 
   void programIconIs32By32In16Colours() {
-    Q_INIT_RESOURCE(kalvex);
+    Q_INIT_RESOURCE(program_resources);
     QVERIFY(!TModule::Program().LoadIcon(2).isNull());
     QVERIFY(TModule::Program().LoadIcon(3).isNull());
     const QImage image(QStringLiteral(":/resources/icon/2.png"));

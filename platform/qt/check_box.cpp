@@ -2,7 +2,7 @@
 
 #include <QCheckBox>
 
-#include "platform/text_codec.h"
+#include "platform/qt/text_codec.h"
 
 TCheckBox::TCheckBox(TWindow* parent, int id, std::string_view title, int x, int y, int w, int h)
     : TWindow(parent, id, title, x, y, w, h) {}

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "platform/text_codec.h"
+#include "platform/qt/text_codec.h"
 
 TStatic::TStatic(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h)
     : TWindow(parent, id, text, x, y, w, h) {}

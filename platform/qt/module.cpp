@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "platform/text_codec.h"
+#include "platform/qt/text_codec.h"
 
 TModule::TModule(QString root) : root_(std::move(root)) {}
 

@@ -1,12 +1,12 @@
-#include "platform/qt_user_interface.h"
+#include "platform/qt/qt_user_interface.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 
-#include "platform/help_window.h"
+#include "platform/qt/help_window.h"
 #include "platform/platform_constants.h"
-#include "platform/text_codec.h"
+#include "platform/qt/text_codec.h"
 
 namespace {
 

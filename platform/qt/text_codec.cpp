@@ -1,4 +1,4 @@
-#include "platform/text_codec.h"
+#include "platform/qt/text_codec.h"
 
 QString ToQString(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));

@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QScopedValueRollback>
 
-#include "platform/text_codec.h"
+#include "platform/qt/text_codec.h"
 
 TComboBox::TComboBox(TWindow* parent, int id, int x, int y, int w, int h)
     : TWindow(parent, id, {}, x, y, w, h) {}

@@ -9,7 +9,7 @@
 #include <QMimeData>
 
 #include "platform/module.h"
-#include "platform/text_codec.h"
+#include "platform/qt/text_codec.h"
 
 class TFrameWindow::FrameWidget : public QMainWindow {
  public:

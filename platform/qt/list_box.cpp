@@ -1,7 +1,7 @@
 #include "platform/list_box.h"
 
-#include "platform/list_box_widget.h"
-#include "platform/text_codec.h"
+#include "platform/qt/list_box_widget.h"
+#include "platform/qt/text_codec.h"
 
 TListBox::TListBox(TWindow* parent, int id, int x, int y, int w, int h)
     : TWindow(parent, id, {}, x, y, w, h) {}
