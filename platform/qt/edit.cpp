@@ -1,103 +1,103 @@
 #include "platform/edit.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QValidator>
-#include <algorithm>
 
+#include "platform/qt/native_window.h"
 #include "platform/qt/text_codec.h"
 
-namespace {
-
-// Characters that a one-line single-byte text cannot hold.
-qsizetype UnfitCharacters(const QString& text) {
-  return std::ranges::count_if(text, [](QChar c) { return !FitsOneLineText(c); });
-}
-
-}  // namespace
-
-// Hands every change of the line edit to the TEdit for judgement; a refused
-// change is undone by the line edit.
-class TEdit::InputFilter : public QValidator {
+// The edit's widget: hands every change of its text to the TEdit for
+// judgement (a refused change is undone by the line edit), and pastes,
+// whichever way the user pastes, as TEdit::PastedText says.
+class TEdit::TImpl : public QLineEdit {
  public:
-  InputFilter(const TEdit& edit, QObject* parent) : QValidator(parent), edit_(edit) {}
-  State validate(QString& input, int&) const override {
-    return edit_.AcceptsTyped(input) ? Acceptable : Invalid;
+  TImpl(const TEdit& edit, QWidget* container) : QLineEdit(container) {
+    setValidator(new Filter(edit, this));
+    // A file dropped onto an edit goes to the window, not into the text.
+    setAcceptDrops(false);
+  }
+
+  // The window object is gone; the widget waits for its deferred release.
+  void Forget() { setValidator(nullptr); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->matches(QKeySequence::Paste)) {
+      Paste(QClipboard::Clipboard);
+      event->accept();
+      return;
+    }
+    QLineEdit::keyPressEvent(event);
+  }
+
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    // The middle button pastes the selection where the desktop has one.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+      deselect();
+      Paste(QClipboard::Selection);
+      return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+  }
+
+  void contextMenuEvent(QContextMenuEvent* event) override {
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* action : menu->actions()) {
+      if (action->text().section(QLatin1Char('\t'), 0, 0) != QLineEdit::tr("&Paste")) continue;
+      action->disconnect();
+      connect(action, &QAction::triggered, this, [this] { Paste(QClipboard::Clipboard); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
   }
 
  private:
-  const TEdit& edit_;
+  class Filter : public QValidator {
+   public:
+    Filter(const TEdit& edit, QObject* parent) : QValidator(parent), edit_(edit) {}
+    State validate(QString& input, int&) const override {
+      return edit_.TakesUserChange(Utf16(input)) ? Acceptable : Invalid;
+    }
+
+   private:
+    const TEdit& edit_;
+  };
+
+  void Paste(QClipboard::Mode mode) {
+    if (isReadOnly()) return;
+    const QString clipboard = QGuiApplication::clipboard()->text(mode);
+    const std::u16string_view pasted = PastedText(Utf16(clipboard));
+    insert(QString::fromUtf16(pasted.data(), qsizetype(pasted.size())));
+  }
 };
 
-TEdit::TEdit(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h,
-             int textLen)
-    : TWindow(parent, id, text, x, y, w, h), textLen_(textLen) {}
-
 TEdit::~TEdit() {
-  // The widget may outlive this object until its deferred release.
-  if (QLineEdit* edit = LineEdit()) edit->setValidator(nullptr);
-}
-
-void TEdit::SetValidator(std::unique_ptr<TValidator> validator) {
-  validator_ = std::move(validator);
+  if (auto* edit = WidgetOf<TImpl>(*this)) edit->Forget();
 }
 
 void TEdit::SetText(std::string_view text) {
   Title = text;
-  if (QLineEdit* edit = LineEdit()) {
+  if (auto* edit = WidgetOf<TImpl>(*this)) {
     QScopedValueRollback<bool> programChange(programSetsText_, true);
     edit->setText(ToQString(text));
   }
 }
 
-void TEdit::Clear() { SetText({}); }
-
-void TEdit::SetUserChangeHandler(std::function<void()> handler) {
-  userChanged_ = std::move(handler);
-}
-
-QWidget* TEdit::MakeWidget(QWidget* container) {
-  auto* edit = new QLineEdit(container);
-  edit->setValidator(new InputFilter(*this, edit));
-  // A file dropped onto an edit goes to the window, not into the text.
-  edit->setAcceptDrops(false);
-  return edit;
+THandle TEdit::MakeWindow(THandle container) {
+  return HandleOf(new TImpl(*this, WidgetOf(container)));
 }
 
 void TEdit::SetupWindow() {
-  QLineEdit* edit = LineEdit();
+  auto* edit = WidgetOf<TImpl>(*this);
   SetText(Title);
-  shown_ = edit->text();
-  Listen(edit, &QLineEdit::textChanged, [this](const QString& text) {
-    shown_ = text;
-    Title = FromQString(text);
-  });
-  Listen(edit, &QLineEdit::textEdited, [this] {
-    if (userChanged_) userChanged_();
-  });
-}
-
-QLineEdit* TEdit::LineEdit() const { return static_cast<QLineEdit*>(GetHandle()); }
-
-namespace {
-
-// Whether `after` is `before` with one run of characters taken out.
-bool IsDeletionFrom(const QString& after, const QString& before) {
-  if (after.size() >= before.size()) return false;
-  qsizetype same = 0;
-  while (same < after.size() && after[same] == before[same]) ++same;
-  return after.mid(same) == before.right(after.size() - same);
-}
-
-}  // namespace
-
-bool TEdit::AcceptsTyped(const QString& typed) const {
-  if (programSetsText_) return true;
-  if (UnfitCharacters(typed) > UnfitCharacters(shown_)) return false;
-  const bool grows = typed.size() > shown_.size();
-  if (textLen_ > 0 && grows && typed.size() > textLen_ - 1) return false;
-  if (!validator_ || validator_->IsValidInput(FromQString(typed))) return true;
-  // A text the program set may be one the validator refuses (a long value
-  // read from a script); the user may still cut it down, one deletion at a time.
-  return IsDeletionFrom(typed, shown_) && !validator_->IsValidInput(FromQString(shown_));
+  Native().Listen(edit, &QLineEdit::textChanged,
+                  [this](const QString& text) { Title = FromQString(text); });
+  Native().Listen(edit, &QLineEdit::textEdited, [this] { UserChanged(); });
 }

@@ -4,17 +4,56 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFont>
+#include <QIcon>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMimeData>
 
 #include "platform/module.h"
+#include "platform/qt/native_window.h"
+#include "platform/qt/program_resources.h"
 #include "platform/qt/text_codec.h"
 
-class TFrameWindow::FrameWidget : public QMainWindow {
+// The frame's widget: asks the window before it closes, keeps the outer size
+// fixed once the desktop's frame is known, and takes dropped files.
+class TFrameWindow::TImpl : public QMainWindow {
  public:
-  FrameWidget(TFrameWindow& owner, Qt::WindowFlags flags)
-      : QMainWindow(nullptr, flags), owner_(owner) {}
+  TImpl(TFrameWindow& owner, Qt::WindowFlags flags) : QMainWindow(nullptr, flags), owner_(owner) {}
+
+  // Keeps the outer size at Attr.W by Attr.H once the desktop's frame is known.
+  static void FitOuterSize(const TFrameWindow& window) {
+    QWidget* frame = WidgetOf(window);
+    if (!frame || (window.Attr.Style & WS_THICKFRAME)) return;
+    const QSize decoration = frame->frameGeometry().size() - frame->geometry().size();
+    const QSize inner = QSize(window.Attr.W, window.Attr.H) - decoration;
+    if (frame->minimumSize() != inner || frame->maximumSize() != inner) frame->setFixedSize(inner);
+  }
+
+  static void BuildMenuBar(TFrameWindow& window) {
+    if (!window.menu_) return;
+    auto* frame = WidgetOf<QMainWindow>(window);
+    auto* bar = new QMenuBar(frame);
+    bar->setNativeMenuBar(false);  // keeps the menu bar above the client area everywhere
+    for (const TMenuPopup& popup : window.menu_->Popups) {
+      QMenu* menu = bar->addMenu(ToQString(popup.Text));
+      for (const TMenuItem& item : popup.Items) {
+        QAction* action = menu->addAction(ToQString(item.Text));
+        for (const TKeys& keys : window.accelerators_) {
+          if (keys.Id == item.Id) {
+            action->setShortcut(QKeySequence(ToQString(keys.Keys), QKeySequence::PortableText));
+          }
+        }
+        window.Native().Listen(action, &QAction::triggered, [&window, id = item.Id] {
+          window.Dispatch({TEventKind::Command, id, 0, {}});
+        });
+      }
+    }
+    frame->setMenuBar(bar);
+  }
+
+  static QIcon Icon(const TFrameWindow& window) {
+    return window.iconId_ ? QIcon(IconResource(window.iconId_)) : QIcon();
+  }
 
  protected:
   void closeEvent(QCloseEvent* event) override {
@@ -26,17 +65,17 @@ class TFrameWindow::FrameWidget : public QMainWindow {
   }
   void showEvent(QShowEvent* event) override {
     QMainWindow::showEvent(event);
-    owner_.FitOuterSize();
+    FitOuterSize(owner_);
   }
   void moveEvent(QMoveEvent* event) override {
     QMainWindow::moveEvent(event);
-    owner_.FitOuterSize();
+    FitOuterSize(owner_);
   }
   void dragEnterEvent(QDragEnterEvent* event) override {
-    if (!owner_.AcceptedFiles(event->mimeData()->urls()).empty()) event->acceptProposedAction();
+    if (!AcceptedFiles(event->mimeData()->urls()).empty()) event->acceptProposedAction();
   }
   void dropEvent(QDropEvent* event) override {
-    const std::vector<std::string> files = owner_.AcceptedFiles(event->mimeData()->urls());
+    const std::vector<std::string> files = AcceptedFiles(event->mimeData()->urls());
     if (files.empty()) return;
     event->acceptProposedAction();
     // The files are opened once the drop is over, so that the desktop's drag
@@ -46,6 +85,16 @@ class TFrameWindow::FrameWidget : public QMainWindow {
   }
 
  private:
+  // The local files among `urls` that the window accepts.
+  std::vector<std::string> AcceptedFiles(const QList<QUrl>& urls) const {
+    std::vector<std::string> files;
+    for (const QUrl& url : urls) {
+      const std::string path = url.toLocalFile().toUtf8().toStdString();
+      if (!path.empty() && owner_.AcceptsDroppedFile(path)) files.push_back(path);
+    }
+    return files;
+  }
+
   TFrameWindow& owner_;
 };
 
@@ -62,111 +111,63 @@ Qt::WindowFlags FlagsForStyle(unsigned long style) {
 
 }  // namespace
 
-TFrameWindow::TFrameWindow(TWindow* parent, std::string_view title)
-    : TWindow(parent, 0, title, 0, 0, 0, 0) {
-  Attr.Style = WS_OVERLAPPEDWINDOW;
-}
-
 TFrameWindow::~TFrameWindow() {
   // A frame is never destroyed from inside its own notifications, so its
   // widget, and with it every child widget, goes at once.
-  delete GetHandle();
+  delete WidgetOf(*this);
 }
 
 bool TFrameWindow::AssignMenu(std::string_view menuName) {
   menu_ = GetModule()->LoadMenu(menuName);
-  if (GetHandle()) BuildMenuBar();
+  if (GetHandle()) TImpl::BuildMenuBar(*this);
   return menu_.has_value();
 }
 
 bool TFrameWindow::SetIcon(const TModule* module, int resId) {
-  icon_ = module->LoadIcon(resId);
-  if (GetHandle()) GetHandle()->setWindowIcon(icon_);
-  return !icon_.isNull();
+  iconId_ = module->HasIcon(resId) ? resId : 0;
+  if (QWidget* frame = WidgetOf(*this)) frame->setWindowIcon(TImpl::Icon(*this));
+  return iconId_ != 0;
 }
 
 void TFrameWindow::AssignAccelerators(std::span<const TAccelerator> accelerators) {
-  shortcuts_.clear();
+  accelerators_.clear();
   for (const TAccelerator& accelerator : accelerators) {
-    shortcuts_.emplace_back(accelerator.Id,
-                            QKeySequence(ToQString(accelerator.Keys), QKeySequence::PortableText));
+    accelerators_.push_back({std::string(accelerator.Keys), accelerator.Id});
   }
-  if (GetHandle()) BuildMenuBar();
+  if (GetHandle()) TImpl::BuildMenuBar(*this);
 }
 
 void TFrameWindow::DragAcceptFiles(std::string_view extension) {
   dropExtension_ = extension;
-  if (GetHandle()) GetHandle()->setAcceptDrops(!dropExtension_.empty());
+  if (QWidget* frame = WidgetOf(*this)) frame->setAcceptDrops(!dropExtension_.empty());
 }
 
-bool TFrameWindow::CanClose() { return true; }
-
-void TFrameWindow::EvDropFiles(const std::vector<std::string>&) {}
-
-std::vector<std::string> TFrameWindow::AcceptedFiles(const QList<QUrl>& urls) const {
-  std::vector<std::string> files;
-  if (dropExtension_.empty()) return files;
-  const QString ending = QLatin1Char('.') + ToQString(dropExtension_);
-  for (const QUrl& url : urls) {
-    const QString path = url.toLocalFile();
-    if (!path.isEmpty() && path.endsWith(ending, Qt::CaseInsensitive)) {
-      files.push_back(path.toUtf8().toStdString());
-    }
-  }
-  return files;
-}
-
-QWidget* TFrameWindow::MakeWidget(QWidget*) {
-  auto* frame = new FrameWidget(*this, FlagsForStyle(Attr.Style));
-  client_ = new QWidget(frame);
+THandle TFrameWindow::MakeWindow(THandle) {
+  auto* frame = new TImpl(*this, FlagsForStyle(Attr.Style));
+  auto* client = new QWidget(frame);
   // Child controls stand at fixed pixel places and sizes made for a compact
   // dialog font; the client area uses one so that their texts fit.
-  QFont compact = client_->font();
+  QFont compact = client->font();
   compact.setPixelSize(11);
-  client_->setFont(compact);
-  frame->setCentralWidget(client_);
-  return frame;
+  client->setFont(compact);
+  frame->setCentralWidget(client);
+  return HandleOf(frame);
 }
 
 void TFrameWindow::SetupWindow() {
-  QWidget* frame = GetHandle();
+  QWidget* frame = WidgetOf(*this);
   frame->setWindowTitle(ToQString(Title));
-  frame->setWindowIcon(icon_);
+  frame->setWindowIcon(TImpl::Icon(*this));
   frame->setAcceptDrops(!dropExtension_.empty());
-  BuildMenuBar();
+  TImpl::BuildMenuBar(*this);
   if (Attr.Style & WS_THICKFRAME) {
     frame->resize(Attr.W, Attr.H);
   } else {
-    FitOuterSize();
+    TImpl::FitOuterSize(*this);
   }
 }
 
-QWidget* TFrameWindow::ChildContainer() const { return client_; }
-
-void TFrameWindow::BuildMenuBar() {
-  if (!menu_) return;
-  auto* frame = static_cast<QMainWindow*>(GetHandle());
-  auto* bar = new QMenuBar(frame);
-  bar->setNativeMenuBar(false);  // keeps the menu bar above the client area everywhere
-  for (const TMenuPopup& popup : menu_->Popups) {
-    QMenu* menu = bar->addMenu(ToQString(popup.Text));
-    for (const TMenuItem& item : popup.Items) {
-      QAction* action = menu->addAction(ToQString(item.Text));
-      for (const auto& [id, keys] : shortcuts_) {
-        if (id == item.Id) action->setShortcut(keys);
-      }
-      Listen(action, &QAction::triggered, [this, id = item.Id] {
-        Dispatch({TEventKind::Command, id, 0, {}});
-      });
-    }
-  }
-  frame->setMenuBar(bar);
-}
-
-void TFrameWindow::FitOuterSize() {
-  QWidget* frame = GetHandle();
-  if (!frame || (Attr.Style & WS_THICKFRAME)) return;
-  const QSize decoration = frame->frameGeometry().size() - frame->geometry().size();
-  const QSize inner = QSize(Attr.W, Attr.H) - decoration;
-  if (frame->minimumSize() != inner || frame->maximumSize() != inner) frame->setFixedSize(inner);
+THandle TFrameWindow::ChildContainer() const {
+  auto* frame = WidgetOf<QMainWindow>(*this);
+  return frame ? HandleOf(frame->centralWidget()) : nullptr;
 }

@@ -2,22 +2,17 @@
 
 #include <QFile>
 
-#include "platform/qt/text_codec.h"
-
-TModule::TModule(QString root) : root_(std::move(root)) {}
+#include "platform/qt/program_resources.h"
 
 const TModule& TModule::Program() {
-  static const TModule program(QStringLiteral(":/resources"));
+  static const TModule program;
   return program;
 }
 
-QIcon TModule::LoadIcon(int resId) const {
-  const QString path = root_ + QStringLiteral("/icon/%1.png").arg(resId);
-  return QFile::exists(path) ? QIcon(path) : QIcon();
-}
+bool TModule::HasIcon(int resId) const { return QFile::exists(IconResource(resId)); }
 
 std::optional<TMenuResource> TModule::LoadMenu(std::string_view name) const {
-  QFile file(root_ + QStringLiteral("/menu/") + ToQString(name).toUpper());
+  QFile file(MenuResource(name));
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   const QByteArray text = file.readAll();
   return ParseMenuResource(std::string_view(text.constData(), text.size()));

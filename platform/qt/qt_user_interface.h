@@ -1,4 +1,5 @@
-// The user interface of the running program: Qt's message boxes and file dialogs.
+// The user interface of the running program: Qt's message boxes and dialogs,
+// its help window and its beep.
 #pragma once
 
 #include <QFileDialog>
@@ -7,11 +8,16 @@
 
 class QtUserInterface : public TUserInterface {
  public:
-  int MessageBox(QWidget* owner, const std::string& text, const std::string& caption,
+  int MessageBox(THandle owner, const std::string& text, const std::string& caption,
                  unsigned type) override;
-  std::optional<std::string> ChooseFileToOpen(QWidget* owner, const TFileRequest& request) override;
-  std::optional<std::string> ChooseFileToSave(QWidget* owner, const TFileRequest& request) override;
-  void ShowHelp(QWidget* owner, const std::string& helpFile, unsigned command) override;
+  int LabelledMessageBox(THandle owner, const std::string& text, const std::string& caption,
+                         unsigned type, const std::vector<std::string>& labels,
+                         int defaultButton) override;
+  std::optional<std::string> ChooseFileToOpen(THandle owner, const TFileRequest& request) override;
+  std::optional<std::string> ChooseFileToSave(THandle owner, const TFileRequest& request) override;
+  std::optional<std::size_t> ChooseWeapon(THandle owner, const TWeaponChoice& choice) override;
+  void ShowHelp(THandle owner, const std::string& helpFile, unsigned command) override;
+  void Beep() override;
 };
 
 // Sets `dialog` up for `request`: Qt's own dialog (never the desktop's, so the

@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
-#include "platform/module.h"
-#include "platform/user_interface.h"
+#include "platform/qt/native_window.h"
 
 TWindow::TWindow(TWindow* parent, int id, std::string_view title, int x, int y, int w, int h)
-    : Attr{id, x, y, w, h, 0}, Title(title), parent_(parent) {
+    : Attr{id, x, y, w, h, 0}, Title(title), parent_(parent), native_(std::make_unique<TNative>()) {
   if (parent_) parent_->children_.push_back(this);
 }
 
@@ -17,58 +16,44 @@ TWindow::~TWindow() {
 }
 
 bool TWindow::Create() {
-  if (widget_) return true;
-  QWidget* container = nullptr;
+  if (native_->widget) return true;
+  THandle container = nullptr;
   if (parent_) {
     container = parent_->ChildContainer();
     if (!container) return false;
   }
-  widget_ = MakeWidget(container);
-  if (parent_) widget_->setGeometry(Attr.X, Attr.Y, Attr.W, Attr.H);
+  QWidget* widget = WidgetOf(MakeWindow(container));
+  native_->widget = widget;
+  if (parent_) widget->setGeometry(Attr.X, Attr.Y, Attr.W, Attr.H);
   SetupWindow();
   for (TWindow* child : children_) child->Create();
-  if (parent_) widget_->show();
+  if (parent_) widget->show();
   return true;
 }
 
 void TWindow::Destroy() {
   for (TWindow* child : children_) child->Destroy();
-  for (const QMetaObject::Connection& connection : connections_) QObject::disconnect(connection);
-  connections_.clear();
-  if (widget_) {
-    widget_->hide();
-    widget_->deleteLater();
-    widget_ = nullptr;
+  for (const QMetaObject::Connection& connection : native_->connections) {
+    QObject::disconnect(connection);
+  }
+  native_->connections.clear();
+  if (QWidget* widget = native_->widget) {
+    widget->hide();
+    widget->deleteLater();
+    native_->widget = nullptr;
   }
 }
 
 void TWindow::Show() {
-  if (widget_) widget_->show();
+  if (native_->widget) native_->widget->show();
 }
 
 void TWindow::SetFocus() {
-  if (widget_) widget_->setFocus(Qt::OtherFocusReason);
+  if (native_->widget) native_->widget->setFocus(Qt::OtherFocusReason);
 }
 
-const TModule* TWindow::GetModule() const { return &TModule::Program(); }
+bool TWindow::HasFocus() const { return native_->widget && native_->widget->hasFocus(); }
 
-int TWindow::MessageBox(std::string_view text, std::string_view caption, unsigned type) {
-  return UserInterface().MessageBox(widget_, std::string(text), std::string(caption), type);
-}
+THandle TWindow::GetHandle() const { return HandleOf(native_->widget); }
 
-long TWindow::SendMessage(unsigned, unsigned long, long) { return 0; }
-
-bool TWindow::Find(TEventInfo&) { return false; }
-
-bool TWindow::Dispatch(TEventInfo info) {
-  if (!Find(info) || !info.Handler) return false;
-  info.Handler();
-  return true;
-}
-
-void TWindow::NotifyParent(int code) {
-  // Copies first: the handler may delete this window.
-  TWindow* const parent = parent_;
-  const int id = Attr.Id;
-  if (parent) parent->Dispatch({TEventKind::ChildNotify, id, code, {}});
-}
+THandle TWindow::ChildContainer() const { return GetHandle(); }
