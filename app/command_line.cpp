@@ -6,8 +6,6 @@
 namespace kalvex {
 namespace {
 
-constexpr int kWrongUse = 2;
-
 constexpr std::string_view kHelp =
     "Usage: kalvex [OPTION]... [FILE]\n"
     "Edit the weapon scripts (.tdf) of the game Cindervale in a window.\n"
@@ -21,7 +19,8 @@ constexpr std::string_view kHelp =
     "Exit status:\n"
     " 0  if --help or --version was given,\n"
     " 1  when the editor's window has been closed,\n"
-    " 2  if the command line was wrong.\n";
+    " 2  if the command line was wrong,\n"
+    " 3  if there is no desktop to show the window on (no X11 or Wayland display).\n";
 
 constexpr std::string_view kVersion =
     "kalvex " KALVEX_VERSION
@@ -32,7 +31,7 @@ constexpr std::string_view kVersion =
 
 CommandLine WrongUse(std::ostream& err, std::string_view problem) {
   err << "kalvex: " << problem << "\nTry 'kalvex --help' for more information.\n";
-  return {kWrongUse, std::nullopt};
+  return {kWrongUseStatus, std::nullopt};
 }
 
 }  // namespace

@@ -8,6 +8,10 @@
 
 namespace kalvex {
 
+// Exit statuses besides 0 (--help, --version) and 1 (the window was closed).
+inline constexpr int kWrongUseStatus = 2;
+inline constexpr int kNoDesktopStatus = 3;
+
 struct CommandLine {
   std::optional<int> exitStatus;    // set: end at once with this status, no window
   std::optional<std::string> file;  // the script to open at start-up

@@ -10,7 +10,8 @@
 
 namespace {
 
-constexpr char kHelpFile[] = ":/resources/help/contents.html";
+// The editor's built-in help, by the name the help engine knows it by.
+constexpr char kHelpFile[] = "Kalvex.hlp";
 
 constexpr char kAboutText[] =
     "Cindervale Weapon Editor\n"

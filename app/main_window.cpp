@@ -12,7 +12,6 @@ constexpr TAccelerator kAccelerators[] = {
 }  // namespace
 
 TMachines::TMachines(const char* title) : TFrameWindow(nullptr, title) {
-  Q_INIT_RESOURCE(kalvex);
   AssignMenu("Menu");
   AssignAccelerators(kAccelerators);
   DragAcceptFiles("tdf");

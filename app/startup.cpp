@@ -24,6 +24,11 @@ void TStartUp::MainWindowShown() {
       ->OpenNamedFile(error ? *file_ : kalvex::Utf8FromPath(full));
 }
 
+int TStartUp::NoDesktop(std::string_view why) {
+  std::cerr << "kalvex: " << why << '\n';
+  return kalvex::kNoDesktopStatus;
+}
+
 int OwlMain(int argc, char* argv[]) {
   // The command line is read before the platform starts, so that --help and
   // --version need no desktop.

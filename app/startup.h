@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/application.h"
 
@@ -14,6 +15,7 @@ class TStartUp : public TApplication {
  protected:
   void InitMainWindow() override;
   void MainWindowShown() override;
+  int NoDesktop(std::string_view why) override;
 
  private:
   std::optional<std::string> file_;

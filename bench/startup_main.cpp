@@ -24,11 +24,22 @@ class QuitAfterFirstPaint : public QObject {
   }
 };
 
+// The editor's start-up, watching for the first paint from the moment the
+// platform runs.
+class TimedStartUp : public TStartUp {
+ protected:
+  void InitMainWindow() override {
+    qApp->installEventFilter(&quitter_);
+    TStartUp::InitMainWindow();
+  }
+
+ private:
+  QuitAfterFirstPaint quitter_;
+};
+
 }  // namespace
 
 int main() {
-  TStartUp app;
-  QuitAfterFirstPaint quitter;
-  qApp->installEventFilter(&quitter);
+  TimedStartUp app;
   return app.Run();
 }

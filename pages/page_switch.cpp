@@ -18,7 +18,7 @@ constexpr Slot kListSlots[] = {Slot::ComboBox1, Slot::ComboBox2, Slot::ComboBox3
 std::optional<Slot> FocusedList(TMachines& w) {
   for (const Slot slot : kListSlots) {
     const TComboBox* list = kalvex::ListSlot(w, slot);
-    if (list && list->GetHandle() && list->GetHandle()->hasFocus()) return slot;
+    if (list && list->HasFocus()) return slot;
   }
   return std::nullopt;
 }

@@ -5,8 +5,6 @@
 
 #include "platform/window.h"
 
-class QCheckBox;
-
 class TCheckBox : public TWindow {
  public:
   TCheckBox(TWindow* parent, int id, std::string_view title, int x, int y, int w, int h);
@@ -21,12 +19,10 @@ class TCheckBox : public TWindow {
   void SetUserChangeHandler(std::function<void()> handler);
 
  protected:
-  QWidget* MakeWidget(QWidget* container) override;
+  THandle MakeWindow(THandle container) override;
   void SetupWindow() override;
 
  private:
-  QCheckBox* Box() const;
-
   int state_ = BF_UNCHECKED;
   std::function<void()> userChanged_;
 };

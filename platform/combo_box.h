@@ -7,8 +7,6 @@
 
 #include "platform/window.h"
 
-class QComboBox;
-
 class TComboBox : public TWindow {
  public:
   // `h` is the height with the list opened; closed, the box takes the
@@ -25,11 +23,9 @@ class TComboBox : public TWindow {
   void SetSelIndex(int index);
 
  protected:
-  QWidget* MakeWidget(QWidget* container) override;
+  THandle MakeWindow(THandle container) override;
   void SetupWindow() override;
 
  private:
-  QComboBox* Combo() const;
-
   bool programSelects_ = false;
 };

@@ -1,53 +1,54 @@
 #include "platform/edit.h"
 
-#include <QLineEdit>
-#include <QScopedValueRollback>
-#include <QValidator>
 #include <algorithm>
 
-#include "platform/text_codec.h"
+#include "platform/user_interface.h"
 
 namespace {
 
-// Characters that a one-line single-byte text cannot hold.
-qsizetype UnfitCharacters(const QString& text) {
-  return std::ranges::count_if(text, [](QChar c) { return !FitsOneLineText(c); });
+// Whether `c` may stand in a one-line text of single-byte characters: it has
+// a single-byte form and is no control character.
+bool FitsOneLineText(char16_t c) { return c >= 0x20 && c <= 0xFF && !(c >= 0x7F && c < 0xA0); }
+
+bool IsSingleByte(char16_t c) { return c <= 0xFF; }
+
+std::ptrdiff_t UnfitCharacters(std::u16string_view text) {
+  return std::ranges::count_if(text, [](char16_t c) { return !FitsOneLineText(c); });
 }
 
+// The single-byte text behind a UTF-16 text whose characters all have one.
+std::string SingleBytes(std::u16string_view text) {
+  std::string bytes(text.size(), '\0');
+  std::ranges::transform(text, bytes.begin(), [](char16_t c) { return char(c); });
+  return bytes;
+}
+
+std::u16string Utf16FromSingleBytes(std::string_view bytes) {
+  std::u16string text(bytes.size(), u'\0');
+  std::ranges::transform(bytes, text.begin(), [](char c) {
+    return static_cast<char16_t>(static_cast<unsigned char>(c));
+  });
+  return text;
+}
+
+// Whether `after` is `before` with one run of characters taken out.
+bool IsDeletionFrom(std::u16string_view after, std::u16string_view before) {
+  if (after.size() >= before.size()) return false;
+  std::size_t same = 0;
+  while (same < after.size() && after[same] == before[same]) ++same;
+  return after.substr(same) == before.substr(before.size() - (after.size() - same));
+}
+
+bool IsBlankOrLineEnd(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+
 }  // namespace
-
-// Hands every change of the line edit to the TEdit for judgement; a refused
-// change is undone by the line edit.
-class TEdit::InputFilter : public QValidator {
- public:
-  InputFilter(const TEdit& edit, QObject* parent) : QValidator(parent), edit_(edit) {}
-  State validate(QString& input, int&) const override {
-    return edit_.AcceptsTyped(input) ? Acceptable : Invalid;
-  }
-
- private:
-  const TEdit& edit_;
-};
 
 TEdit::TEdit(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h,
              int textLen)
     : TWindow(parent, id, text, x, y, w, h), textLen_(textLen) {}
 
-TEdit::~TEdit() {
-  // The widget may outlive this object until its deferred release.
-  if (QLineEdit* edit = LineEdit()) edit->setValidator(nullptr);
-}
-
 void TEdit::SetValidator(std::unique_ptr<TValidator> validator) {
   validator_ = std::move(validator);
-}
-
-void TEdit::SetText(std::string_view text) {
-  Title = text;
-  if (QLineEdit* edit = LineEdit()) {
-    QScopedValueRollback<bool> programChange(programSetsText_, true);
-    edit->setText(ToQString(text));
-  }
 }
 
 void TEdit::Clear() { SetText({}); }
@@ -56,48 +57,33 @@ void TEdit::SetUserChangeHandler(std::function<void()> handler) {
   userChanged_ = std::move(handler);
 }
 
-QWidget* TEdit::MakeWidget(QWidget* container) {
-  auto* edit = new QLineEdit(container);
-  edit->setValidator(new InputFilter(*this, edit));
-  // A file dropped onto an edit goes to the window, not into the text.
-  edit->setAcceptDrops(false);
-  return edit;
+void TEdit::UserChanged() const {
+  if (userChanged_) userChanged_();
 }
 
-void TEdit::SetupWindow() {
-  QLineEdit* edit = LineEdit();
-  SetText(Title);
-  shown_ = edit->text();
-  Listen(edit, &QLineEdit::textChanged, [this](const QString& text) {
-    shown_ = text;
-    Title = FromQString(text);
-  });
-  Listen(edit, &QLineEdit::textEdited, [this] {
-    if (userChanged_) userChanged_();
-  });
-}
-
-QLineEdit* TEdit::LineEdit() const { return static_cast<QLineEdit*>(GetHandle()); }
-
-namespace {
-
-// Whether `after` is `before` with one run of characters taken out.
-bool IsDeletionFrom(const QString& after, const QString& before) {
-  if (after.size() >= before.size()) return false;
-  qsizetype same = 0;
-  while (same < after.size() && after[same] == before[same]) ++same;
-  return after.mid(same) == before.right(after.size() - same);
-}
-
-}  // namespace
-
-bool TEdit::AcceptsTyped(const QString& typed) const {
+bool TEdit::TakesUserChange(std::u16string_view changed) const {
   if (programSetsText_) return true;
-  if (UnfitCharacters(typed) > UnfitCharacters(shown_)) return false;
-  const bool grows = typed.size() > shown_.size();
-  if (textLen_ > 0 && grows && typed.size() > textLen_ - 1) return false;
-  if (!validator_ || validator_->IsValidInput(FromQString(typed))) return true;
+  if (Accepts(changed)) return true;
+  UserInterface().Beep();
+  return false;
+}
+
+bool TEdit::Accepts(std::u16string_view changed) const {
+  const std::u16string shown = Utf16FromSingleBytes(Title);
+  // The text holds single-byte characters only; control characters that the
+  // program put there (a tab read from a script) may stay, no new one comes.
+  if (!std::ranges::all_of(changed, IsSingleByte)) return false;
+  if (UnfitCharacters(changed) > UnfitCharacters(shown)) return false;
+  const bool grows = changed.size() > shown.size();
+  if (textLen_ > 0 && grows && changed.size() > std::size_t(textLen_ - 1)) return false;
+  if (!validator_ || validator_->IsValidInput(SingleBytes(changed))) return true;
   // A text the program set may be one the validator refuses (a long value
   // read from a script); the user may still cut it down, one deletion at a time.
-  return IsDeletionFrom(typed, shown_) && !validator_->IsValidInput(FromQString(shown_));
+  return IsDeletionFrom(changed, shown) && !validator_->IsValidInput(Title);
+}
+
+std::u16string_view TEdit::PastedText(std::u16string_view clipboard) {
+  while (!clipboard.empty() && IsBlankOrLineEnd(clipboard.front())) clipboard.remove_prefix(1);
+  while (!clipboard.empty() && IsBlankOrLineEnd(clipboard.back())) clipboard.remove_suffix(1);
+  return clipboard;
 }

@@ -1,15 +1,18 @@
 // A one-line text field.
+//
+// What the user may do to its text is common to both implementations: each
+// change the user makes (a keystroke, a deletion, a paste) is put to
+// TakesUserChange, and a paste first goes through PastedText; the
+// implementation only hands the changes over and undoes the refused ones.
 #pragma once
 
-#include <QString>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/validators.h"
 #include "platform/window.h"
-
-class QLineEdit;
 
 class TEdit : public TWindow {
  public:
@@ -30,19 +33,29 @@ class TEdit : public TWindow {
   void SetUserChangeHandler(std::function<void()> handler);
 
  protected:
-  QWidget* MakeWidget(QWidget* container) override;
+  THandle MakeWindow(THandle container) override;
   void SetupWindow() override;
 
- private:
-  class InputFilter;
+  // Whether the user may turn the text shown into `changed` (UTF-16, as the
+  // platform's edit holds it). A refused change gives the platform's signal
+  // (TUserInterface::Beep). Changes the program makes are always taken.
+  bool TakesUserChange(std::u16string_view changed) const;
+  // What a paste of `clipboard` inserts: the text without the blanks and
+  // line ends at its ends. The paste is then one change, taken whole or not at all.
+  static std::u16string_view PastedText(std::u16string_view clipboard);
+  // Runs the user change handler; for the implementation, after a change taken.
+  void UserChanged() const;
 
-  QLineEdit* LineEdit() const;
-  // Whether the user may turn the shown text into `typed`.
-  bool AcceptsTyped(const QString& typed) const;
+  // True while the program sets the text.
+  bool programSetsText_ = false;
+
+ private:
+  // The implementation's own part: its edit widget or window procedure.
+  class TImpl;
+
+  bool Accepts(std::u16string_view changed) const;
 
   int textLen_;
   std::unique_ptr<TValidator> validator_;
   std::function<void()> userChanged_;
-  bool programSetsText_ = false;
-  QString shown_;
 };

@@ -24,7 +24,7 @@ TFileRequest RequestFor(const TOpenSaveDialog::TData& data, bool mustExist) {
   return {data.FileName, ParseFileFilter(data.Filter), mustExist};
 }
 
-QWidget* HandleOf(const TWindow* window) { return window ? window->GetHandle() : nullptr; }
+THandle HandleOf(const TWindow* window) { return window ? window->GetHandle() : nullptr; }
 
 bool SameLetters(std::string_view a, std::string_view b) {
   const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };

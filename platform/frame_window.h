@@ -2,15 +2,10 @@
 // in the client area, which lies below the menu bar.
 #pragma once
 
-#include <QIcon>
-#include <QKeySequence>
-#include <QList>
-#include <QUrl>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "platform/menu_resource.h"
@@ -18,7 +13,8 @@
 
 class TModule;
 
-// A key combination ("Ctrl+N", "F1") that sends a menu command.
+// A key combination ("Ctrl+N", "F1": modifiers Ctrl, Shift, Alt joined by
+// "+", then a letter, a digit or F1 to F12) that sends a menu command.
 struct TAccelerator {
   std::string_view Keys;
   int Id;
@@ -32,6 +28,7 @@ class TFrameWindow : public TWindow {
   ~TFrameWindow() override;
 
   // Uses the program's menu of that name (any case); false when it has none.
+  // Each item sends its command identifier to the response table.
   bool AssignMenu(std::string_view menuName);
   // Uses icon `resId` of `module`; false when the module has none.
   bool SetIcon(const TModule* module, int resId);
@@ -41,30 +38,32 @@ class TFrameWindow : public TWindow {
   // Files whose name ends in ".`extension`" (any capitals) may be dropped
   // onto the window; EvDropFiles receives them.
   void DragAcceptFiles(std::string_view extension);
+  // Whether a file of that name may be dropped onto the window.
+  bool AcceptsDroppedFile(std::string_view path) const;
 
   // Asked before every close: the close box, the window menu, the desktop.
   // The window closes only when it returns true.
   virtual bool CanClose();
-  // Files dropped onto the window, in the order given, as local paths.
+  // Files dropped onto the window, in the order given, as local paths
+  // (UTF-8). They arrive once the drop is over, from the message loop.
   virtual void EvDropFiles(const std::vector<std::string>& paths);
 
  protected:
-  QWidget* MakeWidget(QWidget* container) override;
+  THandle MakeWindow(THandle container) override;
   void SetupWindow() override;
-  QWidget* ChildContainer() const override;
+  THandle ChildContainer() const override;
 
  private:
-  class FrameWidget;
+  // The implementation's own part: its frame widget or window procedure.
+  class TImpl;
 
-  void BuildMenuBar();
-  // The local files among `urls` that the window accepts.
-  std::vector<std::string> AcceptedFiles(const QList<QUrl>& urls) const;
-  // Keeps the outer size at Attr.W by Attr.H once the desktop's frame is known.
-  void FitOuterSize();
+  struct TKeys {
+    std::string Keys;
+    int Id;
+  };
 
   std::optional<TMenuResource> menu_;
-  std::vector<std::pair<int, QKeySequence>> shortcuts_;  // command, keys
-  std::string dropExtension_;                            // empty: nothing may be dropped
-  QIcon icon_;
-  QPointer<QWidget> client_;
+  std::vector<TKeys> accelerators_;
+  std::string dropExtension_;  // empty: nothing may be dropped
+  int iconId_ = 0;             // 0: no icon
 };

@@ -8,5 +8,5 @@ class TGroupBox : public TWindow {
   TGroupBox(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h);
 
  protected:
-  QWidget* MakeWidget(QWidget* container) override;
+  THandle MakeWindow(THandle container) override;
 };

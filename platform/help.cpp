@@ -4,6 +4,6 @@
 
 #include "platform/user_interface.h"
 
-void WinHelpA(QWidget* window, std::string_view helpFile, unsigned command) {
+void WinHelpA(THandle window, std::string_view helpFile, unsigned command) {
   UserInterface().ShowHelp(window, std::string(helpFile), command);
 }

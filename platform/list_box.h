@@ -6,8 +6,6 @@
 
 #include "platform/window.h"
 
-class ListBoxWidget;
-
 class TListBox : public TWindow {
  public:
   TListBox(TWindow* parent, int id, int x, int y, int w, int h);
@@ -21,9 +19,6 @@ class TListBox : public TWindow {
   void SetSelIndex(int index);
 
  protected:
-  QWidget* MakeWidget(QWidget* container) override;
+  THandle MakeWindow(THandle container) override;
   void SetupWindow() override;
-
- private:
-  ListBoxWidget* List() const;
 };

@@ -1,8 +1,8 @@
-// The resources compiled into a program: icons by number, menus by name.
+// The resources built into the program: icons by number, menus by name. The
+// implementation finds them where its system keeps them (Qt's resource
+// system, the resources of a Windows program); their sources are in res/.
 #pragma once
 
-#include <QIcon>
-#include <QString>
 #include <optional>
 #include <string_view>
 
@@ -10,18 +10,15 @@
 
 class TModule {
  public:
-  // Resources live below `root` in the Qt resource system:
-  // root/icon/<number>.png and root/menu/<NAME in capitals>.
-  explicit TModule(QString root);
-
-  // The program's own resources, below ":/resources".
+  // The program's own resources.
   static const TModule& Program();
 
-  // A null icon when the program has no icon of that number.
-  QIcon LoadIcon(int resId) const;
-  // Menu names do not depend on case. Nothing when the menu is missing or malformed.
+  // Whether the module has an icon of that number.
+  bool HasIcon(int resId) const;
+  // The menu of that name (names do not depend on case), read from its
+  // description (menu_resource.h). Nothing when the menu is missing or malformed.
   std::optional<TMenuResource> LoadMenu(std::string_view name) const;
 
  private:
-  QString root_;
+  TModule() = default;
 };

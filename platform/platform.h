@@ -1,4 +1,5 @@
-// Everything the windowing layer offers to the program.
+// Everything the windowing layer offers to the program. These headers are the
+// whole contract between the program and an implementation of the layer.
 #pragma once
 
 #include "platform/application.h"
@@ -16,4 +17,5 @@
 #include "platform/static_text.h"
 #include "platform/user_interface.h"
 #include "platform/validators.h"
+#include "platform/weapon_dialog.h"
 #include "platform/window.h"

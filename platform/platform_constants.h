@@ -16,6 +16,11 @@ inline constexpr unsigned MB_YESNO = 0x04;
 inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
 inline constexpr unsigned MB_TYPEMASK = 0x0F;
 inline constexpr unsigned MB_ICONMASK = 0xF0;
+// Which button, counted from the left, Enter presses; the first by default.
+inline constexpr unsigned MB_DEFBUTTON1 = 0x000;
+inline constexpr unsigned MB_DEFBUTTON2 = 0x100;
+inline constexpr unsigned MB_DEFBUTTON3 = 0x200;
+inline constexpr unsigned MB_DEFMASK = 0xF00;
 
 // Frame window styles.
 inline constexpr unsigned long WS_MAXIMIZEBOX = 0x00010000;

@@ -14,5 +14,5 @@ class TStatic : public TWindow {
   void Clear();
 
  protected:
-  QWidget* MakeWidget(QWidget* container) override;
+  THandle MakeWindow(THandle container) override;
 };

@@ -1,17 +1,12 @@
 #include "platform/user_interface.h"
 
-#include "platform/qt_user_interface.h"
-
 namespace {
 
 TUserInterface* installed = nullptr;
 
 }  // namespace
 
-TUserInterface& UserInterface() {
-  static QtUserInterface qtInterface;
-  return installed ? *installed : qtInterface;
-}
+TUserInterface& UserInterface() { return installed ? *installed : PlatformUserInterface(); }
 
 TUserInterface* SetUserInterface(TUserInterface* ui) {
   TUserInterface* previous = installed;

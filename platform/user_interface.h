@@ -1,13 +1,21 @@
 // Everything that asks the user and waits for an answer goes through one
-// interface: message boxes, the file dialogs and the help window. The program
-// uses the Qt implementation; a test installs its own that answers from a script.
+// interface: message boxes, the file dialogs, the weapon-choosing dialog, the
+// help and the signal that refuses a keystroke. Each implementation of the
+// layer has its own (Qt's boxes and dialogs, Windows' own); a test installs
+// one that answers from a script and counts what was asked.
+//
+// Texts: message texts, captions and labels are single-byte characters, byte
+// n standing for the character U+00nn, as the editor's texts are; file names
+// are UTF-8, as the file system code takes them.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
-class QWidget;
+#include "platform/weapon_dialog.h"
+#include "platform/window.h"
 
 // One entry of a file dialog's type list: "Weapon Files (*.TDF)" on "*.tdf".
 struct TFileFilter {
@@ -26,24 +34,50 @@ class TUserInterface {
  public:
   virtual ~TUserInterface() = default;
 
-  // Shows a modal box owned by `owner`; returns the button pressed (IDOK,
-  // IDCANCEL, IDYES, IDNO). Closing a box with a Cancel button counts as Cancel.
-  virtual int MessageBox(QWidget* owner, const std::string& text, const std::string& caption,
+  // Shows a modal box owned by `owner` and centred on it; returns the button
+  // pressed (IDOK, IDCANCEL, IDYES, IDNO). `type` gives the buttons
+  // (MB_OK, MB_YESNO, MB_YESNOCANCEL), the icon (MB_ICONEXCLAMATION) and the
+  // default button (MB_DEFBUTTON1 to MB_DEFBUTTON3, counted left to right).
+  // Closing a box counts as Cancel where it has one, as No in a box of Yes
+  // and No, and as OK in a box of OK alone.
+  virtual int MessageBox(THandle owner, const std::string& text, const std::string& caption,
                          unsigned type) = 0;
+  // The same with buttons of their own: `labels` left to right (an ampersand
+  // marks a mnemonic letter), `defaultButton` the index of the one that Enter
+  // presses; only the icon bits of `type` count. Returns the index of the
+  // button pressed; closing the box gives the index of the last button.
+  // TWindow::MessageBox makes sure that there is at least one label and that
+  // `defaultButton` is one of them.
+  virtual int LabelledMessageBox(THandle owner, const std::string& text, const std::string& caption,
+                                 unsigned type, const std::vector<std::string>& labels,
+                                 int defaultButton) = 0;
 
   // The chosen file's path, or nothing when the user cancelled.
-  virtual std::optional<std::string> ChooseFileToOpen(QWidget* owner,
+  virtual std::optional<std::string> ChooseFileToOpen(THandle owner,
                                                       const TFileRequest& request) = 0;
-  virtual std::optional<std::string> ChooseFileToSave(QWidget* owner,
+  virtual std::optional<std::string> ChooseFileToSave(THandle owner,
                                                       const TFileRequest& request) = 0;
 
-  // Opens the help file `helpFile` as `command` asks (HELP_CONTENTS).
-  virtual void ShowHelp(QWidget* owner, const std::string& helpFile, unsigned command) = 0;
+  // Shows the list of weapons of `choice` with its first row highlighted;
+  // Enter, a double click or OK take the highlighted row. The index of the
+  // row taken, or nothing when the user cancelled.
+  virtual std::optional<std::size_t> ChooseWeapon(THandle owner, const TWeaponChoice& choice) = 0;
+
+  // Opens the program's built-in help named `helpFile` ("Kalvex.hlp") as
+  // `command` asks (HELP_CONTENTS: at its contents), in a window of its own
+  // beside `owner`. A help the program does not have is told in a message.
+  virtual void ShowHelp(THandle owner, const std::string& helpFile, unsigned command) = 0;
+
+  // The platform's usual signal that a keystroke or a paste was refused (a beep).
+  virtual void Beep() = 0;
 };
 
-// The interface in use: the installed one, else the Qt implementation.
+// The interface in use: the installed one, else the implementation's own.
 TUserInterface& UserInterface();
 
-// Installs `ui` (not owned; nullptr goes back to the Qt implementation) and
-// returns the one installed before.
+// Installs `ui` (not owned; nullptr goes back to the implementation's own)
+// and returns the one installed before.
 TUserInterface* SetUserInterface(TUserInterface* ui);
+
+// The implementation's own interface, which shows real boxes and dialogs.
+TUserInterface& PlatformUserInterface();

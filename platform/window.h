@@ -1,12 +1,17 @@
 // The base of every window: a C++ object that exists before and after its
-// platform window (a Qt widget), owns its child window objects, and passes
-// commands and child notifications through its response table.
+// platform window (a Qt widget, a Win32 HWND), owns its child window objects,
+// and passes commands and child notifications through its response table.
+//
+// Each implementation of the layer defines, for every window class, the
+// members that touch the platform window: the constructor and destructor of
+// TWindow, Create, Destroy, Show, SetFocus, HasFocus, GetHandle,
+// ChildContainer, and each control's MakeWindow and SetupWindow. The members
+// that only pass events on (Find, Dispatch, NotifyParent, MessageBox,
+// SendMessage, GetModule) are common to both, in platform/window.cpp.
 #pragma once
 
-#include <QMetaObject>
-#include <QObject>
-#include <QPointer>
-#include <QWidget>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +20,12 @@
 #include "platform/platform_constants.h"
 
 class TModule;
+
+// The platform's own window behind a TWindow. It is opaque above the layer:
+// only the implementation turns it into its own type (a Qt widget, a Win32
+// window handle).
+struct TPlatformWindow;
+using THandle = TPlatformWindow*;
 
 // Identifier, place and size (pixels of the parent's client area) and style
 // of a window, fixed before its platform window is created.
@@ -39,20 +50,31 @@ class TWindow {
   // window exists afterwards.
   bool Create();
   // Destroys the platform window (and the children's) and keeps the object.
-  // Safe inside the window's own notification: the widget is hidden at once
-  // and released once the notification has returned.
+  // Safe inside the window's own notification: the platform window is hidden
+  // at once and released once the notification has returned; from then on
+  // it sends nothing to this object.
   void Destroy();
   void Show();
+  // Gives the window the keyboard focus.
   void SetFocus();
+  // Whether the window has the keyboard focus; false when it does not exist.
+  bool HasFocus() const;
 
   // The platform window, or nullptr before Create and after Destroy.
-  QWidget* GetHandle() const { return widget_; }
+  THandle GetHandle() const;
   TWindow* GetParent() const { return parent_; }
   int GetId() const { return Attr.Id; }
   const TModule* GetModule() const;
 
-  // A modal message box owned by this window; returns the button pressed.
+  // A modal message box owned by this window and centred on it; returns the
+  // button pressed (see TUserInterface::MessageBox).
   int MessageBox(std::string_view text, std::string_view caption, unsigned type = MB_OK);
+  // A modal message box whose buttons carry `labels`, left to right, with
+  // `defaultButton` the one that Enter presses; `type` gives the icon only.
+  // Returns the index of the button pressed; closing the box gives the last
+  // index, so the last button is the one that changes nothing ("Cancel").
+  int MessageBox(std::string_view text, std::string_view caption, unsigned type,
+                 std::span<const std::string_view> labels, int defaultButton);
   // Sends a control message and returns its result; 0 for a message the
   // window does not know.
   virtual long SendMessage(unsigned message, unsigned long wParam = 0, long lParam = 0);
@@ -68,28 +90,27 @@ class TWindow {
  protected:
   TWindow(TWindow* parent, int id, std::string_view title, int x, int y, int w, int h);
 
-  // Makes the widget inside `container` (nullptr for a top-level window).
-  virtual QWidget* MakeWidget(QWidget* container) = 0;
-  // Runs once the widget exists and stands at its place.
+  // Makes the platform window inside `container` (nullptr for a top-level
+  // window) and returns it.
+  virtual THandle MakeWindow(THandle container) = 0;
+  // Runs once the platform window exists and stands at its place.
   virtual void SetupWindow() {}
-  // Where the children's widgets go.
-  virtual QWidget* ChildContainer() const { return widget_; }
+  // Where the children's platform windows go; by default the window itself.
+  virtual THandle ChildContainer() const;
 
   // Sends `code` with this window's identifier to the parent's response table.
   // The parent's handler may destroy or delete this window.
   void NotifyParent(int code);
 
-  // Connects `signal` of `sender` to `slot` until the window is destroyed.
-  template <class Sender, class Signal, class Slot>
-  void Listen(const Sender* sender, Signal signal, Slot slot) {
-    connections_.push_back(QObject::connect(sender, signal, std::move(slot)));
-  }
+  // The implementation's record of the platform window while it exists
+  // (the window itself and what ties its notifications to this object).
+  struct TNative;
+  TNative& Native() const { return *native_; }
 
   std::string Title;
 
  private:
   TWindow* parent_;
   std::vector<TWindow*> children_;
-  QPointer<QWidget> widget_;
-  std::vector<QMetaObject::Connection> connections_;
+  std::unique_ptr<TNative> native_;
 };

@@ -14,15 +14,16 @@
 #include <string>
 
 #include "app/kalvex.h"
+#include "platform/qt/native_window.h"
 #include "tests/ui/menu_driver.h"
-#include "tests/ui/scripted_user_interface.h"
+#include "tests/window/scripted_user_interface.h"
 
 namespace {
 
 // Prints each question at once: the process may end inside the caller.
 class EchoingUserInterface : public ScriptedUserInterface {
  public:
-  int MessageBox(QWidget* owner, const std::string& text, const std::string& caption,
+  int MessageBox(THandle owner, const std::string& text, const std::string& caption,
                  unsigned type) override {
     std::printf("asked: %s|%s|%u\n", text.c_str(), caption.c_str(), type);
     std::fflush(stdout);
@@ -55,9 +56,9 @@ int main(int argc, char* argv[]) {
   if (window.save == 0) window.Weapon.Weapname = "Changed";  // a real change, not only the flag
   window.Create();
   window.Show();
-  window.GetHandle()->activateWindow();
-  if (!QTest::qWaitForWindowActive(window.GetHandle())) return 3;
-  if (!CloseWindow(argv[1], window.GetHandle())) return 4;
+  WidgetOf(window)->activateWindow();
+  if (!QTest::qWaitForWindowActive(WidgetOf(window))) return 3;
+  if (!CloseWindow(argv[1], WidgetOf(window))) return 4;
   std::printf("open\n");
   return 0;
 }

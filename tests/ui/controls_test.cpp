@@ -1,17 +1,21 @@
 // The controls as the user drives them: lists, drop-down lists, edits, check
 // boxes, and destroying a control from inside its own notification.
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
 #include <array>
 #include <memory>
 
 #include "platform/platform.h"
+#include "platform/qt/native_window.h"
 #include "tests/ui/offscreen_messages.h"
+#include "tests/window/scripted_user_interface.h"
 
 namespace {
 
@@ -44,7 +48,7 @@ class ListOwner : public TFrameWindow {
 
 template <class Widget>
 Widget* HandleOf(const TWindow* control) {
-  return static_cast<Widget*>(control->GetHandle());
+  return WidgetOf<Widget>(*control);
 }
 
 void ClickEntry(const TListBox* list, int row) {
@@ -65,8 +69,8 @@ class ControlsTest : public QObject {
     owner_ = std::make_unique<ListOwner>();
     QVERIFY(owner_->Create());
     owner_->Show();
-    owner_->GetHandle()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(owner_->GetHandle()));
+    WidgetOf(*owner_)->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(WidgetOf(*owner_)));
   }
 
   void cleanup() { owner_.reset(); }
@@ -151,7 +155,7 @@ class ControlsTest : public QObject {
       if (action.isDigit()) {
         ClickEntry(list, action.digitValue());
       } else {
-        QTest::keyClick(list->GetHandle(), action == 'd' ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(WidgetOf(*list), action == 'd' ? Qt::Key_Down : Qt::Key_Up);
       }
     }
     QCOMPARE(owner_->Notifications, notifications);
@@ -193,7 +197,7 @@ class ControlsTest : public QObject {
   void destroyingInsideOwnNotificationIsSafe() {
     QFETCH(bool, combo);
     TWindow* control = combo ? static_cast<TWindow*>(MakeCombo()) : MakeList();
-    QPointer<QWidget> widget = control->GetHandle();
+    QPointer<QWidget> widget = WidgetOf(*control);
     owner_->DeleteOnNotify = control;
     if (combo) {
       control->SetFocus();
@@ -214,50 +218,51 @@ class ControlsTest : public QObject {
     QTest::addColumn<QString>("programText");
     QTest::addColumn<QString>("keys");  // '<' moves to the start, '\b' erases
     QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("beeps");  // keys refused, each with the platform's signal
     const QStringList none, range{"range"};
     QTest::newRow("typing stops at the limit") << 5 << none << ""
                                                << "abcdefg"
-                                               << "abcd";
+                                               << "abcd" << 3;
     QTest::newRow("no limit") << 0 << none << ""
                               << "abcdefg"
-                              << "abcdefg";
+                              << "abcdefg" << 0;
     QTest::newRow("long program text kept") << 5 << none << "ABCDEFGH"
                                             << "xy"
-                                            << "ABCDEFGH";
+                                            << "ABCDEFGH" << 2;
     QTest::newRow("long program text shortened") << 5 << none << "ABCDEFGH"
                                                  << "\b\bx"
-                                                 << "ABCDEF";
+                                                 << "ABCDEF" << 1;
     QTest::newRow("range: above") << 8 << range << ""
                                   << "256"
-                                  << "25";
+                                  << "25" << 1;
     QTest::newRow("range: letters and zero first") << 8 << range << ""
                                                    << "0a12"
-                                                   << "12";
+                                                   << "12" << 2;
     QTest::newRow("range: emptied") << 8 << range << ""
                                     << "12\b\b"
-                                    << "";
+                                    << "" << 0;
     QTest::newRow("range: before a blank") << 8 << range << " "
                                            << "<7"
-                                           << " ";
+                                           << " " << 1;
     QTest::newRow("range: after a blank") << 8 << range << " "
                                           << "7"
-                                          << " ";
+                                          << " " << 1;
     QTest::newRow("range: program text not judged") << 8 << range << "abc"
                                                     << ""
-                                                    << "abc";
+                                                    << "abc" << 0;
     QTest::newRow("range: out-of-range program text shortened") << 5 << range << "12345678"
                                                                 << "\b\b\b\b\b"
-                                                                << "123";
+                                                                << "123" << 0;
     QTest::newRow("range: out-of-range program text takes no new characters")
         << 5 << range << "1000"
         << "\b7a"
-        << "100";
+        << "100" << 2;
     QTest::newRow("filter") << 8 << QStringList{" 0-9."} << ""
                             << "1.5 x2"
-                            << "1.5 2";
+                            << "1.5 2" << 1;
     QTest::newRow("second validator replaces the first") << 8 << QStringList{"range", "0-9."} << ""
                                                          << "1.5"
-                                                         << "1.5";
+                                                         << "1.5" << 0;
   }
 
   void editJudgesTyping() {
@@ -266,15 +271,9 @@ class ControlsTest : public QObject {
     QFETCH(QString, programText);
     QFETCH(QString, keys);
     QFETCH(QString, shown);
-    TEdit* edit = MakeEdit(textLen);
-    for (const QString& validator : validators) {
-      if (validator == "range") {
-        edit->SetValidator(std::make_unique<TRangeValidator>(1, 255));
-      } else {
-        edit->SetValidator(std::make_unique<TFilterValidator>(TCharSet(validator.toStdString())));
-      }
-    }
-    edit->SetText(programText.toStdString());
+    QFETCH(int, beeps);
+    ScriptedUserInterface ui;
+    TEdit* edit = MakeEdit(textLen, validators, programText);
     auto* line = HandleOf<QLineEdit>(edit);
     for (QChar key : keys) {
       if (key == '<') {
@@ -287,18 +286,107 @@ class ControlsTest : public QObject {
     }
     QCOMPARE(line->text(), shown);
     QCOMPARE(edit->GetText(), shown.toStdString());
+    QCOMPARE(ui.Beeps, beeps);
   }
 
-  // Only single-byte characters fit a script; a line break never does.
+  // Only single-byte characters fit a script.
   void editRefusesCharactersOutsideSingleByte() {
+    ScriptedUserInterface ui;
     TEdit* edit = MakeEdit(10);
-    for (const char* typed : {"é", "中", "x"}) {
-      QTest::sendKeyEvent(QTest::Click, edit->GetHandle(), Qt::Key_unknown,
-                          QString::fromUtf8(typed), Qt::NoModifier);
+    for (const char* typed : {"é", "中", "€", "x"}) {
+      QTest::sendKeyEvent(QTest::Click, WidgetOf(*edit), Qt::Key_unknown, QString::fromUtf8(typed),
+                          Qt::NoModifier);
     }
-    QGuiApplication::clipboard()->setText(QStringLiteral("1\n2"));
-    HandleOf<QLineEdit>(edit)->paste();
     QCOMPARE(edit->GetText(), std::string("\xE9x"));
+    QCOMPARE(ui.Beeps, 2);
+  }
+
+  // A paste loses the blanks and line ends at its ends, and is then taken
+  // whole or, with the platform's signal, not at all; from the keys or the
+  // edit's menu alike.
+  void editJudgesPaste_data() {
+    QTest::addColumn<int>("textLen");
+    QTest::addColumn<QStringList>("validators");
+    QTest::addColumn<QString>("programText");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("how");  // "keys" (Ctrl+V) or "menu"
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("beeps");
+    const QStringList none, range{"range"}, decimals{"0-9."};
+    QTest::newRow("blanks and line ends at the ends") << 10 << range << ""
+                                                      << " \t12\r\n"
+                                                      << "keys"
+                                                      << "12" << 0;
+    QTest::newRow("from the menu") << 10 << range << ""
+                                   << "12\n"
+                                   << "menu"
+                                   << "12" << 0;
+    QTest::newRow("after a program text") << 10 << none << "AB"
+                                          << "CD "
+                                          << "keys"
+                                          << "ABCD" << 0;
+    QTest::newRow("blanks alone") << 10 << none << "X"
+                                  << "  \n"
+                                  << "keys"
+                                  << "X" << 0;
+    QTest::newRow("blank inside a number") << 10 << range << ""
+                                           << "1 2"
+                                           << "keys"
+                                           << "" << 1;
+    QTest::newRow("line end inside") << 10 << none << ""
+                                     << "1\n2"
+                                     << "keys"
+                                     << "" << 1;
+    QTest::newRow("tab inside") << 10 << none << ""
+                                << "a\tb"
+                                << "menu"
+                                << "" << 1;
+    QTest::newRow("euro sign") << 10 << none << ""
+                               << "5€"
+                               << "keys"
+                               << "" << 1;
+    QTest::newRow("semicolon in a number") << 10 << decimals << ""
+                                           << "1;5"
+                                           << "keys"
+                                           << "" << 1;
+    QTest::newRow("past the limit") << 5 << none << ""
+                                    << "abcde"
+                                    << "keys"
+                                    << "" << 1;
+  }
+
+  void editJudgesPaste() {
+    QFETCH(int, textLen);
+    QFETCH(QStringList, validators);
+    QFETCH(QString, programText);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, how);
+    QFETCH(QString, shown);
+    QFETCH(int, beeps);
+    ScriptedUserInterface ui;
+    TEdit* edit = MakeEdit(textLen, validators, programText);
+    auto* line = HandleOf<QLineEdit>(edit);
+    line->setFocus();
+    line->end(false);
+    QGuiApplication::clipboard()->setText(clipboard);
+    if (how == "keys") {
+      QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+    } else {
+      QContextMenuEvent event(QContextMenuEvent::Mouse, line->rect().center(),
+                              line->mapToGlobal(line->rect().center()));
+      QApplication::sendEvent(line, &event);
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QVERIFY(menu);
+      QAction* paste = nullptr;
+      for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(QStringLiteral("&Paste"))) paste = action;
+      }
+      QVERIFY(paste);
+      paste->trigger();
+      menu->close();
+    }
+    QCOMPARE(line->text(), shown.isEmpty() ? programText : shown);
+    QCOMPARE(ui.Beeps, beeps);
   }
 
   void editNotesUserChangesAndKeepsItsTextAfterDestroy() {
@@ -308,10 +396,10 @@ class ControlsTest : public QObject {
     edit->SetText("program");
     edit->Clear();
     QCOMPARE(changes, 0);
-    QTest::keyClicks(edit->GetHandle(), "ab");
+    QTest::keyClicks(WidgetOf(*edit), "ab");
     QCOMPARE(changes, 2);
     edit->Destroy();
-    QVERIFY(!edit->GetHandle());
+    QVERIFY(!WidgetOf(*edit));
     QCOMPARE(edit->GetText(), std::string("ab"));
   }
 
@@ -357,6 +445,21 @@ class ControlsTest : public QObject {
   TEdit* MakeEdit(int textLen) {
     TEdit* edit = Make(new TEdit(owner_.get(), 207, "", 10, 10, 100, 20, textLen));
     edit->SetFocus();
+    return edit;
+  }
+
+  // An edit with validators ("range": 1 to 255, else a filter's set) showing
+  // a text set by the program.
+  TEdit* MakeEdit(int textLen, const QStringList& validators, const QString& programText) {
+    TEdit* edit = MakeEdit(textLen);
+    for (const QString& validator : validators) {
+      if (validator == "range") {
+        edit->SetValidator(std::make_unique<TRangeValidator>(1, 255));
+      } else {
+        edit->SetValidator(std::make_unique<TFilterValidator>(TCharSet(validator.toStdString())));
+      }
+    }
+    edit->SetText(programText.toStdString());
     return edit;
   }
 

@@ -12,11 +12,10 @@
 #include <QMenuBar>
 #include <QTest>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <utility>
 
 #include "app/kalvex2.h"
+#include "platform/qt/native_window.h"
 #include "record/record_fields.h"
 #include "tests/ui/menu_driver.h"
 
@@ -56,7 +55,7 @@ bool EditorDriver::Start() {
   return QTest::qWaitForWindowActive(Frame());
 }
 
-QMainWindow* EditorDriver::Frame() const { return static_cast<QMainWindow*>(window_->GetHandle()); }
+QMainWindow* EditorDriver::Frame() const { return WidgetOf<QMainWindow>(*window_); }
 
 bool EditorDriver::FileNew() { return ChooseMenuItem(Frame(), "&File", "&New"); }
 bool EditorDriver::FileOpen() { return ChooseMenuItem(Frame(), "&File", "O&pen"); }
@@ -65,7 +64,7 @@ bool EditorDriver::HelpContents() { return ChooseMenuItem(Frame(), "&Help", "&Co
 bool EditorDriver::HelpAbout() { return ChooseMenuItem(Frame(), "&Help", "&About"); }
 
 QListWidget* EditorDriver::PageList() const {
-  return window_->ComboBox ? static_cast<QListWidget*>(window_->ComboBox->GetHandle()) : nullptr;
+  return window_->ComboBox ? WidgetOf<QListWidget>(*window_->ComboBox) : nullptr;
 }
 
 bool EditorDriver::ClickPage(int page) {
@@ -85,21 +84,12 @@ bool EditorDriver::PressInPageList(int key) {
 }
 
 const TWindow* EditorDriver::SlotControl(std::string_view slot) const {
-  const EditorWindow& w = *window_;
-  const std::pair<std::string_view, const TWindow*> named[] = {
-      {"Enter", w.Enter},         {"Enter2", w.Enter2},       {"Enter3", w.Enter3},
-      {"Enter4", w.Enter4},       {"Enter5", w.Enter5},       {"Check1", w.Check1},
-      {"ComboBox1", w.ComboBox1}, {"ComboBox2", w.ComboBox2}, {"ComboBox3", w.ComboBox3},
-      {"ComboBox4", w.ComboBox4}, {"ComboBox5", w.ComboBox5}, {"ComboBox6", w.ComboBox6}};
-  for (const auto& [name, control] : named) {
-    if (name == slot) return control;
-  }
-  qFatal("no control slot %.*s", int(slot.size()), slot.data());
+  return kalvex::test::SlotControl(*window_, slot);
 }
 
 QWidget* EditorDriver::Control(std::string_view slot) const {
   const TWindow* control = SlotControl(slot);
-  return control ? control->GetHandle() : nullptr;
+  return control ? WidgetOf(*control) : nullptr;
 }
 
 QLineEdit* EditorDriver::Edit(std::string_view slot) const {
@@ -113,15 +103,7 @@ QComboBox* EditorDriver::DropDown(std::string_view slot) const {
 QCheckBox* EditorDriver::CheckBox() const { return qobject_cast<QCheckBox*>(Control("Check1")); }
 
 QString EditorDriver::LineText(std::string_view line) const {
-  const EditorWindow& w = *window_;
-  const std::pair<std::string_view, const TStatic*> lines[] = {
-      {"CurHelp", w.CurHelp},     {"HelpDesc", w.HelpDesc},   {"HelpDesc2", w.HelpDesc2},
-      {"HelpDesc3", w.HelpDesc3}, {"HelpDesc4", w.HelpDesc4}, {"HelpDesc5", w.HelpDesc5},
-      {"HelpDesc6", w.HelpDesc6}};
-  for (const auto& [name, label] : lines) {
-    if (name == line) return static_cast<const QLabel*>(label->GetHandle())->text();
-  }
-  qFatal("no label line %.*s", int(line.size()), line.data());
+  return WidgetOf<const QLabel>(*LabelLine(*window_, line))->text();
 }
 
 QPoint EditorDriver::ClientPosition(const QWidget* widget) const {
@@ -223,17 +205,6 @@ int& NumberMember(WeaponRecord& record, std::string_view member) {
   const RecordField& field = FieldNamed(member);
   if (field.IsText()) qFatal("%.*s is no number member", int(member.size()), member.data());
   return record.*field.number;
-}
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-bool WriteBytes(const std::string& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out.flush());
 }
 
 }  // namespace kalvex::test

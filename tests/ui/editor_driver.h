@@ -11,13 +11,15 @@
 #include <string_view>
 
 #include "app/kalvex.h"
-#include "tests/ui/scripted_user_interface.h"
+#include "tests/window/scripted_user_interface.h"
+#include "tests/window/window_slots.h"
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QMainWindow;
+class QWidget;
 
 namespace kalvex::test {
 
@@ -94,9 +96,5 @@ std::unique_ptr<EditorDriver> StartEditorWithNewWeapon();
 // A member of the weapon record by its name ("Weapcode", "Weaptur").
 std::string& TextMember(WeaponRecord& record, std::string_view member);
 int& NumberMember(WeaponRecord& record, std::string_view member);
-
-// Whole files, byte for byte.
-std::string ReadBytes(const std::string& path);
-bool WriteBytes(const std::string& path, std::string_view bytes);
 
 }  // namespace kalvex::test

@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
@@ -31,6 +32,8 @@
 
 #include "app/startup.h"
 #include "pages/edit_text.h"
+#include "platform/qt/native_window.h"
+#include "platform/qt/program_resources.h"
 #include "tests/ui/editor_driver.h"
 #include "tests/ui/editor_test_case.h"
 #include "tests/ui/offscreen_messages.h"
@@ -81,6 +84,20 @@ class FileSizeLimit {
  private:
   bool active_;
   rlimit before_{};
+};
+
+// Notes, for every question, whether the main window was on the screen
+// (exposed, so placed by the desktop) when it was asked.
+struct EchoingExposure : ScriptedUserInterface {
+  int MessageBox(THandle owner, const std::string& text, const std::string& caption,
+                 unsigned type) override {
+    QWidget* frame = window ? WidgetOf(*window->GetMainWindow()) : nullptr;
+    exposedWhenAsked.push_back(frame && WidgetOf(owner) == frame &&
+                               frame->windowHandle()->isExposed());
+    return ScriptedUserInterface::MessageBox(owner, text, caption, type);
+  }
+  const TApplication* window = nullptr;
+  std::vector<bool> exposedWhenAsked;
 };
 
 // How the test answers the file dialog that follows the question.
@@ -640,9 +657,12 @@ class FileCommandsTest : public EditorTestCase {
     ui.Answers.push_back(IDYES);     // replace it
     TStartUp app(path);
     QTimer::singleShot(0, [&] {
-      QWidget* frame = app.GetMainWindow()->GetHandle();
+      QWidget* frame = WidgetOf(*app.GetMainWindow());
       frame->activateWindow();
-      if (QTest::qWaitForWindowActive(frame)) {
+      const auto& window = static_cast<const TMachines&>(*app.GetMainWindow());
+      // The file is opened once the window is on the screen.
+      if (QTest::qWaitForWindowActive(frame) &&
+          QTest::qWaitFor([&] { return window.FileData->FileName == path; })) {
         QTest::keyClick(frame, Qt::Key_S, Qt::ControlModifier);
       }
       QApplication::exit(0);
@@ -655,13 +675,19 @@ class FileCommandsTest : public EditorTestCase {
     QCOMPARE(ReadBytes(path), original);
   }
 
-  // A FILE that cannot be read gives File, Open's message and a fresh weapon.
+  // A FILE that cannot be read gives File, Open's message and a fresh weapon;
+  // the message comes once the window stands on the screen, centred on it.
   void unreadableFileNamedAtStartIsReported() {
-    ScriptedUserInterface ui;
+    EchoingExposure ui;
     const std::string path = Path("missing.tdf");
     TStartUp app(path);
-    QTimer::singleShot(0, [] { QApplication::exit(0); });
+    ui.window = &app;
+    QTimer::singleShot(0, [&] {
+      (void)QTest::qWaitFor([&] { return !ui.Questions.empty(); });
+      QApplication::exit(0);
+    });
     QCOMPARE(app.Run(), 0);
+    QCOMPARE(ui.exposedWhenAsked, std::vector<bool>{true});
     QCOMPARE(ui.Questions.size(), 1u);
     ExpectFileError(ui.Questions.front().Text, QStringLiteral("Unable to open file"), path,
                     QStringLiteral("No such file or directory"));
@@ -674,9 +700,9 @@ class FileCommandsTest : public EditorTestCase {
   void helpContentsOpensTheHelp() {
     QVERIFY(driver_->HelpContents());
     QCOMPARE(Ui().HelpCalls.size(), 1u);
-    QCOMPARE(Ui().HelpCalls.front().HelpFile, std::string(":/resources/help/contents.html"));
+    QCOMPARE(Ui().HelpCalls.front().HelpFile, std::string("Kalvex.hlp"));
     QCOMPARE(Ui().HelpCalls.front().Command, HELP_CONTENTS);
-    QFile help(QString::fromStdString(Ui().HelpCalls.front().HelpFile));
+    QFile help(HelpResource(Ui().HelpCalls.front().HelpFile));
     QVERIFY(help.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(help.readAll());
     for (const ExpectedPage& page : kExpectedPages) {

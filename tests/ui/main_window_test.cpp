@@ -14,9 +14,10 @@
 #include <memory>
 
 #include "app/kalvex.h"
+#include "platform/qt/native_window.h"
 #include "tests/ui/menu_driver.h"
 #include "tests/ui/offscreen_messages.h"
-#include "tests/ui/scripted_user_interface.h"
+#include "tests/window/scripted_user_interface.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ class MainWindowTest : public QObject {
     auto* list = new TListBox(window_.get(), 200, 10, 30, 160, 150);
     QVERIFY(list->Create());
     list->InsertString("Weapon Code", 0);
-    auto* widget = static_cast<QListWidget*>(list->GetHandle());
+    auto* widget = WidgetOf<QListWidget>(*list);
     window_->Seen.clear();
     QTest::mouseClick(widget->viewport(), Qt::LeftButton, {},
                       widget->visualItemRect(widget->item(0)).center());
@@ -149,7 +150,7 @@ class MainWindowTest : public QObject {
     const int menuBottom = frame()->menuBar()->geometry().bottom() + 1;
     QVERIFY(menuBottom > 0);
     for (const auto& [control, id, place, text] : rows) {
-      QWidget* widget = control->GetHandle();
+      QWidget* widget = WidgetOf(*control);
       QVERIFY(widget && widget->isVisible());
       QCOMPARE(control->GetId(), id);
       QCOMPARE(widget->size(), place.size());
@@ -300,7 +301,7 @@ class MainWindowTest : public QObject {
   }
 
  private:
-  QMainWindow* frame() const { return static_cast<QMainWindow*>(window_->GetHandle()); }
+  QMainWindow* frame() const { return WidgetOf<QMainWindow>(*window_); }
 
   std::unique_ptr<ScriptedUserInterface> ui_;
   std::unique_ptr<ProbedMachines> window_;

@@ -39,13 +39,6 @@ void AddPageRows(std::string_view kind) {
   }
 }
 
-const std::vector<std::string_view>& AllSlots() {
-  static const std::vector<std::string_view> names = {
-      "Enter",     "Enter2",    "Enter3",    "Enter4",    "Enter5",    "Check1",
-      "ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5", "ComboBox6"};
-  return names;
-}
-
 std::string SampleText(int index) { return std::to_string(12 + 11 * index); }
 
 std::string ChangedText(int index) { return std::to_string(98 - 11 * index); }

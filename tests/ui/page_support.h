@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "record/weapon_record.h"
-#include "tests/ui/page_expectations.h"
+#include "tests/window/page_expectations.h"
 
 namespace kalvex::test {
 
@@ -23,9 +23,6 @@ bool HasControl(const ExpectedPage& page, std::string_view kind);
 // Adds the column "page" and one row per page, named after its list entry;
 // with `kind`, only the pages that have a control of that kind.
 void AddPageRows(std::string_view kind = {});
-
-// The slots that can hold a page's controls, "Enter" ... "ComboBox6".
-const std::vector<std::string_view>& AllSlots();
 
 // A short number that every edit accepts, different for each control index.
 std::string SampleText(int index);

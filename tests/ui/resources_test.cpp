@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "platform/module.h"
+#include "platform/qt/program_resources.h"
 
 Q_DECLARE_METATYPE(std::optional<TMenuResource>)
 
@@ -40,10 +41,9 @@ class ResourcesTest : public QObject {
   }
 
   void programIconIs32By32In16Colours() {
-    Q_INIT_RESOURCE(kalvex);
-    QVERIFY(!TModule::Program().LoadIcon(2).isNull());
-    QVERIFY(TModule::Program().LoadIcon(3).isNull());
-    const QImage image(QStringLiteral(":/resources/icon/2.png"));
+    QVERIFY(TModule::Program().HasIcon(2));
+    QVERIFY(!TModule::Program().HasIcon(3));
+    const QImage image(IconResource(2));
     QCOMPARE(image.size(), QSize(32, 32));
     QVERIFY(image.colorCount() > 0 && image.colorCount() <= 16);
   }

@@ -11,25 +11,34 @@
 
 #include "app/kalvex.h"
 #include "pages/page_table.h"
+#include "platform/qt/native_window.h"
 
 namespace {
 
 // Answers every question of the editor without a window: "No" to saving,
-// the given script to the open dialog.
+// the given script to the open dialog, its first weapon to the weapon list.
 class Unattended : public TUserInterface {
  public:
   explicit Unattended(std::string script) : script_(std::move(script)) {}
-  int MessageBox(QWidget*, const std::string& text, const std::string&, unsigned) override {
+  int MessageBox(THandle, const std::string& text, const std::string&, unsigned) override {
     std::fprintf(stderr, "%s\n", text.c_str());
     return IDNO;
   }
-  std::optional<std::string> ChooseFileToOpen(QWidget*, const TFileRequest&) override {
+  int LabelledMessageBox(THandle, const std::string& text, const std::string&, unsigned,
+                         const std::vector<std::string>& labels, int) override {
+    std::fprintf(stderr, "%s\n", text.c_str());
+    return int(labels.size()) - 1;
+  }
+  std::optional<std::string> ChooseFileToOpen(THandle, const TFileRequest&) override {
     return script_;
   }
-  std::optional<std::string> ChooseFileToSave(QWidget*, const TFileRequest&) override {
+  std::optional<std::string> ChooseFileToSave(THandle, const TFileRequest&) override {
     return std::nullopt;
   }
-  void ShowHelp(QWidget*, const std::string&, unsigned) override {}
+  // The first weapon of a script of several.
+  std::optional<std::size_t> ChooseWeapon(THandle, const TWeaponChoice&) override { return 0; }
+  void ShowHelp(THandle, const std::string&, unsigned) override {}
+  void Beep() override {}
 
  private:
   std::string script_;
@@ -67,7 +76,7 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
     const QString name =
         folder.filePath(QStringLiteral("page_%1.png").arg(page, 2, 10, QChar('0')));
-    if (!window.GetHandle()->grab().save(name)) {
+    if (!WidgetOf(window)->grab().save(name)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
       ++failures;
     }

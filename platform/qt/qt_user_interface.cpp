@@ -1,12 +1,16 @@
-#include "platform/qt_user_interface.h"
+#include "platform/qt/qt_user_interface.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 
-#include "platform/help_window.h"
 #include "platform/platform_constants.h"
-#include "platform/text_codec.h"
+#include "platform/qt/help_window.h"
+#include "platform/qt/message_box.h"
+#include "platform/qt/native_window.h"
+#include "platform/qt/program_resources.h"
+#include "platform/qt/text_codec.h"
+#include "platform/qt/weapon_choice_dialog.h"
 
 namespace {
 
@@ -48,53 +52,45 @@ void ConfigureFileDialog(QFileDialog& dialog, const TFileRequest& request,
   if (!request.FileName.empty()) dialog.selectFile(QString::fromStdString(request.FileName));
 }
 
-int QtUserInterface::MessageBox(QWidget* owner, const std::string& text, const std::string& caption,
+int QtUserInterface::MessageBox(THandle owner, const std::string& text, const std::string& caption,
                                 unsigned type) {
-  QMessageBox box(owner);
-  box.setWindowTitle(ToQString(caption));
-  box.setText(ToQString(text));
-  if ((type & MB_ICONMASK) == MB_ICONEXCLAMATION) box.setIcon(QMessageBox::Warning);
-  switch (type & MB_TYPEMASK) {
-    case MB_YESNOCANCEL:
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-      box.setEscapeButton(QMessageBox::Cancel);
-      break;
-    case MB_YESNO:
-      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-      box.setEscapeButton(QMessageBox::No);
-      break;
-    default:
-      box.setStandardButtons(QMessageBox::Ok);
-      box.exec();
-      return IDOK;
-  }
-  box.exec();
-  switch (box.standardButton(box.clickedButton())) {
-    case QMessageBox::Yes:
-      return IDYES;
-    case QMessageBox::No:
-      return IDNO;
-    default:
-      return IDCANCEL;
-  }
+  return ShowMessageBox(WidgetOf(owner), text, caption, type);
 }
 
-std::optional<std::string> QtUserInterface::ChooseFileToOpen(QWidget* owner,
+int QtUserInterface::LabelledMessageBox(THandle owner, const std::string& text,
+                                        const std::string& caption, unsigned type,
+                                        const std::vector<std::string>& labels, int defaultButton) {
+  return ShowLabelledMessageBox(WidgetOf(owner), text, caption, type, labels, defaultButton);
+}
+
+std::optional<std::string> QtUserInterface::ChooseFileToOpen(THandle owner,
                                                              const TFileRequest& request) {
-  return ChooseFile(owner, request, QFileDialog::AcceptOpen);
+  return ChooseFile(WidgetOf(owner), request, QFileDialog::AcceptOpen);
 }
 
-std::optional<std::string> QtUserInterface::ChooseFileToSave(QWidget* owner,
+std::optional<std::string> QtUserInterface::ChooseFileToSave(THandle owner,
                                                              const TFileRequest& request) {
-  return ChooseFile(owner, request, QFileDialog::AcceptSave);
+  return ChooseFile(WidgetOf(owner), request, QFileDialog::AcceptSave);
 }
 
-void QtUserInterface::ShowHelp(QWidget* owner, const std::string& helpFile, unsigned) {
-  const QString path = QFile::decodeName(helpFile.c_str());
+std::optional<std::size_t> QtUserInterface::ChooseWeapon(THandle owner,
+                                                         const TWeaponChoice& choice) {
+  return ChooseWeaponInDialog(WidgetOf(owner), choice);
+}
+
+void QtUserInterface::ShowHelp(THandle owner, const std::string& helpFile, unsigned) {
+  const QString path = HelpResource(helpFile);
   if (!QFile::exists(path)) {
     MessageBox(owner, "Unable to find help file " + helpFile, "File Error",
                MB_OK | MB_ICONEXCLAMATION);
     return;
   }
-  ShowHelpWindow(owner, path);
+  ShowHelpWindow(WidgetOf(owner), path);
+}
+
+void QtUserInterface::Beep() { QApplication::beep(); }
+
+TUserInterface& PlatformUserInterface() {
+  static QtUserInterface qtInterface;
+  return qtInterface;
 }

@@ -2,7 +2,8 @@
 
 #include <QLabel>
 
-#include "platform/text_codec.h"
+#include "platform/qt/native_window.h"
+#include "platform/qt/text_codec.h"
 
 TStatic::TStatic(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h)
     : TWindow(parent, id, text, x, y, w, h) {}
@@ -11,13 +12,13 @@ std::string TStatic::GetText() const { return Title; }
 
 void TStatic::SetText(std::string_view text) {
   Title = text;
-  if (auto* label = static_cast<QLabel*>(GetHandle())) label->setText(ToQString(Title));
+  if (auto* label = WidgetOf<QLabel>(*this)) label->setText(ToQString(Title));
 }
 
 void TStatic::Clear() { SetText({}); }
 
-QWidget* TStatic::MakeWidget(QWidget* container) {
-  auto* label = new QLabel(ToQString(Title), container);
+THandle TStatic::MakeWindow(THandle container) {
+  auto* label = new QLabel(ToQString(Title), WidgetOf(container));
   label->setTextFormat(Qt::PlainText);
-  return label;
+  return HandleOf(label);
 }

@@ -2,14 +2,15 @@
 
 #include <QCheckBox>
 
-#include "platform/text_codec.h"
+#include "platform/qt/native_window.h"
+#include "platform/qt/text_codec.h"
 
 TCheckBox::TCheckBox(TWindow* parent, int id, std::string_view title, int x, int y, int w, int h)
     : TWindow(parent, id, title, x, y, w, h) {}
 
 void TCheckBox::SetCheck(int state) {
   state_ = state == BF_CHECKED ? BF_CHECKED : BF_UNCHECKED;
-  if (QCheckBox* box = Box()) box->setChecked(state_ == BF_CHECKED);
+  if (auto* box = WidgetOf<QCheckBox>(*this)) box->setChecked(state_ == BF_CHECKED);
 }
 
 long TCheckBox::SendMessage(unsigned message, unsigned long wParam, long lParam) {
@@ -21,18 +22,16 @@ void TCheckBox::SetUserChangeHandler(std::function<void()> handler) {
   userChanged_ = std::move(handler);
 }
 
-QWidget* TCheckBox::MakeWidget(QWidget* container) {
-  return new QCheckBox(ToQString(Title), container);
+THandle TCheckBox::MakeWindow(THandle container) {
+  return HandleOf(new QCheckBox(ToQString(Title), WidgetOf(container)));
 }
 
 void TCheckBox::SetupWindow() {
-  QCheckBox* box = Box();
+  auto* box = WidgetOf<QCheckBox>(*this);
   box->setChecked(state_ == BF_CHECKED);
-  Listen(box, &QCheckBox::toggled,
-         [this](bool checked) { state_ = checked ? BF_CHECKED : BF_UNCHECKED; });
-  Listen(box, &QCheckBox::clicked, [this] {
+  Native().Listen(box, &QCheckBox::toggled,
+                  [this](bool checked) { state_ = checked ? BF_CHECKED : BF_UNCHECKED; });
+  Native().Listen(box, &QCheckBox::clicked, [this] {
     if (userChanged_) userChanged_();
   });
 }
-
-QCheckBox* TCheckBox::Box() const { return static_cast<QCheckBox*>(GetHandle()); }

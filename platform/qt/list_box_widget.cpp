@@ -1,4 +1,4 @@
-#include "platform/list_box_widget.h"
+#include "platform/qt/list_box_widget.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -10,6 +10,5 @@
 QString ToQString(std::string_view text);
 std::string FromQString(const QString& text);
 
-// True when `c` has a single-byte form and is not a control character, that
-// is, when it may stand in a one-line text.
-bool FitsOneLineText(QChar c);
+// A Qt text as the layer's common code judges it, in UTF-16.
+std::u16string_view Utf16(const QString& text);

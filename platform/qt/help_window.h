@@ -6,6 +6,6 @@
 
 class QWidget;
 
-// Shows the help file at `path` (a file or a compiled-in resource) at its
+// Shows the compiled-in help page at `path` (":/resources/help/…") at its
 // start, in the one help window of `owner`, which it creates when needed.
 void ShowHelpWindow(QWidget* owner, const QString& path);

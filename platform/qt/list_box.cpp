@@ -1,13 +1,14 @@
 #include "platform/list_box.h"
 
-#include "platform/list_box_widget.h"
-#include "platform/text_codec.h"
+#include "platform/qt/list_box_widget.h"
+#include "platform/qt/native_window.h"
+#include "platform/qt/text_codec.h"
 
 TListBox::TListBox(TWindow* parent, int id, int x, int y, int w, int h)
     : TWindow(parent, id, {}, x, y, w, h) {}
 
 int TListBox::InsertString(std::string_view text, int index) {
-  ListBoxWidget* list = List();
+  auto* list = WidgetOf<ListBoxWidget>(*this);
   if (!list || index < -1 || index > list->count()) return -1;
   const int at = index == -1 ? list->count() : index;
   list->insertItem(at, ToQString(text));
@@ -15,12 +16,12 @@ int TListBox::InsertString(std::string_view text, int index) {
 }
 
 int TListBox::GetSelIndex() const {
-  const ListBoxWidget* list = List();
+  const auto* list = WidgetOf<ListBoxWidget>(*this);
   return list ? list->SelectedRow() : -1;
 }
 
 void TListBox::SetSelIndex(int index) {
-  ListBoxWidget* list = List();
+  auto* list = WidgetOf<ListBoxWidget>(*this);
   if (!list) return;
   if (index >= 0 && index < list->count()) {
     list->setCurrentRow(index);
@@ -29,15 +30,14 @@ void TListBox::SetSelIndex(int index) {
   }
 }
 
-QWidget* TListBox::MakeWidget(QWidget* container) {
-  auto* list = new ListBoxWidget(container);
+THandle TListBox::MakeWindow(THandle container) {
+  auto* list = new ListBoxWidget(WidgetOf(container));
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  return list;
+  return HandleOf(list);
 }
 
 void TListBox::SetupWindow() {
-  Listen(List(), &ListBoxWidget::UserSelected, [this] { NotifyParent(LBN_SELCHANGE); });
+  Native().Listen(WidgetOf<ListBoxWidget>(*this), &ListBoxWidget::UserSelected,
+                  [this] { NotifyParent(LBN_SELCHANGE); });
 }
-
-ListBoxWidget* TListBox::List() const { return static_cast<ListBoxWidget*>(GetHandle()); }

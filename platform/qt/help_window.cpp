@@ -1,4 +1,4 @@
-#include "platform/help_window.h"
+#include "platform/qt/help_window.h"
 
 #include <QDialog>
 #include <QTextBrowser>
@@ -26,9 +26,7 @@ QTextBrowser* MakeHelpWindow(QWidget* owner) {
 void ShowHelpWindow(QWidget* owner, const QString& path) {
   auto* window = owner ? owner->findChild<QDialog*>(kHelpWindowName) : nullptr;
   QTextBrowser* browser = window ? window->findChild<QTextBrowser*>() : MakeHelpWindow(owner);
-  const QUrl source = path.startsWith(QLatin1Char(':')) ? QUrl(QStringLiteral("qrc") + path)
-                                                        : QUrl::fromLocalFile(path);
-  browser->setSource(source);
+  browser->setSource(QUrl(QStringLiteral("qrc") + path));
   browser->home();
   QWidget* shown = browser->window();
   shown->setWindowTitle(browser->documentTitle());

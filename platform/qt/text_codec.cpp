@@ -1,4 +1,4 @@
-#include "platform/text_codec.h"
+#include "platform/qt/text_codec.h"
 
 QString ToQString(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -6,7 +6,6 @@ QString ToQString(std::string_view text) {
 
 std::string FromQString(const QString& text) { return text.toLatin1().toStdString(); }
 
-bool FitsOneLineText(QChar c) {
-  const char16_t code = c.unicode();
-  return code <= 0xFF && code >= 0x20 && !(code >= 0x7F && code < 0xA0);
+std::u16string_view Utf16(const QString& text) {
+  return {reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())};
 }

@@ -3,13 +3,14 @@
 #include <QComboBox>
 #include <QScopedValueRollback>
 
-#include "platform/text_codec.h"
+#include "platform/qt/native_window.h"
+#include "platform/qt/text_codec.h"
 
 TComboBox::TComboBox(TWindow* parent, int id, int x, int y, int w, int h)
     : TWindow(parent, id, {}, x, y, w, h) {}
 
 int TComboBox::InsertString(std::string_view text, int index) {
-  QComboBox* combo = Combo();
+  auto* combo = WidgetOf<QComboBox>(*this);
   if (!combo || index < -1 || index > combo->count()) return -1;
   const int at = index == -1 ? combo->count() : index;
   QScopedValueRollback<bool> programChange(programSelects_, true);
@@ -20,25 +21,25 @@ int TComboBox::InsertString(std::string_view text, int index) {
 }
 
 int TComboBox::GetSelIndex() const {
-  const QComboBox* combo = Combo();
+  const auto* combo = WidgetOf<QComboBox>(*this);
   return combo ? combo->currentIndex() : -1;
 }
 
 void TComboBox::SetSelIndex(int index) {
-  QComboBox* combo = Combo();
+  auto* combo = WidgetOf<QComboBox>(*this);
   if (!combo) return;
   QScopedValueRollback<bool> programChange(programSelects_, true);
   combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
 }
 
-QWidget* TComboBox::MakeWidget(QWidget* container) { return new QComboBox(container); }
+THandle TComboBox::MakeWindow(THandle container) {
+  return HandleOf(new QComboBox(WidgetOf(container)));
+}
 
 void TComboBox::SetupWindow() {
-  QComboBox* combo = Combo();
+  auto* combo = WidgetOf<QComboBox>(*this);
   combo->resize(Attr.W, combo->sizeHint().height());
-  Listen(combo, &QComboBox::currentIndexChanged, [this] {
+  Native().Listen(combo, &QComboBox::currentIndexChanged, [this] {
     if (!programSelects_) NotifyParent(CBN_SELCHANGE);
   });
 }
-
-QComboBox* TComboBox::Combo() const { return static_cast<QComboBox*>(GetHandle()); }

@@ -1,0 +1,74 @@
+#include "platform/qt/message_box.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "platform/platform_constants.h"
+#include "platform/qt/text_codec.h"
+
+namespace {
+
+void SetUp(QMessageBox& box, const std::string& text, const std::string& caption, unsigned type) {
+  box.setWindowTitle(ToQString(caption));
+  box.setText(ToQString(text));
+  if ((type & MB_ICONMASK) == MB_ICONEXCLAMATION) box.setIcon(QMessageBox::Warning);
+}
+
+// The button of `buttons` that MB_DEFBUTTON1 … MB_DEFBUTTON3 name; the first
+// when the flag names none of them.
+QMessageBox::StandardButton DefaultOf(std::initializer_list<QMessageBox::StandardButton> buttons,
+                                      unsigned type) {
+  const std::size_t index = (type & MB_DEFMASK) >> 8;
+  return index < buttons.size() ? buttons.begin()[index] : *buttons.begin();
+}
+
+}  // namespace
+
+int ShowMessageBox(QWidget* owner, const std::string& text, const std::string& caption,
+                   unsigned type) {
+  QMessageBox box(owner);
+  SetUp(box, text, caption, type);
+  switch (type & MB_TYPEMASK) {
+    case MB_YESNOCANCEL:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      box.setDefaultButton(
+          DefaultOf({QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}, type));
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
+    case MB_YESNO:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(DefaultOf({QMessageBox::Yes, QMessageBox::No}, type));
+      box.setEscapeButton(QMessageBox::No);
+      break;
+    default:
+      box.setStandardButtons(QMessageBox::Ok);
+      box.exec();
+      return IDOK;
+  }
+  box.exec();
+  switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Yes:
+      return IDYES;
+    case QMessageBox::No:
+      return IDNO;
+    default:
+      return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDCANCEL;
+  }
+}
+
+int ShowLabelledMessageBox(QWidget* owner, const std::string& text, const std::string& caption,
+                           unsigned type, const std::vector<std::string>& labels,
+                           int defaultButton) {
+  QMessageBox box(owner);
+  SetUp(box, text, caption, type);
+  std::vector<QPushButton*> buttons;
+  for (const std::string& label : labels) {
+    // Each its own role, so that Qt keeps them in the order given.
+    buttons.push_back(box.addButton(ToQString(label), QMessageBox::ActionRole));
+  }
+  box.setDefaultButton(buttons[std::size_t(defaultButton)]);
+  box.setEscapeButton(buttons.back());
+  box.exec();
+  const auto pressed = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+  return pressed == buttons.end() ? int(buttons.size()) - 1 : int(pressed - buttons.begin());
+}

@@ -1,0 +1,61 @@
+#include "platform/qt/weapon_choice_dialog.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <string>
+
+#include "platform/qt/text_codec.h"
+
+namespace {
+
+QTreeWidget* MakeList(QWidget* dialog, const TWeaponChoice& choice) {
+  auto* list = new QTreeWidget(dialog);
+  list->setObjectName(QStringLiteral("weapons"));
+  list->setRootIsDecorated(false);
+  list->setUniformRowHeights(true);
+  list->setAllColumnsShowFocus(true);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  QStringList headings;
+  for (const std::string_view heading : kWeaponColumnHeadings) headings << ToQString(heading);
+  list->setHeaderLabels(headings);
+  for (const TWeaponRow& row : choice.Rows) {
+    auto* item = new QTreeWidgetItem(list, {ToQString(row.Code), ToQString(row.Name),
+                                            ToQString(row.Id), QString::number(row.Line)});
+    item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+  }
+  list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  list->setCurrentItem(list->topLevelItem(0));
+  return list;
+}
+
+}  // namespace
+
+std::optional<std::size_t> ChooseWeaponInDialog(QWidget* owner, const TWeaponChoice& choice) {
+  if (choice.Rows.empty()) return std::nullopt;
+  QDialog dialog(owner);
+  dialog.setWindowTitle(ToQString(choice.Caption));
+  auto* prompt = new QLabel(ToQString(choice.Prompt), &dialog);
+  prompt->setTextFormat(Qt::PlainText);
+  prompt->setWordWrap(true);
+  QTreeWidget* list = MakeList(&dialog, choice);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  // Enter on a row and a double click take it, whatever the style's habit.
+  QObject::connect(list, &QTreeWidget::itemActivated, &dialog, &QDialog::accept);
+  QObject::connect(list, &QTreeWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(prompt);
+  layout->addWidget(list);
+  layout->addWidget(buttons);
+  dialog.resize(520, 360);
+  list->setFocus();
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const int row = list->indexOfTopLevelItem(list->currentItem());
+  if (row < 0) return std::nullopt;
+  return std::size_t(row);
+}

@@ -1,0 +1,49 @@
+// The weapon-choosing dialog: which weapon of a script of several the user
+// wants to edit. Like the file dialogs it asks through the user interface,
+// so that a test answers it from a script.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TWindow;
+
+// One weapon of a script as the dialog lists it. Code, name and ID are the
+// script's single-byte characters; an absent value is empty.
+struct TWeaponRow {
+  std::string Code;
+  std::string Name;
+  std::string Id;
+  int Line = 0;  // the line of the weapon's header, counted from 1
+  bool operator==(const TWeaponRow&) const = default;
+};
+
+// What the dialog shows: its title, a sentence above the list, the rows.
+struct TWeaponChoice {
+  std::string Caption;
+  std::string Prompt;
+  std::vector<TWeaponRow> Rows;
+  bool operator==(const TWeaponChoice&) const = default;
+};
+
+// The headings of the list's columns, in the order of TWeaponRow's members.
+inline constexpr std::array<std::string_view, 4> kWeaponColumnHeadings = {"Code", "Name", "ID",
+                                                                          "Line"};
+
+class TWeaponDialog {
+ public:
+  TWeaponDialog(TWindow* parent, TWeaponChoice choice);
+
+  // Shows the dialog: IDOK when the user took a row, its index then in
+  // Chosen(); IDCANCEL when the user cancelled, or when there is no row.
+  int Execute();
+  std::size_t Chosen() const { return chosen_; }
+
+ private:
+  TWindow* parent_;
+  TWeaponChoice choice_;
+  std::size_t chosen_ = 0;
+};

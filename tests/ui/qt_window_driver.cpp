@@ -1,0 +1,115 @@
+// The window cases' driver over Qt: the Qt Test editor driver's mouse and
+// key events, and what the real widgets show.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QProcess>
+#include <QWidget>
+
+#include "platform/qt/native_window.h"
+#include "tests/ui/editor_driver.h"
+#include "tests/ui/menu_driver.h"
+#include "tests/window/window_driver.h"
+
+namespace kalvex::test {
+namespace {
+
+QString Latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
+
+class QtWindowDriver : public WindowDriver {
+ public:
+  bool Start() override { return editor_.Start(); }
+  TMachines& Window() override { return editor_.Window(); }
+  ScriptedUserInterface& Ui() override { return editor_.Ui(); }
+
+  bool ChooseMenuItem(std::string_view menu, std::string_view item) override {
+    return ::ChooseMenuItem(editor_.Frame(), Latin1(menu), Latin1(item));
+  }
+  bool ClickPage(int page) override { return editor_.ClickPage(page); }
+  bool Type(std::string_view slot, std::string_view text) override {
+    return editor_.Type(slot, Latin1(text));
+  }
+  bool Pick(std::string_view slot, int position) override { return editor_.Pick(slot, position); }
+  bool ClickCheckBox() override { return editor_.ClickCheckBox(); }
+
+  std::optional<std::string> LineText(std::string_view line) const override {
+    return Bytes(editor_.LineText(line));
+  }
+  std::optional<std::string> EditText(std::string_view slot) const override {
+    const QLineEdit* edit = editor_.Edit(slot);
+    return edit ? std::optional(Bytes(edit->text())) : std::nullopt;
+  }
+  std::optional<std::vector<std::string>> ListEntries(std::string_view slot) const override {
+    const QComboBox* box = editor_.DropDown(slot);
+    if (!box) return std::nullopt;
+    std::vector<std::string> entries;
+    for (int i = 0; i < box->count(); ++i) entries.push_back(Bytes(box->itemText(i)));
+    return entries;
+  }
+  std::optional<int> ListSelection(std::string_view slot) const override {
+    const QComboBox* box = editor_.DropDown(slot);
+    return box ? std::optional(box->currentIndex()) : std::nullopt;
+  }
+  std::optional<std::string> CheckBoxCaption() const override {
+    const QCheckBox* box = editor_.CheckBox();
+    return box ? std::optional(Bytes(box->text())) : std::nullopt;
+  }
+  std::optional<bool> IsChecked() const override {
+    const QCheckBox* box = editor_.CheckBox();
+    return box ? std::optional(box->isChecked()) : std::nullopt;
+  }
+  std::optional<std::vector<std::string>> PageListEntries() const override {
+    const QListWidget* list = editor_.PageList();
+    if (!list) return std::nullopt;
+    std::vector<std::string> entries;
+    for (int i = 0; i < list->count(); ++i) entries.push_back(Bytes(list->item(i)->text()));
+    return entries;
+  }
+  std::optional<int> PageListSelection() const override {
+    const QListWidget* list = editor_.PageList();
+    if (!list) return std::nullopt;
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.front());
+  }
+  std::optional<ControlPlace> Place(std::string_view slot) const override {
+    const QWidget* control = editor_.Control(slot);
+    if (!control || !control->isVisible()) return std::nullopt;
+    const QPoint at = editor_.ClientPosition(control);
+    return ControlPlace{at.x(), at.y(), control->width(), control->height()};
+  }
+  int ShownPageControls() const override {
+    int shown = 0;
+    for (const QWidget* widget : editor_.Frame()->findChildren<QWidget*>()) {
+      const bool control = qobject_cast<const QLineEdit*>(widget) ||
+                           qobject_cast<const QComboBox*>(widget) ||
+                           qobject_cast<const QCheckBox*>(widget);
+      if (control && widget->isVisible()) ++shown;
+    }
+    return shown;
+  }
+
+  // The close probe is the editor in a process of its own that closes its
+  // window as a user does.
+  int CloseEditorInOwnProcess(std::string_view how) override {
+    QProcess editor;
+    editor.start(QStringLiteral(KALVEX_CLOSE_PROBE), {Latin1(how), "1", "none"});
+    if (!editor.waitForFinished(30000) || editor.exitStatus() != QProcess::NormalExit) return -1;
+    return editor.exitCode();
+  }
+
+ private:
+  EditorDriver editor_;
+};
+
+}  // namespace
+
+std::unique_ptr<WindowDriver> MakeWindowDriver() { return std::make_unique<QtWindowDriver>(); }
+
+}  // namespace kalvex::test

@@ -1,0 +1,98 @@
+// Scripts through the window: a new weapon after a tour of the pages, a
+// weapon typed in, the worked example opened and saved back, and a save that
+// fails.
+#include <filesystem>
+#include <string>
+
+#include "record/weapon_record.h"
+#include "script/script_writer.h"
+#include "script/utf8_path.h"
+#include "tests/window/window_case.h"
+#include "tests/window/window_slots.h"
+
+namespace kalvex::test {
+namespace {
+
+using ScriptCase = WindowCase;
+
+// The script of a fresh weapon: every field at its reset value.
+std::string ResetScript() {
+  WeaponRecord record;
+  record.Reset();
+  return WriteScript(record);
+}
+
+TEST_F(ScriptCase, NewWeaponAfterATourOfThePagesSavesTheResetScript) {
+  ASSERT_TRUE(FileNew());
+  for (int page = 0; page < 19; ++page) ASSERT_TRUE(Driver().ClickPage(page)) << page;
+  Ui().FileChoices.push_back(Path("fresh.tdf"));
+  ASSERT_TRUE(FileSave());
+  EXPECT_EQ(ReadBytes(Path("fresh.tdf")), ResetScript());
+  EXPECT_TRUE(Ui().Questions.empty());
+  EXPECT_EQ(Window().save, 1);
+}
+
+TEST_F(ScriptCase, WhatIsTypedIsSaved) {
+  ASSERT_TRUE(FileNew());
+  ASSERT_TRUE(Driver().ClickPage(0));
+  ASSERT_TRUE(Driver().Type("Enter", "GUN"));
+  ASSERT_TRUE(Driver().ClickPage(1));
+  ASSERT_TRUE(Driver().Type("Enter",
+                            "Fus\xE9"
+                            "e Rouge"));    // stays on the page: saved as shown
+  Ui().FileChoices.push_back(Path("gun"));  // the editor adds the extension
+  ASSERT_TRUE(FileSave());
+  WeaponRecord expected;
+  expected.Reset();
+  expected.Weapcode = "GUN";
+  expected.Weapname =
+      "Fus\xE9"
+      "e Rouge";
+  EXPECT_EQ(ReadBytes(Path("gun.TDF")), WriteScript(expected));
+  EXPECT_EQ(Driver().EditText("Enter"),
+            "Fus\xE9"
+            "e Rouge");
+}
+
+TEST_F(ScriptCase, WorkedExampleIsSavedBackByteForByte) {
+  const std::string original = ReadBytes(KALVEX_TEST_DATA "/worked_example.tdf");
+  ASSERT_FALSE(original.empty());
+  const std::string path = Path("worked_example.tdf");
+  ASSERT_TRUE(WriteBytes(path, original));
+  Ui().FileChoices.push_back(path);
+  ASSERT_TRUE(FileOpen());
+  for (int page = 0; page < 19; ++page) ASSERT_TRUE(Driver().ClickPage(page)) << page;
+  Ui().FileChoices.push_back(path);  // the name proposed, confirmed
+  Ui().Answers.push_back(IDYES);     // replace it
+  ASSERT_TRUE(FileSave());
+  EXPECT_EQ(ReadBytes(path), original);
+  ASSERT_EQ(Ui().FileDialogs.size(), 2u);
+  EXPECT_EQ(Ui().FileDialogs[1].Request.FileName, path);
+}
+
+// Closing with a change, saving over a file that refuses to be written: the
+// editor says why and stays open with the change, and the file keeps its bytes.
+TEST_F(ScriptCase, FailedSaveKeepsTheWindowAndTheEarlierFile) {
+  namespace fs = std::filesystem;
+  const std::string path = Path("earlier.tdf");
+  const std::string earlier = ResetScript();
+  ASSERT_TRUE(WriteBytes(path, earlier));
+  fs::permissions(PathFromUtf8(path),
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  ASSERT_TRUE(FileNew());
+  ASSERT_TRUE(Driver().ClickPage(0));
+  ASSERT_TRUE(Driver().Type("Enter", "GUN"));
+  Ui().Answers = {IDYES, IDYES};  // save the changes; replace the file
+  Ui().FileChoices.push_back(path);
+  ASSERT_TRUE(FileExit());  // the test ends here with status 1 if the window closes
+  ASSERT_EQ(Ui().Questions.size(), 3u);
+  EXPECT_EQ(Ui().Questions[0].Text, kUnsavedQuestion);
+  EXPECT_EQ(Ui().Questions[2].Type, MB_ICONEXCLAMATION | MB_OK);
+  EXPECT_NE(Ui().Questions[2].Text.find("earlier.tdf"), std::string::npos);
+  EXPECT_EQ(ReadBytes(path), earlier);
+  EXPECT_EQ(Window().save, 0);
+  EXPECT_EQ(Driver().EditText("Enter"), "GUN");
+}
+
+}  // namespace
+}  // namespace kalvex::test

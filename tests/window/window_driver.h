@@ -1,0 +1,89 @@
+// Drives the editor's main window as a user does, whichever implementation of
+// the windowing layer is under it. The window cases (*_cases.cpp) are written
+// once against this interface; each implementation has a driver that makes
+// the real platform's mouse and keyboard input (Qt Test events, Win32
+// messages) and reads what the real controls show, never the layer's own
+// objects, so that a wrongly made control fails the cases. Message boxes and
+// dialogs are answered by the scripted user interface.
+//
+// Texts are single-byte characters, as the editor's texts are. Slots are
+// named as the main window's members: "Enter" … "Enter5", "Check1",
+// "ComboBox1" … "ComboBox6"; label lines "CurHelp", "HelpDesc" … "HelpDesc6".
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/kalvex.h"
+#include "tests/window/scripted_user_interface.h"
+
+namespace kalvex::test {
+
+// Where a control stands in the main window's client area, and its size.
+struct ControlPlace {
+  int x = 0;
+  int y = 0;
+  int w = 0;
+  int h = 0;
+  bool operator==(const ControlPlace&) const = default;
+};
+
+class WindowDriver {
+ public:
+  virtual ~WindowDriver() = default;
+
+  // Creates and shows the main window and makes it the active one; false
+  // when it did not come up.
+  virtual bool Start() = 0;
+  // The main window object, for what the user cannot see (the save flag,
+  // the weapon record) and the identifiers of its controls.
+  virtual TMachines& Window() = 0;
+  // Answers the window's questions and dialogs; installed while the driver lives.
+  virtual ScriptedUserInterface& Ui() = 0;
+
+  // Chooses a menu item as a user does with the keyboard: the menu's and the
+  // item's mnemonics, as written in the menu ("&File", "&New"). False when
+  // the menu did not open.
+  virtual bool ChooseMenuItem(std::string_view menu, std::string_view item) = 0;
+  // Clicks the page's entry in the page list (scrolled into view first).
+  virtual bool ClickPage(int page) = 0;
+  // Clicks into the edit of the slot, removes all it holds as a user does
+  // and types `text` key by key.
+  virtual bool Type(std::string_view slot, std::string_view text) = 0;
+  // Opens the slot's drop-down list with a click and clicks the entry at `position`.
+  virtual bool Pick(std::string_view slot, int position) = 0;
+  // Clicks the check box "Check1".
+  virtual bool ClickCheckBox() = 0;
+
+  // What the window shows; nothing where there is no such control.
+  virtual std::optional<std::string> LineText(std::string_view line) const = 0;
+  virtual std::optional<std::string> EditText(std::string_view slot) const = 0;
+  // A drop-down list's entries in position order, and the selected position
+  // (-1: none).
+  virtual std::optional<std::vector<std::string>> ListEntries(std::string_view slot) const = 0;
+  virtual std::optional<int> ListSelection(std::string_view slot) const = 0;
+  // The check box's caption and whether it is checked.
+  virtual std::optional<std::string> CheckBoxCaption() const = 0;
+  virtual std::optional<bool> IsChecked() const = 0;
+  // The page list's entries and its selected entry (-1: none).
+  virtual std::optional<std::vector<std::string>> PageListEntries() const = 0;
+  virtual std::optional<int> PageListSelection() const = 0;
+  // Where the control of the slot stands, if it is shown. A closed
+  // drop-down list has the platform's height, not the height given for it.
+  virtual std::optional<ControlPlace> Place(std::string_view slot) const = 0;
+  // How many edits, drop-down lists and check boxes the window shows.
+  virtual int ShownPageControls() const = 0;
+
+  // Starts the editor in a process of its own with nothing unsaved, closes
+  // it as `how` says ("file-exit": File, Exit; "close-box": what the close
+  // box sends) and returns the process's exit status.
+  virtual int CloseEditorInOwnProcess(std::string_view how) = 0;
+};
+
+// The driver of the implementation under test, with a window not yet shown.
+std::unique_ptr<WindowDriver> MakeWindowDriver();
+
+}  // namespace kalvex::test
