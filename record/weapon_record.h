@@ -9,6 +9,29 @@ namespace kalvex {
 // The text that means "no value given" in every text field.
 inline constexpr const char* kResetText = " ";
 
+// The style of fire of a weapon read from a script with no style entry: the
+// style list shows no selection and no style entry is written.
+inline constexpr int kNoStyle = -1;
+
+// Values of the table fields that no list holds (a mod's own model, sounds or
+// explosion art), spelled as in the script they came from. Where one is not
+// empty it is the field's value, shown as an extra list entry and written as
+// it stands, and the field's index means nothing; picking a list entry
+// empties it.
+struct OwnTexts {
+  std::string Weapmodl;
+  std::string Weapsost;
+  std::string Weapsoht;
+  std::string Weapexgaf;
+  std::string Weapexart;
+  std::string Weapwtgaf;
+  std::string Weapwtart;
+  std::string Weaplagaf;
+  std::string Weaplaart;
+
+  bool operator==(const OwnTexts&) const = default;
+};
+
 struct WeaponRecord {
   std::string Weapcode = kResetText;
   std::string Weapname = kResetText;
@@ -63,13 +86,16 @@ struct WeaponRecord {
   std::string Weapenps = kResetText;
   std::string Weapspeed = kResetText;
   std::string Weapaccl = kResetText;
-  int Weapstyle = 0;
+  int Weapstyle = 0;  // kNoStyle: none read
   std::string WeapID = kResetText;
   std::string Weapdamage = kResetText;
   std::string Weaprange = kResetText;
   std::string Weapreload = kResetText;
 
-  // Gives every field its reset value; the projectile model keeps its value.
+  OwnTexts own;
+
+  // Gives every field its reset value; the projectile model keeps its value
+  // (an own model text included).
   void Reset();
 
   bool operator==(const WeaponRecord&) const = default;
