@@ -1,0 +1,269 @@
+// Over seeded random scripts of several weapons, as modders write them
+// (entries in any order and letter case, comments on their own lines and
+// after entries, entries without a field, per-target damage, decimals, CR LF
+// or LF): saving any weapon unchanged gives the same bytes; changing one
+// field changes only that entry's line, or adds or removes one line; and the
+// saved text reads back as the edited weapon, every other weapon as before.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "reader_test_support.h"
+#include "script/script_document.h"
+
+namespace kalvex {
+namespace {
+
+constexpr int kScripts = 1200;
+constexpr unsigned kSeed = 7031;
+
+using R = WeaponRecord;
+
+struct Entry {
+  std::string key;
+  std::string value;
+};
+
+const char* const kNumbers[] = {"800", "0.5", ".5", "0.367", "6665.6666667", "12", "-5", "3"};
+const char* const kTextKeys[] = {"range",
+                                 "reloadtime",
+                                 "energypershot",
+                                 "weapontimer",
+                                 "flighttime",
+                                 "coverage",
+                                 "weaponvelocity",
+                                 "startvelocity",
+                                 "areaofeffect",
+                                 "burst",
+                                 "burstrate",
+                                 "sprayangle",
+                                 "edgeeffectiveness",
+                                 "firestarter",
+                                 "accuracy",
+                                 "aimrate",
+                                 "tolerance",
+                                 "metal",
+                                 "energy",
+                                 "turnrate",
+                                 "smokedelay"};
+const char* const kFlagKeys[] = {
+    "Turret",    "guidance",    "noexplode",    "noautorange",  "tracks",     "waterweapon",
+    "paralyzer", "commandfire", "smoketrail",   "soundtrigger", "startsmoke", "propeller",
+    "endsmoke",  "unitsonly",   "groundbounce", "burnblow",     "beamweapon"};
+const char* const kUnknownKeys[] = {"shakeduration",  "soundwater",  "vlaunch",   "twophase",
+                                    "pitchtolerance", "toairweapon", "stockpile", "edgeeffect"};
+
+class ScriptMaker {
+ public:
+  explicit ScriptMaker(unsigned seed) : random_(seed) {}
+
+  int Number(int first, int last) { return std::uniform_int_distribution(first, last)(random_); }
+  bool Chance(int one_in) { return Number(1, one_in) == 1; }
+  template <typename T, std::size_t N>
+  const T& OneOf(const T (&items)[N]) {
+    return items[static_cast<std::size_t>(Number(0, static_cast<int>(N) - 1))];
+  }
+
+  std::string Script() {
+    le_ = Chance(2) ? "\r\n" : "\n";
+    std::string text;
+    if (Chance(3)) text += "// weapons of the mod" + le_;
+    const int weapons = Number(1, 4);
+    for (int i = 0; i < weapons; ++i) {
+      text += Weapon(i);
+      if (Chance(3)) text += le_;
+      if (Chance(4)) text += "/* next */" + le_;
+    }
+    return text;
+  }
+
+ private:
+  std::string Case(std::string key) {
+    if (Chance(6)) {
+      for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return key;
+  }
+
+  std::vector<Entry> Entries() {
+    std::vector<Entry> entries;
+    if (!Chance(4)) entries.push_back({"ID", std::to_string(Number(1, 255))});
+    if (!Chance(4)) entries.push_back({"name", Chance(2) ? "Light Rocket" : "Gun \xE9"});
+    if (Chance(2)) entries.push_back({"rendertype", std::to_string(Number(0, 7))});
+    if (Chance(2)) entries.push_back({OneOf({"ballistic", "lineofsight", "dropped"}), "1"});
+    for (const char* key : kTextKeys) {
+      if (Chance(3)) entries.push_back({key, OneOf(kNumbers)});
+    }
+    for (const char* key : kFlagKeys) {
+      if (Chance(4)) entries.push_back({key, Chance(4) ? "0" : "1"});
+    }
+    if (Chance(2)) entries.push_back({"model", Chance(3) ? "vortexrocket" : "rocket"});
+    if (Chance(2)) entries.push_back({"soundstart", Chance(3) ? "vortexfire" : "rocklit1"});
+    if (Chance(2)) entries.push_back({"soundhit", Chance(3) ? "vortexhit" : "xplomed1"});
+    if (Chance(2)) entries.push_back({"explosiongaf", "fx"});
+    if (Chance(2)) entries.push_back({"explosionart", Chance(3) ? "vortexboom" : "explode3"});
+    if (Chance(2)) entries.push_back({"waterexplosionart", "h2o"});
+    if (Chance(3)) entries.push_back({"minbarrelangle", Chance(4) ? "-7" : "-15"});
+    if (Chance(3)) {
+      entries.push_back({"color", "232"});
+      entries.push_back({"color2", "234"});
+    }
+    for (int i = Number(0, 4); i > 0; --i)
+      entries.push_back({OneOf(kUnknownKeys), OneOf(kNumbers)});
+    std::shuffle(entries.begin(), entries.end(), random_);
+    return entries;
+  }
+
+  std::string Weapon(int index) {
+    const std::string indent = Chance(2) ? "\t" : "  ";
+    std::string text = "[WEAPON_" + std::to_string(index) + (Chance(2) ? "_OF_A_LONG_CODE]" : "]");
+    text += le_ + "{" + le_;
+    std::vector<std::string> seen;
+    for (const Entry& entry : Entries()) {
+      if (std::find(seen.begin(), seen.end(), entry.key) != seen.end()) continue;
+      seen.push_back(entry.key);
+      if (Chance(8)) text += indent + "// a note" + le_;
+      if (Chance(10)) text += le_;
+      text += indent + Case(entry.key) + (Chance(8) ? " = " : "=") + entry.value + ";";
+      if (Chance(8)) text += " // after it";
+      text += le_;
+    }
+    if (!Chance(5)) {
+      text += indent + "[DAMAGE]" + le_ + indent + "{" + le_;
+      if (!Chance(5)) text += indent + indent + "default=" + OneOf(kNumbers) + ";" + le_;
+      if (Chance(2)) text += indent + indent + "heavytank=400;" + le_;
+      text += indent + "}" + le_;
+    }
+    return text + "}" + le_;
+  }
+
+  std::mt19937 random_;
+  std::string le_;
+};
+
+// One change to one field, in a form that a script carries back as it is.
+class Change {
+ public:
+  explicit Change(ScriptMaker& maker) : maker_(maker) {}
+
+  // Changes `r`; true when the change may touch two lines or add a section.
+  bool Apply(R& r) {
+    switch (maker_.Number(0, 9)) {
+      case 0:
+        r.Weaprange = "950";
+        return false;
+      case 1:
+        r.Weapreload = maker_.Chance(2) ? kResetText : "0.25";
+        return false;
+      case 2:
+        r.Weaptrak = 1 - r.Weaptrak;
+        return false;
+      case 3:
+        r.Weapstyle = maker_.Number(-1, 2);
+        return false;
+      case 4:
+        r.own.Weapsost.clear();
+        r.Weapsost = maker_.Number(0, 30);
+        return false;
+      case 5:
+        r.own.Weapexart = "megaboom";
+        return false;
+      case 6:
+        r.Weapname = "Heavy Vortex Launcher";
+        return false;
+      case 7:
+        r.Weapcol2 = maker_.Number(0, 4);
+        return true;
+      case 8:
+        r.Weapbarr = maker_.Number(0, 9);
+        return false;
+      default:
+        r.Weapdamage = "1234";
+        return true;
+    }
+  }
+
+ private:
+  ScriptMaker& maker_;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t begin = 0;
+  while (begin <= text.size()) {
+    const std::size_t end = std::min(text.find('\n', begin), text.size());
+    lines.push_back(text.substr(begin, end - begin));
+    begin = end + 1;
+  }
+  return lines;
+}
+
+// How many lines differ between two texts, on either side, between their
+// common first and last lines.
+std::pair<std::size_t, std::size_t> ChangedLines(const std::string& a, const std::string& b) {
+  const std::vector<std::string> x = Lines(a);
+  const std::vector<std::string> y = Lines(b);
+  std::size_t head = 0;
+  while (head < x.size() && head < y.size() && x[head] == y[head]) ++head;
+  std::size_t tail = 0;
+  while (tail < x.size() - head && tail < y.size() - head &&
+         x[x.size() - 1 - tail] == y[y.size() - 1 - tail]) {
+    ++tail;
+  }
+  return {x.size() - head - tail, y.size() - head - tail};
+}
+
+// Findings as they are told, but where: lines move when one is added.
+std::vector<ReadFinding> WithoutLines(std::vector<ReadFinding> findings) {
+  for (ReadFinding& finding : findings) finding.line = 0;
+  return findings;
+}
+
+TEST(DocumentProperty, SavingChangesOnlyWhatWasEdited) {
+  ScriptMaker maker(kSeed);
+  for (int n = 0; n < kScripts; ++n) {
+    const std::string script = maker.Script();
+    SCOPED_TRACE("script " + std::to_string(n) + ":\n" + script);
+    const ScriptDocument document = OpenScript(script);
+    const std::size_t count = document.weapons.size();
+    ASSERT_GE(count, 1u);
+    std::vector<R> records(count);
+    std::vector<ReadResult> results;
+    for (std::size_t i = 0; i < count; ++i) {
+      results.push_back(ReadWeapon(document, i, records[i]));
+      const SavedText unchanged = SaveWeapon(document, i, records[i]);
+      ASSERT_TRUE(unchanged.ok());
+      ASSERT_EQ(unchanged.text, script) << "weapon " << i;
+    }
+
+    const auto index = static_cast<std::size_t>(maker.Number(0, static_cast<int>(count) - 1));
+    R edited = records[index];
+    Change change(maker);
+    const bool wide = change.Apply(edited);
+    const SavedText saved = SaveWeapon(document, index, edited);
+    ASSERT_TRUE(saved.ok()) << saved.refusal;
+    SCOPED_TRACE("weapon " + std::to_string(index) + " saved as:\n" + saved.text);
+    if (!wide) {
+      const auto [removed, added] = ChangedLines(script, saved.text);
+      EXPECT_LE(removed, 1u);
+      EXPECT_LE(added, 1u);
+    }
+
+    const ScriptDocument reopened = OpenScript(saved.text);
+    ASSERT_EQ(reopened.weapons.size(), count);
+    for (std::size_t i = 0; i < count; ++i) {
+      R read;
+      const ReadResult result = ReadWeapon(reopened, i, read);
+      EXPECT_EQ(test::Differences(i == index ? edited : records[i], read), "") << "weapon " << i;
+      if (i != index) {
+        EXPECT_EQ(WithoutLines(result.findings), WithoutLines(results[i].findings))
+            << "weapon " << i;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kalvex
