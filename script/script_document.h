@@ -113,6 +113,10 @@ struct ScriptDocument {
   std::vector<TextRange> comments;  // "//" to the line end, "/*" to "*/"
 };
 
+// The whole line of an entry with its line end, where nothing but blanks
+// stands beside the entry there; empty otherwise.
+TextRange LineAlone(const ScriptDocument& document, const ScriptEntry& entry);
+
 // Reads `bytes` into a document. Without a header "[" ... "]" among the first
 // 40 characters that are not blanks (after a UTF-8 byte order mark, blanks
 // and comments), the document has no weapons. Every "[" at the outer level

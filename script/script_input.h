@@ -69,26 +69,13 @@ class Input {
     return false;
   }
 
-  // Moves up to the next character in `stops` (which never end a line) and
-  // notes, in [first, last], the bytes passed that are not whitespace. Works
-  // on local copies, which the compiler keeps in registers: this is the
+  // Moves up to the next character in `stops`, which never end a line. Works
+  // on a local copy, which the compiler keeps in a register: this is the
   // scanner's innermost loop.
-  void SkipUntil(const std::array<bool, 256>& stops, std::size_t& first, std::size_t& last) {
+  void SkipUntil(const std::array<bool, 256>& stops) {
     const char* at = next_;
     const char* const end = end_;
-    const char* first_at = nullptr;
-    const char* last_at = nullptr;
-    while (at != end && !stops[static_cast<unsigned char>(*at)]) {
-      if (!IsSpace(*at)) {
-        if (first_at == nullptr) first_at = at;
-        last_at = at;
-      }
-      ++at;
-    }
-    if (first_at != nullptr) {
-      if (first == kNone) first = static_cast<std::size_t>(first_at - begin_);
-      last = static_cast<std::size_t>(last_at - begin_);
-    }
+    while (at != end && !stops[static_cast<unsigned char>(*at)]) ++at;
     next_ = at;
   }
 
@@ -118,8 +105,6 @@ class Input {
       next_ += 3;
     }
   }
-
-  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
  private:
   static bool IsKeyLetter(char c) {

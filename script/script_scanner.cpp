@@ -167,20 +167,12 @@ class Scanner {
     weapon.header.begin = in_.offset();
     weapon.span.begin = in_.offset();
     in_.Advance();
-    std::size_t first = Input::kNone;
-    std::size_t last = 0;
-    while (!in_.AtEnd() && in_.Peek() != ']') {
-      if (!IsSpace(in_.Peek())) {
-        if (first == Input::kNone) first = in_.offset();
-        last = in_.offset();
-      }
-      in_.Advance();
-    }
+    while (!in_.AtEnd() && in_.Peek() != ']') in_.Advance();
     if (in_.AtEnd()) return false;
+    weapon.code = Trimmed(weapon.header.begin + 1, in_.offset());
+    if (weapon.code.empty()) weapon.code = {in_.offset(), in_.offset()};
     in_.Advance();
     weapon.header.end = in_.offset();
-    weapon.code = first == Input::kNone ? TextRange{weapon.header.end - 1, weapon.header.end - 1}
-                                        : TextRange{first, last + 1};
     weapon.entries.reserve(std::min<std::size_t>(kEntriesReserved, doc_.text.size() / 16));
     doc_.weapons.push_back(std::move(weapon));
     depth_ = 0;
@@ -326,12 +318,10 @@ class Scanner {
     return scope == EntryScope::kBody ? FindBodyKey(lower_key) : FindDamageKey(lower_key);
   }
 
-  // Moves over a token up to one of `stops`; [first, last] receive the bytes
-  // in it that are not whitespace.
-  TokenEnd ReadToken(const std::array<bool, 256>& stops, bool key, std::size_t& first,
-                     std::size_t& last) {
+  // Moves over a token up to one of `stops`.
+  TokenEnd ReadToken(const std::array<bool, 256>& stops, bool key) {
     while (true) {
-      in_.SkipUntil(stops, first, last);
+      in_.SkipUntil(stops);
       if (in_.AtEnd()) return TokenEnd::kInputEnd;
       const char c = in_.Peek();
       if (c == ';' || (key && c == '=')) {
@@ -344,39 +334,41 @@ class Scanner {
     }
   }
 
-  static TextRange RangeOf(std::size_t first, std::size_t last, std::size_t at) {
-    return first == Input::kNone ? TextRange{at, at} : TextRange{first, last + 1};
+  // [begin, end) without the whitespace around it.
+  TextRange Trimmed(std::size_t begin, std::size_t end) const {
+    while (begin < end && IsSpace(doc_.text[begin])) ++begin;
+    while (end > begin && IsSpace(doc_.text[end - 1])) --end;
+    return {begin, end};
   }
 
   void ReadEntry(ScriptWeapon& weapon) {
     section_ = nullptr;
     const std::size_t line = in_.line();
     const std::size_t begin = in_.offset();
-    std::size_t first = Input::kNone;
-    std::size_t last = 0;
-    if (ReadToken(kKeyStops, true, first, last) != TokenEnd::kEquals) {
-      if (first != Input::kNone) {
-        Report(FindingKind::kSkippedKey, line, begin,
-               Collapsed(Text(RangeOf(first, last, begin)), kQuotedKey), {});
+    const TokenEnd key_end = ReadToken(kKeyStops, true);
+    if (key_end != TokenEnd::kEquals) {
+      const TextRange token = Trimmed(begin, in_.offset() - (key_end == TokenEnd::kSemicolon));
+      if (!token.empty()) {
+        Report(FindingKind::kSkippedKey, line, begin, Collapsed(Text(token), kQuotedKey), {});
       }
       return;
     }
     ScriptEntry entry;
-    entry.key = RangeOf(first, last, begin);
+    entry.key = Trimmed(begin, in_.offset() - 1);
     entry.line_number = line;
     entry.scope = CurrentScope();
     entry.rule = FindRule(entry.key, entry.scope);
     const std::size_t value_begin = in_.offset();
-    first = Input::kNone;
-    const TokenEnd end = ReadToken(kValueStops, false, first, last);
-    entry.value = RangeOf(first, last, value_begin);
+    const TokenEnd end = ReadToken(kValueStops, false);
     if (end == TokenEnd::kSemicolon) {
       entry.semicolon = in_.offset() - 1;
+      entry.value = Trimmed(value_begin, entry.semicolon);
     } else {
+      entry.value = Trimmed(value_begin, in_.offset());
       entry.ran_into_next_line = end == TokenEnd::kLineEnd;
       EndBeforeComment(entry.value);
     }
-    entry.line = LineAlone(entry.Whole());
+    if (entry.value.empty()) entry.value = {value_begin, value_begin};
     weapon.entries.push_back(entry);
   }
 
@@ -389,23 +381,6 @@ class Scanner {
     if (comment == std::string_view::npos) return;
     value.end = value.begin + comment;
     while (value.end > value.begin && IsSpace(doc_.text[value.end - 1])) --value.end;
-  }
-
-  // The whole line of `whole`, with its line end, when nothing but blanks
-  // stands beside it there.
-  TextRange LineAlone(TextRange whole) const {
-    const std::string& text = doc_.text;
-    std::size_t begin = whole.begin;
-    while (begin > 0 && IsBlank(text[begin - 1])) --begin;
-    if (begin > 0 && text[begin - 1] != '\n' && text[begin - 1] != '\r') return {};
-    std::size_t end = whole.end;
-    while (end < text.size() && IsBlank(text[end])) ++end;
-    if (end == text.size()) return {begin, end};
-    if (text[end] == '\n') return {begin, end + 1};
-    if (text[end] != '\r') return {};
-    ++end;
-    if (end < text.size() && text[end] == '\n') ++end;
-    return {begin, end};
   }
 
   static constexpr std::size_t kNoSection = static_cast<std::size_t>(-1);

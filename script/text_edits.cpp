@@ -11,9 +11,25 @@ bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 
 }  // namespace
 
+TextRange LineAlone(const ScriptDocument& document, const ScriptEntry& entry) {
+  const std::string& text = document.text;
+  const TextRange whole = entry.Whole();
+  std::size_t begin = whole.begin;
+  while (begin > 0 && IsBlank(text[begin - 1])) --begin;
+  if (begin > 0 && !IsLineEnd(text[begin - 1])) return {};
+  std::size_t end = whole.end;
+  while (end < text.size() && IsBlank(text[end])) ++end;
+  if (end == text.size()) return {begin, end};
+  if (text[end] == '\n') return {begin, end + 1};
+  if (text[end] != '\r') return {};
+  ++end;
+  if (end < text.size() && text[end] == '\n') ++end;
+  return {begin, end};
+}
+
 void TextEdits::RemoveEntry(const ScriptEntry& entry) {
-  if (!entry.line.empty()) {
-    Replace(entry.line, {});
+  if (const TextRange line = LineAlone(doc_, entry); !line.empty()) {
+    Replace(line, {});
     return;
   }
   const std::string& text = doc_.text;
