@@ -23,6 +23,13 @@ const KeyRule& BodyRule(std::string_view key) {
   return *FindBodyKey(lower);
 }
 
+// What the reader takes of a value: the blanks around it are not part of it.
+std::string_view Trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t\v\f");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t\v\f") + 1 - first);
+}
+
 const KeyRule& DamageRule() { return *FindDamageKey("default"); }
 
 // Why a value cannot be written into an entry, or nothing.
@@ -89,7 +96,7 @@ class WeaponSaver {
       Refuse("weapon code", "it holds a \"]\" or a line end");
       return;
     }
-    edits_.Replace(weapon_.code, std::string(code));
+    if (Text(weapon_.code) != Trimmed(code)) edits_.Replace(weapon_.code, std::string(code));
   }
 
   // The entries of the weapon that `rule` reads, in the order written.
@@ -104,7 +111,7 @@ class WeaponSaver {
   void SetValue(std::size_t entry_index, const std::string& value) {
     const ScriptEntry& entry = weapon_.entries[entry_index];
     touched_[entry_index] = true;
-    if (Text(entry.value) != value) edits_.Replace(entry.value, value);
+    if (Text(entry.value) != Trimmed(value)) edits_.Replace(entry.value, value);
   }
 
   void RemoveAll(const std::vector<std::size_t>& entries) {
@@ -286,10 +293,40 @@ class WeaponSaver {
 
 }  // namespace
 
+std::size_t UnclosedComments(const ScriptWeapon& weapon) {
+  return static_cast<std::size_t>(std::count_if(
+      weapon.findings.begin(), weapon.findings.end(),
+      [](const StructureFinding& f) { return f.finding.kind == FindingKind::kUnclosedComment; }));
+}
+
+// Whether the weapon in `saved` reads as `edited` and ends where it did, so
+// that the weapons after it read as before: read again on its own, it is one
+// weapon, closed as it was, opens no comment that runs on over them, and
+// saving it again changes nothing.
+bool SavedInPlace(const ScriptDocument& document, std::size_t index, const WeaponRecord& edited,
+                  const std::string& saved) {
+  const ScriptWeapon& weapon = document.weapons[index];
+  const std::size_t end = weapon.span.end + saved.size() - document.text.size();
+  const ScriptDocument alone = OpenScript(saved.substr(weapon.span.begin, end - weapon.span.begin));
+  if (alone.weapons.size() != 1) return false;
+  const ScriptWeapon& again = alone.weapons.front();
+  if ((again.close == kNoPlace) != (weapon.close == kNoPlace)) return false;
+  if (again.open != kNoPlace && weapon.open == kNoPlace) return false;
+  if (UnclosedComments(again) != UnclosedComments(weapon)) return false;
+  const SavedText twice = WeaponSaver(alone, 0, edited).Run();
+  return twice.ok() && twice.text == alone.text;
+}
+
 SavedText SaveWeapon(const ScriptDocument& document, std::size_t index,
                      const WeaponRecord& edited) {
   if (index >= document.weapons.size()) return {{}, "The script holds no such weapon"};
-  return WeaponSaver(document, index, edited).Run();
+  SavedText saved = WeaponSaver(document, index, edited).Run();
+  if (saved.ok() && !SavedInPlace(document, index, edited, saved.text)) {
+    return {{},
+            "The weapon cannot be saved in place: its braces or entries are out of order around "
+            "where the change goes; mend the script first"};
+  }
+  return saved;
 }
 
 std::string AppendWeapon(const ScriptDocument& document, const WeaponRecord& record) {

@@ -186,6 +186,27 @@ TEST(DocumentSave, RefusesWhatWouldBreakTheScript) {
   EXPECT_FALSE(SaveWeapon(document, 1, WeaponRecord()).ok());
 }
 
+// Where the braces of a weapon are out of order, the change would not read
+// back, or would swallow the weapon after it: the save refuses.
+TEST(DocumentSave, RefusesWhereTheChangeWouldNotReadBack) {
+  struct Case {
+    std::string script;
+    std::function<void(R&)> change;
+  };
+  const Case kCases[] = {
+      {"[A]\n{\n{x=1;\nrange=1;", [](R& r) { r.Weapdamage = "5"; }},
+      {"[A]\n= 1 /* x\n[B]{range=1;}\n*/", [](R& r) { r.Weaptrak = 1; }},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.script);
+    const ScriptDocument document = OpenScript(c.script);
+    WeaponRecord record;
+    ReadWeapon(document, 0, record);
+    c.change(record);
+    EXPECT_FALSE(SaveWeapon(document, 0, record).ok());
+  }
+}
+
 TEST(DocumentSave, AppendAddsTheWriterScriptInTheFileLineEnds) {
   WeaponRecord record;
   record.Weapcode = "NEW";
