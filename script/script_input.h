@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace kalvex {
@@ -29,6 +30,22 @@ inline CharClass ClassOf(char c) { return kCharClasses[static_cast<unsigned char
 inline bool IsSpace(char c) { return ClassOf(c) != CharClass::kOther; }
 
 inline bool IsBlank(char c) { return ClassOf(c) == CharClass::kBlank; }
+
+// `text` with its runs of whitespace made one blank, at most `limit`
+// characters: how a finding quotes keys and names.
+inline std::string Collapsed(std::string_view text, std::size_t limit) {
+  std::string out;
+  for (const char c : text) {
+    if (out.size() == limit) break;
+    if (!IsSpace(c)) {
+      out += c;
+    } else if (!out.empty() && out.back() != ' ') {
+      out += ' ';
+    }
+  }
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
 
 // The characters at which reading a value or a key must look closer: its end
 // and the line ends, after which the next entry may begin.

@@ -69,18 +69,7 @@ std::string Quoted(std::string_view text, std::size_t limit) {
 }
 
 // The key of an entry as findings quote it: runs of whitespace made one blank.
-std::string KeyText(std::string_view raw) {
-  std::string out;
-  for (const char c : raw) {
-    if (out.size() == kQuotedKey) break;
-    if (!IsSpace(c)) {
-      out += c;
-    } else if (!out.empty() && out.back() != ' ') {
-      out += ' ';
-    }
-  }
-  return out;
-}
+std::string KeyText(std::string_view raw) { return Collapsed(raw, kQuotedKey); }
 
 class WeaponReader {
  public:

@@ -37,22 +37,6 @@ enum class TokenEnd {
   kStop,       // at a character of the structure, left for the caller
 };
 
-// `text` with its runs of whitespace made one blank, at most `limit`
-// characters: how a finding quotes keys and names.
-std::string Collapsed(std::string_view text, std::size_t limit) {
-  std::string out;
-  for (const char c : text) {
-    if (out.size() == limit) break;
-    if (!IsSpace(c)) {
-      out += c;
-    } else if (!out.empty() && out.back() != ' ') {
-      out += ' ';
-    }
-  }
-  while (!out.empty() && out.back() == ' ') out.pop_back();
-  return out;
-}
-
 // `text` without its whitespace, at most `limit` characters.
 std::string Packed(std::string_view text, std::size_t limit) {
   std::string out;
