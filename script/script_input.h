@@ -96,6 +96,13 @@ class Input {
     next_ = at;
   }
 
+  // Moves past blanks, which end no line.
+  void SkipBlanks() {
+    const char* at = next_;
+    while (at != end_ && IsBlank(*at)) ++at;
+    next_ = at;
+  }
+
   void Advance() {
     const char c = *next_++;
     if (c == '\n' || (c == '\r' && (next_ == end_ || *next_ != '\n'))) ++line_;

@@ -97,7 +97,9 @@ class Scanner {
   void SkipSpaceAndComments() {
     while (!in_.AtEnd()) {
       const char c = in_.Peek();
-      if (IsSpace(c)) {
+      if (IsBlank(c)) {
+        in_.SkipBlanks();
+      } else if (IsSpace(c)) {
         in_.Advance();
       } else if (c == '/' && in_.FollowedBy('/')) {
         const std::size_t begin = in_.offset();
