@@ -13,10 +13,6 @@
 namespace kalvex {
 namespace {
 
-constexpr char LowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 const KeyRule& BodyRule(std::string_view key) {
   std::string lower(key);
   for (char& c : lower) c = LowerAscii(c);

@@ -24,10 +24,6 @@ constexpr std::size_t kQuotedValue = 44;
 // Room for the entries of a weapon, made at once: a weapon has about fifty.
 constexpr std::size_t kEntriesReserved = 64;
 
-constexpr char LowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // How a value or key ended.
 enum class TokenEnd {
   kEquals,     // a key at its "=", consumed

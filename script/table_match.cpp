@@ -7,10 +7,6 @@
 namespace kalvex {
 namespace {
 
-constexpr char LowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // The text between `key` and the next ";" in a table text, or no text.
 constexpr std::string_view ValueAfter(std::string_view text, std::string_view key) {
   const std::size_t start = text.find(key);
