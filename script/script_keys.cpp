@@ -119,22 +119,23 @@ constexpr std::array<KeyRange, 256> kKeysByFirstLetter = MakeKeysByFirstLetter()
 
 constexpr KeyRule kDamageDefault = Text("default", &R::Weapdamage);
 
-// Keys are short: comparing in place beats a call to memcmp.
-bool SameKey(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i]) return false;
+// Keys are short: comparing in place beats a call to memcmp. `key` is
+// lowered as it is compared.
+bool SameKey(std::string_view lower_case, std::string_view key) {
+  if (lower_case.size() != key.size()) return false;
+  for (std::size_t i = 0; i < key.size(); ++i) {
+    if (lower_case[i] != LowerAscii(key[i])) return false;
   }
   return true;
 }
 
 }  // namespace
 
-const KeyRule* FindBodyKey(std::string_view lower_case_key) {
-  if (lower_case_key.empty()) return nullptr;
-  const KeyRange range = kKeysByFirstLetter[static_cast<unsigned char>(lower_case_key[0])];
+const KeyRule* FindBodyKey(std::string_view key) {
+  if (key.empty()) return nullptr;
+  const KeyRange range = kKeysByFirstLetter[static_cast<unsigned char>(LowerAscii(key[0]))];
   for (std::size_t i = range.begin; i < range.end; ++i) {
-    if (SameKey(kBodyKeys[i].key, lower_case_key)) return &kBodyKeys[i];
+    if (SameKey(kBodyKeys[i].key, key)) return &kBodyKeys[i];
   }
   return nullptr;
 }
@@ -144,8 +145,8 @@ std::size_t RuleIndex(const KeyRule& rule) {
                                   : static_cast<std::size_t>(&rule - kBodyKeys.data());
 }
 
-const KeyRule* FindDamageKey(std::string_view lower_case_key) {
-  return lower_case_key == kDamageDefault.key ? &kDamageDefault : nullptr;
+const KeyRule* FindDamageKey(std::string_view key) {
+  return SameKey(kDamageDefault.key, key) ? &kDamageDefault : nullptr;
 }
 
 }  // namespace kalvex

@@ -41,11 +41,10 @@ std::size_t RuleIndex(const KeyRule& rule);
 // The longest known key, in characters.
 inline constexpr std::size_t kLongestKey = 18;
 
-// The rule of a key of the weapon's body, given in lower case, or nullptr.
-const KeyRule* FindBodyKey(std::string_view lower_case_key);
+// The rule of a key of the weapon's body, in any letter case, or nullptr.
+const KeyRule* FindBodyKey(std::string_view key);
 
-// The rule of a key of the "[DAMAGE]" section, given in lower case, or
-// nullptr.
-const KeyRule* FindDamageKey(std::string_view lower_case_key);
+// The rule of a key of the "[DAMAGE]" section, in any letter case, or nullptr.
+const KeyRule* FindDamageKey(std::string_view key);
 
 }  // namespace kalvex

@@ -13,11 +13,7 @@
 namespace kalvex {
 namespace {
 
-const KeyRule& BodyRule(std::string_view key) {
-  std::string lower(key);
-  for (char& c : lower) c = LowerAscii(c);
-  return *FindBodyKey(lower);
-}
+const KeyRule& BodyRule(std::string_view key) { return *FindBodyKey(key); }
 
 // What the reader takes of a value: the blanks around it are not part of it.
 std::string_view Trimmed(std::string_view text) {

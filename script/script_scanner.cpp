@@ -294,10 +294,7 @@ class Scanner {
 
   const KeyRule* FindRule(TextRange key, EntryScope scope) const {
     if (key.size() > kLongestKey || scope == EntryScope::kOther) return nullptr;
-    std::array<char, kLongestKey> lower;
-    for (std::size_t i = 0; i < key.size(); ++i) lower[i] = LowerAscii(doc_.text[key.begin + i]);
-    const std::string_view lower_key(lower.data(), key.size());
-    return scope == EntryScope::kBody ? FindBodyKey(lower_key) : FindDamageKey(lower_key);
+    return scope == EntryScope::kBody ? FindBodyKey(Text(key)) : FindDamageKey(Text(key));
   }
 
   // Moves over a token up to one of `stops`.
