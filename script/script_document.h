@@ -120,7 +120,8 @@ TextRange LineAlone(const ScriptDocument& document, const ScriptEntry& entry);
 // Reads `bytes` into a document. Without a header "[" ... "]" among the first
 // 40 characters that are not blanks (after a UTF-8 byte order mark, blanks
 // and comments), the document has no weapons. Every "[" at the outer level
-// after a weapon begins the next one.
+// after a weapon begins the next one, but "[DAMAGE]", which stays in the
+// weapon before it (a body closed too early).
 ScriptDocument OpenScript(std::string bytes);
 
 // Fills `record` from the weapon at `index` (script_reader.h tells how); the
@@ -149,7 +150,10 @@ struct SavedText {
 // The document's text with the weapon at `index` edited to `edited` (see
 // above). The weapon keeps its index in the document opened from the result.
 // Refused when a changed text holds what would break the script's structure
-// (a ";" or a line end in a value, a "]" in the code).
+// (a ";" or a line end in a value, a "]" in the code), and where the weapon's
+// braces or comments are so out of order that the change would not read back
+// or would reach the weapons after it. A weapon with nothing changed gives
+// the text as it is (old spellings aside).
 SavedText SaveWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& edited);
 
 // The document's text with the writer's script of `record` added at the end,

@@ -13,7 +13,8 @@
 //   are not blanks; those passed over are reported. Without a "[" there, or
 //   without its "]", no weapon is found. A UTF-16 file is told as such.
 // - Weapons follow one another: a "[" at the outer level, after a weapon's
-//   body is closed or before it is opened, begins the next one. What stands
+//   body is closed or before it is opened, begins the next one ("[DAMAGE]"
+//   there stays with the weapon before it, whose body was closed too early). What stands
 //   between the "}" that closes a body and the next weapon is reported as one
 //   finding of the weapon before.
 // - Everything after the header up to the "}" that closes the weapon's body
