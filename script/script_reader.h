@@ -14,9 +14,9 @@
 //   without its "]", no weapon is found. A UTF-16 file is told as such.
 // - Weapons follow one another: a "[" at the outer level, after a weapon's
 //   body is closed or before it is opened, begins the next one ("[DAMAGE]"
-//   there stays with the weapon before it, whose body was closed too early). What stands
-//   between the "}" that closes a body and the next weapon is reported as one
-//   finding of the weapon before.
+//   there stays with the weapon before it, whose body was closed too
+//   early). What stands between the "}" that closes a body and the next
+//   weapon is reported as one finding of the weapon before.
 // - Everything after the header up to the "}" that closes the weapon's body
 //   is read as entries key "=" value ";", in any order; "ID=", "name=",
 //   "rendertype=" and the style entries may stand anywhere. Keys are compared
