@@ -34,6 +34,18 @@ void PackInto(std::string_view raw, std::string& out) {
   }
 }
 
+// `raw` without its whitespace: `raw` itself where it holds none, else
+// `buffer` packed from it.
+std::string_view PackedView(std::string_view raw, std::string& buffer) {
+  for (const char c : raw) {
+    if (IsSpace(c)) {
+      PackInto(raw, buffer);
+      return buffer;
+    }
+  }
+  return raw;
+}
+
 // Code, ID and name keep the blanks inside them and lose their line ends;
 // one that is then empty holds the reset text. (One assign of a view, rather
 // than a branch that assigns a C string: GCC 12 at -O3 sees a false overlap in
@@ -159,8 +171,7 @@ class WeaponReader {
       }
       return;
     }
-    PackInto(raw, value_);
-    const std::string_view value = value_;
+    const std::string_view value = PackedView(raw, value_);
     switch (rule.rule) {
       case ValueRule::kFlag:
         record_.*rule.number = IsZeroNumber(value) ? 0 : 1;
@@ -233,7 +244,11 @@ ReadResult ReadWeapon(const ScriptDocument& document, std::size_t index, WeaponR
   record.Reset();
   record.Weapmodl = kNoModel;
   record.Weapstyle = kNoStyle;
-  record.own = {};
+  for (std::string* own : {&record.own.Weapmodl, &record.own.Weapsost, &record.own.Weapsoht,
+                           &record.own.Weapexgaf, &record.own.Weapexart, &record.own.Weapwtgaf,
+                           &record.own.Weapwtart, &record.own.Weaplagaf, &record.own.Weaplaart}) {
+    own->clear();
+  }
   ReadResult result;
   result.utf16 = document.utf16;
   if (index >= document.weapons.size()) return result;
