@@ -332,7 +332,7 @@ class Scanner {
       }
       return;
     }
-    ScriptEntry entry;
+    ScriptEntry& entry = weapon.entries.emplace_back();
     entry.key = Trimmed(begin, in_.offset() - 1);
     entry.line_number = line;
     entry.scope = CurrentScope();
@@ -348,7 +348,6 @@ class Scanner {
       EndBeforeComment(entry.value);
     }
     if (entry.value.empty()) entry.value = {value_begin, value_begin};
-    weapon.entries.push_back(entry);
   }
 
   // A value without ";" ends before a comment on its line.
