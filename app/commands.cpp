@@ -82,13 +82,6 @@ bool TMachines::SaveScript() {
   return true;
 }
 
-bool TMachines::ConfirmReplace(const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::exists(kalvex::PathFromUtf8(path), error)) return true;
-  const std::string question = path + " Already Exists.\nDo You Want To Replace It?";
-  return MessageBox(question, "Warning...", MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
-}
-
 void TMachines::StartNewWeapon() {
   save = 1;
   Weapon.Reset();

@@ -88,6 +88,8 @@ class TMachines : public TFrameWindow {
   // Whether the chosen file may be written: a file that exists is replaced
   // only when the user says so.
   bool ConfirmReplace(const std::string& path);
+  // After a file could not be read: the dialogs propose its folder and no name.
+  void ForgetUnreadFile();
   // A fresh weapon: reset values, no page up, the page list re-created.
   void StartNewWeapon();
 

@@ -18,6 +18,10 @@ constexpr std::string_view kNoHeader =
 constexpr std::string_view kUtf16 =
     "It is UTF-16 text, which the editor does not read; save it as ANSI or UTF-8";
 
+constexpr std::string_view kUnreadableReplaced =
+    "It does not hold a weapon script that this editor can read; replacing it loses its "
+    "contents.\n";
+
 // At most this many findings are listed, so that the message fits a screen.
 constexpr std::size_t kListedFindings = 15;
 
@@ -43,7 +47,27 @@ std::string FileErrorMessage(std::string_view firstLine, const std::string& path
   return std::string(firstLine) + "\n\n" + name + "\n" + std::string(reason);
 }
 
+// Whether the file at `path` reads as a weapon script.
+bool HoldsWeaponScript(const std::string& path) {
+  kalvex::WeaponRecord scratch;
+  const kalvex::ScriptFileResult result =
+      kalvex::ReadScriptFile(kalvex::PathFromUtf8(path), scratch);
+  return result.opened() && result.read.header_found;
+}
+
 }  // namespace
+
+bool TMachines::ConfirmReplace(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(kalvex::PathFromUtf8(path), error)) return true;
+  // What the editor cannot read is lost once replaced: then No is what Enter gives.
+  const bool readable = HoldsWeaponScript(path);
+  std::string question = path + " Already Exists.\n";
+  if (!readable) question += kUnreadableReplaced;
+  question += "Do You Want To Replace It?";
+  const unsigned type = MB_YESNO | MB_ICONEXCLAMATION | (readable ? MB_DEFBUTTON1 : MB_DEFBUTTON2);
+  return MessageBox(question, "Warning...", type) == IDYES;
+}
 
 bool TMachines::SaveFile() {
   const kalvex::SaveResult result =
@@ -69,4 +93,13 @@ void TMachines::OpenFile() {
   } else if (!result.read.findings.empty()) {
     MessageBox(FindingsMessage(result.read), "Warning...", kErrorBox);
   }
+  if (!result.opened() || !result.read.header_found) ForgetUnreadFile();
+}
+
+void TMachines::ForgetUnreadFile() {
+  // The next dialog opens in the file's folder with no name, so that Enter
+  // does not save an empty weapon over a file the editor could not read.
+  FileData->InitialDir =
+      kalvex::Utf8FromPath(kalvex::PathFromUtf8(FileData->FileName).parent_path());
+  FileData->FileName.clear();
 }

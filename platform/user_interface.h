@@ -26,6 +26,7 @@ struct TFileFilter {
 
 struct TFileRequest {
   std::string FileName;  // proposed name, may be empty
+  std::string Folder;    // where the dialog opens when FileName names none; empty: the current one
   std::vector<TFileFilter> Filters;
   bool MustExist = false;
 };

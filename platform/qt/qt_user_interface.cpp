@@ -48,7 +48,8 @@ void ConfigureFileDialog(QFileDialog& dialog, const TFileRequest& request,
   QStringList nameFilters;
   for (const TFileFilter& filter : request.Filters) nameFilters << NameFilterFor(filter);
   dialog.setNameFilters(nameFilters);
-  dialog.setDirectory(QDir::currentPath());
+  dialog.setDirectory(request.Folder.empty() ? QDir::currentPath()
+                                             : QString::fromStdString(request.Folder));
   if (!request.FileName.empty()) dialog.selectFile(QString::fromStdString(request.FileName));
 }
 

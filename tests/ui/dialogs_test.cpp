@@ -447,7 +447,7 @@ class DialogsTest : public QObject {
       QFile file(folder.filePath(name));
       QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    const TFileRequest request{folder.filePath("lower.tdf").toStdString(),
+    const TFileRequest request{folder.filePath("lower.tdf").toStdString(), "",
                                ParseFileFilter(kWeaponFilter), !save};
     QFileDialog dialog;
     ConfigureFileDialog(dialog, request, save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

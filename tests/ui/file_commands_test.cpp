@@ -49,6 +49,9 @@ using namespace std::string_literals;
 
 constexpr char kQuestion[] = "Do You Want To Save The Script?";
 constexpr unsigned kErrorBox = MB_ICONEXCLAMATION | MB_OK;
+constexpr char kUnreadableReplaced[] =
+    "It does not hold a weapon script that this editor can read; replacing it loses its "
+    "contents.\n";
 
 // What File, Open reads in the tests: code and ID only, so every other member
 // shows whether the record was reset before reading.
@@ -357,6 +360,10 @@ class FileCommandsTest : public EditorTestCase {
     kalvex::WeaponRecord fresh;
     fresh.Weapmodl = Weapon().Weapmodl;  // kept by the reset, or "no model" from the reader
     ExpectFreshWeapon(before, fresh);
+    // The save dialog opens in the file's folder with no name proposed.
+    QVERIFY(driver_->FileSave());
+    QCOMPARE(Ui().FileDialogs.back().Request.FileName, std::string());
+    QCOMPARE(Ui().FileDialogs.back().Request.Folder, dir_->path().toStdString());
   }
 
   // However many entries cannot be kept, one message of a screenful tells of them.
@@ -397,32 +404,45 @@ class FileCommandsTest : public EditorTestCase {
     QCOMPARE(driver_->Edit("Enter")->text(), QStringLiteral("GUN"));
   }
 
+  // Replacing a file is asked first; one that does not read as a weapon
+  // script is said to be lost, with No as the default answer.
   void saveAsksBeforeReplacingAFile_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("existing");
+    QTest::addColumn<QByteArray>("earlierScript");  // empty: a file that is not a weapon script
     QTest::newRow("No keeps the file") << IDNO << "existing.tdf"
-                                       << "existing.tdf";
+                                       << "existing.tdf" << QByteArray();
     QTest::newRow("Yes replaces it") << IDYES << "existing.tdf"
-                                     << "existing.tdf";
+                                     << "existing.tdf" << QByteArray();
+    QTest::newRow("a weapon script, No") << IDNO << "existing.tdf"
+                                         << "existing.tdf" << QByteArray(kOpenedScript);
+    QTest::newRow("a weapon script, Yes") << IDYES << "existing.tdf"
+                                          << "existing.tdf" << QByteArray(kOpenedScript);
     QTest::newRow("named without extension, No") << IDNO << "existing"
-                                                 << "existing.TDF";
+                                                 << "existing.TDF" << QByteArray();
     QTest::newRow("named without extension, Yes") << IDYES << "existing"
-                                                  << "existing.TDF";
-    QTest::newRow("named without extension, file in small letters, No") << IDNO << "existing"
-                                                                        << "existing.tdf";
-    QTest::newRow("named without extension, file in small letters, Yes") << IDYES << "existing"
-                                                                         << "existing.tdf";
-    QTest::newRow("named without extension, file in mixed capitals, Yes") << IDYES << "existing"
-                                                                          << "existing.Tdf";
+                                                  << "existing.TDF" << QByteArray();
+    QTest::newRow("named without extension, file in small letters, No")
+        << IDNO << "existing"
+        << "existing.tdf" << QByteArray();
+    QTest::newRow("named without extension, file in small letters, Yes")
+        << IDYES << "existing"
+        << "existing.tdf" << QByteArray();
+    QTest::newRow("named without extension, file in mixed capitals, Yes")
+        << IDYES << "existing"
+        << "existing.Tdf" << QByteArray();
   }
 
   void saveAsksBeforeReplacingAFile() {
     QFETCH(int, answer);
     QFETCH(QString, chosen);
     QFETCH(QString, existing);
+    QFETCH(QByteArray, earlierScript);
     const std::string path = Path(existing.toLatin1().constData());
-    const std::string earlier = "a longer earlier file that is not a weapon";
+    const std::string earlier = earlierScript.isEmpty()
+                                    ? "a longer earlier file that is not a weapon"
+                                    : earlierScript.toStdString();
     QVERIFY(WriteBytes(path, earlier));
     QVERIFY(driver_->ClickPage(0));
     QVERIFY(driver_->Type("Enter", "NEWER"));
@@ -432,8 +452,11 @@ class FileCommandsTest : public EditorTestCase {
     QVERIFY(driver_->FileSave());
 
     QCOMPARE(Ui().Questions.size(), 1u);
-    QCOMPARE(Ui().Questions.front().Type & MB_TYPEMASK, MB_YESNO);
-    QVERIFY(Ui().Questions.front().Text.starts_with(path));
+    const std::string lost = earlierScript.isEmpty() ? kUnreadableReplaced : "";
+    QCOMPARE(Ui().Questions.front().Text,
+             path + " Already Exists.\n" + lost + "Do You Want To Replace It?");
+    QCOMPARE(Ui().Questions.front().Type,
+             MB_YESNO | MB_ICONEXCLAMATION | (earlierScript.isEmpty() ? MB_DEFBUTTON2 : 0u));
     const std::string now = ReadBytes(path);
     if (answer == IDYES) {
       QVERIFY(now.starts_with("[NEWER]\r\n"));
