@@ -8,6 +8,7 @@
 #include "script/script_file_reader.h"
 #include "script/script_writer.h"
 #include "script/utf8_path.h"
+#include "script/utf8_text.h"
 
 namespace {
 
@@ -32,7 +33,8 @@ std::string FindingsMessage(const kalvex::ReadResult& read) {
   const std::size_t total = read.findings.size() + read.findings_not_kept;
   for (std::size_t i = 0; i < read.findings.size() && i < kListedFindings; ++i) {
     const kalvex::ReadFinding& finding = read.findings[i];
-    text += "Line " + std::to_string(finding.line) + ": " + kalvex::DescribeFinding(finding) + "\n";
+    text += "Line " + std::to_string(finding.line) + ": " +
+            kalvex::Utf8FromLatin1(kalvex::DescribeFinding(finding)) + "\n";
   }
   if (total > kListedFindings) {
     text += "... and " + std::to_string(total - kListedFindings) + " more.\n";
@@ -40,11 +42,16 @@ std::string FindingsMessage(const kalvex::ReadResult& read) {
   return text;
 }
 
+// A file's name as a message shows it: in the system's separators, in UTF-8
+// whatever bytes the name is made of.
+std::string ShownName(const std::string& path) {
+  return kalvex::Utf8ForDisplay(kalvex::Utf8FromPath(kalvex::PathFromUtf8(path).make_preferred()));
+}
+
 // The message of a file error: its first line, then the file and why.
 std::string FileErrorMessage(std::string_view firstLine, const std::string& path,
                              std::string_view reason) {
-  const std::string name = kalvex::Utf8FromPath(kalvex::PathFromUtf8(path).make_preferred());
-  return std::string(firstLine) + "\n\n" + name + "\n" + std::string(reason);
+  return std::string(firstLine) + "\n\n" + ShownName(path) + "\n" + std::string(reason);
 }
 
 // Whether the file at `path` reads as a weapon script.
@@ -62,7 +69,7 @@ bool TMachines::ConfirmReplace(const std::string& path) {
   if (!std::filesystem::exists(kalvex::PathFromUtf8(path), error)) return true;
   // What the editor cannot read is lost once replaced: then No is what Enter gives.
   const bool readable = HoldsWeaponScript(path);
-  std::string question = path + " Already Exists.\n";
+  std::string question = ShownName(path) + " Already Exists.\n";
   if (!readable) question += kUnreadableReplaced;
   question += "Do You Want To Replace It?";
   const unsigned type = MB_YESNO | MB_ICONEXCLAMATION | (readable ? MB_DEFBUTTON1 : MB_DEFBUTTON2);

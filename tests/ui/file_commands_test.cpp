@@ -602,20 +602,25 @@ class FileCommandsTest : public EditorTestCase {
     QTest::newRow("Cancel") << "opened.tdf" << IDCANCEL << false;
     QTest::newRow("extension in capitals, No") << "opened.TDF" << IDNO << true;
     QTest::newRow("not a weapon script") << "opened.txt" << IDNO << false;
+    QTest::newRow("a name in Latin-1, not UTF-8") << QString::fromLatin1(
+                                                         "\xF6"
+                                                         "ffnen.tdf")
+                                                  << IDNO << true;
   }
 
   void droppedScriptIsOpenedAfterTheQuestion() {
     QFETCH(QString, dropped);
     QFETCH(int, answer);
     QFETCH(bool, opened);
-    const std::string path = Path(dropped.toLatin1().constData());
+    const std::string path = BytePath(dropped.toLatin1().toStdString());
     QVERIFY(WriteBytes(path, kOpenedScript));
     const Snapshot before = MakeChanges();
     if (QTest::currentTestFailed()) return;
     Ui().Answers.push_back(answer);
 
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    // As a file manager gives it: the name's bytes in %XX.
+    data.setUrls({QUrl::fromEncoded("file://" + QByteArray(path.c_str()).toPercentEncoding("/"))});
     QWidget* frame = driver_->Frame();
     QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(frame, &enter);
@@ -673,7 +678,7 @@ class FileCommandsTest : public EditorTestCase {
   void fileNamedAtStartIsOpenedAndSavedBack() {
     const std::string original = ReadBytes(KALVEX_TEST_DATA "/worked_example.tdf");
     QVERIFY(!original.empty());
-    const std::string path = Path("worked.tdf");
+    const std::string path = BytePath("w\xF6rked.tdf");  // not UTF-8: kept as the system gave it
     QVERIFY(WriteBytes(path, original));
     ScriptedUserInterface ui;
     ui.FileChoices.push_back(path);  // the save dialog, confirmed as proposed
@@ -718,6 +723,39 @@ class FileCommandsTest : public EditorTestCase {
     QCOMPARE(RecordDifferences(window.Weapon, kalvex::WeaponRecord()), QString());
     QCOMPARE(window.save, 1);
     QCOMPARE(window.Box, 0);
+  }
+
+  // Messages are UTF-8: a file's name whatever its bytes, a script's bytes
+  // read as Latin-1.
+  void messagesSayNamesAndScriptTextInUtf8_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("script");  // empty: no such file
+    QTest::addColumn<QString>("command");    // "open" or "save"
+    QTest::addColumn<QByteArray>("said");
+    QTest::newRow("a missing file named in UTF-8") << QByteArray("g\xC3\xBCn.tdf") << QByteArray()
+                                                   << "open" << QByteArray("/g\xC3\xBCn.tdf\n");
+    QTest::newRow("a missing file named in Latin-1")
+        << QByteArray("g\xFCn.tdf") << QByteArray() << "open" << QByteArray("/g\xC3\xBCn.tdf\n");
+    QTest::newRow("a key in Latin-1")
+        << QByteArray("keys.tdf") << QByteArray("[GUN]\r\n\t{\r\n\tcl\xE9=1;\r\n}\r\n") << "open"
+        << QByteArray("\"cl\xC3\xA9\"");
+    QTest::newRow("replacing a file named in Latin-1")
+        << QByteArray("g\xFCn.tdf") << QByteArray("not a weapon") << "save"
+        << QByteArray("/g\xC3\xBCn.tdf Already Exists.");
+  }
+
+  void messagesSayNamesAndScriptTextInUtf8() {
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, script);
+    QFETCH(QString, command);
+    QFETCH(QByteArray, said);
+    const std::string path = BytePath(name.toStdString());
+    if (!script.isEmpty()) QVERIFY(WriteBytes(path, script.toStdString()));
+    Ui().FileChoices.push_back(path);
+    QVERIFY(command == "open" ? driver_->FileOpen() : driver_->FileSave());
+    QCOMPARE(Ui().Questions.size(), 1u);
+    const std::string& text = Ui().Questions.front().Text;
+    QVERIFY2(text.find(said.toStdString()) != std::string::npos, text.c_str());
   }
 
   void helpContentsOpensTheHelp() {
@@ -826,6 +864,11 @@ class FileCommandsTest : public EditorTestCase {
       fs::resize_file(path, 16 * 1024 * 1024 + 1);
     }
     return fs::exists(fs::symlink_status(path));
+  }
+
+  // A path in the test's folder whose name is `name`'s bytes, UTF-8 or not.
+  std::string BytePath(const std::string& name) const {
+    return dir_->path().toStdString() + "/" + name;
   }
 
   void SaveAs(const char* name) {
