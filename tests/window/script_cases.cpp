@@ -94,6 +94,31 @@ TEST_F(ScriptCase, FailedSaveKeepsTheWindowAndTheEarlierFile) {
   EXPECT_EQ(Driver().EditText("Enter"), "GUN");
 }
 
+// A number read from a script is kept as it stands, even one the edit would
+// not let be typed; a point typed alone is an empty field.
+TEST_F(ScriptCase, NumberEditsKeepWhatWasReadAndTakeALonePointAsEmpty) {
+  WeaponRecord record;
+  record.Reset();
+  record.Weapcode = "GUN";
+  record.Weapreload = "1.2.3";
+  const std::string path = Path("gun.tdf");
+  ASSERT_TRUE(WriteBytes(path, WriteScript(record)));
+  Ui().FileChoices.push_back(path);
+  ASSERT_TRUE(FileOpen());
+  ASSERT_TRUE(Driver().ClickPage(7));
+  EXPECT_EQ(Driver().EditText("Enter"), "1.2.3");
+  ASSERT_TRUE(Driver().ClickPage(8));
+  EXPECT_EQ(Window().Weapon.Weapreload, "1.2.3");
+  ASSERT_TRUE(Driver().ClickPage(7));
+  ASSERT_TRUE(Driver().Type("Enter", "."));
+  ASSERT_TRUE(Driver().ClickPage(8));
+  Ui().FileChoices.push_back(Path("saved.tdf"));
+  ASSERT_TRUE(FileSave());
+  record.Weapreload = kResetText;
+  EXPECT_EQ(ReadBytes(Path("saved.tdf")), WriteScript(record));
+  EXPECT_EQ(Ui().Beeps, 0);
+}
+
 // A file the editor could not read is not proposed for the next save, and
 // replacing it is asked with No as the default answer.
 TEST_F(ScriptCase, SaveAfterAFailedOpenProposesOnlyTheFolderAndAsksBeforeReplacing) {
