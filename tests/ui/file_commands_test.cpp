@@ -62,6 +62,7 @@ kalvex::WeaponRecord OpenedWeapon() {
   record.Weapcode = "OPENED";
   record.WeapID = "7"s;
   record.Weapmodl = 14;  // no model entry
+  record.Weapstyle = kalvex::kNoStyle;
   return record;
 }
 
@@ -366,10 +367,10 @@ class FileCommandsTest : public EditorTestCase {
     QCOMPARE(Ui().FileDialogs.back().Request.Folder, dir_->path().toStdString());
   }
 
-  // However many entries cannot be kept, one message of a screenful tells of them.
-  void openingAScriptWithManyUnknownKeysShowsOneScreenful() {
+  // However many entries are malformed, one message of a screenful tells of them.
+  void openingAScriptWithManyMalformedEntriesShowsOneScreenful() {
     std::string script = "[GUN]\r\n\t{\r\n";
-    for (int key = 0; key < 200; ++key) script += "\tunknown" + std::to_string(key) + "=1;\r\n";
+    for (int key = 0; key < 200; ++key) script += "\tID=" + std::to_string(key) + ";\r\n";
     QVERIFY(WriteBytes(Path("many.tdf"), script + "\tID=5;\r\n}"));
     Ui().FileChoices.push_back(Path("many.tdf"));
     QVERIFY(driver_->FileOpen());
@@ -377,72 +378,60 @@ class FileCommandsTest : public EditorTestCase {
     const std::string& text = Ui().Questions.front().Text;
     QVERIFY2(std::ranges::count(text, '\n') <= 25, text.c_str());
     QVERIFY2(text.find("Line 3:") != std::string::npos, text.c_str());
-    QVERIFY2(text.find("unknown0\"") != std::string::npos, text.c_str());
-    QVERIFY2(text.find("unknown199") == std::string::npos, text.c_str());
+    QVERIFY2(text.find("\"199\"") == std::string::npos, text.c_str());
     QCOMPARE(Weapon().WeapID, std::string("5"));
   }
 
-  void openingAScriptWithUnknownKeysListsThem() {
-    QVERIFY(WriteBytes(Path("unknown.tdf"),
-                       "[GUN]\r\n\t{\r\n\tfoo=1;\r\n\tID=5;\r\n\tbarkey=two;\r\n}\r\n"
-                       "[TWIN2]\r\n\t{\r\n\tID=6;\r\n}\r\n"));
-    Ui().FileChoices.push_back(Path("unknown.tdf"));
+  // After File, Open only what is malformed, and what saving spells anew, is
+  // told; entries without a field and values of the mod's own are kept
+  // without a word.
+  void openingAScriptTellsOnlyWhatIsMalformed() {
+    QVERIFY(WriteBytes(Path("told.tdf"),
+                       "[GUN]\r\n\t{\r\n\tfoo=1;\r\n\tID=5;\r\n"
+                       "\treloadtime=1.2.3;\r\n\tsoundstart=vortexfire;\r\n"
+                       "\twaterexplosionart=h20;\r\n}\r\n"));
+    Ui().FileChoices.push_back(Path("told.tdf"));
     QVERIFY(driver_->FileOpen());
     QCOMPARE(Ui().Questions.size(), 1u);
     const AskedQuestion& told = Ui().Questions.front();
     QCOMPARE(told.Type & MB_TYPEMASK, MB_OK);
-    QVERIFY2(told.Text.find("Line 3") != std::string::npos, told.Text.c_str());
-    QVERIFY2(told.Text.find("foo") != std::string::npos, told.Text.c_str());
-    QVERIFY2(told.Text.find("Line 5") != std::string::npos, told.Text.c_str());
-    QVERIFY2(told.Text.find("barkey") != std::string::npos, told.Text.c_str());
-    // A second weapon in the file is told of before the user saves over it.
-    QVERIFY2(told.Text.find("[TWIN2]") != std::string::npos, told.Text.c_str());
-    QVERIFY2(told.Text.find("not kept") != std::string::npos, told.Text.c_str());
-    QCOMPARE(Weapon().Weapcode, std::string("GUN"));
+    for (const char* said : {"Line 5:", "\"1.2.3\"", "Line 7:", "\"h20\"", "\"h2o\""}) {
+      QVERIFY2(told.Text.find(said) != std::string::npos, told.Text.c_str());
+    }
+    for (const char* unsaid : {"foo", "vortexfire", "lost", "not written back", "not kept"}) {
+      QVERIFY2(told.Text.find(unsaid) == std::string::npos, told.Text.c_str());
+    }
     QCOMPARE(Weapon().WeapID, std::string("5"));
-    QVERIFY(driver_->ClickPage(0));
-    QCOMPARE(driver_->Edit("Enter")->text(), QStringLiteral("GUN"));
   }
 
-  // Replacing a file is asked first; one that does not read as a weapon
-  // script is said to be lost, with No as the default answer.
+  // Replacing a file that does not read as a weapon script is asked first:
+  // its contents are lost, and No is the default answer.
   void saveAsksBeforeReplacingAFile_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("existing");
-    QTest::addColumn<QByteArray>("earlierScript");  // empty: a file that is not a weapon script
     QTest::newRow("No keeps the file") << IDNO << "existing.tdf"
-                                       << "existing.tdf" << QByteArray();
+                                       << "existing.tdf";
     QTest::newRow("Yes replaces it") << IDYES << "existing.tdf"
-                                     << "existing.tdf" << QByteArray();
-    QTest::newRow("a weapon script, No") << IDNO << "existing.tdf"
-                                         << "existing.tdf" << QByteArray(kOpenedScript);
-    QTest::newRow("a weapon script, Yes") << IDYES << "existing.tdf"
-                                          << "existing.tdf" << QByteArray(kOpenedScript);
+                                     << "existing.tdf";
     QTest::newRow("named without extension, No") << IDNO << "existing"
-                                                 << "existing.TDF" << QByteArray();
+                                                 << "existing.TDF";
     QTest::newRow("named without extension, Yes") << IDYES << "existing"
-                                                  << "existing.TDF" << QByteArray();
-    QTest::newRow("named without extension, file in small letters, No")
-        << IDNO << "existing"
-        << "existing.tdf" << QByteArray();
-    QTest::newRow("named without extension, file in small letters, Yes")
-        << IDYES << "existing"
-        << "existing.tdf" << QByteArray();
-    QTest::newRow("named without extension, file in mixed capitals, Yes")
-        << IDYES << "existing"
-        << "existing.Tdf" << QByteArray();
+                                                  << "existing.TDF";
+    QTest::newRow("named without extension, file in small letters, No") << IDNO << "existing"
+                                                                        << "existing.tdf";
+    QTest::newRow("named without extension, file in small letters, Yes") << IDYES << "existing"
+                                                                         << "existing.tdf";
+    QTest::newRow("named without extension, file in mixed capitals, Yes") << IDYES << "existing"
+                                                                          << "existing.Tdf";
   }
 
   void saveAsksBeforeReplacingAFile() {
     QFETCH(int, answer);
     QFETCH(QString, chosen);
     QFETCH(QString, existing);
-    QFETCH(QByteArray, earlierScript);
     const std::string path = Path(existing.toLatin1().constData());
-    const std::string earlier = earlierScript.isEmpty()
-                                    ? "a longer earlier file that is not a weapon"
-                                    : earlierScript.toStdString();
+    const std::string earlier = "a longer earlier file that is not a weapon";
     QVERIFY(WriteBytes(path, earlier));
     QVERIFY(driver_->ClickPage(0));
     QVERIFY(driver_->Type("Enter", "NEWER"));
@@ -452,11 +441,9 @@ class FileCommandsTest : public EditorTestCase {
     QVERIFY(driver_->FileSave());
 
     QCOMPARE(Ui().Questions.size(), 1u);
-    const std::string lost = earlierScript.isEmpty() ? kUnreadableReplaced : "";
     QCOMPARE(Ui().Questions.front().Text,
-             path + " Already Exists.\n" + lost + "Do You Want To Replace It?");
-    QCOMPARE(Ui().Questions.front().Type,
-             MB_YESNO | MB_ICONEXCLAMATION | (earlierScript.isEmpty() ? MB_DEFBUTTON2 : 0u));
+             path + " Already Exists.\n" + kUnreadableReplaced + "Do You Want To Replace It?");
+    QCOMPARE(Ui().Questions.front().Type, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
     const std::string now = ReadBytes(path);
     if (answer == IDYES) {
       QVERIFY(now.starts_with("[NEWER]\r\n"));
@@ -699,7 +686,7 @@ class FileCommandsTest : public EditorTestCase {
     QCOMPARE(ui.FileDialogs.size(), 1u);
     QVERIFY(ui.FileDialogs.front().Save);
     QCOMPARE(ui.FileDialogs.front().Request.FileName, path);
-    QCOMPARE(ui.Questions.size(), 1u);  // only whether to replace the file
+    QVERIFY(ui.Questions.empty());  // saved in place: no question
     QCOMPARE(ReadBytes(path), original);
   }
 
@@ -736,8 +723,9 @@ class FileCommandsTest : public EditorTestCase {
                                                    << "open" << QByteArray("/g\xC3\xBCn.tdf\n");
     QTest::newRow("a missing file named in Latin-1")
         << QByteArray("g\xFCn.tdf") << QByteArray() << "open" << QByteArray("/g\xC3\xBCn.tdf\n");
-    QTest::newRow("a key in Latin-1")
-        << QByteArray("keys.tdf") << QByteArray("[GUN]\r\n\t{\r\n\tcl\xE9=1;\r\n}\r\n") << "open"
+    QTest::newRow("a value in Latin-1")
+        << QByteArray("keys.tdf")
+        << QByteArray("[GUN]\r\n\t{\r\n\tname=cl\xE9;\r\n\tname=x;\r\n}\r\n") << "open"
         << QByteArray("\"cl\xC3\xA9\"");
     QTest::newRow("replacing a file named in Latin-1")
         << QByteArray("g\xFCn.tdf") << QByteArray("not a weapon") << "save"
