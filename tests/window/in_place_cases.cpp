@@ -64,6 +64,21 @@ TEST_F(InPlaceCase, CancelInTheWeaponListKeepsTheWeaponAndTheProposedName) {
   EXPECT_EQ(Window().FileData->FileName, Path("mine.tdf"));
 }
 
+// A sound of the mod's own, which no list holds, survives a visit to its page.
+TEST_F(InPlaceCase, ASoundNoListHoldsIsKeptThroughItsPage) {
+  const std::string path = Path("vortex.tdf");
+  const std::string script =
+      "[VORTEX]\r\n\t{\r\n\tID=9;\r\n\tsoundstart=vortexfire;\r\n\tsoundhit=xplomas2;\r\n}\r\n";
+  ASSERT_TRUE(WriteBytes(path, script));
+  Ui().FileChoices.push_back(path);
+  ASSERT_TRUE(FileOpen());
+  ASSERT_TRUE(Driver().ClickPage(14));
+  ASSERT_TRUE(Driver().ClickPage(15));
+  Ui().FileChoices.push_back(path);
+  ASSERT_TRUE(FileSave());
+  EXPECT_EQ(ReadBytes(path), script);
+}
+
 // Whoever changed the file since it was opened would lose that: Save asks,
 // No being the default.
 TEST_F(InPlaceCase, SaveAsksBeforeReplacingAFileChangedOnDisk) {
