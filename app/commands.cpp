@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "app/kalvex.h"
 #include "app/kalvex2.h"
@@ -28,16 +29,15 @@ void TMachines::New() {
 
 void TMachines::Open() {
   if (!SettleUnsavedChanges()) return;
+  // The name goes into FileData only once a weapon is taken from the file.
+  const std::string proposed = FileData->FileName;
   if (TFileOpenDialog(this, *FileData).Execute() != IDOK) return;
-  StartNewWeapon();
-  OpenFile();
+  const std::string chosen = std::exchange(FileData->FileName, proposed);
+  OpenFile(chosen);
 }
 
 void TMachines::OpenNamedFile(const std::string& path) {
-  if (!SettleUnsavedChanges()) return;
-  FileData->FileName = path;
-  StartNewWeapon();
-  OpenFile();
+  if (SettleUnsavedChanges()) OpenFile(path);
 }
 
 void TMachines::EvDropFiles(const std::vector<std::string>& paths) {
@@ -76,23 +76,25 @@ bool TMachines::SaveScript() {
   // into the weapon first.
   if (Box == 1) kalvex::CollectPage(*this, kalvex::Pages()[indexx]);
   if (TFileSaveDialog(this, *FileData).Execute() != IDOK) return false;
-  if (!ConfirmReplace(FileData->FileName) || !SaveFile()) return false;
+  const std::string path = FileData->FileName;
+  std::optional<PlannedSave> planned = PlanSave(path);
+  if (!planned || !WriteScriptFile(path, planned->text)) return false;
+  // The weapon now stands in the file written, at its place there.
+  document_ = kalvex::OpenScript(std::move(planned->text));
+  documentPath_ = path;
+  weaponIndex_ = planned->index;
   save = 1;
   keptWeapon_ = Weapon;
   return true;
-}
-
-bool TMachines::ConfirmReplace(const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::exists(kalvex::PathFromUtf8(path), error)) return true;
-  const std::string question = path + " Already Exists.\nDo You Want To Replace It?";
-  return MessageBox(question, "Warning...", MB_YESNO | MB_ICONEXCLAMATION) == IDYES;
 }
 
 void TMachines::StartNewWeapon() {
   save = 1;
   Weapon.Reset();
   keptWeapon_ = Weapon;
+  document_ = {};
+  documentPath_.clear();
+  weaponIndex_ = 0;
   kalvex::BlankLabelLines(*this);
   kalvex::DestroyPageControls(*this);
   Box = 0;

@@ -4,11 +4,13 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
 #include "record/weapon_record.h"
+#include "script/script_document.h"
 
 class TMachines : public TFrameWindow {
  public:
@@ -25,12 +27,13 @@ class TMachines : public TFrameWindow {
   // Help, Contents / About.
   void Help();
   void CmAbout();
-  // Writes the weapon as a script to the file named in FileData; shows the
-  // reason and returns false when the file was not written.
-  bool SaveFile();
-  // Reads the script named in FileData into the weapon and tells the user
-  // what could not be read.
-  void OpenFile();
+  // Writes `text` as the whole file at `path`; shows the reason and returns
+  // false when the file was not written.
+  bool WriteScriptFile(const std::string& path, const std::string& text);
+  // Opens the weapon script at `path`: of a script of several weapons, the
+  // one the user chooses (cancelled: nothing changes). A fresh weapon takes
+  // its values; what could not be read, or is malformed, is told.
+  void OpenFile(const std::string& path);
   // Opens the script at `path` as File, Open does with that file chosen:
   // the question about unsaved changes first. For a file named at start-up
   // and a file dropped onto the window.
@@ -85,11 +88,28 @@ class TMachines : public TFrameWindow {
   // Stores the page that is up, asks for a file name and writes the script;
   // true when it was written.
   bool SaveScript();
-  // Whether the chosen file may be written: a file that exists is replaced
-  // only when the user says so.
-  bool ConfirmReplace(const std::string& path);
+  // What saving the weapon to `path` writes, and the weapon's place in it,
+  // after the questions that replacing a file asks; nothing when the user
+  // declined or the weapon cannot be saved there.
+  struct PlannedSave {
+    std::string text;
+    std::size_t index = 0;
+  };
+  std::optional<PlannedSave> PlanSave(const std::string& path);
+  // The text of the opened script with this weapon's edits; nothing, after
+  // saying why, when they cannot be made.
+  std::optional<std::string> EditedScript();
+  // Which weapon of `document`, opened from `path`, the user wants to edit.
+  std::optional<std::size_t> ChooseWeaponOf(const kalvex::ScriptDocument& document);
+  // After a file could not be read: the dialogs propose its folder and no name.
+  void ForgetUnreadFile(const std::string& path);
   // A fresh weapon: reset values, no page up, the page list re-created.
   void StartNewWeapon();
 
   kalvex::WeaponRecord keptWeapon_;  // as last opened, saved or reset
+  // The script the weapon came from, as last opened or saved, the file it
+  // stands in (empty for a weapon of File, New) and the weapon's place in it.
+  kalvex::ScriptDocument document_;
+  std::string documentPath_;
+  std::size_t weaponIndex_ = 0;
 };

@@ -22,4 +22,9 @@ void CollectEditText(std::string& member, std::string_view edited) {
   member = text.empty() ? std::string(kResetText) : std::string(text);
 }
 
+void CollectNumberText(std::string& member, std::string_view edited) {
+  if (edited == ShownText(member)) return;
+  CollectEditText(member, edited == "." ? std::string_view{} : edited);
+}
+
 }  // namespace kalvex

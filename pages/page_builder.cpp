@@ -15,6 +15,8 @@ std::unique_ptr<TValidator> MakeValidator(const EditRule& rule) {
       return std::make_unique<TRangeValidator>(rule.min, rule.max);
     case EditRule::Filter:
       return std::make_unique<TFilterValidator>(TCharSet(rule.charSet));
+    case EditRule::Decimal:
+      return std::make_unique<TDecimalValidator>();
     case EditRule::None:
       break;
   }
@@ -57,7 +59,11 @@ const PageControl& ControlInSlot(const PageDescription& page, Slot slot) {
 void CollectControl(TMachines& w, const PageControl& c) {
   switch (c.collect) {
     case CollectForm::Text:
-      CollectEditText(w.Weapon.*c.member.text, EditSlot(w, c.slot)->GetText());
+      if (c.rule.kind == EditRule::Decimal) {
+        CollectNumberText(w.Weapon.*c.member.text, EditSlot(w, c.slot)->GetText());
+      } else {
+        CollectEditText(w.Weapon.*c.member.text, EditSlot(w, c.slot)->GetText());
+      }
       break;
     case CollectForm::DirectList:
     case CollectForm::MappedList:

@@ -14,7 +14,7 @@ constexpr int kCheckId = 240;
 constexpr EditRule Range(int min, int max) { return {EditRule::Range, min, max, {}}; }
 constexpr EditRule Filter(std::string_view set) { return {EditRule::Filter, 0, 0, set}; }
 constexpr EditRule kDigits = Filter("0-9");
-constexpr EditRule kDigitsPoint = Filter("0-9.");
+constexpr EditRule kDigitsPoint = {EditRule::Decimal, 0, 0, {}};  // at most one point
 // Code and name: the printable single-byte characters, Latin-1 letters and
 // signs included, except those that would break a script (";", "=", "[",
 // "]", "{", "}").

@@ -41,7 +41,7 @@ enum class CollectForm {
 
 // What an edit accepts while the user types.
 struct EditRule {
-  enum Kind { None, Range, Filter } kind = None;
+  enum Kind { None, Range, Filter, Decimal } kind = None;
   int min = 0;
   int max = 0;
   std::string_view charSet;  // for Filter: characters, "a-b" for a range

@@ -70,6 +70,9 @@ bool TEdit::TakesUserChange(std::u16string_view changed) const {
 
 bool TEdit::Accepts(std::u16string_view changed) const {
   const std::u16string shown = Utf16FromSingleBytes(Title);
+  // The text as it stands is never refused, whatever the program put there
+  // (a value read from a script that the validator would not let be typed).
+  if (changed == shown) return true;
   // The text holds single-byte characters only; control characters that the
   // program put there (a tab read from a script) may stay, no new one comes.
   if (!std::ranges::all_of(changed, IsSingleByte)) return false;

@@ -21,7 +21,7 @@ std::vector<std::string> SplitPatterns(std::string_view patterns) {
 }
 
 TFileRequest RequestFor(const TOpenSaveDialog::TData& data, bool mustExist) {
-  return {data.FileName, ParseFileFilter(data.Filter), mustExist};
+  return {data.FileName, data.InitialDir, ParseFileFilter(data.Filter), mustExist};
 }
 
 THandle HandleOf(const TWindow* window) { return window ? window->GetHandle() : nullptr; }

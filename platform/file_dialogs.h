@@ -19,8 +19,9 @@ class TOpenSaveDialog {
 
     unsigned long Flags;  // OFN_*
     std::string Filter;
-    std::string DefExt;    // added to a chosen name that has no extension
-    std::string FileName;  // proposed by the dialog; the chosen path after IDOK
+    std::string DefExt;      // added to a chosen name that has no extension
+    std::string FileName;    // proposed by the dialog; the chosen path after IDOK
+    std::string InitialDir;  // where the dialogs open when FileName names no folder
   };
 
   virtual ~TOpenSaveDialog() = default;

@@ -4,9 +4,10 @@
 // layer has its own (Qt's boxes and dialogs, Windows' own); a test installs
 // one that answers from a script and counts what was asked.
 //
-// Texts: message texts, captions and labels are single-byte characters, byte
-// n standing for the character U+00nn, as the editor's texts are; file names
-// are UTF-8, as the file system code takes them.
+// Texts: message texts, captions, labels and the weapon list's cells are
+// UTF-8 (whoever words a message converts a script's single-byte characters);
+// file names are the system's own (UTF-8 on Windows, any bytes on Linux),
+// as the file system code takes them, and go back as they came.
 #pragma once
 
 #include <cstddef>
@@ -26,6 +27,7 @@ struct TFileFilter {
 
 struct TFileRequest {
   std::string FileName;  // proposed name, may be empty
+  std::string Folder;    // where the dialog opens when FileName names none; empty: the current one
   std::vector<TFileFilter> Filters;
   bool MustExist = false;
 };

@@ -21,6 +21,14 @@ bool TFilterValidator::IsValidInput(std::string_view text) const {
   return std::ranges::all_of(text, [this](char c) { return chars_.Has(c); });
 }
 
+bool TDecimalValidator::IsValidInput(std::string_view text) const {
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  const std::size_t point = text.find('.');
+  if (point == std::string_view::npos) return std::ranges::all_of(text, isDigit);
+  return std::ranges::all_of(text.substr(0, point), isDigit) &&
+         std::ranges::all_of(text.substr(point + 1), isDigit);
+}
+
 TRangeValidator::TRangeValidator(int min, int max) : min_(min), max_(max) {}
 
 bool TRangeValidator::IsValidInput(std::string_view text) const {

@@ -33,6 +33,14 @@ class TFilterValidator : public TValidator {
   TCharSet chars_;
 };
 
+// Accepts a decimal number without a sign: digits and at most one point
+// ("12", "1.5", ".5", "5."), and the empty text. A second point, a blank or
+// any other character is refused.
+class TDecimalValidator : public TValidator {
+ public:
+  bool IsValidInput(std::string_view text) const override;
+};
+
 // Accepts a whole number from `min` to `max` (both 0 or more), and while
 // typing every start of one: digits without a leading zero whose value does
 // not pass `max` and can still reach `min`. An empty text is accepted; a

@@ -11,8 +11,8 @@
 
 class TWindow;
 
-// One weapon of a script as the dialog lists it. Code, name and ID are the
-// script's single-byte characters; an absent value is empty.
+// One weapon of a script as the dialog lists it. Code, name and ID are UTF-8,
+// converted from the script's single-byte characters; an absent value is empty.
 struct TWeaponRow {
   std::string Code;
   std::string Name;

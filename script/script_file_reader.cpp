@@ -2,9 +2,6 @@
 
 namespace kalvex {
 
-namespace {
-
-// Why a file was not read, in words for the user.
 std::string DescribeLoadFailure(ScriptFileStatus status, const std::filesystem::path& path,
                                 const std::error_code& error) {
   switch (status) {
@@ -22,8 +19,6 @@ std::string DescribeLoadFailure(ScriptFileStatus status, const std::filesystem::
   }
   return {};
 }
-
-}  // namespace
 
 ScriptFileResult ReadScriptFile(const std::filesystem::path& path, WeaponRecord& record) {
   ScriptFileResult result;

@@ -28,6 +28,11 @@ inline constexpr std::size_t kMaxScriptFileSize = 16 * 1024 * 1024;
 ScriptFileStatus LoadScriptFile(const std::filesystem::path& path, std::string& bytes,
                                 std::error_code* error = nullptr);
 
+// Why LoadScriptFile did not read the file at `path`, in words for the user
+// ("It is a folder"); `error` is what it gave. Empty for kRead.
+std::string DescribeLoadFailure(ScriptFileStatus status, const std::filesystem::path& path,
+                                const std::error_code& error);
+
 struct ScriptFileResult {
   ScriptFileStatus status = ScriptFileStatus::kCannotOpen;
   ReadResult read;     // meaningful when status is kRead

@@ -89,10 +89,21 @@ class TFrameWindow::TImpl : public QMainWindow {
   std::vector<std::string> AcceptedFiles(const QList<QUrl>& urls) const {
     std::vector<std::string> files;
     for (const QUrl& url : urls) {
-      const std::string path = url.toLocalFile().toUtf8().toStdString();
+      const std::string path = LocalFileBytes(url);
       if (!path.empty() && owner_.AcceptsDroppedFile(path)) files.push_back(path);
     }
     return files;
+  }
+
+  // The local file's path as the system spells it: on Linux a name is
+  // bytes, carried in the address as %XX, which need not be UTF-8.
+  static std::string LocalFileBytes(const QUrl& url) {
+#ifdef Q_OS_UNIX
+    if (url.isLocalFile() && url.host().isEmpty()) {
+      return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+    }
+#endif
+    return url.toLocalFile().toUtf8().toStdString();
   }
 
   TFrameWindow& owner_;

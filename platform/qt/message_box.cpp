@@ -9,8 +9,8 @@
 namespace {
 
 void SetUp(QMessageBox& box, const std::string& text, const std::string& caption, unsigned type) {
-  box.setWindowTitle(ToQString(caption));
-  box.setText(ToQString(text));
+  box.setWindowTitle(Utf8ToQString(caption));
+  box.setText(Utf8ToQString(text));
   if ((type & MB_ICONMASK) == MB_ICONEXCLAMATION) box.setIcon(QMessageBox::Warning);
 }
 
@@ -64,7 +64,7 @@ int ShowLabelledMessageBox(QWidget* owner, const std::string& text, const std::s
   std::vector<QPushButton*> buttons;
   for (const std::string& label : labels) {
     // Each its own role, so that Qt keeps them in the order given.
-    buttons.push_back(box.addButton(ToQString(label), QMessageBox::ActionRole));
+    buttons.push_back(box.addButton(Utf8ToQString(label), QMessageBox::ActionRole));
   }
   box.setDefaultButton(buttons[std::size_t(defaultButton)]);
   box.setEscapeButton(buttons.back());

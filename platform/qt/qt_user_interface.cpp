@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <filesystem>
 
 #include "platform/platform_constants.h"
 #include "platform/qt/help_window.h"
@@ -11,15 +13,51 @@
 #include "platform/qt/program_resources.h"
 #include "platform/qt/text_codec.h"
 #include "platform/qt/weapon_choice_dialog.h"
+#include "script/utf8_path.h"
 
 namespace {
 
 // The Qt name filter for `filter`: its caption, then its patterns in brackets.
 QString NameFilterFor(const TFileFilter& filter) {
   QStringList patterns;
-  for (const std::string& pattern : filter.Patterns) patterns << ToQString(pattern);
-  return ToQString(filter.Caption) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+  for (const std::string& pattern : filter.Patterns) patterns << Utf8ToQString(pattern);
+  return Utf8ToQString(filter.Caption) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
          QLatin1Char(')');
+}
+
+// `path` cleaned and absolute, for comparing what the dialog gives back.
+QString AbsolutePath(const QString& path) {
+  return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
+// Where the dialog opens and the name it proposes. Qt holds names in Unicode
+// and so cannot enter a folder whose name is not UTF-8 (Latin-1 bytes from an
+// old archive): the dialog then opens in the nearest folder above it that it
+// can enter.
+struct ShownPlace {
+  QString folder;
+  QString name;  // empty: none proposed
+};
+
+ShownPlace PlaceShownFor(const TFileRequest& request) {
+  const std::filesystem::path proposed = kalvex::PathFromUtf8(request.FileName);
+  const std::filesystem::path folder =
+      request.FileName.empty() ? kalvex::PathFromUtf8(request.Folder) : proposed.parent_path();
+  QString shown = AbsolutePath(Utf8ToQString(kalvex::Utf8FromPath(folder)));
+  while (!QDir(shown).exists() && !QDir(shown).isRoot()) shown = QFileInfo(shown).path();
+  return {shown, Utf8ToQString(kalvex::Utf8FromPath(proposed.filename()))};
+}
+
+// The path `chosen` in the dialog, as the system spells it: the proposed
+// name's own bytes when the dialog gives it back unchanged, which may not be
+// UTF-8.
+std::string ChosenPathBytes(const QString& chosen, const TFileRequest& request) {
+  const ShownPlace place = PlaceShownFor(request);
+  if (!place.name.isEmpty() &&
+      AbsolutePath(chosen) == AbsolutePath(place.folder + QLatin1Char('/') + place.name)) {
+    return request.FileName;
+  }
+  return Utf8FromQString(chosen);
 }
 
 std::optional<std::string> ChooseFile(QWidget* owner, const TFileRequest& request,
@@ -29,7 +67,7 @@ std::optional<std::string> ChooseFile(QWidget* owner, const TFileRequest& reques
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return std::nullopt;
   }
-  return dialog.selectedFiles().constFirst().toUtf8().toStdString();
+  return ChosenPathBytes(dialog.selectedFiles().constFirst(), request);
 }
 
 }  // namespace
@@ -48,8 +86,9 @@ void ConfigureFileDialog(QFileDialog& dialog, const TFileRequest& request,
   QStringList nameFilters;
   for (const TFileFilter& filter : request.Filters) nameFilters << NameFilterFor(filter);
   dialog.setNameFilters(nameFilters);
-  dialog.setDirectory(QDir::currentPath());
-  if (!request.FileName.empty()) dialog.selectFile(QString::fromStdString(request.FileName));
+  const ShownPlace place = PlaceShownFor(request);
+  dialog.setDirectory(place.folder);
+  if (!place.name.isEmpty()) dialog.selectFile(place.name);
 }
 
 int QtUserInterface::MessageBox(THandle owner, const std::string& text, const std::string& caption,

@@ -20,11 +20,11 @@ QTreeWidget* MakeList(QWidget* dialog, const TWeaponChoice& choice) {
   list->setAllColumnsShowFocus(true);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   QStringList headings;
-  for (const std::string_view heading : kWeaponColumnHeadings) headings << ToQString(heading);
+  for (const std::string_view heading : kWeaponColumnHeadings) headings << Utf8ToQString(heading);
   list->setHeaderLabels(headings);
   for (const TWeaponRow& row : choice.Rows) {
-    auto* item = new QTreeWidgetItem(list, {ToQString(row.Code), ToQString(row.Name),
-                                            ToQString(row.Id), QString::number(row.Line)});
+    auto* item = new QTreeWidgetItem(list, {Utf8ToQString(row.Code), Utf8ToQString(row.Name),
+                                            Utf8ToQString(row.Id), QString::number(row.Line)});
     item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
   }
   list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -37,8 +37,8 @@ QTreeWidget* MakeList(QWidget* dialog, const TWeaponChoice& choice) {
 std::optional<std::size_t> ChooseWeaponInDialog(QWidget* owner, const TWeaponChoice& choice) {
   if (choice.Rows.empty()) return std::nullopt;
   QDialog dialog(owner);
-  dialog.setWindowTitle(ToQString(choice.Caption));
-  auto* prompt = new QLabel(ToQString(choice.Prompt), &dialog);
+  dialog.setWindowTitle(Utf8ToQString(choice.Caption));
+  auto* prompt = new QLabel(Utf8ToQString(choice.Prompt), &dialog);
   prompt->setTextFormat(Qt::PlainText);
   prompt->setWordWrap(true);
   QTreeWidget* list = MakeList(&dialog, choice);

@@ -260,6 +260,13 @@ class ControlsTest : public QObject {
     QTest::newRow("filter") << 8 << QStringList{" 0-9."} << ""
                             << "1.5 x2"
                             << "1.5 2" << 1;
+    QTest::newRow("decimal: a second point") << 8 << QStringList{"decimal"} << ""
+                                             << "1.2.5"
+                                             << "1.25" << 1;
+    QTest::newRow("decimal: program text of two points shortened")
+        << 8 << QStringList{"decimal"} << "1.2.3"
+        << "\b\b4"
+        << "1.24" << 0;
     QTest::newRow("second validator replaces the first") << 8 << QStringList{"range", "0-9."} << ""
                                                          << "1.5"
                                                          << "1.5" << 0;
@@ -345,6 +352,10 @@ class ControlsTest : public QObject {
                                << "5€"
                                << "keys"
                                << "" << 1;
+    QTest::newRow("a second point") << 10 << QStringList{"decimal"} << "1.5"
+                                    << ".2"
+                                    << "keys"
+                                    << "" << 1;
     QTest::newRow("semicolon in a number") << 10 << decimals << ""
                                            << "1;5"
                                            << "keys"
@@ -387,6 +398,24 @@ class ControlsTest : public QObject {
     }
     QCOMPARE(line->text(), shown.isEmpty() ? programText : shown);
     QCOMPARE(ui.Beeps, beeps);
+  }
+
+  // A text the program put there is never refused as it stands: not when
+  // the edit takes the focus, nor when Enter is pressed or the focus leaves.
+  void editNeverRefusesTheTextItShows() {
+    ScriptedUserInterface ui;
+    TEdit* edit = MakeEdit(5, {"decimal"}, "1.2.3");
+    auto* line = HandleOf<QLineEdit>(edit);
+    QLineEdit other(line->parentWidget());
+    other.show();
+    line->setFocus();
+    QTest::keyClick(line, Qt::Key_Return);
+    QTest::keyClick(line, Qt::Key_End);
+    other.setFocus();
+    QCoreApplication::processEvents();
+    QCOMPARE(line->text(), QStringLiteral("1.2.3"));
+    QCOMPARE(edit->GetText(), std::string("1.2.3"));
+    QCOMPARE(ui.Beeps, 0);
   }
 
   void editNotesUserChangesAndKeepsItsTextAfterDestroy() {
@@ -448,13 +477,15 @@ class ControlsTest : public QObject {
     return edit;
   }
 
-  // An edit with validators ("range": 1 to 255, else a filter's set) showing
+  // An edit with validators ("range": 1 to 255, "decimal", else a filter's set) showing
   // a text set by the program.
   TEdit* MakeEdit(int textLen, const QStringList& validators, const QString& programText) {
     TEdit* edit = MakeEdit(textLen);
     for (const QString& validator : validators) {
       if (validator == "range") {
         edit->SetValidator(std::make_unique<TRangeValidator>(1, 255));
+      } else if (validator == "decimal") {
+        edit->SetValidator(std::make_unique<TDecimalValidator>());
       } else {
         edit->SetValidator(std::make_unique<TFilterValidator>(TCharSet(validator.toStdString())));
       }

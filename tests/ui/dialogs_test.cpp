@@ -272,7 +272,7 @@ class DialogsTest : public QObject {
                                "This file holds 3 weapons. Which one do you want to edit?",
                                {{"GUN", "Gun", "1", 1},
                                 {"ROCKET_LAUNCHER_MK2",
-                                 "Fus\xE9"
+                                 "Fus\xC3\xA9"
                                  "e",
                                  "", 14},
                                 {"BOMB", "", "301", 40}}};
@@ -321,8 +321,8 @@ class DialogsTest : public QObject {
     QCOMPARE(shown, QStringList({"Open Weapon",
                                  "This file holds 3 weapons. Which one do you want to edit?",
                                  "Code|Name|ID|Line", "GUN|Gun|1|1",
-                                 QString::fromLatin1("ROCKET_LAUNCHER_MK2|Fus\xE9"
-                                                     "e||14"),
+                                 QString::fromUtf8("ROCKET_LAUNCHER_MK2|Fus\xC3\xA9"
+                                                   "e||14"),
                                  "BOMB||301|40", "0"}));
   }
 
@@ -447,7 +447,7 @@ class DialogsTest : public QObject {
       QFile file(folder.filePath(name));
       QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    const TFileRequest request{folder.filePath("lower.tdf").toStdString(),
+    const TFileRequest request{folder.filePath("lower.tdf").toStdString(), "",
                                ParseFileFilter(kWeaponFilter), !save};
     QFileDialog dialog;
     ConfigureFileDialog(dialog, request, save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

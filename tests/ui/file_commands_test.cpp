@@ -49,6 +49,9 @@ using namespace std::string_literals;
 
 constexpr char kQuestion[] = "Do You Want To Save The Script?";
 constexpr unsigned kErrorBox = MB_ICONEXCLAMATION | MB_OK;
+constexpr char kUnreadableReplaced[] =
+    "It does not hold a weapon script that this editor can read; replacing it loses its "
+    "contents.\n";
 
 // What File, Open reads in the tests: code and ID only, so every other member
 // shows whether the record was reset before reading.
@@ -59,6 +62,7 @@ kalvex::WeaponRecord OpenedWeapon() {
   record.Weapcode = "OPENED";
   record.WeapID = "7"s;
   record.Weapmodl = 14;  // no model entry
+  record.Weapstyle = kalvex::kNoStyle;
   return record;
 }
 
@@ -357,12 +361,16 @@ class FileCommandsTest : public EditorTestCase {
     kalvex::WeaponRecord fresh;
     fresh.Weapmodl = Weapon().Weapmodl;  // kept by the reset, or "no model" from the reader
     ExpectFreshWeapon(before, fresh);
+    // The save dialog opens in the file's folder with no name proposed.
+    QVERIFY(driver_->FileSave());
+    QCOMPARE(Ui().FileDialogs.back().Request.FileName, std::string());
+    QCOMPARE(Ui().FileDialogs.back().Request.Folder, dir_->path().toStdString());
   }
 
-  // However many entries cannot be kept, one message of a screenful tells of them.
-  void openingAScriptWithManyUnknownKeysShowsOneScreenful() {
+  // However many entries are malformed, one message of a screenful tells of them.
+  void openingAScriptWithManyMalformedEntriesShowsOneScreenful() {
     std::string script = "[GUN]\r\n\t{\r\n";
-    for (int key = 0; key < 200; ++key) script += "\tunknown" + std::to_string(key) + "=1;\r\n";
+    for (int key = 0; key < 200; ++key) script += "\tID=" + std::to_string(key) + ";\r\n";
     QVERIFY(WriteBytes(Path("many.tdf"), script + "\tID=5;\r\n}"));
     Ui().FileChoices.push_back(Path("many.tdf"));
     QVERIFY(driver_->FileOpen());
@@ -370,33 +378,34 @@ class FileCommandsTest : public EditorTestCase {
     const std::string& text = Ui().Questions.front().Text;
     QVERIFY2(std::ranges::count(text, '\n') <= 25, text.c_str());
     QVERIFY2(text.find("Line 3:") != std::string::npos, text.c_str());
-    QVERIFY2(text.find("unknown0\"") != std::string::npos, text.c_str());
-    QVERIFY2(text.find("unknown199") == std::string::npos, text.c_str());
+    QVERIFY2(text.find("\"199\"") == std::string::npos, text.c_str());
     QCOMPARE(Weapon().WeapID, std::string("5"));
   }
 
-  void openingAScriptWithUnknownKeysListsThem() {
-    QVERIFY(WriteBytes(Path("unknown.tdf"),
-                       "[GUN]\r\n\t{\r\n\tfoo=1;\r\n\tID=5;\r\n\tbarkey=two;\r\n}\r\n"
-                       "[TWIN2]\r\n\t{\r\n\tID=6;\r\n}\r\n"));
-    Ui().FileChoices.push_back(Path("unknown.tdf"));
+  // After File, Open only what is malformed, and what saving spells anew, is
+  // told; entries without a field and values of the mod's own are kept
+  // without a word.
+  void openingAScriptTellsOnlyWhatIsMalformed() {
+    QVERIFY(WriteBytes(Path("told.tdf"),
+                       "[GUN]\r\n\t{\r\n\tfoo=1;\r\n\tID=5;\r\n"
+                       "\treloadtime=1.2.3;\r\n\tsoundstart=vortexfire;\r\n"
+                       "\twaterexplosionart=h20;\r\n}\r\n"));
+    Ui().FileChoices.push_back(Path("told.tdf"));
     QVERIFY(driver_->FileOpen());
     QCOMPARE(Ui().Questions.size(), 1u);
     const AskedQuestion& told = Ui().Questions.front();
     QCOMPARE(told.Type & MB_TYPEMASK, MB_OK);
-    QVERIFY2(told.Text.find("Line 3") != std::string::npos, told.Text.c_str());
-    QVERIFY2(told.Text.find("foo") != std::string::npos, told.Text.c_str());
-    QVERIFY2(told.Text.find("Line 5") != std::string::npos, told.Text.c_str());
-    QVERIFY2(told.Text.find("barkey") != std::string::npos, told.Text.c_str());
-    // A second weapon in the file is told of before the user saves over it.
-    QVERIFY2(told.Text.find("[TWIN2]") != std::string::npos, told.Text.c_str());
-    QVERIFY2(told.Text.find("not kept") != std::string::npos, told.Text.c_str());
-    QCOMPARE(Weapon().Weapcode, std::string("GUN"));
+    for (const char* said : {"Line 5:", "\"1.2.3\"", "Line 7:", "\"h20\"", "\"h2o\""}) {
+      QVERIFY2(told.Text.find(said) != std::string::npos, told.Text.c_str());
+    }
+    for (const char* unsaid : {"foo", "vortexfire", "lost", "not written back", "not kept"}) {
+      QVERIFY2(told.Text.find(unsaid) == std::string::npos, told.Text.c_str());
+    }
     QCOMPARE(Weapon().WeapID, std::string("5"));
-    QVERIFY(driver_->ClickPage(0));
-    QCOMPARE(driver_->Edit("Enter")->text(), QStringLiteral("GUN"));
   }
 
+  // Replacing a file that does not read as a weapon script is asked first:
+  // its contents are lost, and No is the default answer.
   void saveAsksBeforeReplacingAFile_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("chosen");
@@ -432,8 +441,9 @@ class FileCommandsTest : public EditorTestCase {
     QVERIFY(driver_->FileSave());
 
     QCOMPARE(Ui().Questions.size(), 1u);
-    QCOMPARE(Ui().Questions.front().Type & MB_TYPEMASK, MB_YESNO);
-    QVERIFY(Ui().Questions.front().Text.starts_with(path));
+    QCOMPARE(Ui().Questions.front().Text,
+             path + " Already Exists.\n" + kUnreadableReplaced + "Do You Want To Replace It?");
+    QCOMPARE(Ui().Questions.front().Type, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
     const std::string now = ReadBytes(path);
     if (answer == IDYES) {
       QVERIFY(now.starts_with("[NEWER]\r\n"));
@@ -579,20 +589,25 @@ class FileCommandsTest : public EditorTestCase {
     QTest::newRow("Cancel") << "opened.tdf" << IDCANCEL << false;
     QTest::newRow("extension in capitals, No") << "opened.TDF" << IDNO << true;
     QTest::newRow("not a weapon script") << "opened.txt" << IDNO << false;
+    QTest::newRow("a name in Latin-1, not UTF-8") << QString::fromLatin1(
+                                                         "\xF6"
+                                                         "ffnen.tdf")
+                                                  << IDNO << true;
   }
 
   void droppedScriptIsOpenedAfterTheQuestion() {
     QFETCH(QString, dropped);
     QFETCH(int, answer);
     QFETCH(bool, opened);
-    const std::string path = Path(dropped.toLatin1().constData());
+    const std::string path = BytePath(dropped.toLatin1().toStdString());
     QVERIFY(WriteBytes(path, kOpenedScript));
     const Snapshot before = MakeChanges();
     if (QTest::currentTestFailed()) return;
     Ui().Answers.push_back(answer);
 
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    // As a file manager gives it: the name's bytes in %XX.
+    data.setUrls({QUrl::fromEncoded("file://" + QByteArray(path.c_str()).toPercentEncoding("/"))});
     QWidget* frame = driver_->Frame();
     QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(frame, &enter);
@@ -650,7 +665,7 @@ class FileCommandsTest : public EditorTestCase {
   void fileNamedAtStartIsOpenedAndSavedBack() {
     const std::string original = ReadBytes(KALVEX_TEST_DATA "/worked_example.tdf");
     QVERIFY(!original.empty());
-    const std::string path = Path("worked.tdf");
+    const std::string path = BytePath("w\xF6rked.tdf");  // not UTF-8: kept as the system gave it
     QVERIFY(WriteBytes(path, original));
     ScriptedUserInterface ui;
     ui.FileChoices.push_back(path);  // the save dialog, confirmed as proposed
@@ -671,7 +686,7 @@ class FileCommandsTest : public EditorTestCase {
     QCOMPARE(ui.FileDialogs.size(), 1u);
     QVERIFY(ui.FileDialogs.front().Save);
     QCOMPARE(ui.FileDialogs.front().Request.FileName, path);
-    QCOMPARE(ui.Questions.size(), 1u);  // only whether to replace the file
+    QVERIFY(ui.Questions.empty());  // saved in place: no question
     QCOMPARE(ReadBytes(path), original);
   }
 
@@ -695,6 +710,40 @@ class FileCommandsTest : public EditorTestCase {
     QCOMPARE(RecordDifferences(window.Weapon, kalvex::WeaponRecord()), QString());
     QCOMPARE(window.save, 1);
     QCOMPARE(window.Box, 0);
+  }
+
+  // Messages are UTF-8: a file's name whatever its bytes, a script's bytes
+  // read as Latin-1.
+  void messagesSayNamesAndScriptTextInUtf8_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("script");  // empty: no such file
+    QTest::addColumn<QString>("command");    // "open" or "save"
+    QTest::addColumn<QByteArray>("said");
+    QTest::newRow("a missing file named in UTF-8") << QByteArray("g\xC3\xBCn.tdf") << QByteArray()
+                                                   << "open" << QByteArray("/g\xC3\xBCn.tdf\n");
+    QTest::newRow("a missing file named in Latin-1")
+        << QByteArray("g\xFCn.tdf") << QByteArray() << "open" << QByteArray("/g\xC3\xBCn.tdf\n");
+    QTest::newRow("a value in Latin-1")
+        << QByteArray("keys.tdf")
+        << QByteArray("[GUN]\r\n\t{\r\n\tname=cl\xE9;\r\n\tname=x;\r\n}\r\n") << "open"
+        << QByteArray("\"cl\xC3\xA9\"");
+    QTest::newRow("replacing a file named in Latin-1")
+        << QByteArray("g\xFCn.tdf") << QByteArray("not a weapon") << "save"
+        << QByteArray("/g\xC3\xBCn.tdf Already Exists.");
+  }
+
+  void messagesSayNamesAndScriptTextInUtf8() {
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, script);
+    QFETCH(QString, command);
+    QFETCH(QByteArray, said);
+    const std::string path = BytePath(name.toStdString());
+    if (!script.isEmpty()) QVERIFY(WriteBytes(path, script.toStdString()));
+    Ui().FileChoices.push_back(path);
+    QVERIFY(command == "open" ? driver_->FileOpen() : driver_->FileSave());
+    QCOMPARE(Ui().Questions.size(), 1u);
+    const std::string& text = Ui().Questions.front().Text;
+    QVERIFY2(text.find(said.toStdString()) != std::string::npos, text.c_str());
   }
 
   void helpContentsOpensTheHelp() {
@@ -803,6 +852,11 @@ class FileCommandsTest : public EditorTestCase {
       fs::resize_file(path, 16 * 1024 * 1024 + 1);
     }
     return fs::exists(fs::symlink_status(path));
+  }
+
+  // A path in the test's folder whose name is `name`'s bytes, UTF-8 or not.
+  std::string BytePath(const std::string& name) const {
+    return dir_->path().toStdString() + "/" + name;
   }
 
   void SaveAs(const char* name) {

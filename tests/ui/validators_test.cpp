@@ -58,6 +58,30 @@ class ValidatorsTest : public QObject {
     QTest::newRow("past the highest int") << 1 << 2147483647 << "2147483648" << false;
   }
 
+  void decimalTakesAtMostOnePoint_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("digits") << "1250" << true;
+    QTest::newRow("one point") << "0.367" << true;
+    QTest::newRow("point first") << ".5" << true;
+    QTest::newRow("point last, while typing") << "5." << true;
+    QTest::newRow("point alone, while typing") << "." << true;
+    QTest::newRow("a second point") << "1.2." << false;
+    QTest::newRow("two points") << ".." << false;
+    QTest::newRow("points apart") << "1.2.3" << false;
+    QTest::newRow("blank") << "1 5" << false;
+    QTest::newRow("sign") << "-1" << false;
+    QTest::newRow("comma") << "1,5" << false;
+    QTest::newRow("exponent") << "1e3" << false;
+  }
+
+  void decimalTakesAtMostOnePoint() {
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QCOMPARE(TDecimalValidator().IsValidInput(text.toStdString()), valid);
+  }
+
   void rangeAcceptsWholeNumbersWhileTyping() {
     QFETCH(int, min);
     QFETCH(int, max);

@@ -207,7 +207,8 @@ inline const Texts kDigitsRejects = {"abc", "1.5", "1 5", "-1", "1e3"};
 inline const Texts kDigitPointL4 = {"", "0", "1.5", "500", ".5"};
 inline const Texts kDigitPointL5 = {"", "0", "2.5", "9999", ".25"};
 inline const Texts kDigitPointL6 = {"", "0", "1.5", "0.25", "99999"};
-inline const Texts kDigitPointRejects = {"abc", "1 5", "15 ", " 15", "1,5", "-1", "1e3", "a;b"};
+inline const Texts kDigitPointRejects = {"abc", "1 5", "15 ", " 15",  "1,5",
+                                         "-1",  "1e3", "a;b", "1.2.", ".."};
 
 // ---- Row makers ---------------------------------------------------------
 

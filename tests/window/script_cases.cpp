@@ -82,7 +82,7 @@ TEST_F(ScriptCase, FailedSaveKeepsTheWindowAndTheEarlierFile) {
   ASSERT_TRUE(FileNew());
   ASSERT_TRUE(Driver().ClickPage(0));
   ASSERT_TRUE(Driver().Type("Enter", "GUN"));
-  Ui().Answers = {IDYES, IDYES};  // save the changes; replace the file
+  Ui().Answers = {IDYES, 1};  // save the changes; replace the file (Add, Replace, Cancel)
   Ui().FileChoices.push_back(path);
   ASSERT_TRUE(FileExit());  // the test ends here with status 1 if the window closes
   ASSERT_EQ(Ui().Questions.size(), 3u);
@@ -92,6 +92,58 @@ TEST_F(ScriptCase, FailedSaveKeepsTheWindowAndTheEarlierFile) {
   EXPECT_EQ(ReadBytes(path), earlier);
   EXPECT_EQ(Window().save, 0);
   EXPECT_EQ(Driver().EditText("Enter"), "GUN");
+}
+
+// A number read from a script is kept as it stands, even one the edit would
+// not let be typed; a point typed alone is an empty field.
+TEST_F(ScriptCase, NumberEditsKeepWhatWasReadAndTakeALonePointAsEmpty) {
+  WeaponRecord record;
+  record.Reset();
+  record.Weapcode = "GUN";
+  record.Weapreload = "1.2.3";
+  const std::string path = Path("gun.tdf");
+  ASSERT_TRUE(WriteBytes(path, WriteScript(record)));
+  Ui().FileChoices.push_back(path);
+  ASSERT_TRUE(FileOpen());
+  ASSERT_TRUE(Driver().ClickPage(7));
+  EXPECT_EQ(Driver().EditText("Enter"), "1.2.3");
+  ASSERT_TRUE(Driver().ClickPage(8));
+  EXPECT_EQ(Window().Weapon.Weapreload, "1.2.3");
+  ASSERT_TRUE(Driver().ClickPage(7));
+  ASSERT_TRUE(Driver().Type("Enter", "."));
+  ASSERT_TRUE(Driver().ClickPage(8));
+  Ui().FileChoices.push_back(Path("saved.tdf"));
+  ASSERT_TRUE(FileSave());
+  // The opened script with the entry gone, line and all.
+  std::string expected = WriteScript(record);
+  expected.erase(expected.find("\treloadtime=1.2.3;\r\n"), 20);
+  EXPECT_EQ(ReadBytes(Path("saved.tdf")), expected);
+  EXPECT_EQ(Ui().Beeps, 0);
+}
+
+// A file the editor could not read is not proposed for the next save, and
+// replacing it is asked with No as the default answer.
+TEST_F(ScriptCase, SaveAfterAFailedOpenProposesOnlyTheFolderAndAsksBeforeReplacing) {
+  const std::string path = Path("utf16.tdf");
+  const std::string original("\xFF\xFE[\0G\0U\0N\0]\0", 10);
+  ASSERT_TRUE(WriteBytes(path, original));
+  Ui().FileChoices.push_back(path);
+  ASSERT_TRUE(FileOpen());
+  ASSERT_EQ(Ui().Questions.size(), 1u);  // why it could not be read
+  Ui().FileChoices.push_back(path);      // the user names it all the same
+  ASSERT_TRUE(FileSave());
+  ASSERT_EQ(Ui().FileDialogs.size(), 2u);
+  EXPECT_EQ(Ui().FileDialogs[1].Request.FileName, "");
+  EXPECT_EQ(Ui().FileDialogs[1].Request.Folder, Utf8FromPath(PathFromUtf8(path).parent_path()));
+  ASSERT_EQ(Ui().Questions.size(), 2u);
+  EXPECT_EQ(Ui().Questions[1].Text,
+            path +
+                " Already Exists.\n"
+                "It does not hold a weapon script that this editor can read; replacing it "
+                "loses its contents.\n"
+                "Do You Want To Replace It?");
+  EXPECT_EQ(Ui().Questions[1].Type, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
+  EXPECT_EQ(ReadBytes(path), original);  // the scripted box answers No
 }
 
 }  // namespace
