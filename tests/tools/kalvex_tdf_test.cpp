@@ -180,8 +180,10 @@ TEST_F(KalvexTdfTest, BadLinesAreRefused) {
        "kalvex-tdf: line 1: Weaptur needs a whole number from -2147483648 to 2147483647, not "
        "\"yes\"\n"},
       {"# big\nWeapsost=4294967296",
-       "kalvex-tdf: line 2: Weapsost needs a whole number from -2147483648 to 2147483647, not "
-       "\"4294967296\"\n"},
+       "kalvex-tdf: line 2: Weapsost needs a whole number from -2147483648 to 2147483647 or a "
+       "text in double quotes, not \"4294967296\"\n"},
+      {"Weapsoht=\"xplo;\"",
+       "kalvex-tdf: line 1: Weapsoht must not hold \";\" (none of ; = [ ] { } or a line end)\n"},
       {"Weapcode=A;B",
        "kalvex-tdf: line 1: Weapcode must not hold \";\" (none of ; = [ ] { } or a line end)\n"},
       {"Weapname=}{",

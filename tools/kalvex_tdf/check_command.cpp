@@ -76,8 +76,8 @@ void AddReaderFindings(std::string_view path, const ReadResult& read, CheckRepor
 // the script back.
 void AddRefusedTexts(std::string_view path, const WeaponRecord& record, CheckReport& report) {
   for (const RecordField& field : RecordFields()) {
-    if (!field.IsText()) continue;
-    const std::string& text = record.*field.text;
+    if (!field.IsText() && !field.own) continue;
+    const std::string& text = field.IsText() ? record.*field.text : record.own.*field.own;
     const std::size_t at = text.find_first_of(kScriptPunctuation);
     if (at == std::string::npos) continue;
     ++report.finding_count;
@@ -246,7 +246,7 @@ const Command kCheckCommand = {
     "and, as FILE: what,\n"
     "  N more findings not kept                  past those the reader keeps\n"
     "  Weaprange \"V\" holds \"C\", which write refuses\n"
-    "                                            (any text member)\n"
+    "                                            (any text member or own text)\n"
     "then one line per weapon ID that more than one script uses, with every use:\n"
     "  weapon ID \"ID\" is used by N scripts: FILE:LINE, FILE:LINE...\n"
     "and a last line: files read, findings, shared weapon IDs, files refused.\n"
