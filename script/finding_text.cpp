@@ -3,9 +3,6 @@
 namespace kalvex {
 namespace {
 
-// The key the reader gives for the code between the header's brackets.
-constexpr std::string_view kHeaderKey = "[]";
-
 bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
 bool HasQuoteOrControl(std::string_view text) {
@@ -21,7 +18,36 @@ std::string QuotedIfOdd(std::string_view text) {
   return HasQuoteOrControl(text) ? Quoted(text) : std::string(text);
 }
 
+// The letter spelling of an old digit spelling: "h20boom1" is "h2oboom1",
+// "bombre1" is "bombrel".
+std::string LetterSpelling(std::string_view old) {
+  std::string text(old);
+  if (text.size() >= 3 && text[2] == '0') text[2] = 'o';
+  if (text.size() == 7 && text[6] == '1') text[6] = 'l';
+  return text;
+}
+
 }  // namespace
+
+bool ShownAfterOpen(FindingKind kind) {
+  switch (kind) {
+    case FindingKind::kMissingSemicolon:
+    case FindingKind::kUnclosedSection:
+    case FindingKind::kUnclosedComment:
+    case FindingKind::kRepeatedKey:
+    case FindingKind::kNotANumber:
+    case FindingKind::kOldSpelling:
+      return true;
+    case FindingKind::kSkippedKey:
+    case FindingKind::kUnmatchedValue:
+    case FindingKind::kUnknownSection:
+    case FindingKind::kAfterWeapon:
+    case FindingKind::kBeforeHeader:
+    case FindingKind::kUnpairedColour:
+      return false;
+  }
+  return false;
+}
 
 std::string Quoted(std::string_view text) {
   constexpr char kHexDigits[] = "0123456789ABCDEF";
@@ -48,10 +74,6 @@ std::string DescribeFinding(const ReadFinding& finding) {
     case FindingKind::kSkippedKey:
       return "skipped unknown key " + Quoted(finding.key) +
              (finding.value.empty() ? "" : " with value " + Quoted(finding.value));
-    case FindingKind::kCutValue:
-      return "cut overlong " +
-             (finding.key == kHeaderKey ? "weapon code" : "value of key " + Quoted(finding.key)) +
-             " to " + Quoted(finding.value);
     case FindingKind::kUnmatchedValue:
       return "could not match " + Quoted(finding.value) + " of key " + Quoted(finding.key);
     case FindingKind::kMissingSemicolon:
@@ -76,6 +98,15 @@ std::string DescribeFinding(const ReadFinding& finding) {
     case FindingKind::kUnpairedColour:
       return "value " + Quoted(finding.value) + " of key " + Quoted(finding.key) +
              " is not the pair of the beam colour before it";
+    case FindingKind::kRepeatedKey:
+      return "key " + Quoted(finding.key) + " is given again further on; its value " +
+             Quoted(finding.value) + " here does not count";
+    case FindingKind::kNotANumber:
+      return "value " + Quoted(finding.value) + " of key " + Quoted(finding.key) +
+             " is not a number";
+    case FindingKind::kOldSpelling:
+      return "old spelling " + Quoted(finding.value) + " of key " + Quoted(finding.key) +
+             " will be saved as " + Quoted(LetterSpelling(finding.value));
   }
   return {};
 }
@@ -84,8 +115,6 @@ std::string_view FindingKindName(FindingKind kind) {
   switch (kind) {
     case FindingKind::kSkippedKey:
       return "skipped_key";
-    case FindingKind::kCutValue:
-      return "cut_value";
     case FindingKind::kUnmatchedValue:
       return "unmatched_value";
     case FindingKind::kMissingSemicolon:
@@ -102,6 +131,12 @@ std::string_view FindingKindName(FindingKind kind) {
       return "unclosed_comment";
     case FindingKind::kUnpairedColour:
       return "unpaired_colour";
+    case FindingKind::kRepeatedKey:
+      return "repeated_key";
+    case FindingKind::kNotANumber:
+      return "not_a_number";
+    case FindingKind::kOldSpelling:
+      return "old_spelling";
   }
   return {};
 }

@@ -15,15 +15,16 @@ std::string Quoted(std::string_view text);
 
 // What the reader did, without file and line (a finding about what follows
 // the weapon names its line): `skipped unknown key
-// "soundwater"`, `cut overlong value of key "name" to "..."`, `could not
+// "soundwater"`, `could not
 // match "x" of key "soundhit"`, `missing ";" after value "800" of key
 // "range"; ...`, `the file goes on after the weapon at line 9: another weapon
 // [TWIN2] ...; it is not kept`.
 std::string DescribeFinding(const ReadFinding& finding);
 
 // The kind of a finding as one word for machines: "skipped_key",
-// "cut_value", "unmatched_value", "missing_semicolon", "unclosed_section", "unknown_section",
-// "after_weapon", "before_header", "unclosed_comment", "unpaired_colour".
+// "unmatched_value", "missing_semicolon", "unclosed_section", "unknown_section",
+// "after_weapon", "before_header", "unclosed_comment", "unpaired_colour", "repeated_key",
+// "not_a_number", "old_spelling".
 std::string_view FindingKindName(FindingKind kind);
 
 }  // namespace kalvex

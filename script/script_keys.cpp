@@ -12,8 +12,8 @@ constexpr KeyRule Text(std::string_view key, std::string R::*member) {
   return {key, ValueRule::kText, member};
 }
 
-constexpr KeyRule HeaderText(std::string_view key, std::string R::*member, std::size_t limit) {
-  return {key, ValueRule::kHeaderText, member, nullptr, limit};
+constexpr KeyRule HeaderText(std::string_view key, std::string R::*member) {
+  return {key, ValueRule::kHeaderText, member};
 }
 
 constexpr KeyRule Flag(std::string_view key, int R::*member) {
@@ -21,11 +21,12 @@ constexpr KeyRule Flag(std::string_view key, int R::*member) {
 }
 
 constexpr KeyRule Style(std::string_view key, int style) {
-  return {key, ValueRule::kStyle, nullptr, &R::Weapstyle, 0, style};
+  return {key, ValueRule::kStyle, nullptr, &R::Weapstyle, style};
 }
 
-constexpr KeyRule Table(std::string_view key, int R::*member, ValueTable table) {
-  return {key, ValueRule::kTable, nullptr, member, 0, 0, table};
+constexpr KeyRule Table(std::string_view key, int R::*member, ValueTable table,
+                        std::string OwnTexts::*own) {
+  return {key, ValueRule::kTable, nullptr, member, 0, table, own};
 }
 
 // Sorted by key, for the binary search.
@@ -47,20 +48,20 @@ constexpr std::array kBodyKeys = {
     Flag("endsmoke", &R::Weapsmed),
     Text("energy", &R::Weapenr),
     Text("energypershot", &R::Weapenps),
-    Table("explosionart", &R::Weapexart, ValueTable::kExplosionArt),
-    Table("explosiongaf", &R::Weapexgaf, ValueTable::kExplosionGaf),
+    Table("explosionart", &R::Weapexart, ValueTable::kExplosionArt, &OwnTexts::Weapexart),
+    Table("explosiongaf", &R::Weapexgaf, ValueTable::kExplosionGaf, &OwnTexts::Weapexgaf),
     Text("firestarter", &R::Weapfire),
     Text("flighttime", &R::Weapfght),
     Flag("groundbounce", &R::Weapbunc),
     Flag("guidance", &R::Weapguid),
-    HeaderText("id", &R::WeapID, kIdLimit),
-    Table("lavaexplosionart", &R::Weaplaart, ValueTable::kExplosionArt),
-    Table("lavaexplosiongaf", &R::Weaplagaf, ValueTable::kExplosionGaf),
+    HeaderText("id", &R::WeapID),
+    Table("lavaexplosionart", &R::Weaplaart, ValueTable::kExplosionArt, &OwnTexts::Weaplaart),
+    Table("lavaexplosiongaf", &R::Weaplagaf, ValueTable::kExplosionGaf, &OwnTexts::Weaplagaf),
     Style("lineofsight", 1),
     Text("metal", &R::Weapmet),
-    Table("minbarrelangle", &R::Weapbarr, ValueTable::kBarrelAngle),
-    Table("model", &R::Weapmodl, ValueTable::kModel),
-    HeaderText("name", &R::Weapname, kNameLimit),
+    Table("minbarrelangle", &R::Weapbarr, ValueTable::kBarrelAngle, nullptr),
+    Table("model", &R::Weapmodl, ValueTable::kModel, &OwnTexts::Weapmodl),
+    HeaderText("name", &R::Weapname),
     Flag("noautorange", &R::Weapauto),
     Flag("noexplode", &R::Weapxpld),
     Flag("paralyzer", &R::Weapparl),
@@ -72,8 +73,8 @@ constexpr std::array kBodyKeys = {
     Flag("selfprop", &R::Weapsprp),
     Text("smokedelay", &R::Weapsmdl),
     Flag("smoketrail", &R::Weapsmtl),
-    Table("soundhit", &R::Weapsoht, ValueTable::kHitSound),
-    Table("soundstart", &R::Weapsost, ValueTable::kStartSound),
+    Table("soundhit", &R::Weapsoht, ValueTable::kHitSound, &OwnTexts::Weapsoht),
+    Table("soundstart", &R::Weapsost, ValueTable::kStartSound, &OwnTexts::Weapsost),
     Flag("soundtrigger", &R::Weapsotg),
     Text("sprayangle", &R::Weapspry),
     Flag("startsmoke", &R::Weapsmst),
@@ -83,8 +84,8 @@ constexpr std::array kBodyKeys = {
     Text("turnrate", &R::Weapturn),
     Flag("turret", &R::Weaptur),
     Flag("unitsonly", &R::Weapunit),
-    Table("waterexplosionart", &R::Weapwtart, ValueTable::kExplosionArt),
-    Table("waterexplosiongaf", &R::Weapwtgaf, ValueTable::kExplosionGaf),
+    Table("waterexplosionart", &R::Weapwtart, ValueTable::kExplosionArt, &OwnTexts::Weapwtart),
+    Table("waterexplosiongaf", &R::Weapwtgaf, ValueTable::kExplosionGaf, &OwnTexts::Weapwtgaf),
     Flag("waterweapon", &R::Weapwatr),
     Text("weaponacceleration", &R::Weapaccl),
     Text("weapontimer", &R::Weaptime),
@@ -93,6 +94,7 @@ constexpr std::array kBodyKeys = {
 
 constexpr bool KeyLess(const KeyRule& a, const KeyRule& b) { return a.key < b.key; }
 
+static_assert(kBodyKeys.size() + 1 == kRuleCount);
 static_assert(std::is_sorted(kBodyKeys.begin(), kBodyKeys.end(), KeyLess));
 static_assert(std::all_of(kBodyKeys.begin(), kBodyKeys.end(),
                           [](const KeyRule& k) { return k.key.size() <= kLongestKey; }));
@@ -135,6 +137,11 @@ const KeyRule* FindBodyKey(std::string_view lower_case_key) {
     if (SameKey(kBodyKeys[i].key, lower_case_key)) return &kBodyKeys[i];
   }
   return nullptr;
+}
+
+std::size_t RuleIndex(const KeyRule& rule) {
+  return &rule == &kDamageDefault ? kBodyKeys.size()
+                                  : static_cast<std::size_t>(&rule - kBodyKeys.data());
 }
 
 const KeyRule* FindDamageKey(std::string_view lower_case_key) {

@@ -23,21 +23,20 @@ enum class ValueRule {
   kSecondColour,  // "color2=": expected to match the colour read before it
 };
 
-// The characters kept of a text value; longer values are cut.
-inline constexpr std::size_t kCodeLimit = 18;
-inline constexpr std::size_t kIdLimit = 8;
-inline constexpr std::size_t kNameLimit = 69;
-inline constexpr std::size_t kTextLimit = 44;  // every text but code, ID and name
-
 struct KeyRule {
   std::string_view key;  // lower case
   ValueRule rule;
   std::string WeaponRecord::*text = nullptr;  // text rules
   int WeaponRecord::*number = nullptr;        // flag, style, render type, table, colour
-  std::size_t limit = 0;                      // ID and name: characters kept
   int style = 0;                              // style rule: the style it sets
   ValueTable table = ValueTable::kModel;      // table rule
+  std::string OwnTexts::*own = nullptr;       // table rule: where a text no list holds goes
 };
+
+// The number of keys with a rule: RuleIndex gives each a place below it.
+inline constexpr std::size_t kRuleCount = 60;
+
+std::size_t RuleIndex(const KeyRule& rule);
 
 // The longest known key, in characters.
 inline constexpr std::size_t kLongestKey = 18;

@@ -1,63 +1,74 @@
-// Fills a weapon record from the bytes of a weapon script.
+// Fills a weapon record from a weapon of a script.
 //
-// The reader makes one forward pass over the bytes and never moves back.
+// OpenScript (script_document.h) makes one forward pass over the bytes and
+// never moves back; ReadWeapon fills the record from the entries it found.
 // Whitespace (blank, tab, line ends, vertical tab, form feed; NUL bytes count
 // as line ends) is skipped between tokens, and comments ("//" to the end of
-// the line, "/*" to "*/") are skipped where the header or an entry may begin.
+// the line, "/*" to "*/") are skipped where a header or an entry may begin.
 //
 // What it reads - every character that is not blank and not in a comment is
 // either read into the record or lies in the span of a finding:
-// - The header "[" code "]": after a UTF-8 byte order mark, whitespace and
-//   comments, the "[" is looked for among the first 40 characters that are
-//   not blanks; those passed over are reported. Without a "[" there, or
+// - The first header "[" code "]": after a UTF-8 byte order mark, whitespace
+//   and comments, the "[" is looked for among the first 40 characters that
+//   are not blanks; those passed over are reported. Without a "[" there, or
 //   without its "]", no weapon is found. A UTF-16 file is told as such.
+// - Weapons follow one another: a "[" at the outer level, after a weapon's
+//   body is closed or before it is opened, begins the next one. What stands
+//   between the "}" that closes a body and the next weapon is reported as one
+//   finding of the weapon before.
 // - Everything after the header up to the "}" that closes the weapon's body
 //   is read as entries key "=" value ";", in any order; "ID=", "name=",
 //   "rendertype=" and the style entries may stand anywhere. Keys are compared
 //   whole and without regard to case. A key it does not know is skipped with
-//   its value and reported; so is a token without "=" before its ";".
+//   its value and reported (a finding the window does not show: saving keeps
+//   the entry); so is a token without "=" before its ";". A key with a field
+//   given twice in the body (or in "[DAMAGE]") keeps its last value, and the
+//   earlier entry is reported.
 // - "[DAMAGE]" "{" ... "}" inside the body holds "default=", read into
 //   Weapdamage; any other section (or "{" without a name) is reported and
 //   skipped, its entries reported key by key, as is every other key in the
-//   damage section. A section name ends at its "]"; one that meets a line
-//   end, "{" or "}" first is reported and taken as it stands.
+//   damage section (the per-target damage). A section name ends at its "]";
+//   one that meets a line end, "{" or "}" first is reported and taken as it
+//   stands.
 // - A value runs up to its ";" (which is consumed), over "}" and "{" alike. A
 //   value that runs over a line end into a line that begins an entry (key
-//   "=", "}", "[" or a comment) ends at that line end and is reported as
-//   missing its ";". A value that the end of input cuts short is read as it
-//   stands.
-// - Code, ID and name keep the blanks inside them; line ends inside them are
-//   dropped, and so are the blanks around them; one that is then empty holds
-//   the reset text " ". They keep 18, 8 and 69 characters.
-// - Every other value has all its whitespace dropped ("8 00" reads as 800)
-//   and keeps 44 characters. A text member holds exactly the characters of
-//   its value: "range=;" gives the empty text.
-// - Flags: a value that is the number 0 ("0", "00", "0.0", judged on all its
-//   characters however many) gives 0, any other value 1. A style entry with
-//   such a zero leaves the style as it is.
+//   "=", "}", "[" or a comment) ends at that line end, or before a comment on
+//   its line, and is reported as missing its ";". A value that the end of
+//   input cuts short is read as it stands.
+// - Values are read whole, however long. Code, ID and name keep the blanks
+//   inside them; line ends inside them are dropped, and so are the blanks
+//   around them; one that is then empty holds the reset text " ".
+// - Every other value has all its whitespace dropped ("8 00" reads as 800). A
+//   text member holds exactly the characters of its value: "range=;" gives
+//   the empty text. A value of a number field that is not empty and not a
+//   decimal number (an optional "-", digits, at most one point, at least one
+//   digit) is kept as it stands and reported.
+// - Flags: a value that is the number 0 ("0", "00", "0.0", "-0", judged on
+//   all its characters however many) gives 0, any other value 1. A style
+//   entry with such a zero leaves the style as it is; a weapon without a style
+//   entry of another value reads with the style kNoStyle.
 // - "rendertype=": a whole number 0 to 7 is stored; anything else leaves the
 //   render type and is reported.
 // - Table values are matched whole, without regard to case. An empty value is
 //   the table's none entry (model 14, start sound 31, hit sound 21, barrel
-//   angle 0) and is not reported; a value the table does not hold leaves the
-//   member as it is (the model gets 14) and is reported.
+//   angle 0). The old digit spellings "h20", "h20boom1", "h20boom2" and
+//   "bombre1" are read as "h2o", "h2oboom1", "h2oboom2" and "bombrel" and
+//   reported, as saving writes them anew. A model, sound or explosion that no
+//   list holds is kept in record.own as written (the model index becomes 14);
+//   a barrel angle outside its list (or an empty explosion) leaves the member
+//   as it is and is reported.
 // - "color=" gives the beam colour from the first value of its pair; a
 //   "color2=" that holds the second value of the colour read before it is
 //   passed over silently, any other "color2=" is reported as unpaired.
-// - The reading ends at the "}" closing the body, at a second header ("[" at
-//   the outer level before any body) or at the end of input; what follows
-//   the weapon is reported as one finding. A key that is given twice keeps
-//   its last value. A "/*" comment without its "*/" is reported.
+// - A "/*" comment without its "*/" is reported.
 //
-// The record: ReadScript first gives the record its reset values and sets
-// Weapmodl to 14 (no model), so the result depends on the bytes alone and
-// never inherits the previous weapon. Members whose entry is missing keep
-// those values; with no header found the record stays so.
+// The record: ReadWeapon first gives the record its reset values, sets
+// Weapmodl to 14 (no model) and Weapstyle to kNoStyle, so the result depends
+// on the bytes alone and never inherits the previous weapon. Members whose
+// entry is missing keep those values.
 //
-// Memory: values are gathered in fixed areas; the only allocations are a
-// text member growing past its inline capacity and the findings, of which
-// the first kMaxKeptFindings are kept and the rest only counted. Time is
-// linear in the size of the input.
+// Findings: the first kMaxKeptFindings are kept and the rest only counted.
+// Time is linear in the size of the input.
 #pragma once
 
 #include <cstddef>
@@ -71,7 +82,6 @@ namespace kalvex {
 
 enum class FindingKind {
   kSkippedKey,        // a key the reader does not know, skipped with its value
-  kCutValue,          // a value longer than its member keeps, cut
   kUnmatchedValue,    // a table text (or render type) the reader does not know
   kMissingSemicolon,  // a value that ran over a line end into the next entry
   kUnclosedSection,   // a section name without its "]"
@@ -81,7 +91,16 @@ enum class FindingKind {
   kBeforeHeader,      // characters passed over before the header's "["
   kUnclosedComment,   // a "/*" without "*/": the rest of the file is a comment
   kUnpairedColour,    // a "color2=" that is not the pair of the colour before it
+  kRepeatedKey,       // an entry whose key is given again after it; the later one counts
+  kNotANumber,        // a number field's value that is not a decimal number
+  kOldSpelling,       // "h20", "h20boom1", "h20boom2" or "bombre1": saving writes it anew
 };
+
+// Whether the editor tells of a finding of this kind after File, Open: only
+// of what is malformed (a missing ";", an unclosed section or comment, a key
+// given twice, a number field's value that is not a number) and of what
+// saving writes anew. Saving keeps everything else as it stands.
+bool ShownAfterOpen(FindingKind kind);
 
 struct ReadFinding {
   FindingKind kind = FindingKind::kSkippedKey;
@@ -89,9 +108,9 @@ struct ReadFinding {
   std::string key;        // as written, blanks inside collapsed, at most 64 characters;
                           // "[]" for the header's code; after the weapon: "[" code "]"
                           // of another weapon, or the first entry that follows
-  std::string value;      // skipped, unpaired: the value (at most 44 characters); cut:
-                          // the part kept; unmatched, missing ";": the value (at most
-                          // 44 characters); before the header: what was passed over
+  std::string value;      // skipped, unpaired, unmatched, missing ";", repeated, not a
+                          // number, old spelling: the value (at most 44 characters);
+                          // before the header: what was passed over
   std::size_t begin = 0;  // the bytes of the script that the finding covers:
   std::size_t end = 0;    // [begin, end), from the entry's key to its end
 
@@ -111,7 +130,7 @@ struct ReadResult {
   std::size_t findings_not_kept = 0;  // findings met after the kept ones
 };
 
-// Reads the script in `bytes` into `record` (see above).
+// Reads the first weapon of the script in `bytes` into `record` (see above).
 ReadResult ReadScript(std::string_view bytes, WeaponRecord& record);
 
 }  // namespace kalvex

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "script/value_forms.h"
 #include "script/value_tables.h"
 
 namespace kalvex {
@@ -55,34 +56,16 @@ class ScriptOut {
   char* next_;
 };
 
-// A text field as the script sees it: it ends at its first NUL.
-std::string_view TextOf(const std::string& field) {
-  return std::string_view(field.c_str(), std::strlen(field.c_str()));
+// A table entry: the field's own text where it has one, else the table's.
+std::string_view TableOrOwn(TableView table, int index, const std::string& own) {
+  return own.empty() ? TableText(table, index) : std::string_view(own);
 }
 
-// The first characters of `text`, at most `limit`, stopping before any of
-// the characters in `stops`.
-std::string_view Prefix(std::string_view text, std::size_t limit, std::string_view stops) {
-  std::size_t end = std::min(text.size(), limit);
-  const std::size_t stop = text.substr(0, end).find_first_of(stops);
-  if (stop != std::string_view::npos) end = stop;
-  return text.substr(0, end);
+// An explosion entry: own texts carry no ";", the table's do.
+void PutExplosion(ScriptOut& out, TableView table, int index, const std::string& own) {
+  out.Put(TableOrOwn(table, index, own));
+  if (!own.empty()) out.Put(";");
 }
-
-std::string_view CodeForm(const std::string& field) { return Prefix(TextOf(field), 15, {}); }
-
-std::string_view NameForm(const std::string& field) { return Prefix(TextOf(field), 69, {}); }
-
-std::string_view BoundedForm(const std::string& field) { return Prefix(TextOf(field), 15, " \n"); }
-
-// A guarded entry is left out when its value is empty, begins with a space or
-// begins with the digit 0.
-bool GuardPasses(const std::string& field) {
-  const char first = field.c_str()[0];
-  return first != ' ' && first != '\0' && first != '0';
-}
-
-std::string_view GuardedForm(const std::string& field) { return Prefix(TextOf(field), 7, " "); }
 
 void PutGuarded(ScriptOut& out, std::string_view key, const std::string& field) {
   if (!GuardPasses(field)) return;
@@ -101,13 +84,13 @@ void WriteScript(const WeaponRecord& r, std::string& bytes) {
   ScriptOut out(bytes);
 
   out.Put("[");
-  out.Put(CodeForm(r.Weapcode));
+  out.Put(WholeForm(r.Weapcode));
   out.Put("]\n\t{\n\t");
   out.Put("ID=");
-  out.Put(TextOf(r.WeapID));
+  out.Put(WholeForm(r.WeapID));
   out.Put(";\n\t");
   out.Put("name=");
-  out.Put(NameForm(r.Weapname));
+  out.Put(WholeForm(r.Weapname));
   out.Put(";\n\t");
   out.Put("rendertype=");
   out.PutNumber(r.Weaprend);
@@ -121,7 +104,7 @@ void WriteScript(const WeaponRecord& r, std::string& bytes) {
   PutFlag(out, r.Weapparl, "\n\tparalyzer=1;");
   if (r.Weapbeam == 0) {
     out.Put("model=");
-    out.Put(TableText(kModelTable, r.Weapmodl));
+    out.Put(TableOrOwn(kModelTable, r.Weapmodl, r.own.Weapmodl));
     out.Put(";");
   }
   PutFlag(out, r.Weapprop, "\n\tpropeller=1;");
@@ -159,7 +142,7 @@ void WriteScript(const WeaponRecord& r, std::string& bytes) {
   out.Put("\n\t");
   PutGuarded(out, "edgeeffectiveness=", r.Weapeftn);
   out.Put("\n");
-  if (std::strcmp(r.Weapsmdl.c_str(), kResetText) != 0) {
+  if (SmokeDelayWritten(r.Weapsmdl)) {
     out.Put("\n\tsmokedelay=");
     out.Put(BoundedForm(r.Weapsmdl));
     out.Put(";");
@@ -168,10 +151,10 @@ void WriteScript(const WeaponRecord& r, std::string& bytes) {
   PutFlag(out, r.Weapsmtl, "\tsmoketrail=1;\n");
   PutFlag(out, r.Weapsotg, "\n\tsoundtrigger=1;\n");
   out.Put("\tsoundstart=");
-  out.Put(TableText(kStartSoundTable, r.Weapsost));
+  out.Put(TableOrOwn(kStartSoundTable, r.Weapsost, r.own.Weapsost));
   out.Put(";\n\t");
   out.Put("soundhit=");
-  out.Put(TableText(kHitSoundTable, r.Weapsoht));
+  out.Put(TableOrOwn(kHitSoundTable, r.Weapsoht, r.own.Weapsoht));
   out.Put(";\n\t");
   PutGuarded(out, "firestarter=", r.Weapfire);
   PutFlag(out, r.Weapbunc, "\n\tgroundbounce=1;");
@@ -200,17 +183,17 @@ void WriteScript(const WeaponRecord& r, std::string& bytes) {
   out.Put("\n\t");
   PutGuarded(out, "tolerance=", r.Weaptolr);
   out.Put("\n\texplosiongaf=");
-  out.Put(TableText(kExplosionGafTable, r.Weapexgaf));
+  PutExplosion(out, kExplosionGafTable, r.Weapexgaf, r.own.Weapexgaf);
   out.Put("\n\texplosionart=");
-  out.Put(TableText(kExplosionArtTable, r.Weapexart));
+  PutExplosion(out, kExplosionArtTable, r.Weapexart, r.own.Weapexart);
   out.Put("\n\n\twaterexplosiongaf=");
-  out.Put(TableText(kExplosionGafTable, r.Weapwtgaf));
+  PutExplosion(out, kExplosionGafTable, r.Weapwtgaf, r.own.Weapwtgaf);
   out.Put("\n\twaterexplosionart=");
-  out.Put(TableText(kExplosionArtTable, r.Weapwtart));
+  PutExplosion(out, kExplosionArtTable, r.Weapwtart, r.own.Weapwtart);
   out.Put("\n\n\tlavaexplosiongaf=");
-  out.Put(TableText(kExplosionGafTable, r.Weaplagaf));
+  PutExplosion(out, kExplosionGafTable, r.Weaplagaf, r.own.Weaplagaf);
   out.Put("\n\tlavaexplosionart=");
-  out.Put(TableText(kExplosionArtTable, r.Weaplaart));
+  PutExplosion(out, kExplosionArtTable, r.Weaplaart, r.own.Weaplaart);
   out.Put("\n\n");
   PutFlag(out, r.Weapsmst, "\tstartsmoke=1;\n");
   PutFlag(out, r.Weapsmed, "\tendsmoke=1;\n");

@@ -83,6 +83,24 @@ std::optional<int> MatchTableValue(ValueTable table, std::string_view value) {
   return std::nullopt;
 }
 
+std::optional<int> MatchOldSpelling(ValueTable table, std::string_view value) {
+  struct OldSpelling {
+    ValueTable table;
+    std::string_view text;
+    int index;
+  };
+  static constexpr std::array<OldSpelling, 4> kOldSpellings = {{
+      {ValueTable::kExplosionArt, "h20", 5},
+      {ValueTable::kExplosionArt, "h20boom1", 6},
+      {ValueTable::kExplosionArt, "h20boom2", 7},
+      {ValueTable::kStartSound, "bombre1", 3},
+  }};
+  for (const OldSpelling& old : kOldSpellings) {
+    if (old.table == table && EqualIgnoringCase(old.text, value)) return old.index;
+  }
+  return std::nullopt;
+}
+
 std::optional<int> NoneIndex(ValueTable table) {
   switch (table) {
     case ValueTable::kModel:

@@ -25,6 +25,11 @@ std::string_view TableValue(ValueTable table, int index);
 // value.
 std::optional<int> MatchTableValue(ValueTable table, std::string_view value);
 
+// The index that an old spelling of the table's texts stands for: "h20",
+// "h20boom1" and "h20boom2" (a digit zero) of the explosion art, "bombre1" (a
+// digit one) of the start sounds, as earlier versions wrote them.
+std::optional<int> MatchOldSpelling(ValueTable table, std::string_view value);
+
 // The index that writes no table text and that an empty value stands for:
 // model 14, start sound 31, hit sound 21, barrel angle 0. The explosion
 // tables have none.

@@ -18,7 +18,7 @@ inline constexpr std::array<std::string_view, 14> kModelTable = {
 
 // Sounds when fired, indexed by Weapsost. Index 31 (none) writes nothing.
 inline constexpr std::array<std::string_view, 31> kStartSoundTable = {
-    "annigun1", "armsml2",  "armsml3",  "bombre1",  "cannon1",  "cannon2",  "canlite3", "cannhvy1",
+    "annigun1", "armsml2",  "armsml3",  "bombrel",  "cannon1",  "cannon2",  "canlite3", "cannhvy1",
     "cannhvy2", "cannhvy5", "disigun1", "emgpuls1", "Flamhvy1", "lasrfir1", "lasrfir3", "lasrfast",
     "lasrlit1", "Lasrmas2", "lasrhvy3", "largegun", "lghthvy1", "misicbm1", "phaser",   "rockhvy2",
     "rocklit1", "Rocklit3", "Rockhvy1", "torpedo1", "torpedo2", "xplonuk3", "xplonuk4"};
@@ -36,8 +36,8 @@ inline constexpr std::array<std::string_view, 2> kExplosionGafTable = {"fx;", "c
 // Explosion animations (art names) for the three explosion art fields; each
 // text carries its own ";".
 inline constexpr std::array<std::string_view, 12> kExplosionArtTable = {
-    "explode2;", "explode3;", "explode4;",   "explode5;",     "NUKE1;",        "h20;",
-    "h20boom1;", "h20boom2;", "lavasplash;", "lavasplashsm;", "lavasplashlg;", "commboom;"};
+    "explode2;", "explode3;", "explode4;",   "explode5;",     "NUKE1;",        "h2o;",
+    "h2oboom1;", "h2oboom2;", "lavasplash;", "lavasplashsm;", "lavasplashlg;", "commboom;"};
 
 // Beam colours, indexed by Weapcol2; each writes the colour pair on two lines.
 inline constexpr std::array<std::string_view, 5> kBeamColourTable = {

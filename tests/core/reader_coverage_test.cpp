@@ -143,8 +143,10 @@ class ScriptMaker {
   std::string Digits() {
     std::string text;
     const int length = Number(1, 5);
-    for (int i = 0; i < length; ++i) text += OneOf("0123456789.");
+    for (int i = 0; i < length; ++i) text += OneOf("0123456789");
     if (text[0] == '0') text[0] = '5';
+    // A decimal point now and then: a number with two is malformed.
+    if (length > 1 && Chance(3)) text[static_cast<std::size_t>(Number(1, length - 1))] = '.';
     return text;
   }
 

@@ -1,10 +1,9 @@
 // Random weapon records written, read and written again.
 //
-// Within the reader's limits (codes of up to 15 characters, IDs of up to 8,
-// names that the writer's cut does not end in a blank, no blanks around code,
-// ID or name, render type 0 to 7, style 0 to 2, beam flag 0 or 1, a beam
-// colour 0 to 4 on a beam weapon, explosions within their tables, numeric
-// texts without tabs, line ends (but at the cut of the bounded form) or ";" and "}") the second
+// For tame records (no blanks around code, ID or name, render type 0 to 7,
+// style 0 to 2, beam flag 0 or 1, a beam colour 0 to 4 on a beam weapon,
+// explosions within their tables, numeric texts without tabs, line ends (but
+// where the bounded form ends) or ";" and "}") the second
 // script equals the first byte for byte, and the record read equals CarriedBy(record): the record
 // as far as a script can carry it. Any record at all, once read from its script, is written and
 // read again in the same way.
@@ -15,6 +14,7 @@
 
 #include "reader_test_support.h"
 #include "record/record_fields.h"
+#include "script/number_text.h"
 #include "script/script_reader.h"
 #include "script/script_writer.h"
 #include "script/value_tables.h"
@@ -27,16 +27,15 @@ using R = WeaponRecord;
 constexpr int kRecords = 2000;
 constexpr unsigned kSeed = 20240601;
 
-// The texts written with the guarded form: left out unless they begin with
-// something other than a blank or the digit 0, cut to 7 at the first blank.
+// The texts written with the guarded form: up to the first blank, left out
+// when empty, beginning with a blank, or zero.
 constexpr std::string R::*kGuardedTexts[] = {
     &R::Weapreload, &R::Weapenps, &R::Weaptime, &R::Weapfght, &R::Weapcovg, &R::Weapspeed,
     &R::Weapstsp,   &R::Weapaccl, &R::Weapefft, &R::Weapbrst, &R::Weapbsta, &R::Weapspry,
     &R::Weaprand,   &R::Weapeftn, &R::Weapfire, &R::Weapaccu, &R::Weaprate, &R::Weaptolr,
     &R::Weapmet,    &R::Weapenr,  &R::Weapturn};
 
-// The texts written with the bounded form: always, cut to 15 before a blank or
-// line feed.
+// The texts written with the bounded form: always, up to a blank or line feed.
 constexpr std::string R::*kBoundedTexts[] = {&R::Weaprange, &R::Weapdamage, &R::Weapsmdl};
 
 constexpr int R::*kFlags[] = {&R::Weaptur,  &R::Weapguid, &R::Weapxpld, &R::Weapauto, &R::Weaptrak,
@@ -45,12 +44,13 @@ constexpr int R::*kFlags[] = {&R::Weaptur,  &R::Weapguid, &R::Weapxpld, &R::Weap
                               &R::Weapbunc, &R::Weapblow};
 
 std::string Guarded(const std::string& text) {
-  if (text.empty() || text[0] == ' ' || text[0] == '0') return kResetText;
-  return text.substr(0, std::min(text.find(' '), std::size_t{7}));
+  if (text.empty() || text[0] == ' ') return kResetText;
+  const std::string value = text.substr(0, text.find(' '));
+  return IsZeroNumber(value) ? kResetText : value;
 }
 
 std::string Bounded(const std::string& text) {
-  return text.substr(0, std::min({text.find(' '), text.find('\n'), std::size_t{15}}));
+  return text.substr(0, std::min(text.find(' '), text.find('\n')));
 }
 
 std::string Trimmed(std::string text) {
@@ -66,16 +66,16 @@ int Within(int value, int first, int last, int otherwise) {
 // What a script written from `r` carries back.
 WeaponRecord CarriedBy(const WeaponRecord& r) {
   WeaponRecord c = r;
-  c.Weapcode = Trimmed(r.Weapcode.substr(0, 15));
+  c.Weapcode = Trimmed(r.Weapcode);
   c.WeapID = Trimmed(r.WeapID);
-  c.Weapname = Trimmed(r.Weapname.substr(0, 69));
+  c.Weapname = Trimmed(r.Weapname);
   for (const auto member : kGuardedTexts) c.*member = Guarded(r.*member);
   if (r.Weapguid != 1) c.Weapturn = kResetText;
   for (const auto member : kBoundedTexts) c.*member = Bounded(r.*member);
   if (r.Weapsmdl == kResetText) c.Weapsmdl = kResetText;
   for (const auto member : kFlags) c.*member = r.*member == 1 ? 1 : 0;
   c.Weapbeam = r.Weapbeam == 1 ? 1 : 0;
-  c.Weapstyle = Within(r.Weapstyle, 0, 2, 0);
+  c.Weapstyle = Within(r.Weapstyle, 0, 2, kNoStyle);
   c.Weaprend = Within(r.Weaprend, 0, 7, 0);
   c.Weapbarr = Within(r.Weapbarr, 1, 9, 0);
   c.Weapmodl = r.Weapbeam == 0 ? Within(r.Weapmodl, 0, 13, 14) : 14;
@@ -83,6 +83,13 @@ WeaponRecord CarriedBy(const WeaponRecord& r) {
   c.Weapsost = Within(r.Weapsost, 0, 30, 31);
   c.Weapsoht = Within(r.Weapsoht, 0, 20, 21);
   return c;
+}
+
+// Findings other than numbers that are not decimal numbers, which the writer
+// writes as they stand.
+std::vector<ReadFinding> OtherThanNumbers(std::vector<ReadFinding> findings) {
+  std::erase_if(findings, [](const ReadFinding& f) { return f.kind == FindingKind::kNotANumber; });
+  return findings;
 }
 
 class RecordMaker {
@@ -213,7 +220,7 @@ TEST(ReaderRoundTrip, RecordsWithinLimitsComeBackAsTheScriptCarriesThem) {
     const ReadResult result = ReadScript(script, read);
     SCOPED_TRACE("record " + std::to_string(i) + ":\n" + script);
     ASSERT_TRUE(result.header_found);
-    ASSERT_EQ(result.findings, std::vector<ReadFinding>{});
+    ASSERT_EQ(OtherThanNumbers(result.findings), std::vector<ReadFinding>{});
     ASSERT_EQ(test::Differences(CarriedBy(record), read), "");
     ASSERT_EQ(WriteScript(read), script);
   }
@@ -228,7 +235,7 @@ TEST(ReaderRoundTrip, AnyRecordSettlesAfterOneRead) {
     const ReadResult result = ReadScript(WriteScript(first), second);
     SCOPED_TRACE("record " + std::to_string(i) + ":\n" + WriteScript(first));
     ASSERT_TRUE(result.header_found);
-    ASSERT_EQ(result.findings, std::vector<ReadFinding>{});
+    ASSERT_EQ(OtherThanNumbers(result.findings), std::vector<ReadFinding>{});
     ASSERT_EQ(test::Differences(CarriedBy(first), second), "");
     const std::string settled = WriteScript(second);
     WeaponRecord third;
@@ -238,16 +245,13 @@ TEST(ReaderRoundTrip, AnyRecordSettlesAfterOneRead) {
   }
 }
 
-TEST(ReaderRoundTrip, CodeCutByTheWriterBeforeABlankSettles) {
+TEST(ReaderRoundTrip, LongCodeAndNameComeBackWhole) {
   WeaponRecord first;
-  ReadScript("[ABCDEFGHIJKLMN O]{}", first);
-  ASSERT_EQ(first.Weapcode, "ABCDEFGHIJKLMN O");
+  ReadScript("[ABCDEFGHIJKLMN OPQRSTUVWXYZ_MK2]{name=" + std::string(300, 'n') + ";}", first);
   WeaponRecord second;
   ReadScript(WriteScript(first), second);
-  EXPECT_EQ(second.Weapcode, "ABCDEFGHIJKLMN");
-  WeaponRecord third;
-  ReadScript(WriteScript(second), third);
-  EXPECT_EQ(WriteScript(third), WriteScript(second));
+  EXPECT_EQ(second.Weapcode, "ABCDEFGHIJKLMN OPQRSTUVWXYZ_MK2");
+  EXPECT_EQ(second.Weapname, std::string(300, 'n'));
 }
 
 }  // namespace

@@ -116,8 +116,21 @@ INSTANTIATE_TEST_SUITE_P(
                  InBody("explosionart=commboom;\nlavaexplosionart=commboom;\n"
                         "waterexplosionart=commboom;"),
                  [](R& r) { r.Weapexart = r.Weaplaart = r.Weapwtart = 11; }},
-        ReadCase{"WaterArtH20Boom2", InBody("waterexplosionart=h20boom2;"),
-                 [](R& r) { r.Weapwtart = 7; }},
+        ReadCase{"WaterArtOldDigitSpelling",
+                 InBody("waterexplosionart=h20boom2;explosionart=H20;"),
+                 [](R& r) {
+                   r.Weapwtart = 7;
+                   r.Weapexart = 5;
+                 },
+                 {{FindingKind::kOldSpelling, 3, "waterexplosionart", "h20boom2"},
+                  {FindingKind::kOldSpelling, 3, "explosionart", "H20"}}},
+        ReadCase{"WaterArtLetterSpelling", InBody("waterexplosionart=h2oboom1;"),
+                 [](R& r) { r.Weapwtart = 6; }},
+        ReadCase{"BomberSoundBothSpellings",
+                 InBody("soundstart=bombrel;\nsoundstart=bombre1;"),
+                 [](R& r) { r.Weapsost = 3; },
+                 {test::Repeated(3, "soundstart", "bombrel"),
+                  {FindingKind::kOldSpelling, 4, "soundstart", "bombre1"}}},
         ReadCase{"GafCommboom", InBody("lavaexplosiongaf=commboom;"),
                  [](R& r) { r.Weaplagaf = 1; }},
         ReadCase{"HitSoundThenNextKey", InBody("soundhit=lashit;guidance=1;"),
@@ -127,31 +140,53 @@ INSTANTIATE_TEST_SUITE_P(
                  }},
         ReadCase{"EmptyStartSoundIsNone",
                  InBody("soundstart=rocklit1;soundstart=;\nsoundhit=xplomed1;"),
-                 [](R& r) { r.Weapsoht = 10; }},
-        ReadCase{"EmptyHitSoundIsNone", InBody("soundhit=lashit;soundhit=;\nguidance=1;"),
-                 [](R& r) { r.Weapguid = 1; }},
-        ReadCase{"EmptyModelIsNone", InBody("model=rocket;model=;"), [](R&) {}},
-        ReadCase{"EmptyBarrelAngleIsNone", InBody("minbarrelangle=-5;minbarrelangle=;"), [](R&) {}},
+                 [](R& r) { r.Weapsoht = 10; },
+                 {test::Repeated(3, "soundstart", "rocklit1")}},
+        ReadCase{"EmptyHitSoundIsNone",
+                 InBody("soundhit=lashit;soundhit=;\nguidance=1;"),
+                 [](R& r) { r.Weapguid = 1; },
+                 {test::Repeated(3, "soundhit", "lashit")}},
+        ReadCase{"EmptyModelIsNone",
+                 InBody("model=rocket;model=;"),
+                 [](R&) {},
+                 {test::Repeated(3, "model", "rocket")}},
+        ReadCase{"EmptyBarrelAngleIsNone",
+                 InBody("minbarrelangle=-5;minbarrelangle=;"),
+                 [](R&) {},
+                 {test::Repeated(3, "minbarrelangle", "-5")}},
         ReadCase{"BlanksInsideTableTextDropped", InBody("soundhit= xplo med1 ;"),
                  [](R& r) { r.Weapsoht = 10; }},
-        ReadCase{"UnknownModelIsNoModel",
-                 InBody("model=rocket;\nmodel=myrocket;"),
-                 [](R&) {},
-                 {Unmatched(4, "model", "myrocket")}},
-        ReadCase{"UnknownSoundLeavesSound",
-                 InBody("soundstart=mysound;soundhit=xplomed9;"),
-                 [](R&) {},
-                 {Unmatched(3, "soundstart", "mysound"), Unmatched(3, "soundhit", "xplomed9")}},
-        ReadCase{"PrefixOfTableTextUnmatched",
-                 InBody("soundstart=rock;model=rocke;"),
-                 [](R&) {},
-                 {Unmatched(3, "soundstart", "rock"), Unmatched(3, "model", "rocke")}},
+        ReadCase{"OwnModelKeptAsWritten",
+                 InBody("model=rocket;\nmodel=VortexRocket;"),
+                 [](R& r) { r.own.Weapmodl = "VortexRocket"; },
+                 {test::Repeated(3, "model", "rocket")}},
+        ReadCase{"ListedModelAfterOwnOneCounts",
+                 InBody("model=vortex;model=rocket;"),
+                 [](R& r) { r.Weapmodl = 12; },
+                 {test::Repeated(3, "model", "vortex")}},
+        ReadCase{"OwnSoundsKeptAsWritten", InBody("soundstart=my sound;soundhit=xplomed9;"),
+                 [](R& r) {
+                   r.own.Weapsost = "mysound";
+                   r.own.Weapsoht = "xplomed9";
+                 }},
+        ReadCase{"PrefixOfTableTextIsAnOwnText", InBody("soundstart=rock;model=rocke;"),
+                 [](R& r) {
+                   r.own.Weapsost = "rock";
+                   r.own.Weapmodl = "rocke";
+                 }},
         ReadCase{"ExtraSemicolonIgnored", InBody("explosionart=explode2;;"),
                  [](R& r) { r.Weapexart = 0; }},
-        ReadCase{"UnknownArtLeavesArt",
-                 InBody("explosionart=explode9;explosiongaf=fy;"),
-                 [](R&) {},
-                 {Unmatched(3, "explosionart", "explode9"), Unmatched(3, "explosiongaf", "fy")}},
+        ReadCase{"OwnExplosionsKeptWithoutTheirSemicolon",
+                 InBody("explosionart=explode9;explosiongaf=fy;lavaexplosionart=Lava_Big;\n"
+                        "waterexplosiongaf=splash;waterexplosionart=h2x;lavaexplosiongaf=g;"),
+                 [](R& r) {
+                   r.own.Weapexart = "explode9";
+                   r.own.Weapexgaf = "fy";
+                   r.own.Weaplaart = "Lava_Big";
+                   r.own.Weapwtgaf = "splash";
+                   r.own.Weapwtart = "h2x";
+                   r.own.Weaplagaf = "g";
+                 }},
         ReadCase{"EmptyExplosionReported",
                  InBody("explosionart=;"),
                  [](R&) {},
@@ -160,10 +195,8 @@ INSTANTIATE_TEST_SUITE_P(
                  InBody("minbarrelangle=5;"),
                  [](R&) {},
                  {Unmatched(3, "minbarrelangle", "5")}},
-        ReadCase{"OverlongTableTextUnmatched",
-                 InBody("soundhit=" + std::string(60, 'x') + ";"),
-                 [](R&) {},
-                 {Unmatched(3, "soundhit", std::string(44, 'x'))}}),
+        ReadCase{"LongOwnTextWhole", InBody("soundhit=" + std::string(60, 'x') + ";"),
+                 [](R& r) { r.own.Weapsoht = std::string(60, 'x'); }}),
     test::CaseName);
 
 }  // namespace

@@ -32,6 +32,7 @@ inline WeaponRecord EmptyWeapon() {
   WeaponRecord r;
   r.Weapcode = "T";
   r.Weapmodl = 14;
+  r.Weapstyle = kNoStyle;
   return r;
 }
 
@@ -71,17 +72,33 @@ inline std::string Differences(const WeaponRecord& expected, const WeaponRecord&
              ", got " + std::to_string(actual.*field.number) + "\n";
     }
   }
+  const std::pair<const char*, std::string OwnTexts::*> own_texts[] = {
+      {"Weapmodl", &OwnTexts::Weapmodl},   {"Weapsost", &OwnTexts::Weapsost},
+      {"Weapsoht", &OwnTexts::Weapsoht},   {"Weapexgaf", &OwnTexts::Weapexgaf},
+      {"Weapexart", &OwnTexts::Weapexart}, {"Weapwtgaf", &OwnTexts::Weapwtgaf},
+      {"Weapwtart", &OwnTexts::Weapwtart}, {"Weaplagaf", &OwnTexts::Weaplagaf},
+      {"Weaplaart", &OwnTexts::Weaplaart}};
+  for (const auto& [name, member] : own_texts) {
+    if (expected.own.*member != actual.own.*member) {
+      out += std::string("own.") + name + ": expected \"" + expected.own.*member + "\", got \"" +
+             actual.own.*member + "\"\n";
+    }
+  }
   return out;
 }
 
 inline ReadFinding Skipped(std::size_t line, std::string key, std::string value = {}) {
   return {FindingKind::kSkippedKey, line, std::move(key), std::move(value)};
 }
-inline ReadFinding Cut(std::size_t line, std::string key, std::string value) {
-  return {FindingKind::kCutValue, line, std::move(key), std::move(value)};
-}
 inline ReadFinding Unmatched(std::size_t line, std::string key, std::string value) {
   return {FindingKind::kUnmatchedValue, line, std::move(key), std::move(value)};
+}
+
+inline ReadFinding Repeated(std::size_t line, std::string key, std::string value) {
+  return {FindingKind::kRepeatedKey, line, std::move(key), std::move(value)};
+}
+inline ReadFinding NotANumber(std::size_t line, std::string key, std::string value) {
+  return {FindingKind::kNotANumber, line, std::move(key), std::move(value)};
 }
 
 inline ReadFinding MissingSemicolon(std::size_t line, std::string key, std::string value) {

@@ -58,7 +58,7 @@ const Lines& ResetLines() {
       "\texplosionart=explode3;",        // 33
       "",                                // 34
       "\twaterexplosiongaf=fx;",         // 35
-      "\twaterexplosionart=h20;",        // 36
+      "\twaterexplosionart=h2o;",        // 36
       "",                                // 37
       "\tlavaexplosiongaf=fx;",          // 38
       "\tlavaexplosionart=lavasplash;",  // 39
@@ -112,7 +112,7 @@ TEST(WriterEdge, ResetRecordIsWrittenExactly) {
       "\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n"
       "\r\n\tsoundstart=;\r\n\tsoundhit=;\r\n\t\r\n\r\n\r\n\t\r\n\t\r\n\t\r\n"
       "\texplosiongaf=fx;\r\n\texplosionart=explode3;\r\n\r\n"
-      "\twaterexplosiongaf=fx;\r\n\twaterexplosionart=h20;\r\n\r\n"
+      "\twaterexplosiongaf=fx;\r\n\twaterexplosionart=h2o;\r\n\r\n"
       "\tlavaexplosiongaf=fx;\r\n\tlavaexplosionart=lavasplash;\r\n\r\n\r\n\t\r\n\t\r\n\r\n"
       "\t[DAMAGE]\r\n\t\t{\r\n\t\tdefault=;\r\n\t\t}\r\n\t\r\n}";
   EXPECT_EQ(WriteScript(ResetRecord()), expected);
@@ -165,8 +165,13 @@ struct GuardedValue {
 
 const GuardedValue kGuardedValues[] = {
     {"0", nullptr},
-    {"0.5", nullptr},
+    {"0.5", "0.5"},
+    {"0.367", "0.367"},
     {"00", nullptr},
+    {"0.0", nullptr},
+    {".0", nullptr},
+    {"-0", nullptr},
+    {"-5", "-5"},
     {" ", nullptr},
     {" 5", nullptr},
     {"", nullptr},
@@ -177,7 +182,8 @@ const GuardedValue kGuardedValues[] = {
     {"5", "5"},
     {".5", ".5"},
     {"1234567", "1234567"},
-    {"12345678", "1234567"},
+    {"12345678", "12345678"},
+    {"6665.6666667", "6665.6666667"},
     {"12 34", "12"},
     {"9 ", "9"},
     {std::string("12\0"
@@ -256,11 +262,10 @@ const std::string k19 = "1234567890123456789";
 
 const EdgeCase kEdgeCases[] = {
     // Code, ID and name.
-    {"code of 17 characters", [](auto& r) { r.Weapcode = k17; }, Line(0, "[ABCDEFGHIJKLMNO]")},
+    {"code of 17 characters", [](auto& r) { r.Weapcode = k17; }, Line(0, "[" + k17 + "]")},
     {"code with spaces", [](auto& r) { r.Weapcode = " MY GUN "; }, Line(0, "[ MY GUN ]")},
     {"empty code", [](auto& r) { r.Weapcode = ""; }, Line(0, "[]")},
-    {"name of 75 characters", [](auto& r) { r.Weapname = k75; },
-     Line(3, "\tname=" + k75.substr(0, 69) + ";")},
+    {"name of 75 characters", [](auto& r) { r.Weapname = k75; }, Line(3, "\tname=" + k75 + ";")},
     {"name of 69 characters", [](auto& r) { r.Weapname = k75.substr(0, 69); },
      Line(3, "\tname=" + k75.substr(0, 69) + ";")},
     {"name with spaces", [](auto& r) { r.Weapname = "Big  Gun "; }, Line(3, "\tname=Big  Gun ;")},
@@ -273,7 +278,7 @@ const EdgeCase kEdgeCases[] = {
      Line(2, "\tID=" + std::string(3000, '\n') + ";")},
     {"name holding a line feed", [](auto& r) { r.Weapname = "A\nB"; }, Line(3, "\tname=A\nB;")},
     // Range and damage: bounded values.
-    {"range of 19 digits", [](auto& r) { r.Weaprange = k19; }, Line(8, "\trange=123456789012345;")},
+    {"range of 19 digits", [](auto& r) { r.Weaprange = k19; }, Line(8, "\trange=" + k19 + ";")},
     {"range with a trailing space", [](auto& r) { r.Weaprange = "800 "; },
      Line(8, "\trange=800;")},
     {"range up to a line feed", [](auto& r) { r.Weaprange = "800\n9"; }, Line(8, "\trange=800;")},
@@ -281,7 +286,7 @@ const EdgeCase kEdgeCases[] = {
     {"empty range", [](auto& r) { r.Weaprange = ""; }, Unchanged()},
     {"one-space range", [](auto& r) { r.Weaprange = " "s; }, Unchanged()},
     {"damage of 19 digits", [](auto& r) { r.Weapdamage = k19; },
-     Line(47, "\t\tdefault=123456789012345;")},
+     Line(47, "\t\tdefault=" + k19 + ";")},
     {"damage with a trailing space", [](auto& r) { r.Weapdamage = "800 "; },
      Line(47, "\t\tdefault=800;")},
     {"empty damage", [](auto& r) { r.Weapdamage = ""; }, Unchanged()},
@@ -384,7 +389,7 @@ const EdgeCase kEdgeCases[] = {
     {"smoke delay 0 is written", [](auto& r) { r.Weapsmdl = "0"s; },
      After(23, "\tsmokedelay=0;")},
     {"smoke delay of 19 digits", [](auto& r) { r.Weapsmdl = k19; },
-     After(23, "\tsmokedelay=123456789012345;")},
+     After(23, "\tsmokedelay=" + k19 + ";")},
     {"smoke delay before a space", [](auto& r) { r.Weapsmdl = "2 5"; },
      After(23, "\tsmokedelay=2;")},
     {"smoke trail", [](auto& r) { r.Weapsmtl = 1; }, After(23, "\tsmoketrail=1;")},

@@ -1,0 +1,156 @@
+// A weapon script read once into a document: its text as last opened or
+// saved, and where each weapon, entry, section and comment lies in it. A
+// weapon of the document fills a weapon record by the reader's rules
+// (script_reader.h), and is saved by editing the document's text in place,
+// so that every byte the user did not change stays as it was.
+//
+// Saving, field by field: a field has changed when its value in the edited
+// record differs from what ReadWeapon gives for the current text.
+// - A changed field whose entry exists gets the writer's value in place of
+//   the entry's value bytes (from the first to the last byte that is not a
+//   blank between "=" and ";"; without ";", up to the line end or a comment);
+//   key, blanks, comment and line end stay. Of a key given twice the last
+//   entry is changed.
+// - Where the writer would write an entry that the weapon lacks, it is added
+//   on a line of its own after the last entry of the body before "[DAMAGE]",
+//   with that entry's indentation and line end (after the "{" line, with a tab
+//   and the file's line end, in a body without entries).
+// - Where the writer would write no entry (an empty optional text, a zero
+//   optional number, an unchecked flag, no style), every entry of the field
+//   goes, with its line where it stands alone on it.
+// - The style renames the key of its entry; the beam colour sets "color" and
+//   "color2" together; the damage is "default" in "[DAMAGE]" (added first in
+//   a section without it; a weapon without the section gets the writer's
+//   section before its closing "}").
+// - Conditions between fields (a model only without the beam flag, a turn
+//   rate only with guidance) decide what a new script holds, not what a saved
+//   one loses: a changed field is written on its own terms.
+// - The digit spellings "h20", "h20boom1", "h20boom2" and "bombre1" are
+//   written anew in letters ("h2o", "bombrel") whether the field changed or
+//   not.
+// Everything else (other weapons, comments, blank lines, order, letter case,
+// line ends, entries without a field) keeps its bytes.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "record/weapon_record.h"
+#include "script/script_reader.h"
+
+namespace kalvex {
+
+struct KeyRule;
+
+// Bytes [begin, end) of the document's text.
+struct TextRange {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+
+  bool empty() const { return begin == end; }
+  std::size_t size() const { return end - begin; }
+};
+
+// Where an entry stands: in the weapon's body, in its "[DAMAGE]" section, or
+// in another section (whose entries no field reads).
+enum class EntryScope : unsigned char { kBody, kDamage, kOther };
+
+inline constexpr std::size_t kNoPlace = static_cast<std::size_t>(-1);
+
+struct ScriptEntry {
+  TextRange key;                     // the key as written, blanks around it left out
+  TextRange value;                   // first to last byte of the value that is not a blank;
+                                     // without ";" it ends before a line end or a comment
+  std::size_t semicolon = kNoPlace;  // the ";" that ends it, or kNoPlace
+  TextRange line;                    // its whole line with the line end, where it stands alone
+                                     // on it; empty otherwise
+  std::size_t line_number = 0;       // of the key, from 1
+  EntryScope scope = EntryScope::kBody;
+  const KeyRule* rule = nullptr;    // what its key sets; nullptr for a key without a field
+  bool ran_into_next_line = false;  // its ";" is missing before the next entry
+
+  // From the key to the ";" (or the value's end).
+  TextRange Whole() const { return {key.begin, semicolon == kNoPlace ? value.end : semicolon + 1}; }
+};
+
+// A section "[NAME]" of a weapon with its braces.
+struct ScriptSection {
+  TextRange name;                // from "[" to "]" (or where the name stopped)
+  std::size_t open = kNoPlace;   // its "{", or kNoPlace
+  std::size_t close = kNoPlace;  // its "}", or kNoPlace
+  std::size_t first_entry = 0;   // its entries: [first_entry, end_entry) of
+  std::size_t end_entry = 0;     // the weapon's entries
+  bool damage = false;           // the "[DAMAGE]" section
+};
+
+// A finding of the scan that no single entry's value gives (a token without
+// "=", a section, a comment, text around the weapons): it is told before the
+// entry at `before_entry` (an index into the weapon's entries).
+struct StructureFinding {
+  ReadFinding finding;
+  std::size_t before_entry = 0;
+};
+
+struct ScriptWeapon {
+  TextRange header;                  // from "[" to "]"
+  TextRange code;                    // the code between the brackets, blanks around left out
+  std::size_t header_line = 0;       // from 1
+  std::size_t open = kNoPlace;       // the body's "{", or kNoPlace
+  std::size_t close = kNoPlace;      // the body's closing "}", or kNoPlace
+  TextRange span;                    // from "[" to the end of what follows the weapon
+  std::vector<ScriptEntry> entries;  // in the order written
+  std::vector<ScriptSection> sections;
+  std::vector<StructureFinding> findings;
+};
+
+struct ScriptDocument {
+  std::string text;                    // the script as last opened or saved
+  std::string_view line_end = "\r\n";  // the first line end of the text; CR LF without one
+  bool utf16 = false;                  // UTF-16 text: not read, no weapons
+  std::vector<ScriptWeapon> weapons;
+  std::vector<TextRange> comments;  // "//" to the line end, "/*" to "*/"
+};
+
+// Reads `bytes` into a document. Without a header "[" ... "]" among the first
+// 40 characters that are not blanks (after a UTF-8 byte order mark, blanks
+// and comments), the document has no weapons. Every "[" at the outer level
+// after a weapon begins the next one.
+ScriptDocument OpenScript(std::string bytes);
+
+// Fills `record` from the weapon at `index` (script_reader.h tells how); the
+// result holds its findings. An index past the weapons gives the record its
+// reset values and a result without a header.
+ReadResult ReadWeapon(const ScriptDocument& document, std::size_t index, WeaponRecord& record);
+
+// One weapon as the list of weapons offers it.
+struct WeaponChoice {
+  std::string code;
+  std::string name;
+  std::string id;
+  std::size_t line = 0;  // of its header, from 1
+};
+
+std::vector<WeaponChoice> ListWeapons(const ScriptDocument& document);
+
+// The text after a save, or why the save was refused (then `text` is empty).
+struct SavedText {
+  std::string text;
+  std::string refusal;
+
+  bool ok() const { return refusal.empty(); }
+};
+
+// The document's text with the weapon at `index` edited to `edited` (see
+// above). The weapon keeps its index in the document opened from the result.
+// Refused when a changed text holds what would break the script's structure
+// (a ";" or a line end in a value, a "]" in the code).
+SavedText SaveWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& edited);
+
+// The document's text with the writer's script of `record` added at the end,
+// in the text's line ends (a missing final line end added first). The weapon
+// is the last of the document opened from the result.
+std::string AppendWeapon(const ScriptDocument& document, const WeaponRecord& record);
+
+}  // namespace kalvex

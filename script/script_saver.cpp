@@ -1,0 +1,315 @@
+// SaveWeapon and AppendWeapon: a weapon of a document saved by editing the
+// document's text, field by field, and a new weapon added at its end.
+#include <algorithm>
+
+#include "script/field_entries.h"
+#include "script/script_document.h"
+#include "script/script_keys.h"
+#include "script/script_writer.h"
+#include "script/table_match.h"
+#include "script/text_edits.h"
+#include "script/value_forms.h"
+
+namespace kalvex {
+namespace {
+
+constexpr char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+const KeyRule& BodyRule(std::string_view key) {
+  std::string lower(key);
+  for (char& c : lower) c = LowerAscii(c);
+  return *FindBodyKey(lower);
+}
+
+const KeyRule& DamageRule() { return *FindDamageKey("default"); }
+
+// Why a value cannot be written into an entry, or nothing.
+std::string_view ValueProblem(std::string_view value) {
+  if (value.find(';') != std::string_view::npos) return "it holds a \";\"";
+  if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
+    return "it holds a line end";
+  }
+  return {};
+}
+
+class WeaponSaver {
+ public:
+  WeaponSaver(const ScriptDocument& document, std::size_t index, const WeaponRecord& edited)
+      : doc_(document),
+        weapon_(document.weapons[index]),
+        edited_(edited),
+        edits_(document),
+        touched_(weapon_.entries.size(), false) {
+    ReadWeapon(document, index, base_);
+  }
+
+  SavedText Run() {
+    SaveCode();
+    for (const WrittenField& field : FieldsInWriterOrder()) {
+      switch (field.kind) {
+        case FieldKind::kSimple:
+          SaveSimple(field.key, BodyRule(field.key));
+          break;
+        case FieldKind::kStyle:
+          SaveStyle();
+          break;
+        case FieldKind::kColour:
+          SaveColour();
+          break;
+      }
+    }
+    SaveDamage();
+    RewriteOldSpellings();
+    if (!refusal_.empty()) return {{}, refusal_};
+    if (!added_.empty()) {
+      const TextEdits::Place place = BodyPlace();
+      std::string text;
+      for (const std::string& entry : added_) text += place.before + entry + place.after;
+      edits_.Insert(place.at, std::move(text));
+    }
+    return {edits_.Apply(), {}};
+  }
+
+ private:
+  std::string_view Text(TextRange range) const {
+    return std::string_view(doc_.text).substr(range.begin, range.size());
+  }
+
+  void Refuse(std::string_view what, std::string_view why) {
+    if (refusal_.empty())
+      refusal_ = "The " + std::string(what) + " cannot be saved: " + std::string(why);
+  }
+
+  void SaveCode() {
+    if (edited_.Weapcode == base_.Weapcode) return;
+    const std::string_view code = WholeForm(edited_.Weapcode);
+    if (code.find_first_of(std::string_view("]\r\n\0", 4)) != std::string_view::npos) {
+      Refuse("weapon code", "it holds a \"]\" or a line end");
+      return;
+    }
+    edits_.Replace(weapon_.code, std::string(code));
+  }
+
+  // The entries of the weapon that `rule` reads, in the order written.
+  std::vector<std::size_t> EntriesOf(const KeyRule& rule) const {
+    std::vector<std::size_t> found;
+    for (std::size_t i = 0; i < weapon_.entries.size(); ++i) {
+      if (weapon_.entries[i].rule == &rule) found.push_back(i);
+    }
+    return found;
+  }
+
+  void SetValue(std::size_t entry_index, const std::string& value) {
+    const ScriptEntry& entry = weapon_.entries[entry_index];
+    touched_[entry_index] = true;
+    if (Text(entry.value) != value) edits_.Replace(entry.value, value);
+  }
+
+  void RemoveAll(const std::vector<std::size_t>& entries) {
+    for (const std::size_t i : entries) {
+      touched_[i] = true;
+      edits_.RemoveEntry(weapon_.entries[i]);
+    }
+  }
+
+  // The last entry of `rule` gets `value`; without one, the entry is added.
+  void SetOrAdd(std::string_view key, const KeyRule& rule, const std::string& value) {
+    if (const std::string_view problem = ValueProblem(value); !problem.empty()) {
+      Refuse("value of \"" + std::string(key) + "\"", problem);
+      return;
+    }
+    const std::vector<std::size_t> entries = EntriesOf(rule);
+    if (!entries.empty()) {
+      SetValue(entries.back(), value);
+    } else {
+      added_.push_back(std::string(key) + "=" + value + ";");
+    }
+  }
+
+  void SaveSimple(std::string_view key, const KeyRule& rule) {
+    if (!FieldDiffers(rule, base_, edited_)) return;
+    if (const std::optional<std::string> value = WrittenValue(rule, edited_)) {
+      SetOrAdd(key, rule, *value);
+    } else {
+      RemoveAll(EntriesOf(rule));
+    }
+  }
+
+  // The style renames the key of the entry it was read from.
+  void SaveStyle() {
+    if (edited_.Weapstyle == base_.Weapstyle) return;
+    const std::string_view key = StyleKey(edited_.Weapstyle);
+    std::vector<std::size_t> set;
+    for (std::size_t i = 0; i < weapon_.entries.size(); ++i) {
+      const ScriptEntry& entry = weapon_.entries[i];
+      if (entry.rule != nullptr && entry.rule->rule == ValueRule::kStyle && !ZeroEntry(entry)) {
+        set.push_back(i);
+      }
+    }
+    if (key.empty()) {
+      RemoveAll(set);
+    } else if (!set.empty()) {
+      touched_[set.back()] = true;
+      edits_.Replace(weapon_.entries[set.back()].key, std::string(key));
+    } else {
+      added_.push_back(std::string(key) + "=1;");
+    }
+  }
+
+  bool ZeroEntry(const ScriptEntry& entry) const {
+    std::string packed;
+    for (const char c : Text(entry.value)) {
+      if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\v' && c != '\f') packed += c;
+    }
+    return IsZeroNumber(packed);
+  }
+
+  void SaveColour() {
+    if (edited_.Weapcol2 == base_.Weapcol2) return;
+    const KeyRule& first = BodyRule("color");
+    const KeyRule& second = BodyRule("color2");
+    const std::string_view first_value = FirstColourValue(edited_.Weapcol2);
+    if (first_value.empty()) {
+      RemoveAll(EntriesOf(first));
+      RemoveAll(EntriesOf(second));
+      return;
+    }
+    SetOrAdd("color", first, std::string(first_value));
+    SetOrAdd("color2", second, std::string(SecondColourValue(edited_.Weapcol2)));
+  }
+
+  // "default" in "[DAMAGE]": its last entry, else first in the section, else
+  // the writer's section before the body's closing "}".
+  void SaveDamage() {
+    const KeyRule& rule = DamageRule();
+    if (!FieldDiffers(rule, base_, edited_)) return;
+    const std::string value = *WrittenValue(rule, edited_);
+    if (const std::string_view problem = ValueProblem(value); !problem.empty()) {
+      Refuse("damage", problem);
+      return;
+    }
+    if (const std::vector<std::size_t> entries = EntriesOf(rule); !entries.empty()) {
+      SetValue(entries.back(), value);
+      return;
+    }
+    const std::string entry = "default=" + value + ";";
+    for (const ScriptSection& section : weapon_.sections) {
+      if (!section.damage || section.open == kNoPlace) continue;
+      std::string indent;
+      if (section.first_entry < section.end_entry) {
+        indent = edits_.IndentOf(weapon_.entries[section.first_entry].key.begin);
+      } else {
+        indent = edits_.IndentOf(section.open);
+        indent += '\t';
+      }
+      const TextEdits::Place place = edits_.PlaceAfter(section.open + 1, indent, doc_.line_end);
+      edits_.Insert(place.at, place.before + entry + place.after);
+      return;
+    }
+    AddDamageSection(entry);
+  }
+
+  void AddDamageSection(const std::string& entry) {
+    const std::string_view le = doc_.line_end;
+    std::string section = "\t[DAMAGE]";
+    for (const std::string_view line :
+         {std::string_view("\t\t{"), std::string_view(), std::string_view("\t\t}")}) {
+      section += le;
+      section += line.empty() ? "\t\t" + entry : std::string(line);
+    }
+    const std::string& text = doc_.text;
+    if (weapon_.close != kNoPlace) {
+      std::size_t line_start = weapon_.close;
+      while (line_start > 0 && (text[line_start - 1] == ' ' || text[line_start - 1] == '\t')) {
+        --line_start;
+      }
+      if (line_start > 0 && (text[line_start - 1] == '\n' || text[line_start - 1] == '\r')) {
+        edits_.Insert(line_start, section + std::string(le));
+      } else {
+        edits_.Insert(weapon_.close, std::string(le) + section + std::string(le));
+      }
+      return;
+    }
+    const std::size_t end =
+        weapon_.entries.empty() ? weapon_.header.end : weapon_.entries.back().Whole().end;
+    edits_.Insert(end, std::string(le) + section);
+  }
+
+  // Entries of the explosion art and start sound in the old digit spelling
+  // are written in letters, changed or not.
+  void RewriteOldSpellings() {
+    for (std::size_t i = 0; i < weapon_.entries.size(); ++i) {
+      const ScriptEntry& entry = weapon_.entries[i];
+      if (touched_[i] || entry.rule == nullptr || entry.rule->rule != ValueRule::kTable) continue;
+      const std::string_view value = Text(entry.value);
+      if (const std::optional<int> index = MatchOldSpelling(entry.rule->table, value)) {
+        edits_.Replace(entry.value, std::string(TableValue(entry.rule->table, *index)));
+      }
+    }
+  }
+
+  // Where added entries of the body go: after its last entry before
+  // "[DAMAGE]", with that entry's indentation and line end; in a body without
+  // entries, after the "{" line with a tab and the file's line end.
+  TextEdits::Place BodyPlace() const {
+    std::size_t damage = kNoPlace;
+    for (const ScriptSection& section : weapon_.sections) {
+      if (section.damage) {
+        damage = section.name.begin;
+        break;
+      }
+    }
+    const ScriptEntry* anchor = nullptr;
+    for (const ScriptEntry& entry : weapon_.entries) {
+      if (entry.key.begin > damage) break;
+      if (entry.scope == EntryScope::kBody) anchor = &entry;
+    }
+    if (anchor != nullptr) {
+      const std::size_t end = anchor->Whole().end;
+      return edits_.PlaceAfter(end, edits_.IndentOf(anchor->key.begin), edits_.LineEndAfter(end));
+    }
+    const std::size_t open = weapon_.open != kNoPlace ? weapon_.open + 1 : weapon_.header.end;
+    return edits_.PlaceAfter(open, "\t", doc_.line_end);
+  }
+
+  const ScriptDocument& doc_;
+  const ScriptWeapon& weapon_;
+  const WeaponRecord& edited_;
+  WeaponRecord base_;
+  TextEdits edits_;
+  std::vector<bool> touched_;       // per entry: a field's change reached it
+  std::vector<std::string> added_;  // entries to add to the body, in the writer's order
+  std::string refusal_;
+};
+
+}  // namespace
+
+SavedText SaveWeapon(const ScriptDocument& document, std::size_t index,
+                     const WeaponRecord& edited) {
+  if (index >= document.weapons.size()) return {{}, "The script holds no such weapon"};
+  return WeaponSaver(document, index, edited).Run();
+}
+
+std::string AppendWeapon(const ScriptDocument& document, const WeaponRecord& record) {
+  std::string script = WriteScript(record);
+  if (document.line_end != "\r\n") {
+    std::string converted;
+    converted.reserve(script.size());
+    for (std::size_t i = 0; i < script.size(); ++i) {
+      if (script[i] == '\r' && i + 1 < script.size() && script[i + 1] == '\n') {
+        converted += document.line_end;
+        ++i;
+      } else {
+        converted += script[i];
+      }
+    }
+    script = std::move(converted);
+  }
+  std::string text = document.text;
+  if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += document.line_end;
+  return text + script;
+}
+
+}  // namespace kalvex

@@ -1,0 +1,221 @@
+// Saving a weapon of a script in place: each case edits one weapon and names
+// the whole text that the save must give.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "reader_test_support.h"
+#include "script/script_document.h"
+#include "script/script_writer.h"
+#include "test_support.h"
+
+namespace kalvex {
+namespace {
+
+using R = WeaponRecord;
+
+struct SaveCase {
+  std::string name;
+  std::string script;
+  std::function<void(R&)> change;
+  std::string saved;
+  std::size_t weapon = 0;
+};
+
+void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
+
+std::string CaseName(const testing::TestParamInfo<SaveCase>& info) { return info.param.name; }
+
+class SaveTest : public testing::TestWithParam<SaveCase> {};
+
+TEST_P(SaveTest, EditsOnlyWhatChanged) {
+  const SaveCase& c = GetParam();
+  const ScriptDocument document = OpenScript(c.script);
+  WeaponRecord record;
+  ReadWeapon(document, c.weapon, record);
+  c.change(record);
+  const SavedText saved = SaveWeapon(document, c.weapon, record);
+  ASSERT_TRUE(saved.ok()) << saved.refusal;
+  EXPECT_EQ(saved.text, c.saved);
+
+  // Read back, the weapon is the edited one, as far as a script carries it.
+  WeaponRecord again;
+  ReadWeapon(OpenScript(saved.text), c.weapon, again);
+  WeaponRecord settled;
+  ReadWeapon(OpenScript(SaveWeapon(document, c.weapon, again).text), c.weapon, settled);
+  EXPECT_EQ(test::Differences(again, settled), "");
+}
+
+const std::string kGun =
+    "[GUN]\r\n"
+    "{\r\n"
+    "\tname=Gun; // the name\r\n"
+    "\trange=800;\r\n"
+    "\treloadtime=0.367;\r\n"
+    "\tshakeduration=1.5;\r\n"
+    "\t[DAMAGE]\r\n"
+    "\t{\r\n"
+    "\t\tdefault=110;\r\n"
+    "\t\theavytank=400;\r\n"
+    "\t}\r\n"
+    "}\r\n";
+
+// `text` with `from` replaced by `to`.
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  text.replace(text.find(from), from.size(), to);
+  return text;
+}
+
+std::string Gun(const std::string& from, const std::string& to) { return Replaced(kGun, from, to); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SaveTest,
+    testing::Values(
+        SaveCase{"NothingChangedKeepsEveryByte", kGun, [](R&) {}, kGun},
+        SaveCase{"ValueReplacedInPlace", kGun, [](R& r) { r.Weaprange = "950"; },
+                 Gun("range=800;", "range=950;")},
+        SaveCase{"BlanksAndCommentAroundValueStay", Gun("range=800;", "range = 800 ; // far"),
+                 [](R& r) { r.Weaprange = "1200"; }, Gun("range=800;", "range = 1200 ; // far")},
+        SaveCase{"ValueWithoutSemicolonEndsBeforeComment", Gun("range=800;", "range=800 // far"),
+                 [](R& r) { r.Weaprange = "5"; }, Gun("range=800;", "range=5 // far")},
+        SaveCase{"NameKeepsItsComment", kGun, [](R& r) { r.Weapname = "Big Gun"; },
+                 Gun("name=Gun;", "name=Big Gun;")},
+        SaveCase{"DecimalsWrittenWhole", kGun, [](R& r) { r.Weapreload = "0.5"; },
+                 Gun("0.367", "0.5")},
+        SaveCase{"ZeroRemovesTheLine", kGun, [](R& r) { r.Weapreload = "0"; },
+                 Gun("\treloadtime=0.367;\r\n", "")},
+        SaveCase{"ResetTextRemovesTheLine", kGun, [](R& r) { r.Weapreload = kResetText; },
+                 Gun("\treloadtime=0.367;\r\n", "")},
+        SaveCase{"EntrySharingItsLineGoesAlone", Gun("range=800;", "range=800; metal=5;"),
+                 [](R& r) { r.Weapmet = kResetText; }, kGun},
+        SaveCase{"AddedAfterLastBodyEntryBeforeDamage", kGun, [](R& r) { r.Weapmet = "25"; },
+                 Gun("\tshakeduration=1.5;\r\n", "\tshakeduration=1.5;\r\n\tmetal=25;\r\n")},
+        SaveCase{"AddedInWriterOrderWithIndentAndLineEnd", "[A]\n{\n  range=1;\n}\n",
+                 [](R& r) {
+                   r.Weapmet = "3";
+                   r.WeapID = "7";
+                   r.Weaptur = 1;
+                 },
+                 "[A]\n{\n  range=1;\n  ID=7;\n  Turret=1;\n  metal=3;\n}\n"},
+        SaveCase{"AddedToEmptyBodyAfterBraceLine", "[A]\r\n{\r\n}", [](R& r) { r.Weaprange = "5"; },
+                 "[A]\r\n{\r\n\trange=5;\r\n}"},
+        SaveCase{"AddedAfterEntryEndingTheFile", "[A]{range=1;", [](R& r) { r.Weapmet = "2"; },
+                 "[A]{range=1;\r\nmetal=2;"},
+        SaveCase{"CodeReplacedBetweenBrackets", kGun,
+                 [](R& r) { r.Weapcode = "VORTEX_ROCKET_LAUNCHER_MK2"; },
+                 Gun("[GUN]", "[VORTEX_ROCKET_LAUNCHER_MK2]")},
+        SaveCase{"KeyGivenTwiceChangesTheLast", Gun("range=800;", "range=1;\r\n\trange=800;"),
+                 [](R& r) { r.Weaprange = "9"; }, Gun("range=800;", "range=1;\r\n\trange=9;")},
+        SaveCase{"KeyGivenTwiceRemovedEverywhere",
+                 Gun("reloadtime=0.367;", "reloadtime=1;\r\n\treloadtime=0.367;"),
+                 [](R& r) { r.Weapreload = kResetText; }, Gun("\treloadtime=0.367;\r\n", "")},
+        SaveCase{"KeyCaseKept", Gun("range=800;", "RANGE=800;"), [](R& r) { r.Weaprange = "7"; },
+                 Gun("range=800;", "RANGE=7;")}),
+    CaseName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, SaveTest,
+    testing::Values(
+        SaveCase{"FlagSetReplacesZero", Gun("range=800;", "tracks=0;"),
+                 [](R& r) { r.Weaptrak = 1; }, Gun("range=800;", "tracks=1;")},
+        SaveCase{"FlagClearedRemovesEntry", Gun("range=800;", "range=800; tracks=1;"),
+                 [](R& r) { r.Weaptrak = 0; }, kGun},
+        SaveCase{"StyleRenamesItsKey", Gun("range=800;", "range=800;\r\n\tBallistic=1;"),
+                 [](R& r) { r.Weapstyle = 2; }, Gun("range=800;", "range=800;\r\n\tdropped=1;")},
+        SaveCase{"NoStyleAddsNothing", kGun, [](R& r) { r.Weapname = "X"; },
+                 Gun("name=Gun;", "name=X;")},
+        SaveCase{"StyleAddedWhereNone", kGun, [](R& r) { r.Weapstyle = 1; },
+                 Gun("\tshakeduration=1.5;\r\n", "\tshakeduration=1.5;\r\n\tlineofsight=1;\r\n")},
+        SaveCase{"NoStyleRemovesStyleEntries",
+                 Gun("range=800;", "range=800;\r\n\tballistic=0;\r\n\tdropped=1;"),
+                 [](R& r) { r.Weapstyle = kNoStyle; },
+                 Gun("range=800;", "range=800;\r\n\tballistic=0;")},
+        SaveCase{"ColourPairChangedTogether", Gun("range=800;", "color=232;\r\n\tcolor2=234;"),
+                 [](R& r) { r.Weapcol2 = 3; }, Gun("range=800;", "color=144;\r\n\tcolor2=217;")},
+        SaveCase{"OwnSoundKeptWhenOtherFieldChanges", Gun("range=800;", "soundstart=vortexfire;"),
+                 [](R& r) { r.Weapname = "X"; },
+                 Replaced(Gun("range=800;", "soundstart=vortexfire;"), "Gun;", "X;")},
+        SaveCase{"ListSoundReplacesOwnSound", Gun("range=800;", "soundstart=vortexfire;"),
+                 [](R& r) {
+                   r.own.Weapsost.clear();
+                   r.Weapsost = 24;
+                 },
+                 Gun("range=800;", "soundstart=rocklit1;")},
+        SaveCase{"OwnExplosionWrittenWithoutItsSemicolon",
+                 Gun("range=800;", "explosionart=explode3;"),
+                 [](R& r) { r.own.Weapexart = "vortexboom"; },
+                 Gun("range=800;", "explosionart=vortexboom;")},
+        SaveCase{"OldSpellingsWrittenInLetters",
+                 Gun("range=800;", "waterexplosionart=h20boom1;soundstart=BOMBRE1;"), [](R&) {},
+                 Gun("range=800;", "waterexplosionart=h2oboom1;soundstart=bombrel;")},
+        SaveCase{"TurnRateWrittenWithoutGuidance", kGun, [](R& r) { r.Weapturn = "12000"; },
+                 Gun("\tshakeduration=1.5;\r\n", "\tshakeduration=1.5;\r\n\tturnrate=12000;\r\n")},
+        SaveCase{"ModelBesideBeamKeptUnchanged", Gun("range=800;", "beamweapon=1;model=bomb;"),
+                 [](R& r) { r.Weapbeam = 0; }, Gun("range=800;", "model=bomb;")},
+        SaveCase{"DamageInPlacePerTargetKept", kGun, [](R& r) { r.Weapdamage = "250"; },
+                 Gun("default=110;", "default=250;")},
+        SaveCase{"DamageAddedFirstInSection", Gun("\t\tdefault=110;\r\n", ""),
+                 [](R& r) { r.Weapdamage = "60"; },
+                 Gun("\t\tdefault=110;\r\n", "\t\tdefault=60;\r\n")},
+        SaveCase{"DamageSectionAddedBeforeClosingBrace", "[A]\n{\n\trange=1;\n}\n",
+                 [](R& r) { r.Weapdamage = "5"; },
+                 "[A]\n{\n\trange=1;\n\t[DAMAGE]\n\t\t{\n\t\tdefault=5;\n\t\t}\n}\n"},
+        SaveCase{"SecondWeaponEditedFirstKept",
+                 "[A]\n{\n\trange=1;\n}\n// between\n[B]\n{\n\trange=2;\n}\n",
+                 [](R& r) { r.Weaprange = "3"; },
+                 "[A]\n{\n\trange=1;\n}\n// between\n[B]\n{\n\trange=3;\n}\n", 1}),
+    CaseName);
+
+TEST(DocumentSave, RefusesWhatWouldBreakTheScript) {
+  const ScriptDocument document = OpenScript(kGun);
+  const std::function<void(R&)> kChanges[] = {
+      [](R& r) { r.Weaprange = "8;9"; },
+      [](R& r) { r.Weapname = "A\nB"; },
+      [](R& r) { r.Weapcode = "A]B"; },
+      [](R& r) { r.own.Weapsost = "x;y"; },
+  };
+  for (const auto& change : kChanges) {
+    WeaponRecord record;
+    ReadWeapon(document, 0, record);
+    change(record);
+    const SavedText saved = SaveWeapon(document, 0, record);
+    EXPECT_FALSE(saved.ok());
+    EXPECT_EQ(saved.text, "");
+  }
+  EXPECT_FALSE(SaveWeapon(document, 1, WeaponRecord()).ok());
+}
+
+TEST(DocumentSave, AppendAddsTheWriterScriptInTheFileLineEnds) {
+  WeaponRecord record;
+  record.Weapcode = "NEW";
+  const std::string written = WriteScript(record);
+  std::string lf = written;
+  for (std::size_t at; (at = lf.find("\r\n")) != std::string::npos;) lf.erase(at, 1);
+  EXPECT_EQ(AppendWeapon(OpenScript("[A]\n{\n}"), record), "[A]\n{\n}\n" + lf);
+  EXPECT_EQ(AppendWeapon(OpenScript("[A]\r\n{}\r\n"), record), "[A]\r\n{}\r\n" + written);
+  const ScriptDocument appended = OpenScript(AppendWeapon(OpenScript("[A]\n{\n}"), record));
+  ASSERT_EQ(appended.weapons.size(), 2u);
+  WeaponRecord read;
+  ReadWeapon(appended, 1, read);
+  EXPECT_EQ(read.Weapcode, "NEW");
+}
+
+TEST(DocumentOpen, ListsEveryWeaponWithItsLine) {
+  const ScriptDocument document = OpenScript(
+      "// weapons\n[A]{ID=1;name=First;}\n\n[ LONG CODE OF A MOD ]\n{name=Second; ID=2 ;}\n[C]{}");
+  const std::vector<WeaponChoice> weapons = ListWeapons(document);
+  ASSERT_EQ(weapons.size(), 3u);
+  EXPECT_EQ(weapons[0].code, "A");
+  EXPECT_EQ(weapons[0].name, "First");
+  EXPECT_EQ(weapons[0].id, "1");
+  EXPECT_EQ(weapons[0].line, 2u);
+  EXPECT_EQ(weapons[1].code, "LONG CODE OF A MOD");
+  EXPECT_EQ(weapons[1].id, "2");
+  EXPECT_EQ(weapons[1].line, 4u);
+  EXPECT_EQ(weapons[2].name, "");
+  EXPECT_EQ(document.line_end, "\n");
+}
+
+}  // namespace
+}  // namespace kalvex
