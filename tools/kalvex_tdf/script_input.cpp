@@ -91,8 +91,7 @@ void NoteFindings(const CommandContext& context, std::string_view path, const Re
   const std::size_t count = read.findings.size() + read.findings_not_kept;
   if (count == 0) return;
   context.err << kProgram << ": " << DisplayName(path) << ": " << count
-              << (count == 1 ? " finding" : " findings")
-              << "; \"" << kProgram
+              << (count == 1 ? " finding" : " findings") << "; \"" << kProgram
               << " check\" lists them\n";
 }
 
