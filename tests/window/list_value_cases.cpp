@@ -6,6 +6,7 @@
 
 #include "record/weapon_record.h"
 #include "tests/window/window_case.h"
+#include "tests/window/window_slots.h"
 
 namespace kalvex::test {
 namespace {
@@ -38,6 +39,23 @@ TEST_F(ListValueCase, OwnSoundIsTheLastEntryUntilAnotherIsPicked) {
   EXPECT_EQ(Window().Weapon.own.Weapsost, "");
   EXPECT_EQ(Driver().ListEntries("ComboBox1")->size(), std::size_t(kStartSoundEntries));
   EXPECT_EQ(Driver().ListSelection("ComboBox1"), 4);
+}
+
+// A sound of the mod's own, read from a script, is shown and saved back.
+TEST_F(ListValueCase, OwnSoundReadFromAScriptIsSavedBack) {
+  const std::string path = Path("vortex.tdf");
+  ASSERT_TRUE(
+      WriteBytes(path, "[VORTEX]\r\n\t{\r\n\tID=7;\r\n\tsoundstart=VortexFire;\r\n\t}\r\n"));
+  Ui().FileChoices.push_back(path);
+  ASSERT_TRUE(FileOpen());
+  ASSERT_TRUE(Driver().ClickPage(kSoundsPage));
+  EXPECT_EQ(Driver().ListEntries("ComboBox1")->back(), "VortexFire");
+  EXPECT_EQ(Driver().ListSelection("ComboBox1"), kStartSoundEntries);
+  ASSERT_TRUE(Driver().ClickPage(0));
+  const std::string saved = Path("saved.tdf");
+  Ui().FileChoices.push_back(saved);
+  ASSERT_TRUE(FileSave());
+  EXPECT_NE(ReadBytes(saved).find("soundstart=VortexFire;"), std::string::npos) << ReadBytes(saved);
 }
 
 TEST_F(ListValueCase, WeaponWithoutAStyleShowsNoneAndKeepsNone) {
