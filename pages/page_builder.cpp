@@ -5,6 +5,7 @@
 
 #include "pages/edit_text.h"
 #include "pages/page_slots.h"
+#include "record/record_fields.h"
 
 namespace kalvex {
 namespace {
@@ -33,14 +34,40 @@ void BuildEdit(TMachines& w, const PageControl& c) {
   EditSlot(w, c.slot) = edit;
 }
 
+// The text of the list's member that no entry holds (a mod's own model,
+// sound or explosion art), or nullptr when the member has none.
+const std::string* OwnTextShown(TMachines& w, const PageControl& c) {
+  const std::string* own = OwnText(w.Weapon, c.member.number);
+  return own && !own->empty() ? own : nullptr;
+}
+
 void BuildList(TMachines& w, const PageControl& c) {
   auto* list = new TComboBox(&w, c.id, c.x, c.y, c.w, c.h);
   list->Create();
   for (std::size_t position = 0; position < c.entries.size(); ++position) {
     list->InsertString(c.entries[position], static_cast<int>(position));
   }
-  list->SetSelIndex(w.Weapon.*c.member.number);
+  if (const std::string* own = OwnTextShown(w, c)) {
+    // Shown as it is spelled in the script, as an extra entry after the list's own.
+    const int extra = static_cast<int>(c.entries.size());
+    list->InsertString(*own, extra);
+    list->SetSelIndex(extra);
+  } else {
+    list->SetSelIndex(w.Weapon.*c.member.number);
+  }
   ListSlot(w, c.slot) = list;
+}
+
+// Stores the list's selected position; the extra entry of an own text keeps
+// that text, any other entry replaces it.
+void CollectList(TMachines& w, const PageControl& c) {
+  // A list showing no selection keeps its member: only a position the user
+  // can see is stored.
+  const int selected = ListSlot(w, c.slot)->GetSelIndex();
+  if (selected < 0) return;
+  if (OwnTextShown(w, c) && selected == static_cast<int>(c.entries.size())) return;
+  w.Weapon.*c.member.number = selected;
+  if (std::string* own = OwnText(w.Weapon, c.member.number)) own->clear();
 }
 
 void BuildCheckBox(TMachines& w, const PageControl& c) {
@@ -67,11 +94,7 @@ void CollectControl(TMachines& w, const PageControl& c) {
       break;
     case CollectForm::DirectList:
     case CollectForm::MappedList:
-      // A list showing no selection keeps its member: only a position the
-      // user can see is stored.
-      if (const int selected = ListSlot(w, c.slot)->GetSelIndex(); selected >= 0) {
-        w.Weapon.*c.member.number = selected;
-      }
+      CollectList(w, c);
       break;
     case CollectForm::Check: {
       int& member = w.Weapon.*c.member.number;

@@ -76,7 +76,7 @@ constexpr std::string_view kNormalGaf[] = {"fx (Normal)", "commboom (Rare)"};
 constexpr std::string_view kTerrainGaf[] = {"fx (Normal)", "Commboom (Rare)"};
 
 constexpr std::string_view kArt[] = {"Explode 2",  "Explode 3",    "Explode 4",    "Explode 5",
-                                     "NUKE1",      "h20",          "h20boom1",     "h20boom2",
+                                     "NUKE1",      "h2o",          "h2oboom1",     "h2oboom2",
                                      "lavasplash", "lavasplashsm", "lavasplashlg", "commboom"};
 
 constexpr std::string_view kStartSounds[] = {"Annihilation Gun",

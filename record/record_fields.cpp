@@ -32,19 +32,19 @@ const std::array<RecordField, kRecordFieldCount>& RecordFields() {
       {"Weapbrst", &WeaponRecord::Weapbrst, nullptr},
       {"Weapbsta", &WeaponRecord::Weapbsta, nullptr},
       {"Weapspry", &WeaponRecord::Weapspry, nullptr},
-      {"Weapexgaf", nullptr, &WeaponRecord::Weapexgaf},
-      {"Weapexart", nullptr, &WeaponRecord::Weapexart},
-      {"Weapwtgaf", nullptr, &WeaponRecord::Weapwtgaf},
-      {"Weapmodl", nullptr, &WeaponRecord::Weapmodl},
-      {"Weapsost", nullptr, &WeaponRecord::Weapsost},
-      {"Weapsoht", nullptr, &WeaponRecord::Weapsoht},
+      {"Weapexgaf", nullptr, &WeaponRecord::Weapexgaf, &OwnTexts::Weapexgaf},
+      {"Weapexart", nullptr, &WeaponRecord::Weapexart, &OwnTexts::Weapexart},
+      {"Weapwtgaf", nullptr, &WeaponRecord::Weapwtgaf, &OwnTexts::Weapwtgaf},
+      {"Weapmodl", nullptr, &WeaponRecord::Weapmodl, &OwnTexts::Weapmodl},
+      {"Weapsost", nullptr, &WeaponRecord::Weapsost, &OwnTexts::Weapsost},
+      {"Weapsoht", nullptr, &WeaponRecord::Weapsoht, &OwnTexts::Weapsoht},
       {"Weapsotg", nullptr, &WeaponRecord::Weapsotg},
       {"Weaprend", nullptr, &WeaponRecord::Weaprend},
       {"Weapbeam", nullptr, &WeaponRecord::Weapbeam},
       {"Weapcol2", nullptr, &WeaponRecord::Weapcol2},
-      {"Weapwtart", nullptr, &WeaponRecord::Weapwtart},
-      {"Weaplagaf", nullptr, &WeaponRecord::Weaplagaf},
-      {"Weaplaart", nullptr, &WeaponRecord::Weaplaart},
+      {"Weapwtart", nullptr, &WeaponRecord::Weapwtart, &OwnTexts::Weapwtart},
+      {"Weaplagaf", nullptr, &WeaponRecord::Weaplagaf, &OwnTexts::Weaplagaf},
+      {"Weaplaart", nullptr, &WeaponRecord::Weaplaart, &OwnTexts::Weaplaart},
       {"Weapsmdl", &WeaponRecord::Weapsmdl, nullptr},
       {"Weapsmst", nullptr, &WeaponRecord::Weapsmst},
       {"Weapprop", nullptr, &WeaponRecord::Weapprop},
@@ -73,6 +73,13 @@ const RecordField* FindRecordField(std::string_view name) {
   const auto it = std::find_if(fields.begin(), fields.end(),
                                [&](const RecordField& f) { return f.name == name; });
   return it == fields.end() ? nullptr : &*it;
+}
+
+std::string* OwnText(WeaponRecord& record, int WeaponRecord::*number) {
+  const auto& fields = RecordFields();
+  const auto it = std::find_if(fields.begin(), fields.end(),
+                               [&](const RecordField& f) { return f.number == number; });
+  return it == fields.end() || !it->own ? nullptr : &(record.own.*it->own);
 }
 
 }  // namespace kalvex

@@ -14,6 +14,8 @@ struct RecordField {
   std::string_view name;
   std::string WeaponRecord::*text = nullptr;  // set for text fields
   int WeaponRecord::*number = nullptr;        // set for integer fields
+  // Set for the table fields whose value may be a text of the script's own.
+  std::string OwnTexts::*own = nullptr;
 
   bool IsText() const { return text != nullptr; }
 };
@@ -25,5 +27,9 @@ const std::array<RecordField, kRecordFieldCount>& RecordFields();
 
 // The field of that name, or nullptr.
 const RecordField* FindRecordField(std::string_view name);
+
+// The own text of the integer field `number` in `record`, or nullptr when
+// that field takes no text of its own.
+std::string* OwnText(WeaponRecord& record, int WeaponRecord::*number);
 
 }  // namespace kalvex

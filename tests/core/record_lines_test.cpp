@@ -65,6 +65,17 @@ const GoodCase kGoodCases[] = {
     {"later line wins", "Weapmodl=3\nWeapmodl=4", [](auto& r) { r.Weapmodl = 4; }},
     {"comments and empty lines", "# Weapmodl=x\n\n\r\n#\nWeapmodl=5\n\n",
      [](auto& r) { r.Weapmodl = 5; }},
+    {"own text of a table member, its index kept", "Weapsost=\"vortexfire\"",
+     [](auto& r) { r.own.Weapsost = "vortexfire"; }},
+    {"own text spelled as in the script", "Weaplaart=\" Lava\"Pit\xE9 \"",
+     [](auto& r) { r.own.Weaplaart = " Lava\"Pit\xE9 "; }},
+    {"an index after an own text drops it", "Weapmodl=\"vortexrocket\"\nWeapmodl=3",
+     [](auto& r) { r.Weapmodl = 3; }},
+    {"an own text after an index keeps the index", "Weapexart=4\nWeapexart=\"megaboom\"",
+     [](auto& r) {
+       r.Weapexart = 4;
+       r.own.Weapexart = "megaboom";
+     }},
     {"every line CR LF", "Weapcode=A\r\nWeapID=7\r\nWeapbeam=1\r\n",
      [](auto& r) {
        r.Weapcode = "A"s;
@@ -126,12 +137,26 @@ const BadCase kBadCases[] = {
      "Weaptur needs a whole number from -2147483648 to 2147483647, not \"0x10\""},
     {"Weaptur=-", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \"-\""},
     {"Weapsost=2147483648", 1,
-     "Weapsost needs a whole number from -2147483648 to 2147483647, not \"2147483648\""},
+     "Weapsost needs a whole number from -2147483648 to 2147483647 or a text in double quotes, not "
+     "\"2147483648\""},
     {"Weapsost=-2147483649", 1,
-     "Weapsost needs a whole number from -2147483648 to 2147483647, not \"-2147483649\""},
+     "Weapsost needs a whole number from -2147483648 to 2147483647 or a text in double quotes, not "
+     "\"-2147483649\""},
     {"Weapsost=99999999999999999999", 1,
-     "Weapsost needs a whole number from -2147483648 to 2147483647, not "
+     "Weapsost needs a whole number from -2147483648 to 2147483647 or a text in "
+     "double quotes, not "
      "\"99999999999999999999\""},
+    {"Weapsoht=\"xplo", 1,
+     "Weapsoht needs a whole number from -2147483648 to 2147483647 or a text in double quotes, "
+     "not \"\"xplo\""},
+    {"Weapsoht=\"\"", 1, "Weapsoht needs a text between its double quotes"},
+    {"Weapsoht=\"", 1,
+     "Weapsoht needs a whole number from -2147483648 to 2147483647 or a text in double quotes, "
+     "not \"\"\""},
+    {"Weapmodl=\"a;b\"", 1, "Weapmodl must not hold \";\" (none of ; = [ ] { } or a line end)"},
+    {"Weapwtart=\"a}\"", 1, "Weapwtart must not hold \"}\" (none of ; = [ ] { } or a line end)"},
+    {"Weaptur=\"1\"", 1,
+     "Weaptur needs a whole number from -2147483648 to 2147483647, not \"\"1\"\""},
     {"Weapcode=A;B", 1, "Weapcode must not hold \";\" (none of ; = [ ] { } or a line end)"},
     {"Weapcode=}", 1, "Weapcode must not hold \"}\" (none of ; = [ ] { } or a line end)"},
     {"WeapID=[1", 1, "WeapID must not hold \"[\" (none of ; = [ ] { } or a line end)"},
@@ -184,6 +209,17 @@ const std::function<void(WeaponRecord&)> kPrintedRecords[] = {
       r.Weapsost = INT_MIN;
       r.Weapsoht = INT_MAX;
     },
+    [](WeaponRecord& r) {
+      r.own.Weapmodl = "vortexrocket";
+      r.own.Weapsost = "vortex fire";
+      r.own.Weapsoht = "\"quoted\"";
+      r.own.Weapexgaf = "modfx";
+      r.own.Weapexart = "h2o\xE9";
+      r.own.Weapwtgaf = "x";
+      r.own.Weapwtart = "12";
+      r.own.Weaplagaf = "-1";
+      r.own.Weaplaart = "lava pit";
+    },
 };
 
 TEST(RecordLines, PrintedLinesReadBack) {
@@ -191,9 +227,18 @@ TEST(RecordLines, PrintedLinesReadBack) {
     WeaponRecord printed = ResetRecord();
     make(printed);
     WeaponRecord read = test::DirtyRecord();
+    for (const RecordField& field : RecordFields()) {
+      if (field.own) read.own.*field.own = "dirty";
+    }
     const RecordLinesResult result = ParseRecordLines(PrintRecordLines(printed), read);
     ASSERT_TRUE(result.ok) << result.line << ": " << result.message;
+    for (const RecordField& field : RecordFields()) {
+      // Beside an own text the index means nothing, and is not printed.
+      if (field.own && !(printed.own.*field.own).empty())
+        read.*field.number = printed.*field.number;
+    }
     EXPECT_EQ(test::Differences(printed, read), "");
+    EXPECT_TRUE(printed.own == read.own);
   }
 }
 

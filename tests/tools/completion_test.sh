@@ -24,12 +24,15 @@ expect() {  # expect "WORDS..." "WANTED"
   fi
 }
 
-expect "kalvex-tdf " "--help --version check dump normalize write"
+expect "kalvex-tdf " "--help --version check dump list normalize set write"
 expect "kalvex-tdf no" "normalize"
 expect "kalvex-tdf dump " "LOUD.TDF gun.tdf mods"
 expect "kalvex-tdf check gun.tdf " "LOUD.TDF gun.tdf mods"
 expect "kalvex-tdf normalize n" "notes.txt"
 expect "kalvex-tdf check --s" "--strict"
-expect "kalvex-tdf write --" "--help"
+expect "kalvex-tdf write --" "--append --help"
+expect "kalvex-tdf set gun.tdf --e" "--entry"
+expect "kalvex-tdf dump --w" "--weapon"
+expect "kalvex-tdf list " "LOUD.TDF gun.tdf mods"
 expect "kalvex-tdf frobnicate " ""
 exit $((failures > 0))

@@ -12,99 +12,10 @@
 
 #include "record/weapon_record.h"
 #include "script/script_writer.h"
-#include "tests/temp_folder.h"
-#include "tests/tools/run_program.h"
+#include "tests/tools/kalvex_tdf_fixture.h"
 
 namespace kalvex {
 namespace {
-
-namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-}
-
-std::string TestData(const std::string& name) {
-  return ReadFile(fs::path(KALVEX_TEST_DATA) / name);
-}
-
-std::string ResetScript() {
-  WeaponRecord record;
-  record.Reset();
-  record.Weapmodl = 0;
-  return WriteScript(record);
-}
-
-// The last line of check's report.
-std::string Summary(int read, int findings, int shared, int refused) {
-  const auto plural = [](int n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
-  };
-  return "kalvex-tdf check: " + plural(read, "file", "files") + " read, " +
-         plural(findings, "finding", "findings") + ", " +
-         plural(shared, "shared weapon ID", "shared weapon IDs") + ", " +
-         plural(refused, "file", "files") + " refused\n";
-}
-
-struct ToolRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-class KalvexTdfTest : public ::testing::Test {
- protected:
-  void SetUp() override { dir_ = test::MakeTempFolder("kalvex-tdf-"); }
-
-  void TearDown() override {
-    std::error_code ignore;
-    // Read-only files cannot be removed on every system.
-    for (const auto& entry : fs::recursive_directory_iterator(dir_, ignore)) {
-      fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ignore);
-    }
-    fs::remove_all(dir_, ignore);
-  }
-
-  // Runs the tool with `args` and `input` on standard input; with
-  // `stdout_closed` it finds its standard output closed.
-  ToolRun RunTool(const std::vector<std::string>& args, const std::string& input = "",
-                  bool stdout_closed = false) {
-    const fs::path in = dir_ / "stdin", out = dir_ / "stdout", err = dir_ / "stderr";
-    WriteFile(in, input);
-    ToolRun run;
-    run.status = test::RunProgram(KALVEX_TDF, args, in, stdout_closed ? fs::path() : out, err);
-    run.out = ReadFile(out);
-    run.err = ReadFile(err);
-    std::error_code missing;
-    fs::remove(in);
-    fs::remove(out, missing);
-    fs::remove(err);
-    return run;
-  }
-
-  // Writes `bytes` as the file `name` in the test's folder; its path.
-  std::string Script(const std::string& name, const std::string& bytes) const {
-    const fs::path path = dir_ / name;
-    WriteFile(path, bytes);
-    return path.string();
-  }
-
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_)) {
-      names.push_back(entry.path().filename().string());
-    }
-    return names;
-  }
-
-  fs::path dir_;
-};
 
 TEST_F(KalvexTdfTest, WritesWorkedExampleToStandardOutput) {
   const ToolRun run = RunTool({"write", "-"}, TestData("worked_example.rec"));
@@ -180,8 +91,10 @@ TEST_F(KalvexTdfTest, BadLinesAreRefused) {
        "kalvex-tdf: line 1: Weaptur needs a whole number from -2147483648 to 2147483647, not "
        "\"yes\"\n"},
       {"# big\nWeapsost=4294967296",
-       "kalvex-tdf: line 2: Weapsost needs a whole number from -2147483648 to 2147483647, not "
-       "\"4294967296\"\n"},
+       "kalvex-tdf: line 2: Weapsost needs a whole number from -2147483648 to 2147483647 or a "
+       "text in double quotes, not \"4294967296\"\n"},
+      {"Weapsoht=\"xplo;\"",
+       "kalvex-tdf: line 1: Weapsoht must not hold \";\" (none of ; = [ ] { } or a line end)\n"},
       {"Weapcode=A;B",
        "kalvex-tdf: line 1: Weapcode must not hold \";\" (none of ; = [ ] { } or a line end)\n"},
       {"Weapname=}{",
@@ -272,9 +185,13 @@ struct CommandUsage {
 };
 
 const CommandUsage kUsages[] = {
-    {"write", "Usage: kalvex-tdf write OUT"},
-    {"dump", "Usage: kalvex-tdf dump FILE"},
-    {"normalize", "Usage: kalvex-tdf normalize IN OUT"},
+    {"list", "Usage: kalvex-tdf list FILE"},
+    {"dump", "Usage: kalvex-tdf dump [--index N | --weapon CODE] FILE"},
+    {"set",
+     "Usage: kalvex-tdf set FILE [--index N | --weapon CODE] [-o OUT] [Member=value]... "
+     "[--entry KEY=VALUE]..."},
+    {"write", "Usage: kalvex-tdf write [--append] OUT"},
+    {"normalize", "Usage: kalvex-tdf normalize [--index N | --weapon CODE] IN OUT"},
     {"check", "Usage: kalvex-tdf check [--strict] [--json] FILE..."},
 };
 
@@ -390,9 +307,7 @@ TEST_F(KalvexTdfTest, NormalizeSaysWhatItLeftOut) {
   const ToolRun run = RunTool({"normalize", source, "-"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.rfind("[X]\r\n", 0), 0u) << run.out;
-  EXPECT_EQ(run.err, "kalvex-tdf: " + source +
-                         ": 2 findings (skipped, cut, unmatched or out of place); \"kalvex-tdf "
-                         "check\" lists them\n");
+  EXPECT_EQ(run.err, "kalvex-tdf: " + source + ": 2 findings; \"kalvex-tdf check\" lists them\n");
 }
 
 TEST_F(KalvexTdfTest, NormalizeReportsAFailedSave) {
@@ -580,7 +495,7 @@ TEST_F(KalvexTdfTest, CheckReportsWeaponIdsThatScriptsShare) {
   const ToolRun run = RunTool({"check", a, b, c, reset1, reset2, a_again, d});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out, "weapon ID \"91\" is used by 3 scripts: " + a + ":1, " + b + ":4, " + d +
+  EXPECT_EQ(run.out, "weapon ID \"91\" is used by 3 weapons: " + a + ":1, " + b + ":4, " + d +
                          ":1\n" + Summary(7, 0, 1, 0));
   EXPECT_EQ(RunTool({"check", "--strict", a, c}).status, 0);
   EXPECT_EQ(RunTool({"check", "--strict", a, b}).status, 1);
@@ -602,7 +517,7 @@ TEST_F(KalvexTdfTest, StandardInputServesEveryCommand) {
   EXPECT_EQ(check.out,
             "(standard input):4: value \"8}00\" of key \"range\" is not a number\n"
             "(standard input): Weaprange \"8}00\" holds \"}\", which write refuses\n"
-            "weapon ID \"91\" is used by 2 scripts: (standard input):3, " +
+            "weapon ID \"91\" is used by 2 weapons: (standard input):3, " +
                 other + ":1\n" + Summary(2, 2, 1, 0));
   EXPECT_EQ(RunTool({"dump", "-"}, "no weapon").err,
             "kalvex-tdf: (standard input): no weapon header \"[\" ... \"]\" found\n");
@@ -685,7 +600,7 @@ TEST_F(KalvexTdfTest, CheckWritesJson) {
                 "\", \"message\": \"cannot open or read the file\"}\n"
                 "  ],\n"
                 "  \"summary\": {\"files_read\": 2, \"findings\": 1, \"shared_ids\": 1, "
-                "\"files_refused\": 1}\n"
+                "\"files_refused\": 1, \"old_spellings\": 0}\n"
                 "}\n");
   EXPECT_EQ(run.err, "kalvex-tdf: " + missing + ": cannot open or read the file\n");
   // In the lines of the plain report the name is quoted.

@@ -124,6 +124,11 @@ QString RecordDifferences(const WeaponRecord& actual, const WeaponRecord& expect
     if (a != e) {
       differences << Latin1(field.name) + QStringLiteral(": ") + a + QStringLiteral(" != ") + e;
     }
+    if (field.own && actual.own.*field.own != expected.own.*field.own) {
+      differences << QStringLiteral("own.") + Latin1(field.name) + QStringLiteral(": ") +
+                         Quoted(actual.own.*field.own) + QStringLiteral(" != ") +
+                         Quoted(expected.own.*field.own);
+    }
   }
   return differences.join(QStringLiteral("; "));
 }

@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
+#include "record/record_fields.h"
 #include "tests/ui/editor_driver.h"
 #include "tests/ui/editor_test_case.h"
 #include "tests/ui/offscreen_messages.h"
@@ -257,6 +259,69 @@ class VisitRuleTest : public EditorTestCase {
                  qPrintable(RecordDifferences(driver_->Window().Weapon, wanted)));
       }
     }
+  }
+
+  // A model, sound or explosion art of the script's own is the list's last
+  // entry, spelled as in the script and selected. It is kept by leaving the
+  // page, by picking it again and by a choice in another list of the page;
+  // picking one of the list's entries stores that entry and drops the text.
+  void ownTextIsTheLastEntryUntilTheUserPicksAnother_data() {
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("control");
+    QTest::addColumn<QString>("step");
+    for (int page = 0; page < kPages; ++page) {
+      const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+      for (int control = 0; control < int(expected.controls.size()); ++control) {
+        const ExpectedControl& c = expected.controls[std::size_t(control)];
+        if (c.kind != "list" || !kalvex::FindRecordField(c.member)->own) continue;
+        for (const char* step :
+             {"leave the page", "pick it", "pick in another list", "pick an entry"}) {
+          QTest::addRow("%s, %s", std::string(c.member).c_str(), step)
+              << page << control << QString::fromLatin1(step);
+        }
+      }
+    }
+  }
+
+  void ownTextIsTheLastEntryUntilTheUserPicksAnother() {
+    QFETCH(int, page);
+    QFETCH(int, control);
+    QFETCH(QString, step);
+    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    const ExpectedControl& c = expected.controls[std::size_t(control)];
+    const std::string own = "vortex_m\xF6rser";
+    kalvex::WeaponRecord& record = driver_->Window().Weapon;
+    for (const ExpectedControl& o : expected.controls) {
+      if (o.kind == "list") NumberMember(record, o.member) = 0;
+    }
+    record.own.*kalvex::FindRecordField(c.member)->own = own;
+    NumberMember(record, c.member) = 1;
+    kalvex::WeaponRecord wanted = record;
+    QVERIFY(driver_->ClickPage(page));
+    const int extra = int(c.entries.size());
+    QCOMPARE(driver_->DropDown(c.slot)->count(), extra + 1);
+    QCOMPARE(driver_->DropDown(c.slot)->itemText(extra), Latin1(own));
+    QCOMPARE(driver_->DropDown(c.slot)->currentIndex(), extra);
+
+    const auto other = std::ranges::find_if(expected.controls, [&](const ExpectedControl& o) {
+      return o.kind == "list" && o.slot != c.slot;
+    });
+    if (step == QLatin1String("pick it")) {
+      QVERIFY(driver_->Pick(c.slot, extra));
+    } else if (step == QLatin1String("pick in another list")) {
+      if (other == expected.controls.end()) QSKIP("no other list on this page");
+      QVERIFY(driver_->Pick(other->slot, 1));
+      NumberMember(wanted, other->member) = 1;
+    } else if (step == QLatin1String("pick an entry")) {
+      QVERIFY(driver_->Pick(c.slot, 0));
+      NumberMember(wanted, c.member) = 0;
+      wanted.own.*kalvex::FindRecordField(c.member)->own = {};
+    }
+    const bool kept = step != QLatin1String("pick an entry");
+    QCOMPARE(driver_->DropDown(c.slot)->count(), kept ? extra + 1 : extra);
+    QCOMPARE(driver_->DropDown(c.slot)->currentIndex(), kept ? extra : 0);
+    QVERIFY(driver_->ClickPage((page + 1) % kPages));
+    QCOMPARE(RecordDifferences(driver_->Window().Weapon, wanted), QString());
   }
 
  private:

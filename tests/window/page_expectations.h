@@ -90,8 +90,8 @@ inline const Texts kNormalExplosionGaf = {"fx (Normal)", "commboom (Rare)"};
 inline const Texts kOtherExplosionGaf = {"fx (Normal)", "Commboom (Rare)"};
 
 inline const Texts kExplosionArt = {
-    "Explode 2", "Explode 3", "Explode 4",  "Explode 5",    "NUKE1",        "h20",
-    "h20boom1",  "h20boom2",  "lavasplash", "lavasplashsm", "lavasplashlg", "commboom",
+    "Explode 2", "Explode 3", "Explode 4",  "Explode 5",    "NUKE1",        "h2o",
+    "h2oboom1",  "h2oboom2",  "lavasplash", "lavasplashsm", "lavasplashlg", "commboom",
 };
 
 inline const Texts kStartSounds = {

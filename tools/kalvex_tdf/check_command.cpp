@@ -1,6 +1,7 @@
 // kalvex-tdf check [--strict] [--json] FILE...: reads each script as the
 // editor opens it and lists what the reader reported, what `write` would
 // refuse, and the weapon IDs that more than one of the scripts uses.
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 #include <sstream>
@@ -13,6 +14,7 @@
 #include "tools/kalvex_tdf/command.h"
 #include "tools/kalvex_tdf/command_output.h"
 #include "tools/kalvex_tdf/json_text.h"
+#include "tools/kalvex_tdf/normalize_losses.h"
 #include "tools/kalvex_tdf/record_lines.h"
 #include "tools/kalvex_tdf/script_input.h"
 #include "tools/kalvex_tdf/weapon_ids.h"
@@ -45,6 +47,7 @@ struct RefusedFile {
 struct CheckReport {
   std::size_t files_read = 0;
   std::size_t finding_count = 0;  // with those the reader counted but did not keep
+  std::size_t old_spellings = 0;  // named, but not findings: saving writes them anew
   std::vector<FileFinding> findings;
   std::vector<RefusedFile> refused;
   std::vector<SharedWeaponId> shared;
@@ -62,6 +65,10 @@ std::string FileIdentity(std::string_view path) {
 void AddReaderFindings(std::string_view path, const ReadResult& read, CheckReport& report) {
   report.finding_count += read.findings.size() + read.findings_not_kept;
   for (const ReadFinding& finding : read.findings) {
+    if (finding.kind == FindingKind::kOldSpelling) {
+      --report.finding_count;
+      ++report.old_spellings;
+    }
     report.findings.push_back({path, finding.line, FindingKindName(finding.kind), finding.key,
                                finding.value, DescribeFinding(finding)});
   }
@@ -76,8 +83,8 @@ void AddReaderFindings(std::string_view path, const ReadResult& read, CheckRepor
 // the script back.
 void AddRefusedTexts(std::string_view path, const WeaponRecord& record, CheckReport& report) {
   for (const RecordField& field : RecordFields()) {
-    if (!field.IsText()) continue;
-    const std::string& text = record.*field.text;
+    if (!field.IsText() && !field.own) continue;
+    const std::string& text = field.IsText() ? record.*field.text : record.own.*field.own;
     const std::size_t at = text.find_first_of(kScriptPunctuation);
     if (at == std::string::npos) continue;
     ++report.finding_count;
@@ -85,6 +92,24 @@ void AddRefusedTexts(std::string_view path, const WeaponRecord& record, CheckRep
                                std::string(field.name) + " " + Quoted(text) + " holds " +
                                    Quoted(std::string_view(&text[at], 1)) +
                                    ", which write refuses"});
+  }
+}
+
+// The entries that normalize would drop or write differently.
+void AddNormalizeLosses(std::string_view path, const ScriptDocument& document, std::size_t index,
+                        const WeaponRecord& record, CheckReport& report) {
+  for (const NormalizeLoss& loss : FindNormalizeLosses(document, index, record)) {
+    ++report.finding_count;
+    std::string message = "normalize ";
+    if (loss.written) {
+      message += "writes key " + Quoted(loss.key) + " as " + Quoted(*loss.written) + ", not " +
+                 Quoted(loss.value);
+    } else {
+      message += "drops key " + Quoted(loss.key) + " with value " + Quoted(loss.value);
+    }
+    report.findings.push_back({path, loss.line,
+                               loss.written ? "changed_by_normalize" : "dropped_by_normalize",
+                               loss.key, loss.value, std::move(message)});
   }
 }
 
@@ -99,7 +124,7 @@ void PrintText(const CheckReport& report, std::ostream& out) {
     out << ": " << finding.message << "\n";
   }
   for (const SharedWeaponId& shared : report.shared) {
-    out << "weapon ID " << Quoted(shared.id) << " is used by " << shared.uses.size() << " scripts:";
+    out << "weapon ID " << Quoted(shared.id) << " is used by " << shared.uses.size() << " weapons:";
     const char* separator = " ";
     for (const WeaponIdUse& use : shared.uses) {
       out << separator << DisplayName(use.file) << ":" << use.line;
@@ -110,7 +135,12 @@ void PrintText(const CheckReport& report, std::ostream& out) {
   out << kProgram << " check: " << Plural(report.files_read, "file", "files") << " read, "
       << Plural(report.finding_count, "finding", "findings") << ", "
       << Plural(report.shared.size(), "shared weapon ID", "shared weapon IDs") << ", "
-      << Plural(report.refused.size(), "file", "files") << " refused\n";
+      << Plural(report.refused.size(), "file", "files") << " refused";
+  if (report.old_spellings > 0) {
+    out << ", " << Plural(report.old_spellings, "old spelling", "old spellings")
+        << " that saving writes anew";
+  }
+  out << "\n";
 }
 
 void PrintJson(const CheckReport& report, std::ostream& out) {
@@ -150,7 +180,8 @@ void PrintJson(const CheckReport& report, std::ostream& out) {
   }
   out << "\n  ],\n  \"summary\": {\"files_read\": " << report.files_read
       << ", \"findings\": " << report.finding_count << ", \"shared_ids\": " << report.shared.size()
-      << ", \"files_refused\": " << report.refused.size() << "}\n}\n";
+      << ", \"files_refused\": " << report.refused.size()
+      << ", \"old_spellings\": " << report.old_spellings << "}\n}\n";
 }
 
 // The words after "check": options, then scripts. Says what is wrong and
@@ -181,15 +212,14 @@ std::optional<CheckOptions> ParseCheckArguments(const CommandContext& context) {
   return options;
 }
 
-// Reads one script into the report. What could not be read is told on
-// standard error and kept for the report.
+// Reads every weapon of one script into the report. What could not be read
+// is told on standard error and kept for the report.
 void CheckScript(const CommandContext& context, std::string_view path, WeaponIdRegister& ids,
                  CheckReport& report) {
   std::ostringstream refusal;
   const CommandContext reading{context.args, context.in, context.out, refusal};
-  WeaponRecord record;
-  const std::optional<ReadResult> read = ReadWeaponScript(reading, path, record);
-  if (!read) {
+  const std::optional<ScriptDocument> document = OpenWeaponScript(reading, path);
+  if (!document) {
     std::string message = refusal.str();
     context.err << message;
     // Without "kalvex-tdf: NAME: " and the line end.
@@ -200,9 +230,22 @@ void CheckScript(const CommandContext& context, std::string_view path, WeaponIdR
     return;
   }
   ++report.files_read;
-  AddReaderFindings(path, *read, report);
-  AddRefusedTexts(path, record, report);
-  ids.Add(path, FileIdentity(path), record.WeapID, read->id_line);
+  const std::string identity = FileIdentity(path);
+  for (std::size_t index = 0; index < document->weapons.size(); ++index) {
+    WeaponRecord record;
+    const ReadResult read = ReadWeapon(*document, index, record);
+    const std::size_t first = report.findings.size();
+    AddReaderFindings(path, read, report);
+    AddNormalizeLosses(path, *document, index, record, report);
+    // The weapon's findings by line; those about the whole weapon after them.
+    std::stable_sort(report.findings.begin() + std::ptrdiff_t(first), report.findings.end(),
+                     [](const FileFinding& a, const FileFinding& b) {
+                       return (a.line == 0 ? kNoPlace : a.line) < (b.line == 0 ? kNoPlace : b.line);
+                     });
+    AddRefusedTexts(path, record, report);
+    // Each weapon counts on its own: two of one file may share an ID too.
+    ids.Add(path, identity + '\0' + std::to_string(index), record.WeapID, read.id_line);
+  }
 }
 
 int RunCheck(const CommandContext& context) {
@@ -228,28 +271,48 @@ int RunCheck(const CommandContext& context) {
 const Command kCheckCommand = {
     "check",
     "[--strict] [--json] FILE...",
-    "list what reading the scripts skipped, cut, could not match or found out of place",
-    "Reads each weapon script as the editor opens it (\"-\": standard input) and\n"
-    "prints one line per finding, FILE:LINE: what, on standard output:\n"
-    "  skipped unknown key \"K\" [with value \"V\"]   an entry the editor does not know\n"
-    "  cut overlong value of key \"K\" to \"V\"       a value longer than its field\n"
-    "  cut overlong weapon code to \"V\"\n"
-    "  could not match \"V\" of key \"K\"            a table text or render type it\n"
-    "                                            does not know\n"
-    "  missing \";\" after value \"V\" of key \"K\"; ...  the next line holds an entry\n"
-    "  value \"V\" of key \"color2\" is not the pair of the beam colour before it\n"
-    "  section name \"[N\" has no \"]\"; ...\n"
-    "  skipped unknown section \"[N]\" and its entries\n"
-    "  passed over \"T\" before the weapon header\n"
-    "  the file goes on after the weapon at line N: ...; it is not kept\n"
-    "  comment \"/*\" is not closed; the rest of the file is not read\n"
-    "and, as FILE: what,\n"
-    "  N more findings not kept                  past those the reader keeps\n"
-    "  Weaprange \"V\" holds \"C\", which write refuses\n"
-    "                                            (any text member)\n"
-    "then one line per weapon ID that more than one script uses, with every use:\n"
-    "  weapon ID \"ID\" is used by N scripts: FILE:LINE, FILE:LINE...\n"
-    "and a last line: files read, findings, shared weapon IDs, files refused.\n"
+    "list what normalize would drop or change, and weapon IDs used twice",
+    "Reads every weapon of each weapon script as the editor opens it (\"-\":\n"
+    "standard input) and prints one line per finding, FILE:LINE: what, on\n"
+    "standard output, each an entry that normalize would drop or write otherwise\n"
+    "or something malformed:\n"
+    "  skipped unknown key \"K\" [with value \"V\"]      an entry without a field\n"
+    "                                                (saving in place keeps it)\n"
+    "  could not match \"V\" of key \"K\"                a table text, render type or\n"
+    "                                                barrel angle that no list holds\n"
+    "  normalize drops key \"K\" with value \"V\"        an entry the writer leaves out,\n"
+    "                                                such as a model beside the beam\n"
+    "                                                flag\n"
+    "  normalize writes key \"K\" as \"W\", not \"V\"      a value that reads back\n"
+    "                                                otherwise\n"
+    "  missing \";\" after value \"V\" of key \"K\"; ...   the next line is read as an\n"
+    "                                                entry\n"
+    "  key \"K\" is given again further on; ...        only the last entry of a key\n"
+    "                                                counts\n"
+    "  value \"V\" of key \"K\" is not a number          a number field's value that is\n"
+    "                                                not a decimal number\n"
+    "  value \"V\" of key \"color2\" is not the pair ...  a beam colour's second value\n"
+    "                                                 that does not match\n"
+    "  section name \"[N\" has no \"]\"; ...             the entries after it are read\n"
+    "  skipped unknown section \"[N]\" and its entries  a section other than [DAMAGE]\n"
+    "  passed over \"T\" before the weapon header      text before the first weapon\n"
+    "  the file goes on after the weapon at line N: ...  text between weapons or\n"
+    "                                                    after the last\n"
+    "  comment \"/*\" is not closed; ...               the rest of the file is not\n"
+    "                                                read\n"
+    "  N more findings not kept                      past those the reader keeps\n"
+    "                                                (FILE: what)\n"
+    "  Weaprange \"V\" holds \"C\", which write refuses  any text member or own text\n"
+    "                                                (FILE: what)\n"
+    "An old digit spelling (h20, h20boom1, h20boom2, bombre1) is named as\n"
+    "  old spelling \"V\" of key \"K\" will be saved as \"W\"  saving writes the letter\n"
+    "                                                    spelling; this is no\n"
+    "                                                    finding\n"
+    "Then one line per weapon ID that more than one weapon uses, in one file or\n"
+    "several, with every use:\n"
+    "  weapon ID \"ID\" is used by N weapons: FILE:LINE, FILE:LINE...\n"
+    "and a last line: files read, findings, shared weapon IDs, files refused\n"
+    "(and old spellings, where there are any).\n"
     "Quoted texts show a quote or backslash after a backslash and control\n"
     "characters as \\xNN; so do file names that hold control characters.\n"
     "Scripts that cannot be read are named on standard error.\n"
@@ -260,7 +323,9 @@ const Command kCheckCommand = {
     "value (read as Latin-1).\n"
     "Exit status: 0 every script read (findings alone do not fail), 1 a script\n"
     "could not be read or held no weapon header, or with --strict any finding or\n"
-    "shared weapon ID, 2 bad arguments.\n",
+    "shared weapon ID, 2 bad arguments. --strict passing means that normalize\n"
+    "loses nothing of any weapon (order, spacing, letter case of keys, comments\n"
+    "and line ends aside).\n",
     RunCheck,
 };
 

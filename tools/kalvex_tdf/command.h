@@ -36,18 +36,26 @@ struct Command {
 int RefuseArguments(const CommandContext& context, const Command& command,
                     std::string_view expects);
 
-// kalvex-tdf write OUT: writes the weapon script of the record read from
-// standard input.
+// kalvex-tdf write [--append] OUT: writes the weapon script of the record
+// read from standard input, or adds it at the end of a script.
 extern const Command kWriteCommand;
 
-// kalvex-tdf dump FILE: prints the record read from a script as record lines.
+// kalvex-tdf dump [--index N | --weapon CODE] FILE: prints the record read
+// from a weapon of a script as record lines.
 extern const Command kDumpCommand;
 
-// kalvex-tdf normalize IN OUT: reads a script and writes it as the editor does.
+// kalvex-tdf normalize [--index N | --weapon CODE] IN OUT: reads a weapon of
+// a script and writes it as the editor writes a new script.
 extern const Command kNormalizeCommand;
 
 // kalvex-tdf check [--strict] [--json] FILE...: lists what reading the
-// scripts left out.
+// scripts left out and what normalize would drop.
 extern const Command kCheckCommand;
+
+// kalvex-tdf list FILE: one line per weapon of a script.
+extern const Command kListCommand;
+
+// kalvex-tdf set FILE ...: edits one weapon of a script in place.
+extern const Command kSetCommand;
 
 }  // namespace kalvex::tdf

@@ -11,8 +11,8 @@
 namespace kalvex::tdf {
 namespace {
 
-constexpr std::array<const Command*, 4> kCommands = {&kWriteCommand, &kDumpCommand,
-                                                     &kNormalizeCommand, &kCheckCommand};
+constexpr std::array<const Command*, 6> kCommands = {
+    &kListCommand, &kDumpCommand, &kSetCommand, &kWriteCommand, &kNormalizeCommand, &kCheckCommand};
 
 const Command* FindCommand(std::string_view name) {
   for (const Command* command : kCommands) {

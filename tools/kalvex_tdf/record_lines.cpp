@@ -45,6 +45,28 @@ std::optional<int> ParseInteger(std::string_view text) {
   return value;
 }
 
+// The form of a table member's own text: "text".
+bool IsQuoted(std::string_view value) {
+  return value.size() >= 2 && value.front() == '"' && value.back() == '"';
+}
+
+std::optional<std::string> PunctuationIn(std::string_view name, std::string_view value) {
+  const std::size_t at = value.find_first_of(kScriptPunctuation);
+  if (at == std::string_view::npos) return std::nullopt;
+  return std::string(name) + " must not hold " + Shown(value[at]) +
+         " (none of ; = [ ] { } or a line end)";
+}
+
+// Sets the table member's own text from its quoted form; its index stays.
+std::optional<std::string> ApplyOwnText(const RecordField& field, std::string_view quoted,
+                                        WeaponRecord& record) {
+  const std::string_view text = quoted.substr(1, quoted.size() - 2);
+  if (text.empty()) return std::string(field.name) + " needs a text between its double quotes";
+  if (std::optional<std::string> error = PunctuationIn(field.name, text)) return error;
+  record.own.*field.own = std::string(text);
+  return std::nullopt;
+}
+
 // Applies one `Name=value` line; the error message, if any.
 std::optional<std::string> ApplyLine(std::string_view line, WeaponRecord& record) {
   const std::size_t equals = line.find('=');
@@ -57,20 +79,19 @@ std::optional<std::string> ApplyLine(std::string_view line, WeaponRecord& record
     return std::string(name) + " holds a NUL byte";
   }
   if (field->IsText()) {
-    const std::size_t at = value.find_first_of(kScriptPunctuation);
-    if (at != std::string_view::npos) {
-      return std::string(name) + " must not hold " + Shown(value[at]) +
-             " (none of ; = [ ] { } or a line end)";
-    }
+    if (std::optional<std::string> error = PunctuationIn(name, value)) return error;
     record.*field->text = std::string(value);
     return std::nullopt;
   }
+  if (field->own && IsQuoted(value)) return ApplyOwnText(*field, value, record);
   const std::optional<int> number = ParseInteger(value);
   if (!number) {
-    return std::string(name) + " needs a whole number from -2147483648 to 2147483647, not \"" +
-           std::string(value) + "\"";
+    return std::string(name) + " needs a whole number from -2147483648 to 2147483647" +
+           (field->own ? " or a text in double quotes" : "") + ", not \"" + std::string(value) +
+           "\"";
   }
   record.*field->number = *number;
+  if (field->own) (record.own.*field->own).clear();
   return std::nullopt;
 }
 
@@ -99,7 +120,15 @@ std::string PrintRecordLines(const WeaponRecord& record) {
   for (const RecordField& field : RecordFields()) {
     text += field.name;
     text += '=';
-    text += field.IsText() ? record.*field.text : std::to_string(record.*field.number);
+    if (field.IsText()) {
+      text += record.*field.text;
+    } else if (field.own && !(record.own.*field.own).empty()) {
+      text += '"';
+      text += record.own.*field.own;
+      text += '"';
+    } else {
+      text += std::to_string(record.*field.number);
+    }
     text += '\n';
   }
   return text;

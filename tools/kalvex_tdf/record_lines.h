@@ -1,7 +1,10 @@
 // The record format of the companion tool: one line `Name=value` per field of
 // the weapon record, Name a `Weap*` member, the value everything after the
-// first "=" as it stands (integers in decimal). Empty lines and lines that
-// begin with "#" are ignored; fields not named keep their reset values.
+// first "=" as it stands (integers in decimal). A table member whose value is
+// a text of the script's own that no list holds (a mod's own model, sound or
+// explosion art) has that text in double quotes: `Weapsost="vortexfire"`.
+// Empty lines and lines that begin with "#" are ignored; fields not named
+// keep their reset values.
 // Reading and printing the format both live here.
 #pragma once
 
@@ -15,7 +18,8 @@ namespace kalvex {
 // Text members are written into the script as they stand, so these
 // characters in any of them would break its structure (a "}" or line end
 // written inside a value ends it early when read back); ParseRecordLines
-// refuses them in every text member. A line feed cannot stand in a line.
+// refuses them in every text member and own text. A line feed cannot stand
+// in a line.
 inline constexpr std::string_view kScriptPunctuation = ";=[]{}\r";
 
 struct RecordLinesResult {

@@ -39,14 +39,10 @@ ScriptFileStatus LoadStandardInput(std::istream& in, std::string& bytes) {
   return in.bad() ? ScriptFileStatus::kCannotOpen : ScriptFileStatus::kRead;
 }
 
-ScriptFileResult ReadFrom(const CommandContext& context, std::string_view path,
-                          WeaponRecord& record) {
-  if (path != kStandardInput) return ReadScriptFile(PathFromUtf8(path), record);
-  ScriptFileResult result;
-  std::string bytes;
-  result.status = LoadStandardInput(context.in, bytes);
-  if (result.opened()) result.read = ReadScript(bytes, record);
-  return result;
+ScriptFileStatus LoadFrom(const CommandContext& context, std::string_view path,
+                          std::string& bytes) {
+  if (path != kStandardInput) return LoadScriptFile(PathFromUtf8(path), bytes);
+  return LoadStandardInput(context.in, bytes);
 }
 
 bool HasControlCharacter(std::string_view text) {
@@ -60,37 +56,42 @@ bool HasControlCharacter(std::string_view text) {
 
 std::string DisplayName(std::string_view path) {
   if (path == kStandardInput) return "(standard input)";
-  return HasControlCharacter(path) ? Quoted(path) : std::string(path);
+  return DisplayWord(path);
 }
 
-std::optional<ReadResult> ReadWeaponScript(const CommandContext& context, std::string_view path,
-                                           WeaponRecord& record) {
-  ScriptFileResult result = ReadFrom(context, path, record);
-  if (!result.opened()) {
+std::string DisplayWord(std::string_view word) {
+  return HasControlCharacter(word) ? Quoted(word) : std::string(word);
+}
+
+std::optional<ScriptDocument> OpenWeaponScript(const CommandContext& context,
+                                               std::string_view path) {
+  std::string bytes;
+  const ScriptFileStatus status = LoadFrom(context, path, bytes);
+  if (status != ScriptFileStatus::kRead) {
     context.err << kProgram << ": " << DisplayName(path) << ": ";
-    SayCannotLoad(result.status, context.err);
+    SayCannotLoad(status, context.err);
     context.err << "\n";
     return std::nullopt;
   }
-  if (result.read.utf16) {
+  ScriptDocument document = OpenScript(std::move(bytes));
+  if (document.utf16) {
     context.err << kProgram << ": " << DisplayName(path)
                 << ": UTF-16 text, which the editor does not read; save it as ANSI or UTF-8\n";
     return std::nullopt;
   }
-  if (!result.read.header_found) {
+  if (document.weapons.empty()) {
     context.err << kProgram << ": " << DisplayName(path)
                 << ": no weapon header \"[\" ... \"]\" found\n";
     return std::nullopt;
   }
-  return std::move(result.read);
+  return document;
 }
 
 void NoteFindings(const CommandContext& context, std::string_view path, const ReadResult& read) {
   const std::size_t count = read.findings.size() + read.findings_not_kept;
   if (count == 0) return;
   context.err << kProgram << ": " << DisplayName(path) << ": " << count
-              << (count == 1 ? " finding" : " findings")
-              << " (skipped, cut, unmatched or out of place); \"" << kProgram
+              << (count == 1 ? " finding" : " findings") << "; \"" << kProgram
               << " check\" lists them\n";
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "record/weapon_record.h"
+#include "script/script_document.h"
 #include "script/script_reader.h"
 #include "tools/kalvex_tdf/command.h"
 
@@ -21,11 +21,16 @@ inline constexpr std::string_view kStandardInput = "-";
 // other as it stands.
 std::string DisplayName(std::string_view path);
 
+// A word of the command line as messages show it: quoted when it holds
+// control characters, else as it stands.
+std::string DisplayWord(std::string_view word);
+
 // Reads the script file at `path` ("-": standard input, read once in binary)
-// into `record`. When it cannot be read or holds no weapon header, says so on
-// the context's standard error (naming the file) and returns nothing.
-std::optional<ReadResult> ReadWeaponScript(const CommandContext& context, std::string_view path,
-                                           WeaponRecord& record);
+// into a document. When it cannot be read, is UTF-16 text or holds no weapon
+// header, says so on the context's standard error (naming the file) and
+// returns nothing.
+std::optional<ScriptDocument> OpenWeaponScript(const CommandContext& context,
+                                               std::string_view path);
 
 // When the reader reported anything about the script at `path`, says on
 // standard error how much and that `check` lists it.

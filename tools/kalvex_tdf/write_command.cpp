@@ -1,13 +1,16 @@
-// kalvex-tdf write OUT: reads `Name=value` lines from standard input and
-// writes the weapon script to OUT, as the editor saves it.
+// kalvex-tdf write [--append] OUT: reads `Name=value` lines from standard
+// input and writes the weapon script to OUT, as the editor saves a new
+// weapon, or adds it at the end of the script OUT.
 #include <iostream>
 #include <iterator>
 #include <string>
 
+#include "script/script_document.h"
 #include "script/script_writer.h"
 #include "tools/kalvex_tdf/command.h"
 #include "tools/kalvex_tdf/command_output.h"
 #include "tools/kalvex_tdf/record_lines.h"
+#include "tools/kalvex_tdf/script_input.h"
 
 namespace kalvex::tdf {
 namespace {
@@ -17,10 +20,25 @@ bool ReadAll(std::istream& in, std::string& text) {
   return !in.bad();
 }
 
-int RunWrite(const CommandContext& context) {
-  if (context.args.size() != 1) {
-    return RefuseArguments(context, kWriteCommand, "one output file (\"-\" for standard output)");
+// Adds the weapon's script at the end of the existing script `target`.
+int AppendTo(const CommandContext& context, std::string_view target, const WeaponRecord& record) {
+  if (target == kStandardOutput) {
+    context.err << kProgram << ": write --append needs an existing script file, not \"-\"\n";
+    return kExitBadInput;
   }
+  const std::optional<ScriptDocument> document = OpenWeaponScript(context, target);
+  if (!document) return kExitCannotRead;
+  return WriteScriptTo(context, target, AppendWeapon(*document, record));
+}
+
+int RunWrite(const CommandContext& context) {
+  const bool append = !context.args.empty() && context.args.front() == "--append";
+  if (context.args.size() != (append ? 2u : 1u)) {
+    return RefuseArguments(context, kWriteCommand,
+                           "one output file (\"-\" for standard output), or --append and an "
+                           "existing script");
+  }
+  const std::string_view target = context.args.back();
 
   std::string text;
   if (!ReadAll(context.in, text)) {
@@ -33,26 +51,34 @@ int RunWrite(const CommandContext& context) {
     context.err << kProgram << ": line " << parsed.line << ": " << parsed.message << "\n";
     return kExitBadInput;
   }
-
-  return WriteScriptTo(context, context.args.front(), WriteScript(record));
+  if (append) return AppendTo(context, target, record);
+  return WriteScriptTo(context, target, WriteScript(record));
 }
 
 }  // namespace
 
 const Command kWriteCommand = {
     "write",
-    "OUT < RECORD",
+    "[--append] OUT < RECORD",
     "write the weapon script of a record read from standard input",
     "Reads lines Name=value from standard input, one field of the weapon record\n"
     "each: Name is a Weap* member (Weapcode, WeapID, Weapname, Weaprend, ...), the\n"
     "value is the rest of the line after the first \"=\", blanks kept; integer\n"
-    "members take a decimal number. Fields not named keep their reset values\n"
-    "(Weapmodl 0). Empty lines and lines beginning with \"#\" are ignored.\n"
+    "members take a decimal number. A model, sound, explosion GAF or explosion\n"
+    "art of the mod's own that no list holds is given as its text in double\n"
+    "quotes (Weapsost=\"vortexfire\") and written as it stands. Fields not named\n"
+    "keep their reset values (Weapmodl 0). Empty lines and lines beginning with\n"
+    "\"#\" are ignored.\n"
     "No text member may hold ; = [ ] { } or a line end. A member name whose case\n"
     "is wrong, or a byte-order mark before the first line, is named. These are\n"
     "the lines that dump prints.\n"
     "Writes the weapon script to OUT, or to standard output for \"-\".\n"
-    "Exit status: 0 written, 1 OUT could not be written, 2 bad arguments or lines.\n",
+    "With --append, OUT must be an existing script: the weapon is added at its\n"
+    "end, in that script's line ends (a missing line end after its last line\n"
+    "added first), and everything OUT held stays as it was.\n"
+    "Exit status: 0 written, 1 OUT could not be written (with --append: could not\n"
+    "be read or held no weapon header; nothing is written), 2 bad arguments or\n"
+    "lines.\n",
     RunWrite,
 };
 

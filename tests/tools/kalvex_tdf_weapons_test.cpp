@@ -1,0 +1,399 @@
+// kalvex-tdf on scripts of several weapons: list, the choice of a weapon by
+// --index and --weapon, set editing one weapon in place, write --append, and
+// check over every weapon of every file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/tools/kalvex_tdf_fixture.h"
+
+namespace kalvex {
+namespace {
+
+// Three weapons as a mod holds them: comments, entries without a field, a
+// per-target damage, a sound of the mod's own, a long code, CR LF.
+const std::string kThree =
+    "// the mod's rockets\r\n"              // 1
+    "[ROCKET_LAUNCHER_MK2_HEAVY]\r\n"       // 2
+    "\t{\r\n"                               // 3
+    "\tID=101;\r\n"                         // 4
+    "\tname=Heavy Rocket;\r\n"              // 5
+    "\tshakeduration=1.5; // felt far\r\n"  // 6
+    "\t[DAMAGE]\r\n"                        // 7
+    "\t\t{\r\n"                             // 8
+    "\t\tdefault=250;\r\n"                  // 9
+    "\t\theavytank=400;\r\n"                // 10
+    "\t\t}\r\n"                             // 11
+    "\t}\r\n"                               // 12
+    "[Pulse]\r\n"                           // 13
+    "\t{\r\n"                               // 14
+    "\tID=102;\r\n"                         // 15
+    "\tname=Pulse\tGun;\r\n"                // 16
+    "\tsoundstart=vortexfire;\r\n"          // 17
+    "\treloadtime=0.367;\r\n"               // 18
+    "\t}\r\n"                               // 19
+    "[NOID]\r\n"                            // 20
+    "\t{\r\n"                               // 21
+    "\t}\r\n";                              // 22
+
+// `text` with `from` replaced by `to` (the first time it stands there).
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+std::string ThreeWith(const std::string& from, const std::string& to) {
+  return Replaced(kThree, from, to);
+}
+
+struct ToolCase {
+  const char* name;
+  std::vector<std::string> args;  // "%F" in them: the script of the case, holding kThree
+  int status;
+  std::string out;  // "%F" in it stands for the script's path
+  std::string err;
+};
+
+// `text` with "%F" standing for `path`.
+std::string WithPath(std::string text, const std::string& path) {
+  for (std::size_t at = text.find("%F"); at != std::string::npos; at = text.find("%F", at)) {
+    text.replace(at, 2, path);
+    at += path.size();
+  }
+  return text;
+}
+
+class WeaponsTest : public KalvexTdfTest {
+ protected:
+  void RunCases(const std::vector<ToolCase>& cases) {
+    for (const ToolCase& c : cases) {
+      SCOPED_TRACE(c.name);
+      const std::string file = Script("three.tdf", kThree);
+      std::vector<std::string> args = c.args;
+      for (std::string& word : args) word = WithPath(word, file);
+      const ToolRun run = RunTool(args);
+      EXPECT_EQ(run.status, c.status);
+      EXPECT_EQ(run.out, WithPath(c.out, file));
+      EXPECT_EQ(run.err, WithPath(c.err, file));
+      EXPECT_EQ(ReadFile(file), kThree);
+    }
+  }
+};
+
+const std::string kThreeListed =
+    "1\tROCKET_LAUNCHER_MK2_HEAVY\t101\tHeavy Rocket\t2\n"
+    "2\tPulse\t102\tPulse Gun\t13\n"
+    "3\tNOID\t\t\t20\n";
+
+TEST_F(WeaponsTest, ListGivesOneLinePerWeapon) {
+  RunCases({
+      {"a file", {"list", "%F"}, 0, kThreeListed, ""},
+      {"no file",
+       {"list"},
+       2,
+       "",
+       "kalvex-tdf list: expects one script file\nUsage: kalvex-tdf list FILE\n"},
+      {"two files",
+       {"list", "%F", "%F"},
+       2,
+       "",
+       "kalvex-tdf list: expects one script file\nUsage: kalvex-tdf list FILE\n"},
+      {"a missing file",
+       {"list", "%F.missing"},
+       1,
+       "",
+       "kalvex-tdf: %F.missing: cannot open or read the file\n"},
+  });
+  EXPECT_EQ(RunTool({"list", "-"}, kThree).out, kThreeListed);
+  const ToolRun none = RunTool({"list", "-"}, "ID=4;");
+  EXPECT_EQ(none.status, 1);
+  EXPECT_EQ(none.out, "");
+}
+
+TEST_F(WeaponsTest, IndexAndWeaponChooseTheWeapon) {
+  const std::string usage = "Usage: kalvex-tdf dump [--index N | --weapon CODE] FILE\n";
+  RunCases({
+      {"index past the weapons",
+       {"dump", "--index", "4", "%F"},
+       1,
+       "",
+       "kalvex-tdf: %F: no weapon 4\n"},
+      {"no weapon of that code",
+       {"dump", "--weapon", "PULSE2", "%F"},
+       1,
+       "",
+       "kalvex-tdf: %F: no weapon PULSE2\n"},
+      {"normalize, no weapon of that code",
+       {"normalize", "--weapon", "X", "%F", "-"},
+       1,
+       "",
+       "kalvex-tdf: %F: no weapon X\n"},
+      {"set, index past the weapons",
+       {"set", "%F", "--index", "9", "Weapdamage=5"},
+       1,
+       "",
+       "kalvex-tdf: %F: no weapon 9\n"},
+      {"index 0",
+       {"dump", "--index", "0", "%F"},
+       2,
+       "",
+       "kalvex-tdf dump: expects a weapon's number from 1 after --index\n" + usage},
+      {"index not a number",
+       {"dump", "--index", "2x", "%F"},
+       2,
+       "",
+       "kalvex-tdf dump: expects a weapon's number from 1 after --index\n" + usage},
+      {"index without its number",
+       {"dump", "%F", "--index"},
+       2,
+       "",
+       "kalvex-tdf dump: expects a number after --index\n" + usage},
+      {"both",
+       {"dump", "--index", "1", "--weapon", "NOID", "%F"},
+       2,
+       "",
+       "kalvex-tdf dump: expects one --index N or --weapon CODE at most\n" + usage},
+      {"normalize of several weapons without a choice",
+       {"normalize", "%F", "-"},
+       2,
+       "",
+       "kalvex-tdf: %F: holds 3 weapons and normalize writes one: choose it with --index N or "
+       "--weapon CODE\n"},
+      {"set of several weapons without a choice",
+       {"set", "%F", "Weapdamage=5"},
+       2,
+       "",
+       "kalvex-tdf: %F: holds 3 weapons: choose the one to edit with --index N or --weapon "
+       "CODE\n"},
+  });
+  const std::string file = Script("three.tdf", kThree);
+  const ToolRun second = RunTool({"dump", "--index", "2", file});
+  EXPECT_EQ(second.status, 0);
+  EXPECT_EQ(second.err, "");
+  EXPECT_NE(second.out.find("Weapcode=Pulse\n"), std::string::npos);
+  EXPECT_NE(second.out.find("Weapsost=\"vortexfire\"\n"), std::string::npos);
+  for (const char* code : {"pulse", "PULSE", "Pulse"}) {
+    EXPECT_EQ(RunTool({"dump", "--weapon", code, file}).out, second.out) << code;
+  }
+  const ToolRun first = RunTool({"dump", file});
+  EXPECT_EQ(first.status, 0);
+  EXPECT_NE(first.out.find("Weapcode=ROCKET_LAUNCHER_MK2_HEAVY\n"), std::string::npos);
+  EXPECT_EQ(
+      first.err.substr(0, first.err.find('\n') + 1),
+      "kalvex-tdf: " + file +
+          ": holds 3 weapons; this is the first (--index N or --weapon CODE takes another)\n");
+
+  // Dump then write keeps the sound of the mod's own, as normalize writes it.
+  const ToolRun normalized = RunTool({"normalize", "--index", "2", file, "-"});
+  EXPECT_EQ(normalized.status, 0);
+  EXPECT_NE(normalized.out.find("\tsoundstart=vortexfire;\r\n"), std::string::npos);
+  EXPECT_NE(normalized.out.find("\treloadtime=0.367;\r\n"), std::string::npos);
+  EXPECT_EQ(RunTool({"write", "-"}, second.out).out, normalized.out);
+}
+
+struct SetCase {
+  const char* name;
+  std::vector<std::string> args;  // after "set FILE"
+  std::string after;              // the file's bytes after
+};
+
+TEST_F(WeaponsTest, SetEditsOneWeaponInPlace) {
+  const SetCase cases[] = {
+      {"damage of the first weapon",
+       {"--index", "1", "Weapdamage=300"},
+       ThreeWith("default=250;", "default=300;")},
+      {"damage of a weapon without [DAMAGE]",
+       {"--index", "2", "Weapdamage=300"},
+       ThreeWith(
+           "\treloadtime=0.367;\r\n\t}\r\n",
+           "\treloadtime=0.367;\r\n\t[DAMAGE]\r\n\t\t{\r\n\t\tdefault=300;\r\n\t\t}\r\n\t}\r\n")},
+      {"an entry added after the body's last, comment kept",
+       {"--weapon", "rocket_launcher_mk2_heavy", "Weapreload=0.5"},
+       ThreeWith("// felt far\r\n", "// felt far\r\n\treloadtime=0.5;\r\n")},
+      {"a sound of the mod's own",
+       {"--weapon", "PULSE", "Weapsost=\"xplonew\""},
+       ThreeWith("soundstart=vortexfire;", "soundstart=xplonew;")},
+      {"a value removed",
+       {"--index", "2", "Weapreload="},
+       ThreeWith("\treloadtime=0.367;\r\n", "")},
+      {"an entry without a field",
+       {"--index", "1", "--entry", "shakeduration=2"},
+       ThreeWith("shakeduration=1.5;", "shakeduration=2;")},
+      {"an entry added to an empty body",
+       {"--index", "3", "--entry", "vlaunch=1"},
+       ThreeWith("[NOID]\r\n\t{\r\n", "[NOID]\r\n\t{\r\n\tvlaunch=1;\r\n")},
+      {"a per-target damage",
+       {"--index", "1", "--entry", "DAMAGE/heavytank=500"},
+       ThreeWith("heavytank=400;", "heavytank=500;")},
+      {"a per-target damage removed",
+       {"--index", "1", "--entry", "damage/HEAVYTANK="},
+       ThreeWith("\t\theavytank=400;\r\n", "")},
+      {"a per-target damage added",
+       {"--index", "1", "--entry", "DAMAGE/scoutplane=40"},
+       ThreeWith("\t\theavytank=400;\r\n", "\t\theavytank=400;\r\n\t\tscoutplane=40;\r\n")},
+      {"a per-target damage where there is no [DAMAGE]",
+       {"--index", "2", "--entry", "DAMAGE/scoutplane=40"},
+       ThreeWith(
+           "\treloadtime=0.367;\r\n\t}\r\n",
+           "\treloadtime=0.367;\r\n\t[DAMAGE]\r\n\t\t{\r\n\t\tscoutplane=40;\r\n\t\t}\r\n\t}\r\n")},
+      {"members and entries together",
+       {"--index", "1", "Weapdamage=1", "--entry", "shakeduration=", "WeapID=7"},
+       // The comment after the entry removed stays.
+       Replaced(
+           ThreeWith("\tID=101;\r\n\tname=Heavy Rocket;\r\n\tshakeduration=1.5; // felt far\r\n",
+                     "\tID=7;\r\n\tname=Heavy Rocket;\r\n\t// felt far\r\n"),
+           "default=250;", "default=1;")},
+  };
+  for (const SetCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string file = Script("three.tdf", kThree);
+    std::vector<std::string> args = {"set", file};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const ToolRun run = RunTool(args);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(ReadFile(file), c.after);
+    // To another file, or to standard output, FILE stays as it was.
+    args.insert(args.end(), {"-o", "-"});
+    EXPECT_EQ(RunTool(args).out, c.after);
+  }
+}
+
+TEST_F(WeaponsTest, SetWithoutAChangeWritesNothing) {
+  const std::string file = Script("three.tdf", kThree);
+  // Read-only: a write would fail.
+  fs::permissions(file, fs::perms::owner_read);
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--index", "2", "Weapreload=0.367"},
+        std::vector<std::string>{"--index", "1", "--entry", "DAMAGE/heavytank=400"},
+        std::vector<std::string>{"--index", "3", "--entry", "vlaunch="},
+        std::vector<std::string>{"--index", "2"}}) {
+    std::vector<std::string> words = {"set", file};
+    words.insert(words.end(), args.begin(), args.end());
+    const ToolRun run = RunTool(words);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    words.insert(words.end(), {"-o", (dir_ / "copy.tdf").string()});
+    EXPECT_EQ(RunTool(words).status, 0);
+    EXPECT_EQ(ReadFile(dir_ / "copy.tdf"), kThree);
+  }
+  const ToolRun refused = RunTool({"set", file, "--index", "2", "Weapreload=2"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("kalvex-tdf: " + file + ": "), std::string::npos);
+  EXPECT_EQ(ReadFile(file), kThree);
+}
+
+TEST_F(WeaponsTest, SetRefusesBadValuesAndWritesNothing) {
+  RunCases({
+      {"not a decimal number",
+       {"set", "%F", "--index", "2", "Weapreload=1,5"},
+       2,
+       "",
+       "kalvex-tdf: Weapreload needs a decimal number (an optional \"-\", digits and at most one "
+       "point), not \"1,5\"\n"},
+      {"two points",
+       {"set", "%F", "--index", "2", "Weaprange=1.2.3"},
+       2,
+       "",
+       "kalvex-tdf: Weaprange needs a decimal number (an optional \"-\", digits and at most one "
+       "point), not \"1.2.3\"\n"},
+      {"an integer member",
+       {"set", "%F", "--index", "2", "Weaptur=yes"},
+       2,
+       "",
+       "kalvex-tdf: Weaptur needs a whole number from -2147483648 to 2147483647, not \"yes\"\n"},
+      {"an unknown member",
+       {"set", "%F", "--index", "2", "Weapfoo=1"},
+       2,
+       "",
+       "kalvex-tdf: unknown member \"Weapfoo\"\n"},
+      {"a key with a member",
+       {"set", "%F", "--index", "2", "--entry", "ReloadTime=1"},
+       2,
+       "",
+       "kalvex-tdf: --entry ReloadTime=1: the key \"ReloadTime\" has a member of its own: use "
+       "Member=value (dump shows them)\n"},
+      {"the damage's key",
+       {"set", "%F", "--index", "2", "--entry", "DAMAGE/default=1"},
+       2,
+       "",
+       "kalvex-tdf: --entry DAMAGE/default=1: the key \"default\" has a member of its own: use "
+       "Member=value (dump shows them)\n"},
+      {"a value that breaks the script",
+       {"set", "%F", "--index", "2", "--entry", "a=1;b"},
+       2,
+       "",
+       "kalvex-tdf: --entry a=1;b: the value must not hold ; = [ ] { } or a line end\n"},
+      {"not a key",
+       {"set", "%F", "--index", "2", "--entry", "2a=1"},
+       2,
+       "",
+       "kalvex-tdf: --entry 2a=1: a key is letters, digits and \"_\", not beginning with a "
+       "digit\n"},
+      {"no file",
+       {"set", "Weapdamage=1"},
+       2,
+       "",
+       "kalvex-tdf set: expects a script file\nUsage: kalvex-tdf set FILE [--index N | --weapon "
+       "CODE] [-o OUT] [Member=value]... [--entry KEY=VALUE]...\n"},
+  });
+}
+
+TEST_F(WeaponsTest, WriteAppendAddsTheWeaponAtTheEnd) {
+  const std::string lines = "Weapcode=NEW\nWeapID=9\n";
+  const std::string script = RunTool({"write", "-"}, lines).out;
+  std::string lf_script = script;
+  for (std::size_t at = lf_script.find("\r\n"); at != std::string::npos;
+       at = lf_script.find("\r\n", at)) {
+    lf_script.erase(at, 1);
+  }
+  const struct {
+    const char* name;
+    std::string before;
+    std::string after;
+  } cases[] = {
+      {"CR LF", kThree, kThree + script},
+      {"LF, no line end at the end", "[A]\n{\nID=1;\n}", "[A]\n{\nID=1;\n}\n" + lf_script},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string file = Script("mod.tdf", c.before);
+    const ToolRun run = RunTool({"write", "--append", file}, lines);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadFile(file), c.after);
+  }
+  const std::string plain = Script("plain.txt", "no weapon here\n");
+  EXPECT_EQ(RunTool({"write", "--append", plain}, lines).status, 1);
+  EXPECT_EQ(ReadFile(plain), "no weapon here\n");
+  EXPECT_EQ(RunTool({"write", "--append", (dir_ / "missing.tdf").string()}, lines).status, 1);
+  EXPECT_FALSE(fs::exists(dir_ / "missing.tdf"));
+  EXPECT_EQ(RunTool({"write", "--append", "-"}, lines).status, 2);
+}
+
+TEST_F(WeaponsTest, CheckReadsEveryWeapon) {
+  const std::string file = Script("mod.tdf",
+                                  "[A]\n{\nID=5;\nbeamweapon=1;\nmodel=rocket;\n}\n"
+                                  "[B]\n{\nID=5;\nturnrate=300;\nwaterexplosionart=h20;\n}\n");
+  const ToolRun run = RunTool({"check", "--strict", file});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, file + ":5: normalize drops key \"model\" with value \"rocket\"\n" + file +
+                         ":10: normalize drops key \"turnrate\" with value \"300\"\n" + file +
+                         ":11: old spelling \"h20\" of key \"waterexplosionart\" will be saved "
+                         "as \"h2o\"\n"
+                         "weapon ID \"5\" is used by 2 weapons: " +
+                         file + ":3, " + file +
+                         ":9\n"
+                         "kalvex-tdf check: 1 file read, 2 findings, 1 shared weapon ID, 0 files "
+                         "refused, 1 old spelling that saving writes anew\n");
+  // The old spelling alone is no finding.
+  const std::string old = Script("old.tdf", "[C]\n{\nID=6;\nwaterexplosionart=h20;\n}\n");
+  EXPECT_EQ(RunTool({"check", "--strict", old}).status, 0);
+  EXPECT_EQ(RunTool({"check", "--index", "1", file}).status, 2);
+}
+
+}  // namespace
+}  // namespace kalvex
