@@ -1,0 +1,51 @@
+#include "platform/application.h"
+
+#include <cstdlib>
+
+#include "platform/win32/message_loop.h"
+#include "platform/win32/native_window.h"
+
+namespace {
+
+UINT ShownMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Kalvex.MainWindowShown");
+  return message;
+}
+
+}  // namespace
+
+struct TApplication::TNative {
+  bool started = false;
+};
+
+TApplication::TApplication(const char* name)
+    : name_(name ? name : ""), native_(std::make_unique<TNative>()) {}
+
+TApplication::~TApplication() { MainWindow.reset(); }
+
+int TApplication::Run() {
+  if (!native_->started) {
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                        ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    native_->started = true;
+  }
+  InitMainWindow();
+  if (!MainWindow || !MainWindow->Create()) return EXIT_FAILURE;
+  MainWindow->Show();
+  HWND frame = HwndOf(*MainWindow);
+  UpdateWindow(frame);
+  PostMessageW(frame, ShownMessage(), 0, 0);
+  MSG message;
+  while (IsWindow(frame) && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (message.hwnd == frame && message.message == ShownMessage()) {
+      MainWindowShown();
+      continue;
+    }
+    HandleMessage(message);
+  }
+  return EXIT_SUCCESS;
+}
+
+// Windows draws its controls in its own style.
+void TApplication::EnableCtl3d(bool) {}
