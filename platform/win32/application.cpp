@@ -1,11 +1,23 @@
 #include "platform/application.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "platform/win32/message_loop.h"
 #include "platform/win32/native_window.h"
 
 namespace {
+
+// A program of the windows subsystem starts without a console: what it
+// prints before its window opens (--help, --version, a bad argument) goes to
+// the console it was started from, unless its output is redirected.
+const bool kPrintsToParentConsole = [] {
+  const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+  if ((output && output != INVALID_HANDLE_VALUE) || !AttachConsole(ATTACH_PARENT_PROCESS)) {
+    return false;
+  }
+  return std::freopen("CONOUT$", "w", stdout) && std::freopen("CONOUT$", "w", stderr);
+}();
 
 UINT ShownMessage() {
   static const UINT message = RegisterWindowMessageW(L"Kalvex.MainWindowShown");

@@ -12,6 +12,21 @@
 namespace {
 
 constexpr wchar_t kFrameClass[] = L"KalvexFrame";
+constexpr wchar_t kFocusProperty[] = L"Kalvex.Focus";
+
+// The control that had the keyboard focus when the frame was left gets it
+// back when the frame is active again; true when it did.
+bool KeepFocus(HWND frame, WPARAM activation) {
+  if (LOWORD(activation) == WA_INACTIVE) {
+    HWND focused = GetFocus();
+    if (focused && IsChild(frame, focused)) SetPropW(frame, kFocusProperty, focused);
+    return false;
+  }
+  HWND kept = static_cast<HWND>(GetPropW(frame, kFocusProperty));
+  if (!kept || !IsChild(frame, kept) || !IsWindowVisible(kept)) return false;
+  SetFocus(kept);
+  return true;
+}
 
 }  // namespace
 
@@ -107,7 +122,10 @@ class TFrameWindow::TImpl {
       const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
       SetWindowLongPtrW(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
-    if (message == WM_NCDESTROY) DropAccelerators(frame);
+    if (message == WM_NCDESTROY) {
+      DropAccelerators(frame);
+      RemovePropW(frame, kFocusProperty);
+    }
     if (HandleReleaseRequest(frame, message, lParam)) return 0;
     auto* owner = reinterpret_cast<TFrameWindow*>(GetWindowLongPtrW(frame, GWLP_USERDATA));
     if (!owner) return DefWindowProcW(frame, message, wParam, lParam);
@@ -119,6 +137,9 @@ class TFrameWindow::TImpl {
           owner->Dispatch({TEventKind::Command, LOWORD(wParam), 0, {}});
         }
         return 0;
+      case WM_ACTIVATE:
+        if (KeepFocus(frame, wParam)) return 0;
+        break;
       case WM_CLOSE:
         if (owner->CanClose()) owner->Destroy();
         return 0;
@@ -165,9 +186,9 @@ THandle TFrameWindow::MakeWindow(THandle) {
   if (!TImpl::RegisterClass()) return nullptr;
   // The styles of the layer have the system's values.
   return HandleOf(CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, WideFromBytes(Title).c_str(),
-                                  Attr.Style | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  Scaled(Attr.W), Scaled(Attr.H), nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), this));
+                                  Attr.Style, CW_USEDEFAULT, CW_USEDEFAULT, Scaled(Attr.W),
+                                  Scaled(Attr.H), nullptr, nullptr, GetModuleHandleW(nullptr),
+                                  this));
 }
 
 void TFrameWindow::SetupWindow() {

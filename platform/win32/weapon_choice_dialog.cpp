@@ -99,8 +99,9 @@ INT_PTR CALLBACK ChooserProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
                              WS_EX_CLIENTEDGE);
       AddControl(dialog, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK);
       AddControl(dialog, L"BUTTON", L"Cancel", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL);
-      FillList(list, choice);
+      // Placed first, so that the last column can take the list's whole width.
       LayOut(dialog);
+      FillList(list, choice);
       SetFocus(list);
       return FALSE;  // the focus is set
     }
