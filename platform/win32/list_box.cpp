@@ -1,7 +1,7 @@
 #include "platform/list_box.h"
 
+#include "platform/win32/list_entries.h"
 #include "platform/win32/native_window.h"
-#include "platform/win32/text_codec.h"
 
 namespace {
 
@@ -41,27 +41,12 @@ TListBox::TListBox(TWindow* parent, int id, int x, int y, int w, int h)
     : TWindow(parent, id, {}, x, y, w, h) {}
 
 int TListBox::InsertString(std::string_view text, int index) {
-  HWND list = HwndOf(*this);
-  if (!list) return -1;
-  const int count = int(SendMessageW(list, LB_GETCOUNT, 0, 0));
-  if (index < -1 || index > count) return -1;
-  const std::wstring entry = WideFromBytes(text);
-  const LRESULT at = SendMessageW(list, LB_INSERTSTRING, WPARAM(index == -1 ? count : index),
-                                  reinterpret_cast<LPARAM>(entry.c_str()));
-  return at < 0 ? -1 : int(at);
+  return InsertEntry(HwndOf(*this), kListBoxMessages, text, index);
 }
 
-int TListBox::GetSelIndex() const {
-  HWND list = HwndOf(*this);
-  return list ? int(SendMessageW(list, LB_GETCURSEL, 0, 0)) : -1;
-}
+int TListBox::GetSelIndex() const { return SelectedEntry(HwndOf(*this), kListBoxMessages); }
 
-void TListBox::SetSelIndex(int index) {
-  HWND list = HwndOf(*this);
-  if (!list) return;
-  const int count = int(SendMessageW(list, LB_GETCOUNT, 0, 0));
-  SendMessageW(list, LB_SETCURSEL, WPARAM(index >= 0 && index < count ? index : -1), 0);
-}
+void TListBox::SetSelIndex(int index) { SelectEntry(HwndOf(*this), kListBoxMessages, index); }
 
 THandle TListBox::MakeWindow(THandle container) {
   HWND list =

@@ -1,14 +1,19 @@
 // The window cases' driver over Win32: the mouse and keyboard messages a
 // user's input makes, posted to the real controls and handled as the
 // program's message loop handles them, and what the real controls show.
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <utility>
 
+#include "platform/win32/accelerator_keys.h"
 #include "platform/win32/message_loop.h"
 #include "platform/win32/native_window.h"
 #include "platform/win32/text_codec.h"
 #include "tests/window/window_driver.h"
 #include "tests/window/window_slots.h"
+// After the layer's headers, which bring <windows.h>: the shell's drop record.
+#include <shlobj.h>
 
 namespace kalvex::test {
 namespace {
@@ -86,6 +91,37 @@ bool MenuShows(DWORD process) {
   }
   return false;
 }
+
+// The key and the modifiers that `keys` names ("Ctrl+S", "F1", "Enter").
+std::optional<ACCEL> KeysNamed(std::string_view keys) {
+  const std::pair<std::string_view, WORD> named[] = {
+      {"Enter", VK_RETURN}, {"Space", VK_SPACE}, {"Down", VK_DOWN}, {"Up", VK_UP}};
+  for (const auto& [name, key] : named) {
+    if (keys == name) return ACCEL{FVIRTKEY, key, 0};
+  }
+  return AcceleratorFor(keys, 0);
+}
+
+// Holds the modifier keys down, as the system records them for the thread,
+// while the keys pressed with them are handled.
+class HeldModifiers {
+ public:
+  explicit HeldModifiers(BYTE modifiers) {
+    GetKeyboardState(saved_);
+    BYTE held[256];
+    std::copy(std::begin(saved_), std::end(saved_), held);
+    const std::pair<BYTE, int> keys[] = {
+        {FCONTROL, VK_CONTROL}, {FSHIFT, VK_SHIFT}, {FALT, VK_MENU}};
+    for (const auto& [flag, key] : keys) {
+      if (modifiers & flag) held[key] = 0x80;
+    }
+    SetKeyboardState(held);
+  }
+  ~HeldModifiers() { SetKeyboardState(saved_); }
+
+ private:
+  BYTE saved_[256];
+};
 
 std::string Text(HWND window) { return BytesFromWide(WindowText(window)); }
 
@@ -221,6 +257,38 @@ class Win32WindowDriver : public WindowDriver {
     HWND box = Hwnd(window_.Check1);
     if (!box) return false;
     PostClick(box, ClientCentre(box));
+    HandleWaitingMessages();
+    return true;
+  }
+
+  bool PressKeys(std::string_view keys) override {
+    const std::optional<ACCEL> press = KeysNamed(keys);
+    if (!press) return false;
+    HWND focused = GetFocus();
+    HWND target = focused ? focused : Frame();
+    const bool alt = press->fVirt & FALT;
+    HeldModifiers held(press->fVirt);
+    PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, press->key, 1 | (alt ? kAltDown : 0));
+    PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, press->key,
+                 1 | (LPARAM(3) << 30) | (alt ? kAltDown : 0));
+    HandleWaitingMessages();
+    return true;
+  }
+
+  bool DropFiles(const std::vector<std::string>& paths) override {
+    if (!(GetWindowLongPtrW(Frame(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES)) return false;
+    std::wstring names;
+    for (const std::string& path : paths) names += WideFromUtf8(path) + L'\0';
+    names += L'\0';
+    // What the shell hands over: the file list after its header, the window
+    // releasing it (DragFinish).
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
+    files->pFiles = sizeof(DROPFILES);
+    files->fWide = TRUE;
+    std::copy(names.begin(), names.end(), reinterpret_cast<wchar_t*>(files + 1));
+    GlobalUnlock(drop);
+    PostMessageW(Frame(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     HandleWaitingMessages();
     return true;
   }

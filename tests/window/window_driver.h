@@ -57,6 +57,13 @@ class WindowDriver {
   virtual bool Pick(std::string_view slot, int position) = 0;
   // Clicks the check box "Check1".
   virtual bool ClickCheckBox() = 0;
+  // Presses keys in the control that has the keyboard focus: a command's
+  // keys as the main window's table writes them ("Ctrl+S", "F1"), or "Enter",
+  // "Space", "Down".
+  virtual bool PressKeys(std::string_view keys) = 0;
+  // Drops files (UTF-8 paths) onto the main window as a file manager does;
+  // false when the window takes no dropped files at all.
+  virtual bool DropFiles(const std::vector<std::string>& paths) = 0;
 
   // What the window shows; nothing where there is no such control.
   virtual std::optional<std::string> LineText(std::string_view line) const = 0;
