@@ -99,6 +99,10 @@ TEST_P(DropCase, OpensOnlyWeaponScripts) {
 
 INSTANTIATE_TEST_SUITE_P(Files, DropCase,
                          ::testing::Values(Dropped{"dropped.tdf", true}, Dropped{"LOUD.TDF", true},
+                                           // A name beyond Latin-1, in UTF-8: "Fusée €.tdf".
+                                           Dropped{"Fus\xC3\xA9"
+                                                   "e \xE2\x82\xAC.tdf",
+                                                   true},
                                            Dropped{"notes.txt", false}),
                          [](const auto& info) { return CaseName(info.param.name); });
 
