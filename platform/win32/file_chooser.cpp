@@ -1,6 +1,8 @@
 #include "platform/win32/file_chooser.h"
 
 #include "platform/win32/text_codec.h"
+// After <windows.h>, which win32.h brings: the dialogs' error codes.
+#include <cderr.h>
 
 namespace {
 
@@ -24,22 +26,39 @@ std::wstring DialogFilter(const std::vector<TFileFilter>& filters) {
   return filter;
 }
 
-std::optional<std::string> ChooseFile(HWND owner, const TFileRequest& request, bool save) {
-  const std::wstring filter = DialogFilter(request.Filters);
-  std::wstring path = WideFromUtf8(request.FileName);
+namespace {
+
+std::optional<std::string> ShowFileDialog(HWND owner, const std::wstring& filter, std::wstring path,
+                                          bool mustExist, bool save) {
   if (path.size() >= kPathRoom) path.clear();
   path.resize(kPathRoom, L'\0');
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
-  dialog.lpstrFilter = request.Filters.empty() ? nullptr : filter.c_str();
+  dialog.lpstrFilter = filter.size() > 1 ? filter.c_str() : nullptr;
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = DWORD(path.size());
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
-  if (!save && request.MustExist) dialog.Flags |= OFN_FILEMUSTEXIST;
-  const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-  if (!chosen) return std::nullopt;
-  path.resize(wcsnlen(path.c_str(), path.size()));
-  return Utf8FromWide(path);
+  if (mustExist) dialog.Flags |= OFN_FILEMUSTEXIST;
+  if (save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog)) {
+    path.resize(wcsnlen(path.c_str(), path.size()));
+    return Utf8FromWide(path);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> ChooseFile(HWND owner, const TFileRequest& request, bool save) {
+  const std::wstring filter = DialogFilter(request.Filters);
+  const bool mustExist = !save && request.MustExist;
+  std::optional<std::string> chosen =
+      ShowFileDialog(owner, filter, WideFromUtf8(request.FileName), mustExist, save);
+  // A proposed name the dialog cannot show keeps it from opening at all: it
+  // opens without one rather than not at all.
+  if (!chosen && CommDlgExtendedError() == FNERR_INVALIDFILENAME) {
+    chosen = ShowFileDialog(owner, filter, {}, mustExist, save);
+  }
+  return chosen;
 }
