@@ -42,6 +42,9 @@ class QtWindowDriver : public WindowDriver {
   bool Type(std::string_view slot, std::string_view text) override {
     return editor_.Type(slot, Latin1(text));
   }
+  bool Paste(std::string_view slot, std::string_view text) override {
+    return editor_.Paste(slot, Latin1(text));
+  }
   bool Pick(std::string_view slot, int position) override { return editor_.Pick(slot, position); }
   bool ClickCheckBox() override { return editor_.ClickCheckBox(); }
   bool PressKeys(std::string_view keys) override {

@@ -123,6 +123,18 @@ class HeldModifiers {
   BYTE saved_[256];
 };
 
+bool PutOnClipboard(HWND owner, const std::wstring& text) {
+  if (!OpenClipboard(owner)) return false;
+  EmptyClipboard();
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  auto* chars = static_cast<wchar_t*>(GlobalLock(data));
+  std::copy(text.c_str(), text.c_str() + text.size() + 1, chars);
+  GlobalUnlock(data);
+  const bool put = SetClipboardData(CF_UNICODETEXT, data) != nullptr;
+  CloseClipboard();
+  return put;
+}
+
 std::string Text(HWND window) { return BytesFromWide(WindowText(window)); }
 
 std::optional<std::vector<std::string>> Entries(HWND list, UINT count, UINT length, UINT text) {
@@ -223,13 +235,19 @@ class Win32WindowDriver : public WindowDriver {
   }
 
   bool Type(std::string_view slot, std::string_view text) override {
-    HWND edit = Hwnd(SlotControl(window_, slot));
+    HWND edit = EmptiedEdit(slot);
     if (!edit) return false;
-    PostClick(edit, ClientCentre(edit));
-    PostMessageW(edit, WM_KEYDOWN, VK_END, 1);
-    const int shown = GetWindowTextLengthW(edit);
-    for (int i = 0; i < shown; ++i) PostMessageW(edit, WM_CHAR, VK_BACK, 1);
     for (const char c : text) PostMessageW(edit, WM_CHAR, WPARAM(static_cast<unsigned char>(c)), 1);
+    HandleWaitingMessages();
+    return true;
+  }
+
+  bool Paste(std::string_view slot, std::string_view text) override {
+    HWND edit = EmptiedEdit(slot);
+    if (!edit || !PutOnClipboard(Frame(), WideFromBytes(text))) return false;
+    HeldModifiers control(FCONTROL);
+    PostMessageW(edit, WM_KEYDOWN, 'V', 1);
+    PostMessageW(edit, WM_KEYUP, 'V', 1 | (LPARAM(3) << 30));
     HandleWaitingMessages();
     return true;
   }
@@ -376,6 +394,18 @@ class Win32WindowDriver : public WindowDriver {
 
  private:
   static HWND Hwnd(const TWindow* window) { return window ? HwndOf(*window) : nullptr; }
+
+  // The edit of the slot, clicked into and emptied as a user does: the End
+  // key, then Backspace for every character.
+  HWND EmptiedEdit(std::string_view slot) {
+    HWND edit = Hwnd(SlotControl(window_, slot));
+    if (!edit) return nullptr;
+    PostClick(edit, ClientCentre(edit));
+    PostMessageW(edit, WM_KEYDOWN, VK_END, 1);
+    const int shown = GetWindowTextLengthW(edit);
+    for (int i = 0; i < shown; ++i) PostMessageW(edit, WM_CHAR, VK_BACK, 1);
+    return edit;
+  }
   HWND Frame() const { return HwndOf(window_); }
 
   HHOOK hook_;

@@ -1,5 +1,6 @@
-// The keyboard and the file manager: the keys of the menu commands, the keys
-// of the page list, and scripts dropped onto the window.
+// The keyboard, the clipboard and the file manager: the keys of the menu
+// commands, the keys of the page list, pasting, and scripts dropped onto the
+// window.
 #include <cctype>
 #include <string>
 
@@ -76,6 +77,34 @@ INSTANTIATE_TEST_SUITE_P(Keys, PageListKeyCase,
                          ::testing::Values(PageListKeys{"Enter", 0}, PageListKeys{"Space", 0},
                                            PageListKeys{"Down", 1}),
                          [](const auto& info) { return CaseName(info.param.keys); });
+
+struct Pasted {
+  std::string_view clipboard;
+  std::string_view shown;  // in the code's edit afterwards
+  int beeps;
+};
+
+class PasteCase : public WindowCase, public ::testing::WithParamInterface<Pasted> {};
+
+// Ctrl+V pastes the clipboard without the blanks and line ends at its ends,
+// whole or, with a beep, not at all.
+TEST_P(PasteCase, PastesWholeOrNotAtAll) {
+  ASSERT_TRUE(FileNew());
+  ASSERT_TRUE(Driver().ClickPage(0));
+  ASSERT_TRUE(Driver().Paste("Enter", GetParam().clipboard));
+  EXPECT_EQ(Driver().EditText("Enter"), std::string(GetParam().shown));
+  EXPECT_EQ(Ui().Beeps, GetParam().beeps);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clipboard, PasteCase,
+                         ::testing::Values(Pasted{"  ROCKET\r\n", "ROCKET", 0},
+                                           Pasted{"\xC9"
+                                                  "CLAIR",
+                                                  "\xC9"
+                                                  "CLAIR",
+                                                  0},
+                                           Pasted{"A;B", "", 1}, Pasted{"ABCDEFGHIJKLMNOP", "", 1}),
+                         [](const auto& info) { return CaseName(info.param.clipboard); });
 
 struct Dropped {
   std::string_view name;

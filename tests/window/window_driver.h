@@ -53,6 +53,9 @@ class WindowDriver {
   // Clicks into the edit of the slot, removes all it holds as a user does
   // and types `text` key by key.
   virtual bool Type(std::string_view slot, std::string_view text) = 0;
+  // The same, with `text` put on the clipboard and pasted with Ctrl+V
+  // instead of typed.
+  virtual bool Paste(std::string_view slot, std::string_view text) = 0;
   // Opens the slot's drop-down list with a click and clicks the entry at `position`.
   virtual bool Pick(std::string_view slot, int position) = 0;
   // Clicks the check box "Check1".
