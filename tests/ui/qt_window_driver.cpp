@@ -48,8 +48,18 @@ class QtWindowDriver : public WindowDriver {
   bool Pick(std::string_view slot, int position) override { return editor_.Pick(slot, position); }
   bool ClickCheckBox() override { return editor_.ClickCheckBox(); }
   bool PressKeys(std::string_view keys) override {
-    QWidget* focused = QApplication::focusWidget();
-    QTest::keySequence(focused ? focused : editor_.Frame(), QKeySequence(Latin1(keys)));
+    const QKeySequence sequence(Latin1(keys));
+    const bool command = keys.starts_with("Ctrl+") || keys.starts_with('F');
+    if (!command) {
+      // Through the window, as the desktop hands keys over: to the focused
+      // widget, Tab and Shift+Tab to the focus chain.
+      QTest::keySequence(editor_.Frame()->windowHandle(), sequence);
+    } else {
+      // The command keys to the focused widget, where the window's shortcuts
+      // take them.
+      QWidget* focused = QApplication::focusWidget();
+      QTest::keySequence(focused ? focused : editor_.Frame(), sequence);
+    }
     QCoreApplication::processEvents();
     return true;
   }

@@ -94,10 +94,12 @@ bool MenuShows(DWORD process) {
 
 // The key and the modifiers that `keys` names ("Ctrl+S", "F1", "Enter").
 std::optional<ACCEL> KeysNamed(std::string_view keys) {
-  const std::pair<std::string_view, WORD> named[] = {
-      {"Enter", VK_RETURN}, {"Space", VK_SPACE}, {"Down", VK_DOWN}, {"Up", VK_UP}};
-  for (const auto& [name, key] : named) {
-    if (keys == name) return ACCEL{FVIRTKEY, key, 0};
+  const std::pair<std::string_view, ACCEL> named[] = {
+      {"Enter", {FVIRTKEY, VK_RETURN, 0}}, {"Space", {FVIRTKEY, VK_SPACE, 0}},
+      {"Down", {FVIRTKEY, VK_DOWN, 0}},    {"Up", {FVIRTKEY, VK_UP, 0}},
+      {"Tab", {FVIRTKEY, VK_TAB, 0}},      {"Shift+Tab", {FVIRTKEY | FSHIFT, VK_TAB, 0}}};
+  for (const auto& [name, press] : named) {
+    if (keys == name) return press;
   }
   return AcceleratorFor(keys, 0);
 }

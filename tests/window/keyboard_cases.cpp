@@ -78,6 +78,19 @@ INSTANTIATE_TEST_SUITE_P(Keys, PageListKeyCase,
                                            PageListKeys{"Down", 1}),
                          [](const auto& info) { return CaseName(info.param.keys); });
 
+// Tab and Shift+Tab move the keyboard focus from the page list through the
+// page's edits, in the order they are built, and back.
+TEST_F(WindowCase, TabMovesBetweenTheControls) {
+  ASSERT_TRUE(FileNew());
+  ASSERT_TRUE(Driver().ClickPage(8));  // three edits, Enter to Enter3
+  for (const std::string_view keys : {"Tab", "Tab", "2", "Shift+Tab", "1"}) {
+    ASSERT_TRUE(Driver().PressKeys(keys)) << keys;
+  }
+  EXPECT_EQ(Driver().EditText("Enter"), "1");
+  EXPECT_EQ(Driver().EditText("Enter2"), "2");
+  EXPECT_EQ(Driver().EditText("Enter3"), "");
+}
+
 struct Pasted {
   std::string_view clipboard;
   std::string_view shown;  // in the code's edit afterwards

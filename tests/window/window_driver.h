@@ -61,8 +61,8 @@ class WindowDriver {
   // Clicks the check box "Check1".
   virtual bool ClickCheckBox() = 0;
   // Presses keys in the control that has the keyboard focus: a command's
-  // keys as the main window's table writes them ("Ctrl+S", "F1"), or "Enter",
-  // "Space", "Down".
+  // keys as the main window's table writes them ("Ctrl+S", "F1", "7"), or
+  // "Enter", "Space", "Down", "Tab", "Shift+Tab".
   virtual bool PressKeys(std::string_view keys) = 0;
   // Drops files (UTF-8 paths) onto the main window as a file manager does;
   // false when the window takes no dropped files at all.
