@@ -10,7 +10,7 @@ packages=(
   xvfb xauth x11-utils imagemagick
   desktop-file-utils appstream shared-mime-info
   help2man lintian dpkg-dev file fakeroot bash-completion
-  g++-mingw-w64-x86-64 googletest wine wine64
+  g++-mingw-w64-x86-64 googletest wine wine64 fonts-wine
 )
 
 missing=()

@@ -1,12 +1,18 @@
 // The window cases' driver over Qt: the Qt Test editor driver's mouse and
 // key events, and what the real widgets show.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMimeData>
 #include <QProcess>
+#include <QTest>
+#include <QUrl>
 #include <QWidget>
 
 #include "platform/qt/native_window.h"
@@ -36,8 +42,43 @@ class QtWindowDriver : public WindowDriver {
   bool Type(std::string_view slot, std::string_view text) override {
     return editor_.Type(slot, Latin1(text));
   }
+  bool Paste(std::string_view slot, std::string_view text) override {
+    return editor_.Paste(slot, Latin1(text));
+  }
   bool Pick(std::string_view slot, int position) override { return editor_.Pick(slot, position); }
   bool ClickCheckBox() override { return editor_.ClickCheckBox(); }
+  bool PressKeys(std::string_view keys) override {
+    const QKeySequence sequence(Latin1(keys));
+    const bool command = keys.starts_with("Ctrl+") || keys.starts_with('F');
+    if (!command) {
+      // Through the window, as the desktop hands keys over: to the focused
+      // widget, Tab and Shift+Tab to the focus chain.
+      QTest::keySequence(editor_.Frame()->windowHandle(), sequence);
+    } else {
+      // The command keys to the focused widget, where the window's shortcuts
+      // take them.
+      QWidget* focused = QApplication::focusWidget();
+      QTest::keySequence(focused ? focused : editor_.Frame(), sequence);
+    }
+    QCoreApplication::processEvents();
+    return true;
+  }
+  bool DropFiles(const std::vector<std::string>& paths) override {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const std::string& path : paths) urls << QUrl::fromLocalFile(QString::fromStdString(path));
+    data.setUrls(urls);
+    QWidget* frame = editor_.Frame();
+    if (!frame->acceptDrops()) return false;
+    QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(frame, &enter);
+    if (enter.isAccepted()) {
+      QDropEvent drop(QPointF(300, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
+      QApplication::sendEvent(frame, &drop);
+    }
+    QCoreApplication::processEvents();
+    return true;
+  }
 
   std::optional<std::string> LineText(std::string_view line) const override {
     return Bytes(editor_.LineText(line));

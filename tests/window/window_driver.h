@@ -53,10 +53,20 @@ class WindowDriver {
   // Clicks into the edit of the slot, removes all it holds as a user does
   // and types `text` key by key.
   virtual bool Type(std::string_view slot, std::string_view text) = 0;
+  // The same, with `text` put on the clipboard and pasted with Ctrl+V
+  // instead of typed.
+  virtual bool Paste(std::string_view slot, std::string_view text) = 0;
   // Opens the slot's drop-down list with a click and clicks the entry at `position`.
   virtual bool Pick(std::string_view slot, int position) = 0;
   // Clicks the check box "Check1".
   virtual bool ClickCheckBox() = 0;
+  // Presses keys in the control that has the keyboard focus: a command's
+  // keys as the main window's table writes them ("Ctrl+S", "F1", "7"), or
+  // "Enter", "Space", "Down", "Tab", "Shift+Tab".
+  virtual bool PressKeys(std::string_view keys) = 0;
+  // Drops files (UTF-8 paths) onto the main window as a file manager does;
+  // false when the window takes no dropped files at all.
+  virtual bool DropFiles(const std::vector<std::string>& paths) = 0;
 
   // What the window shows; nothing where there is no such control.
   virtual std::optional<std::string> LineText(std::string_view line) const = 0;

@@ -1,0 +1,108 @@
+#include "platform/edit.h"
+
+#include "platform/win32/native_window.h"
+#include "platform/win32/text_codec.h"
+
+namespace {
+
+// The selection before the change being judged: a refused change puts it back.
+DWORD selectionBeforeChange = 0;
+
+bool MayChangeText(UINT message) {
+  switch (message) {
+    case WM_CHAR:
+    case WM_KEYDOWN:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO:
+    case EM_REPLACESEL:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::wstring ClipboardText(HWND owner) {
+  std::wstring text;
+  if (!OpenClipboard(owner)) return text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+std::u16string_view Utf16(std::wstring_view text) {
+  return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
+}
+
+}  // namespace
+
+// The edit's side of the system's EDIT control: each change of its text is
+// judged when the control reports it (EN_CHANGE) and undone when refused;
+// a paste, whichever way the user pastes, inserts TEdit::PastedText.
+class TEdit::TImpl {
+ public:
+  static LRESULT CALLBACK Proc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                               DWORD_PTR) {
+    if (MayChangeText(message)) {
+      selectionBeforeChange = DWORD(SendMessageW(edit, EM_GETSEL, 0, 0));
+    }
+    if (message == WM_PASTE) {
+      if (!(GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY)) {
+        const std::wstring clipboard = ClipboardText(edit);
+        const std::u16string_view pasted = PastedText(Utf16(clipboard));
+        const std::wstring inserted(pasted.begin(), pasted.end());
+        SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
+      }
+      return 0;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+  }
+
+  static void Judge(TEdit& owner, HWND edit) {
+    const std::wstring shown = WindowText(edit);
+    if (owner.programSetsText_) return;
+    if (shown == WideFromBytes(owner.Title)) return;
+    if (owner.TakesUserChange(Utf16(shown))) {
+      owner.Title = BytesFromWide(shown);
+      owner.UserChanged();
+      return;
+    }
+    owner.programSetsText_ = true;
+    SetWindowTextW(edit, WideFromBytes(owner.Title).c_str());
+    owner.programSetsText_ = false;
+    SendMessageW(edit, EM_SETSEL, LOWORD(selectionBeforeChange), HIWORD(selectionBeforeChange));
+  }
+};
+
+TEdit::~TEdit() = default;
+
+void TEdit::SetText(std::string_view text) {
+  Title = text;
+  if (HWND edit = HwndOf(*this)) {
+    programSetsText_ = true;
+    SetWindowTextW(edit, WideFromBytes(Title).c_str());
+    programSetsText_ = false;
+  }
+}
+
+THandle TEdit::MakeWindow(THandle container) {
+  HWND edit = TNative::MakeControl(*this, container, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, L"",
+                                   WS_EX_CLIENTEDGE);
+  if (edit) SetWindowSubclass(edit, TImpl::Proc, 0, 0);
+  return HandleOf(edit);
+}
+
+void TEdit::SetupWindow() {
+  HWND edit = HwndOf(*this);
+  SetText(Title);
+  Native().notified = [this, edit](unsigned code) {
+    if (code == EN_CHANGE) TImpl::Judge(*this, edit);
+  };
+}

@@ -1,0 +1,64 @@
+#include "platform/win32/file_chooser.h"
+
+#include "platform/win32/text_codec.h"
+// After <windows.h>, which win32.h brings: the dialogs' error codes.
+#include <cderr.h>
+
+namespace {
+
+// Room for the longest path the dialogs give.
+constexpr std::size_t kPathRoom = 32768;
+
+}  // namespace
+
+std::wstring DialogFilter(const std::vector<TFileFilter>& filters) {
+  std::wstring filter;
+  for (const TFileFilter& entry : filters) {
+    filter += WideFromBytes(entry.Caption);
+    filter += L'\0';
+    for (std::size_t i = 0; i < entry.Patterns.size(); ++i) {
+      if (i > 0) filter += L';';
+      filter += WideFromBytes(entry.Patterns[i]);
+    }
+    filter += L'\0';
+  }
+  filter += L'\0';
+  return filter;
+}
+
+namespace {
+
+std::optional<std::string> ShowFileDialog(HWND owner, const std::wstring& filter, std::wstring path,
+                                          bool mustExist, bool save) {
+  if (path.size() >= kPathRoom) path.clear();
+  path.resize(kPathRoom, L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.size() > 1 ? filter.c_str() : nullptr;
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = path.data();
+  dialog.nMaxFile = DWORD(path.size());
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+  if (mustExist) dialog.Flags |= OFN_FILEMUSTEXIST;
+  if (save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog)) {
+    path.resize(wcsnlen(path.c_str(), path.size()));
+    return Utf8FromWide(path);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> ChooseFile(HWND owner, const TFileRequest& request, bool save) {
+  const std::wstring filter = DialogFilter(request.Filters);
+  const bool mustExist = !save && request.MustExist;
+  std::optional<std::string> chosen =
+      ShowFileDialog(owner, filter, WideFromUtf8(request.FileName), mustExist, save);
+  // A proposed name the dialog cannot show keeps it from opening at all: it
+  // opens without one rather than not at all.
+  if (!chosen && CommDlgExtendedError() == FNERR_INVALIDFILENAME) {
+    chosen = ShowFileDialog(owner, filter, {}, mustExist, save);
+  }
+  return chosen;
+}

@@ -1,0 +1,43 @@
+# Converts the help page (res/help/contents.html: h1, h2, p, ul/li, b, code,
+# a) into rich text for the help window: the title, then the contents, then
+# the rest in the page's order; headings bold and larger, names of entries
+# in a fixed-width font, links as plain text.
+function(kalvex_help_to_rtf html_file rtf_file)
+  file(READ ${html_file} page)
+  string(REGEX MATCH "<title>([^<]*)</title>" _ "${page}")
+  set(title "${CMAKE_MATCH_1}")
+  string(REGEX REPLACE ".*<body>(.*)</body>.*" "\\1" body "${page}")
+  string(STRIP "${body}" body)
+
+  # The contents right below the title.
+  string(REGEX MATCH "<h2>Contents</h2>[^<]*<ul>.*</ul>" contents "${body}")
+  string(REPLACE "${contents}" "" body "${body}")
+  string(REGEX REPLACE "(</h1>)" "\\1${contents}" body "${body}")
+
+  string(REPLACE "\\" "\\\\" body "${body}")
+  string(REPLACE "{" "\\{" body "${body}")
+  string(REPLACE "}" "\\}" body "${body}")
+  string(REGEX REPLACE "<a [^>]*>|</a>" "" body "${body}")
+  string(REGEX REPLACE "(</p>|</h1>|</h2>|</li>|<ul>|</ul>)[ \t\r\n]+" "\\1" body "${body}")
+  string(REGEX REPLACE "[ \t\r\n]+" " " body "${body}")
+  string(REGEX REPLACE "<h1>([^<]*)</h1>" "{\\\\pard\\\\sa160\\\\b\\\\fs32 \\1\\\\par}" body "${body}")
+  string(REGEX REPLACE "<h2>([^<]*)</h2>" "{\\\\pard\\\\sb240\\\\sa80\\\\b\\\\fs24 \\1\\\\par}" body "${body}")
+  string(REPLACE "<p>" "{\\pard\\sa120 " body "${body}")
+  string(REPLACE "<li>" "{\\pard\\li360\\fi-240\\tx360\\sa40\\bullet\\tab " body "${body}")
+  string(REGEX REPLACE "</p>|</li>" "\\\\par}" body "${body}")
+  string(REGEX REPLACE "</?ul>" "" body "${body}")
+  string(REPLACE "<b>" "{\\b " body "${body}")
+  string(REPLACE "<code>" "{\\f1 " body "${body}")
+  string(REGEX REPLACE "</b>|</code>" "}" body "${body}")
+  if(body MATCHES "<[a-zA-Z/]")
+    message(FATAL_ERROR "${html_file}: a tag the help window cannot show: ${CMAKE_MATCH_0}")
+  endif()
+  string(REPLACE "&lt;" "<" body "${body}")
+  string(REPLACE "&gt;" ">" body "${body}")
+  string(REPLACE "&quot;" "\"" body "${body}")
+  string(REPLACE "&amp;" "&" body "${body}")
+
+  file(WRITE ${rtf_file}
+    "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Segoe UI;}{\\f1\\fmodern Courier New;}}"
+    "{\\info{\\title ${title}}}\\fs18\n${body}\n}\n")
+endfunction()
