@@ -88,7 +88,8 @@ class WeaponSaver {
       Refuse("weapon code", "it holds a \"]\" or a line end");
       return;
     }
-    if (Text(weapon_.code) != Trimmed(code)) edits_.Replace(weapon_.code, std::string(code));
+    if (Text(weapon_.code) != Trimmed(code))
+      edits_.Replace(weapon_.code, std::string(Trimmed(code)));
   }
 
   // The entries of the weapon that `rule` reads, in the order written.
@@ -103,7 +104,10 @@ class WeaponSaver {
   void SetValue(std::size_t entry_index, const std::string& value) {
     const ScriptEntry& entry = weapon_.entries[entry_index];
     touched_[entry_index] = true;
-    if (Text(entry.value) != Trimmed(value)) edits_.Replace(entry.value, value);
+    // The range replaced runs from the value's first to its last non-blank
+    // byte, so blanks around the new value would add to those kept around it.
+    if (Text(entry.value) != Trimmed(value))
+      edits_.Replace(entry.value, std::string(Trimmed(value)));
   }
 
   void RemoveAll(const std::vector<std::size_t>& entries) {
