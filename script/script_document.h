@@ -64,11 +64,9 @@ struct ScriptEntry {
   TextRange value;                   // first to last byte of the value that is not a blank;
                                      // without ";" it ends before a line end or a comment
   std::size_t semicolon = kNoPlace;  // the ";" that ends it, or kNoPlace
-  TextRange line;                    // its whole line with the line end, where it stands alone
-                                     // on it; empty otherwise
   std::size_t line_number = 0;       // of the key, from 1
+  const KeyRule* rule = nullptr;     // what its key sets; nullptr for a key without a field
   EntryScope scope = EntryScope::kBody;
-  const KeyRule* rule = nullptr;    // what its key sets; nullptr for a key without a field
   bool ran_into_next_line = false;  // its ";" is missing before the next entry
 
   // From the key to the ";" (or the value's end).

@@ -29,7 +29,7 @@ constexpr KeyRule Table(std::string_view key, int R::*member, ValueTable table,
   return {key, ValueRule::kTable, nullptr, member, 0, table, own};
 }
 
-// Sorted by key, for the binary search.
+// Sorted by key, so that the compile-time checks below see a key given twice.
 constexpr std::array kBodyKeys = {
     Text("accuracy", &R::Weapaccu),
     Text("aimrate", &R::Weaprate),
@@ -96,26 +96,39 @@ constexpr bool KeyLess(const KeyRule& a, const KeyRule& b) { return a.key < b.ke
 
 static_assert(kBodyKeys.size() + 1 == kRuleCount);
 static_assert(std::is_sorted(kBodyKeys.begin(), kBodyKeys.end(), KeyLess));
+static_assert(std::adjacent_find(kBodyKeys.begin(), kBodyKeys.end(),
+                                 [](const KeyRule& a, const KeyRule& b) {
+                                   return a.key == b.key;
+                                 }) == kBodyKeys.end());
 static_assert(std::all_of(kBodyKeys.begin(), kBodyKeys.end(),
                           [](const KeyRule& k) { return k.key.size() <= kLongestKey; }));
 
-// For each first byte, the range of kBodyKeys whose keys begin with it.
-struct KeyRange {
-  std::size_t begin = 0;
-  std::size_t end = 0;
-};
+// An open-addressing table of kBodyKeys built at compile time: a key's slot
+// comes from its length and its first and last letters, so a lookup compares
+// whole keys only once or twice.
+constexpr std::size_t kKeySlots = 256;
+constexpr unsigned char kFreeSlot = 0xFF;
 
-constexpr std::array<KeyRange, 256> MakeKeysByFirstLetter() {
-  std::array<KeyRange, 256> ranges{};
-  for (std::size_t i = kBodyKeys.size(); i-- > 0;) {
-    KeyRange& range = ranges[static_cast<unsigned char>(kBodyKeys[i].key[0])];
-    if (range.end == 0) range.end = i + 1;
-    range.begin = i;
-  }
-  return ranges;
+constexpr std::size_t KeySlot(std::size_t size, char first, char last) {
+  return (size * 37 + static_cast<unsigned char>(first) * 7 + static_cast<unsigned char>(last)) %
+         kKeySlots;
 }
 
-constexpr std::array<KeyRange, 256> kKeysByFirstLetter = MakeKeysByFirstLetter();
+constexpr std::array<unsigned char, kKeySlots> MakeKeySlots() {
+  std::array<unsigned char, kKeySlots> slots{};
+  slots.fill(kFreeSlot);
+  for (std::size_t i = 0; i < kBodyKeys.size(); ++i) {
+    const std::string_view key = kBodyKeys[i].key;
+    std::size_t slot = KeySlot(key.size(), key.front(), key.back());
+    while (slots[slot] != kFreeSlot) slot = (slot + 1) % kKeySlots;
+    slots[slot] = static_cast<unsigned char>(i);
+  }
+  return slots;
+}
+
+constexpr std::array<unsigned char, kKeySlots> kKeySlotTable = MakeKeySlots();
+
+static_assert(kBodyKeys.size() < kFreeSlot);
 
 constexpr KeyRule kDamageDefault = Text("default", &R::Weapdamage);
 
@@ -132,10 +145,11 @@ bool SameKey(std::string_view lower_case, std::string_view key) {
 }  // namespace
 
 const KeyRule* FindBodyKey(std::string_view key) {
-  if (key.empty()) return nullptr;
-  const KeyRange range = kKeysByFirstLetter[static_cast<unsigned char>(LowerAscii(key[0]))];
-  for (std::size_t i = range.begin; i < range.end; ++i) {
-    if (SameKey(kBodyKeys[i].key, key)) return &kBodyKeys[i];
+  if (key.empty() || key.size() > kLongestKey) return nullptr;
+  for (std::size_t slot = KeySlot(key.size(), LowerAscii(key.front()), LowerAscii(key.back()));
+       kKeySlotTable[slot] != kFreeSlot; slot = (slot + 1) % kKeySlots) {
+    const KeyRule& rule = kBodyKeys[kKeySlotTable[slot]];
+    if (SameKey(rule.key, key)) return &rule;
   }
   return nullptr;
 }
