@@ -154,6 +154,17 @@ struct SavedText {
 // the text as it is (old spellings aside).
 SavedText SaveWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& edited);
 
+// The document's text with the entry `key` of the weapon at `index`, one that
+// no field reads, set to `value` in `scope` (the body or "[DAMAGE]"): the last
+// entry of that key (letter case ignored) gets the value in place; without
+// one, the entry is added where Save adds a body entry, or after the last
+// entry of "[DAMAGE]", and a weapon without "[DAMAGE]" gets the writer's
+// section for it. An empty value removes every entry of the key. The caller
+// sees to it that the value keeps the script whole (no ";", line end or
+// bracket in it).
+SavedText SetEntry(const ScriptDocument& document, std::size_t index, EntryScope scope,
+                   std::string_view key, std::string_view value);
+
 // The document's text with the writer's script of `record` added at the end,
 // in the text's line ends (a missing final line end added first). The weapon
 // is the last of the document opened from the result.
