@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "script/text_index.h"
+
 namespace kalvex {
 namespace {
 
@@ -103,55 +105,18 @@ static_assert(std::adjacent_find(kBodyKeys.begin(), kBodyKeys.end(),
 static_assert(std::all_of(kBodyKeys.begin(), kBodyKeys.end(),
                           [](const KeyRule& k) { return k.key.size() <= kLongestKey; }));
 
-// An open-addressing table of kBodyKeys built at compile time: a key's slot
-// comes from its length and its first and last letters, so a lookup compares
-// whole keys only once or twice.
-constexpr std::size_t kKeySlots = 256;
-constexpr unsigned char kFreeSlot = 0xFF;
-
-constexpr std::size_t KeySlot(std::size_t size, char first, char last) {
-  return (size * 37 + static_cast<unsigned char>(first) * 7 + static_cast<unsigned char>(last)) %
-         kKeySlots;
-}
-
-constexpr std::array<unsigned char, kKeySlots> MakeKeySlots() {
-  std::array<unsigned char, kKeySlots> slots{};
-  slots.fill(kFreeSlot);
-  for (std::size_t i = 0; i < kBodyKeys.size(); ++i) {
-    const std::string_view key = kBodyKeys[i].key;
-    std::size_t slot = KeySlot(key.size(), key.front(), key.back());
-    while (slots[slot] != kFreeSlot) slot = (slot + 1) % kKeySlots;
-    slots[slot] = static_cast<unsigned char>(i);
-  }
-  return slots;
-}
-
-constexpr std::array<unsigned char, kKeySlots> kKeySlotTable = MakeKeySlots();
-
-static_assert(kBodyKeys.size() < kFreeSlot);
+constexpr TextIndex<128> kBodyKeyIndex(kBodyKeys.size(),
+                                       [](std::size_t i) { return kBodyKeys[i].key; });
 
 constexpr KeyRule kDamageDefault = Text("default", &R::Weapdamage);
-
-// Keys are short: comparing in place beats a call to memcmp. `key` is
-// lowered as it is compared.
-bool SameKey(std::string_view lower_case, std::string_view key) {
-  if (lower_case.size() != key.size()) return false;
-  for (std::size_t i = 0; i < key.size(); ++i) {
-    if (lower_case[i] != LowerAscii(key[i])) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
 const KeyRule* FindBodyKey(std::string_view key) {
-  if (key.empty() || key.size() > kLongestKey) return nullptr;
-  for (std::size_t slot = KeySlot(key.size(), LowerAscii(key.front()), LowerAscii(key.back()));
-       kKeySlotTable[slot] != kFreeSlot; slot = (slot + 1) % kKeySlots) {
-    const KeyRule& rule = kBodyKeys[kKeySlotTable[slot]];
-    if (SameKey(rule.key, key)) return &rule;
-  }
-  return nullptr;
+  if (key.size() > kLongestKey) return nullptr;
+  const std::optional<std::size_t> at =
+      kBodyKeyIndex.Find(key, [](std::size_t i) { return kBodyKeys[i].key; });
+  return at ? &kBodyKeys[*at] : nullptr;
 }
 
 std::size_t RuleIndex(const KeyRule& rule) {
@@ -160,7 +125,7 @@ std::size_t RuleIndex(const KeyRule& rule) {
 }
 
 const KeyRule* FindDamageKey(std::string_view key) {
-  return SameKey(kDamageDefault.key, key) ? &kDamageDefault : nullptr;
+  return EqualIgnoringCase(kDamageDefault.key, key) ? &kDamageDefault : nullptr;
 }
 
 }  // namespace kalvex

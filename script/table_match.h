@@ -60,6 +60,12 @@ constexpr char LowerAscii(char c) { return kLowerAscii[static_cast<unsigned char
 
 // Equal letters regardless of case (ASCII letters only; other bytes compare as
 // they are).
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
+constexpr bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
+}
 
 }  // namespace kalvex
