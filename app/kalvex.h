@@ -45,7 +45,8 @@ class TMachines : public TFrameWindow {
   // Which command or notification runs which handler, in search order.
   static const std::array<TResponseTableEntry<TMachines>, 7> Entries;
 
-  // What the user does not see, for the tests and tools that look in.
+  // For the tests and tools that look in: what the user does not see, and
+  // the controls that the window holds.
   kalvex::WeaponRecord& EditedWeapon() { return Weapon; }
   int& SaveFlag() { return save; }
   const kalvex::PageArea& Page() const { return page_; }
