@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "script/ascii_case.h"
+
 namespace kalvex {
 namespace {
 
@@ -119,23 +121,13 @@ constexpr std::array<KeyRange, 256> kKeysByFirstLetter = MakeKeysByFirstLetter()
 
 constexpr KeyRule kDamageDefault = Text("default", &R::Weapdamage);
 
-// Keys are short: comparing in place beats a call to memcmp. `key` is
-// lowered as it is compared.
-bool SameKey(std::string_view lower_case, std::string_view key) {
-  if (lower_case.size() != key.size()) return false;
-  for (std::size_t i = 0; i < key.size(); ++i) {
-    if (lower_case[i] != LowerAscii(key[i])) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 const KeyRule* FindBodyKey(std::string_view key) {
   if (key.empty()) return nullptr;
   const KeyRange range = kKeysByFirstLetter[static_cast<unsigned char>(LowerAscii(key[0]))];
   for (std::size_t i = range.begin; i < range.end; ++i) {
-    if (SameKey(kBodyKeys[i].key, key)) return &kBodyKeys[i];
+    if (EqualIgnoringCase(kBodyKeys[i].key, key)) return &kBodyKeys[i];
   }
   return nullptr;
 }
@@ -146,7 +138,7 @@ std::size_t RuleIndex(const KeyRule& rule) {
 }
 
 const KeyRule* FindDamageKey(std::string_view key) {
-  return SameKey(kDamageDefault.key, key) ? &kDamageDefault : nullptr;
+  return EqualIgnoringCase(kDamageDefault.key, key) ? &kDamageDefault : nullptr;
 }
 
 }  // namespace kalvex

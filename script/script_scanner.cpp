@@ -2,10 +2,10 @@
 // entries, sections and comments, and what does not fit the format.
 #include <algorithm>
 
+#include "script/ascii_case.h"
 #include "script/script_document.h"
 #include "script/script_input.h"
 #include "script/script_keys.h"
-#include "script/table_match.h"
 
 namespace kalvex {
 namespace {

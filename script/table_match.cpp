@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "script/ascii_case.h"
 #include "script/value_tables.h"
 
 namespace kalvex {
@@ -58,14 +59,6 @@ TableView Values(ValueTable table) {
 }
 
 }  // namespace
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
-}
 
 std::string_view TableValue(ValueTable table, int index) { return TableText(Values(table), index); }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "script/ascii_case.h"
 #include "script/script_keys.h"
 #include "script/text_edits.h"
 #include "tools/kalvex_tdf/record_lines.h"
@@ -11,14 +12,6 @@ namespace kalvex::tdf {
 namespace {
 
 constexpr std::string_view kDamagePrefix = "DAMAGE/";
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(), LowerAscii);
-  return lower;
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -49,7 +42,8 @@ class EntryChanger {
     std::vector<const ScriptEntry*> same;
     for (const ScriptEntry& entry : weapon_.entries) {
       const std::string_view key(doc_.text.data() + entry.key.begin, entry.key.size());
-      if (entry.scope == change_.scope && Lower(key) == Lower(change_.key)) same.push_back(&entry);
+      if (entry.scope == change_.scope && EqualIgnoringCase(key, change_.key))
+        same.push_back(&entry);
     }
     if (change_.value.empty()) {
       for (const ScriptEntry* entry : same) edits_.RemoveEntry(*entry);
@@ -150,14 +144,14 @@ std::optional<EntryChange> ParseEntryChange(std::string_view word, std::string& 
   change.key = word.substr(0, equals);
   change.value = word.substr(equals + 1);
   if (change.key.size() > kDamagePrefix.size() &&
-      Lower(change.key.substr(0, kDamagePrefix.size())) == Lower(kDamagePrefix)) {
+      EqualIgnoringCase(change.key.substr(0, kDamagePrefix.size()), kDamagePrefix)) {
     change.scope = EntryScope::kDamage;
     change.key.remove_prefix(kDamagePrefix.size());
   }
-  const std::string lower = Lower(change.key);
   if (!IsKey(change.key)) {
     problem = "a key is letters, digits and \"_\", not beginning with a digit";
-  } else if ((change.scope == EntryScope::kBody ? FindBodyKey(lower) : FindDamageKey(lower))) {
+  } else if ((change.scope == EntryScope::kBody ? FindBodyKey(change.key)
+                                                : FindDamageKey(change.key))) {
     problem = "the key \"" + std::string(change.key) +
               "\" has a member of its own: use Member=value (dump shows them)";
   } else if (change.value.find_first_of(kScriptPunctuation) != std::string_view::npos ||
