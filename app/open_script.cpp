@@ -1,5 +1,4 @@
 #include <string>
-#include <string_view>
 
 #include "app/file_messages.h"
 #include "app/kalvex.h"
@@ -9,11 +8,6 @@
 #include "script/utf8_text.h"
 
 namespace {
-
-constexpr std::string_view kNoHeader =
-    "It has no line with a weapon code in brackets, such as [GUN]";
-constexpr std::string_view kUtf16 =
-    "It is UTF-16 text, which the editor does not read; save it as ANSI or UTF-8";
 
 // At most this many findings are listed, so that the message fits a screen.
 constexpr std::size_t kListedFindings = 15;
@@ -43,24 +37,10 @@ std::string FindingsMessage(const kalvex::ReadResult& read) {
 }  // namespace
 
 void TMachines::OpenFile(const std::string& path) {
-  std::string bytes;
-  std::error_code error;
-  const kalvex::ScriptFileStatus status =
-      kalvex::LoadScriptFile(kalvex::PathFromUtf8(path), bytes, &error);
-  if (status != kalvex::ScriptFileStatus::kRead) {
+  kalvex::ScriptDocument document;
+  if (const auto refusal = kalvex::OpenScriptFile(kalvex::PathFromUtf8(path), document)) {
     StartNewWeapon();
-    const std::string reason =
-        kalvex::DescribeLoadFailure(status, kalvex::PathFromUtf8(path), error);
-    MessageBox(kalvex::FileErrorMessage("Unable to open file", path, reason), "File Error",
-               kalvex::kErrorBox);
-    ForgetUnreadFile(path);
-    return;
-  }
-  kalvex::ScriptDocument document = kalvex::OpenScript(std::move(bytes));
-  if (document.weapons.empty()) {
-    StartNewWeapon();
-    const std::string_view reason = document.utf16 ? kUtf16 : kNoHeader;
-    MessageBox(kalvex::FileErrorMessage("No weapon found in file", path, reason), "File Error",
+    MessageBox(kalvex::FileErrorMessage(*refusal, path), kalvex::kFileErrorCaption,
                kalvex::kErrorBox);
     ForgetUnreadFile(path);
     return;
@@ -79,7 +59,7 @@ void TMachines::OpenFile(const std::string& path) {
   weaponIndex_ = index;
   FileData->FileName = path;
   if (const std::string told = FindingsMessage(read); !told.empty()) {
-    MessageBox(told, "Warning...", kalvex::kErrorBox);
+    MessageBox(told, kalvex::kWarningCaption, kalvex::kErrorBox);
   }
 }
 

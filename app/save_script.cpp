@@ -27,7 +27,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 bool TMachines::WriteScriptFile(const std::string& path, const std::string& text) {
   const kalvex::SaveResult result = kalvex::SaveScriptFile(path, text);
   if (!result.ok()) {
-    MessageBox(kalvex::FileErrorMessage(result.message, path, result.reason), result.caption,
+    MessageBox(kalvex::FileErrorMessage(result.refusal(), path), kalvex::kFileErrorCaption,
                kalvex::kErrorBox);
   }
   return result.ok();
@@ -38,7 +38,7 @@ std::optional<std::string> TMachines::EditedScript() {
   if (saved.ok()) return std::move(saved.text);
   MessageBox(kalvex::FileErrorMessage("Unable to save the weapon into its script", documentPath_,
                                       kalvex::Utf8FromLatin1(saved.refusal)),
-             "File Error", kalvex::kErrorBox);
+             kalvex::kFileErrorCaption, kalvex::kErrorBox);
   return std::nullopt;
 }
 
@@ -57,7 +57,7 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
         MessageBox(shown + " Has Changed On Disk.\n"
                            "It is no longer the script that was opened or last saved; replacing it "
                            "loses those changes.\nDo You Want To Replace It?",
-                   "Warning...", kQuestion | MB_DEFBUTTON2) != IDYES) {
+                   kalvex::kWarningCaption, kQuestion | MB_DEFBUTTON2) != IDYES) {
       return std::nullopt;
     }
     std::optional<std::string> edited = EditedScript();
@@ -82,7 +82,7 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
                                       "It does not hold a weapon script that this editor can "
                                       "read; replacing it loses its contents.\n"
                                       "Do You Want To Replace It?",
-                                  "Warning...", kQuestion | MB_DEFBUTTON2);
+                                  kalvex::kWarningCaption, kQuestion | MB_DEFBUTTON2);
     return answer == IDYES ? std::optional(replaced) : std::nullopt;
   }
   const std::size_t count = target.weapons.size();
@@ -91,7 +91,7 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
       shown + " Already Exists.\nIt holds " + std::to_string(count) +
       (count == 1 ? " weapon" : " weapons") +
       ". Add this weapon at the end of the file, or replace the whole file with it?";
-  switch (MessageBox(question, "Warning...", MB_ICONEXCLAMATION, labels, 0)) {
+  switch (MessageBox(question, kalvex::kWarningCaption, MB_ICONEXCLAMATION, labels, 0)) {
     case 0:
       return PlannedSave{kalvex::AppendWeapon(target, Weapon), count};
     case 1:

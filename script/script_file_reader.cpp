@@ -1,23 +1,51 @@
 #include "script/script_file_reader.h"
 
 namespace kalvex {
+namespace {
 
-std::string DescribeLoadFailure(ScriptFileStatus status, const std::filesystem::path& path,
-                                const std::error_code& error) {
+constexpr std::size_t kMebibyte = 1024 * 1024;
+constexpr const char* kUtf16 =
+    "It is UTF-16 text, which the editor does not read; save it as ANSI or UTF-8";
+constexpr const char* kNoHeader = "It has no line with a weapon code in brackets, such as [GUN]";
+
+std::string LoadReason(ScriptFileStatus status, const std::filesystem::path& path,
+                       const std::error_code& error) {
   switch (status) {
     case ScriptFileStatus::kRead:
       break;
     case ScriptFileStatus::kCannotOpen:
-      return error.message();
+      // In the same words on every system that knows the cause.
+      return error.default_error_condition().message();
     case ScriptFileStatus::kNotAFile: {
       std::error_code ignored;
-      return std::filesystem::is_directory(path, ignored) ? "It is a folder"
-                                                          : "It is not a regular file";
+      return std::filesystem::is_directory(path, ignored) ? kIsFolder : kNotRegularFile;
     }
     case ScriptFileStatus::kTooLarge:
-      return "The file is larger than 16 MiB";
+      return "The file is larger than " + std::to_string(kMaxScriptFileSize / kMebibyte) + " MiB";
   }
   return {};
+}
+
+}  // namespace
+
+FileRefusal LoadRefusal(ScriptFileStatus status, const std::filesystem::path& path,
+                        const std::error_code& error) {
+  return {FileFailure::kCannotOpen, LoadReason(status, path, error)};
+}
+
+std::optional<FileRefusal> NoWeaponRefusal(const ScriptDocument& document) {
+  if (!document.weapons.empty()) return std::nullopt;
+  return FileRefusal{FileFailure::kNoWeapon, document.utf16 ? kUtf16 : kNoHeader};
+}
+
+std::optional<FileRefusal> OpenScriptFile(const std::filesystem::path& path,
+                                          ScriptDocument& document) {
+  std::string bytes;
+  std::error_code error;
+  const ScriptFileStatus status = LoadScriptFile(path, bytes, &error);
+  if (status != ScriptFileStatus::kRead) return LoadRefusal(status, path, error);
+  document = OpenScript(std::move(bytes));
+  return NoWeaponRefusal(document);
 }
 
 ScriptFileResult ReadScriptFile(const std::filesystem::path& path, WeaponRecord& record) {
@@ -28,7 +56,7 @@ ScriptFileResult ReadScriptFile(const std::filesystem::path& path, WeaponRecord&
   if (result.opened()) {
     result.read = ReadScript(bytes, record);
   } else {
-    result.reason = DescribeLoadFailure(result.status, path, error);
+    result.reason = LoadRefusal(result.status, path, error).reason;
   }
   return result;
 }

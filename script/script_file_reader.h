@@ -3,10 +3,13 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
 #include "record/weapon_record.h"
+#include "script/file_refusal.h"
+#include "script/script_document.h"
 #include "script/script_reader.h"
 
 namespace kalvex {
@@ -28,10 +31,19 @@ inline constexpr std::size_t kMaxScriptFileSize = 16 * 1024 * 1024;
 ScriptFileStatus LoadScriptFile(const std::filesystem::path& path, std::string& bytes,
                                 std::error_code* error = nullptr);
 
-// Why LoadScriptFile did not read the file at `path`, in words for the user
-// ("It is a folder"); `error` is what it gave. Empty for kRead.
-std::string DescribeLoadFailure(ScriptFileStatus status, const std::filesystem::path& path,
-                                const std::error_code& error);
+// Why LoadScriptFile did not read the file at `path`, with its reason in
+// words ("It is a folder"); `error` is what it gave. Not for kRead.
+FileRefusal LoadRefusal(ScriptFileStatus status, const std::filesystem::path& path,
+                        const std::error_code& error);
+
+// Why `document`, the bytes of a file, holds no weapon ("It is UTF-16 text,
+// ..."); nothing when it holds one.
+std::optional<FileRefusal> NoWeaponRefusal(const ScriptDocument& document);
+
+// Loads the file at `path` and opens it as `document`; nothing when it holds
+// a weapon, else why it was refused.
+std::optional<FileRefusal> OpenScriptFile(const std::filesystem::path& path,
+                                          ScriptDocument& document);
 
 struct ScriptFileResult {
   ScriptFileStatus status = ScriptFileStatus::kCannotOpen;

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -216,27 +215,20 @@ std::optional<CheckOptions> ParseCheckArguments(const CommandContext& context) {
 // is told on standard error and kept for the report.
 void CheckScript(const CommandContext& context, std::string_view path, WeaponIdRegister& ids,
                  CheckReport& report) {
-  std::ostringstream refusal;
-  const CommandContext reading{context.args, context.in, context.out, refusal};
-  const std::optional<ScriptDocument> document = OpenWeaponScript(reading, path);
-  if (!document) {
-    std::string message = refusal.str();
-    context.err << message;
-    // Without "kalvex-tdf: NAME: " and the line end.
-    const std::size_t prefix = kProgram.size() + 2 + DisplayName(path).size() + 2;
-    message =
-        message.size() > prefix + 1 ? message.substr(prefix, message.size() - prefix - 1) : message;
-    report.refused.push_back({path, message});
+  ScriptDocument document;
+  if (const std::optional<FileRefusal> refusal = LoadWeaponScript(context, path, document)) {
+    TellRefusal(context, path, *refusal);
+    report.refused.push_back({path, RefusalText(*refusal)});
     return;
   }
   ++report.files_read;
   const std::string identity = FileIdentity(path);
-  for (std::size_t index = 0; index < document->weapons.size(); ++index) {
+  for (std::size_t index = 0; index < document.weapons.size(); ++index) {
     WeaponRecord record;
-    const ReadResult read = ReadWeapon(*document, index, record);
+    const ReadResult read = ReadWeapon(document, index, record);
     const std::size_t first = report.findings.size();
     AddReaderFindings(path, read, report);
-    AddNormalizeLosses(path, *document, index, record, report);
+    AddNormalizeLosses(path, document, index, record, report);
     // The weapon's findings by line; those about the whole weapon after them.
     std::stable_sort(report.findings.begin() + std::ptrdiff_t(first), report.findings.end(),
                      [](const FileFinding& a, const FileFinding& b) {
