@@ -4,6 +4,7 @@
 #include "app/kalvex.h"
 #include "script/finding_text.h"
 #include "script/script_file_reader.h"
+#include "script/script_reader.h"
 #include "script/utf8_path.h"
 #include "script/utf8_text.h"
 

@@ -43,9 +43,8 @@ std::optional<std::string> TMachines::EditedScript() {
 }
 
 std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& path) {
-  std::string onDisk;
-  const bool read =
-      kalvex::LoadScriptFile(kalvex::PathFromUtf8(path), onDisk) == kalvex::ScriptFileStatus::kRead;
+  kalvex::ScriptDocument onDisk;  // stays empty when the file cannot be read
+  kalvex::OpenScriptFile(kalvex::PathFromUtf8(path), onDisk);
   std::error_code error;
   const bool exists = std::filesystem::exists(kalvex::PathFromUtf8(path), error);
   const bool opened = !documentPath_.empty();
@@ -53,7 +52,7 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
 
   if (opened && SameFile(path, documentPath_)) {
     // Saved in place; what someone else wrote there since would be lost.
-    if (exists && !(read && onDisk == document_.text) &&
+    if (exists && onDisk.text != document_.text &&
         MessageBox(shown + " Has Changed On Disk.\n"
                            "It is no longer the script that was opened or last saved; replacing it "
                            "loses those changes.\nDo You Want To Replace It?",
@@ -73,9 +72,7 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
   const PlannedSave replaced{std::move(*whole), opened ? weaponIndex_ : 0};
   if (!exists) return replaced;
 
-  const kalvex::ScriptDocument target =
-      read ? kalvex::OpenScript(std::move(onDisk)) : kalvex::ScriptDocument{};
-  if (target.weapons.empty()) {
+  if (onDisk.weapons.empty()) {
     // What the editor cannot read is lost once replaced: No is what Enter gives.
     const int answer = MessageBox(shown +
                                       " Already Exists.\n"
@@ -85,7 +82,7 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
                                   kalvex::kWarningCaption, kQuestion | MB_DEFBUTTON2);
     return answer == IDYES ? std::optional(replaced) : std::nullopt;
   }
-  const std::size_t count = target.weapons.size();
+  const std::size_t count = onDisk.weapons.size();
   constexpr std::string_view labels[] = {"&Add", "&Replace", "Cancel"};
   const std::string question =
       shown + " Already Exists.\nIt holds " + std::to_string(count) +
@@ -93,7 +90,7 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
       ". Add this weapon at the end of the file, or replace the whole file with it?";
   switch (MessageBox(question, kalvex::kWarningCaption, MB_ICONEXCLAMATION, labels, 0)) {
     case 0:
-      return PlannedSave{kalvex::AppendWeapon(target, Weapon), count};
+      return PlannedSave{kalvex::AppendWeapon(onDisk, Weapon), count};
     case 1:
       return replaced;
     default:

@@ -1,7 +1,6 @@
-// Letter case in ASCII: keys, table texts, weapon codes, member names and
-// file extensions are compared without regard to it. Only A to Z and a to z
-// have a case here; every other byte, and so every byte of a letter beyond
-// ASCII, stands for itself.
+// Letter case in ASCII, in which keys, table texts, weapon codes, member
+// names and file extensions are compared: only A to Z have a lower case, every
+// other byte (so every byte of a letter beyond ASCII) stands for itself.
 #pragma once
 
 #include <array>
@@ -10,20 +9,16 @@
 
 namespace kalvex {
 
-// The ASCII letter in lower case; every other byte as it is. A table, so
-// that keys are lowered without a branch per character.
+// A table, so that keys are lowered without a branch per character.
 inline constexpr std::array<char, 256> kLowerAscii = [] {
   std::array<char, 256> lower{};
-  for (int c = 0; c < 256; ++c) {
-    lower[static_cast<std::size_t>(c)] =
-        static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  }
+  for (int c = 0; c < 256; ++c)
+    lower[std::size_t(c)] = char(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
   return lower;
 }();
 
 constexpr char LowerAscii(char c) { return kLowerAscii[static_cast<unsigned char>(c)]; }
 
-// Equal letters regardless of case.
 constexpr bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {

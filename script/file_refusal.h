@@ -1,7 +1,5 @@
-// Why a script file was not read or not saved, as data: what failed and why.
-// The window and the companion tell it in the same words, the window in a
-// message box ("Unable to open file", the file, the reason), the companion
-// in one line ("kalvex-tdf: FILE: Unable to open file: REASON").
+// Why a script file was not read or not saved, as data: what failed and why,
+// which the window and the companion tell in the same words.
 #pragma once
 
 #include <string>

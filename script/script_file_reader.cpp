@@ -1,5 +1,7 @@
 #include "script/script_file_reader.h"
 
+#include "script/script_reader.h"
+
 namespace kalvex {
 namespace {
 
@@ -8,29 +10,25 @@ constexpr const char* kUtf16 =
     "It is UTF-16 text, which the editor does not read; save it as ANSI or UTF-8";
 constexpr const char* kNoHeader = "It has no line with a weapon code in brackets, such as [GUN]";
 
-std::string LoadReason(ScriptFileStatus status, const std::filesystem::path& path,
-                       const std::error_code& error) {
-  switch (status) {
-    case ScriptFileStatus::kRead:
-      break;
-    case ScriptFileStatus::kCannotOpen:
-      // In the same words on every system that knows the cause.
-      return error.default_error_condition().message();
-    case ScriptFileStatus::kNotAFile: {
-      std::error_code ignored;
-      return std::filesystem::is_directory(path, ignored) ? kIsFolder : kNotRegularFile;
-    }
-    case ScriptFileStatus::kTooLarge:
-      return "The file is larger than " + std::to_string(kMaxScriptFileSize / kMebibyte) + " MiB";
-  }
-  return {};
-}
-
 }  // namespace
 
 FileRefusal LoadRefusal(ScriptFileStatus status, const std::filesystem::path& path,
                         const std::error_code& error) {
-  return {FileFailure::kCannotOpen, LoadReason(status, path, error)};
+  switch (status) {
+    case ScriptFileStatus::kRead:
+    case ScriptFileStatus::kCannotOpen:
+      // In the same words on every system that knows the cause.
+      return {FileFailure::kCannotOpen, error.default_error_condition().message()};
+    case ScriptFileStatus::kNotAFile: {
+      std::error_code ignored;
+      const bool folder = std::filesystem::is_directory(path, ignored);
+      return {FileFailure::kCannotOpen, folder ? kIsFolder : kNotRegularFile};
+    }
+    case ScriptFileStatus::kTooLarge:
+      return {FileFailure::kCannotOpen,
+              "The file is larger than " + std::to_string(kMaxScriptFileSize / kMebibyte) + " MiB"};
+  }
+  return {};
 }
 
 std::optional<FileRefusal> NoWeaponRefusal(const ScriptDocument& document) {
@@ -46,19 +44,6 @@ std::optional<FileRefusal> OpenScriptFile(const std::filesystem::path& path,
   if (status != ScriptFileStatus::kRead) return LoadRefusal(status, path, error);
   document = OpenScript(std::move(bytes));
   return NoWeaponRefusal(document);
-}
-
-ScriptFileResult ReadScriptFile(const std::filesystem::path& path, WeaponRecord& record) {
-  ScriptFileResult result;
-  std::string bytes;
-  std::error_code error;
-  result.status = LoadScriptFile(path, bytes, &error);
-  if (result.opened()) {
-    result.read = ReadScript(bytes, record);
-  } else {
-    result.reason = LoadRefusal(result.status, path, error).reason;
-  }
-  return result;
 }
 
 }  // namespace kalvex

@@ -1,4 +1,5 @@
-// Reads a weapon script file into memory and from there into a weapon record.
+// Reads a weapon script file into memory and opens it as a document, or
+// tells why it was refused.
 #pragma once
 
 #include <cstddef>
@@ -7,10 +8,8 @@
 #include <string>
 #include <system_error>
 
-#include "record/weapon_record.h"
 #include "script/file_refusal.h"
 #include "script/script_document.h"
-#include "script/script_reader.h"
 
 namespace kalvex {
 
@@ -44,17 +43,5 @@ std::optional<FileRefusal> NoWeaponRefusal(const ScriptDocument& document);
 // a weapon, else why it was refused.
 std::optional<FileRefusal> OpenScriptFile(const std::filesystem::path& path,
                                           ScriptDocument& document);
-
-struct ScriptFileResult {
-  ScriptFileStatus status = ScriptFileStatus::kCannotOpen;
-  ReadResult read;     // meaningful when status is kRead
-  std::string reason;  // why the file was not read, in words; empty when it was
-
-  bool opened() const { return status == ScriptFileStatus::kRead; }
-};
-
-// Loads the file and reads it with ReadScript. When the file cannot be
-// loaded, `record` is left untouched.
-ScriptFileResult ReadScriptFile(const std::filesystem::path& path, WeaponRecord& record);
 
 }  // namespace kalvex

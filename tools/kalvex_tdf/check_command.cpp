@@ -215,20 +215,20 @@ std::optional<CheckOptions> ParseCheckArguments(const CommandContext& context) {
 // is told on standard error and kept for the report.
 void CheckScript(const CommandContext& context, std::string_view path, WeaponIdRegister& ids,
                  CheckReport& report) {
-  ScriptDocument document;
-  if (const std::optional<FileRefusal> refusal = LoadWeaponScript(context, path, document)) {
-    TellRefusal(context, path, *refusal);
-    report.refused.push_back({path, RefusalText(*refusal)});
+  std::string refusal;
+  const std::optional<ScriptDocument> document = OpenWeaponScript(context, path, &refusal);
+  if (!document) {
+    report.refused.push_back({path, std::move(refusal)});
     return;
   }
   ++report.files_read;
   const std::string identity = FileIdentity(path);
-  for (std::size_t index = 0; index < document.weapons.size(); ++index) {
+  for (std::size_t index = 0; index < document->weapons.size(); ++index) {
     WeaponRecord record;
-    const ReadResult read = ReadWeapon(document, index, record);
+    const ReadResult read = ReadWeapon(*document, index, record);
     const std::size_t first = report.findings.size();
     AddReaderFindings(path, read, report);
-    AddNormalizeLosses(path, document, index, record, report);
+    AddNormalizeLosses(path, *document, index, record, report);
     // The weapon's findings by line; those about the whole weapon after them.
     std::stable_sort(report.findings.begin() + std::ptrdiff_t(first), report.findings.end(),
                      [](const FileFinding& a, const FileFinding& b) {

@@ -45,28 +45,23 @@ std::string DisplayWord(std::string_view word) {
   return HasControlCharacter(word) ? Quoted(word) : std::string(word);
 }
 
-std::optional<FileRefusal> LoadWeaponScript(const CommandContext& context, std::string_view path,
-                                            ScriptDocument& document) {
-  if (path == kStandardInput) return LoadStandardInput(context.in, document);
-  return OpenScriptFile(PathFromUtf8(path), document);
-}
-
-std::optional<ScriptDocument> OpenWeaponScript(const CommandContext& context,
-                                               std::string_view path) {
+std::optional<ScriptDocument> OpenWeaponScript(const CommandContext& context, std::string_view path,
+                                               std::string* refusal) {
   ScriptDocument document;
-  if (const std::optional<FileRefusal> refusal = LoadWeaponScript(context, path, document)) {
-    TellRefusal(context, path, *refusal);
-    return std::nullopt;
-  }
-  return document;
+  const std::optional<FileRefusal> refused = path == kStandardInput
+                                                 ? LoadStandardInput(context.in, document)
+                                                 : OpenScriptFile(PathFromUtf8(path), document);
+  if (!refused) return document;
+  std::string told = TellRefusal(context, path, *refused);
+  if (refusal) *refusal = std::move(told);
+  return std::nullopt;
 }
 
-std::string RefusalText(const FileRefusal& refusal) {
-  return std::string(FailureMessage(refusal.failure)) + ": " + refusal.reason;
-}
-
-void TellRefusal(const CommandContext& context, std::string_view path, const FileRefusal& refusal) {
-  context.err << kProgram << ": " << DisplayName(path) << ": " << RefusalText(refusal) << "\n";
+std::string TellRefusal(const CommandContext& context, std::string_view path,
+                        const FileRefusal& refusal) {
+  std::string told = std::string(FailureMessage(refusal.failure)) + ": " + refusal.reason;
+  context.err << kProgram << ": " << DisplayName(path) << ": " << told << "\n";
+  return told;
 }
 
 void NoteFindings(const CommandContext& context, std::string_view path, const ReadResult& read) {

@@ -27,22 +27,16 @@ std::string DisplayName(std::string_view path);
 std::string DisplayWord(std::string_view word);
 
 // Reads the script file at `path` ("-": standard input, read once in binary)
-// into `document`. Nothing when it holds a weapon, else why not: it cannot be
-// read, is UTF-16 text or holds no weapon header.
-std::optional<FileRefusal> LoadWeaponScript(const CommandContext& context, std::string_view path,
-                                            ScriptDocument& document);
-
-// The document of LoadWeaponScript; when the file is refused, says why on
-// standard error and returns nothing.
-std::optional<ScriptDocument> OpenWeaponScript(const CommandContext& context,
-                                               std::string_view path);
-
-// A refusal in the companion's words: "MESSAGE: REASON".
-std::string RefusalText(const FileRefusal& refusal);
+// into a document. When it cannot be read, is UTF-16 text or holds no weapon
+// header, says why on standard error (see TellRefusal), gives `refusal` (when
+// given) the words of why, and returns nothing.
+std::optional<ScriptDocument> OpenWeaponScript(const CommandContext& context, std::string_view path,
+                                               std::string* refusal = nullptr);
 
 // Says on standard error that the file `path` was refused:
-// "kalvex-tdf: FILE: MESSAGE: REASON".
-void TellRefusal(const CommandContext& context, std::string_view path, const FileRefusal& refusal);
+// "kalvex-tdf: FILE: MESSAGE: REASON". Returns "MESSAGE: REASON".
+std::string TellRefusal(const CommandContext& context, std::string_view path,
+                        const FileRefusal& refusal);
 
 // When the reader reported anything about the script at `path`, says on
 // standard error how much and that `check` lists it.
