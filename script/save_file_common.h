@@ -1,6 +1,6 @@
 // What both implementations of SaveScriptFile share: the results, the reasons
-// that no system error names as a user would (with those of file_refusal.h),
-// and the names of temporary files.
+// that no system error names as a user would (those that reading gives too
+// are in file_refusal.h), and the names of temporary files.
 #pragma once
 
 #include <atomic>
