@@ -18,14 +18,22 @@
 
 namespace kalvex::save_test {
 
-std::string SystemStateOf(const fs::path& path) {
+std::string KeptStateOf(const fs::path& path) {
   struct stat st {};
   if (lstat(path.c_str(), &st) != 0) return "missing";
   std::ostringstream state;
-  state << std::oct << st.st_mode << std::dec << " " << st.st_uid << ":" << st.st_gid << " "
-        << st.st_ino;
+  state << std::oct << st.st_mode << std::dec << " " << st.st_uid << ":" << st.st_gid;
   return state.str();
 }
+
+std::string SystemStateOf(const fs::path& path) {
+  struct stat st {};
+  if (lstat(path.c_str(), &st) != 0) return "missing";
+  return KeptStateOf(path) + " " + std::to_string(st.st_ino);
+}
+
+const int kInjectedError = EIO;
+const char* const kInjectedReason = "Input/output error";
 
 void MakeRemovable(const fs::path& folder) {
   // Folders made unwritable by a test must be opened up again for removal.
@@ -354,4 +362,27 @@ TEST_F(FullDiskTest, EarlierFileStaysWhenNoFileCanBeAdded) {
 }
 
 }  // namespace
+
+const std::vector<SaveWalk> kSaveWalks = {
+    {"new file", [](auto& d) { return d + "/w.tdf"; }, "w.tdf",
+     "lstat stat lstat open write fsync close rename open fsync close"},
+    {"existing file, permissions kept", [](auto& d) { return MakeFile(d + "/w.tdf", 0640); },
+     "w.tdf",
+     "lstat stat lstat faccessat open fstat fchmod write fsync close rename open fsync close"},
+    {"through a symbolic link",
+     [](auto& d) {
+       MakeFile(MakeFolder(d + "/sub") + "/w.tdf", 0604);
+       return MakeLink("sub/w.tdf", d + "/link.tdf");
+     },
+     "sub/w.tdf",
+     "lstat readlink lstat stat lstat faccessat open fstat fchmod write fsync close rename open "
+     "fsync close"},
+    {"in place, the folder refusing new files",
+     [](auto& d) { return MakeFile(d + "/w.tdf", 0640); }, "w.tdf",
+     "lstat stat lstat faccessat open open fstat write ftruncate fsync close", "open", EACCES,
+     true},
+};
+
+const char* const kLoadCalls = "open fstat read read close";
+
 }  // namespace kalvex::save_test
