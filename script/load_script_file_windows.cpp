@@ -44,9 +44,14 @@ ScriptFileStatus LoadScriptFile(const std::filesystem::path& path, std::string& 
     if (error) *error = std::make_error_code(std::errc::no_such_file_or_directory);
     return ScriptFileStatus::kCannotOpen;
   }
+  // A missing name may still be a device, which opening tells apart.
   const DWORD attributes = sys::GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return CannotOpen(error);
-  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return ScriptFileStatus::kNotAFile;
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD lookup = GetLastError();
+    if (lookup != ERROR_FILE_NOT_FOUND && lookup != ERROR_PATH_NOT_FOUND) return CannotOpen(error);
+  } else if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    return ScriptFileStatus::kNotAFile;
+  }
   const HANDLE file = sys::CreateFileW(path.c_str(), GENERIC_READ,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -1,6 +1,6 @@
 // The POSIX calls of the save and load code, each made through the seam of
 // system_call_faults.h: a call that the seam fails returns -1 with errno set,
-// as the system's own failures do.
+// as the system's own failures do, and (but for close) is not made.
 #pragma once
 
 #include <fcntl.h>
@@ -25,7 +25,12 @@ inline bool Fails(const char* name) {
 inline int open(const char* path, int flags, mode_t mode = 0) {
   return Fails("open") ? -1 : ::open(path, flags, mode);
 }
-inline int close(int fd) { return Fails("close") ? -1 : ::close(fd); }
+// A descriptor is released even by a close that fails, so it is closed
+// in any case.
+inline int close(int fd) {
+  const int closed = ::close(fd);
+  return Fails("close") ? -1 : closed;
+}
 inline int stat(const char* path, struct stat* st) { return Fails("stat") ? -1 : ::stat(path, st); }
 inline int lstat(const char* path, struct stat* st) {
   return Fails("lstat") ? -1 : ::lstat(path, st);

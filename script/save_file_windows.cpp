@@ -83,10 +83,12 @@ std::optional<std::wstring> FullPath(const std::wstring& path) {
   return full;
 }
 
-// The path that a link at `path` finally leads to, or `path` itself, also
-// when the link cannot be followed.
+// The path that a link at `path` (of these `attributes`) finally leads to,
+// or `path` itself, also when the link cannot be followed.
 std::wstring FinalPath(const std::wstring& path, DWORD attributes) {
-  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return path;
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+    return path;
+  }
   const HANDLE file =
       sys::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                        nullptr, OPEN_EXISTING, 0, nullptr);

@@ -2,8 +2,9 @@
 // code fail. Every such call is made through a wrapper of posix_calls.h or
 // windows_calls.h, which first asks the armed plan, if any, whether this call
 // is to fail and with which error (an errno or GetLastError value); the call
-// then is not made at all. Unarmed, a wrapper costs one test of a pointer and
-// the call is made as it stands.
+// then is not made (a close is, as the system closes even when it reports a
+// failure). Unarmed, a wrapper costs one test of a pointer and the call is
+// made as it stands.
 #pragma once
 
 namespace kalvex::system_calls {

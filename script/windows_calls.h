@@ -1,6 +1,7 @@
 // The Windows calls of the save and load code, each made through the seam of
 // system_call_faults.h: a call that the seam fails returns what the system's
-// own failures return, with GetLastError() giving the error.
+// own failures return, with GetLastError() giving the error, and (but for
+// CloseHandle) is not made.
 #pragma once
 
 #include <windows.h>
@@ -23,8 +24,11 @@ inline HANDLE CreateFileW(LPCWSTR path, DWORD access, DWORD sharing, LPSECURITY_
              ? INVALID_HANDLE_VALUE
              : ::CreateFileW(path, access, sharing, security, creation, flags, model);
 }
+// A handle is given up even by a close that fails, so it is closed in any
+// case.
 inline BOOL CloseHandle(HANDLE handle) {
-  return Fails("CloseHandle") ? FALSE : ::CloseHandle(handle);
+  const BOOL closed = ::CloseHandle(handle);
+  return Fails("CloseHandle") ? FALSE : closed;
 }
 inline DWORD GetFileAttributesW(LPCWSTR path) {
   return Fails("GetFileAttributesW") ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesW(path);
