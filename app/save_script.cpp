@@ -26,11 +26,20 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 bool TMachines::WriteScriptFile(const std::string& path, const std::string& text) {
   const kalvex::SaveResult result = kalvex::SaveScriptFile(path, text);
-  if (!result.ok()) {
-    MessageBox(kalvex::FileErrorMessage(result.message, path, result.reason), result.caption,
-               kalvex::kErrorBox);
+  switch (result.status) {
+    case kalvex::SaveStatus::kSaved:
+      return true;
+    case kalvex::SaveStatus::kSavedUnconfirmed:
+      MessageBox(kalvex::UnconfirmedSaveMessage(kalvex::ShownName(path), result.reason),
+                 result.caption, kalvex::kErrorBox);
+      return true;
+    case kalvex::SaveStatus::kCannotOpen:
+    case kalvex::SaveStatus::kCannotWrite:
+      break;
   }
-  return result.ok();
+  MessageBox(kalvex::FileErrorMessage(result.message, path, result.reason), result.caption,
+             kalvex::kErrorBox);
+  return false;
 }
 
 std::optional<std::string> TMachines::EditedScript() {

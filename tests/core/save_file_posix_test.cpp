@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "save_file_test_support.h"
+#include "tools/kalvex_tdf/command_output.h"
 
 namespace kalvex::save_test {
 
@@ -280,6 +281,26 @@ TEST_F(SaveFileTest, OthersFileIsNotReplacedThoughFolderAllowsIt) {
   EXPECT_EQ(SaveAsUnprivileged([&] { return SaveScriptFile(path, NewScript()); }),
             SaveStatus::kCannotOpen);
   EXPECT_EQ(Snapshot(dir_), before);
+}
+
+// The new file took the old one's place, but syncing its folder failed: the
+// companion says so, and succeeds.
+TEST_F(SaveFileTest, CompanionTellsAnUnconfirmedSaveAndSucceeds) {
+  const std::string path = MakeFile(Path("w.tdf"), 0640);
+  std::istringstream in;
+  std::ostringstream out;
+  std::ostringstream err;
+  int status = -1;
+  {
+    const test::NamedCallFault unsynced("fsync", 2, EIO);  // the folder's
+    status = tdf::WriteScriptTo({{}, in, out, err}, path, NewScript());
+  }
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(err.str(), "Saved " + path +
+                           ", but the system could not confirm that it reached the disk: "
+                           "Input/output error\n");
+  EXPECT_EQ(ReadFile(path), NewScript());
 }
 
 // A small file system of our own, filled to the brim, for real write errors.

@@ -20,11 +20,18 @@ int WriteScriptTo(const CommandContext& context, std::string_view target, std::s
     return FlushStandardOutput(context) ? kExitOk : kExitCannotWrite;
   }
   const SaveResult saved = SaveScriptFile(std::string(target), bytes);
-  if (!saved.ok()) {
-    context.err << kProgram << ": " << target << ": " << saved.message << "\n";
-    return kExitCannotWrite;
+  switch (saved.status) {
+    case SaveStatus::kSaved:
+      return kExitOk;
+    case SaveStatus::kSavedUnconfirmed:
+      context.err << UnconfirmedSaveMessage(target, saved.reason) << "\n";
+      return kExitOk;
+    case SaveStatus::kCannotOpen:
+    case SaveStatus::kCannotWrite:
+      break;
   }
-  return kExitOk;
+  context.err << kProgram << ": " << target << ": " << saved.message << "\n";
+  return kExitCannotWrite;
 }
 
 }  // namespace kalvex::tdf
