@@ -15,7 +15,7 @@ inline constexpr std::string_view kFileErrorCaption = "File Error";
 
 enum class SaveStatus {
   kSaved,
-  kSavedUnconfirmed,  // the file holds the bytes, but their last step failed (see SaveScriptFile)
+  kSavedUnconfirmed,  // the file holds the bytes, but making them last failed (see SaveScriptFile)
   kCannotOpen,        // nothing was created or changed
   kCannotWrite,       // the earlier file, if any, is as it was (see SaveScriptFile)
 };
@@ -23,8 +23,8 @@ enum class SaveStatus {
 struct SaveResult {
   SaveStatus status = SaveStatus::kSaved;
   std::string_view message;  // for the user on kCannotOpen and kCannotWrite; else empty
-  std::string_view caption;  // of the message box; empty when saved
-  std::string reason;        // why, in words ("Permission denied"); empty when saved
+  std::string_view caption;  // of the message box; empty on kSaved
+  std::string reason;        // why, in words ("Permission denied"); empty on kSaved
 
   // Saved with nothing to tell; kSavedUnconfirmed is saved too, but told.
   bool ok() const { return status == SaveStatus::kSaved; }
