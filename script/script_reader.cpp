@@ -279,9 +279,11 @@ std::vector<WeaponChoice> ListWeapons(const ScriptDocument& document) {
 }
 
 ReadResult ReadScript(std::string_view bytes, WeaponRecord& record) {
-  ScriptDocument document;
-  ScanScript(bytes, document, true);
-  return ReadScannedWeapon(bytes, document, 0, record);
+  // One document per thread, scanned into again at each read: its lists keep
+  // their room, so that reading a weapon allocates nothing for them.
+  thread_local ScriptDocument scanned;
+  ScanScript(bytes, scanned, true);
+  return ReadScannedWeapon(bytes, scanned, 0, record);
 }
 
 }  // namespace kalvex

@@ -10,8 +10,9 @@
 namespace kalvex {
 
 // Finds the weapons, entries, sections and comments of `text` (see
-// OpenScript) and adds them to `document`, whose own text is left alone.
-// With `first_only` the scan stops where a second weapon begins.
+// OpenScript) and puts them in `document` in place of those it held, reusing
+// their room; the document's own text is left alone. With `first_only` the
+// scan stops where a second weapon begins.
 void ScanScript(std::string_view text, ScriptDocument& document, bool first_only);
 
 // ReadWeapon for a document scanned from `text`.

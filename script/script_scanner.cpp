@@ -52,6 +52,14 @@ class Scanner {
       : text_(text), doc_(document), in_(text), first_only_(first_only) {}
 
   void Run() {
+    doc_.comments.clear();
+    doc_.utf16 = false;
+    Scan();
+    doc_.weapons.resize(used_);
+  }
+
+ private:
+  void Scan() {
     doc_.line_end = FirstLineEnd();
     if (in_.LooksLikeUtf16()) {
       doc_.utf16 = true;
@@ -62,12 +70,11 @@ class Scanner {
     if (!FindFirstHeader()) return;
     while (ReadWeapon() && !first_only_) {
     }
-    if (doc_.weapons.empty()) return;
+    if (used_ == 0) return;
     std::vector<StructureFinding>& findings = doc_.weapons.front().findings;
     findings.insert(findings.begin(), early_.begin(), early_.end());
   }
 
- private:
   std::string_view Text(TextRange range) const { return text_.substr(range.begin, range.size()); }
 
   std::string_view FirstLineEnd() const {
@@ -77,7 +84,26 @@ class Scanner {
     return at + 1 < text_.size() && text_[at + 1] == '\n' ? "\r\n" : "\r";
   }
 
-  ScriptWeapon* Current() { return doc_.weapons.empty() ? nullptr : &doc_.weapons.back(); }
+  ScriptWeapon* Current() { return used_ == 0 ? nullptr : &doc_.weapons[used_ - 1]; }
+
+  // The place of the next weapon: one the document held before, emptied but
+  // keeping the room of its lists, or a new one.
+  ScriptWeapon& NextWeapon() {
+    if (used_ == doc_.weapons.size()) {
+      ++used_;
+      return doc_.weapons.emplace_back();
+    }
+    ScriptWeapon& slot = doc_.weapons[used_++];
+    ScriptWeapon fresh;
+    fresh.entries.swap(slot.entries);
+    fresh.sections.swap(slot.sections);
+    fresh.findings.swap(slot.findings);
+    fresh.entries.clear();
+    fresh.sections.clear();
+    fresh.findings.clear();
+    slot = std::move(fresh);
+    return slot;
+  }
 
   // A finding about the bytes from `begin` up to the current place.
   void Report(FindingKind kind, std::size_t line, std::size_t begin, std::string key,
@@ -145,19 +171,20 @@ class Scanner {
 
   // One weapon from its "[". False when no weapon follows it.
   bool ReadWeapon() {
-    ScriptWeapon weapon;
-    weapon.header_line = in_.line();
-    weapon.header.begin = in_.offset();
-    weapon.span.begin = in_.offset();
+    const std::size_t line = in_.line();
+    const std::size_t begin = in_.offset();
     in_.Advance();
     while (!in_.AtEnd() && in_.Peek() != ']') in_.Advance();
     if (in_.AtEnd()) return false;
+    ScriptWeapon& weapon = NextWeapon();
+    weapon.header_line = line;
+    weapon.header.begin = begin;
+    weapon.span.begin = begin;
     weapon.code = Trimmed(weapon.header.begin + 1, in_.offset());
     if (weapon.code.empty()) weapon.code = {in_.offset(), in_.offset()};
     in_.Advance();
     weapon.header.end = in_.offset();
     weapon.entries.reserve(std::min<std::size_t>(kEntriesReserved, text_.size() / 16));
-    doc_.weapons.push_back(std::move(weapon));
     depth_ = 0;
     section_ = nullptr;
     damage_open_ = false;
@@ -168,7 +195,7 @@ class Scanner {
   // Up to the "}" that closes the body and what follows it. True when
   // another weapon begins.
   bool ReadBody() {
-    ScriptWeapon& weapon = doc_.weapons.back();
+    ScriptWeapon& weapon = doc_.weapons[used_ - 1];
     while (true) {
       SkipSpaceAndComments();
       if (in_.AtEnd()) return EndWeapon(false);
@@ -192,7 +219,7 @@ class Scanner {
   }
 
   bool EndWeapon(bool another) {
-    doc_.weapons.back().span.end = in_.offset();
+    doc_.weapons[used_ - 1].span.end = in_.offset();
     return another;
   }
 
@@ -368,6 +395,7 @@ class Scanner {
   ScriptDocument& doc_;
   Input in_;
   bool first_only_;
+  std::size_t used_ = 0;                   // weapons found so far
   std::vector<StructureFinding> early_;    // before the first weapon's header
   std::size_t depth_ = 0;                  // braces open
   ScriptSection* section_ = nullptr;       // the section named just before a "{"
