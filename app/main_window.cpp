@@ -2,6 +2,7 @@
 #include <string>
 #include <utility>
 
+#include "app/file_messages.h"
 #include "app/kalvex.h"
 #include "app/kalvex2.h"
 
@@ -119,7 +120,7 @@ void TMachines::EvCBNSelChange() {
 
 bool TMachines::SettleUnsavedChanges() {
   if (!HasUnsavedChanges()) return true;
-  switch (MessageBox("Do You Want To Save The Script?", "Warning...", MB_YESNOCANCEL)) {
+  switch (MessageBox("Do You Want To Save The Script?", kalvex::kWarningCaption, MB_YESNOCANCEL)) {
     case IDYES:
       return SaveScript();
     case IDNO:

@@ -7,16 +7,12 @@
 #include "script/finding_text.h"
 #include "script/save_file.h"
 #include "script/script_file_reader.h"
+#include "script/script_reader.h"
 #include "script/script_writer.h"
 #include "script/utf8_path.h"
 #include "script/utf8_text.h"
 
 namespace {
-
-constexpr std::string_view kNoHeader =
-    "It has no line with a weapon code in brackets, such as [GUN]";
-constexpr std::string_view kUtf16 =
-    "It is UTF-16 text, which the editor does not read; save it as ANSI or UTF-8";
 
 // At most this many findings are listed, so that the message fits a screen.
 constexpr std::size_t kListedFindings = 15;
@@ -56,24 +52,10 @@ bool SameFile(const std::string& a, const std::string& b) {
 }  // namespace
 
 void TMachines::OpenFile(const std::string& path) {
-  std::string bytes;
-  std::error_code error;
-  const kalvex::ScriptFileStatus status =
-      kalvex::LoadScriptFile(kalvex::PathFromUtf8(path), bytes, &error);
-  if (status != kalvex::ScriptFileStatus::kRead) {
+  kalvex::ScriptDocument document;
+  if (const auto refusal = kalvex::OpenScriptFile(kalvex::PathFromUtf8(path), document)) {
     StartNewWeapon();
-    const std::string reason =
-        kalvex::DescribeLoadFailure(status, kalvex::PathFromUtf8(path), error);
-    MessageBox(kalvex::FileErrorMessage("Unable to open file", path, reason), "File Error",
-               kalvex::kErrorBox);
-    ForgetUnreadFile(path);
-    return;
-  }
-  kalvex::ScriptDocument document = kalvex::OpenScript(std::move(bytes));
-  if (document.weapons.empty()) {
-    StartNewWeapon();
-    const std::string_view reason = document.utf16 ? kUtf16 : kNoHeader;
-    MessageBox(kalvex::FileErrorMessage("No weapon found in file", path, reason), "File Error",
+    MessageBox(kalvex::FileErrorMessage(*refusal, path), kalvex::kFileErrorCaption,
                kalvex::kErrorBox);
     ForgetUnreadFile(path);
     return;
@@ -92,7 +74,7 @@ void TMachines::OpenFile(const std::string& path) {
   weaponIndex_ = index;
   FileData->FileName = path;
   if (const std::string told = FindingsMessage(read); !told.empty()) {
-    MessageBox(told, "Warning...", kalvex::kErrorBox);
+    MessageBox(told, kalvex::kWarningCaption, kalvex::kErrorBox);
   }
 }
 
@@ -136,11 +118,20 @@ bool TMachines::SaveScript() {
 
 bool TMachines::WriteScriptFile(const std::string& path, const std::string& text) {
   const kalvex::SaveResult result = kalvex::SaveScriptFile(path, text);
-  if (!result.ok()) {
-    MessageBox(kalvex::FileErrorMessage(result.message, path, result.reason), result.caption,
-               kalvex::kErrorBox);
+  switch (result.status) {
+    case kalvex::SaveStatus::kSaved:
+      return true;
+    case kalvex::SaveStatus::kSavedUnconfirmed:
+      MessageBox(kalvex::UnconfirmedSaveMessage(kalvex::ShownName(path), result.reason),
+                 kalvex::kFileErrorCaption, kalvex::kErrorBox);
+      return true;
+    case kalvex::SaveStatus::kCannotOpen:
+    case kalvex::SaveStatus::kCannotWrite:
+      break;
   }
-  return result.ok();
+  MessageBox(kalvex::FileErrorMessage(result.refusal(), path), kalvex::kFileErrorCaption,
+             kalvex::kErrorBox);
+  return false;
 }
 
 std::optional<std::string> TMachines::EditedScript() {
@@ -148,14 +139,13 @@ std::optional<std::string> TMachines::EditedScript() {
   if (saved.ok()) return std::move(saved.text);
   MessageBox(kalvex::FileErrorMessage("Unable to save the weapon into its script", documentPath_,
                                       kalvex::Utf8FromLatin1(saved.refusal)),
-             "File Error", kalvex::kErrorBox);
+             kalvex::kFileErrorCaption, kalvex::kErrorBox);
   return std::nullopt;
 }
 
 std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& path) {
-  std::string onDisk;
-  const bool read =
-      kalvex::LoadScriptFile(kalvex::PathFromUtf8(path), onDisk) == kalvex::ScriptFileStatus::kRead;
+  kalvex::ScriptDocument onDisk;  // stays empty when the file cannot be read
+  kalvex::OpenScriptFile(kalvex::PathFromUtf8(path), onDisk);
   std::error_code error;
   const bool exists = std::filesystem::exists(kalvex::PathFromUtf8(path), error);
   const bool opened = !documentPath_.empty();
@@ -163,11 +153,11 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
 
   if (opened && SameFile(path, documentPath_)) {
     // Saved in place; what someone else wrote there since would be lost.
-    if (exists && !(read && onDisk == document_.text) &&
+    if (exists && onDisk.text != document_.text &&
         MessageBox(shown + " Has Changed On Disk.\n"
                            "It is no longer the script that was opened or last saved; replacing it "
                            "loses those changes.\nDo You Want To Replace It?",
-                   "Warning...", kQuestion | MB_DEFBUTTON2) != IDYES) {
+                   kalvex::kWarningCaption, kQuestion | MB_DEFBUTTON2) != IDYES) {
       return std::nullopt;
     }
     std::optional<std::string> edited = EditedScript();
@@ -183,27 +173,25 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
   const PlannedSave replaced{std::move(*whole), opened ? weaponIndex_ : 0};
   if (!exists) return replaced;
 
-  const kalvex::ScriptDocument target =
-      read ? kalvex::OpenScript(std::move(onDisk)) : kalvex::ScriptDocument{};
-  if (target.weapons.empty()) {
+  if (onDisk.weapons.empty()) {
     // What the editor cannot read is lost once replaced: No is what Enter gives.
     const int answer = MessageBox(shown +
                                       " Already Exists.\n"
                                       "It does not hold a weapon script that this editor can "
                                       "read; replacing it loses its contents.\n"
                                       "Do You Want To Replace It?",
-                                  "Warning...", kQuestion | MB_DEFBUTTON2);
+                                  kalvex::kWarningCaption, kQuestion | MB_DEFBUTTON2);
     return answer == IDYES ? std::optional(replaced) : std::nullopt;
   }
-  const std::size_t count = target.weapons.size();
+  const std::size_t count = onDisk.weapons.size();
   constexpr std::string_view labels[] = {"&Add", "&Replace", "Cancel"};
   const std::string question =
       shown + " Already Exists.\nIt holds " + std::to_string(count) +
       (count == 1 ? " weapon" : " weapons") +
       ". Add this weapon at the end of the file, or replace the whole file with it?";
-  switch (MessageBox(question, "Warning...", MB_ICONEXCLAMATION, labels, 0)) {
+  switch (MessageBox(question, kalvex::kWarningCaption, MB_ICONEXCLAMATION, labels, 0)) {
     case 0:
-      return PlannedSave{kalvex::AppendWeapon(target, Weapon), count};
+      return PlannedSave{kalvex::AppendWeapon(onDisk, Weapon), count};
     case 1:
       return replaced;
     default:

@@ -1,9 +1,9 @@
 // SetEntry: an entry that no field reads, set or removed in place.
 #include <vector>
 
+#include "script/ascii_case.h"
 #include "script/entry_places.h"
 #include "script/script_document.h"
-#include "script/table_match.h"
 #include "script/text_edits.h"
 
 namespace kalvex {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "script/ascii_case.h"
 #include "script/text_index.h"
 
 namespace kalvex {

@@ -2,6 +2,7 @@
 // entries, sections and comments, and what does not fit the format.
 #include <algorithm>
 
+#include "script/ascii_case.h"
 #include "script/script_input.h"
 #include "script/script_keys.h"
 #include "script/script_scan.h"

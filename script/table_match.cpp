@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "script/ascii_case.h"
 #include "script/text_index.h"
 #include "script/value_tables.h"
 

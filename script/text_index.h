@@ -10,7 +10,7 @@
 #include <optional>
 #include <string_view>
 
-#include "script/table_match.h"
+#include "script/ascii_case.h"
 
 namespace kalvex {
 

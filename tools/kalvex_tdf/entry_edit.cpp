@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "script/ascii_case.h"
 #include "script/script_keys.h"
-#include "script/table_match.h"
 #include "tools/kalvex_tdf/record_lines.h"
 
 namespace kalvex::tdf {
