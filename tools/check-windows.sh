@@ -13,7 +13,7 @@ build=build-windows
 
 echo "== Cross build for Windows =="
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DKALVEX_WERROR=OFF \
+  -DCMAKE_BUILD_TYPE=Release -DKALVEX_WERROR=ON \
   -DKALVEX_GUI=ON -DKALVEX_TESTS=ON -DKALVEX_BENCH=OFF >/dev/null
 cmake --build "$build" -j"$jobs" --target kalvex kalvex-tdf core_tests tool_tests \
   win32_window_cases kalvex-windows-zip

@@ -32,6 +32,8 @@ TEST(JsonText, AnyBytesGiveOneLineOfValidJson) {
       {"\xE0\x80\xAF", R"("\u00E0\u0080\u00AF")"},            // overlong, three bytes
       {"\xED\xA0\x80", R"("\u00ED\u00A0\u0080")"},            // a surrogate
       {"\xF4\x90\x80\x80", R"("\u00F4\u0090\u0080\u0080")"},  // past U+10FFFF
+      {"\xF0\x80\x80\x80", R"("\u00F0\u0080\u0080\u0080")"},  // overlong, four bytes
+      {"\xF1\x80\x80\x80", "\"\xF1\x80\x80\x80\""},           // U+40000
       {"\xE2\x82", R"("\u00E2\u0082")"},                      // three-byte sequence cut short
       {"\xFF\xFE", R"("\u00FF\u00FE")"},
   };

@@ -17,6 +17,7 @@ using test::Unmatched;
 using R = WeaponRecord;
 
 const std::string k44(44, '4');
+const std::string k64(64, 'k');
 
 class EntryTest : public testing::TestWithParam<ReadCase> {};
 
@@ -138,6 +139,13 @@ INSTANTIATE_TEST_SUITE_P(
                    r.Weapspeed = "23";
                    r.Weapdamage = "24";
                  }},
+        ReadCase{"TwoPointsNeitherNumberNorZero",
+                 InBody("range=0.0.0;endsmoke=0.0.0;"),
+                 [](R& r) {
+                   r.Weaprange = "0.0.0";
+                   r.Weapsmed = 1;
+                 },
+                 {test::NotANumber(3, "range", "0.0.0")}},
         ReadCase{"StoredCharactersKeepTheirCase",
                  InBody("smokedelay=.1E3;"),
                  [](R& r) { r.Weapsmdl = ".1E3"; },
@@ -242,8 +250,12 @@ INSTANTIATE_TEST_SUITE_P(
                              InBody("default=5;"),
                              [](R&) {},
                              {Skipped(3, "default", "5")}},
+                    ReadCase{"LongKeysQuotedToSixtyFourCharacters",
+                             InBody(k64 + " more=1;\n" + k64 + "k=2;"),
+                             [](R&) {},
+                             {Skipped(3, k64, "1"), Skipped(4, k64, "2")}},
                     ReadCase{"LongUnknownValueKeptShort",
-                             InBody("x=" + std::string(100, 'v') + ";"),
+                             InBody(std::string("x=").append(100, 'v') + ";"),
                              [](R&) {},
                              {Skipped(3, "x", std::string(44, 'v'))}}),
     test::CaseName);
@@ -272,6 +284,10 @@ INSTANTIATE_TEST_SUITE_P(
                  InBody("[DAMAGE]{{default=3;}default=4;}"),
                  [](R& r) { r.Weapdamage = "4"; },
                  {{FindingKind::kUnknownSection, 3, "", ""}, Skipped(3, "default", "3")}},
+        ReadCase{"EntryBeforeTheBraceEndsTheSectionName",
+                 InBody("[DAMAGE] range=1;\n{default=3;}"),
+                 [](R& r) { r.Weaprange = "1"; },
+                 {{FindingKind::kUnknownSection, 4, "", ""}, Skipped(4, "default", "3")}},
         ReadCase{"SectionWithoutBraceHasNoEntries",
                  InBody("[DAMAGE]default=3;"),
                  [](R&) {},

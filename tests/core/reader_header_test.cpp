@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BeforeHeader", "// a weapon\n/* of mine\n*/ [T] // its code\n{}", [](R&) {}},
         ReadCase{"AfterByteOrderMark", "\xEF\xBB\xBF// x\n[T]{}", [](R&) {}},
         ReadCase{"BetweenEntries",
-                 InBody("// range=1;\nrange=2; /* metal=3; */ energy=4; // x\n/**/metal=5;"),
+                 InBody("// range=1;\nrange=2; /* metal=3*2/4; */ energy=4; // x\n/**/metal=5;"),
                  [](R& r) {
                    r.Weaprange = "2";
                    r.Weapenr = "4";

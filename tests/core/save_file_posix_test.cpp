@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sstream>
+#include <utility>
 
 #include "save_file_test_support.h"
 #include "tools/kalvex_tdf/command_output.h"
@@ -150,15 +151,21 @@ TEST_F(SaveFileTest, ReplacedFileKeepsItsPermissions) {
 
 TEST_F(SaveFileTest, ReplacedFileKeepsItsOwnerWhenRootSaves) {
   if (geteuid() != 0) GTEST_SKIP() << "only root may give a file to another owner";
-  const std::string path = Path("w.tdf");
-  WriteFile(path, EarlierScript(), 0640);
-  ASSERT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
-  ExpectSaved(SaveScriptFile(path, NewScript()));
-  const struct stat st = StatOf(path);
-  EXPECT_EQ(st.st_uid, kNobody);
-  EXPECT_EQ(st.st_gid, kNobody);
-  EXPECT_EQ(st.st_mode & 07777, 0640u);
-  EXPECT_EQ(ReadFile(path), NewScript());
+  // Another user and group; another user alone; another group alone.
+  const std::pair<uid_t, gid_t> owners[] = {
+      {kNobody, kNobody}, {kNobody, getegid()}, {geteuid(), kNobody}};
+  for (const auto& [uid, gid] : owners) {
+    SCOPED_TRACE(testing::Message() << uid << ":" << gid);
+    const std::string path = Path("w.tdf");
+    WriteFile(path, EarlierScript(), 0640);
+    ASSERT_EQ(chown(path.c_str(), uid, gid), 0);
+    ExpectSaved(SaveScriptFile(path, NewScript()));
+    const struct stat st = StatOf(path);
+    EXPECT_EQ(st.st_uid, uid);
+    EXPECT_EQ(st.st_gid, gid);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(ReadFile(path), NewScript());
+  }
 }
 
 // A link is written through to the file it leads to and stays a link.

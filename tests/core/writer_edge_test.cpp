@@ -171,6 +171,7 @@ const GuardedValue kGuardedValues[] = {
     {"0.0", nullptr},
     {".0", nullptr},
     {"-0", nullptr},
+    {"0.0.0", "0.0.0"},
     {"-5", "-5"},
     {" ", nullptr},
     {" 5", nullptr},

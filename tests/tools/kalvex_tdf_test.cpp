@@ -316,6 +316,8 @@ TEST_F(KalvexTdfTest, NormalizeSaysWhatItLeftOut) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.rfind("[X]\r\n", 0), 0u) << run.out;
   EXPECT_EQ(run.err, "kalvex-tdf: " + source + ": 2 findings; \"kalvex-tdf check\" lists them\n");
+  const ToolRun one = RunTool({"dump", "-"}, "[X]{soundwater=splash;}");
+  EXPECT_EQ(one.err, "kalvex-tdf: (standard input): 1 finding; \"kalvex-tdf check\" lists them\n");
 }
 
 TEST_F(KalvexTdfTest, NormalizeReportsAFailedSave) {
@@ -529,6 +531,16 @@ TEST_F(KalvexTdfTest, StandardInputServesEveryCommand) {
                 other + ":1\n" + Summary(2, 2, 1, 0));
   EXPECT_EQ(RunTool({"dump", "-"}, "no weapon").err,
             "kalvex-tdf: (standard input): " + std::string(kNoHeader) + "\n");
+  // As much as a script file may hold: 16 MiB, not a byte more.
+  std::string large = "[BIG]{range=5;}";
+  large.resize(16 * 1024 * 1024, ' ');
+  const ToolRun at_limit = RunTool({"dump", "-"}, large);
+  EXPECT_EQ(at_limit.status, 0) << at_limit.err;
+  EXPECT_NE(at_limit.out.find("\nWeaprange=5\n"), std::string::npos);
+  const ToolRun above = RunTool({"dump", "-"}, large + ' ');
+  EXPECT_EQ(above.status, 1);
+  EXPECT_EQ(above.out, "");
+  EXPECT_NE(above.err.find("16 MiB"), std::string::npos) << above.err;
 }
 
 // The faults a modder meets in scripts typed by hand, as check tells them; a
@@ -616,6 +628,46 @@ TEST_F(KalvexTdfTest, CheckWritesJson) {
   const ToolRun plain = RunTool({"check", odd});
   const std::string quoted = '"' + (dir_ / "we\\x0Aird\\x01\xE9.tdf").string() + "\":1: ";
   EXPECT_EQ(plain.out.rfind(quoted, 0), 0u) << plain.out;
+}
+
+// Two of each, on every system: findings, shared IDs and refused files.
+TEST_F(KalvexTdfTest, CheckWritesJsonOfSeveral) {
+  const std::vector<std::string> paths = {Script("one.tdf", "[A]{ID=1;foo=1;}[B]{ID=2;}"),
+                                          Script("two.tdf", "[C]{ID=2;bar=;}[D]{ID=1;}"),
+                                          Script("empty.tdf", ""), Script("plain.txt", "x")};
+  std::string expected = R"({
+  "findings": [
+    {"file": %0, "line": 1, "kind": "skipped_key", "key": "foo", "value": "1", "message": "skipped unknown key \"foo\" with value \"1\""},
+    {"file": %1, "line": 1, "kind": "skipped_key", "key": "bar", "value": "", "message": "skipped unknown key \"bar\""}
+  ],
+  "shared_ids": [
+    {"id": "1", "uses": [{"file": %0, "line": 1}, {"file": %1, "line": 1}]},
+    {"id": "2", "uses": [{"file": %0, "line": 1}, {"file": %1, "line": 1}]}
+  ],
+  "refused": [
+    {"file": %2, "message": %N},
+    {"file": %3, "message": %N}
+  ],
+  "summary": {"files_read": 2, "findings": 2, "shared_ids": 2, "files_refused": 2, "old_spellings": 0}
+}
+)";
+  for (std::size_t at = expected.find('%'); at != std::string::npos; at = expected.find('%', at)) {
+    // A path, or the refusal of a file without a weapon.
+    const std::string text =
+        expected[at + 1] == 'N' ? kNoHeader : paths[std::size_t(expected[at + 1] - '0')];
+    std::string json = "\"";
+    for (const char c : text) {
+      json += c == '\\' ? std::string("\\\\") : std::string(1, c);  // Windows' separators
+    }
+    json += '"';
+    expected.replace(at, 2, json);
+    at += json.size();
+  }
+  std::vector<std::string> args = {"check", "--json"};
+  args.insert(args.end(), paths.begin(), paths.end());
+  const ToolRun run = RunTool(args);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, expected);
 }
 
 TEST_F(KalvexTdfTest, UnwritableStandardOutputFailsEveryCommand) {

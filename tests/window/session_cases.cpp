@@ -1,8 +1,9 @@
-// The editor's life: started and closed as a program, and the question about
-// unsaved changes answered Cancel.
+// The editor's life: started and closed as a program, the question about
+// unsaved changes left out when nothing changed and answered Cancel.
 #include <string>
 
 #include "tests/window/window_case.h"
+#include "tests/window/window_slots.h"
 
 namespace kalvex::test {
 namespace {
@@ -14,6 +15,22 @@ TEST_F(SessionCase, ClosingEndsTheEditorWithStatus1) {
   for (const char* how : {"file-exit", "close-box"}) {
     EXPECT_EQ(Driver().CloseEditorInOwnProcess(how), 1) << how;
   }
+}
+
+// With nothing changed, New and Open ask nothing: not after a script was
+// opened, nor after a tour of the pages of the fresh weapon that followed.
+TEST_F(SessionCase, WithNothingChangedNewAndOpenAskNothing) {
+  const std::string path = Path("opened.tdf");
+  ASSERT_TRUE(WriteBytes(path, "[OPENED]\r\n\t{\r\n\tID=7;\r\n}"));
+  ASSERT_TRUE(FileNew());
+  Ui().FileChoices.push_back(path);
+  ASSERT_TRUE(FileOpen());
+  EXPECT_EQ(Window().EditedWeapon().WeapID, "7");
+  ASSERT_TRUE(FileNew());
+  for (int page = 0; page < 19; ++page) ASSERT_TRUE(Driver().ClickPage(page)) << page;
+  ASSERT_TRUE(FileNew());
+  EXPECT_TRUE(Ui().Questions.empty());
+  EXPECT_EQ(Window().SaveFlag(), 1);
 }
 
 // Cancel keeps the window as it was: the page up, what was typed, unsaved.
