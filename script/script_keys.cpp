@@ -3,99 +3,84 @@
 #include <algorithm>
 #include <array>
 
+#include "script/table_match.h"
+#include "script/value_tables.h"
+
 namespace kalvex {
 namespace {
 
-using R = WeaponRecord;
-
-constexpr KeyRule Text(std::string_view key, std::string R::*member) {
-  return {key, ValueRule::kText, member};
+constexpr KeyRule RuleOf(const RecordField& field) {
+  return {field.key, field.reading, field.text, field.number, 0, field.table, field.own};
 }
 
-constexpr KeyRule HeaderText(std::string_view key, std::string R::*member) {
-  return {key, ValueRule::kHeaderText, member};
+constexpr std::size_t KeyCount(const RecordField& field) {
+  if (field.place != FieldPlace::kBody) return 0;
+  if (field.reading == ValueRule::kStyle) return kStyleTable.size();
+  return field.second_key.empty() ? 1 : 2;
 }
 
-constexpr KeyRule Flag(std::string_view key, int R::*member) {
-  return {key, ValueRule::kFlag, nullptr, member};
-}
+constexpr std::size_t kBodyKeyCount = [] {
+  std::size_t count = 0;
+  for (const RecordField& field : kRecordFields) count += KeyCount(field);
+  return count;
+}();
 
-constexpr KeyRule Style(std::string_view key, int style) {
-  return {key, ValueRule::kStyle, nullptr, &R::Weapstyle, style};
-}
+// The keys of the body as the writer spells them: a style's key is its
+// table text before "=".
+constexpr std::array<KeyRule, kBodyKeyCount> kSpelledKeys = [] {
+  std::array<KeyRule, kBodyKeyCount> keys{};
+  std::size_t next = 0;
+  for (const RecordField& field : kRecordFields) {
+    if (field.place != FieldPlace::kBody) continue;
+    if (field.reading == ValueRule::kStyle) {
+      for (std::size_t style = 0; style < kStyleTable.size(); ++style) {
+        const std::string_view text = kStyleTable[style];
+        keys[next++] = {text.substr(0, text.find('=')), ValueRule::kStyle, nullptr, field.number,
+                        static_cast<int>(style)};
+      }
+      continue;
+    }
+    keys[next++] = RuleOf(field);
+    if (!field.second_key.empty()) keys[next++] = {field.second_key, ValueRule::kSecondColour};
+  }
+  return keys;
+}();
 
-constexpr KeyRule Table(std::string_view key, int R::*member, ValueTable table,
-                        std::string OwnTexts::*own) {
-  return {key, ValueRule::kTable, nullptr, member, 0, table, own};
-}
+// Those keys in lower case, one after the other.
+constexpr std::size_t kKeyCharCount = [] {
+  std::size_t count = 0;
+  for (const KeyRule& rule : kSpelledKeys) count += rule.key.size();
+  return count;
+}();
 
-// Sorted by key, for the binary search.
-constexpr std::array kBodyKeys = {
-    Text("accuracy", &R::Weapaccu),
-    Text("aimrate", &R::Weaprate),
-    Text("areaofeffect", &R::Weapefft),
-    Style("ballistic", 0),
-    Flag("beamweapon", &R::Weapbeam),
-    Flag("burnblow", &R::Weapblow),
-    Text("burst", &R::Weapbrst),
-    Text("burstrate", &R::Weapbsta),
-    KeyRule{"color", ValueRule::kColour, nullptr, &R::Weapcol2},
-    KeyRule{"color2", ValueRule::kSecondColour},
-    Flag("commandfire", &R::Weapcomm),
-    Text("coverage", &R::Weapcovg),
-    Style("dropped", 2),
-    Text("edgeeffectiveness", &R::Weapeftn),
-    Flag("endsmoke", &R::Weapsmed),
-    Text("energy", &R::Weapenr),
-    Text("energypershot", &R::Weapenps),
-    Table("explosionart", &R::Weapexart, ValueTable::kExplosionArt, &OwnTexts::Weapexart),
-    Table("explosiongaf", &R::Weapexgaf, ValueTable::kExplosionGaf, &OwnTexts::Weapexgaf),
-    Text("firestarter", &R::Weapfire),
-    Text("flighttime", &R::Weapfght),
-    Flag("groundbounce", &R::Weapbunc),
-    Flag("guidance", &R::Weapguid),
-    HeaderText("id", &R::WeapID),
-    Table("lavaexplosionart", &R::Weaplaart, ValueTable::kExplosionArt, &OwnTexts::Weaplaart),
-    Table("lavaexplosiongaf", &R::Weaplagaf, ValueTable::kExplosionGaf, &OwnTexts::Weaplagaf),
-    Style("lineofsight", 1),
-    Text("metal", &R::Weapmet),
-    Table("minbarrelangle", &R::Weapbarr, ValueTable::kBarrelAngle, nullptr),
-    Table("model", &R::Weapmodl, ValueTable::kModel, &OwnTexts::Weapmodl),
-    HeaderText("name", &R::Weapname),
-    Flag("noautorange", &R::Weapauto),
-    Flag("noexplode", &R::Weapxpld),
-    Flag("paralyzer", &R::Weapparl),
-    Flag("propeller", &R::Weapprop),
-    Text("randomdecay", &R::Weaprand),
-    Text("range", &R::Weaprange),
-    Text("reloadtime", &R::Weapreload),
-    KeyRule{"rendertype", ValueRule::kRenderType, nullptr, &R::Weaprend},
-    Flag("selfprop", &R::Weapsprp),
-    Text("smokedelay", &R::Weapsmdl),
-    Flag("smoketrail", &R::Weapsmtl),
-    Table("soundhit", &R::Weapsoht, ValueTable::kHitSound, &OwnTexts::Weapsoht),
-    Table("soundstart", &R::Weapsost, ValueTable::kStartSound, &OwnTexts::Weapsost),
-    Flag("soundtrigger", &R::Weapsotg),
-    Text("sprayangle", &R::Weapspry),
-    Flag("startsmoke", &R::Weapsmst),
-    Text("startvelocity", &R::Weapstsp),
-    Text("tolerance", &R::Weaptolr),
-    Flag("tracks", &R::Weaptrak),
-    Text("turnrate", &R::Weapturn),
-    Flag("turret", &R::Weaptur),
-    Flag("unitsonly", &R::Weapunit),
-    Table("waterexplosionart", &R::Weapwtart, ValueTable::kExplosionArt, &OwnTexts::Weapwtart),
-    Table("waterexplosiongaf", &R::Weapwtgaf, ValueTable::kExplosionGaf, &OwnTexts::Weapwtgaf),
-    Flag("waterweapon", &R::Weapwatr),
-    Text("weaponacceleration", &R::Weapaccl),
-    Text("weapontimer", &R::Weaptime),
-    Text("weaponvelocity", &R::Weapspeed),
-};
+constexpr std::array<char, kKeyCharCount> kLoweredKeys = [] {
+  std::array<char, kKeyCharCount> chars{};
+  std::size_t next = 0;
+  for (const KeyRule& rule : kSpelledKeys) {
+    for (const char c : rule.key) chars[next++] = LowerAscii(c);
+  }
+  return chars;
+}();
 
 constexpr bool KeyLess(const KeyRule& a, const KeyRule& b) { return a.key < b.key; }
 
+// Lower case and sorted by key, for the search by first letter.
+constexpr std::array<KeyRule, kBodyKeyCount> kBodyKeys = [] {
+  std::array<KeyRule, kBodyKeyCount> keys = kSpelledKeys;
+  std::size_t next = 0;
+  for (KeyRule& rule : keys) {
+    rule.key = std::string_view(kLoweredKeys.data() + next, rule.key.size());
+    next += rule.key.size();
+  }
+  std::sort(keys.begin(), keys.end(), KeyLess);
+  return keys;
+}();
+
 static_assert(kBodyKeys.size() + 1 == kRuleCount);
-static_assert(std::is_sorted(kBodyKeys.begin(), kBodyKeys.end(), KeyLess));
+static_assert(std::adjacent_find(kBodyKeys.begin(), kBodyKeys.end(),
+                                 [](const KeyRule& a, const KeyRule& b) {
+                                   return a.key == b.key;
+                                 }) == kBodyKeys.end());
 static_assert(std::all_of(kBodyKeys.begin(), kBodyKeys.end(),
                           [](const KeyRule& k) { return k.key.size() <= kLongestKey; }));
 
@@ -117,7 +102,13 @@ constexpr std::array<KeyRange, 256> MakeKeysByFirstLetter() {
 
 constexpr std::array<KeyRange, 256> kKeysByFirstLetter = MakeKeysByFirstLetter();
 
-constexpr KeyRule kDamageDefault = Text("default", &R::Weapdamage);
+constexpr KeyRule kDamageDefault =
+    RuleOf(*std::find_if(kRecordFields.begin(), kRecordFields.end(), [](const RecordField& field) {
+      return field.place == FieldPlace::kDamage;
+    }));
+
+static_assert(std::none_of(kDamageDefault.key.begin(), kDamageDefault.key.end(),
+                           [](char c) { return c != LowerAscii(c); }));
 
 // Keys are short: comparing in place beats a call to memcmp. `key` is
 // lowered as it is compared.

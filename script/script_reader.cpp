@@ -244,11 +244,7 @@ ReadResult ReadWeapon(const ScriptDocument& document, std::size_t index, WeaponR
   record.Reset();
   record.Weapmodl = kNoModel;
   record.Weapstyle = kNoStyle;
-  for (std::string* own : {&record.own.Weapmodl, &record.own.Weapsost, &record.own.Weapsoht,
-                           &record.own.Weapexgaf, &record.own.Weapexart, &record.own.Weapwtgaf,
-                           &record.own.Weapwtart, &record.own.Weaplagaf, &record.own.Weaplaart}) {
-    own->clear();
-  }
+  record.own = {};
   ReadResult result;
   result.utf16 = document.utf16;
   if (index >= document.weapons.size()) return result;

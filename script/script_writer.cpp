@@ -4,7 +4,9 @@
 #include <charconv>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
+#include "script/script_layout.h"
 #include "script/value_forms.h"
 #include "script/value_tables.h"
 
@@ -32,6 +34,14 @@ class ScriptOut {
     next_ = next;
   }
 
+  // A constant text whose line feeds are already stored as CR LF.
+  [[gnu::always_inline]] void PutStored(std::string_view text) {
+    if (text.empty()) return;
+    MakeRoom(text.size());
+    std::memcpy(next_, text.data(), text.size());
+    next_ += text.size();
+  }
+
   void PutNumber(int value) {
     char digits[16];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
@@ -56,154 +66,157 @@ class ScriptOut {
   char* next_;
 };
 
+// Constant texts joined, with each line feed stored as CR LF, so that the
+// writer copies them as they are.
+template <std::size_t N>
+struct StoredText {
+  std::array<char, N> chars{};
+
+  std::string_view View() const { return {chars.data(), N}; }
+};
+
+// Up to five texts; every one is given, as GCC 12 refuses the view that a
+// shorter list would value-initialize when a template's constant reads it.
+using TextParts = std::array<std::string_view, 5>;
+
+constexpr std::size_t StoredSize(const TextParts& parts) {
+  std::size_t size = 0;
+  for (const std::string_view part : parts) size += part.size() + std::ranges::count(part, '\n');
+  return size;
+}
+
+template <std::size_t N>
+constexpr StoredText<N> Stored(const TextParts& parts) {
+  StoredText<N> text;
+  std::size_t next = 0;
+  for (const std::string_view part : parts) {
+    for (const char c : part) {
+      if (c == '\n') text.chars[next++] = '\r';
+      text.chars[next++] = c;
+    }
+  }
+  return text;
+}
+
+constexpr bool HasKey(WrittenForm form) {
+  return form != WrittenForm::kCode && form != WrittenForm::kTableText;
+}
+
+// Whether the row writes its entry whatever the record holds.
+constexpr bool WrittenAlways(const LayoutRow& row) {
+  switch (row.form) {
+    case WrittenForm::kCode:
+    case WrittenForm::kWhole:
+    case WrittenForm::kNumber:
+    case WrittenForm::kBounded:
+    case WrittenForm::kTableOrOwn:
+    case WrittenForm::kExplosion:
+      return !row.conditional;
+    case WrittenForm::kGuarded:
+    case WrittenForm::kSmokeDelay:
+    case WrittenForm::kFlag:
+    case WrittenForm::kTableText:
+      return false;
+  }
+  return false;
+}
+
+// What the row writes before its value: the whole entry for a flag.
+constexpr TextParts HeadParts(const LayoutRow& row) {
+  const std::string_view lead = WrittenAlways(row) ? row.lead : "";
+  const std::string_view key = HasKey(row.form) ? FieldOf(row.field).key : "";
+  if (row.form == WrittenForm::kFlag) return {lead, row.before, key, "=1;", row.after};
+  return {lead, row.before, key, HasKey(row.form) ? "=" : "", ""};
+}
+
+constexpr TextParts TailParts(const LayoutRow& row) {
+  if (row.form == WrittenForm::kFlag) return {"", "", "", "", ""};
+  const bool semicolon = HasKey(row.form) && row.form != WrittenForm::kExplosion;
+  return {semicolon ? ";" : "", row.after, "", "", ""};
+}
+
+// The constant texts of row I.
+template <std::size_t I>
+constexpr TextParts kLeadParts = {WrittenAlways(kScriptLayout[I]) ? "" : kScriptLayout[I].lead, "",
+                                  "", "", ""};
+template <std::size_t I>
+constexpr TextParts kHeadParts = HeadParts(kScriptLayout[I]);
+template <std::size_t I>
+constexpr TextParts kTailParts = TailParts(kScriptLayout[I]);
+
+template <const TextParts& kParts>
+constexpr StoredText<StoredSize(kParts)> kStored = Stored<StoredSize(kParts)>(kParts);
+
 // A table entry: the field's own text where it has one, else the table's.
-std::string_view TableOrOwn(TableView table, int index, const std::string& own) {
-  return own.empty() ? TableText(table, index) : std::string_view(own);
+[[gnu::always_inline]] inline std::string_view TableOrOwn(const RecordField& field,
+                                                          const WeaponRecord& r) {
+  const std::string& own = r.own.*field.own;
+  return own.empty() ? TableText(WrittenTable(field), r.*field.number) : std::string_view(own);
 }
 
-// An explosion entry: own texts carry no ";", the table's do.
-void PutExplosion(ScriptOut& out, TableView table, int index, const std::string& own) {
-  out.Put(TableOrOwn(table, index, own));
-  if (!own.empty()) out.Put(";");
+// The value of row I's entry, between its head and its tail.
+template <std::size_t I>
+[[gnu::always_inline]] inline void PutValue(ScriptOut& out, const WeaponRecord& r) {
+  constexpr const LayoutRow& row = kScriptLayout[I];
+  constexpr const RecordField& field = FieldOf(row.field);
+  if constexpr (row.form == WrittenForm::kCode || row.form == WrittenForm::kWhole) {
+    out.Put(WholeForm(r.*field.text));
+  } else if constexpr (row.form == WrittenForm::kNumber) {
+    out.PutNumber(r.*field.number);
+  } else if constexpr (row.form == WrittenForm::kGuarded) {
+    out.Put(GuardedForm(r.*field.text));
+  } else if constexpr (row.form == WrittenForm::kBounded || row.form == WrittenForm::kSmokeDelay) {
+    out.Put(BoundedForm(r.*field.text));
+  } else if constexpr (row.form == WrittenForm::kTableOrOwn) {
+    out.Put(TableOrOwn(field, r));
+  } else if constexpr (row.form == WrittenForm::kExplosion) {
+    // Own texts carry no ";", the table's do.
+    out.Put(TableOrOwn(field, r));
+    if (!(r.own.*field.own).empty()) out.Put(";");
+  } else if constexpr (row.form == WrittenForm::kTableText) {
+    out.Put(TableText(WrittenTable(field), r.*field.number));
+  }
 }
 
-void PutGuarded(ScriptOut& out, std::string_view key, const std::string& field) {
-  if (!GuardPasses(field)) return;
-  out.Put(key);
-  out.Put(GuardedForm(field));
-  out.Put(";");
+// Whether row I writes its entry for `r`.
+template <std::size_t I>
+[[gnu::always_inline]] inline bool EntryWritten(const WeaponRecord& r) {
+  constexpr const LayoutRow& row = kScriptLayout[I];
+  constexpr const RecordField& field = FieldOf(row.field);
+  if constexpr (row.conditional) {
+    if (r.*FieldOf(row.if_field).number != row.if_value) return false;
+  }
+  if constexpr (row.form == WrittenForm::kGuarded) return GuardPasses(r.*field.text);
+  if constexpr (row.form == WrittenForm::kSmokeDelay) return SmokeDelayWritten(r.*field.text);
+  if constexpr (row.form == WrittenForm::kFlag) return r.*field.number == 1;
+  if constexpr (row.form == WrittenForm::kTableText) {
+    return !TableText(WrittenTable(field), r.*field.number).empty();
+  }
+  return true;
 }
 
-void PutFlag(ScriptOut& out, int member, std::string_view text) {
-  if (member == 1) out.Put(text);
+// Each row is written by code of its own, as if written out by hand: the
+// layout is fixed, and a loop over it would look up every row's form and
+// texts again for each script.
+template <std::size_t I>
+[[gnu::always_inline]] inline void PutRow(ScriptOut& out, const WeaponRecord& r) {
+  out.PutStored(kStored<kLeadParts<I>>.View());
+  if (!EntryWritten<I>(r)) return;
+  out.PutStored(kStored<kHeadParts<I>>.View());
+  PutValue<I>(out, r);
+  out.PutStored(kStored<kTailParts<I>>.View());
+}
+
+template <std::size_t... I>
+void PutRows(ScriptOut& out, const WeaponRecord& r, std::index_sequence<I...>) {
+  (PutRow<I>(out, r), ...);
 }
 
 }  // namespace
 
 void WriteScript(const WeaponRecord& r, std::string& bytes) {
   ScriptOut out(bytes);
-
-  out.Put("[");
-  out.Put(WholeForm(r.Weapcode));
-  out.Put("]\n\t{\n\t");
-  out.Put("ID=");
-  out.Put(WholeForm(r.WeapID));
-  out.Put(";\n\t");
-  out.Put("name=");
-  out.Put(WholeForm(r.Weapname));
-  out.Put(";\n\t");
-  out.Put("rendertype=");
-  out.PutNumber(r.Weaprend);
-  out.Put(";\n\t");
-  if (const std::string_view style = TableText(kStyleTable, r.Weapstyle); !style.empty()) {
-    out.Put(style);
-    out.Put(";\n\t");
-  }
-  if (r.Weapbarr >= 1 && r.Weapbarr <= 9) out.Put(TableText(kBarrelAngleTable, r.Weapbarr));
-  PutFlag(out, r.Weaptur, "Turret=1;\n\t");
-  PutFlag(out, r.Weapparl, "\n\tparalyzer=1;");
-  if (r.Weapbeam == 0) {
-    out.Put("model=");
-    out.Put(TableOrOwn(kModelTable, r.Weapmodl, r.own.Weapmodl));
-    out.Put(";");
-  }
-  PutFlag(out, r.Weapprop, "\n\tpropeller=1;");
-  out.Put("\n\n\trange=");
-  out.Put(BoundedForm(r.Weaprange));
-  out.Put(";\n\t");
-  PutGuarded(out, "reloadtime=", r.Weapreload);
-  out.Put("\n\t");
-  PutGuarded(out, "energypershot=", r.Weapenps);
-  PutFlag(out, r.Weapauto, "\n\tnoautorange=1;");
-  out.Put("\n\t");
-  PutGuarded(out, "weapontimer=", r.Weaptime);
-  out.Put("\n\t");
-  PutGuarded(out, "flighttime=", r.Weapfght);
-  PutFlag(out, r.Weapsprp, "\n\tselfprop=1;");
-  out.Put("\n\t");
-  PutGuarded(out, "coverage=", r.Weapcovg);
-  PutFlag(out, r.Weapwatr, "\n\twaterweapon=1;");
-  out.Put("\n\t");
-  PutGuarded(out, "weaponvelocity=", r.Weapspeed);
-  out.Put("\n\t");
-  PutGuarded(out, "startvelocity=", r.Weapstsp);
-  out.Put("\n\t");
-  PutGuarded(out, "weaponacceleration=", r.Weapaccl);
-  out.Put("\n\t");
-  PutGuarded(out, "areaofeffect=", r.Weapefft);
-  out.Put("\n\t");
-  PutGuarded(out, "burst=", r.Weapbrst);
-  out.Put("\n\t");
-  PutGuarded(out, "burstrate=", r.Weapbsta);
-  out.Put("\n\t");
-  PutGuarded(out, "sprayangle=", r.Weapspry);
-  out.Put("\n\t");
-  PutGuarded(out, "randomdecay=", r.Weaprand);
-  out.Put("\n\t");
-  PutGuarded(out, "edgeeffectiveness=", r.Weapeftn);
-  out.Put("\n");
-  if (SmokeDelayWritten(r.Weapsmdl)) {
-    out.Put("\n\tsmokedelay=");
-    out.Put(BoundedForm(r.Weapsmdl));
-    out.Put(";");
-  }
-  out.Put("\n");
-  PutFlag(out, r.Weapsmtl, "\tsmoketrail=1;\n");
-  PutFlag(out, r.Weapsotg, "\n\tsoundtrigger=1;\n");
-  out.Put("\tsoundstart=");
-  out.Put(TableOrOwn(kStartSoundTable, r.Weapsost, r.own.Weapsost));
-  out.Put(";\n\t");
-  out.Put("soundhit=");
-  out.Put(TableOrOwn(kHitSoundTable, r.Weapsoht, r.own.Weapsoht));
-  out.Put(";\n\t");
-  PutGuarded(out, "firestarter=", r.Weapfire);
-  PutFlag(out, r.Weapbunc, "\n\tgroundbounce=1;");
-  PutFlag(out, r.Weapunit, "\n\tunitsonly=1;");
-  out.Put("\n\n");
-  if (r.Weapbeam == 1) {
-    out.Put("\tbeamweapon=1;\n\t");
-    out.Put(TableText(kBeamColourTable, r.Weapcol2));
-  }
-  PutFlag(out, r.Weapxpld, "\n\tnoexplode=1;");
-  PutFlag(out, r.Weapcomm, "\n\tcommandfire=1;");
-  if (r.Weapguid == 1) {
-    out.Put("\n\tguidance=1;\n\t");
-    if (GuardPasses(r.Weapturn)) {
-      out.Put("turnrate=");
-      out.Put(GuardedForm(r.Weapturn));
-      out.Put(";\n");
-    }
-  }
-  PutFlag(out, r.Weaptrak, "\n\ttracks=1;");
-  out.Put("\n\t");
-  PutGuarded(out, "accuracy=", r.Weapaccu);
-  out.Put("\n\t");
-  PutGuarded(out, "aimrate=", r.Weaprate);
-  PutFlag(out, r.Weapblow, "\n\tburnblow=1;");
-  out.Put("\n\t");
-  PutGuarded(out, "tolerance=", r.Weaptolr);
-  out.Put("\n\texplosiongaf=");
-  PutExplosion(out, kExplosionGafTable, r.Weapexgaf, r.own.Weapexgaf);
-  out.Put("\n\texplosionart=");
-  PutExplosion(out, kExplosionArtTable, r.Weapexart, r.own.Weapexart);
-  out.Put("\n\n\twaterexplosiongaf=");
-  PutExplosion(out, kExplosionGafTable, r.Weapwtgaf, r.own.Weapwtgaf);
-  out.Put("\n\twaterexplosionart=");
-  PutExplosion(out, kExplosionArtTable, r.Weapwtart, r.own.Weapwtart);
-  out.Put("\n\n\tlavaexplosiongaf=");
-  PutExplosion(out, kExplosionGafTable, r.Weaplagaf, r.own.Weaplagaf);
-  out.Put("\n\tlavaexplosionart=");
-  PutExplosion(out, kExplosionArtTable, r.Weaplaart, r.own.Weaplaart);
-  out.Put("\n\n");
-  PutFlag(out, r.Weapsmst, "\tstartsmoke=1;\n");
-  PutFlag(out, r.Weapsmed, "\tendsmoke=1;\n");
-  out.Put("\n\t");
-  PutGuarded(out, "metal=", r.Weapmet);
-  out.Put("\n\t");
-  PutGuarded(out, "energy=", r.Weapenr);
-  out.Put("\n\n\t[DAMAGE]\n\t\t{\n\t\tdefault=");
-  out.Put(BoundedForm(r.Weapdamage));
-  out.Put(";\n\t\t}\n\t\n}");
+  PutRows(out, r, std::make_index_sequence<kScriptLayout.size()>());
   out.Finish();
 }
 

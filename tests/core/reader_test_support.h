@@ -39,7 +39,7 @@ inline WeaponRecord EmptyWeapon() {
 // A record that no read gives: every field differs from its reset value.
 inline WeaponRecord DirtyRecord() {
   WeaponRecord r;
-  for (const RecordField& field : RecordFields()) {
+  for (const RecordField& field : kRecordFields) {
     if (field.IsText()) {
       r.*field.text = "dirty";
     } else {
@@ -63,7 +63,7 @@ inline ReadOutcome Read(std::string_view script) {
 // Names the fields in which two records differ, for readable failures.
 inline std::string Differences(const WeaponRecord& expected, const WeaponRecord& actual) {
   std::string out;
-  for (const RecordField& field : RecordFields()) {
+  for (const RecordField& field : kRecordFields) {
     if (field.IsText() && expected.*field.text != actual.*field.text) {
       out += std::string(field.name) + ": expected \"" + expected.*field.text + "\", got \"" +
              actual.*field.text + "\"\n";
