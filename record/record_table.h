@@ -49,9 +49,9 @@ enum class FieldPlace {
 struct FieldRule {
   FieldKind kind = FieldKind::kText;
   ValueRule reading = ValueRule::kText;
-  std::string_view key;         // as the writer spells it; none for the code and the style,
-                                // whose keys are the style table's texts
-  std::string_view second_key;  // the beam colour's second key
+  std::string_view key = {};         // as the writer spells it; none for the code and the style,
+                                     // whose keys are the style table's texts
+  std::string_view second_key = {};  // the beam colour's second key
   FieldPlace place = FieldPlace::kBody;
   ValueTable table = ValueTable::kModel;  // kTable: the table its values come from
   bool kept_by_reset = false;             // WeaponRecord::Reset leaves it as it is
@@ -60,48 +60,36 @@ struct FieldRule {
 // The rules that the rows of KALVEX_RECORD_TABLE are written with.
 namespace field_rules {
 
-constexpr FieldRule Rule(FieldKind kind, ValueRule reading, std::string_view key) {
-  FieldRule rule;
-  rule.kind = kind;
-  rule.reading = reading;
-  rule.key = key;
-  return rule;
-}
+using K = FieldKind;
+using V = ValueRule;
+
 constexpr FieldRule Code() {
-  FieldRule rule = Rule(FieldKind::kText, ValueRule::kHeaderText, {});
-  rule.place = FieldPlace::kHeader;
-  return rule;
+  return {.kind = K::kText, .reading = V::kHeaderText, .place = FieldPlace::kHeader};
 }
 constexpr FieldRule HeaderText(std::string_view key) {
-  return Rule(FieldKind::kText, ValueRule::kHeaderText, key);
+  return {.kind = K::kText, .reading = V::kHeaderText, .key = key};
 }
 constexpr FieldRule HeaderNumber(std::string_view key) {
-  return Rule(FieldKind::kNumber, ValueRule::kHeaderText, key);
+  return {.kind = K::kNumber, .reading = V::kHeaderText, .key = key};
 }
 constexpr FieldRule Number(std::string_view key) {
-  return Rule(FieldKind::kNumber, ValueRule::kText, key);
+  return {.kind = K::kNumber, .reading = V::kText, .key = key};
 }
 constexpr FieldRule Damage(std::string_view key) {
-  FieldRule rule = Number(key);
-  rule.place = FieldPlace::kDamage;
-  return rule;
+  return {.kind = K::kNumber, .reading = V::kText, .key = key, .place = FieldPlace::kDamage};
 }
 constexpr FieldRule Flag(std::string_view key) {
-  return Rule(FieldKind::kFlag, ValueRule::kFlag, key);
+  return {.kind = K::kFlag, .reading = V::kFlag, .key = key};
 }
-constexpr FieldRule Style() { return Rule(FieldKind::kIndex, ValueRule::kStyle, {}); }
+constexpr FieldRule Style() { return {.kind = K::kIndex, .reading = V::kStyle}; }
 constexpr FieldRule RenderType(std::string_view key) {
-  return Rule(FieldKind::kIndex, ValueRule::kRenderType, key);
+  return {.kind = K::kIndex, .reading = V::kRenderType, .key = key};
 }
 constexpr FieldRule Colour(std::string_view key, std::string_view second_key) {
-  FieldRule rule = Rule(FieldKind::kIndex, ValueRule::kColour, key);
-  rule.second_key = second_key;
-  return rule;
+  return {.kind = K::kIndex, .reading = V::kColour, .key = key, .second_key = second_key};
 }
 constexpr FieldRule Table(ValueTable table, std::string_view key) {
-  FieldRule rule = Rule(FieldKind::kIndex, ValueRule::kTable, key);
-  rule.table = table;
-  return rule;
+  return {.kind = K::kIndex, .reading = V::kTable, .key = key, .table = table};
 }
 constexpr FieldRule KeptByReset(FieldRule rule) {
   rule.kept_by_reset = true;

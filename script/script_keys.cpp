@@ -46,32 +46,15 @@ constexpr std::array<KeyRule, kBodyKeyCount> kSpelledKeys = [] {
   return keys;
 }();
 
-// Those keys in lower case, one after the other.
-constexpr std::size_t kKeyCharCount = [] {
-  std::size_t count = 0;
-  for (const KeyRule& rule : kSpelledKeys) count += rule.key.size();
-  return count;
-}();
+// Keys in any letter case, as the reader compares them.
+constexpr bool KeyLess(const KeyRule& a, const KeyRule& b) {
+  return std::lexicographical_compare(a.key.begin(), a.key.end(), b.key.begin(), b.key.end(),
+                                      [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
+}
 
-constexpr std::array<char, kKeyCharCount> kLoweredKeys = [] {
-  std::array<char, kKeyCharCount> chars{};
-  std::size_t next = 0;
-  for (const KeyRule& rule : kSpelledKeys) {
-    for (const char c : rule.key) chars[next++] = LowerAscii(c);
-  }
-  return chars;
-}();
-
-constexpr bool KeyLess(const KeyRule& a, const KeyRule& b) { return a.key < b.key; }
-
-// Lower case and sorted by key, for the search by first letter.
+// Sorted by key, for the search by first letter.
 constexpr std::array<KeyRule, kBodyKeyCount> kBodyKeys = [] {
   std::array<KeyRule, kBodyKeyCount> keys = kSpelledKeys;
-  std::size_t next = 0;
-  for (KeyRule& rule : keys) {
-    rule.key = std::string_view(kLoweredKeys.data() + next, rule.key.size());
-    next += rule.key.size();
-  }
   std::sort(keys.begin(), keys.end(), KeyLess);
   return keys;
 }();
@@ -79,7 +62,7 @@ constexpr std::array<KeyRule, kBodyKeyCount> kBodyKeys = [] {
 static_assert(kBodyKeys.size() + 1 == kRuleCount);
 static_assert(std::adjacent_find(kBodyKeys.begin(), kBodyKeys.end(),
                                  [](const KeyRule& a, const KeyRule& b) {
-                                   return a.key == b.key;
+                                   return !KeyLess(a, b);
                                  }) == kBodyKeys.end());
 static_assert(std::all_of(kBodyKeys.begin(), kBodyKeys.end(),
                           [](const KeyRule& k) { return k.key.size() <= kLongestKey; }));
@@ -93,7 +76,7 @@ struct KeyRange {
 constexpr std::array<KeyRange, 256> MakeKeysByFirstLetter() {
   std::array<KeyRange, 256> ranges{};
   for (std::size_t i = kBodyKeys.size(); i-- > 0;) {
-    KeyRange& range = ranges[static_cast<unsigned char>(kBodyKeys[i].key[0])];
+    KeyRange& range = ranges[static_cast<unsigned char>(LowerAscii(kBodyKeys[i].key[0]))];
     if (range.end == 0) range.end = i + 1;
     range.begin = i;
   }
@@ -107,15 +90,12 @@ constexpr KeyRule kDamageDefault =
       return field.place == FieldPlace::kDamage;
     }));
 
-static_assert(std::none_of(kDamageDefault.key.begin(), kDamageDefault.key.end(),
-                           [](char c) { return c != LowerAscii(c); }));
-
-// Keys are short: comparing in place beats a call to memcmp. `key` is
-// lowered as it is compared.
-bool SameKey(std::string_view lower_case, std::string_view key) {
-  if (lower_case.size() != key.size()) return false;
+// Keys are short: comparing in place beats a call to memcmp. Both are
+// lowered as they are compared.
+bool SameKey(std::string_view known, std::string_view key) {
+  if (known.size() != key.size()) return false;
   for (std::size_t i = 0; i < key.size(); ++i) {
-    if (lower_case[i] != LowerAscii(key[i])) return false;
+    if (LowerAscii(known[i]) != LowerAscii(key[i])) return false;
   }
   return true;
 }

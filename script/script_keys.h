@@ -13,7 +13,7 @@
 namespace kalvex {
 
 struct KeyRule {
-  std::string_view key;  // lower case
+  std::string_view key;  // as the writer spells it
   ValueRule rule;
   std::string WeaponRecord::*text = nullptr;  // text rules
   int WeaponRecord::*number = nullptr;        // flag, style, render type, table, colour

@@ -30,11 +30,11 @@ enum class WrittenForm {
 };
 
 struct LayoutRow {
-  std::string_view lead;  // written in any case, before the entry
+  std::string_view lead = {};  // written in any case, before the entry
   WrittenForm form = WrittenForm::kCode;
   Field field = Field::Weapcode;
-  std::string_view before;  // written with the entry
-  std::string_view after;
+  std::string_view before = {};  // written with the entry
+  std::string_view after = {};
   bool conditional = false;          // the entry is written only where
   Field if_field = Field::Weapcode;  // this field
   int if_value = 0;                  // holds this value
@@ -44,12 +44,7 @@ namespace layout_rows {
 
 constexpr LayoutRow Entry(WrittenForm form, Field field, std::string_view before = {},
                           std::string_view after = {}) {
-  LayoutRow row;
-  row.form = form;
-  row.field = field;
-  row.before = before;
-  row.after = after;
-  return row;
+  return {.form = form, .field = field, .before = before, .after = after};
 }
 constexpr LayoutRow Lead(std::string_view lead, LayoutRow row) {
   row.lead = lead;

@@ -66,86 +66,49 @@ class ScriptOut {
   char* next_;
 };
 
-// Constant texts joined, with each line feed stored as CR LF, so that the
-// writer copies them as they are.
-template <std::size_t N>
-struct StoredText {
-  std::array<char, N> chars{};
-
-  std::string_view View() const { return {chars.data(), N}; }
-};
-
-// Up to five texts; every one is given, as GCC 12 refuses the view that a
-// shorter list would value-initialize when a template's constant reads it.
-using TextParts = std::array<std::string_view, 5>;
-
-constexpr std::size_t StoredSize(const TextParts& parts) {
-  std::size_t size = 0;
-  for (const std::string_view part : parts) size += part.size() + std::ranges::count(part, '\n');
-  return size;
-}
-
-template <std::size_t N>
-constexpr StoredText<N> Stored(const TextParts& parts) {
-  StoredText<N> text;
-  std::size_t next = 0;
-  for (const std::string_view part : parts) {
-    for (const char c : part) {
-      if (c == '\n') text.chars[next++] = '\r';
-      text.chars[next++] = c;
-    }
-  }
-  return text;
-}
-
 constexpr bool HasKey(WrittenForm form) {
   return form != WrittenForm::kCode && form != WrittenForm::kTableText;
 }
 
-// Whether the row writes its entry whatever the record holds.
-constexpr bool WrittenAlways(const LayoutRow& row) {
-  switch (row.form) {
-    case WrittenForm::kCode:
-    case WrittenForm::kWhole:
-    case WrittenForm::kNumber:
-    case WrittenForm::kBounded:
-    case WrittenForm::kTableOrOwn:
-    case WrittenForm::kExplosion:
-      return !row.conditional;
-    case WrittenForm::kGuarded:
-    case WrittenForm::kSmokeDelay:
-    case WrittenForm::kFlag:
-    case WrittenForm::kTableText:
-      return false;
+// A constant text with each line feed stored as CR LF, so that the writer
+// copies it as it is.
+struct StoredText {
+  std::array<char, 64> chars{};
+  std::size_t size = 0;
+
+  constexpr void Add(std::string_view text) {
+    for (const char c : text) {
+      if (c == '\n') chars[size++] = '\r';
+      chars[size++] = c;
+    }
   }
-  return false;
+  std::string_view View() const { return {chars.data(), size}; }
+};
+
+// What a row writes in any case (lead), and with its entry before (head) and
+// after (tail) the value; a flag's head is its whole entry.
+struct RowTexts {
+  StoredText lead, head, tail;
+};
+
+constexpr RowTexts TextsOf(const LayoutRow& row) {
+  RowTexts texts;
+  texts.lead.Add(row.lead);
+  texts.head.Add(row.before);
+  if (HasKey(row.form)) texts.head.Add(FieldOf(row.field).key);
+  if (row.form == WrittenForm::kFlag) {
+    texts.head.Add("=1;");
+    texts.head.Add(row.after);
+    return texts;
+  }
+  if (HasKey(row.form)) texts.head.Add("=");
+  if (HasKey(row.form) && row.form != WrittenForm::kExplosion) texts.tail.Add(";");
+  texts.tail.Add(row.after);
+  return texts;
 }
 
-// What the row writes before its value: the whole entry for a flag.
-constexpr TextParts HeadParts(const LayoutRow& row) {
-  const std::string_view lead = WrittenAlways(row) ? row.lead : "";
-  const std::string_view key = HasKey(row.form) ? FieldOf(row.field).key : "";
-  if (row.form == WrittenForm::kFlag) return {lead, row.before, key, "=1;", row.after};
-  return {lead, row.before, key, HasKey(row.form) ? "=" : "", ""};
-}
-
-constexpr TextParts TailParts(const LayoutRow& row) {
-  if (row.form == WrittenForm::kFlag) return {"", "", "", "", ""};
-  const bool semicolon = HasKey(row.form) && row.form != WrittenForm::kExplosion;
-  return {semicolon ? ";" : "", row.after, "", "", ""};
-}
-
-// The constant texts of row I.
 template <std::size_t I>
-constexpr TextParts kLeadParts = {WrittenAlways(kScriptLayout[I]) ? "" : kScriptLayout[I].lead, "",
-                                  "", "", ""};
-template <std::size_t I>
-constexpr TextParts kHeadParts = HeadParts(kScriptLayout[I]);
-template <std::size_t I>
-constexpr TextParts kTailParts = TailParts(kScriptLayout[I]);
-
-template <const TextParts& kParts>
-constexpr StoredText<StoredSize(kParts)> kStored = Stored<StoredSize(kParts)>(kParts);
+constexpr RowTexts kRowTexts = TextsOf(kScriptLayout[I]);
 
 // A table entry: the field's own text where it has one, else the table's.
 [[gnu::always_inline]] inline std::string_view TableOrOwn(const RecordField& field,
@@ -200,11 +163,11 @@ template <std::size_t I>
 // texts again for each script.
 template <std::size_t I>
 [[gnu::always_inline]] inline void PutRow(ScriptOut& out, const WeaponRecord& r) {
-  out.PutStored(kStored<kLeadParts<I>>.View());
+  out.PutStored(kRowTexts<I>.lead.View());
   if (!EntryWritten<I>(r)) return;
-  out.PutStored(kStored<kHeadParts<I>>.View());
+  out.PutStored(kRowTexts<I>.head.View());
   PutValue<I>(out, r);
-  out.PutStored(kStored<kTailParts<I>>.View());
+  out.PutStored(kRowTexts<I>.tail.View());
 }
 
 template <std::size_t... I>

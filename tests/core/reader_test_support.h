@@ -72,16 +72,10 @@ inline std::string Differences(const WeaponRecord& expected, const WeaponRecord&
              ", got " + std::to_string(actual.*field.number) + "\n";
     }
   }
-  const std::pair<const char*, std::string OwnTexts::*> own_texts[] = {
-      {"Weapmodl", &OwnTexts::Weapmodl},   {"Weapsost", &OwnTexts::Weapsost},
-      {"Weapsoht", &OwnTexts::Weapsoht},   {"Weapexgaf", &OwnTexts::Weapexgaf},
-      {"Weapexart", &OwnTexts::Weapexart}, {"Weapwtgaf", &OwnTexts::Weapwtgaf},
-      {"Weapwtart", &OwnTexts::Weapwtart}, {"Weaplagaf", &OwnTexts::Weaplagaf},
-      {"Weaplaart", &OwnTexts::Weaplaart}};
-  for (const auto& [name, member] : own_texts) {
-    if (expected.own.*member != actual.own.*member) {
-      out += std::string("own.") + name + ": expected \"" + expected.own.*member + "\", got \"" +
-             actual.own.*member + "\"\n";
+  for (const RecordField& field : kRecordFields) {
+    if (field.own && expected.own.*field.own != actual.own.*field.own) {
+      out += "own." + std::string(field.name) + ": expected \"" + expected.own.*field.own +
+             "\", got \"" + actual.own.*field.own + "\"\n";
     }
   }
   return out;
