@@ -33,7 +33,7 @@ inline constexpr int kRecordFieldCount = 58;
 #define KALVEX_OWN_FIELD(member, reset, rule) \
   RecordField{rule, #member, nullptr, &WeaponRecord::member, &OwnTexts::member, reset},
 
-// A field by its member's name: Field::Weapsost.
+// A field by its member's name.
 enum class Field : unsigned char {
   KALVEX_RECORD_TABLE(KALVEX_FIELD_ID, KALVEX_FIELD_ID, KALVEX_FIELD_ID)
 };

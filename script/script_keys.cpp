@@ -13,22 +13,16 @@ constexpr KeyRule RuleOf(const RecordField& field) {
   return {field.key, field.reading, field.text, field.number, 0, field.table, field.own};
 }
 
-constexpr std::size_t KeyCount(const RecordField& field) {
-  if (field.place != FieldPlace::kBody) return 0;
-  if (field.reading == ValueRule::kStyle) return kStyleTable.size();
-  return field.second_key.empty() ? 1 : 2;
+// Keys in any letter case, as the reader compares them.
+constexpr bool KeyLess(const KeyRule& a, const KeyRule& b) {
+  return std::lexicographical_compare(a.key.begin(), a.key.end(), b.key.begin(), b.key.end(),
+                                      [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
 }
 
-constexpr std::size_t kBodyKeyCount = [] {
-  std::size_t count = 0;
-  for (const RecordField& field : kRecordFields) count += KeyCount(field);
-  return count;
-}();
-
-// The keys of the body as the writer spells them: a style's key is its
-// table text before "=".
-constexpr std::array<KeyRule, kBodyKeyCount> kSpelledKeys = [] {
-  std::array<KeyRule, kBodyKeyCount> keys{};
+// Every key but the damage's, as the writer spells it (a style's key is its
+// table text before "="), sorted for the search by first letter.
+constexpr std::array<KeyRule, kRuleCount - 1> kBodyKeys = [] {
+  std::array<KeyRule, kRuleCount - 1> keys{};
   std::size_t next = 0;
   for (const RecordField& field : kRecordFields) {
     if (field.place != FieldPlace::kBody) continue;
@@ -43,29 +37,17 @@ constexpr std::array<KeyRule, kBodyKeyCount> kSpelledKeys = [] {
     keys[next++] = RuleOf(field);
     if (!field.second_key.empty()) keys[next++] = {field.second_key, ValueRule::kSecondColour};
   }
-  return keys;
-}();
-
-// Keys in any letter case, as the reader compares them.
-constexpr bool KeyLess(const KeyRule& a, const KeyRule& b) {
-  return std::lexicographical_compare(a.key.begin(), a.key.end(), b.key.begin(), b.key.end(),
-                                      [](char x, char y) { return LowerAscii(x) < LowerAscii(y); });
-}
-
-// Sorted by key, for the search by first letter.
-constexpr std::array<KeyRule, kBodyKeyCount> kBodyKeys = [] {
-  std::array<KeyRule, kBodyKeyCount> keys = kSpelledKeys;
   std::sort(keys.begin(), keys.end(), KeyLess);
   return keys;
 }();
 
-static_assert(kBodyKeys.size() + 1 == kRuleCount);
 static_assert(std::adjacent_find(kBodyKeys.begin(), kBodyKeys.end(),
                                  [](const KeyRule& a, const KeyRule& b) {
                                    return !KeyLess(a, b);
                                  }) == kBodyKeys.end());
-static_assert(std::all_of(kBodyKeys.begin(), kBodyKeys.end(),
-                          [](const KeyRule& k) { return k.key.size() <= kLongestKey; }));
+static_assert(std::all_of(kBodyKeys.begin(), kBodyKeys.end(), [](const KeyRule& k) {
+  return !k.key.empty() && k.key.size() <= kLongestKey;
+}));
 
 // For each first byte, the range of kBodyKeys whose keys begin with it.
 struct KeyRange {

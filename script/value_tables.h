@@ -68,26 +68,15 @@ constexpr std::string_view TableText(TableView table, int index) {
   return table[static_cast<std::size_t>(index)];
 }
 
-// The table whose texts the writer writes for a style, beam colour or table
-// field.
+// The texts that the writer writes for a style, beam colour or table field.
 constexpr TableView WrittenTable(const RecordField& field) {
+  // In the order of ValueTable.
+  constexpr std::array<TableView, 6> kTables = {kModelTable,        kStartSoundTable,
+                                                kHitSoundTable,     kExplosionGafTable,
+                                                kExplosionArtTable, kBarrelAngleTable};
   if (field.reading == ValueRule::kStyle) return kStyleTable;
   if (field.reading == ValueRule::kColour) return kBeamColourTable;
-  switch (field.table) {
-    case ValueTable::kModel:
-      return kModelTable;
-    case ValueTable::kStartSound:
-      return kStartSoundTable;
-    case ValueTable::kHitSound:
-      return kHitSoundTable;
-    case ValueTable::kExplosionGaf:
-      return kExplosionGafTable;
-    case ValueTable::kExplosionArt:
-      return kExplosionArtTable;
-    case ValueTable::kBarrelAngle:
-      return kBarrelAngleTable;
-  }
-  return {};
+  return kTables[static_cast<std::size_t>(field.table)];
 }
 
 }  // namespace kalvex
