@@ -14,4 +14,8 @@ std::string FileErrorMessage(std::string_view firstLine, const std::string& path
   return std::string(firstLine) + "\n\n" + ShownName(path) + "\n" + std::string(reason);
 }
 
+std::string FileErrorMessage(const FileRefusal& refusal, const std::string& path) {
+  return FileErrorMessage(FailureMessage(refusal.failure), path, refusal.reason);
+}
+
 }  // namespace kalvex

@@ -1,5 +1,5 @@
 // The editor's main window: the weapon being edited, the fixed help area, the
-// page list and the controls of the page that is up, and the file dialog data.
+// page list and the page area, the file dialog data, and the commands.
 #pragma once
 
 #include <array>
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "pages/page_editor.h"
 #include "platform/platform.h"
 #include "record/weapon_record.h"
 #include "script/script_document.h"
@@ -27,13 +28,6 @@ class TMachines : public TFrameWindow {
   // Help, Contents / About.
   void Help();
   void CmAbout();
-  // Writes `text` as the whole file at `path`; shows the reason and returns
-  // false when the file was not written.
-  bool WriteScriptFile(const std::string& path, const std::string& text);
-  // Opens the weapon script at `path`: of a script of several weapons, the
-  // one the user chooses (cancelled: nothing changes). A fresh weapon takes
-  // its values; what could not be read, or is malformed, is told.
-  void OpenFile(const std::string& path);
   // Opens the script at `path` as File, Open does with that file chosen:
   // the question about unsaved changes first. For a file named at start-up
   // and a file dropped onto the window.
@@ -51,32 +45,14 @@ class TMachines : public TFrameWindow {
   // Which command or notification runs which handler, in search order.
   static const std::array<TResponseTableEntry<TMachines>, 7> Entries;
 
-  int Box = 0;     // 1 while a page is up
-  int save = 1;    // 1: the weapon has no unsaved changes; 0: it may have
-  int indexx = 0;  // the page that is up
-  kalvex::WeaponRecord Weapon;
-  TEdit* Enter = nullptr;
-  TEdit* Enter2 = nullptr;
-  TEdit* Enter3 = nullptr;
-  TEdit* Enter4 = nullptr;
-  TEdit* Enter5 = nullptr;
-  TStatic* CurHelp = nullptr;   // the sentence of the page that is up
-  TStatic* HelpDesc = nullptr;  // the six label lines of the page area
-  TStatic* HelpDesc2 = nullptr;
-  TStatic* HelpDesc3 = nullptr;
-  TStatic* HelpDesc4 = nullptr;
-  TStatic* HelpDesc5 = nullptr;
-  TStatic* HelpDesc6 = nullptr;
-  TCheckBox* Check1 = nullptr;
-  TListBox* ComboBox = nullptr;  // the page list
-  TComboBox* ComboBox1 = nullptr;
-  TComboBox* ComboBox2 = nullptr;
-  TComboBox* ComboBox3 = nullptr;
-  TComboBox* ComboBox4 = nullptr;
-  TComboBox* ComboBox5 = nullptr;
-  TComboBox* ComboBox6 = nullptr;
-  TGroupBox* GroupBox = nullptr;
-  std::unique_ptr<TOpenSaveDialog::TData> FileData;  // shared by File, Open and File, Save
+  // For the tests and tools that look in: what the user does not see, and
+  // the controls that the window holds.
+  kalvex::WeaponRecord& EditedWeapon() { return Weapon; }
+  int& SaveFlag() { return save; }
+  const kalvex::PageArea& Page() const { return page_; }
+  TListBox* PageList() const { return ComboBox; }
+  const TGroupBox* HelpFrame() const { return GroupBox; }
+  const TOpenSaveDialog::TData& FileDialogData() const { return *FileData; }
 
  private:
   // Asks whether to save unsaved changes; true when the command may go on
@@ -85,6 +61,18 @@ class TMachines : public TFrameWindow {
   // Whether the weapon, with the page that is up, differs from the one last
   // opened, saved or reset. A value changed and changed back is no change.
   bool HasUnsavedChanges();
+  // A fresh weapon: reset values, no page up, the page list re-created.
+  void StartNewWeapon();
+
+  // Opens the weapon script at `path`: of a script of several weapons, the
+  // one the user chooses (cancelled: nothing changes). A fresh weapon takes
+  // its values; what could not be read, or is malformed, is told.
+  void OpenFile(const std::string& path);
+  // Which weapon of `document`, opened from `path`, the user wants to edit.
+  std::optional<std::size_t> ChooseWeaponOf(const kalvex::ScriptDocument& document);
+  // After a file could not be read: the dialogs propose its folder and no name.
+  void ForgetUnreadFile(const std::string& path);
+
   // Stores the page that is up, asks for a file name and writes the script;
   // true when it was written.
   bool SaveScript();
@@ -99,17 +87,22 @@ class TMachines : public TFrameWindow {
   // The text of the opened script with this weapon's edits; nothing, after
   // saying why, when they cannot be made.
   std::optional<std::string> EditedScript();
-  // Which weapon of `document`, opened from `path`, the user wants to edit.
-  std::optional<std::size_t> ChooseWeaponOf(const kalvex::ScriptDocument& document);
-  // After a file could not be read: the dialogs propose its folder and no name.
-  void ForgetUnreadFile(const std::string& path);
-  // A fresh weapon: reset values, no page up, the page list re-created.
-  void StartNewWeapon();
+  // Writes `text` as the whole file at `path`; shows the reason and returns
+  // false when the file was not written.
+  bool WriteScriptFile(const std::string& path, const std::string& text);
 
+  int save = 1;  // 1: the weapon has no unsaved changes; 0: it may have
+  kalvex::WeaponRecord Weapon;
   kalvex::WeaponRecord keptWeapon_;  // as last opened, saved or reset
   // The script the weapon came from, as last opened or saved, the file it
   // stands in (empty for a weapon of File, New) and the weapon's place in it.
   kalvex::ScriptDocument document_;
   std::string documentPath_;
   std::size_t weaponIndex_ = 0;
+
+  TGroupBox* GroupBox = nullptr;  // the frame of the help area
+  TListBox* ComboBox = nullptr;   // the page list
+  kalvex::PageArea page_;         // the page that is up and the label lines
+  const kalvex::PageEditor pages_{*this, page_, Weapon, [this] { save = 0; }};
+  std::unique_ptr<TOpenSaveDialog::TData> FileData;  // shared by File, Open and File, Save
 };

@@ -1,27 +1,11 @@
 // Identifiers of the main window's menu commands and controls.
 #pragma once
 
-// Menu commands.
+#include "pages/control_ids.h"
+
 inline constexpr int CM_HELPABOUT = 102;
 inline constexpr int CM_HELPCONTENTS = 103;
 inline constexpr int CM_FILENEW = 104;
 inline constexpr int CM_FILEEXIT = 105;
 inline constexpr int CM_FILESAVE = 106;
 inline constexpr int CM_FILEOPEN = 110;
-
-// Controls. The page list and every drop-down list share one identifier, so
-// a selection change in any of them reaches the page switch.
-inline constexpr int ID_NONE = -1;  // the fixed help and label lines
-inline constexpr int ID_GROUPBOX = 130;
-inline constexpr int ID_CB_BASE = 200;
-inline constexpr int ID_SIMPLE_COMBOBOX = ID_CB_BASE;
-inline constexpr int ID_CHECKBOX = 240;
-
-// Edits: most carry ID_EDIT; a few fields have their own identifier.
-inline constexpr int ID_EDIT = 207;
-inline constexpr int ID_EDIT_ACCELERATION = 214;
-inline constexpr int ID_EDIT_FIRE_CHANCE = 247;
-inline constexpr int ID_EDIT_EFFECT_EDGE = 257;
-inline constexpr int ID_EDIT_START_SPEED = 264;
-inline constexpr int ID_EDIT_AIM_RATE = 267;
-inline constexpr int ID_EDIT_TOLERANCE = 286;

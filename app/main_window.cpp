@@ -1,3 +1,8 @@
+#include <cstdlib>
+#include <string>
+#include <utility>
+
+#include "app/file_messages.h"
 #include "app/kalvex.h"
 #include "app/kalvex2.h"
 
@@ -9,7 +14,27 @@ constexpr TAccelerator kAccelerators[] = {
     {"Ctrl+Q", CM_FILEEXIT}, {"F1", CM_HELPCONTENTS},
 };
 
+// The editor's built-in help, by the name the help engine knows it by.
+constexpr char kHelpFile[] = "Kalvex.hlp";
+
+constexpr char kAboutText[] =
+    "Cindervale Weapon Editor\n"
+    "Version " KALVEX_VERSION
+    "\n\n"
+    "Writes the weapons of Cindervale as weapon scripts (.tdf) and reads them back."
+    "\n\n" KALVEX_COPYRIGHT "\n" KALVEX_LICENCE;
+
 }  // namespace
+
+const std::array<TResponseTableEntry<TMachines>, 7> TMachines::Entries = {
+    EvChildNotify(ID_SIMPLE_COMBOBOX, CBN_SELCHANGE, &TMachines::EvCBNSelChange),
+    EvCommand(CM_HELPABOUT, &TMachines::CmAbout),
+    EvCommand(CM_FILENEW, &TMachines::New),
+    EvCommand(CM_HELPCONTENTS, &TMachines::Help),
+    EvCommand(CM_FILEEXIT, &TMachines::Close),
+    EvCommand(CM_FILESAVE, &TMachines::Save),
+    EvCommand(CM_FILEOPEN, &TMachines::Open),
+};
 
 TMachines::TMachines(const char* title) : TFrameWindow(nullptr, title) {
   AssignMenu("Menu");
@@ -21,14 +46,105 @@ TMachines::TMachines(const char* title) : TFrameWindow(nullptr, title) {
   Attr.Style &= ~(WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
 
   GroupBox = new TGroupBox(this, ID_GROUPBOX, "Item Help", 180, 30, 400, 100);
-  CurHelp = new TStatic(this, ID_NONE, " ", 200, 50, 340, 18);
-  HelpDesc = new TStatic(this, ID_NONE, " ", 30, 230, 340, 18);
-  HelpDesc2 = new TStatic(this, ID_NONE, " ", 30, 300, 340, 18);
-  HelpDesc3 = new TStatic(this, ID_NONE, " ", 30, 370, 340, 18);
-  HelpDesc4 = new TStatic(this, ID_NONE, " ", 300, 230, 340, 18);
-  HelpDesc5 = new TStatic(this, ID_NONE, " ", 300, 300, 340, 18);
-  HelpDesc6 = new TStatic(this, ID_NONE, " ", 300, 370, 340, 18);
+  page_.CurHelp = new TStatic(this, ID_NONE, " ", 200, 50, 340, 18);
+  page_.HelpDesc = new TStatic(this, ID_NONE, " ", 30, 230, 340, 18);
+  page_.HelpDesc2 = new TStatic(this, ID_NONE, " ", 30, 300, 340, 18);
+  page_.HelpDesc3 = new TStatic(this, ID_NONE, " ", 30, 370, 340, 18);
+  page_.HelpDesc4 = new TStatic(this, ID_NONE, " ", 300, 230, 340, 18);
+  page_.HelpDesc5 = new TStatic(this, ID_NONE, " ", 300, 300, 340, 18);
+  page_.HelpDesc6 = new TStatic(this, ID_NONE, " ", 300, 370, 340, 18);
 
   FileData = std::make_unique<TOpenSaveDialog::TData>(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY,
                                                       "Weapon Files (*.TDF)|*.tdf|", "TDF");
+}
+
+bool TMachines::Find(TEventInfo& info) {
+  return SearchEntries<TMachines>(*this, Entries, info) || TFrameWindow::Find(info);
+}
+
+void TMachines::New() {
+  if (SettleUnsavedChanges()) StartNewWeapon();
+}
+
+void TMachines::Open() {
+  if (!SettleUnsavedChanges()) return;
+  // The name goes into FileData only once a weapon is taken from the file.
+  const std::string proposed = FileData->FileName;
+  if (TFileOpenDialog(this, *FileData).Execute() != IDOK) return;
+  const std::string chosen = std::exchange(FileData->FileName, proposed);
+  OpenFile(chosen);
+}
+
+void TMachines::OpenNamedFile(const std::string& path) {
+  if (SettleUnsavedChanges()) OpenFile(path);
+}
+
+void TMachines::EvDropFiles(const std::vector<std::string>& paths) {
+  // The window takes only weapon scripts; of several, the first is opened.
+  if (!paths.empty()) OpenNamedFile(paths.front());
+}
+
+void TMachines::Save() { SaveScript(); }
+
+void TMachines::Close() { CanClose(); }
+
+bool TMachines::CanClose() {
+  // The window stays open when the user cancels, or when the script could not
+  // be saved: nothing unsaved is ever lost by closing.
+  if (!SettleUnsavedChanges()) return false;
+  std::_Exit(1);
+}
+
+void TMachines::Help() { WinHelpA(GetHandle(), kHelpFile, HELP_CONTENTS); }
+
+void TMachines::CmAbout() { MessageBox(kAboutText, "About", MB_OK); }
+
+void TMachines::CmSimple() {
+  if (ComboBox) {
+    ComboBox->Destroy();
+    delete ComboBox;
+  }
+  ComboBox = new TListBox(this, ID_SIMPLE_COMBOBOX, 10, 30, 160, 150);
+  ComboBox->Create();
+  ComboBox->SetFocus();
+  for (int page = 0; page < kalvex::kPageCount; ++page) {
+    ComboBox->InsertString(kalvex::Pages()[page].listEntry, page);
+  }
+  ComboBox->SetSelIndex(0);
+}
+
+void TMachines::EvCBNSelChange() {
+  save = 0;
+  kalvex::SwitchPage(pages_, ComboBox ? ComboBox->GetSelIndex() : -1);
+}
+
+bool TMachines::SettleUnsavedChanges() {
+  if (!HasUnsavedChanges()) return true;
+  switch (MessageBox("Do You Want To Save The Script?", kalvex::kWarningCaption, MB_YESNOCANCEL)) {
+    case IDYES:
+      return SaveScript();
+    case IDNO:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TMachines::HasUnsavedChanges() {
+  if (save != 0) return false;
+  kalvex::CollectShownPage(pages_);
+  if (Weapon != keptWeapon_) return true;
+  save = 1;
+  return false;
+}
+
+void TMachines::StartNewWeapon() {
+  save = 1;
+  Weapon.Reset();
+  keptWeapon_ = Weapon;
+  document_ = {};
+  documentPath_.clear();
+  weaponIndex_ = 0;
+  kalvex::TakeDownPage(page_);
+  CmSimple();
 }

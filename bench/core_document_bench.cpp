@@ -1,5 +1,6 @@
-// Script documents: a large file of many weapons opened, one weapon read,
-// changed and saved in place, the saved bytes built in memory.
+// Script documents: a script of one weapon opened; a large file of many
+// weapons opened, one weapon read, changed and saved in place, the saved
+// bytes built in memory.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
@@ -35,6 +36,21 @@ std::string ManyWeapons(std::size_t weapons, std::size_t bytes) {
   }
   return script;
 }
+
+// What File, Open does with a script of one weapon: the document made, its
+// weapon read. The reader's BM_ReadWorkedExample is the same without the
+// document kept.
+void BM_OpenWorkedExample(benchmark::State& state) {
+  const std::string script = WorkedExample();
+  kalvex::WeaponRecord record;
+  for (auto _ : state) {
+    const kalvex::ScriptDocument document = kalvex::OpenScript(script);
+    benchmark::DoNotOptimize(kalvex::ReadWeapon(document, 0, record));
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * script.size()));
+}
+BENCHMARK(BM_OpenWorkedExample);
 
 void BM_OpenAndSaveSecondToLastWeapon(benchmark::State& state) {
   const std::size_t weapons = 600;

@@ -12,17 +12,17 @@ void BM_PageSwitch(benchmark::State& state, int page) {
   TMachines window("Cindervale Weapon Editor");
   window.Create();
   window.New();
-  window.ComboBox->SetSelIndex(page);
+  window.PageList()->SetSelIndex(page);
   window.EvCBNSelChange();
   for (auto _ : state) {
     window.EvCBNSelChange();
     // What the event loop does after the switch: release the old controls'
     // widgets, lay out and paint the new ones.
     QCoreApplication::processEvents();
-    benchmark::DoNotOptimize(window.Box);
+    benchmark::DoNotOptimize(window.Page().Box);
   }
   // The window must not ask about unsaved changes when the benchmark ends.
-  window.save = 1;
+  window.SaveFlag() = 1;
 }
 
 BENCHMARK_CAPTURE(BM_PageSwitch, sounds_page_14, 14)->Unit(benchmark::kMicrosecond);

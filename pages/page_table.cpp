@@ -1,14 +1,13 @@
 #include "pages/page_table.h"
 
+#include "pages/control_ids.h"
+
 namespace kalvex {
 namespace {
 
 using enum Slot;
 using enum LabelLine;
 using W = WeaponRecord;
-
-constexpr int kListId = 200;
-constexpr int kCheckId = 240;
 
 // What the edits accept while the user types.
 constexpr EditRule Range(int min, int max) { return {EditRule::Range, min, max, {}}; }
@@ -27,16 +26,16 @@ constexpr PageControl Edit(Slot slot, int id, LabelLine line, std::string_view l
 }
 
 constexpr PageControl List(Slot slot, LabelLine line, std::string_view label, int x, int y, int w,
-                           int h, std::span<const std::string_view> entries, MemberRef member,
-                           CollectForm form) {
-  return {slot,   ControlKind::DropDownList, kListId, line, label, x, y, w, h, member, form, 0, {},
-          entries};
+                           int h, std::span<const std::string_view> entries, MemberRef member) {
+  const int id = ID_SIMPLE_COMBOBOX;  // the page list's: a choice reaches the page switch
+  return {slot,   ControlKind::DropDownList, id, line, label,  x, y, w, h,
+          member, CollectForm::List,         0,  {},   entries};
 }
 
 constexpr PageControl Check(Slot slot, std::string_view caption, int x, int y, int w, int h,
                             MemberRef member) {
-  return {slot,   ControlKind::CheckBox, kCheckId, None, caption, x, y, w, h,
-          member, CollectForm::Check,    0,        {},   {}};
+  return {slot,   ControlKind::CheckBox, ID_CHECKBOX, None, caption, x, y, w, h,
+          member, CollectForm::Check,    0,           {},   {}};
 }
 
 // ---- List entries ----
@@ -140,45 +139,44 @@ constexpr std::string_view kHitSounds[] = {"Burning 2",
 // A "No"/"Yes" list that edits a flag and stores the selected position.
 constexpr PageControl FlagList(Slot slot, LabelLine line, std::string_view label, int x, int y,
                                int w, MemberRef member) {
-  return List(slot, line, label, x, y, w, 120, kNoYes, member, CollectForm::DirectList);
+  return List(slot, line, label, x, y, w, 120, kNoYes, member);
 }
 
 // Three decimal edits down the left column, as pages 8 and 16 have them.
 constexpr std::array<PageControl, 3> LeftColumnEdits(std::string_view label1, MemberRef member1,
                                                      std::string_view label2, MemberRef member2,
                                                      std::string_view label3, MemberRef member3) {
-  return {Edit(Enter, 207, HelpDesc, label1, 30, 250, 50, 20, 6, kDigitsPoint, member1),
-          Edit(Enter2, 207, HelpDesc2, label2, 30, 320, 50, 20, 6, kDigitsPoint, member2),
-          Edit(Enter3, 207, HelpDesc3, label3, 30, 390, 50, 20, 6, kDigitsPoint, member3)};
+  return {Edit(Enter, ID_EDIT, HelpDesc, label1, 30, 250, 50, 20, 6, kDigitsPoint, member1),
+          Edit(Enter2, ID_EDIT, HelpDesc2, label2, 30, 320, 50, 20, 6, kDigitsPoint, member2),
+          Edit(Enter3, ID_EDIT, HelpDesc3, label3, 30, 390, 50, 20, 6, kDigitsPoint, member3)};
 }
 constexpr Slot kLeftColumnOrder[] = {Enter, Enter2, Enter3};
 
 // ---- The pages ----
 
-constexpr PageControl kPage0[] = {Edit(Enter, 207, HelpDesc,
+constexpr PageControl kPage0[] = {Edit(Enter, ID_EDIT, HelpDesc,
                                        "Enter The Name Of The Weapon Code (Capitals):", 30, 250,
                                        170, 20, 13, kScriptSafe, &W::Weapcode)};
 
-constexpr PageControl kPage1[] = {Edit(Enter, 207, HelpDesc, "Enter The Weapon Name:", 30, 250, 170,
-                                       20, 68, kScriptSafe, &W::Weapname)};
+constexpr PageControl kPage1[] = {Edit(Enter, ID_EDIT, HelpDesc, "Enter The Weapon Name:", 30, 250,
+                                       170, 20, 68, kScriptSafe, &W::Weapname)};
 
-constexpr PageControl kPage2[] = {Edit(Enter, 207, HelpDesc, "Weapon ID (Up To 255):", 30, 250, 50,
-                                       20, 4, Range(1, 255), &W::WeapID)};
+constexpr PageControl kPage2[] = {Edit(Enter, ID_EDIT, HelpDesc, "Weapon ID (Up To 255):", 30, 250,
+                                       50, 20, 4, Range(1, 255), &W::WeapID)};
 
-constexpr PageControl kPage3[] = {Edit(Enter, 207, HelpDesc, "Enter Weapon Damage:", 30, 250, 50,
-                                       20, 5, Range(1, 9000), &W::Weapdamage)};
+constexpr PageControl kPage3[] = {Edit(Enter, ID_EDIT, HelpDesc, "Enter Weapon Damage:", 30, 250,
+                                       50, 20, 5, Range(1, 9000), &W::Weapdamage)};
 
-constexpr PageControl kPage4[] = {List(ComboBox1, HelpDesc, "Yes or No?:", 20, 250, 160, 60, kNoYes,
-                                       &W::Weaptur, CollectForm::MappedList)};
+constexpr PageControl kPage4[] = {
+    List(ComboBox1, HelpDesc, "Yes or No?:", 20, 250, 160, 60, kNoYes, &W::Weaptur)};
 
-constexpr PageControl kPage5[] = {Edit(Enter, 207, HelpDesc, "Enter The Range:", 30, 250, 50, 20, 5,
-                                       Range(1, 9000), &W::Weaprange)};
+constexpr PageControl kPage5[] = {Edit(Enter, ID_EDIT, HelpDesc, "Enter The Range:", 30, 250, 50,
+                                       20, 5, Range(1, 9000), &W::Weaprange)};
 
 constexpr PageControl kPage6[] = {List(ComboBox2, HelpDesc, "How Is This Fired (Help Below):", 20,
-                                       250, 360, 80, kStyles, &W::Weapstyle,
-                                       CollectForm::MappedList)};
+                                       250, 360, 80, kStyles, &W::Weapstyle)};
 
-constexpr PageControl kPage7[] = {Edit(Enter, 207, HelpDesc,
+constexpr PageControl kPage7[] = {Edit(Enter, ID_EDIT, HelpDesc,
                                        "Reload Time In Seconds (Decimals Are Aloud):", 30, 250, 50,
                                        20, 4, kDigitsPoint, &W::Weapreload)};
 
@@ -186,81 +184,78 @@ constexpr auto kPage8 = LeftColumnEdits("Metal Used:", &W::Weapmet,   //
                                         "Energy Used:", &W::Weapenr,  //
                                         "Energy Used Per Shot:", &W::Weapenps);
 
-constexpr PageControl kPage9[] = {Edit(Enter, 207, HelpDesc, "Speed (In Pixels Per Second):", 30,
-                                       250, 50, 20, 6, kDigitsPoint, &W::Weapspeed),
-                                  Edit(Enter2, 214, HelpDesc2, "Acceleration (In Pixels/Second^2):",
-                                       30, 320, 50, 20, 6, kDigitsPoint, &W::Weapaccl),
-                                  Edit(Enter3, 264, HelpDesc4, "Starting Speed (Normally 0):", 300,
-                                       250, 50, 20, 6, kDigitsPoint, &W::Weapstsp),
-                                  List(ComboBox3, HelpDesc5, "Does It Have A Propeller", 300, 320,
-                                       240, 120, kNoYes, &W::Weapprop, CollectForm::DirectList)};
+constexpr PageControl kPage9[] = {
+    Edit(Enter, ID_EDIT, HelpDesc, "Speed (In Pixels Per Second):", 30, 250, 50, 20, 6,
+         kDigitsPoint, &W::Weapspeed),
+    Edit(Enter2, ID_EDIT_ACCELERATION, HelpDesc2, "Acceleration (In Pixels/Second^2):", 30, 320, 50,
+         20, 6, kDigitsPoint, &W::Weapaccl),
+    Edit(Enter3, ID_EDIT_START_SPEED, HelpDesc4, "Starting Speed (Normally 0):", 300, 250, 50, 20,
+         6, kDigitsPoint, &W::Weapstsp),
+    List(ComboBox3, HelpDesc5, "Does It Have A Propeller", 300, 320, 240, 120, kNoYes,
+         &W::Weapprop)};
 constexpr Slot kPage9Order[] = {Enter, Enter3, Enter2, ComboBox3};
 
 constexpr PageControl kPage10[] = {
     List(ComboBox1, HelpDesc, "Type of Rendering (What Type?):", 20, 250, 260, 120, kRenderTypes,
-         &W::Weaprend, CollectForm::DirectList),
+         &W::Weaprend),
     List(ComboBox4, HelpDesc2, "3D Models Used (Not For Beam):", 20, 320, 240, 120, kModels,
-         &W::Weapmodl, CollectForm::DirectList),
+         &W::Weapmodl),
     Check(Check1, "Is This A Beam Weapon?", 300, 245, 200, 20, &W::Weapbeam),
     List(ComboBox3, HelpDesc5, "What Color Will The Beam Be?", 300, 320, 140, 120, kColours,
-         &W::Weapcol2, CollectForm::DirectList)};
+         &W::Weapcol2)};
 constexpr Slot kPage10Order[] = {ComboBox1, ComboBox4, ComboBox3, Check1};
 constexpr PageNote kPage10Notes[] = {{HelpDesc6, "(Only Needed For Beam Weapons)"}};
 
 constexpr PageControl kPage11[] = {
     Check(Check1, "Is this A Guided Weapon?", 30, 230, 160, 20, &W::Weapguid),
-    Edit(Enter, 207, HelpDesc4, "Turnrate for Guided Missiles (0-69000)", 300, 250, 50, 20, 6,
+    Edit(Enter, ID_EDIT, HelpDesc4, "Turnrate for Guided Missiles (0-69000)", 300, 250, 50, 20, 6,
          kDigits, &W::Weapturn),
-    Edit(Enter2, 207, HelpDesc2, "Accuracy (Use 0 Unless A Cannon?)", 30, 320, 50, 20, 6, kDigits,
-         &W::Weapaccu),
-    Edit(Enter3, 267, HelpDesc5, "Aimrate - Rarely Used, For Unit Viewer!", 300, 320, 50, 20, 6,
-         kDigits, &W::Weaprate),
-    Edit(Enter4, 286, HelpDesc3, "Tolerance, Accuracy When Aiming(0-69k)", 30, 390, 50, 20, 6,
-         kDigits, &W::Weaptolr),
+    Edit(Enter2, ID_EDIT, HelpDesc2, "Accuracy (Use 0 Unless A Cannon?)", 30, 320, 50, 20, 6,
+         kDigits, &W::Weapaccu),
+    Edit(Enter3, ID_EDIT_AIM_RATE, HelpDesc5, "Aimrate - Rarely Used, For Unit Viewer!", 300, 320,
+         50, 20, 6, kDigits, &W::Weaprate),
+    Edit(Enter4, ID_EDIT_TOLERANCE, HelpDesc3, "Tolerance, Accuracy When Aiming(0-69k)", 30, 390,
+         50, 20, 6, kDigits, &W::Weaptolr),
     List(ComboBox6, HelpDesc6, "Minimum Angle Barrels Point(Select --- If Unsure!)", 300, 390, 60,
-         120, kBarrelAngles, &W::Weapbarr, CollectForm::DirectList)};
+         120, kBarrelAngles, &W::Weapbarr)};
 constexpr Slot kPage11Order[] = {ComboBox6, Enter, Enter2, Enter3, Enter4, Check1};
 
 constexpr PageControl kPage12[] = {
     List(ComboBox1, HelpDesc, "Does It Have A Smoke Trail?:", 20, 250, 160, 60, kNoYes,
-         &W::Weapsmtl, CollectForm::MappedList),
-    Edit(Enter2, 207, HelpDesc2, "Smoke Dispersal Interval (Seconds):", 20, 320, 50, 20, 5,
+         &W::Weapsmtl),
+    Edit(Enter2, ID_EDIT, HelpDesc2, "Smoke Dispersal Interval (Seconds):", 20, 320, 50, 20, 5,
          kDigitsPoint, &W::Weapsmdl),
     List(ComboBox3, HelpDesc4, "Does It Have A Smoke Puff When Fired?", 300, 250, 160, 60, kNoYes,
-         &W::Weapsmst, CollectForm::MappedList),
+         &W::Weapsmst),
     List(ComboBox2, HelpDesc5, "Does It Have A Smoke Puff When Terminates", 300, 320, 160, 60,
-         kNoYes, &W::Weapsmed, CollectForm::MappedList)};
+         kNoYes, &W::Weapsmed)};
 constexpr Slot kPage12Order[] = {ComboBox1, ComboBox2, ComboBox3, Enter2};
 
-constexpr PageControl kPage13[] = {List(ComboBox1, HelpDesc, "Normal Explosion GAF", 20, 250, 240,
-                                        120, kNormalGaf, &W::Weapexgaf, CollectForm::DirectList),
-                                   List(ComboBox2, HelpDesc4, "Normal Explosion ART", 300, 250, 240,
-                                        120, kArt, &W::Weapexart, CollectForm::DirectList),
-                                   List(ComboBox4, HelpDesc2, "Water Explosion GAF", 20, 320, 240,
-                                        120, kTerrainGaf, &W::Weapwtgaf, CollectForm::DirectList),
-                                   List(ComboBox3, HelpDesc5, "Water Explosion ART", 300, 320, 240,
-                                        120, kArt, &W::Weapwtart, CollectForm::DirectList),
-                                   List(ComboBox5, HelpDesc3, "Lava Explosion GAF", 20, 390, 240,
-                                        120, kTerrainGaf, &W::Weaplagaf, CollectForm::DirectList),
-                                   List(ComboBox6, HelpDesc6, "Lava Explosion ART", 300, 390, 240,
-                                        120, kArt, &W::Weaplaart, CollectForm::DirectList)};
+constexpr PageControl kPage13[] = {
+    List(ComboBox1, HelpDesc, "Normal Explosion GAF", 20, 250, 240, 120, kNormalGaf, &W::Weapexgaf),
+    List(ComboBox2, HelpDesc4, "Normal Explosion ART", 300, 250, 240, 120, kArt, &W::Weapexart),
+    List(ComboBox4, HelpDesc2, "Water Explosion GAF", 20, 320, 240, 120, kTerrainGaf,
+         &W::Weapwtgaf),
+    List(ComboBox3, HelpDesc5, "Water Explosion ART", 300, 320, 240, 120, kArt, &W::Weapwtart),
+    List(ComboBox5, HelpDesc3, "Lava Explosion GAF", 20, 390, 240, 120, kTerrainGaf, &W::Weaplagaf),
+    List(ComboBox6, HelpDesc6, "Lava Explosion ART", 300, 390, 240, 120, kArt, &W::Weaplaart)};
 constexpr Slot kPage13Order[] = {ComboBox1, ComboBox2, ComboBox3, ComboBox4, ComboBox5, ComboBox6};
 
 constexpr PageControl kPage14[] = {
     List(ComboBox1, HelpDesc, "Sound For Weapon Start", 20, 250, 240, 120, kStartSounds,
-         &W::Weapsost, CollectForm::DirectList),
+         &W::Weapsost),
     List(ComboBox4, HelpDesc2, "Sound Of Weapon Hitting", 20, 320, 240, 120, kHitSounds,
-         &W::Weapsoht, CollectForm::DirectList),
+         &W::Weapsoht),
     Check(Check1, "Does This Sound When Fired In Burst Mode?", 20, 370, 300, 20, &W::Weapsotg)};
 constexpr Slot kPage14Order[] = {ComboBox1, ComboBox4, Check1};
 
 constexpr PageControl kPage15[] = {
-    Edit(Enter, 207, HelpDesc, "What Area Does This Effect", 20, 250, 50, 20, 6, kDigits,
+    Edit(Enter, ID_EDIT, HelpDesc, "What Area Does This Effect", 20, 250, 50, 20, 6, kDigits,
          &W::Weapefft),
-    Edit(Enter2, 257, HelpDesc4, "Edge Of Effectiveness(ONLY For Rockets etc)", 300, 250, 50, 20, 5,
-         kDigitsPoint, &W::Weapeftn),
-    Edit(Enter3, 247, HelpDesc2, "Chance Of Starting A Fire(0-100%):", 20, 320, 50, 20, 4,
-         kDigitsPoint, &W::Weapfire),
+    Edit(Enter2, ID_EDIT_EFFECT_EDGE, HelpDesc4, "Edge Of Effectiveness(ONLY For Rockets etc)", 300,
+         250, 50, 20, 5, kDigitsPoint, &W::Weapeftn),
+    Edit(Enter3, ID_EDIT_FIRE_CHANCE, HelpDesc2, "Chance Of Starting A Fire(0-100%):", 20, 320, 50,
+         20, 4, kDigitsPoint, &W::Weapfire),
     FlagList(ComboBox3, HelpDesc5, "Does It Only Damage Units - Not Terrain?", 300, 320, 140,
              &W::Weapunit),
     FlagList(ComboBox5, HelpDesc3, "Does It Bounce When Hit Ground?", 20, 390, 140, &W::Weapbunc),
@@ -275,22 +270,22 @@ constexpr auto kPage16 = LeftColumnEdits("How Many Times It Fires In One Burst:"
 constexpr PageControl kPage17[] = {
     FlagList(ComboBox1, HelpDesc, "Is This Weapon Self Propelled W/Burn?:", 30, 250, 70,
              &W::Weapsprp),
-    Edit(Enter, 207, HelpDesc4, "Flight-Time For Self Propelled Weapons:", 300, 250, 50, 20, 6,
+    Edit(Enter, ID_EDIT, HelpDesc4, "Flight-Time For Self Propelled Weapons:", 300, 250, 50, 20, 6,
          kDigitsPoint, &W::Weapfght),
     FlagList(ComboBox2, HelpDesc2, "Is This A Water Weapon?:", 30, 320, 70, &W::Weapwatr),
     FlagList(ComboBox3, HelpDesc5, "Does This Have A Paralyzing Effect?:", 300, 320, 70,
              &W::Weapparl),
     FlagList(ComboBox4, HelpDesc3, "Does Have To Be Fired By Player?:", 30, 390, 70, &W::Weapcomm),
-    Edit(Enter2, 207, HelpDesc6, "Time Will Decay At End Of Burst Path:", 300, 390, 50, 20, 6,
+    Edit(Enter2, ID_EDIT, HelpDesc6, "Time Will Decay At End Of Burst Path:", 300, 390, 50, 20, 6,
          kDigits, &W::Weaprand)};
 constexpr Slot kPage17Order[] = {Enter, Enter2, ComboBox1, ComboBox2, ComboBox3, ComboBox4};
 
 constexpr PageControl kPage18[] = {
-    Edit(Enter, 207, HelpDesc, "Cover Of Weaps Which Shoot Weaps:", 30, 250, 50, 20, 6, kDigits,
+    Edit(Enter, ID_EDIT, HelpDesc, "Cover Of Weaps Which Shoot Weaps:", 30, 250, 50, 20, 6, kDigits,
          &W::Weapcovg),
     FlagList(ComboBox2, HelpDesc4, "Doesn't Explode When Hits Target?", 300, 250, 70, &W::Weapxpld),
-    Edit(Enter2, 207, HelpDesc2, "How Long The Weapons Active(Secs):", 30, 320, 50, 20, 6, kDigits,
-         &W::Weaptime),
+    Edit(Enter2, ID_EDIT, HelpDesc2, "How Long The Weapons Active(Secs):", 30, 320, 50, 20, 6,
+         kDigits, &W::Weaptime),
     FlagList(ComboBox3, HelpDesc5, "Will It Track A Moving Target?", 300, 320, 70, &W::Weaptrak),
     FlagList(ComboBox4, HelpDesc3, "Will It NOT Detonate At Range Auto?:", 30, 390, 70,
              &W::Weapauto)};

@@ -11,7 +11,7 @@
 
 namespace kalvex {
 
-// The control slots of the main window that hold a page's controls.
+// The control slots of the page area that hold a page's controls.
 enum class Slot {
   Enter,
   Enter2,
@@ -33,10 +33,9 @@ enum class ControlKind { Edit, DropDownList, CheckBox };
 
 // How the page switch stores a control's value into its member.
 enum class CollectForm {
-  Text,        // the edit's text
-  DirectList,  // the selected position
-  MappedList,  // the selected position, only when one is selected
-  Check,       // 1 when checked, 0 when not
+  Text,   // the edit's text
+  List,   // the selected position; a list showing no selection keeps its member
+  Check,  // 1 when checked, 0 when not
 };
 
 // What an edit accepts while the user types.

@@ -1,10 +1,10 @@
 #include "platform/file_dialogs.h"
 
-#include <algorithm>
 #include <filesystem>
 
 #include "platform/platform_constants.h"
 #include "platform/window.h"
+#include "script/ascii_case.h"
 #include "script/utf8_path.h"
 
 namespace {
@@ -26,11 +26,6 @@ TFileRequest RequestFor(const TOpenSaveDialog::TData& data, bool mustExist) {
 
 THandle HandleOf(const TWindow* window) { return window ? window->GetHandle() : nullptr; }
 
-bool SameLetters(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-  return std::ranges::equal(a, b, {}, lower, lower);
-}
-
 // `extension` as it is written in the name of a file `path`.extension that
 // exists already, or as given when there is none. Of several, the first by
 // name is taken.
@@ -47,7 +42,8 @@ std::string ExistingExtensionCapitals(const std::filesystem::path& path,
   for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
        entry.increment(error)) {
     const std::string name = kalvex::Utf8FromPath(entry->path().filename());
-    if (!name.starts_with(stem) || !SameLetters(name.substr(stem.size()), extension)) continue;
+    if (!name.starts_with(stem) || !kalvex::EqualIgnoringCase(name.substr(stem.size()), extension))
+      continue;
     const std::string capitals = name.substr(stem.size());
     if (found.empty() || capitals < found) found = capitals;
   }

@@ -1,6 +1,6 @@
 #include "platform/frame_window.h"
 
-#include <algorithm>
+#include "script/ascii_case.h"
 
 TFrameWindow::TFrameWindow(TWindow* parent, std::string_view title)
     : TWindow(parent, 0, title, 0, 0, 0, 0) {
@@ -10,9 +10,7 @@ TFrameWindow::TFrameWindow(TWindow* parent, std::string_view title)
 bool TFrameWindow::AcceptsDroppedFile(std::string_view path) const {
   if (dropExtension_.empty() || path.size() <= dropExtension_.size()) return false;
   const std::string_view ending = path.substr(path.size() - dropExtension_.size() - 1);
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-  return ending.front() == '.' &&
-         std::ranges::equal(ending.substr(1), dropExtension_, {}, lower, lower);
+  return ending.front() == '.' && kalvex::EqualIgnoringCase(ending.substr(1), dropExtension_);
 }
 
 bool TFrameWindow::CanClose() { return true; }

@@ -7,11 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace kalvex {
+#include "script/file_refusal.h"
 
-inline constexpr std::string_view kUnableToOpenFile = "Unable to open file";
-inline constexpr std::string_view kUnableToWriteFile = "Unable to write file";
-inline constexpr std::string_view kFileErrorCaption = "File Error";
+namespace kalvex {
 
 enum class SaveStatus {
   kSaved,
@@ -21,11 +19,15 @@ enum class SaveStatus {
 
 struct SaveResult {
   SaveStatus status = SaveStatus::kSaved;
-  std::string_view message;  // for the user; empty when saved
-  std::string_view caption;  // of the message box; empty when saved
-  std::string reason;        // why, in words ("Permission denied"); empty when saved
+  std::string reason;  // why, in words ("Permission denied"); empty when saved
 
   bool ok() const { return status == SaveStatus::kSaved; }
+  // What the user is told when the save failed.
+  FileRefusal refusal() const {
+    return {
+        status == SaveStatus::kCannotOpen ? FileFailure::kCannotOpen : FileFailure::kCannotWrite,
+        reason};
+  }
 };
 
 // Writes `bytes` as the whole contents of the regular file at `path` (UTF-8),

@@ -1,5 +1,6 @@
 // What both implementations of SaveScriptFile share: the results, the reasons
-// that no system error names as a user would, and the names of temporary files.
+// that no system error names as a user would (those that reading gives too
+// are in file_refusal.h), and the names of temporary files.
 #pragma once
 
 #include <atomic>
@@ -13,8 +14,6 @@
 
 namespace kalvex::saving {
 
-inline constexpr const char* kIsFolder = "It is a folder";
-inline constexpr const char* kNotRegularFile = "It is not a regular file";
 inline constexpr const char* kReadOnly = "The file is read-only";
 inline constexpr const char* kNoFolder = "The folder does not exist";
 inline constexpr const char* kBadName = "The file name is not valid";
@@ -23,11 +22,11 @@ inline constexpr const char* kLinkLoop = "The file name leads through too many l
 inline SaveResult Saved() { return {}; }
 
 inline SaveResult CannotOpen(std::string reason) {
-  return {SaveStatus::kCannotOpen, kUnableToOpenFile, kFileErrorCaption, std::move(reason)};
+  return {SaveStatus::kCannotOpen, std::move(reason)};
 }
 
 inline SaveResult CannotWrite(std::string reason) {
-  return {SaveStatus::kCannotWrite, kUnableToWriteFile, kFileErrorCaption, std::move(reason)};
+  return {SaveStatus::kCannotWrite, std::move(reason)};
 }
 
 // The name of a new temporary file beside the target, different at each

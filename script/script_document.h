@@ -64,11 +64,9 @@ struct ScriptEntry {
   TextRange value;                   // first to last byte of the value that is not a blank;
                                      // without ";" it ends before a line end or a comment
   std::size_t semicolon = kNoPlace;  // the ";" that ends it, or kNoPlace
-  TextRange line;                    // its whole line with the line end, where it stands alone
-                                     // on it; empty otherwise
   std::size_t line_number = 0;       // of the key, from 1
+  const KeyRule* rule = nullptr;     // what its key sets; nullptr for a key without a field
   EntryScope scope = EntryScope::kBody;
-  const KeyRule* rule = nullptr;    // what its key sets; nullptr for a key without a field
   bool ran_into_next_line = false;  // its ";" is missing before the next entry
 
   // From the key to the ";" (or the value's end).
@@ -155,6 +153,17 @@ struct SavedText {
 // or would reach the weapons after it. A weapon with nothing changed gives
 // the text as it is (old spellings aside).
 SavedText SaveWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& edited);
+
+// The document's text with the entry `key` of the weapon at `index`, one that
+// no field reads, set to `value` in `scope` (the body or "[DAMAGE]"): the last
+// entry of that key (letter case ignored) gets the value in place; without
+// one, the entry is added where Save adds a body entry, or after the last
+// entry of "[DAMAGE]", and a weapon without "[DAMAGE]" gets the writer's
+// section for it. An empty value removes every entry of the key. The caller
+// sees to it that the value keeps the script whole (no ";", line end or
+// bracket in it).
+SavedText SetEntry(const ScriptDocument& document, std::size_t index, EntryScope scope,
+                   std::string_view key, std::string_view value);
 
 // The document's text with the writer's script of `record` added at the end,
 // in the text's line ends (a missing final line end added first). The weapon

@@ -1,36 +1,49 @@
 #include "script/script_file_reader.h"
 
-namespace kalvex {
+#include "script/script_reader.h"
 
-std::string DescribeLoadFailure(ScriptFileStatus status, const std::filesystem::path& path,
-                                const std::error_code& error) {
+namespace kalvex {
+namespace {
+
+constexpr std::size_t kMebibyte = 1024 * 1024;
+constexpr const char* kUtf16 =
+    "It is UTF-16 text, which the editor does not read; save it as ANSI or UTF-8";
+constexpr const char* kNoHeader = "It has no line with a weapon code in brackets, such as [GUN]";
+
+}  // namespace
+
+FileRefusal LoadRefusal(ScriptFileStatus status, const std::filesystem::path& path,
+                        const std::error_code& error) {
   switch (status) {
     case ScriptFileStatus::kRead:
-      break;
     case ScriptFileStatus::kCannotOpen:
-      return error.message();
+      // In the same words on every system that knows the cause.
+      return {FileFailure::kCannotOpen, error.default_error_condition().message()};
     case ScriptFileStatus::kNotAFile: {
       std::error_code ignored;
-      return std::filesystem::is_directory(path, ignored) ? "It is a folder"
-                                                          : "It is not a regular file";
+      const bool folder = std::filesystem::is_directory(path, ignored);
+      return {FileFailure::kCannotOpen, folder ? kIsFolder : kNotRegularFile};
     }
     case ScriptFileStatus::kTooLarge:
-      return "The file is larger than 16 MiB";
+      return {FileFailure::kCannotOpen,
+              "The file is larger than " + std::to_string(kMaxScriptFileSize / kMebibyte) + " MiB"};
   }
   return {};
 }
 
-ScriptFileResult ReadScriptFile(const std::filesystem::path& path, WeaponRecord& record) {
-  ScriptFileResult result;
+std::optional<FileRefusal> NoWeaponRefusal(const ScriptDocument& document) {
+  if (!document.weapons.empty()) return std::nullopt;
+  return FileRefusal{FileFailure::kNoWeapon, document.utf16 ? kUtf16 : kNoHeader};
+}
+
+std::optional<FileRefusal> OpenScriptFile(const std::filesystem::path& path,
+                                          ScriptDocument& document) {
   std::string bytes;
   std::error_code error;
-  result.status = LoadScriptFile(path, bytes, &error);
-  if (result.opened()) {
-    result.read = ReadScript(bytes, record);
-  } else {
-    result.reason = DescribeLoadFailure(result.status, path, error);
-  }
-  return result;
+  const ScriptFileStatus status = LoadScriptFile(path, bytes, &error);
+  if (status != ScriptFileStatus::kRead) return LoadRefusal(status, path, error);
+  document = OpenScript(std::move(bytes));
+  return NoWeaponRefusal(document);
 }
 
 }  // namespace kalvex

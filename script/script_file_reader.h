@@ -1,13 +1,15 @@
-// Reads a weapon script file into memory and from there into a weapon record.
+// Reads a weapon script file into memory and opens it as a document, or
+// tells why it was refused.
 #pragma once
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
-#include "record/weapon_record.h"
-#include "script/script_reader.h"
+#include "script/file_refusal.h"
+#include "script/script_document.h"
 
 namespace kalvex {
 
@@ -28,21 +30,18 @@ inline constexpr std::size_t kMaxScriptFileSize = 16 * 1024 * 1024;
 ScriptFileStatus LoadScriptFile(const std::filesystem::path& path, std::string& bytes,
                                 std::error_code* error = nullptr);
 
-// Why LoadScriptFile did not read the file at `path`, in words for the user
-// ("It is a folder"); `error` is what it gave. Empty for kRead.
-std::string DescribeLoadFailure(ScriptFileStatus status, const std::filesystem::path& path,
-                                const std::error_code& error);
+// Why LoadScriptFile did not read the file at `path`, with its reason in
+// words ("It is a folder"); `error` is what it gave. Not for kRead.
+FileRefusal LoadRefusal(ScriptFileStatus status, const std::filesystem::path& path,
+                        const std::error_code& error);
 
-struct ScriptFileResult {
-  ScriptFileStatus status = ScriptFileStatus::kCannotOpen;
-  ReadResult read;     // meaningful when status is kRead
-  std::string reason;  // why the file was not read, in words; empty when it was
+// Why `document`, the bytes of a file, holds no weapon ("It is UTF-16 text,
+// ..."); nothing when it holds one.
+std::optional<FileRefusal> NoWeaponRefusal(const ScriptDocument& document);
 
-  bool opened() const { return status == ScriptFileStatus::kRead; }
-};
-
-// Loads the file and reads it with ReadScript. When the file cannot be
-// loaded, `record` is left untouched.
-ScriptFileResult ReadScriptFile(const std::filesystem::path& path, WeaponRecord& record);
+// Loads the file at `path` and opens it as `document`; nothing when it holds
+// a weapon, else why it was refused.
+std::optional<FileRefusal> OpenScriptFile(const std::filesystem::path& path,
+                                          ScriptDocument& document);
 
 }  // namespace kalvex

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "script/table_match.h"
+#include "script/ascii_case.h"
+#include "script/text_index.h"
 #include "script/value_tables.h"
 
 namespace kalvex {
@@ -20,7 +21,8 @@ constexpr bool KeyLess(const KeyRule& a, const KeyRule& b) {
 }
 
 // Every key but the damage's, as the writer spells it (a style's key is its
-// table text before "="), sorted for the search by first letter.
+// table text before "="), sorted so that the checks below see a key given
+// twice.
 constexpr std::array<KeyRule, kRuleCount - 1> kBodyKeys = [] {
   std::array<KeyRule, kRuleCount - 1> keys{};
   std::size_t next = 0;
@@ -49,48 +51,21 @@ static_assert(std::all_of(kBodyKeys.begin(), kBodyKeys.end(), [](const KeyRule& 
   return !k.key.empty() && k.key.size() <= kLongestKey;
 }));
 
-// For each first byte, the range of kBodyKeys whose keys begin with it.
-struct KeyRange {
-  std::size_t begin = 0;
-  std::size_t end = 0;
-};
-
-constexpr std::array<KeyRange, 256> MakeKeysByFirstLetter() {
-  std::array<KeyRange, 256> ranges{};
-  for (std::size_t i = kBodyKeys.size(); i-- > 0;) {
-    KeyRange& range = ranges[static_cast<unsigned char>(LowerAscii(kBodyKeys[i].key[0]))];
-    if (range.end == 0) range.end = i + 1;
-    range.begin = i;
-  }
-  return ranges;
-}
-
-constexpr std::array<KeyRange, 256> kKeysByFirstLetter = MakeKeysByFirstLetter();
+constexpr TextIndex<128> kBodyKeyIndex(kBodyKeys.size(),
+                                       [](std::size_t i) { return kBodyKeys[i].key; });
 
 constexpr KeyRule kDamageDefault =
     RuleOf(*std::find_if(kRecordFields.begin(), kRecordFields.end(), [](const RecordField& field) {
       return field.place == FieldPlace::kDamage;
     }));
 
-// Keys are short: comparing in place beats a call to memcmp. Both are
-// lowered as they are compared.
-bool SameKey(std::string_view known, std::string_view key) {
-  if (known.size() != key.size()) return false;
-  for (std::size_t i = 0; i < key.size(); ++i) {
-    if (LowerAscii(known[i]) != LowerAscii(key[i])) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 const KeyRule* FindBodyKey(std::string_view key) {
-  if (key.empty()) return nullptr;
-  const KeyRange range = kKeysByFirstLetter[static_cast<unsigned char>(LowerAscii(key[0]))];
-  for (std::size_t i = range.begin; i < range.end; ++i) {
-    if (SameKey(kBodyKeys[i].key, key)) return &kBodyKeys[i];
-  }
-  return nullptr;
+  if (key.size() > kLongestKey) return nullptr;
+  const std::optional<std::size_t> at =
+      kBodyKeyIndex.Find(key, [](std::size_t i) { return kBodyKeys[i].key; });
+  return at ? &kBodyKeys[*at] : nullptr;
 }
 
 std::size_t RuleIndex(const KeyRule& rule) {
@@ -99,7 +74,7 @@ std::size_t RuleIndex(const KeyRule& rule) {
 }
 
 const KeyRule* FindDamageKey(std::string_view key) {
-  return SameKey(kDamageDefault.key, key) ? &kDamageDefault : nullptr;
+  return EqualIgnoringCase(kDamageDefault.key, key) ? &kDamageDefault : nullptr;
 }
 
 }  // namespace kalvex

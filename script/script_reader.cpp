@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "script/number_text.h"
-#include "script/script_document.h"
 #include "script/script_input.h"
 #include "script/script_keys.h"
+#include "script/script_scan.h"
 #include "script/table_match.h"
 
 namespace kalvex {
@@ -85,9 +85,9 @@ std::string KeyText(std::string_view raw) { return Collapsed(raw, kQuotedKey); }
 
 class WeaponReader {
  public:
-  WeaponReader(const ScriptDocument& document, const ScriptWeapon& weapon, WeaponRecord& record,
+  WeaponReader(std::string_view text, const ScriptWeapon& weapon, WeaponRecord& record,
                ReadResult& result)
-      : text_(document.text), weapon_(weapon), record_(record), result_(result) {}
+      : text_(text), weapon_(weapon), record_(record), result_(result) {}
 
   void Run() {
     StoreHeaderText(Text(weapon_.code), record_.Weapcode);
@@ -240,17 +240,22 @@ class WeaponReader {
 
 }  // namespace
 
-ReadResult ReadWeapon(const ScriptDocument& document, std::size_t index, WeaponRecord& record) {
-  record.Reset();
+ReadResult ReadScannedWeapon(std::string_view text, const ScriptDocument& document,
+                             std::size_t index, WeaponRecord& record) {
+  record.Reset();  // keeps the model, which a script without one does not
   record.Weapmodl = kNoModel;
+  record.own.Weapmodl.clear();
   record.Weapstyle = kNoStyle;
-  record.own = {};
   ReadResult result;
   result.utf16 = document.utf16;
   if (index >= document.weapons.size()) return result;
   result.header_found = true;
-  WeaponReader(document, document.weapons[index], record, result).Run();
+  WeaponReader(text, document.weapons[index], record, result).Run();
   return result;
+}
+
+ReadResult ReadWeapon(const ScriptDocument& document, std::size_t index, WeaponRecord& record) {
+  return ReadScannedWeapon(document.text, document, index, record);
 }
 
 std::vector<WeaponChoice> ListWeapons(const ScriptDocument& document) {
@@ -274,7 +279,9 @@ std::vector<WeaponChoice> ListWeapons(const ScriptDocument& document) {
 }
 
 ReadResult ReadScript(std::string_view bytes, WeaponRecord& record) {
-  return ReadWeapon(OpenScript(std::string(bytes)), 0, record);
+  ScriptDocument document;
+  ScanScript(bytes, document, true);
+  return ReadScannedWeapon(bytes, document, 0, record);
 }
 
 }  // namespace kalvex

@@ -2,6 +2,7 @@
 // document's text, field by field, and a new weapon added at its end.
 #include <algorithm>
 
+#include "script/entry_places.h"
 #include "script/field_entries.h"
 #include "script/script_document.h"
 #include "script/script_keys.h"
@@ -38,6 +39,7 @@ class WeaponSaver {
         weapon_(document.weapons[index]),
         edited_(edited),
         edits_(document),
+        places_(document, weapon_, edits_),
         touched_(weapon_.entries.size(), false) {
     ReadWeapon(document, index, base_);
   }
@@ -47,7 +49,7 @@ class WeaponSaver {
     RewriteOldSpellings();
     if (!refusal_.empty()) return {{}, refusal_};
     if (!added_.empty()) {
-      const TextEdits::Place place = BodyPlace();
+      const TextEdits::Place place = places_.Body();
       std::string text;
       for (const std::string& entry : added_) text += place.before + entry + place.after;
       edits_.Insert(place.at, std::move(text));
@@ -200,46 +202,11 @@ class WeaponSaver {
       return;
     }
     const std::string entry = std::string(field.key) + "=" + value + ";";
-    for (const ScriptSection& section : weapon_.sections) {
-      if (!section.damage || section.open == kNoPlace) continue;
-      std::string indent;
-      if (section.first_entry < section.end_entry) {
-        indent = edits_.IndentOf(weapon_.entries[section.first_entry].key.begin);
-      } else {
-        indent = edits_.IndentOf(section.open);
-        indent += '\t';
-      }
-      const TextEdits::Place place = edits_.PlaceAfter(section.open + 1, indent, doc_.line_end);
-      edits_.Insert(place.at, place.before + entry + place.after);
-      return;
+    if (const std::optional<TextEdits::Place> place = places_.Damage(true)) {
+      edits_.Insert(place->at, place->before + entry + place->after);
+    } else {
+      places_.AddDamageSection(edits_, entry);
     }
-    AddDamageSection(entry);
-  }
-
-  void AddDamageSection(const std::string& entry) {
-    const std::string_view le = doc_.line_end;
-    std::string section = "\t[DAMAGE]";
-    for (const std::string_view line :
-         {std::string_view("\t\t{"), std::string_view(), std::string_view("\t\t}")}) {
-      section += le;
-      section += line.empty() ? "\t\t" + entry : std::string(line);
-    }
-    const std::string& text = doc_.text;
-    if (weapon_.close != kNoPlace) {
-      std::size_t line_start = weapon_.close;
-      while (line_start > 0 && (text[line_start - 1] == ' ' || text[line_start - 1] == '\t')) {
-        --line_start;
-      }
-      if (line_start > 0 && (text[line_start - 1] == '\n' || text[line_start - 1] == '\r')) {
-        edits_.Insert(line_start, section + std::string(le));
-      } else {
-        edits_.Insert(weapon_.close, std::string(le) + section + std::string(le));
-      }
-      return;
-    }
-    const std::size_t end =
-        weapon_.entries.empty() ? weapon_.header.end : weapon_.entries.back().Whole().end;
-    edits_.Insert(end, std::string(le) + section);
   }
 
   // Entries of the explosion art and start sound in the old digit spelling
@@ -255,35 +222,12 @@ class WeaponSaver {
     }
   }
 
-  // Where added entries of the body go: after its last entry before
-  // "[DAMAGE]", with that entry's indentation and line end; in a body without
-  // entries, after the "{" line with a tab and the file's line end.
-  TextEdits::Place BodyPlace() const {
-    std::size_t damage = kNoPlace;
-    for (const ScriptSection& section : weapon_.sections) {
-      if (section.damage) {
-        damage = section.name.begin;
-        break;
-      }
-    }
-    const ScriptEntry* anchor = nullptr;
-    for (const ScriptEntry& entry : weapon_.entries) {
-      if (entry.key.begin > damage) break;
-      if (entry.scope == EntryScope::kBody) anchor = &entry;
-    }
-    if (anchor != nullptr) {
-      const std::size_t end = anchor->Whole().end;
-      return edits_.PlaceAfter(end, edits_.IndentOf(anchor->key.begin), edits_.LineEndAfter(end));
-    }
-    const std::size_t open = weapon_.open != kNoPlace ? weapon_.open + 1 : weapon_.header.end;
-    return edits_.PlaceAfter(open, "\t", doc_.line_end);
-  }
-
   const ScriptDocument& doc_;
   const ScriptWeapon& weapon_;
   const WeaponRecord& edited_;
   WeaponRecord base_;
   TextEdits edits_;
+  EntryPlaces places_;
   std::vector<bool> touched_;       // per entry: a field's change reached it
   std::vector<std::string> added_;  // entries to add to the body, in the writer's order
   std::string refusal_;

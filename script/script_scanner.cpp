@@ -2,9 +2,10 @@
 // entries, sections and comments, and what does not fit the format.
 #include <algorithm>
 
-#include "script/script_document.h"
+#include "script/ascii_case.h"
 #include "script/script_input.h"
 #include "script/script_keys.h"
+#include "script/script_scan.h"
 #include "script/table_match.h"
 
 namespace kalvex {
@@ -45,7 +46,10 @@ std::string Packed(std::string_view text, std::size_t limit) {
 
 class Scanner {
  public:
-  explicit Scanner(ScriptDocument& document) : doc_(document), in_(document.text) {}
+  // Scans `text`, which `document` need not hold yet. With `first_only` the
+  // scan stops where a second weapon begins.
+  Scanner(std::string_view text, ScriptDocument& document, bool first_only)
+      : text_(text), doc_(document), in_(text), first_only_(first_only) {}
 
   void Run() {
     doc_.line_end = FirstLineEnd();
@@ -56,7 +60,7 @@ class Scanner {
     in_.SkipByteOrderMark();
     SkipSpaceAndComments();
     if (!FindFirstHeader()) return;
-    while (ReadWeapon()) {
+    while (ReadWeapon() && !first_only_) {
     }
     if (doc_.weapons.empty()) return;
     std::vector<StructureFinding>& findings = doc_.weapons.front().findings;
@@ -64,15 +68,13 @@ class Scanner {
   }
 
  private:
-  std::string_view Text(TextRange range) const {
-    return std::string_view(doc_.text).substr(range.begin, range.size());
-  }
+  std::string_view Text(TextRange range) const { return text_.substr(range.begin, range.size()); }
 
   std::string_view FirstLineEnd() const {
-    const std::size_t at = doc_.text.find_first_of("\r\n");
-    if (at == std::string::npos) return "\r\n";
-    if (doc_.text[at] == '\n') return "\n";
-    return at + 1 < doc_.text.size() && doc_.text[at + 1] == '\n' ? "\r\n" : "\r";
+    const std::size_t at = text_.find_first_of("\r\n");
+    if (at == std::string_view::npos) return "\r\n";
+    if (text_[at] == '\n') return "\n";
+    return at + 1 < text_.size() && text_[at + 1] == '\n' ? "\r\n" : "\r";
   }
 
   ScriptWeapon* Current() { return doc_.weapons.empty() ? nullptr : &doc_.weapons.back(); }
@@ -135,8 +137,7 @@ class Scanner {
     }
     if (in_.AtEnd()) return false;
     if (characters > 0) {
-      const std::string_view passed =
-          std::string_view(doc_.text).substr(begin, in_.offset() - begin);
+      const std::string_view passed = text_.substr(begin, in_.offset() - begin);
       Report(FindingKind::kBeforeHeader, line, begin, {}, Packed(passed, kQuotedValue));
     }
     return true;
@@ -155,7 +156,7 @@ class Scanner {
     if (weapon.code.empty()) weapon.code = {in_.offset(), in_.offset()};
     in_.Advance();
     weapon.header.end = in_.offset();
-    weapon.entries.reserve(std::min<std::size_t>(kEntriesReserved, doc_.text.size() / 16));
+    weapon.entries.reserve(std::min<std::size_t>(kEntriesReserved, text_.size() / 16));
     doc_.weapons.push_back(std::move(weapon));
     depth_ = 0;
     section_ = nullptr;
@@ -223,7 +224,7 @@ class Scanner {
   // At "[DAMAGE]": after a body closed too early, the damage section is not
   // the header of another weapon.
   bool AtDamageSection() const {
-    const std::string_view rest = std::string_view(doc_.text).substr(in_.offset() + 1);
+    const std::string_view rest = text_.substr(in_.offset() + 1);
     const std::size_t close = rest.find(']');
     if (close == std::string_view::npos || close > kQuotedKey) return false;
     return EqualIgnoringCase(Collapsed(rest.substr(0, close), kQuotedKey), "damage");
@@ -315,8 +316,8 @@ class Scanner {
 
   // [begin, end) without the whitespace around it.
   TextRange Trimmed(std::size_t begin, std::size_t end) const {
-    while (begin < end && IsSpace(doc_.text[begin])) ++begin;
-    while (end > begin && IsSpace(doc_.text[end - 1])) --end;
+    while (begin < end && IsSpace(text_[begin])) ++begin;
+    while (end > begin && IsSpace(text_[end - 1])) --end;
     return {begin, end};
   }
 
@@ -358,13 +359,15 @@ class Scanner {
     const std::size_t comment = std::min(line, block);
     if (comment == std::string_view::npos) return;
     value.end = value.begin + comment;
-    while (value.end > value.begin && IsSpace(doc_.text[value.end - 1])) --value.end;
+    while (value.end > value.begin && IsSpace(text_[value.end - 1])) --value.end;
   }
 
   static constexpr std::size_t kNoSection = static_cast<std::size_t>(-1);
 
+  std::string_view text_;
   ScriptDocument& doc_;
   Input in_;
+  bool first_only_;
   std::vector<StructureFinding> early_;    // before the first weapon's header
   std::size_t depth_ = 0;                  // braces open
   ScriptSection* section_ = nullptr;       // the section named just before a "{"
@@ -374,10 +377,14 @@ class Scanner {
 
 }  // namespace
 
+void ScanScript(std::string_view text, ScriptDocument& document, bool first_only) {
+  Scanner(text, document, first_only).Run();
+}
+
 ScriptDocument OpenScript(std::string bytes) {
   ScriptDocument document;
   document.text = std::move(bytes);
-  Scanner(document).Run();
+  ScanScript(document.text, document, false);
   return document;
 }
 

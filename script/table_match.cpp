@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "script/ascii_case.h"
+#include "script/text_index.h"
 #include "script/value_tables.h"
 
 namespace kalvex {
@@ -39,44 +41,57 @@ constexpr auto kSecondColours =
 
 static_assert(kBarrelValues[2] == "-5" && kFirstColours[1] == "208" && kSecondColours[1] == "0");
 
-TableView Values(ValueTable table) {
+// Room in each table's index: more than twice its values.
+constexpr std::size_t kTableSlots = 128;
+
+template <std::size_t N>
+constexpr TextIndex<kTableSlots> IndexOf(const std::array<std::string_view, N>& values) {
+  static_assert(2 * N < kTableSlots);
+  return TextIndex<kTableSlots>(N, [&values](std::size_t i) { return values[i]; });
+}
+
+struct IndexedTable {
+  TableView values;
+  const TextIndex<kTableSlots>* index;
+};
+
+constexpr TextIndex<kTableSlots> kModelIndex = IndexOf(kModelTable);
+constexpr TextIndex<kTableSlots> kStartSoundIndex = IndexOf(kStartSoundTable);
+constexpr TextIndex<kTableSlots> kHitSoundIndex = IndexOf(kHitSoundTable);
+constexpr TextIndex<kTableSlots> kGafIndex = IndexOf(kGafValues);
+constexpr TextIndex<kTableSlots> kArtIndex = IndexOf(kArtValues);
+constexpr TextIndex<kTableSlots> kBarrelIndex = IndexOf(kBarrelValues);
+
+IndexedTable Indexed(ValueTable table) {
   switch (table) {
     case ValueTable::kModel:
-      return kModelTable;
+      return {kModelTable, &kModelIndex};
     case ValueTable::kStartSound:
-      return kStartSoundTable;
+      return {kStartSoundTable, &kStartSoundIndex};
     case ValueTable::kHitSound:
-      return kHitSoundTable;
+      return {kHitSoundTable, &kHitSoundIndex};
     case ValueTable::kExplosionGaf:
-      return kGafValues;
+      return {kGafValues, &kGafIndex};
     case ValueTable::kExplosionArt:
-      return kArtValues;
+      return {kArtValues, &kArtIndex};
     case ValueTable::kBarrelAngle:
-      return kBarrelValues;
+      return {kBarrelValues, &kBarrelIndex};
   }
-  return {};
+  return {kModelTable, &kModelIndex};
 }
 
 }  // namespace
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
+std::string_view TableValue(ValueTable table, int index) {
+  return TableText(Indexed(table).values, index);
 }
 
-std::string_view TableValue(ValueTable table, int index) { return TableText(Values(table), index); }
-
 std::optional<int> MatchTableValue(ValueTable table, std::string_view value) {
-  const TableView values = Values(table);
-  for (std::size_t index = 0; index < values.size(); ++index) {
-    if (!values[index].empty() && EqualIgnoringCase(values[index], value)) {
-      return static_cast<int>(index);
-    }
-  }
-  return std::nullopt;
+  const IndexedTable indexed = Indexed(table);
+  const std::optional<std::size_t> at =
+      indexed.index->Find(value, [&indexed](std::size_t i) { return indexed.values[i]; });
+  if (!at) return std::nullopt;
+  return static_cast<int>(*at);
 }
 
 std::optional<int> MatchOldSpelling(ValueTable table, std::string_view value) {

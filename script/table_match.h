@@ -2,7 +2,6 @@
 // table. Texts are compared whole and without regard to case.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string_view>
 
@@ -37,22 +36,5 @@ std::string_view SecondColourValue(int colour);
 
 // The first value ("color=") of a beam colour, or no text outside the table.
 std::string_view FirstColourValue(int colour);
-
-// The ASCII letter in lower case; every other byte as it is. A table, so
-// that keys are lowered without a branch per character.
-inline constexpr std::array<char, 256> kLowerAscii = [] {
-  std::array<char, 256> lower{};
-  for (int c = 0; c < 256; ++c) {
-    lower[static_cast<std::size_t>(c)] =
-        static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  }
-  return lower;
-}();
-
-constexpr char LowerAscii(char c) { return kLowerAscii[static_cast<unsigned char>(c)]; }
-
-// Equal letters regardless of case (ASCII letters only; other bytes compare as
-// they are).
-bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace kalvex

@@ -34,48 +34,67 @@ TEST(FindingText, QuotedTextStaysOnOneLineAndCannotSteerTheTerminal) {
 struct DescribedCase {
   ReadFinding finding;
   std::string words;
+  bool shown_after_open;  // malformed, or written anew: told after File, Open
 };
 
-TEST(FindingText, DescribesEachKindOfFinding) {
+TEST(FindingText, DescribesEachKindOfFindingAndTellsTheMalformedAfterOpen) {
   const DescribedCase kCases[] = {
       {{FindingKind::kSkippedKey, 4, "soundwater", "splash"},
-       R"(skipped unknown key "soundwater" with value "splash")"},
-      {{FindingKind::kSkippedKey, 9, "bogus", ""}, R"(skipped unknown key "bogus")"},
+       R"(skipped unknown key "soundwater" with value "splash")",
+       false},
+      {{FindingKind::kSkippedKey, 9, "bogus", ""}, R"(skipped unknown key "bogus")", false},
       {{FindingKind::kRepeatedKey, 2, "range", "800"},
-       R"(key "range" is given again further on; its value "800" here does not count)"},
+       R"(key "range" is given again further on; its value "800" here does not count)",
+       true},
       {{FindingKind::kNotANumber, 5, "reloadtime", "1.2.3"},
-       R"(value "1.2.3" of key "reloadtime" is not a number)"},
+       R"(value "1.2.3" of key "reloadtime" is not a number)",
+       true},
       {{FindingKind::kOldSpelling, 6, "waterexplosionart", "h20boom1"},
-       R"(old spelling "h20boom1" of key "waterexplosionart" will be saved as "h2oboom1")"},
+       R"(old spelling "h20boom1" of key "waterexplosionart" will be saved as "h2oboom1")",
+       true},
       {{FindingKind::kOldSpelling, 6, "soundstart", "bombre1"},
-       R"(old spelling "bombre1" of key "soundstart" will be saved as "bombrel")"},
+       R"(old spelling "bombre1" of key "soundstart" will be saved as "bombrel")",
+       true},
       {{FindingKind::kUnmatchedValue, 7, "soundstart", "rockfire"},
-       R"(could not match "rockfire" of key "soundstart")"},
+       R"(could not match "rockfire" of key "soundstart")",
+       false},
       {{FindingKind::kUnmatchedValue, 7, "sound\"x", "a\nb"},
-       R"(could not match "a\x0Ab" of key "sound\"x")"},
+       R"(could not match "a\x0Ab" of key "sound\"x")",
+       false},
       {{FindingKind::kMissingSemicolon, 4, "range", "800"},
-       R"(missing ";" after value "800" of key "range"; the next line is read as an entry)"},
+       R"(missing ";" after value "800" of key "range"; the next line is read as an entry)",
+       true},
       {{FindingKind::kUnclosedSection, 8, "DAMAGE", ""},
-       R"(section name "[DAMAGE" has no "]"; the entries after it are read)"},
+       R"(section name "[DAMAGE" has no "]"; the entries after it are read)",
+       true},
       {{FindingKind::kUnknownSection, 8, "EXTRA", ""},
-       R"(skipped unknown section "[EXTRA]" and its entries)"},
+       R"(skipped unknown section "[EXTRA]" and its entries)",
+       false},
       {{FindingKind::kUnknownSection, 8, "", ""},
-       R"(skipped "{" without a section name, and its entries)"},
+       R"(skipped "{" without a section name, and its entries)",
+       false},
       {{FindingKind::kAfterWeapon, 61, "[TWIN2]", ""},
-       "the file goes on after the weapon at line 61: another weapon [TWIN2] ...; it is not kept"},
+       "the file goes on after the weapon at line 61: another weapon [TWIN2] ...; it is not kept",
+       false},
       {{FindingKind::kAfterWeapon, 61, "[A\x1B]", ""},
-       R"(the file goes on after the weapon at line 61: another weapon "[A\x1B]" ...; it is not kept)"},
+       R"(the file goes on after the weapon at line 61: another weapon "[A\x1B]" ...; it is not kept)",
+       false},
       {{FindingKind::kAfterWeapon, 3, "range=8;", ""},
-       R"(the file goes on after the weapon at line 3: "range=8;" ...; it is not kept)"},
+       R"(the file goes on after the weapon at line 3: "range=8;" ...; it is not kept)",
+       false},
       {{FindingKind::kBeforeHeader, 1, "", ";mine"},
-       R"(passed over ";mine" before the weapon header)"},
+       R"(passed over ";mine" before the weapon header)",
+       false},
       {{FindingKind::kUnclosedComment, 9, "/*", ""},
-       R"(comment "/*" is not closed; the rest of the file is not read)"},
+       R"(comment "/*" is not closed; the rest of the file is not read)",
+       true},
       {{FindingKind::kUnpairedColour, 5, "color2", "98"},
-       R"(value "98" of key "color2" is not the pair of the beam colour before it)"},
+       R"(value "98" of key "color2" is not the pair of the beam colour before it)",
+       false},
   };
   for (const DescribedCase& c : kCases) {
     EXPECT_EQ(DescribeFinding(c.finding), c.words);
+    EXPECT_EQ(ShownAfterOpen(c.finding.kind), c.shown_after_open) << c.words;
   }
 }
 

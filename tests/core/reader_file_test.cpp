@@ -1,5 +1,5 @@
-// Reading a script from a file: regular files are read, everything else is
-// refused at once and leaves the record untouched.
+// Opening a script from a file: regular files are read, everything else is
+// refused at once with the reason.
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include <sys/stat.h>  // mkfifo
@@ -7,9 +7,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "reader_test_support.h"
 #include "script/script_file_reader.h"
+#include "script/script_reader.h"
 #include "script/script_writer.h"
 #include "test_support.h"
 #include "tests/temp_folder.h"
@@ -30,29 +32,33 @@ class ReaderFileTest : public testing::Test {
     return path;
   }
 
-  // Reads `path` into a dirty record and checks the record is left as it was
-  // and a reason is given.
+  // Opens `path`, checks it is refused with a reason and leaves no bytes.
   ScriptFileStatus Refused(const fs::path& path) {
-    WeaponRecord record = test::DirtyRecord();
-    const ScriptFileResult result = ReadScriptFile(path, record);
-    EXPECT_FALSE(result.opened());
-    EXPECT_FALSE(result.reason.empty());  // the user is told why
-    EXPECT_EQ(test::Differences(test::DirtyRecord(), record), "");
+    ScriptDocument document;
+    const std::optional<FileRefusal> refusal = OpenScriptFile(path, document);
+    EXPECT_TRUE(refusal && refusal->failure == FileFailure::kCannotOpen);
+    EXPECT_FALSE(refusal && refusal->reason.empty());  // the user is told why
     std::string bytes = "left over";
-    EXPECT_EQ(LoadScriptFile(path, bytes), result.status);
+    const ScriptFileStatus status = LoadScriptFile(path, bytes);
     EXPECT_EQ(bytes, "");
-    return result.status;
+    return status;
+  }
+
+  // The first weapon of the script at `path`, which must hold one.
+  WeaponRecord Opened(const fs::path& path) {
+    ScriptDocument document;
+    const std::optional<FileRefusal> refusal = OpenScriptFile(path, document);
+    EXPECT_FALSE(refusal) << refusal->reason;
+    WeaponRecord record;
+    if (!refusal) ReadWeapon(document, 0, record);
+    return record;
   }
 
   fs::path folder_;
 };
 
 TEST_F(ReaderFileTest, ReadsAWrittenScript) {
-  const fs::path path = Write("rocket.tdf", WriteScript(test::WorkedExample()));
-  WeaponRecord record;
-  const ScriptFileResult result = ReadScriptFile(path, record);
-  ASSERT_TRUE(result.opened());
-  EXPECT_TRUE(result.read.header_found);
+  const WeaponRecord record = Opened(Write("rocket.tdf", WriteScript(test::WorkedExample())));
   EXPECT_EQ(record.Weapname, "Light Rocket Launcher");
   EXPECT_EQ(WriteScript(record), WriteScript(test::WorkedExample()));
 }
@@ -62,16 +68,14 @@ TEST_F(ReaderFileTest, ReadsThroughASymbolicLink) {
   std::error_code refused;
   fs::create_symlink(path, folder_ / "link.tdf", refused);
   if (refused) GTEST_SKIP() << "no symbolic links here (Windows needs a privilege for them)";
-  WeaponRecord record;
-  ASSERT_TRUE(ReadScriptFile(folder_ / "link.tdf", record).opened());
-  EXPECT_EQ(record.Weaprange, "5");
+  EXPECT_EQ(Opened(folder_ / "link.tdf").Weaprange, "5");
 }
 
 TEST_F(ReaderFileTest, EmptyFileHoldsNoWeapon) {
-  WeaponRecord record;
-  const ScriptFileResult result = ReadScriptFile(Write("empty.tdf", ""), record);
-  EXPECT_TRUE(result.opened());
-  EXPECT_FALSE(result.read.header_found);
+  ScriptDocument document;
+  const std::optional<FileRefusal> refusal = OpenScriptFile(Write("empty.tdf", ""), document);
+  ASSERT_TRUE(refusal);
+  EXPECT_EQ(refusal->failure, FileFailure::kNoWeapon);
 }
 
 TEST_F(ReaderFileTest, MissingFileCannotBeOpened) {
@@ -113,10 +117,7 @@ TEST_F(ReaderFileTest, FileAboveTheLimitRefused) {
 TEST_F(ReaderFileTest, FileAtTheLimitRead) {
   const fs::path path = Write("large.tdf", test::InBody("range=5;"));
   fs::resize_file(path, kMaxScriptFileSize);
-  WeaponRecord record;
-  const ScriptFileResult result = ReadScriptFile(path, record);
-  ASSERT_TRUE(result.opened());
-  EXPECT_EQ(record.Weaprange, "5");
+  EXPECT_EQ(Opened(path).Weaprange, "5");
 }
 
 }  // namespace

@@ -79,22 +79,16 @@ inline std::set<std::string> Names(const std::string& folder) {
 inline void ExpectCannotOpen(const SaveResult& result) {
   EXPECT_FALSE(result.ok());
   EXPECT_EQ(result.status, SaveStatus::kCannotOpen);
-  EXPECT_EQ(result.message, "Unable to open file");
-  EXPECT_EQ(result.caption, "File Error");
 }
 
 inline void ExpectCannotWrite(const SaveResult& result) {
   EXPECT_FALSE(result.ok());
   EXPECT_EQ(result.status, SaveStatus::kCannotWrite);
-  EXPECT_EQ(result.message, "Unable to write file");
-  EXPECT_EQ(result.caption, "File Error");
 }
 
 inline void ExpectSaved(const SaveResult& result) {
   EXPECT_TRUE(result.ok());
   EXPECT_EQ(result.status, SaveStatus::kSaved);
-  EXPECT_TRUE(result.message.empty());
-  EXPECT_TRUE(result.caption.empty());
   EXPECT_TRUE(result.reason.empty()) << result.reason;
 }
 

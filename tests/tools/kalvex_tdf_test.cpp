@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "record/weapon_record.h"
@@ -16,6 +17,9 @@
 
 namespace kalvex {
 namespace {
+
+constexpr const char* kNoHeader =
+    "No weapon found in file: It has no line with a weapon code in brackets, such as [GUN]";
 
 TEST_F(KalvexTdfTest, WritesWorkedExampleToStandardOutput) {
   const ToolRun run = RunTool({"write", "-"}, TestData("worked_example.rec"));
@@ -133,12 +137,16 @@ TEST_F(KalvexTdfTest, UnwritableFileExitsWithOne) {
   const fs::path folder = dir_ / "sub";
   fs::create_directory(folder);
 
-  for (const fs::path& target : {read_only, missing, folder}) {
+  const std::pair<fs::path, std::string> kRefused[] = {{read_only, "The file is read-only"},
+                                                       {missing, "The folder does not exist"},
+                                                       {folder, "It is a folder"}};
+  for (const auto& [target, reason] : kRefused) {
     SCOPED_TRACE(target);
     const ToolRun run = RunTool({"write", target.string()}, TestData("worked_example.rec"));
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "kalvex-tdf: " + target.string() + ": Unable to open file\n");
+    EXPECT_EQ(run.err,
+              "kalvex-tdf: " + target.string() + ": Unable to open file: " + reason + "\n");
   }
   EXPECT_EQ(ReadFile(read_only), "earlier");
   EXPECT_FALSE(fs::exists(missing.parent_path()));
@@ -315,7 +323,8 @@ TEST_F(KalvexTdfTest, NormalizeReportsAFailedSave) {
   const fs::path target = dir_ / "missing" / "out.tdf";
   const ToolRun run = RunTool({"normalize", source, target.string()});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "kalvex-tdf: " + target.string() + ": Unable to open file\n");
+  EXPECT_EQ(run.err, "kalvex-tdf: " + target.string() +
+                         ": Unable to open file: The folder does not exist\n");
   EXPECT_FALSE(fs::exists(target.parent_path()));
 }
 
@@ -329,18 +338,17 @@ struct Unreadable {
 };
 
 const Unreadable kUnreadables[] = {
-    {"missing file", InputKind::kMissing, "", "cannot open or read the file"},
-    {"folder", InputKind::kFolder, "", "not a regular file"},
-    {"empty file", InputKind::kFile, "", "no weapon header \"[\" ... \"]\" found"},
-    {"no header", InputKind::kFile, "ID=91;name=Gun;", "no weapon header \"[\" ... \"]\" found"},
+    {"missing file", InputKind::kMissing, "", "Unable to open file: No such file or directory"},
+    {"folder", InputKind::kFolder, "", "Unable to open file: It is a folder"},
+    {"empty file", InputKind::kFile, "", kNoHeader},
+    {"no header", InputKind::kFile, "ID=91;name=Gun;", kNoHeader},
     {"entry before the header, farther than 40 characters", InputKind::kFile,
-     "ID=91;" + std::string(40, 'x') + "[GUN]{}", "no weapon header \"[\" ... \"]\" found"},
+     "ID=91;" + std::string(40, 'x') + "[GUN]{}", kNoHeader},
     {"UTF-16", InputKind::kFile, std::string("\xFF\xFE[\0G\0]\0{\0}\0", 12),
-     "UTF-16 text, which the editor does not read; save it as ANSI or UTF-8"},
-    {"header never closed", InputKind::kFile, "[GUN\r\n{ID=91;}",
-     "no weapon header \"[\" ... \"]\" found"},
-    {"binary", InputKind::kFile, std::string("\0\x01\xFF]", 4),
-     "no weapon header \"[\" ... \"]\" found"},
+     "No weapon found in file: It is UTF-16 text, which the editor does not read; save it as "
+     "ANSI or UTF-8"},
+    {"header never closed", InputKind::kFile, "[GUN\r\n{ID=91;}", kNoHeader},
+    {"binary", InputKind::kFile, std::string("\0\x01\xFF]", 4), kNoHeader},
 };
 
 class UnreadableScriptTest : public KalvexTdfTest {
@@ -520,7 +528,7 @@ TEST_F(KalvexTdfTest, StandardInputServesEveryCommand) {
             "weapon ID \"91\" is used by 2 weapons: (standard input):3, " +
                 other + ":1\n" + Summary(2, 2, 1, 0));
   EXPECT_EQ(RunTool({"dump", "-"}, "no weapon").err,
-            "kalvex-tdf: (standard input): no weapon header \"[\" ... \"]\" found\n");
+            "kalvex-tdf: (standard input): " + std::string(kNoHeader) + "\n");
 }
 
 // The faults a modder meets in scripts typed by hand, as check tells them; a
@@ -597,12 +605,13 @@ TEST_F(KalvexTdfTest, CheckWritesJson) {
                 "  \"refused\": [\n"
                 "    {\"file\": \"" +
                 missing +
-                "\", \"message\": \"cannot open or read the file\"}\n"
+                "\", \"message\": \"Unable to open file: No such file or directory\"}\n"
                 "  ],\n"
                 "  \"summary\": {\"files_read\": 2, \"findings\": 1, \"shared_ids\": 1, "
                 "\"files_refused\": 1, \"old_spellings\": 0}\n"
                 "}\n");
-  EXPECT_EQ(run.err, "kalvex-tdf: " + missing + ": cannot open or read the file\n");
+  EXPECT_EQ(run.err,
+            "kalvex-tdf: " + missing + ": Unable to open file: No such file or directory\n");
   // In the lines of the plain report the name is quoted.
   const ToolRun plain = RunTool({"check", odd});
   const std::string quoted = '"' + (dir_ / "we\\x0Aird\\x01\xE9.tdf").string() + "\":1: ";

@@ -105,7 +105,7 @@ TEST_F(WeaponsTest, ListGivesOneLinePerWeapon) {
        {"list", "%F.missing"},
        1,
        "",
-       "kalvex-tdf: %F.missing: cannot open or read the file\n"},
+       "kalvex-tdf: %F.missing: Unable to open file: No such file or directory\n"},
   });
   EXPECT_EQ(RunTool({"list", "-"}, kThree).out, kThreeListed);
   const ToolRun none = RunTool({"list", "-"}, "ID=4;");

@@ -52,8 +52,9 @@ int main(int argc, char* argv[]) {
   }
   if (argc == 5) ui.FileChoices.push_back(argv[4]);
   TMachines window("Cindervale Weapon Editor");
-  window.save = std::atoi(argv[2]);
-  if (window.save == 0) window.Weapon.Weapname = "Changed";  // a real change, not only the flag
+  window.SaveFlag() = std::atoi(argv[2]);
+  // A real change, not only the flag.
+  if (window.SaveFlag() == 0) window.EditedWeapon().Weapname = "Changed";
   window.Create();
   window.Show();
   WidgetOf(window)->activateWindow();

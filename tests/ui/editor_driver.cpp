@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "app/kalvex2.h"
+#include "pages/control_ids.h"
 #include "platform/qt/native_window.h"
 #include "record/record_fields.h"
 #include "tests/ui/menu_driver.h"
@@ -64,7 +64,7 @@ bool EditorDriver::HelpContents() { return ChooseMenuItem(Frame(), "&Help", "&Co
 bool EditorDriver::HelpAbout() { return ChooseMenuItem(Frame(), "&Help", "&About"); }
 
 QListWidget* EditorDriver::PageList() const {
-  return window_->ComboBox ? WidgetOf<QListWidget>(*window_->ComboBox) : nullptr;
+  return window_->PageList() ? WidgetOf<QListWidget>(*window_->PageList()) : nullptr;
 }
 
 bool EditorDriver::ClickPage(int page) {
@@ -184,7 +184,7 @@ bool EditorDriver::ClickCheckBox() {
 
 bool EditorDriver::StartFreshWeapon() {
   ui_->Answers.push_back(IDNO);  // taken only if the weapon has changed
-  const bool started = FileNew() && window_->save == 1;
+  const bool started = FileNew() && window_->SaveFlag() == 1;
   ui_->Answers.clear();
   return started;
 }

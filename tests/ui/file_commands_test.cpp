@@ -122,7 +122,7 @@ class FileCommandsTest : public EditorTestCase {
     QVERIFY(driver_->FileOpen());
     QCOMPARE(Ui().Questions.size(), 0u);
     QCOMPARE(RecordDifferences(Weapon(), OpenedWeapon()), QString());
-    QCOMPARE(driver_->Window().save, 1);
+    QCOMPARE(driver_->Window().SaveFlag(), 1);
   }
 
   // Typing, checking and choosing mark the script unsaved; File, Save marks it
@@ -149,10 +149,10 @@ class FileCommandsTest : public EditorTestCase {
     if (page == 0) QVERIFY(driver_->Type("Enter", "AB"));
     QApplication::clipboard()->setText(QStringLiteral("CD"));
     const QPointer<QWidget> shown = driver_->Control(slot);
-    QCOMPARE(driver_->Window().save, 0);
+    QCOMPARE(driver_->Window().SaveFlag(), 0);
     SaveAs("page.tdf");
-    QCOMPARE(driver_->Window().save, 1);
-    QCOMPARE(driver_->Window().Box, 1);
+    QCOMPARE(driver_->Window().SaveFlag(), 1);
+    QCOMPARE(driver_->Window().Page().Box, 1);
     QVERIFY(shown && shown == driver_->Control(slot));
     shown->setFocus();
     QWidget* control = driver_->Control(slot);
@@ -168,7 +168,7 @@ class FileCommandsTest : public EditorTestCase {
     if (change == "space") QTest::keyClick(control, Qt::Key_Space);
     if (change == "choose") QVERIFY(driver_->Pick("ComboBox1", 1));
     if (change == "arrow") QVERIFY(driver_->PressInDropDown("ComboBox1", Qt::Key_Down));
-    QVERIFY(driver_->Window().save == 0);
+    QVERIFY(driver_->Window().SaveFlag() == 0);
     if (page == 0) QVERIFY(driver_->Edit("Enter")->text() != QStringLiteral("AB"));
   }
 
@@ -182,9 +182,9 @@ class FileCommandsTest : public EditorTestCase {
     SaveAs("guided.tdf");
     const std::string written = ReadBytes(Path("guided.tdf"));
     QVERIFY(written.find("\tguidance=1;\r\n\tturnrate=12000;\r\n") != std::string::npos);
-    QCOMPARE(driver_->Window().save, 1);
-    QCOMPARE(driver_->Window().Box, 1);
-    QCOMPARE(driver_->Window().indexx, 11);
+    QCOMPARE(driver_->Window().SaveFlag(), 1);
+    QCOMPARE(driver_->Window().Page().Box, 1);
+    QCOMPARE(driver_->Window().Page().indexx, 11);
     QVERIFY(edit && edit == driver_->Control("Enter") && edit->isVisible());
     QCOMPARE(driver_->Edit("Enter")->text(), QStringLiteral("12000"));
     QVERIFY(driver_->CheckBox()->isChecked());
@@ -227,7 +227,7 @@ class FileCommandsTest : public EditorTestCase {
     QCOMPARE(told.Caption, std::string("File Error"));
     QCOMPARE(told.Type, kErrorBox);
     QCOMPARE(Ui().Questions.size(), exists ? 2u : 1u);
-    QCOMPARE(driver_->Window().save, 0);
+    QCOMPARE(driver_->Window().SaveFlag(), 0);
     const std::filesystem::file_status status = std::filesystem::status(path);
     if (target == "read-only.tdf" || target == "full.tdf") {
       QCOMPARE(ReadBytes(path), std::string("earlier"));
@@ -239,7 +239,7 @@ class FileCommandsTest : public EditorTestCase {
 
     QVERIFY(driver_->FileNew());  // still unsaved: asks, and the closed box cancels
     QCOMPARE(Ui().Questions.back().Text, std::string(kQuestion));
-    QCOMPARE(driver_->Window().Box, 1);
+    QCOMPARE(driver_->Window().Page().Box, 1);
   }
 
   void fileNewWithUnsavedChanges_data() {
@@ -448,10 +448,10 @@ class FileCommandsTest : public EditorTestCase {
     if (answer == IDYES) {
       QVERIFY(now.starts_with("[NEWER]\r\n"));
       QVERIFY(now.ends_with("\r\n}"));
-      QCOMPARE(driver_->Window().save, 1);
+      QCOMPARE(driver_->Window().SaveFlag(), 1);
     } else {
       QCOMPARE(now, earlier);
-      QCOMPARE(driver_->Window().save, 0);
+      QCOMPARE(driver_->Window().SaveFlag(), 0);
     }
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{existing});
   }
@@ -548,7 +548,7 @@ class FileCommandsTest : public EditorTestCase {
       QCOMPARE(Ui().FileDialogs.size(), dialogs);  // cancelled: no open dialog
     } else {
       QCOMPARE(RecordDifferences(Weapon(), OpenedWeapon()), QString());
-      QCOMPARE(driver_->Window().save, 1);
+      QCOMPARE(driver_->Window().SaveFlag(), 1);
     }
   }
 
@@ -657,7 +657,7 @@ class FileCommandsTest : public EditorTestCase {
     if (asks) QCOMPARE(Ui().Questions.front().Text, std::string(kQuestion));
     QCOMPARE(Ui().FileDialogs.size(), command == "save" ? 1u : 0u);
     QCOMPARE(Ui().HelpCalls.size(), command == "help" ? 1u : 0u);
-    QCOMPARE(driver_->Window().Box, 1);
+    QCOMPARE(driver_->Window().Page().Box, 1);
   }
 
   // kalvex FILE opens FILE as File, Open does, and File, Save (Ctrl+S)
@@ -677,7 +677,7 @@ class FileCommandsTest : public EditorTestCase {
       const auto& window = static_cast<const TMachines&>(*app.GetMainWindow());
       // The file is opened once the window is on the screen.
       if (QTest::qWaitForWindowActive(frame) &&
-          QTest::qWaitFor([&] { return window.FileData->FileName == path; })) {
+          QTest::qWaitFor([&] { return window.FileDialogData().FileName == path; })) {
         QTest::keyClick(frame, Qt::Key_S, Qt::ControlModifier);
       }
       QApplication::exit(0);
@@ -707,9 +707,9 @@ class FileCommandsTest : public EditorTestCase {
     ExpectFileError(ui.Questions.front().Text, QStringLiteral("Unable to open file"), path,
                     QStringLiteral("No such file or directory"));
     auto& window = static_cast<TMachines&>(*app.GetMainWindow());
-    QCOMPARE(RecordDifferences(window.Weapon, kalvex::WeaponRecord()), QString());
-    QCOMPARE(window.save, 1);
-    QCOMPARE(window.Box, 0);
+    QCOMPARE(RecordDifferences(window.EditedWeapon(), kalvex::WeaponRecord()), QString());
+    QCOMPARE(window.SaveFlag(), 1);
+    QCOMPARE(window.Page().Box, 0);
   }
 
   // Messages are UTF-8: a file's name whatever its bytes, a script's bytes
@@ -768,7 +768,7 @@ class FileCommandsTest : public EditorTestCase {
     QVERIFY2(shown.Text.find(KALVEX_VERSION) != std::string::npos, shown.Text.c_str());
     QVERIFY2(shown.Text.find("MIT licence") != std::string::npos, shown.Text.c_str());
     QCOMPARE(shown.Type & MB_TYPEMASK, MB_OK);
-    QCOMPARE(driver_->Window().save, 1);
+    QCOMPARE(driver_->Window().SaveFlag(), 1);
   }
 
  private:
@@ -802,7 +802,7 @@ class FileCommandsTest : public EditorTestCase {
       QCOMPARE(Weapon().Weapcode, std::string("GUN"));
       QCOMPARE(Weapon().Weapmodl, 3);
       QCOMPARE(Weapon().Weaptur, 1);
-      QCOMPARE(driver_->Window().save, 0);
+      QCOMPARE(driver_->Window().SaveFlag(), 0);
     }();
     snapshot.record = Weapon();
     snapshot.pageList = driver_->PageList();
@@ -812,9 +812,9 @@ class FileCommandsTest : public EditorTestCase {
 
   void ExpectUnchanged(const Snapshot& before, int save = 0) {
     QCOMPARE(RecordDifferences(Weapon(), before.record), QString());
-    QCOMPARE(driver_->Window().save, save);
-    QCOMPARE(driver_->Window().Box, 1);
-    QCOMPARE(driver_->Window().indexx, 4);
+    QCOMPARE(driver_->Window().SaveFlag(), save);
+    QCOMPARE(driver_->Window().Page().Box, 1);
+    QCOMPARE(driver_->Window().Page().indexx, 4);
     QVERIFY(before.pageList && driver_->PageList() == before.pageList);
     QVERIFY(before.turretList && driver_->Control("ComboBox1") == before.turretList);
     QCOMPARE(driver_->DropDown("ComboBox1")->currentIndex(), 1);
@@ -822,8 +822,8 @@ class FileCommandsTest : public EditorTestCase {
 
   void ExpectFreshWeapon(const Snapshot& before, const kalvex::WeaponRecord& record) {
     QCOMPARE(RecordDifferences(Weapon(), record), QString());
-    QCOMPARE(driver_->Window().save, 1);
-    QCOMPARE(driver_->Window().Box, 0);
+    QCOMPARE(driver_->Window().SaveFlag(), 1);
+    QCOMPARE(driver_->Window().Page().Box, 0);
     for (const std::string_view slot : AllSlots()) QVERIFY(!driver_->SlotControl(slot));
     QVERIFY(driver_->PageList() && driver_->PageList() != before.pageList);
     QCOMPARE(driver_->PageList()->currentRow(), 0);
@@ -877,7 +877,7 @@ class FileCommandsTest : public EditorTestCase {
   }
 
   ScriptedUserInterface& Ui() { return driver_->Ui(); }
-  kalvex::WeaponRecord& Weapon() { return driver_->Window().Weapon; }
+  kalvex::WeaponRecord& Weapon() { return driver_->Window().EditedWeapon(); }
 };
 
 QTEST_MAIN(FileCommandsTest)

@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
-#include <algorithm>
 #include <memory>
 
 #include "app/kalvex.h"
@@ -18,6 +17,7 @@
 #include "tests/ui/menu_driver.h"
 #include "tests/ui/offscreen_messages.h"
 #include "tests/window/scripted_user_interface.h"
+#include "tests/window/window_slots.h"
 
 namespace {
 
@@ -109,8 +109,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(shown, expected);
 
     // File, Exit then asks, and the scripted Cancel keeps the window.
-    window_->save = 0;
-    window_->Weapon.Weapcode = "CHANGED";
+    window_->SaveFlag() = 0;
+    window_->EditedWeapon().Weapcode = "CHANGED";
     for (const Row& row : rows) {
       window_->Seen.clear();
       QVERIFY2(ChooseMenuItem(frame(), row.Menu, row.Item), row.Item);
@@ -137,15 +137,15 @@ class MainWindowTest : public QObject {
 
   // Controls sit at client coordinates; the client area starts below the menu bar.
   void fixedControlsStandAtTheirPlaces() {
-    const std::tuple<TWindow*, int, QRect, QString> rows[] = {
-        {window_->GroupBox, 130, {180, 30, 400, 100}, "Item Help"},
-        {window_->CurHelp, -1, {200, 50, 340, 18}, " "},
-        {window_->HelpDesc, -1, {30, 230, 340, 18}, " "},
-        {window_->HelpDesc2, -1, {30, 300, 340, 18}, " "},
-        {window_->HelpDesc3, -1, {30, 370, 340, 18}, " "},
-        {window_->HelpDesc4, -1, {300, 230, 340, 18}, " "},
-        {window_->HelpDesc5, -1, {300, 300, 340, 18}, " "},
-        {window_->HelpDesc6, -1, {300, 370, 340, 18}, " "},
+    const std::tuple<const TWindow*, int, QRect, QString> rows[] = {
+        {window_->HelpFrame(), 130, {180, 30, 400, 100}, "Item Help"},
+        {window_->Page().CurHelp, -1, {200, 50, 340, 18}, " "},
+        {window_->Page().HelpDesc, -1, {30, 230, 340, 18}, " "},
+        {window_->Page().HelpDesc2, -1, {30, 300, 340, 18}, " "},
+        {window_->Page().HelpDesc3, -1, {30, 370, 340, 18}, " "},
+        {window_->Page().HelpDesc4, -1, {300, 230, 340, 18}, " "},
+        {window_->Page().HelpDesc5, -1, {300, 300, 340, 18}, " "},
+        {window_->Page().HelpDesc6, -1, {300, 370, 340, 18}, " "},
     };
     const int menuBottom = frame()->menuBar()->geometry().bottom() + 1;
     QVERIFY(menuBottom > 0);
@@ -162,20 +162,18 @@ class MainWindowTest : public QObject {
 
   void startsWithoutPageListAndWithResetRecord() {
     QVERIFY(frame()->findChildren<QListWidget*>().isEmpty());
-    const void* pageSlots[] = {window_->ComboBox,  window_->Enter,     window_->Enter2,
-                               window_->Enter3,    window_->Enter4,    window_->Enter5,
-                               window_->Check1,    window_->ComboBox1, window_->ComboBox2,
-                               window_->ComboBox3, window_->ComboBox4, window_->ComboBox5,
-                               window_->ComboBox6};
-    QVERIFY(std::ranges::all_of(pageSlots, [](const void* slot) { return slot == nullptr; }));
-    QCOMPARE(window_->Box, 0);
-    QCOMPARE(window_->save, 1);
-    QVERIFY(window_->Weapon == kalvex::WeaponRecord{});
-    QCOMPARE(window_->Weapon.Weapmodl, 0);
-    QCOMPARE(window_->FileData->Flags, 0x1004UL);
-    QCOMPARE(window_->FileData->Filter, std::string("Weapon Files (*.TDF)|*.tdf|"));
-    QCOMPARE(window_->FileData->DefExt, std::string("TDF"));
-    QVERIFY(window_->FileData->FileName.empty());
+    QVERIFY(!window_->PageList());
+    for (const std::string_view slot : kalvex::test::AllSlots()) {
+      QVERIFY2(!kalvex::test::SlotControl(*window_, slot), slot.data());
+    }
+    QCOMPARE(window_->Page().Box, 0);
+    QCOMPARE(window_->SaveFlag(), 1);
+    QVERIFY(window_->EditedWeapon() == kalvex::WeaponRecord{});
+    QCOMPARE(window_->EditedWeapon().Weapmodl, 0);
+    QCOMPARE(window_->FileDialogData().Flags, 0x1004UL);
+    QCOMPARE(window_->FileDialogData().Filter, std::string("Weapon Files (*.TDF)|*.tdf|"));
+    QCOMPARE(window_->FileDialogData().DefExt, std::string("TDF"));
+    QVERIFY(window_->FileDialogData().FileName.empty());
   }
 
   void closingWithUnsavedChangesAsksAndCancelKeepsTheWindow_data() {
@@ -189,8 +187,8 @@ class MainWindowTest : public QObject {
   void closingWithUnsavedChangesAsksAndCancelKeepsTheWindow() {
     QFETCH(bool, fileExit);
     QFETCH(bool, boxClosed);
-    window_->save = 0;
-    window_->Weapon.Weapname = "Changed";
+    window_->SaveFlag() = 0;
+    window_->EditedWeapon().Weapname = "Changed";
     if (!boxClosed) ui_->Answers.push_back(IDCANCEL);
     if (fileExit) {
       QVERIFY(ChooseMenuItem(frame(), "&File", "E&xit"));

@@ -43,8 +43,8 @@ class PageSwitchTest : public EditorTestCase {
     QCOMPARE(list->currentRow(), 0);
     QCOMPARE(list->selectedItems().size(), 1);
     QVERIFY(list->hasFocus());
-    QCOMPARE(driver_->Window().Box, 0);
-    QCOMPARE(driver_->Window().save, 1);
+    QCOMPARE(driver_->Window().Page().Box, 0);
+    QCOMPARE(driver_->Window().SaveFlag(), 1);
     QCOMPARE(driver_->Window().PageSwitches, 0);
     for (const std::string_view slot : AllSlots()) QVERIFY(!driver_->SlotControl(slot));
   }
@@ -57,9 +57,9 @@ class PageSwitchTest : public EditorTestCase {
     QFETCH(int, page);
     QVERIFY(driver_->ClickPage(page));
     QCOMPARE(driver_->Window().PageSwitches, 1);
-    QCOMPARE(driver_->Window().Box, 1);
-    QCOMPARE(driver_->Window().indexx, page);
-    QCOMPARE(driver_->Window().save, 0);
+    QCOMPARE(driver_->Window().Page().Box, 1);
+    QCOMPARE(driver_->Window().Page().indexx, page);
+    QCOMPARE(driver_->Window().SaveFlag(), 0);
     QCOMPARE(driver_->PageList()->currentRow(), page);
     QCOMPARE(driver_->LineText("CurHelp"), Sentence(page));
     QVERIFY(driver_->PageList()->hasFocus());
@@ -91,13 +91,13 @@ class PageSwitchTest : public EditorTestCase {
     }
     QVERIFY(driver_->PressInPageList(key));
     QCOMPARE(driver_->Window().PageSwitches, 1);
-    QCOMPARE(driver_->Window().Box, 1);
-    QCOMPARE(driver_->Window().indexx, 0);
+    QCOMPARE(driver_->Window().Page().Box, 1);
+    QCOMPARE(driver_->Window().Page().indexx, 0);
     QCOMPARE(driver_->Edit("Enter")->text(), opened ? QStringLiteral("GUN") : QString());
     QVERIFY(driver_->PressInPageList(Qt::Key_Down));
     QVERIFY(driver_->PressInPageList(key));
     QCOMPARE(driver_->Window().PageSwitches, 3);
-    QCOMPARE(driver_->Window().indexx, 1);
+    QCOMPARE(driver_->Window().Page().indexx, 1);
     QVERIFY(driver_->PageList()->hasFocus());
   }
 
@@ -110,15 +110,15 @@ class PageSwitchTest : public EditorTestCase {
     for (int page = 1; page < kPages; ++page) {
       QVERIFY(driver_->PressInPageList(Qt::Key_Down));
       QCOMPARE(driver_->Window().PageSwitches, page + 1);
-      QCOMPARE(driver_->Window().indexx, page);
+      QCOMPARE(driver_->Window().Page().indexx, page);
       QCOMPARE(driver_->LineText("CurHelp"), Sentence(page));
     }
-    QCOMPARE(driver_->Window().Weapon.Weapcode, std::string("ARROW"));
+    QCOMPARE(driver_->Window().EditedWeapon().Weapcode, std::string("ARROW"));
     QVERIFY(driver_->PressInPageList(Qt::Key_Down));  // at the end: nothing moves
     QCOMPARE(driver_->Window().PageSwitches, kPages);
     QVERIFY(driver_->PressInPageList(Qt::Key_Up));
     QCOMPARE(driver_->Window().PageSwitches, kPages + 1);
-    QCOMPARE(driver_->Window().indexx, kPages - 2);
+    QCOMPARE(driver_->Window().Page().indexx, kPages - 2);
   }
 
   // A choice in a drop-down list stores it and everything typed or checked on
@@ -129,7 +129,7 @@ class PageSwitchTest : public EditorTestCase {
     QFETCH(int, page);
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
     QVERIFY(driver_->ClickPage(page));
-    kalvex::WeaponRecord wanted = driver_->Window().Weapon;
+    kalvex::WeaponRecord wanted = driver_->Window().EditedWeapon();
     const ExpectedControl* list = &FirstList(expected);
     std::vector<QPointer<QWidget>> built;
     for (int index = 0; index < int(expected.controls.size()); ++index) {
@@ -141,9 +141,9 @@ class PageSwitchTest : public EditorTestCase {
     QVERIFY(ChangeControl(*driver_, expected, int(list - expected.controls.data()), wanted));
 
     QCOMPARE(driver_->Window().PageSwitches, switches + 1);
-    QCOMPARE(RecordDifferences(driver_->Window().Weapon, wanted), QString());
-    QCOMPARE(driver_->Window().Box, 1);
-    QCOMPARE(driver_->Window().indexx, page);
+    QCOMPARE(RecordDifferences(driver_->Window().EditedWeapon(), wanted), QString());
+    QCOMPARE(driver_->Window().Page().Box, 1);
+    QCOMPARE(driver_->Window().Page().indexx, page);
     QCOMPARE(driver_->PageList()->currentRow(), page);
     QCOMPARE(ShownDifferences(*driver_, expected, wanted), QString());
     for (std::size_t i = 0; i < built.size(); ++i) {
@@ -158,10 +158,10 @@ class PageSwitchTest : public EditorTestCase {
     QVERIFY(driver_->ClickPage(4));
     driver_->Ui().FileChoices.push_back(dir.filePath("turret.tdf").toStdString());
     QVERIFY(driver_->FileSave());
-    QCOMPARE(driver_->Window().save, 1);
+    QCOMPARE(driver_->Window().SaveFlag(), 1);
     QVERIFY(driver_->Pick("ComboBox1", 1));
-    QCOMPARE(driver_->Window().save, 0);
-    QCOMPARE(driver_->Window().Weapon.Weaptur, 1);
+    QCOMPARE(driver_->Window().SaveFlag(), 0);
+    QCOMPARE(driver_->Window().EditedWeapon().Weaptur, 1);
   }
 
   // The rebuilt list keeps the keyboard focus, so each arrow key press on it
@@ -173,7 +173,7 @@ class PageSwitchTest : public EditorTestCase {
     for (int press = 1; press <= 3; ++press) {
       QVERIFY(QApplication::focusWidget() == driver_->DropDown("ComboBox2"));
       QVERIFY(driver_->PressInDropDown("ComboBox2", Qt::Key_Down));
-      QCOMPARE(driver_->Window().Weapon.Weapexart, 1 + press);
+      QCOMPARE(driver_->Window().EditedWeapon().Weapexart, 1 + press);
       QCOMPARE(driver_->DropDown("ComboBox2")->currentIndex(), 1 + press);
     }
     QCOMPARE(driver_->Window().PageSwitches, 1 + 3);
@@ -194,9 +194,9 @@ class PageSwitchTest : public EditorTestCase {
 
     QCOMPARE(driver_->Ui().Questions.size(), 1u);
     QCOMPARE(driver_->Window().PageSwitches, switches);
-    QCOMPARE(driver_->Window().Box, 0);
-    QCOMPARE(driver_->Window().save, 1);
-    QVERIFY(driver_->Window().Weapon == kalvex::WeaponRecord{});
+    QCOMPARE(driver_->Window().Page().Box, 0);
+    QCOMPARE(driver_->Window().SaveFlag(), 1);
+    QVERIFY(driver_->Window().EditedWeapon() == kalvex::WeaponRecord{});
     for (const std::string_view slot : AllSlots()) QVERIFY(!driver_->SlotControl(slot));
     QVERIFY(!edit || !edit->isVisible());
     QCOMPARE(driver_->LineText("CurHelp"), Sentence(11));

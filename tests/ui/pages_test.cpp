@@ -124,12 +124,12 @@ class PagesTest : public EditorTestCase {
   void pageShowsTheRecordAndLeavesItUnchanged() {
     QFETCH(int, page);
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
-    SetSampleValues(driver_->Window().Weapon, expected);
-    const kalvex::WeaponRecord before = driver_->Window().Weapon;
+    SetSampleValues(driver_->Window().EditedWeapon(), expected);
+    const kalvex::WeaponRecord before = driver_->Window().EditedWeapon();
     QVERIFY(driver_->ClickPage(page));
     QCOMPARE(ShownDifferences(*driver_, expected, before), QString());
     QVERIFY(driver_->ClickPage((page + 1) % int(kExpectedPages.size())));
-    QCOMPARE(RecordDifferences(driver_->Window().Weapon, before), QString());
+    QCOMPARE(RecordDifferences(driver_->Window().EditedWeapon(), before), QString());
   }
 
   // Each control, changed alone, stores its value into its own member and
@@ -140,15 +140,15 @@ class PagesTest : public EditorTestCase {
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
     for (int index = 0; index < int(expected.controls.size()); ++index) {
       QVERIFY(driver_->StartFreshWeapon());
-      SetSampleValues(driver_->Window().Weapon, expected);
-      kalvex::WeaponRecord wanted = driver_->Window().Weapon;
+      SetSampleValues(driver_->Window().EditedWeapon(), expected);
+      kalvex::WeaponRecord wanted = driver_->Window().EditedWeapon();
       QVERIFY(driver_->ClickPage(page));
       QVERIFY2(ChangeControl(*driver_, expected, index, wanted),
                Name(expected.controls[std::size_t(index)].slot));
       QVERIFY(driver_->ClickPage((page + 1) % int(kExpectedPages.size())));
-      QVERIFY2(driver_->Window().Weapon == wanted,
+      QVERIFY2(driver_->Window().EditedWeapon() == wanted,
                qPrintable(Latin1(expected.controls[std::size_t(index)].slot) + ": " +
-                          RecordDifferences(driver_->Window().Weapon, wanted)));
+                          RecordDifferences(driver_->Window().EditedWeapon(), wanted)));
     }
   }
 
@@ -158,15 +158,15 @@ class PagesTest : public EditorTestCase {
   void everyChangeOnAPageIsStored() {
     QFETCH(int, page);
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
-    SetSampleValues(driver_->Window().Weapon, expected);
-    kalvex::WeaponRecord wanted = driver_->Window().Weapon;
+    SetSampleValues(driver_->Window().EditedWeapon(), expected);
+    kalvex::WeaponRecord wanted = driver_->Window().EditedWeapon();
     QVERIFY(driver_->ClickPage(page));
     for (int index = 0; index < int(expected.controls.size()); ++index) {
       QVERIFY2(ChangeControl(*driver_, expected, index, wanted),
                Name(expected.controls[std::size_t(index)].slot));
     }
     QVERIFY(driver_->ClickPage((page + 1) % int(kExpectedPages.size())));
-    QCOMPARE(RecordDifferences(driver_->Window().Weapon, wanted), QString());
+    QCOMPARE(RecordDifferences(driver_->Window().EditedWeapon(), wanted), QString());
     QVERIFY(driver_->ClickPage(page));
     QCOMPARE(ShownDifferences(*driver_, expected, wanted), QString());
   }

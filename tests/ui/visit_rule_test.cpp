@@ -82,12 +82,12 @@ class VisitRuleTest : public EditorTestCase {
       driver_->Ui().FileChoices.push_back(script);
       QVERIFY(driver_->FileOpen());
       QCOMPARE(driver_->Ui().Questions.size(), 0u);
-      QCOMPARE(driver_->Window().Weapon.Weapname,
+      QCOMPARE(driver_->Window().EditedWeapon().Weapname,
                std::string("A Name Much Longer Than The Sixty Eight Characters An Edit Lets You"));
     } else if (source == "outside") {
-      driver_->Window().Weapon = OutsideValues();
+      driver_->Window().EditedWeapon() = OutsideValues();
     }
-    const kalvex::WeaponRecord before = driver_->Window().Weapon;
+    const kalvex::WeaponRecord before = driver_->Window().EditedWeapon();
     driver_->Ui().FileChoices.push_back(Path("first.tdf"));
     QVERIFY(driver_->FileSave());
     // Saved once more without a visit: a weapon first written anew then
@@ -102,7 +102,7 @@ class VisitRuleTest : public EditorTestCase {
     QVERIFY(driver_->FileSave());
 
     QCOMPARE(driver_->Ui().Questions.size(), 0u);
-    QCOMPARE(RecordDifferences(driver_->Window().Weapon, before), QString());
+    QCOMPARE(RecordDifferences(driver_->Window().EditedWeapon(), before), QString());
     const std::string written = ReadBytes(Path("before.tdf"));
     QVERIFY(!written.empty());
     QCOMPARE(QString::fromLatin1(ReadBytes(Path("after.tdf"))), QString::fromLatin1(written));
@@ -126,7 +126,7 @@ class VisitRuleTest : public EditorTestCase {
       QVERIFY(driver_->ClickPage(0));
       QCOMPARE(driver_->Edit("Enter")->text(), QStringLiteral("ABC"));
     }
-    QCOMPARE(driver_->Window().Weapon.Weapcode, std::string("ABC"));
+    QCOMPARE(driver_->Window().EditedWeapon().Weapcode, std::string("ABC"));
     driver_->Ui().FileChoices.push_back(Path("abc.tdf"));
     QVERIFY(driver_->FileSave());
     QVERIFY(ReadBytes(Path("abc.tdf")).starts_with("[ABC]\r\n\t{"));
@@ -137,8 +137,8 @@ class VisitRuleTest : public EditorTestCase {
   void emptiedEditsGiveNoValue() {
     QFETCH(int, page);
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
-    SetSampleValues(driver_->Window().Weapon, expected);
-    kalvex::WeaponRecord wanted = driver_->Window().Weapon;
+    SetSampleValues(driver_->Window().EditedWeapon(), expected);
+    kalvex::WeaponRecord wanted = driver_->Window().EditedWeapon();
     QVERIFY(driver_->ClickPage(page));
     for (const ExpectedControl& c : expected.controls) {
       if (c.kind != "edit") continue;
@@ -146,7 +146,7 @@ class VisitRuleTest : public EditorTestCase {
       TextMember(wanted, c.member) = " "s;
     }
     QVERIFY(driver_->ClickPage((page + 1) % kPages));
-    QCOMPARE(RecordDifferences(driver_->Window().Weapon, wanted), QString());
+    QCOMPARE(RecordDifferences(driver_->Window().EditedWeapon(), wanted), QString());
   }
 
   // Blanks typed after a text are not stored.
@@ -188,7 +188,7 @@ class VisitRuleTest : public EditorTestCase {
     QVERIFY(driver_->Type(slot.toStdString(), typed));
     QCOMPARE(driver_->Edit(slot.toStdString())->text(), typed);
     QVERIFY(driver_->ClickPage((page + 1) % kPages));
-    QCOMPARE(TextMember(driver_->Window().Weapon, member.toStdString()),
+    QCOMPARE(TextMember(driver_->Window().EditedWeapon(), member.toStdString()),
              stored.toLatin1().toStdString());
   }
 
@@ -206,17 +206,17 @@ class VisitRuleTest : public EditorTestCase {
           std::string(), std::string(" "), std::string("7  "), std::string(" 7")}) {
       QVERIFY(driver_->StartFreshWeapon());
       for (const ExpectedControl& c : expected.controls) {
-        if (c.kind == "edit") TextMember(driver_->Window().Weapon, c.member) = text;
+        if (c.kind == "edit") TextMember(driver_->Window().EditedWeapon(), c.member) = text;
       }
-      const kalvex::WeaponRecord before = driver_->Window().Weapon;
+      const kalvex::WeaponRecord before = driver_->Window().EditedWeapon();
       QVERIFY(driver_->ClickPage(page));
       QCOMPARE(ShownDifferences(*driver_, expected, before), QString());
       QVERIFY(driver_->ClickPage((page + 1) % kPages));
       QVERIFY(driver_->ClickPage(page));
       QVERIFY(driver_->ClickPage((page + 1) % kPages));
-      QVERIFY2(driver_->Window().Weapon == before,
+      QVERIFY2(driver_->Window().EditedWeapon() == before,
                qPrintable(QString::fromStdString('"' + text + "\": ") +
-                          RecordDifferences(driver_->Window().Weapon, before)));
+                          RecordDifferences(driver_->Window().EditedWeapon(), before)));
     }
   }
 
@@ -234,7 +234,7 @@ class VisitRuleTest : public EditorTestCase {
             picked < 0 ? nullptr : &expected.controls[std::size_t(picked)];
         if (pick && pick->kind != "list") continue;
         QVERIFY(driver_->StartFreshWeapon());
-        kalvex::WeaponRecord& record = driver_->Window().Weapon;
+        kalvex::WeaponRecord& record = driver_->Window().EditedWeapon();
         for (const ExpectedControl& c : expected.controls) {
           if (c.kind == "list") {
             NumberMember(record, c.member) = beyond < 0 ? -1 : int(c.entries.size()) + beyond;
@@ -255,8 +255,8 @@ class VisitRuleTest : public EditorTestCase {
           QCOMPARE(driver_->DropDown(pick->slot)->currentIndex(), 1);
         }
         QVERIFY(driver_->ClickPage((page + 1) % kPages));
-        QVERIFY2(driver_->Window().Weapon == wanted,
-                 qPrintable(RecordDifferences(driver_->Window().Weapon, wanted)));
+        QVERIFY2(driver_->Window().EditedWeapon() == wanted,
+                 qPrintable(RecordDifferences(driver_->Window().EditedWeapon(), wanted)));
       }
     }
   }
@@ -290,7 +290,7 @@ class VisitRuleTest : public EditorTestCase {
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
     const ExpectedControl& c = expected.controls[std::size_t(control)];
     const std::string own = "vortex_m\xF6rser";
-    kalvex::WeaponRecord& record = driver_->Window().Weapon;
+    kalvex::WeaponRecord& record = driver_->Window().EditedWeapon();
     for (const ExpectedControl& o : expected.controls) {
       if (o.kind == "list") NumberMember(record, o.member) = 0;
     }
@@ -321,7 +321,7 @@ class VisitRuleTest : public EditorTestCase {
     QCOMPARE(driver_->DropDown(c.slot)->count(), kept ? extra + 1 : extra);
     QCOMPARE(driver_->DropDown(c.slot)->currentIndex(), kept ? extra : 0);
     QVERIFY(driver_->ClickPage((page + 1) % kPages));
-    QCOMPARE(RecordDifferences(driver_->Window().Weapon, wanted), QString());
+    QCOMPARE(RecordDifferences(driver_->Window().EditedWeapon(), wanted), QString());
   }
 
  private:

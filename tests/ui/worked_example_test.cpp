@@ -64,7 +64,7 @@ class WorkedExampleTest : public EditorTestCase {
  private slots:
   void buildSaveAndOpenTheLightRocketLauncher() {
     for (const Step& step : kSteps) {
-      if (driver_->Window().Box == 0 || driver_->Window().indexx != step.page) {
+      if (driver_->Window().Page().Box == 0 || driver_->Window().Page().indexx != step.page) {
         QVERIFY(driver_->ClickPage(step.page));
       }
       if (step.position >= 0) {

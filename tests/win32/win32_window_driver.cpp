@@ -220,7 +220,7 @@ class Win32WindowDriver : public WindowDriver {
   }
 
   bool ClickPage(int page) override {
-    HWND list = Hwnd(window_.ComboBox);
+    HWND list = Hwnd(window_.PageList());
     if (!list || page < 0 || page >= int(SendMessageW(list, LB_GETCOUNT, 0, 0))) return false;
     RECT item, client;
     GetClientRect(list, &client);
@@ -274,7 +274,7 @@ class Win32WindowDriver : public WindowDriver {
   }
 
   bool ClickCheckBox() override {
-    HWND box = Hwnd(window_.Check1);
+    HWND box = Hwnd(window_.Page().Check1);
     if (!box) return false;
     PostClick(box, ClientCentre(box));
     HandleWaitingMessages();
@@ -329,19 +329,19 @@ class Win32WindowDriver : public WindowDriver {
     return combo ? std::optional(int(SendMessageW(combo, CB_GETCURSEL, 0, 0))) : std::nullopt;
   }
   std::optional<std::string> CheckBoxCaption() const override {
-    HWND box = Hwnd(window_.Check1);
+    HWND box = Hwnd(window_.Page().Check1);
     return box ? std::optional(Text(box)) : std::nullopt;
   }
   std::optional<bool> IsChecked() const override {
-    HWND box = Hwnd(window_.Check1);
+    HWND box = Hwnd(window_.Page().Check1);
     if (!box) return std::nullopt;
     return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
   }
   std::optional<std::vector<std::string>> PageListEntries() const override {
-    return Entries(Hwnd(window_.ComboBox), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+    return Entries(Hwnd(window_.PageList()), LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
   }
   std::optional<int> PageListSelection() const override {
-    HWND list = Hwnd(window_.ComboBox);
+    HWND list = Hwnd(window_.PageList());
     return list ? std::optional(int(SendMessageW(list, LB_GETCURSEL, 0, 0))) : std::nullopt;
   }
   std::optional<ControlPlace> Place(std::string_view slot) const override {

@@ -45,7 +45,7 @@ TEST_F(InPlaceCase, SavingTheSecondOfThreeWeaponsChangesOnlyItsDamageLine) {
   std::string expected = kThreeWeapons;
   expected.replace(expected.find("default=200"), 11, "default=250");
   EXPECT_EQ(ReadBytes(path), expected);
-  EXPECT_EQ(Window().save, 1);
+  EXPECT_EQ(Window().SaveFlag(), 1);
 }
 
 TEST_F(InPlaceCase, CancelInTheWeaponListKeepsTheWeaponAndTheProposedName) {
@@ -59,9 +59,9 @@ TEST_F(InPlaceCase, CancelInTheWeaponListKeepsTheWeaponAndTheProposedName) {
   Ui().FileChoices.push_back(path);
   ASSERT_TRUE(FileOpen());  // the weapon list is cancelled
   EXPECT_EQ(Ui().WeaponDialogs.size(), 1u);
-  EXPECT_EQ(Window().Weapon.Weapcode, "MINE");
+  EXPECT_EQ(Window().EditedWeapon().Weapcode, "MINE");
   EXPECT_EQ(Driver().EditText("Enter"), "MINE");
-  EXPECT_EQ(Window().FileData->FileName, Path("mine.tdf"));
+  EXPECT_EQ(Window().FileDialogData().FileName, Path("mine.tdf"));
 }
 
 // A sound of the mod's own, which no list holds, survives a visit to its page.
@@ -117,9 +117,9 @@ TEST_F(InPlaceCase, SavingOverOtherWeaponsOffersToAdd) {
     EXPECT_NE(asked.Text.find("It holds 3 weapons."), std::string::npos) << asked.Text;
     EXPECT_EQ(asked.Labels, (std::vector<std::string>{"&Add", "&Replace", "Cancel"}));
     EXPECT_EQ(asked.DefaultButton, 0);
-    const std::string script = WriteScript(Window().Weapon);
-    const std::string expected[] = {AppendWeapon(OpenScript(kThreeWeapons), Window().Weapon),
-                                    script, kThreeWeapons};
+    const std::string script = WriteScript(Window().EditedWeapon());
+    const std::string expected[] = {
+        AppendWeapon(OpenScript(kThreeWeapons), Window().EditedWeapon()), script, kThreeWeapons};
     EXPECT_EQ(ReadBytes(path), expected[answer]) << answer;
     if (answer == 2) continue;
     ASSERT_TRUE(Driver().ClickPage(0));

@@ -19,7 +19,7 @@ constexpr int kStartSoundEntries = 32;
 
 TEST_F(ListValueCase, OwnSoundIsTheLastEntryUntilAnotherIsPicked) {
   ASSERT_TRUE(FileNew());
-  Window().Weapon.own.Weapsost = "vortexfire";
+  Window().EditedWeapon().own.Weapsost = "vortexfire";
   ASSERT_TRUE(Driver().ClickPage(kSoundsPage));
   const std::optional<std::vector<std::string>> shown = Driver().ListEntries("ComboBox1");
   ASSERT_TRUE(shown);
@@ -31,12 +31,12 @@ TEST_F(ListValueCase, OwnSoundIsTheLastEntryUntilAnotherIsPicked) {
   ASSERT_TRUE(Driver().Pick("ComboBox4", 2));  // another list: the sound stays
   EXPECT_EQ(Driver().ListSelection("ComboBox1"), kStartSoundEntries);
   ASSERT_TRUE(Driver().ClickPage(kSoundsPage - 1));
-  EXPECT_EQ(Window().Weapon.own.Weapsost, "vortexfire");
+  EXPECT_EQ(Window().EditedWeapon().own.Weapsost, "vortexfire");
 
   ASSERT_TRUE(Driver().ClickPage(kSoundsPage));
   ASSERT_TRUE(Driver().Pick("ComboBox1", 4));
-  EXPECT_EQ(Window().Weapon.Weapsost, 4);
-  EXPECT_EQ(Window().Weapon.own.Weapsost, "");
+  EXPECT_EQ(Window().EditedWeapon().Weapsost, 4);
+  EXPECT_EQ(Window().EditedWeapon().own.Weapsost, "");
   EXPECT_EQ(Driver().ListEntries("ComboBox1")->size(), std::size_t(kStartSoundEntries));
   EXPECT_EQ(Driver().ListSelection("ComboBox1"), 4);
 }
@@ -60,14 +60,14 @@ TEST_F(ListValueCase, OwnSoundReadFromAScriptIsSavedBack) {
 
 TEST_F(ListValueCase, WeaponWithoutAStyleShowsNoneAndKeepsNone) {
   ASSERT_TRUE(FileNew());
-  Window().Weapon.Weapstyle = kNoStyle;
+  Window().EditedWeapon().Weapstyle = kNoStyle;
   ASSERT_TRUE(Driver().ClickPage(kStylePage));
   EXPECT_EQ(Driver().ListSelection("ComboBox2"), -1);
   ASSERT_TRUE(Driver().ClickPage(kStylePage + 1));
-  EXPECT_EQ(Window().Weapon.Weapstyle, kNoStyle);
+  EXPECT_EQ(Window().EditedWeapon().Weapstyle, kNoStyle);
   ASSERT_TRUE(Driver().ClickPage(kStylePage));
   ASSERT_TRUE(Driver().Pick("ComboBox2", 1));
-  EXPECT_EQ(Window().Weapon.Weapstyle, 1);
+  EXPECT_EQ(Window().EditedWeapon().Weapstyle, 1);
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ TEST_F(ScriptCase, NewWeaponAfterATourOfThePagesSavesTheResetScript) {
   ASSERT_TRUE(FileSave());
   EXPECT_EQ(ReadBytes(Path("fresh.tdf")), ResetScript());
   EXPECT_TRUE(Ui().Questions.empty());
-  EXPECT_EQ(Window().save, 1);
+  EXPECT_EQ(Window().SaveFlag(), 1);
 }
 
 TEST_F(ScriptCase, WhatIsTypedIsSaved) {
@@ -90,7 +90,7 @@ TEST_F(ScriptCase, FailedSaveKeepsTheWindowAndTheEarlierFile) {
   EXPECT_EQ(Ui().Questions[2].Type, MB_ICONEXCLAMATION | MB_OK);
   EXPECT_NE(Ui().Questions[2].Text.find("earlier.tdf"), std::string::npos);
   EXPECT_EQ(ReadBytes(path), earlier);
-  EXPECT_EQ(Window().save, 0);
+  EXPECT_EQ(Window().SaveFlag(), 0);
   EXPECT_EQ(Driver().EditText("Enter"), "GUN");
 }
 
@@ -108,7 +108,7 @@ TEST_F(ScriptCase, NumberEditsKeepWhatWasReadAndTakeALonePointAsEmpty) {
   ASSERT_TRUE(Driver().ClickPage(7));
   EXPECT_EQ(Driver().EditText("Enter"), "1.2.3");
   ASSERT_TRUE(Driver().ClickPage(8));
-  EXPECT_EQ(Window().Weapon.Weapreload, "1.2.3");
+  EXPECT_EQ(Window().EditedWeapon().Weapreload, "1.2.3");
   ASSERT_TRUE(Driver().ClickPage(7));
   ASSERT_TRUE(Driver().Type("Enter", "."));
   ASSERT_TRUE(Driver().ClickPage(8));

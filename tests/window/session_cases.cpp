@@ -30,7 +30,7 @@ TEST_F(SessionCase, CancelInTheUnsavedChangesQuestionKeepsTheWindow) {
     EXPECT_EQ(Ui().Questions[0].Type, MB_YESNOCANCEL);
     Ui().Questions.clear();
     EXPECT_TRUE(Ui().FileDialogs.empty()) << item;
-    EXPECT_EQ(Window().save, 0) << item;
+    EXPECT_EQ(Window().SaveFlag(), 0) << item;
     EXPECT_EQ(Driver().EditText("Enter"), "GUN") << item;
     EXPECT_EQ(Driver().PageListSelection(), 0) << item;
   }

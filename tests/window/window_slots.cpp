@@ -19,7 +19,8 @@ namespace {
 
 }  // namespace
 
-const TWindow* SlotControl(const TMachines& w, std::string_view slot) {
+const TWindow* SlotControl(const TMachines& window, std::string_view slot) {
+  const PageArea& w = window.Page();
   const std::pair<std::string_view, const TWindow*> named[] = {
       {"Enter", w.Enter},         {"Enter2", w.Enter2},       {"Enter3", w.Enter3},
       {"Enter4", w.Enter4},       {"Enter5", w.Enter5},       {"Check1", w.Check1},
@@ -31,7 +32,8 @@ const TWindow* SlotControl(const TMachines& w, std::string_view slot) {
   NoSuchName("control slot", slot);
 }
 
-const TStatic* LabelLine(const TMachines& w, std::string_view line) {
+const TStatic* LabelLine(const TMachines& window, std::string_view line) {
+  const PageArea& w = window.Page();
   const std::pair<std::string_view, const TStatic*> lines[] = {
       {"CurHelp", w.CurHelp},     {"HelpDesc", w.HelpDesc},   {"HelpDesc2", w.HelpDesc2},
       {"HelpDesc3", w.HelpDesc3}, {"HelpDesc4", w.HelpDesc4}, {"HelpDesc5", w.HelpDesc5},

@@ -1,4 +1,4 @@
-// The main window's control slots and label lines by their member names, and
+// The page area's control slots and label lines by their member names, and
 // whole files byte for byte: what the window cases and the Qt Test files
 // share.
 #pragma once

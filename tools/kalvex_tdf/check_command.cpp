@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -219,17 +218,10 @@ std::optional<CheckOptions> ParseCheckArguments(const CommandContext& context) {
 // is told on standard error and kept for the report.
 void CheckScript(const CommandContext& context, std::string_view path, WeaponIdRegister& ids,
                  CheckReport& report) {
-  std::ostringstream refusal;
-  const CommandContext reading{context.args, context.in, context.out, refusal};
-  const std::optional<ScriptDocument> document = OpenWeaponScript(reading, path);
+  std::string refusal;
+  const std::optional<ScriptDocument> document = OpenWeaponScript(context, path, &refusal);
   if (!document) {
-    std::string message = refusal.str();
-    context.err << message;
-    // Without "kalvex-tdf: NAME: " and the line end.
-    const std::size_t prefix = kProgram.size() + 2 + DisplayName(path).size() + 2;
-    message =
-        message.size() > prefix + 1 ? message.substr(prefix, message.size() - prefix - 1) : message;
-    report.refused.push_back({path, message});
+    report.refused.push_back({path, std::move(refusal)});
     return;
   }
   ++report.files_read;

@@ -4,13 +4,15 @@
 #include <string>
 
 #include "script/save_file.h"
+#include "tools/kalvex_tdf/script_input.h"
 
 namespace kalvex::tdf {
 
 bool FlushStandardOutput(const CommandContext& context) {
   context.out.flush();
   if (context.out) return true;
-  context.err << kProgram << ": standard output: " << kUnableToWriteFile << "\n";
+  context.err << kProgram << ": standard output: " << FailureMessage(FileFailure::kCannotWrite)
+              << "\n";
   return false;
 }
 
@@ -20,11 +22,9 @@ int WriteScriptTo(const CommandContext& context, std::string_view target, std::s
     return FlushStandardOutput(context) ? kExitOk : kExitCannotWrite;
   }
   const SaveResult saved = SaveScriptFile(std::string(target), bytes);
-  if (!saved.ok()) {
-    context.err << kProgram << ": " << target << ": " << saved.message << "\n";
-    return kExitCannotWrite;
-  }
-  return kExitOk;
+  if (saved.ok()) return kExitOk;
+  TellRefusal(context, target, saved.refusal());
+  return kExitCannotWrite;
 }
 
 }  // namespace kalvex::tdf

@@ -1,5 +1,5 @@
-// An entry that no member of the weapon record stands for, set or removed in
-// a weapon of a script, every other byte kept: what `set --entry` does.
+// The words of `set --entry`: an entry that no member of the weapon record
+// stands for, to be set or removed with SetEntry (script_document.h).
 #pragma once
 
 #include <cstddef>
@@ -21,13 +21,5 @@ struct EntryChange {
 // for a key that is not one, a key that a member stands for, or a value that
 // would break the script.
 std::optional<EntryChange> ParseEntryChange(std::string_view word, std::string& problem);
-
-// The text of `document` with the entry changed in the weapon at `index`:
-// the last entry of that key (letter case ignored) gets the value in place;
-// without one, the entry is added after the last of the body (before
-// "[DAMAGE]") or of "[DAMAGE]", with its indentation and line end, and a
-// weapon without "[DAMAGE]" gets the writer's section for it. An empty value
-// removes every entry of the key.
-SavedText ChangeEntry(const ScriptDocument& document, std::size_t index, const EntryChange& change);
 
 }  // namespace kalvex::tdf

@@ -39,7 +39,9 @@ void PrintExitStatus(std::ostream& out) {
       << "  0  success\n"
       << "  1  a file could not be read or written, or held no weapon; with check --strict,\n"
       << "     also any finding or shared weapon ID\n"
-      << "  2  bad input or arguments\n";
+      << "  2  bad input or arguments\n"
+      << "A file that could not be read or written is named on standard error with what\n"
+      << "failed and why: " << kProgram << ": FILE: Unable to open file: Permission denied\n";
 }
 
 void PrintCommandHelp(const Command& command, std::ostream& out) {

@@ -1,21 +1,15 @@
 #include "tools/kalvex_tdf/record_lines.h"
 
-#include <algorithm>
 #include <charconv>
 #include <optional>
 
 #include "record/record_fields.h"
+#include "script/ascii_case.h"
 
 namespace kalvex {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 // A member name that is not one: with the member it meant when only the case
 // differs.
@@ -27,7 +21,7 @@ std::string UnknownMember(std::string_view name) {
   }
   std::string message = "unknown member \"" + std::string(name) + "\"";
   for (const RecordField& field : kRecordFields) {
-    if (SameIgnoringCase(field.name, name)) {
+    if (EqualIgnoringCase(field.name, name)) {
       return message + "; did you mean \"" + std::string(field.name) + "\"?";
     }
   }

@@ -11,38 +11,20 @@
 namespace kalvex::tdf {
 namespace {
 
-constexpr std::size_t kMebibyte = 1024 * 1024;
-
-void SayCannotLoad(ScriptFileStatus status, std::ostream& err) {
-  switch (status) {
-    case ScriptFileStatus::kRead:
-      return;
-    case ScriptFileStatus::kCannotOpen:
-      err << "cannot open or read the file";
-      return;
-    case ScriptFileStatus::kNotAFile:
-      err << "not a regular file";
-      return;
-    case ScriptFileStatus::kTooLarge:
-      err << "larger than " << kMaxScriptFileSize / kMebibyte << " MiB, not a weapon script";
-      return;
-  }
-}
-
-// Standard input, up to one byte more than a script may hold.
-ScriptFileStatus LoadStandardInput(std::istream& in, std::string& bytes) {
+// Standard input, refused once it holds more than a script may.
+std::optional<FileRefusal> LoadStandardInput(std::istream& in, ScriptDocument& document) {
+  std::string bytes;
   char chunk[64 * 1024];
   while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
     bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxScriptFileSize) return ScriptFileStatus::kTooLarge;
+    if (bytes.size() > kMaxScriptFileSize) return LoadRefusal(ScriptFileStatus::kTooLarge, {}, {});
   }
-  return in.bad() ? ScriptFileStatus::kCannotOpen : ScriptFileStatus::kRead;
-}
-
-ScriptFileStatus LoadFrom(const CommandContext& context, std::string_view path,
-                          std::string& bytes) {
-  if (path != kStandardInput) return LoadScriptFile(PathFromUtf8(path), bytes);
-  return LoadStandardInput(context.in, bytes);
+  if (in.bad()) {
+    return LoadRefusal(ScriptFileStatus::kCannotOpen, {},
+                       std::make_error_code(std::errc::io_error));
+  }
+  document = OpenScript(std::move(bytes));
+  return NoWeaponRefusal(document);
 }
 
 bool HasControlCharacter(std::string_view text) {
@@ -63,28 +45,23 @@ std::string DisplayWord(std::string_view word) {
   return HasControlCharacter(word) ? Quoted(word) : std::string(word);
 }
 
-std::optional<ScriptDocument> OpenWeaponScript(const CommandContext& context,
-                                               std::string_view path) {
-  std::string bytes;
-  const ScriptFileStatus status = LoadFrom(context, path, bytes);
-  if (status != ScriptFileStatus::kRead) {
-    context.err << kProgram << ": " << DisplayName(path) << ": ";
-    SayCannotLoad(status, context.err);
-    context.err << "\n";
-    return std::nullopt;
-  }
-  ScriptDocument document = OpenScript(std::move(bytes));
-  if (document.utf16) {
-    context.err << kProgram << ": " << DisplayName(path)
-                << ": UTF-16 text, which the editor does not read; save it as ANSI or UTF-8\n";
-    return std::nullopt;
-  }
-  if (document.weapons.empty()) {
-    context.err << kProgram << ": " << DisplayName(path)
-                << ": no weapon header \"[\" ... \"]\" found\n";
-    return std::nullopt;
-  }
-  return document;
+std::optional<ScriptDocument> OpenWeaponScript(const CommandContext& context, std::string_view path,
+                                               std::string* refusal) {
+  ScriptDocument document;
+  const std::optional<FileRefusal> refused = path == kStandardInput
+                                                 ? LoadStandardInput(context.in, document)
+                                                 : OpenScriptFile(PathFromUtf8(path), document);
+  if (!refused) return document;
+  std::string told = TellRefusal(context, path, *refused);
+  if (refusal) *refusal = std::move(told);
+  return std::nullopt;
+}
+
+std::string TellRefusal(const CommandContext& context, std::string_view path,
+                        const FileRefusal& refusal) {
+  std::string told = std::string(FailureMessage(refusal.failure)) + ": " + refusal.reason;
+  context.err << kProgram << ": " << DisplayName(path) << ": " << told << "\n";
+  return told;
 }
 
 void NoteFindings(const CommandContext& context, std::string_view path, const ReadResult& read) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "script/file_refusal.h"
 #include "script/script_document.h"
 #include "script/script_reader.h"
 #include "tools/kalvex_tdf/command.h"
@@ -27,10 +28,15 @@ std::string DisplayWord(std::string_view word);
 
 // Reads the script file at `path` ("-": standard input, read once in binary)
 // into a document. When it cannot be read, is UTF-16 text or holds no weapon
-// header, says so on the context's standard error (naming the file) and
-// returns nothing.
-std::optional<ScriptDocument> OpenWeaponScript(const CommandContext& context,
-                                               std::string_view path);
+// header, says why on standard error (see TellRefusal), gives `refusal` (when
+// given) the words of why, and returns nothing.
+std::optional<ScriptDocument> OpenWeaponScript(const CommandContext& context, std::string_view path,
+                                               std::string* refusal = nullptr);
+
+// Says on standard error that the file `path` was refused:
+// "kalvex-tdf: FILE: MESSAGE: REASON". Returns "MESSAGE: REASON".
+std::string TellRefusal(const CommandContext& context, std::string_view path,
+                        const FileRefusal& refusal);
 
 // When the reader reported anything about the script at `path`, says on
 // standard error how much and that `check` lists it.

@@ -118,7 +118,8 @@ int RunSet(const CommandContext& context) {
   if (!(edited == record)) saved = SaveWeapon(*document, *index, edited);
   for (const EntryChange& change : entries) {
     if (!saved.ok()) break;
-    saved = ChangeEntry(OpenScript(std::move(saved.text)), *index, change);
+    saved =
+        SetEntry(OpenScript(std::move(saved.text)), *index, change.scope, change.key, change.value);
   }
   if (!saved.ok()) {
     context.err << kProgram << ": " << DisplayName(args->file) << ": " << saved.refusal << "\n";

@@ -3,20 +3,11 @@
 #include <charconv>
 #include <ostream>
 
+#include "script/ascii_case.h"
 #include "tools/kalvex_tdf/script_input.h"
 
 namespace kalvex::tdf {
 namespace {
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameCodeIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
-}
 
 std::optional<std::size_t> ParseIndex(std::string_view word) {
   std::size_t value = 0;
@@ -75,7 +66,7 @@ std::optional<std::size_t> FindSelectedWeapon(const CommandContext& context, std
     for (std::size_t i = 0; i < document.weapons.size(); ++i) {
       const TextRange code = document.weapons[i].code;
       const std::string_view text(document.text.data() + code.begin, code.size());
-      if (SameCodeIgnoringCase(text, selection.code)) return i;
+      if (EqualIgnoringCase(text, selection.code)) return i;
     }
   }
   if (!selection.given()) return 0;

@@ -50,7 +50,7 @@ int TourThePages(const std::string& script, const std::function<bool(TMachines&,
   }
   int failures = 0;
   for (int page = 0; page < kalvex::kPageCount; ++page) {
-    window.ComboBox->SetSelIndex(page);
+    window.PageList()->SetSelIndex(page);
     window.EvCBNSelChange();
     if (!draw(window, page)) ++failures;
   }

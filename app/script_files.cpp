@@ -1,0 +1,191 @@
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "app/file_messages.h"
+#include "app/kalvex.h"
+#include "script/finding_text.h"
+#include "script/save_file.h"
+#include "script/script_file_reader.h"
+#include "script/script_reader.h"
+#include "script/script_writer.h"
+#include "script/utf8_path.h"
+#include "script/utf8_text.h"
+
+namespace {
+
+// At most this many findings are listed, so that the message fits a screen.
+constexpr std::size_t kListedFindings = 15;
+
+// What the user should know of a weapon just opened: what is malformed, and
+// what saving writes anew. Everything else is kept as it stands. Empty when
+// there is nothing to tell.
+std::string FindingsMessage(const kalvex::ReadResult& read) {
+  std::string lines;
+  std::size_t listed = 0;
+  std::size_t told = 0;
+  for (const kalvex::ReadFinding& finding : read.findings) {
+    if (!kalvex::ShownAfterOpen(finding.kind)) continue;
+    ++told;
+    if (listed == kListedFindings) continue;
+    ++listed;
+    lines += "Line " + std::to_string(finding.line) + ": " +
+             kalvex::Utf8FromLatin1(kalvex::DescribeFinding(finding)) + "\n";
+  }
+  if (told == 0) return {};
+  std::string text =
+      "Some entries of this script are malformed or spelled the old way:\n\n" + lines;
+  if (told > listed) text += "... and " + std::to_string(told - listed) + " more.\n";
+  return text;
+}
+
+constexpr unsigned kQuestion = MB_YESNO | MB_ICONEXCLAMATION;
+
+// Whether `a` and `b` name the same file; names alone where one is missing.
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  const bool same =
+      std::filesystem::equivalent(kalvex::PathFromUtf8(a), kalvex::PathFromUtf8(b), error);
+  return error ? a == b : same;
+}
+
+}  // namespace
+
+void TMachines::OpenFile(const std::string& path) {
+  kalvex::ScriptDocument document;
+  if (const auto refusal = kalvex::OpenScriptFile(kalvex::PathFromUtf8(path), document)) {
+    StartNewWeapon();
+    MessageBox(kalvex::FileErrorMessage(*refusal, path), kalvex::kFileErrorCaption,
+               kalvex::kErrorBox);
+    ForgetUnreadFile(path);
+    return;
+  }
+  std::size_t index = 0;
+  if (document.weapons.size() > 1) {
+    const std::optional<std::size_t> chosen = ChooseWeaponOf(document);
+    if (!chosen) return;
+    index = *chosen;
+  }
+  StartNewWeapon();
+  const kalvex::ReadResult read = kalvex::ReadWeapon(document, index, Weapon);
+  keptWeapon_ = Weapon;
+  document_ = std::move(document);
+  documentPath_ = path;
+  weaponIndex_ = index;
+  FileData->FileName = path;
+  if (const std::string told = FindingsMessage(read); !told.empty()) {
+    MessageBox(told, kalvex::kWarningCaption, kalvex::kErrorBox);
+  }
+}
+
+std::optional<std::size_t> TMachines::ChooseWeaponOf(const kalvex::ScriptDocument& document) {
+  TWeaponChoice choice{"Open Weapon",
+                       "This file holds " + std::to_string(document.weapons.size()) +
+                           " weapons. Which one do you want to edit?",
+                       {}};
+  for (const kalvex::WeaponChoice& weapon : kalvex::ListWeapons(document)) {
+    choice.Rows.push_back({kalvex::Utf8FromLatin1(weapon.code), kalvex::Utf8FromLatin1(weapon.name),
+                           kalvex::Utf8FromLatin1(weapon.id), static_cast<int>(weapon.line)});
+  }
+  TWeaponDialog dialog(this, std::move(choice));
+  if (dialog.Execute() != IDOK) return std::nullopt;
+  return dialog.Chosen();
+}
+
+void TMachines::ForgetUnreadFile(const std::string& path) {
+  // The next dialog opens in the file's folder with no name, so that Enter
+  // does not save an empty weapon over a file the editor could not read.
+  FileData->InitialDir = kalvex::Utf8FromPath(kalvex::PathFromUtf8(path).parent_path());
+  FileData->FileName.clear();
+}
+
+bool TMachines::SaveScript() {
+  // What the user sees is what is saved: the page stays up, its values go
+  // into the weapon first.
+  kalvex::CollectShownPage(pages_);
+  if (TFileSaveDialog(this, *FileData).Execute() != IDOK) return false;
+  const std::string path = FileData->FileName;
+  std::optional<PlannedSave> planned = PlanSave(path);
+  if (!planned || !WriteScriptFile(path, planned->text)) return false;
+  // The weapon now stands in the file written, at its place there.
+  document_ = kalvex::OpenScript(std::move(planned->text));
+  documentPath_ = path;
+  weaponIndex_ = planned->index;
+  save = 1;
+  keptWeapon_ = Weapon;
+  return true;
+}
+
+bool TMachines::WriteScriptFile(const std::string& path, const std::string& text) {
+  const kalvex::SaveResult result = kalvex::SaveScriptFile(path, text);
+  if (!result.ok()) {
+    MessageBox(kalvex::FileErrorMessage(result.refusal(), path), kalvex::kFileErrorCaption,
+               kalvex::kErrorBox);
+  }
+  return result.ok();
+}
+
+std::optional<std::string> TMachines::EditedScript() {
+  kalvex::SavedText saved = kalvex::SaveWeapon(document_, weaponIndex_, Weapon);
+  if (saved.ok()) return std::move(saved.text);
+  MessageBox(kalvex::FileErrorMessage("Unable to save the weapon into its script", documentPath_,
+                                      kalvex::Utf8FromLatin1(saved.refusal)),
+             kalvex::kFileErrorCaption, kalvex::kErrorBox);
+  return std::nullopt;
+}
+
+std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& path) {
+  kalvex::ScriptDocument onDisk;  // stays empty when the file cannot be read
+  kalvex::OpenScriptFile(kalvex::PathFromUtf8(path), onDisk);
+  std::error_code error;
+  const bool exists = std::filesystem::exists(kalvex::PathFromUtf8(path), error);
+  const bool opened = !documentPath_.empty();
+  const std::string shown = kalvex::ShownName(path);
+
+  if (opened && SameFile(path, documentPath_)) {
+    // Saved in place; what someone else wrote there since would be lost.
+    if (exists && onDisk.text != document_.text &&
+        MessageBox(shown + " Has Changed On Disk.\n"
+                           "It is no longer the script that was opened or last saved; replacing it "
+                           "loses those changes.\nDo You Want To Replace It?",
+                   kalvex::kWarningCaption, kQuestion | MB_DEFBUTTON2) != IDYES) {
+      return std::nullopt;
+    }
+    std::optional<std::string> edited = EditedScript();
+    if (!edited) return std::nullopt;
+    return PlannedSave{std::move(*edited), weaponIndex_};
+  }
+
+  // Another file: the opened script with this weapon's edits, or the
+  // writer's script of a new weapon.
+  std::optional<std::string> whole =
+      opened ? EditedScript() : std::optional<std::string>(kalvex::WriteScript(Weapon));
+  if (!whole) return std::nullopt;
+  const PlannedSave replaced{std::move(*whole), opened ? weaponIndex_ : 0};
+  if (!exists) return replaced;
+
+  if (onDisk.weapons.empty()) {
+    // What the editor cannot read is lost once replaced: No is what Enter gives.
+    const int answer = MessageBox(shown +
+                                      " Already Exists.\n"
+                                      "It does not hold a weapon script that this editor can "
+                                      "read; replacing it loses its contents.\n"
+                                      "Do You Want To Replace It?",
+                                  kalvex::kWarningCaption, kQuestion | MB_DEFBUTTON2);
+    return answer == IDYES ? std::optional(replaced) : std::nullopt;
+  }
+  const std::size_t count = onDisk.weapons.size();
+  constexpr std::string_view labels[] = {"&Add", "&Replace", "Cancel"};
+  const std::string question =
+      shown + " Already Exists.\nIt holds " + std::to_string(count) +
+      (count == 1 ? " weapon" : " weapons") +
+      ". Add this weapon at the end of the file, or replace the whole file with it?";
+  switch (MessageBox(question, kalvex::kWarningCaption, MB_ICONEXCLAMATION, labels, 0)) {
+    case 0:
+      return PlannedSave{kalvex::AppendWeapon(onDisk, Weapon), count};
+    case 1:
+      return replaced;
+    default:
+      return std::nullopt;
+  }
+}

@@ -1,0 +1,34 @@
+// The page editor: builds a page's controls in the page area, filled from
+// the weapon record, collects them back into it, and switches pages.
+#pragma once
+
+#include <functional>
+
+#include "pages/page_area.h"
+#include "record/weapon_record.h"
+
+namespace kalvex {
+
+// What the page editor works on.
+struct PageEditor {
+  TWindow& window;  // the parent of the page's controls
+  PageArea& area;
+  WeaponRecord& record;               // what the pages show and receive
+  std::function<void()> userChanged;  // run at every change typed or clicked on a page
+};
+
+// The page switch: collects the page that is up, takes it down and builds
+// page `page` when it is a page number (nothing up otherwise). A drop-down
+// list that had the keyboard focus has it again on the new page, so that
+// the keyboard goes on working in it.
+void SwitchPage(const PageEditor& editor, int page);
+
+// Stores the value of each control of the page that is up, if one is, into
+// its member, in the page's collect order. The controls stay as they are.
+void CollectShownPage(const PageEditor& editor);
+
+// Blanks the label lines and destroys the controls of the page that is up
+// without collecting them: no page is up.
+void TakeDownPage(PageArea& area);
+
+}  // namespace kalvex

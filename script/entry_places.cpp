@@ -1,0 +1,71 @@
+#include "script/entry_places.h"
+
+namespace kalvex {
+
+const ScriptSection* EntryPlaces::DamageSection() const {
+  for (const ScriptSection& section : weapon_.sections) {
+    if (section.damage && section.open != kNoPlace) return &section;
+  }
+  return nullptr;
+}
+
+TextEdits::Place EntryPlaces::Body() const {
+  std::size_t damage = kNoPlace;
+  for (const ScriptSection& section : weapon_.sections) {
+    if (section.damage) {
+      damage = section.name.begin;
+      break;
+    }
+  }
+  const ScriptEntry* anchor = nullptr;
+  for (const ScriptEntry& entry : weapon_.entries) {
+    if (entry.key.begin > damage) break;
+    if (entry.scope == EntryScope::kBody) anchor = &entry;
+  }
+  if (anchor != nullptr) {
+    const std::size_t end = anchor->Whole().end;
+    return edits_.PlaceAfter(end, edits_.IndentOf(anchor->key.begin), edits_.LineEndAfter(end));
+  }
+  const std::size_t open = weapon_.open != kNoPlace ? weapon_.open + 1 : weapon_.header.end;
+  return edits_.PlaceAfter(open, "\t", doc_.line_end);
+}
+
+std::optional<TextEdits::Place> EntryPlaces::Damage(bool first) const {
+  const ScriptSection* section = DamageSection();
+  if (section == nullptr) return std::nullopt;
+  if (section->first_entry == section->end_entry) {
+    std::string indent(edits_.IndentOf(section->open));
+    indent += '\t';
+    return edits_.PlaceAfter(section->open + 1, indent, doc_.line_end);
+  }
+  if (first) {
+    const ScriptEntry& entry = weapon_.entries[section->first_entry];
+    return edits_.PlaceAfter(section->open + 1, edits_.IndentOf(entry.key.begin), doc_.line_end);
+  }
+  const ScriptEntry& last = weapon_.entries[section->end_entry - 1];
+  const std::size_t end = last.Whole().end;
+  return edits_.PlaceAfter(end, edits_.IndentOf(last.key.begin), edits_.LineEndAfter(end));
+}
+
+void EntryPlaces::AddDamageSection(TextEdits& edits, const std::string& entry) const {
+  const std::string le(doc_.line_end);
+  const std::string section = "\t[DAMAGE]" + le + "\t\t{" + le + "\t\t" + entry + le + "\t\t}";
+  const std::string& text = doc_.text;
+  if (weapon_.close == kNoPlace) {
+    const std::size_t end =
+        weapon_.entries.empty() ? weapon_.header.end : weapon_.entries.back().Whole().end;
+    edits.Insert(end, le + section);
+    return;
+  }
+  std::size_t line_start = weapon_.close;
+  while (line_start > 0 && (text[line_start - 1] == ' ' || text[line_start - 1] == '\t')) {
+    --line_start;
+  }
+  if (line_start > 0 && (text[line_start - 1] == '\n' || text[line_start - 1] == '\r')) {
+    edits.Insert(line_start, section + le);
+  } else {
+    edits.Insert(weapon_.close, le + section + le);
+  }
+}
+
+}  // namespace kalvex
