@@ -118,11 +118,20 @@ bool TMachines::SaveScript() {
 
 bool TMachines::WriteScriptFile(const std::string& path, const std::string& text) {
   const kalvex::SaveResult result = kalvex::SaveScriptFile(path, text);
-  if (!result.ok()) {
-    MessageBox(kalvex::FileErrorMessage(result.refusal(), path), kalvex::kFileErrorCaption,
-               kalvex::kErrorBox);
+  switch (result.status) {
+    case kalvex::SaveStatus::kSaved:
+      return true;
+    case kalvex::SaveStatus::kSavedUnconfirmed:
+      MessageBox(kalvex::UnconfirmedSaveMessage(kalvex::ShownName(path), result.reason),
+                 kalvex::kFileErrorCaption, kalvex::kErrorBox);
+      return true;
+    case kalvex::SaveStatus::kCannotOpen:
+    case kalvex::SaveStatus::kCannotWrite:
+      break;
   }
-  return result.ok();
+  MessageBox(kalvex::FileErrorMessage(result.refusal(), path), kalvex::kFileErrorCaption,
+             kalvex::kErrorBox);
+  return false;
 }
 
 std::optional<std::string> TMachines::EditedScript() {

@@ -1,29 +1,9 @@
 // Loading a script file with POSIX calls.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
+#include "script/posix_calls.h"
 #include "script/script_file_reader.h"
 
 namespace kalvex {
 namespace {
-
-// Closes a file descriptor when it goes out of scope.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 ScriptFileStatus CannotOpen(std::error_code* error) {
   if (error) *error = std::error_code(errno, std::generic_category());
@@ -32,7 +12,7 @@ ScriptFileStatus CannotOpen(std::error_code* error) {
 
 ScriptFileStatus LoadOpenFile(int fd, std::string& bytes, std::error_code* error) {
   struct stat info {};
-  if (::fstat(fd, &info) != 0) return CannotOpen(error);
+  if (sys::fstat(fd, &info) != 0) return CannotOpen(error);
   if (!S_ISREG(info.st_mode)) return ScriptFileStatus::kNotAFile;
   if (info.st_size < 0 || static_cast<std::size_t>(info.st_size) > kMaxScriptFileSize) {
     return ScriptFileStatus::kTooLarge;
@@ -42,7 +22,7 @@ ScriptFileStatus LoadOpenFile(int fd, std::string& bytes, std::error_code* error
   bytes.reserve(static_cast<std::size_t>(info.st_size));
   char chunk[64 * 1024];
   while (true) {
-    const ssize_t got = ::read(fd, chunk, sizeof chunk);
+    const ssize_t got = sys::read(fd, chunk, sizeof chunk);
     if (got < 0) {
       if (errno == EINTR) continue;
       return CannotOpen(error);
@@ -61,9 +41,12 @@ ScriptFileStatus LoadScriptFile(const std::filesystem::path& path, std::string& 
                                 std::error_code* error) {
   bytes.clear();
   // Non-blocking, so that opening a pipe without a writer returns at once.
-  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (file.get() < 0) return CannotOpen(error);
-  const ScriptFileStatus status = LoadOpenFile(file.get(), bytes, error);
+  const int fd = sys::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return CannotOpen(error);
+  ScriptFileStatus status = LoadOpenFile(fd, bytes, error);
+  // A failure to close is reported like any other: what was read is not
+  // trusted.
+  if (sys::close(fd) != 0 && status == ScriptFileStatus::kRead) status = CannotOpen(error);
   if (status != ScriptFileStatus::kRead) bytes.clear();
   return status;
 }

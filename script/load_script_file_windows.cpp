@@ -1,27 +1,11 @@
 // Loading a script file with the Windows file API, by its UTF-16 name.
-#include <windows.h>
-
 #include "script/script_file_reader.h"
+#include "script/windows_calls.h"
 
 namespace kalvex {
 namespace {
 
 constexpr DWORD kChunk = 64 * 1024;
-
-// Closes a file handle when it goes out of scope.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  HANDLE get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 ScriptFileStatus CannotOpen(std::error_code* error) {
   if (error) *error = std::error_code(static_cast<int>(GetLastError()), std::system_category());
@@ -30,9 +14,12 @@ ScriptFileStatus CannotOpen(std::error_code* error) {
 
 ScriptFileStatus LoadOpenFile(HANDLE file, std::string& bytes, std::error_code* error) {
   // Consoles, pipes and devices are refused before a byte is read.
-  if (GetFileType(file) != FILE_TYPE_DISK) return ScriptFileStatus::kNotAFile;
+  SetLastError(NO_ERROR);
+  const DWORD type = sys::GetFileType(file);
+  if (type == FILE_TYPE_UNKNOWN && GetLastError() != NO_ERROR) return CannotOpen(error);
+  if (type != FILE_TYPE_DISK) return ScriptFileStatus::kNotAFile;
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file, &size)) return CannotOpen(error);
+  if (!sys::GetFileSizeEx(file, &size)) return CannotOpen(error);
   if (size.QuadPart < 0 || static_cast<unsigned long long>(size.QuadPart) > kMaxScriptFileSize) {
     return ScriptFileStatus::kTooLarge;
   }
@@ -41,7 +28,7 @@ ScriptFileStatus LoadOpenFile(HANDLE file, std::string& bytes, std::error_code* 
   char chunk[kChunk];
   while (true) {
     DWORD got = 0;
-    if (!ReadFile(file, chunk, kChunk, &got, nullptr)) return CannotOpen(error);
+    if (!sys::ReadFile(file, chunk, kChunk, &got, nullptr)) return CannotOpen(error);
     if (got == 0) return ScriptFileStatus::kRead;
     if (bytes.size() + got > kMaxScriptFileSize) return ScriptFileStatus::kTooLarge;
     bytes.append(chunk, got);
@@ -57,15 +44,22 @@ ScriptFileStatus LoadScriptFile(const std::filesystem::path& path, std::string& 
     if (error) *error = std::make_error_code(std::errc::no_such_file_or_directory);
     return ScriptFileStatus::kCannotOpen;
   }
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+  // A missing name may still be a device, which opening tells apart.
+  const DWORD attributes = sys::GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD lookup = GetLastError();
+    if (lookup != ERROR_FILE_NOT_FOUND && lookup != ERROR_PATH_NOT_FOUND) return CannotOpen(error);
+  } else if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     return ScriptFileStatus::kNotAFile;
   }
-  const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.get() == INVALID_HANDLE_VALUE) return CannotOpen(error);
-  const ScriptFileStatus status = LoadOpenFile(file.get(), bytes, error);
+  const HANDLE file = sys::CreateFileW(path.c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return CannotOpen(error);
+  ScriptFileStatus status = LoadOpenFile(file, bytes, error);
+  // A failure to close is reported like any other: what was read is not
+  // trusted.
+  if (!sys::CloseHandle(file) && status == ScriptFileStatus::kRead) status = CannotOpen(error);
   if (status != ScriptFileStatus::kRead) bytes.clear();
   return status;
 }

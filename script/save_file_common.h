@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "script/save_file.h"
@@ -27,6 +28,18 @@ inline SaveResult CannotOpen(std::string reason) {
 
 inline SaveResult CannotWrite(std::string reason) {
   return {SaveStatus::kCannotWrite, std::move(reason)};
+}
+
+inline SaveResult SavedUnconfirmed(std::string reason) {
+  return {SaveStatus::kSavedUnconfirmed, std::move(reason)};
+}
+
+// The reason of a failed save whose temporary file `name` could not be
+// removed, for `removal_reason`.
+inline std::string TempFileLeft(std::string reason, std::string_view name,
+                                std::string_view removal_reason) {
+  return std::move(reason) + "; the temporary file " + std::string(name) +
+         " could not be removed: " + std::string(removal_reason);
 }
 
 // The name of a new temporary file beside the target, different at each

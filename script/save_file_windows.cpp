@@ -1,10 +1,10 @@
 // Saving a script file with the Windows file API, by its UTF-16 name.
-#include <windows.h>
-
 #include <optional>
+#include <utility>
 
 #include "script/save_file.h"
 #include "script/save_file_common.h"
+#include "script/windows_calls.h"
 
 namespace kalvex {
 namespace {
@@ -55,6 +55,10 @@ std::string ErrorReason(DWORD error) {
 SaveResult CannotOpenFor(DWORD error) { return CannotOpen(ErrorReason(error)); }
 SaveResult CannotWriteFor(DWORD error) { return CannotWrite(ErrorReason(error)); }
 
+bool IsMissing(DWORD error) {
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 // UTF-8 to the UTF-16 of the file API; nothing for bytes that are not UTF-8.
 std::optional<std::wstring> Widen(const std::string& utf8) {
   const int size = static_cast<int>(utf8.size());
@@ -70,30 +74,33 @@ bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 
 // The full path of `path`, resolved against the current folder.
 std::optional<std::wstring> FullPath(const std::wstring& path) {
-  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  const DWORD needed = sys::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
   if (needed == 0) return std::nullopt;
   std::wstring full(needed, L'\0');
-  const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+  const DWORD length = sys::GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
   if (length == 0 || length >= needed) return std::nullopt;
   full.resize(length);
   return full;
 }
 
-// The path that a link at `path` finally leads to, or `path` itself.
+// The path that a link at `path` (of these `attributes`) finally leads to,
+// or `path` itself, also when the link cannot be followed.
 std::wstring FinalPath(const std::wstring& path, DWORD attributes) {
-  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) return path;
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+    return path;
+  }
   const HANDLE file =
-      CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                  OPEN_EXISTING, 0, nullptr);
+      sys::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return path;
   std::wstring final_path(MAX_PATH, L'\0');
-  DWORD length =
-      GetFinalPathNameByHandleW(file, final_path.data(), static_cast<DWORD>(final_path.size()), 0);
+  DWORD length = sys::GetFinalPathNameByHandleW(file, final_path.data(),
+                                                static_cast<DWORD>(final_path.size()), 0);
   if (length >= final_path.size()) {
     final_path.resize(length);
-    length = GetFinalPathNameByHandleW(file, final_path.data(), length, 0);
+    length = sys::GetFinalPathNameByHandleW(file, final_path.data(), length, 0);
   }
-  CloseHandle(file);
+  sys::CloseHandle(file);
   if (length == 0 || length >= final_path.size()) return path;
   final_path.resize(length);
   return final_path;
@@ -106,19 +113,18 @@ class TempFile {
   TempFile() = default;
   TempFile(const TempFile&) = delete;
   TempFile& operator=(const TempFile&) = delete;
-  ~TempFile() {
-    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-    if (!path_.empty()) DeleteFileW(path_.c_str());
-  }
+  ~TempFile() { Remove(); }
 
   // Creates the file with `attributes`; 0 on success, else the error of the
   // last try.
   DWORD Create(const std::wstring& folder, DWORD attributes) {
     for (int attempt = 0; attempt < kMaxTempNameTries; ++attempt) {
-      const std::string name = TempFileName();  // ASCII alone
+      std::string name = TempFileName();  // ASCII alone
       std::wstring path = folder + std::wstring(name.begin(), name.end());
-      file_ = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
+      file_ = sys::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes,
+                               nullptr);
       if (file_ != INVALID_HANDLE_VALUE) {
+        name_ = std::move(name);
         path_ = std::move(path);
         return 0;
       }
@@ -133,7 +139,7 @@ class TempFile {
     while (!bytes.empty()) {
       const DWORD chunk = bytes.size() < kMaxChunk ? static_cast<DWORD>(bytes.size()) : kMaxChunk;
       DWORD written = 0;
-      if (!WriteFile(file_, bytes.data(), chunk, &written, nullptr)) return GetLastError();
+      if (!sys::WriteFile(file_, bytes.data(), chunk, &written, nullptr)) return GetLastError();
       if (written == 0) return ERROR_DISK_FULL;
       bytes.remove_prefix(written);
     }
@@ -142,8 +148,8 @@ class TempFile {
 
   // Flushes to the disk and closes; 0 when both succeed, else the first error.
   DWORD FlushAndClose() {
-    const DWORD flushed = FlushFileBuffers(file_) ? 0 : GetLastError();
-    const DWORD closed = CloseHandle(file_) ? 0 : GetLastError();
+    const DWORD flushed = sys::FlushFileBuffers(file_) ? 0 : GetLastError();
+    const DWORD closed = sys::CloseHandle(file_) ? 0 : GetLastError();
     file_ = INVALID_HANDLE_VALUE;
     return flushed != 0 ? flushed : closed;
   }
@@ -151,21 +157,50 @@ class TempFile {
   // Puts the file in the place of `target` in one step. An existing target
   // keeps its attributes and security; a failure leaves it as it was.
   DWORD ReplaceTarget(const std::wstring& target, bool exists) {
-    const BOOL replaced =
-        exists ? ReplaceFileW(target.c_str(), path_.c_str(), nullptr,
-                              REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS,
-                              nullptr, nullptr)
-               : MoveFileExW(path_.c_str(), target.c_str(),
-                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    BOOL replaced =
+        exists && sys::ReplaceFileW(target.c_str(), path_.c_str(), nullptr,
+                                    REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS,
+                                    nullptr, nullptr);
+    // These two errors tell that the target has gone (under another name)
+    // while this file kept its own: it must take the target's name now, or
+    // both would be lost once it is removed.
+    const DWORD error = replaced ? 0 : GetLastError();
+    if (!exists || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT ||
+        error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+      replaced = sys::MoveFileExW(path_.c_str(), target.c_str(),
+                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    }
     if (!replaced) return GetLastError();
     path_.clear();
     return 0;
   }
 
+  // Closes and removes the file unless it replaced the target; 0 on success,
+  // else the error of the removal. The file is closed only to be removed, so
+  // a failure to close it changes nothing.
+  DWORD Remove() {
+    if (file_ != INVALID_HANDLE_VALUE) sys::CloseHandle(std::exchange(file_, INVALID_HANDLE_VALUE));
+    if (path_.empty()) return 0;
+    const DWORD error = sys::DeleteFileW(path_.c_str()) ? 0 : GetLastError();
+    path_.clear();
+    return error;
+  }
+
+  const std::string& name() const { return name_; }
+
  private:
   HANDLE file_ = INVALID_HANDLE_VALUE;
+  std::string name_;
   std::wstring path_;
 };
+
+// The failure `error` of a save whose temporary file is then removed, or,
+// when it cannot be, named in the reason.
+SaveResult CannotWriteFor(TempFile& temp, DWORD error) {
+  const DWORD kept = temp.Remove();
+  if (kept == 0) return CannotWriteFor(error);
+  return CannotWrite(TempFileLeft(ErrorReason(error), temp.name(), ErrorReason(kept)));
+}
 
 // Where a save goes: the full path of the file and its folder (ending in a
 // separator), or why it cannot go anywhere.
@@ -185,11 +220,10 @@ struct Target {
 // its security forbids it, nor while another program holds it open without
 // sharing it.
 std::optional<SaveResult> CheckWritable(const std::wstring& path) {
-  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE | DELETE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return CannotOpenFor(GetLastError());
-  CloseHandle(file);
+  const HANDLE file = sys::CreateFileW(path.c_str(), GENERIC_WRITE | DELETE,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE || !sys::CloseHandle(file)) return CannotOpenFor(GetLastError());
   return std::nullopt;
 }
 
@@ -204,32 +238,33 @@ std::optional<SaveResult> FindTarget(const std::string& utf8_path, Target& targe
   if (full->rfind(L"\\\\.\\", 0) == 0) return CannotOpen(kNotRegularFile);
 
   if (IsSeparator(full->back())) {
-    const DWORD attributes = GetFileAttributesW(full->c_str());
+    const DWORD attributes = sys::GetFileAttributesW(full->c_str());
     const bool folder =
         attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     return CannotOpen(folder ? kIsFolder : kNoFolder);
   }
-  const DWORD attributes = GetFileAttributesW(full->c_str());
+  const DWORD attributes = sys::GetFileAttributesW(full->c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES && !IsMissing(GetLastError())) {
+    return CannotOpenFor(GetLastError());
+  }
   target.path = FinalPath(*full, attributes);
   const std::size_t name_start = target.path.find_last_of(L"\\/") + 1;
   if (target.path.size() - name_start > kMaxNameLength) return CannotOpen(kTooLong);
   target.folder = target.path.substr(0, name_start);
 
-  const DWORD folder_attributes = GetFileAttributesW(target.folder.c_str());
+  const DWORD folder_attributes = sys::GetFileAttributesW(target.folder.c_str());
   if (folder_attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
-    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-    return missing ? CannotOpen(kNoFolder) : CannotOpenFor(error);
+    return IsMissing(error) ? CannotOpen(kNoFolder) : CannotOpenFor(error);
   }
   if ((folder_attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return CannotOpen(kNoFolder);
 
-  target.attributes = GetFileAttributesW(target.path.c_str());
+  target.attributes = sys::GetFileAttributesW(target.path.c_str());
   if (target.exists()) {
     if (target.attributes & FILE_ATTRIBUTE_DIRECTORY) return CannotOpen(kIsFolder);
     if (target.attributes & FILE_ATTRIBUTE_READONLY) return CannotOpen(kReadOnly);
     return CheckWritable(target.path);
-  } else if (const DWORD error = GetLastError();
-             error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+  } else if (const DWORD error = GetLastError(); !IsMissing(error)) {
     return CannotOpenFor(error);
   }
   return std::nullopt;
@@ -249,7 +284,7 @@ SaveResult SaveScriptFile(const std::string& path, std::string_view bytes) {
   DWORD error = temp.WriteAll(bytes);
   if (error == 0) error = temp.FlushAndClose();
   if (error == 0) error = temp.ReplaceTarget(target.path, target.exists());
-  return error == 0 ? Saved() : CannotWriteFor(error);
+  return error == 0 ? Saved() : CannotWriteFor(temp, error);
 }
 
 }  // namespace kalvex

@@ -15,17 +15,26 @@
 #include <sstream>
 
 #include "save_file_test_support.h"
+#include "tools/kalvex_tdf/command_output.h"
 
 namespace kalvex::save_test {
+
+std::string KeptStateOf(const fs::path& path) {
+  struct stat st {};
+  if (lstat(path.c_str(), &st) != 0) return "missing";
+  std::ostringstream state;
+  state << std::oct << st.st_mode << std::dec << " " << st.st_uid << ":" << st.st_gid;
+  return state.str();
+}
 
 std::string SystemStateOf(const fs::path& path) {
   struct stat st {};
   if (lstat(path.c_str(), &st) != 0) return "missing";
-  std::ostringstream state;
-  state << std::oct << st.st_mode << std::dec << " " << st.st_uid << ":" << st.st_gid << " "
-        << st.st_ino;
-  return state.str();
+  return KeptStateOf(path) + " " + std::to_string(st.st_ino);
 }
+
+const int kInjectedError = EIO;
+const char* const kInjectedReason = "Input/output error";
 
 void MakeRemovable(const fs::path& folder) {
   // Folders made unwritable by a test must be opened up again for removal.
@@ -274,6 +283,26 @@ TEST_F(SaveFileTest, OthersFileIsNotReplacedThoughFolderAllowsIt) {
   EXPECT_EQ(Snapshot(dir_), before);
 }
 
+// The new file took the old one's place, but syncing its folder failed: the
+// companion says so, and succeeds.
+TEST_F(SaveFileTest, CompanionTellsAnUnconfirmedSaveAndSucceeds) {
+  const std::string path = MakeFile(Path("w.tdf"), 0640);
+  std::istringstream in;
+  std::ostringstream out;
+  std::ostringstream err;
+  int status = -1;
+  {
+    const test::NamedCallFault unsynced("fsync", 2, EIO);  // the folder's
+    status = tdf::WriteScriptTo({{}, in, out, err}, path, NewScript());
+  }
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(err.str(), "Saved " + path +
+                           ", but the system could not confirm that it reached the disk: "
+                           "Input/output error\n");
+  EXPECT_EQ(ReadFile(path), NewScript());
+}
+
 // A small file system of our own, filled to the brim, for real write errors.
 class FullDiskTest : public SaveFileTest {
  protected:
@@ -354,4 +383,27 @@ TEST_F(FullDiskTest, EarlierFileStaysWhenNoFileCanBeAdded) {
 }
 
 }  // namespace
+
+const std::vector<SaveWalk> kSaveWalks = {
+    {"new file", [](auto& d) { return d + "/w.tdf"; }, "w.tdf",
+     "lstat stat lstat open write fsync close rename open fsync close"},
+    {"existing file, permissions kept", [](auto& d) { return MakeFile(d + "/w.tdf", 0640); },
+     "w.tdf",
+     "lstat stat lstat faccessat open fstat fchmod write fsync close rename open fsync close"},
+    {"through a symbolic link",
+     [](auto& d) {
+       MakeFile(MakeFolder(d + "/sub") + "/w.tdf", 0604);
+       return MakeLink("sub/w.tdf", d + "/link.tdf");
+     },
+     "sub/w.tdf",
+     "lstat readlink lstat stat lstat faccessat open fstat fchmod write fsync close rename open "
+     "fsync close"},
+    {"in place, the folder refusing new files",
+     [](auto& d) { return MakeFile(d + "/w.tdf", 0640); }, "w.tdf",
+     "lstat stat lstat faccessat open open fstat write ftruncate fsync close", "open", EACCES,
+     true},
+};
+
+const char* const kLoadCalls = "open fstat read read close";
+
 }  // namespace kalvex::save_test

@@ -1,5 +1,6 @@
 // Saving that every system does alike: refusals touch nothing, a save
-// replaces the whole file and nothing else is left in the folder. The tests of
+// replaces the whole file and nothing else is left in the folder, and each
+// failing system call of a save or a load is told. The tests of
 // one system are in save_file_posix_test.cpp and save_file_windows_test.cpp.
 #include <gtest/gtest.h>
 
@@ -52,6 +53,12 @@ TEST_F(SaveFileTest, EmptyBytesGiveEmptyFile) {
   ExpectSaved(SaveScriptFile(path, ""));
   EXPECT_EQ(ReadFile(path), "");
 }
+
+TEST_F(SaveFileTest, EveryFailingCallOfASaveIsTold) {
+  for (const SaveWalk& walk : kSaveWalks) Walk(walk);
+}
+
+TEST_F(SaveFileTest, EveryFailingCallOfALoadIsTold) { WalkLoad(); }
 
 }  // namespace
 }  // namespace kalvex::save_test

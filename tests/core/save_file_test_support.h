@@ -1,5 +1,6 @@
 // What the save tests of every system share: a fresh folder per test, the
-// scripts saved, snapshots of a folder and the table of refusals.
+// scripts saved, snapshots of a folder, the table of refusals and the walks
+// through every failing system call.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,8 +16,11 @@
 #include <vector>
 
 #include "script/save_file.h"
+#include "script/script_file_reader.h"
 #include "script/script_writer.h"
+#include "script/utf8_path.h"
 #include "test_support.h"
+#include "tests/call_faults.h"
 #include "tests/temp_folder.h"
 
 namespace kalvex::save_test {
@@ -41,9 +45,20 @@ inline void WriteBytes(const fs::path& path, std::string_view bytes) {
 // save tests.
 std::string SystemStateOf(const fs::path& path);
 
+// What a save keeps of an existing file beside its contents: mode and owner
+// on POSIX systems, attributes on Windows. Defined by each system's save
+// tests.
+std::string KeptStateOf(const fs::path& path);
+
 // Opens up what a test locked (folder modes, read-only attributes) so that
 // the folder can be removed. Defined by each system's save tests.
 void MakeRemovable(const fs::path& folder);
+
+// The error with which the walks below make system calls fail (an errno or
+// GetLastError value), and the reason a save gives for it. Defined by each
+// system's save tests.
+extern const int kInjectedError;
+extern const char* const kInjectedReason;
 
 // Everything that a save could change under a folder. Special files are
 // never opened.
@@ -86,6 +101,12 @@ inline void ExpectCannotWrite(const SaveResult& result) {
   EXPECT_EQ(result.status, SaveStatus::kCannotWrite);
 }
 
+inline void ExpectSavedUnconfirmed(const SaveResult& result, std::string_view reason) {
+  EXPECT_FALSE(result.ok());
+  EXPECT_EQ(result.status, SaveStatus::kSavedUnconfirmed);
+  EXPECT_EQ(result.reason, reason);
+}
+
 inline void ExpectSaved(const SaveResult& result) {
   EXPECT_TRUE(result.ok());
   EXPECT_EQ(result.status, SaveStatus::kSaved);
@@ -108,6 +129,11 @@ inline const std::string& NewScript() {
   return bytes;
 }
 
+inline std::string MakeFile(const std::string& path) {
+  WriteBytes(path, EarlierScript());
+  return path;
+}
+
 // Each way a file can fail to be opened for writing: refused at once, with
 // nothing created or changed anywhere in the folder.
 struct RefusalCase {
@@ -115,6 +141,31 @@ struct RefusalCase {
   std::function<std::string(const std::string& dir)> prepare;  // returns the path to save to
   const char* reason;  // what the user is told after the first line
 };
+
+// A save walked through every system call it makes: for N = 1, 2, ... the
+// Nth call fails (in a second round, every later one too) until a save makes
+// fewer calls than N.
+struct SaveWalk {
+  const char* name;
+  std::function<std::string(const std::string& dir)> prepare;  // returns the path to save to
+  const char* file;   // the file that the save writes, under the folder
+  const char* calls;  // the calls of a save that none fails, in order
+  // The first call of this name fails with `refused_error` in every save of
+  // the walk, leading the save to another way.
+  const char* refused = nullptr;
+  int refused_error = 0;
+  bool in_place = false;  // that way rewrites the file itself: a failure may damage it
+};
+
+// The walks of each system, and the calls of loading a file. Defined by each
+// system's save tests.
+extern const std::vector<SaveWalk> kSaveWalks;
+extern const char* const kLoadCalls;
+
+// The key of `file` (under the folder) in a Snapshot.
+inline std::string SnapshotKey(const char* file) {
+  return fs::path("/" + std::string(file)).make_preferred().string();
+}
 
 class SaveFileTest : public ::testing::Test {
  protected:
@@ -148,6 +199,113 @@ class SaveFileTest : public ::testing::Test {
     EXPECT_EQ(Snapshot(dir_), before);
   }
 
+  // Walks the save through its calls: each failure is told with its reason,
+  // and leaves the earlier file as it was with no temporary file left, or
+  // names the temporary file that could not be removed; a failure after the
+  // new file took the old one's place is told as such.
+  void Walk(const SaveWalk& walk) {
+    SCOPED_TRACE(walk.name);
+    for (const bool persistent : {false, true}) {
+      for (std::size_t fail_at = 1;; ++fail_at) {
+        SCOPED_TRACE(testing::Message()
+                     << "call " << fail_at << (persistent ? " on" : "") << " fails");
+        UseFreshFolder();
+        const std::string path = walk.prepare(dir_);
+        const auto before = Snapshot(dir_);
+        const std::string kept = KeptStateOf(Path(walk.file));
+        test::CallFaults faults(fail_at, persistent, kInjectedError, walk.refused,
+                                walk.refused_error);
+        const SaveResult result = SaveScriptFile(path, NewScript());
+        faults.Disarm();
+        if (faults.failed().empty()) {
+          ExpectSaved(result);
+          ExpectWritten(before, kept, walk.file);
+          EXPECT_EQ(faults.calls(), walk.calls);
+          break;
+        }
+        SCOPED_TRACE(faults.failed());
+        EXPECT_FALSE(result.ok()) << "a failed call, told as saved";
+        if (result.ok()) continue;
+        if (result.status == SaveStatus::kSavedUnconfirmed) {
+          ExpectSavedUnconfirmed(result, kInjectedReason);
+          ExpectWritten(before, kept, walk.file);
+        } else {
+          ExpectNotWritten(result, before, walk);
+        }
+      }
+    }
+  }
+
+  // `file` holds the new script and what the save keeps of an earlier file;
+  // nothing else changed.
+  void ExpectWritten(std::map<std::string, EntryState> before, const std::string& kept,
+                     const char* file) {
+    const std::string key = SnapshotKey(file);
+    auto after = Snapshot(dir_);
+    EXPECT_EQ(after[key].contents, NewScript());
+    if (before.count(key) != 0) {
+      EXPECT_EQ(KeptStateOf(Path(file)), kept);
+    }
+    before.erase(key);
+    after.erase(key);
+    EXPECT_EQ(after, before);
+  }
+
+  // The failure is told with its reason, and nothing changed but a temporary
+  // file that the reason names (and, on the way in place, the file itself).
+  void ExpectNotWritten(const SaveResult& result, std::map<std::string, EntryState> before,
+                        const SaveWalk& walk) {
+    if (result.status == SaveStatus::kCannotOpen) {
+      ExpectCannotOpen(result);
+    } else {
+      ExpectCannotWrite(result);
+    }
+    auto after = Snapshot(dir_);
+    std::string reason = kInjectedReason;
+    for (auto entry = after.begin(); entry != after.end();) {
+      if (before.count(entry->first) != 0) {
+        ++entry;
+        continue;
+      }
+      reason += "; the temporary file " + fs::path(entry->first).filename().string() +
+                " could not be removed: " + kInjectedReason;
+      entry = after.erase(entry);
+    }
+    EXPECT_EQ(result.reason, reason);
+    if (walk.in_place) {
+      before.erase(SnapshotKey(walk.file));
+      after.erase(SnapshotKey(walk.file));
+    }
+    EXPECT_EQ(after, before);
+  }
+
+  // Walks a load of a script through its calls: each failure is told with
+  // its error, and nothing is read.
+  void WalkLoad() {
+    const std::string path = MakeFile(Path("w.tdf"));
+    for (const bool persistent : {false, true}) {
+      for (std::size_t fail_at = 1;; ++fail_at) {
+        SCOPED_TRACE(testing::Message()
+                     << "call " << fail_at << (persistent ? " on" : "") << " fails");
+        std::string bytes = "left over";
+        std::error_code error;
+        test::CallFaults faults(fail_at, persistent, kInjectedError);
+        const ScriptFileStatus status = LoadScriptFile(PathFromUtf8(path), bytes, &error);
+        faults.Disarm();
+        if (faults.failed().empty()) {
+          EXPECT_EQ(status, ScriptFileStatus::kRead);
+          EXPECT_EQ(bytes, EarlierScript());
+          EXPECT_EQ(faults.calls(), kLoadCalls);
+          break;
+        }
+        SCOPED_TRACE(faults.failed());
+        EXPECT_EQ(status, ScriptFileStatus::kCannotOpen);
+        EXPECT_EQ(error.value(), kInjectedError);
+        EXPECT_EQ(bytes, "");
+      }
+    }
+  }
+
   std::string dir_;
   std::vector<std::string> folders_;
   std::error_code ignore_;
@@ -159,11 +317,6 @@ inline constexpr const char* kIsFolder = "It is a folder";
 inline constexpr const char* kSpecial = "It is not a regular file";
 inline constexpr const char* kBadName = "The file name is not valid";
 inline constexpr const char* kTooLong = "File name too long";
-
-inline std::string MakeFile(const std::string& path) {
-  WriteBytes(path, EarlierScript());
-  return path;
-}
 
 // A file that is read-only in the system's own way: no write bits on POSIX
 // systems, the read-only attribute on Windows.

@@ -13,6 +13,11 @@ std::string SystemStateOf(const fs::path& path) {
   return std::to_string(GetFileAttributesW(path.c_str()));
 }
 
+std::string KeptStateOf(const fs::path& path) { return SystemStateOf(path); }
+
+const int kInjectedError = ERROR_GEN_FAILURE;
+const char* const kInjectedReason = "System error 31";
+
 void MakeRemovable(const fs::path& folder) {
   std::error_code ignore;
   for (const auto& entry : fs::recursive_directory_iterator(folder, ignore)) {
@@ -180,4 +185,29 @@ TEST_F(FullDiskTest, EarlierScriptStaysWhenTheWriteFails) {
 }
 
 }  // namespace
+
+const std::vector<SaveWalk> kSaveWalks = {
+    {"new file", [](auto& d) { return d + "/w.tdf"; }, "w.tdf",
+     "GetFullPathNameW GetFullPathNameW GetFileAttributesW GetFileAttributesW GetFileAttributesW "
+     "CreateFileW WriteFile FlushFileBuffers CloseHandle MoveFileExW"},
+    {"existing file, attributes kept",
+     [](auto& d) {
+       return MakeFileWith(d + "/w.tdf", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+     },
+     "w.tdf",
+     "GetFullPathNameW GetFullPathNameW GetFileAttributesW GetFileAttributesW GetFileAttributesW "
+     "CreateFileW CloseHandle CreateFileW WriteFile FlushFileBuffers CloseHandle ReplaceFileW"},
+    // Replacing may take the earlier file away and leave the new one under
+    // its own name: it then must take the earlier one's name.
+    {"existing file, replaced by a move",
+     [](auto& d) { return MakeFileWith(d + "/w.tdf", FILE_ATTRIBUTE_HIDDEN); }, "w.tdf",
+     "GetFullPathNameW GetFullPathNameW GetFileAttributesW GetFileAttributesW GetFileAttributesW "
+     "CreateFileW CloseHandle CreateFileW WriteFile FlushFileBuffers CloseHandle ReplaceFileW "
+     "MoveFileExW",
+     "ReplaceFileW", ERROR_UNABLE_TO_MOVE_REPLACEMENT},
+};
+
+const char* const kLoadCalls =
+    "GetFileAttributesW CreateFileW GetFileType GetFileSizeEx ReadFile ReadFile CloseHandle";
+
 }  // namespace kalvex::save_test

@@ -25,6 +25,7 @@
 #include <QUrl>
 #include <QWindow>
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <memory>
@@ -34,6 +35,7 @@
 #include "pages/edit_text.h"
 #include "platform/qt/native_window.h"
 #include "platform/qt/program_resources.h"
+#include "tests/call_faults.h"
 #include "tests/ui/editor_driver.h"
 #include "tests/ui/editor_test_case.h"
 #include "tests/ui/offscreen_messages.h"
@@ -240,6 +242,37 @@ class FileCommandsTest : public EditorTestCase {
     QVERIFY(driver_->FileNew());  // still unsaved: asks, and the closed box cancels
     QCOMPARE(Ui().Questions.back().Text, std::string(kQuestion));
     QCOMPARE(driver_->Window().Page().Box, 1);
+  }
+
+  // The new file took the old one's place, but syncing its folder failed:
+  // the weapon counts as saved, in that file, and the user is told.
+  void unconfirmedSaveCountsAsSaved() {
+    const std::string path = Path("unsynced.tdf");
+    QVERIFY(driver_->ClickPage(0));
+    QVERIFY(driver_->Type("Enter", "GUN"));
+    Ui().FileChoices.push_back(path);
+    {
+      const kalvex::test::NamedCallFault unsynced("fsync", 2, EIO);  // the folder's
+      QVERIFY(driver_->FileSave());
+    }
+
+    QCOMPARE(Ui().Questions.size(), 1u);
+    const AskedQuestion& told = Ui().Questions.back();
+    QCOMPARE(told.Text, "Saved " + path +
+                            ", but the system could not confirm that it reached the disk: "
+                            "Input/output error");
+    QCOMPARE(told.Caption, std::string("File Error"));
+    QCOMPARE(told.Type, kErrorBox);
+    QCOMPARE(driver_->Window().SaveFlag(), 1);
+    QCOMPARE(ReadBytes(path).rfind("[GUN]\r\n", 0), 0u);
+    // As after any save, File, Save edits the weapon in that file without
+    // asking, and File, New asks nothing.
+    QVERIFY(driver_->Type("Enter", "GUN2"));
+    SaveAs("unsynced.tdf");
+    QCOMPARE(Ui().Questions.size(), 1u);
+    QCOMPARE(ReadBytes(path).rfind("[GUN2]\r\n", 0), 0u);
+    QVERIFY(driver_->FileNew());
+    QCOMPARE(Ui().Questions.size(), 1u);
   }
 
   void fileNewWithUnsavedChanges_data() {

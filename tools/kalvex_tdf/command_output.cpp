@@ -22,7 +22,16 @@ int WriteScriptTo(const CommandContext& context, std::string_view target, std::s
     return FlushStandardOutput(context) ? kExitOk : kExitCannotWrite;
   }
   const SaveResult saved = SaveScriptFile(std::string(target), bytes);
-  if (saved.ok()) return kExitOk;
+  switch (saved.status) {
+    case SaveStatus::kSaved:
+      return kExitOk;
+    case SaveStatus::kSavedUnconfirmed:
+      context.err << UnconfirmedSaveMessage(DisplayName(target), saved.reason) << "\n";
+      return kExitOk;
+    case SaveStatus::kCannotOpen:
+    case SaveStatus::kCannotWrite:
+      break;
+  }
   TellRefusal(context, target, saved.refusal());
   return kExitCannotWrite;
 }

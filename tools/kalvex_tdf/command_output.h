@@ -17,7 +17,8 @@ bool FlushStandardOutput(const CommandContext& context);
 
 // Writes the script `bytes` to standard output for "-", else saves them as the
 // file `target`. Returns kExitOk, or kExitCannotWrite after saying why on
-// standard error.
+// standard error. A save that the system could not confirm is saved: it says
+// so on standard error and returns kExitOk.
 int WriteScriptTo(const CommandContext& context, std::string_view target, std::string_view bytes);
 
 }  // namespace kalvex::tdf
