@@ -41,18 +41,11 @@ bool FieldDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord
 
 std::optional<std::string> WrittenValue(const LayoutRow& row, const WeaponRecord& r) {
   const RecordField& field = FieldOf(row.field);
+  if (field.IsText()) {
+    const std::optional<std::string_view> value = TextFormValue(row.form, r.*field.text);
+    return value ? std::optional<std::string>(*value) : std::nullopt;
+  }
   switch (row.form) {
-    case WrittenForm::kCode:
-    case WrittenForm::kWhole:
-      return std::string(WholeForm(r.*field.text));
-    case WrittenForm::kSmokeDelay:
-      if (!SmokeDelayWritten(r.*field.text)) return std::nullopt;
-      [[fallthrough]];
-    case WrittenForm::kBounded:
-      return std::string(BoundedForm(r.*field.text));
-    case WrittenForm::kGuarded:
-      if (!GuardPasses(r.*field.text)) return std::nullopt;
-      return std::string(GuardedForm(r.*field.text));
     case WrittenForm::kNumber: {
       char digits[16];
       const auto end = std::to_chars(digits, digits + sizeof digits, r.*field.number).ptr;
@@ -61,12 +54,9 @@ std::optional<std::string> WrittenValue(const LayoutRow& row, const WeaponRecord
     case WrittenForm::kFlag:
       if (r.*field.number != 1) return std::nullopt;
       return std::string("1");
-    case WrittenForm::kTableOrOwn:
-    case WrittenForm::kExplosion:
-    case WrittenForm::kTableText:
+    default:
       return TableFieldValue(row, r);
   }
-  return std::nullopt;
 }
 
 std::string_view StyleKey(int style) { return UpTo(TableText(kStyleTable, style), "="); }

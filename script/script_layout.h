@@ -131,34 +131,19 @@ inline constexpr auto kScriptLayout = [] {
   };
 }();
 
-// Whether the form suits the field: texts for the text forms, a flag for a
-// flag, a table with own texts for the table forms, and the header's code
-// only in its own form.
+// Each field in exactly one row, in a form that suits it: a text form for a
+// text, a flag's for a flag, the header's for the code alone, a form with an
+// own text for a field that takes one; conditions on flags.
 constexpr bool FormFits(WrittenForm form, const RecordField& field) {
-  switch (form) {
-    case WrittenForm::kCode:
-      return field.place == FieldPlace::kHeader;
-    case WrittenForm::kWhole:
-      return field.reading == ValueRule::kHeaderText && field.place == FieldPlace::kBody;
-    case WrittenForm::kBounded:
-    case WrittenForm::kGuarded:
-    case WrittenForm::kSmokeDelay:
-      return field.reading == ValueRule::kText;
-    case WrittenForm::kNumber:
-      return field.reading == ValueRule::kRenderType;
-    case WrittenForm::kFlag:
-      return field.kind == FieldKind::kFlag;
-    case WrittenForm::kTableOrOwn:
-    case WrittenForm::kExplosion:
-      return field.own != nullptr;
-    case WrittenForm::kTableText:
-      return field.kind == FieldKind::kIndex && field.own == nullptr;
-  }
-  return false;
+  using enum WrittenForm;
+  const bool text_form = form == kCode || form == kWhole || form == kBounded || form == kGuarded ||
+                         form == kSmokeDelay;
+  const bool own_form = form == kTableOrOwn || form == kExplosion;
+  return text_form == field.IsText() && (form == kFlag) == (field.kind == FieldKind::kFlag) &&
+         (form == kCode) == (field.place == FieldPlace::kHeader) &&
+         own_form == (field.own != nullptr);
 }
 
-// Each field in exactly one row, written in a form that suits it, under a
-// condition on a flag.
 static_assert(kScriptLayout.size() == kRecordFields.size());
 static_assert(std::all_of(kRecordFields.begin(), kRecordFields.end(), [](const RecordField& f) {
   return std::count_if(kScriptLayout.begin(), kScriptLayout.end(),

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -117,45 +118,25 @@ constexpr RowTexts kRowTexts = TextsOf(kScriptLayout[I]);
   return own.empty() ? TableText(WrittenTable(field), r.*field.number) : std::string_view(own);
 }
 
-// The value of row I's entry, between its head and its tail.
+// The value of row I's entry, or nothing where it writes none. Flags and the
+// render type are written by PutRow.
 template <std::size_t I>
-[[gnu::always_inline]] inline void PutValue(ScriptOut& out, const WeaponRecord& r) {
-  constexpr const LayoutRow& row = kScriptLayout[I];
-  constexpr const RecordField& field = FieldOf(row.field);
-  if constexpr (row.form == WrittenForm::kCode || row.form == WrittenForm::kWhole) {
-    out.Put(WholeForm(r.*field.text));
-  } else if constexpr (row.form == WrittenForm::kNumber) {
-    out.PutNumber(r.*field.number);
-  } else if constexpr (row.form == WrittenForm::kGuarded) {
-    out.Put(GuardedForm(r.*field.text));
-  } else if constexpr (row.form == WrittenForm::kBounded || row.form == WrittenForm::kSmokeDelay) {
-    out.Put(BoundedForm(r.*field.text));
-  } else if constexpr (row.form == WrittenForm::kTableOrOwn) {
-    out.Put(TableOrOwn(field, r));
-  } else if constexpr (row.form == WrittenForm::kExplosion) {
-    // Own texts carry no ";", the table's do.
-    out.Put(TableOrOwn(field, r));
-    if (!(r.own.*field.own).empty()) out.Put(";");
-  } else if constexpr (row.form == WrittenForm::kTableText) {
-    out.Put(TableText(WrittenTable(field), r.*field.number));
-  }
-}
-
-// Whether row I writes its entry for `r`.
-template <std::size_t I>
-[[gnu::always_inline]] inline bool EntryWritten(const WeaponRecord& r) {
+[[gnu::always_inline]] inline std::optional<std::string_view> RowValue(const WeaponRecord& r) {
   constexpr const LayoutRow& row = kScriptLayout[I];
   constexpr const RecordField& field = FieldOf(row.field);
   if constexpr (row.conditional) {
-    if (r.*FieldOf(row.if_field).number != row.if_value) return false;
+    if (r.*FieldOf(row.if_field).number != row.if_value) return std::nullopt;
   }
-  if constexpr (row.form == WrittenForm::kGuarded) return GuardPasses(r.*field.text);
-  if constexpr (row.form == WrittenForm::kSmokeDelay) return SmokeDelayWritten(r.*field.text);
-  if constexpr (row.form == WrittenForm::kFlag) return r.*field.number == 1;
-  if constexpr (row.form == WrittenForm::kTableText) {
-    return !TableText(WrittenTable(field), r.*field.number).empty();
+  if constexpr (field.IsText()) {
+    return TextFormValue(row.form, r.*field.text);
+  } else if constexpr (row.form == WrittenForm::kTableText) {
+    const std::string_view text = TableText(WrittenTable(field), r.*field.number);
+    if (text.empty()) return std::nullopt;
+    return text;
+  } else {
+    const std::string& own = r.own.*field.own;
+    return own.empty() ? TableText(WrittenTable(field), r.*field.number) : std::string_view(own);
   }
-  return true;
 }
 
 // Each row is written by code of its own, as if written out by hand: the
@@ -163,11 +144,28 @@ template <std::size_t I>
 // texts again for each script.
 template <std::size_t I>
 [[gnu::always_inline]] inline void PutRow(ScriptOut& out, const WeaponRecord& r) {
-  out.PutStored(kRowTexts<I>.lead.View());
-  if (!EntryWritten<I>(r)) return;
-  out.PutStored(kRowTexts<I>.head.View());
-  PutValue<I>(out, r);
-  out.PutStored(kRowTexts<I>.tail.View());
+  constexpr const LayoutRow& row = kScriptLayout[I];
+  constexpr const RecordField& field = FieldOf(row.field);
+  constexpr const RowTexts& texts = kRowTexts<I>;
+  out.PutStored(texts.lead.View());
+  if constexpr (row.form == WrittenForm::kFlag) {
+    if (r.*field.number == 1) out.PutStored(texts.head.View());
+    return;
+  }
+  if constexpr (row.form == WrittenForm::kNumber) {
+    out.PutStored(texts.head.View());
+    out.PutNumber(r.*field.number);
+  } else {
+    const std::optional<std::string_view> value = RowValue<I>(r);
+    if (!value) return;
+    out.PutStored(texts.head.View());
+    out.Put(*value);
+    // An explosion's own text carries no ";", the table's do.
+    if constexpr (row.form == WrittenForm::kExplosion) {
+      if (!(r.own.*field.own).empty()) out.Put(";");
+    }
+  }
+  out.PutStored(texts.tail.View());
 }
 
 template <std::size_t... I>
