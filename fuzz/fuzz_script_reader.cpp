@@ -12,7 +12,7 @@
 #include <string_view>
 #include <utility>
 
-#include "record/weapon_record.h"
+#include "record/record_fields.h"
 #include "script/script_document.h"
 #include "script/script_reader.h"
 #include "script/script_writer.h"
@@ -94,18 +94,8 @@ void Change(unsigned choice, WeaponRecord& r) {
 // The record with the index of every table field that has an own text
 // cleared: beside an own text the index means nothing.
 WeaponRecord WithoutShadowedIndices(WeaponRecord r) {
-  const std::pair<std::string kalvex::OwnTexts::*, int WeaponRecord::*> kTables[] = {
-      {&kalvex::OwnTexts::Weapmodl, &WeaponRecord::Weapmodl},
-      {&kalvex::OwnTexts::Weapsost, &WeaponRecord::Weapsost},
-      {&kalvex::OwnTexts::Weapsoht, &WeaponRecord::Weapsoht},
-      {&kalvex::OwnTexts::Weapexgaf, &WeaponRecord::Weapexgaf},
-      {&kalvex::OwnTexts::Weapexart, &WeaponRecord::Weapexart},
-      {&kalvex::OwnTexts::Weapwtgaf, &WeaponRecord::Weapwtgaf},
-      {&kalvex::OwnTexts::Weapwtart, &WeaponRecord::Weapwtart},
-      {&kalvex::OwnTexts::Weaplagaf, &WeaponRecord::Weaplagaf},
-      {&kalvex::OwnTexts::Weaplaart, &WeaponRecord::Weaplaart}};
-  for (const auto& [own, index] : kTables) {
-    if (!(r.own.*own).empty()) r.*index = -1;
+  for (const kalvex::RecordField& field : kalvex::kRecordFields) {
+    if (field.own && !(r.own.*field.own).empty()) r.*field.number = -1;
   }
   return r;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "record/weapon_record.h"
+#include "record/record_fields.h"
 #include "script/script_writer.h"
 #include "tests/worked_example.h"
 
@@ -17,22 +17,13 @@ using kalvex::WeaponRecord;
 // A beam weapon with every flag set and every text given.
 WeaponRecord Everything(int colour) {
   WeaponRecord r = kalvex::test::WorkedExample();
-  for (int WeaponRecord::*flag :
-       {&WeaponRecord::Weaptur, &WeaponRecord::Weapguid, &WeaponRecord::Weapxpld,
-        &WeaponRecord::Weapauto, &WeaponRecord::Weaptrak, &WeaponRecord::Weapsprp,
-        &WeaponRecord::Weapwatr, &WeaponRecord::Weapparl, &WeaponRecord::Weapcomm,
-        &WeaponRecord::Weapsmtl, &WeaponRecord::Weapsotg, &WeaponRecord::Weapbeam,
-        &WeaponRecord::Weapsmst, &WeaponRecord::Weapprop, &WeaponRecord::Weapsmed,
-        &WeaponRecord::Weapunit, &WeaponRecord::Weapbunc, &WeaponRecord::Weapblow}) {
-    r.*flag = 1;
-  }
-  for (std::string WeaponRecord::*text :
-       {&WeaponRecord::Weapmet, &WeaponRecord::Weapenr, &WeaponRecord::Weapaccu,
-        &WeaponRecord::Weaprand, &WeaponRecord::Weaptime, &WeaponRecord::Weapcovg,
-        &WeaponRecord::Weaprate, &WeaponRecord::Weapbrst, &WeaponRecord::Weapbsta,
-        &WeaponRecord::Weapspry, &WeaponRecord::Weapeftn, &WeaponRecord::Weapfire,
-        &WeaponRecord::Weapenps}) {
-    r.*text = "12.5";
+  for (const kalvex::RecordField& field : kalvex::kRecordFields) {
+    if (field.kind == kalvex::FieldKind::kFlag) r.*field.number = 1;
+    // The numbers that the worked example leaves out.
+    if (field.kind == kalvex::FieldKind::kNumber &&
+        (r.*field.text == kalvex::kResetText || r.*field.text == "0")) {
+      r.*field.text = "12.5";
+    }
   }
   r.Weapcol2 = colour;
   r.Weapbarr = 1 + colour;

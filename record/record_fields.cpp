@@ -3,83 +3,44 @@
 #include <algorithm>
 
 namespace kalvex {
+namespace {
 
-const std::array<RecordField, kRecordFieldCount>& RecordFields() {
-  static const std::array<RecordField, kRecordFieldCount> fields = {{
-      {"Weapcode", &WeaponRecord::Weapcode, nullptr},
-      {"Weapname", &WeaponRecord::Weapname, nullptr},
-      {"Weaptur", nullptr, &WeaponRecord::Weaptur},
-      {"Weapmet", &WeaponRecord::Weapmet, nullptr},
-      {"Weapenr", &WeaponRecord::Weapenr, nullptr},
-      {"Weapguid", nullptr, &WeaponRecord::Weapguid},
-      {"Weapturn", &WeaponRecord::Weapturn, nullptr},
-      {"Weaptolr", &WeaponRecord::Weaptolr, nullptr},
-      {"Weapbarr", nullptr, &WeaponRecord::Weapbarr},
-      {"Weapaccu", &WeaponRecord::Weapaccu, nullptr},
-      {"Weapfght", &WeaponRecord::Weapfght, nullptr},
-      {"Weapxpld", nullptr, &WeaponRecord::Weapxpld},
-      {"Weapauto", nullptr, &WeaponRecord::Weapauto},
-      {"Weaptrak", nullptr, &WeaponRecord::Weaptrak},
-      {"Weaprand", &WeaponRecord::Weaprand, nullptr},
-      {"Weaptime", &WeaponRecord::Weaptime, nullptr},
-      {"Weapcovg", &WeaponRecord::Weapcovg, nullptr},
-      {"Weapsprp", nullptr, &WeaponRecord::Weapsprp},
-      {"Weapwatr", nullptr, &WeaponRecord::Weapwatr},
-      {"Weapparl", nullptr, &WeaponRecord::Weapparl},
-      {"Weapcomm", nullptr, &WeaponRecord::Weapcomm},
-      {"Weaprate", &WeaponRecord::Weaprate, nullptr},
-      {"Weapsmtl", nullptr, &WeaponRecord::Weapsmtl},
-      {"Weapbrst", &WeaponRecord::Weapbrst, nullptr},
-      {"Weapbsta", &WeaponRecord::Weapbsta, nullptr},
-      {"Weapspry", &WeaponRecord::Weapspry, nullptr},
-      {"Weapexgaf", nullptr, &WeaponRecord::Weapexgaf, &OwnTexts::Weapexgaf},
-      {"Weapexart", nullptr, &WeaponRecord::Weapexart, &OwnTexts::Weapexart},
-      {"Weapwtgaf", nullptr, &WeaponRecord::Weapwtgaf, &OwnTexts::Weapwtgaf},
-      {"Weapmodl", nullptr, &WeaponRecord::Weapmodl, &OwnTexts::Weapmodl},
-      {"Weapsost", nullptr, &WeaponRecord::Weapsost, &OwnTexts::Weapsost},
-      {"Weapsoht", nullptr, &WeaponRecord::Weapsoht, &OwnTexts::Weapsoht},
-      {"Weapsotg", nullptr, &WeaponRecord::Weapsotg},
-      {"Weaprend", nullptr, &WeaponRecord::Weaprend},
-      {"Weapbeam", nullptr, &WeaponRecord::Weapbeam},
-      {"Weapcol2", nullptr, &WeaponRecord::Weapcol2},
-      {"Weapwtart", nullptr, &WeaponRecord::Weapwtart, &OwnTexts::Weapwtart},
-      {"Weaplagaf", nullptr, &WeaponRecord::Weaplagaf, &OwnTexts::Weaplagaf},
-      {"Weaplaart", nullptr, &WeaponRecord::Weaplaart, &OwnTexts::Weaplaart},
-      {"Weapsmdl", &WeaponRecord::Weapsmdl, nullptr},
-      {"Weapsmst", nullptr, &WeaponRecord::Weapsmst},
-      {"Weapprop", nullptr, &WeaponRecord::Weapprop},
-      {"Weapstsp", &WeaponRecord::Weapstsp, nullptr},
-      {"Weapsmed", nullptr, &WeaponRecord::Weapsmed},
-      {"Weapefft", &WeaponRecord::Weapefft, nullptr},
-      {"Weapeftn", &WeaponRecord::Weapeftn, nullptr},
-      {"Weapfire", &WeaponRecord::Weapfire, nullptr},
-      {"Weapunit", nullptr, &WeaponRecord::Weapunit},
-      {"Weapbunc", nullptr, &WeaponRecord::Weapbunc},
-      {"Weapblow", nullptr, &WeaponRecord::Weapblow},
-      {"Weapenps", &WeaponRecord::Weapenps, nullptr},
-      {"Weapspeed", &WeaponRecord::Weapspeed, nullptr},
-      {"Weapaccl", &WeaponRecord::Weapaccl, nullptr},
-      {"Weapstyle", nullptr, &WeaponRecord::Weapstyle},
-      {"WeapID", &WeaponRecord::WeapID, nullptr},
-      {"Weapdamage", &WeaponRecord::Weapdamage, nullptr},
-      {"Weaprange", &WeaponRecord::Weaprange, nullptr},
-      {"Weapreload", &WeaponRecord::Weapreload, nullptr},
-  }};
-  return fields;
+constexpr std::size_t CountOf(bool (*has)(const RecordField&)) {
+  return static_cast<std::size_t>(std::count_if(kRecordFields.begin(), kRecordFields.end(), has));
 }
 
+constexpr bool AllOf(bool (*holds)(const RecordField&)) {
+  return std::all_of(kRecordFields.begin(), kRecordFields.end(), holds);
+}
+
+static_assert(CountOf([](const RecordField& f) { return f.IsText(); }) == 27);
+static_assert(CountOf([](const RecordField& f) { return f.place == FieldPlace::kHeader; }) == 1);
+static_assert(CountOf([](const RecordField& f) { return f.place == FieldPlace::kDamage; }) == 1);
+// A member's type fits what it holds, and a text of its own only a table field.
+static_assert(AllOf([](const RecordField& f) {
+  return f.IsText() == (f.kind == FieldKind::kText || f.kind == FieldKind::kNumber) &&
+         (f.own == nullptr || f.reading == ValueRule::kTable);
+}));
+// Every field but the code and the style has a key of its own, and no two the same.
+static_assert(AllOf([](const RecordField& f) {
+  return f.key.empty() == (f.place == FieldPlace::kHeader || f.reading == ValueRule::kStyle);
+}));
+static_assert(AllOf([](const RecordField& f) {
+  return (f.key.empty() || FieldWithKey(f.key) == &f) && FieldWithKey(f.second_key) == nullptr;
+}));
+
+}  // namespace
+
 const RecordField* FindRecordField(std::string_view name) {
-  const auto& fields = RecordFields();
-  const auto it = std::find_if(fields.begin(), fields.end(),
+  const auto it = std::find_if(kRecordFields.begin(), kRecordFields.end(),
                                [&](const RecordField& f) { return f.name == name; });
-  return it == fields.end() ? nullptr : &*it;
+  return it == kRecordFields.end() ? nullptr : &*it;
 }
 
 std::string* OwnText(WeaponRecord& record, int WeaponRecord::*number) {
-  const auto& fields = RecordFields();
-  const auto it = std::find_if(fields.begin(), fields.end(),
+  const auto it = std::find_if(kRecordFields.begin(), kRecordFields.end(),
                                [&](const RecordField& f) { return f.number == number; });
-  return it == fields.end() || !it->own ? nullptr : &(record.own.*it->own);
+  return it == kRecordFields.end() || !it->own ? nullptr : &(record.own.*it->own);
 }
 
 }  // namespace kalvex

@@ -1,15 +1,19 @@
 #include "record/weapon_record.h"
 
-#include <utility>
+#include "record/record_fields.h"
 
 namespace kalvex {
 
 void WeaponRecord::Reset() {
-  const int model = Weapmodl;
-  std::string ownModel = std::move(own.Weapmodl);
-  *this = WeaponRecord{};
-  Weapmodl = model;
-  own.Weapmodl = std::move(ownModel);
+  for (const RecordField& field : kRecordFields) {
+    if (field.kept_by_reset) continue;
+    if (field.IsText()) {
+      this->*field.text = std::string(kResetText);
+    } else {
+      this->*field.number = field.reset;
+    }
+    if (field.own != nullptr) (own.*field.own).clear();
+  }
 }
 
 }  // namespace kalvex

@@ -1,6 +1,5 @@
 #include "script/field_entries.h"
 
-#include <array>
 #include <charconv>
 
 #include "script/table_match.h"
@@ -9,67 +8,6 @@
 
 namespace kalvex {
 namespace {
-
-constexpr WrittenField Simple(std::string_view key) { return {key, FieldKind::kSimple}; }
-
-constexpr std::array kFields = {
-    Simple("ID"),
-    Simple("name"),
-    Simple("rendertype"),
-    WrittenField{"ballistic", FieldKind::kStyle},
-    Simple("minbarrelangle"),
-    Simple("Turret"),
-    Simple("paralyzer"),
-    Simple("model"),
-    Simple("propeller"),
-    Simple("range"),
-    Simple("reloadtime"),
-    Simple("energypershot"),
-    Simple("noautorange"),
-    Simple("weapontimer"),
-    Simple("flighttime"),
-    Simple("selfprop"),
-    Simple("coverage"),
-    Simple("waterweapon"),
-    Simple("weaponvelocity"),
-    Simple("startvelocity"),
-    Simple("weaponacceleration"),
-    Simple("areaofeffect"),
-    Simple("burst"),
-    Simple("burstrate"),
-    Simple("sprayangle"),
-    Simple("randomdecay"),
-    Simple("edgeeffectiveness"),
-    Simple("smokedelay"),
-    Simple("smoketrail"),
-    Simple("soundtrigger"),
-    Simple("soundstart"),
-    Simple("soundhit"),
-    Simple("firestarter"),
-    Simple("groundbounce"),
-    Simple("unitsonly"),
-    Simple("beamweapon"),
-    WrittenField{"color", FieldKind::kColour},
-    Simple("noexplode"),
-    Simple("commandfire"),
-    Simple("guidance"),
-    Simple("turnrate"),
-    Simple("tracks"),
-    Simple("accuracy"),
-    Simple("aimrate"),
-    Simple("burnblow"),
-    Simple("tolerance"),
-    Simple("explosiongaf"),
-    Simple("explosionart"),
-    Simple("waterexplosiongaf"),
-    Simple("waterexplosionart"),
-    Simple("lavaexplosiongaf"),
-    Simple("lavaexplosionart"),
-    Simple("startsmoke"),
-    Simple("endsmoke"),
-    Simple("metal"),
-    Simple("energy"),
-};
 
 // A table field with an own text: its text is its value, whatever its index.
 bool TableDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord& b) {
@@ -82,31 +20,18 @@ bool TableDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord
   return a.*rule.number != b.*rule.number;
 }
 
-std::optional<std::string> TextFieldValue(const KeyRule& rule, const WeaponRecord& r) {
-  const std::string& field = r.*rule.text;
-  if (rule.text == &WeaponRecord::Weaprange || rule.text == &WeaponRecord::Weapdamage) {
-    return std::string(BoundedForm(field));
-  }
-  if (rule.text == &WeaponRecord::Weapsmdl) {
-    if (!SmokeDelayWritten(field)) return std::nullopt;
-    return std::string(BoundedForm(field));
-  }
-  if (!GuardPasses(field)) return std::nullopt;
-  return std::string(GuardedForm(field));
-}
-
-std::optional<std::string> TableFieldValue(const KeyRule& rule, const WeaponRecord& r) {
-  const int index = r.*rule.number;
-  if (rule.own != nullptr && !(r.own.*rule.own).empty()) return r.own.*rule.own;
-  if (rule.table == ValueTable::kBarrelAngle && TableValue(rule.table, index).empty()) {
-    return std::nullopt;
-  }
-  return std::string(TableValue(rule.table, index));
+// An own text, else the table's value; a barrel angle without one writes no
+// entry.
+std::optional<std::string> TableFieldValue(const LayoutRow& row, const WeaponRecord& r) {
+  const RecordField& field = FieldOf(row.field);
+  if (field.reading != ValueRule::kTable) return std::nullopt;
+  if (field.own != nullptr && !(r.own.*field.own).empty()) return r.own.*field.own;
+  const std::string_view value = TableValue(field.table, r.*field.number);
+  if (row.form == WrittenForm::kTableText && value.empty()) return std::nullopt;
+  return std::string(value);
 }
 
 }  // namespace
-
-std::span<const WrittenField> FieldsInWriterOrder() { return kFields; }
 
 bool FieldDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord& b) {
   if (rule.text != nullptr) return a.*rule.text != b.*rule.text;
@@ -114,28 +39,24 @@ bool FieldDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord
   return rule.number != nullptr && a.*rule.number != b.*rule.number;
 }
 
-std::optional<std::string> WrittenValue(const KeyRule& rule, const WeaponRecord& r) {
-  switch (rule.rule) {
-    case ValueRule::kHeaderText:
-      return std::string(WholeForm(r.*rule.text));
-    case ValueRule::kText:
-      return TextFieldValue(rule, r);
-    case ValueRule::kFlag:
-      if (r.*rule.number != 1) return std::nullopt;
-      return std::string("1");
-    case ValueRule::kRenderType: {
+std::optional<std::string> WrittenValue(const LayoutRow& row, const WeaponRecord& r) {
+  const RecordField& field = FieldOf(row.field);
+  if (field.IsText()) {
+    const std::optional<std::string_view> value = TextFormValue(row.form, r.*field.text);
+    return value ? std::optional<std::string>(*value) : std::nullopt;
+  }
+  switch (row.form) {
+    case WrittenForm::kNumber: {
       char digits[16];
-      const auto end = std::to_chars(digits, digits + sizeof digits, r.*rule.number).ptr;
+      const auto end = std::to_chars(digits, digits + sizeof digits, r.*field.number).ptr;
       return std::string(digits, end);
     }
-    case ValueRule::kTable:
-      return TableFieldValue(rule, r);
-    case ValueRule::kStyle:
-    case ValueRule::kColour:
-    case ValueRule::kSecondColour:
-      break;
+    case WrittenForm::kFlag:
+      if (r.*field.number != 1) return std::nullopt;
+      return std::string("1");
+    default:
+      return TableFieldValue(row, r);
   }
-  return std::nullopt;
 }
 
 std::string_view StyleKey(int style) { return UpTo(TableText(kStyleTable, style), "="); }

@@ -1,30 +1,19 @@
 // The keys that a weapon script may hold and what each of them sets in the
-// weapon record: the keys the writer writes, as it spells them, plus
-// "selfprop" for the self-propelled flag.
+// weapon record, made from the record's table (record/record_fields.h): the
+// key of each field, the keys of the styles of fire and the beam colour's
+// second key.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "record/weapon_record.h"
-#include "script/table_match.h"
+#include "record/record_fields.h"
 
 namespace kalvex {
 
-enum class ValueRule {
-  kHeaderText,    // ID, name: blanks inside kept, blanks around dropped
-  kText,          // every other text: blanks dropped
-  kFlag,          // the value 0 gives 0, any other value 1
-  kStyle,         // a value other than 0 sets the style of fire
-  kRenderType,    // a whole number 0 to 7
-  kTable,         // a value table text, turned into its index
-  kColour,        // "color=": the first value of a beam colour
-  kSecondColour,  // "color2=": expected to match the colour read before it
-};
-
 struct KeyRule {
-  std::string_view key;  // lower case
+  std::string_view key;  // as the writer spells it
   ValueRule rule;
   std::string WeaponRecord::*text = nullptr;  // text rules
   int WeaponRecord::*number = nullptr;        // flag, style, render type, table, colour

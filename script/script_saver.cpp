@@ -23,8 +23,6 @@ std::string_view Trimmed(std::string_view text) {
   return text.substr(first, text.find_last_not_of(" \t\v\f") + 1 - first);
 }
 
-const KeyRule& DamageRule() { return *FindDamageKey("default"); }
-
 // Why a value cannot be written into an entry, or nothing.
 std::string_view ValueProblem(std::string_view value) {
   if (value.find(';') != std::string_view::npos) return "it holds a \";\"";
@@ -47,21 +45,7 @@ class WeaponSaver {
   }
 
   SavedText Run() {
-    SaveCode();
-    for (const WrittenField& field : FieldsInWriterOrder()) {
-      switch (field.kind) {
-        case FieldKind::kSimple:
-          SaveSimple(field.key, BodyRule(field.key));
-          break;
-        case FieldKind::kStyle:
-          SaveStyle();
-          break;
-        case FieldKind::kColour:
-          SaveColour();
-          break;
-      }
-    }
-    SaveDamage();
+    for (const LayoutRow& row : kScriptLayout) SaveField(row);
     RewriteOldSpellings();
     if (!refusal_.empty()) return {{}, refusal_};
     if (!added_.empty()) {
@@ -83,9 +67,25 @@ class WeaponSaver {
       refusal_ = "The " + std::string(what) + " cannot be saved: " + std::string(why);
   }
 
-  void SaveCode() {
-    if (edited_.Weapcode == base_.Weapcode) return;
-    const std::string_view code = WholeForm(edited_.Weapcode);
+  // The fields in the writer's order: the code, the body's fields, the damage.
+  void SaveField(const LayoutRow& row) {
+    const RecordField& field = FieldOf(row.field);
+    if (field.place == FieldPlace::kHeader) {
+      SaveCode(field);
+    } else if (field.place == FieldPlace::kDamage) {
+      SaveDamage(row, field);
+    } else if (field.reading == ValueRule::kStyle) {
+      SaveStyle(field);
+    } else if (field.reading == ValueRule::kColour) {
+      SaveColour(field);
+    } else {
+      SaveSimple(row, field);
+    }
+  }
+
+  void SaveCode(const RecordField& field) {
+    if (edited_.*field.text == base_.*field.text) return;
+    const std::string_view code = WholeForm(edited_.*field.text);
     if (code.find_first_of(std::string_view("]\r\n\0", 4)) != std::string_view::npos) {
       Refuse("weapon code", "it holds a \"]\" or a line end");
       return;
@@ -133,19 +133,20 @@ class WeaponSaver {
     }
   }
 
-  void SaveSimple(std::string_view key, const KeyRule& rule) {
+  void SaveSimple(const LayoutRow& row, const RecordField& field) {
+    const KeyRule& rule = BodyRule(field.key);
     if (!FieldDiffers(rule, base_, edited_)) return;
-    if (const std::optional<std::string> value = WrittenValue(rule, edited_)) {
-      SetOrAdd(key, rule, *value);
+    if (const std::optional<std::string> value = WrittenValue(row, edited_)) {
+      SetOrAdd(field.key, rule, *value);
     } else {
       RemoveAll(EntriesOf(rule));
     }
   }
 
   // The style renames the key of the entry it was read from.
-  void SaveStyle() {
-    if (edited_.Weapstyle == base_.Weapstyle) return;
-    const std::string_view key = StyleKey(edited_.Weapstyle);
+  void SaveStyle(const RecordField& field) {
+    if (edited_.*field.number == base_.*field.number) return;
+    const std::string_view key = StyleKey(edited_.*field.number);
     std::vector<std::size_t> set;
     for (std::size_t i = 0; i < weapon_.entries.size(); ++i) {
       const ScriptEntry& entry = weapon_.entries[i];
@@ -171,26 +172,27 @@ class WeaponSaver {
     return IsZeroNumber(packed);
   }
 
-  void SaveColour() {
-    if (edited_.Weapcol2 == base_.Weapcol2) return;
-    const KeyRule& first = BodyRule("color");
-    const KeyRule& second = BodyRule("color2");
-    const std::string_view first_value = FirstColourValue(edited_.Weapcol2);
+  void SaveColour(const RecordField& field) {
+    const int colour = edited_.*field.number;
+    if (colour == base_.*field.number) return;
+    const KeyRule& first = BodyRule(field.key);
+    const KeyRule& second = BodyRule(field.second_key);
+    const std::string_view first_value = FirstColourValue(colour);
     if (first_value.empty()) {
       RemoveAll(EntriesOf(first));
       RemoveAll(EntriesOf(second));
       return;
     }
-    SetOrAdd("color", first, std::string(first_value));
-    SetOrAdd("color2", second, std::string(SecondColourValue(edited_.Weapcol2)));
+    SetOrAdd(field.key, first, std::string(first_value));
+    SetOrAdd(field.second_key, second, std::string(SecondColourValue(colour)));
   }
 
-  // "default" in "[DAMAGE]": its last entry, else first in the section, else
-  // the writer's section before the body's closing "}".
-  void SaveDamage() {
-    const KeyRule& rule = DamageRule();
+  // The damage in "[DAMAGE]": its last entry, else first in the section,
+  // else the writer's section before the body's closing "}".
+  void SaveDamage(const LayoutRow& row, const RecordField& field) {
+    const KeyRule& rule = *FindDamageKey(field.key);
     if (!FieldDiffers(rule, base_, edited_)) return;
-    const std::string value = *WrittenValue(rule, edited_);
+    const std::string value = *WrittenValue(row, edited_);
     if (const std::string_view problem = ValueProblem(value); !problem.empty()) {
       Refuse("damage", problem);
       return;
@@ -199,7 +201,7 @@ class WeaponSaver {
       SetValue(entries.back(), value);
       return;
     }
-    const std::string entry = "default=" + value + ";";
+    const std::string entry = std::string(field.key) + "=" + value + ";";
     if (const std::optional<TextEdits::Place> place = places_.Damage(true)) {
       edits_.Insert(place->at, place->before + entry + place->after);
     } else {

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <optional>
 #include <string_view>
+#include <utility>
 
+#include "script/script_layout.h"
 #include "script/value_forms.h"
 #include "script/value_tables.h"
 
@@ -32,6 +35,14 @@ class ScriptOut {
     next_ = next;
   }
 
+  // A constant text whose line feeds are already stored as CR LF.
+  [[gnu::always_inline]] void PutStored(std::string_view text) {
+    if (text.empty()) return;
+    MakeRoom(text.size());
+    std::memcpy(next_, text.data(), text.size());
+    next_ += text.size();
+  }
+
   void PutNumber(int value) {
     char digits[16];
     const auto result = std::to_chars(digits, digits + sizeof digits, value);
@@ -56,154 +67,117 @@ class ScriptOut {
   char* next_;
 };
 
+constexpr bool HasKey(WrittenForm form) {
+  return form != WrittenForm::kCode && form != WrittenForm::kTableText;
+}
+
+// A constant text with each line feed stored as CR LF, so that the writer
+// copies it as it is.
+struct StoredText {
+  std::array<char, 64> chars{};
+  std::size_t size = 0;
+
+  constexpr void Add(std::string_view text) {
+    for (const char c : text) {
+      if (c == '\n') chars[size++] = '\r';
+      chars[size++] = c;
+    }
+  }
+  std::string_view View() const { return {chars.data(), size}; }
+};
+
+// What a row writes in any case (lead), and with its entry before (head) and
+// after (tail) the value; a flag's head is its whole entry.
+struct RowTexts {
+  StoredText lead, head, tail;
+};
+
+constexpr RowTexts TextsOf(const LayoutRow& row) {
+  RowTexts texts;
+  texts.lead.Add(row.lead);
+  texts.head.Add(row.before);
+  if (HasKey(row.form)) texts.head.Add(FieldOf(row.field).key);
+  if (row.form == WrittenForm::kFlag) {
+    texts.head.Add("=1;");
+    texts.head.Add(row.after);
+    return texts;
+  }
+  if (HasKey(row.form)) texts.head.Add("=");
+  if (HasKey(row.form) && row.form != WrittenForm::kExplosion) texts.tail.Add(";");
+  texts.tail.Add(row.after);
+  return texts;
+}
+
+template <std::size_t I>
+constexpr RowTexts kRowTexts = TextsOf(kScriptLayout[I]);
+
 // A table entry: the field's own text where it has one, else the table's.
-std::string_view TableOrOwn(TableView table, int index, const std::string& own) {
-  return own.empty() ? TableText(table, index) : std::string_view(own);
+[[gnu::always_inline]] inline std::string_view TableOrOwn(const RecordField& field,
+                                                          const WeaponRecord& r) {
+  const std::string& own = r.own.*field.own;
+  return own.empty() ? TableText(WrittenTable(field), r.*field.number) : std::string_view(own);
 }
 
-// An explosion entry: own texts carry no ";", the table's do.
-void PutExplosion(ScriptOut& out, TableView table, int index, const std::string& own) {
-  out.Put(TableOrOwn(table, index, own));
-  if (!own.empty()) out.Put(";");
+// The value of row I's entry, or nothing where it writes none. Flags and the
+// render type are written by PutRow.
+template <std::size_t I>
+[[gnu::always_inline]] inline std::optional<std::string_view> RowValue(const WeaponRecord& r) {
+  constexpr const LayoutRow& row = kScriptLayout[I];
+  constexpr const RecordField& field = FieldOf(row.field);
+  if constexpr (row.conditional) {
+    if (r.*FieldOf(row.if_field).number != row.if_value) return std::nullopt;
+  }
+  if constexpr (field.IsText()) {
+    return TextFormValue(row.form, r.*field.text);
+  } else if constexpr (row.form == WrittenForm::kTableText) {
+    const std::string_view text = TableText(WrittenTable(field), r.*field.number);
+    if (text.empty()) return std::nullopt;
+    return text;
+  } else {
+    const std::string& own = r.own.*field.own;
+    return own.empty() ? TableText(WrittenTable(field), r.*field.number) : std::string_view(own);
+  }
 }
 
-void PutGuarded(ScriptOut& out, std::string_view key, const std::string& field) {
-  if (!GuardPasses(field)) return;
-  out.Put(key);
-  out.Put(GuardedForm(field));
-  out.Put(";");
+// Each row is written by code of its own, as if written out by hand: the
+// layout is fixed, and a loop over it would look up every row's form and
+// texts again for each script.
+template <std::size_t I>
+[[gnu::always_inline]] inline void PutRow(ScriptOut& out, const WeaponRecord& r) {
+  constexpr const LayoutRow& row = kScriptLayout[I];
+  constexpr const RecordField& field = FieldOf(row.field);
+  constexpr const RowTexts& texts = kRowTexts<I>;
+  out.PutStored(texts.lead.View());
+  if constexpr (row.form == WrittenForm::kFlag) {
+    if (r.*field.number == 1) out.PutStored(texts.head.View());
+    return;
+  }
+  if constexpr (row.form == WrittenForm::kNumber) {
+    out.PutStored(texts.head.View());
+    out.PutNumber(r.*field.number);
+  } else {
+    const std::optional<std::string_view> value = RowValue<I>(r);
+    if (!value) return;
+    out.PutStored(texts.head.View());
+    out.Put(*value);
+    // An explosion's own text carries no ";", the table's do.
+    if constexpr (row.form == WrittenForm::kExplosion) {
+      if (!(r.own.*field.own).empty()) out.Put(";");
+    }
+  }
+  out.PutStored(texts.tail.View());
 }
 
-void PutFlag(ScriptOut& out, int member, std::string_view text) {
-  if (member == 1) out.Put(text);
+template <std::size_t... I>
+void PutRows(ScriptOut& out, const WeaponRecord& r, std::index_sequence<I...>) {
+  (PutRow<I>(out, r), ...);
 }
 
 }  // namespace
 
 void WriteScript(const WeaponRecord& r, std::string& bytes) {
   ScriptOut out(bytes);
-
-  out.Put("[");
-  out.Put(WholeForm(r.Weapcode));
-  out.Put("]\n\t{\n\t");
-  out.Put("ID=");
-  out.Put(WholeForm(r.WeapID));
-  out.Put(";\n\t");
-  out.Put("name=");
-  out.Put(WholeForm(r.Weapname));
-  out.Put(";\n\t");
-  out.Put("rendertype=");
-  out.PutNumber(r.Weaprend);
-  out.Put(";\n\t");
-  if (const std::string_view style = TableText(kStyleTable, r.Weapstyle); !style.empty()) {
-    out.Put(style);
-    out.Put(";\n\t");
-  }
-  if (r.Weapbarr >= 1 && r.Weapbarr <= 9) out.Put(TableText(kBarrelAngleTable, r.Weapbarr));
-  PutFlag(out, r.Weaptur, "Turret=1;\n\t");
-  PutFlag(out, r.Weapparl, "\n\tparalyzer=1;");
-  if (r.Weapbeam == 0) {
-    out.Put("model=");
-    out.Put(TableOrOwn(kModelTable, r.Weapmodl, r.own.Weapmodl));
-    out.Put(";");
-  }
-  PutFlag(out, r.Weapprop, "\n\tpropeller=1;");
-  out.Put("\n\n\trange=");
-  out.Put(BoundedForm(r.Weaprange));
-  out.Put(";\n\t");
-  PutGuarded(out, "reloadtime=", r.Weapreload);
-  out.Put("\n\t");
-  PutGuarded(out, "energypershot=", r.Weapenps);
-  PutFlag(out, r.Weapauto, "\n\tnoautorange=1;");
-  out.Put("\n\t");
-  PutGuarded(out, "weapontimer=", r.Weaptime);
-  out.Put("\n\t");
-  PutGuarded(out, "flighttime=", r.Weapfght);
-  PutFlag(out, r.Weapsprp, "\n\tselfprop=1;");
-  out.Put("\n\t");
-  PutGuarded(out, "coverage=", r.Weapcovg);
-  PutFlag(out, r.Weapwatr, "\n\twaterweapon=1;");
-  out.Put("\n\t");
-  PutGuarded(out, "weaponvelocity=", r.Weapspeed);
-  out.Put("\n\t");
-  PutGuarded(out, "startvelocity=", r.Weapstsp);
-  out.Put("\n\t");
-  PutGuarded(out, "weaponacceleration=", r.Weapaccl);
-  out.Put("\n\t");
-  PutGuarded(out, "areaofeffect=", r.Weapefft);
-  out.Put("\n\t");
-  PutGuarded(out, "burst=", r.Weapbrst);
-  out.Put("\n\t");
-  PutGuarded(out, "burstrate=", r.Weapbsta);
-  out.Put("\n\t");
-  PutGuarded(out, "sprayangle=", r.Weapspry);
-  out.Put("\n\t");
-  PutGuarded(out, "randomdecay=", r.Weaprand);
-  out.Put("\n\t");
-  PutGuarded(out, "edgeeffectiveness=", r.Weapeftn);
-  out.Put("\n");
-  if (SmokeDelayWritten(r.Weapsmdl)) {
-    out.Put("\n\tsmokedelay=");
-    out.Put(BoundedForm(r.Weapsmdl));
-    out.Put(";");
-  }
-  out.Put("\n");
-  PutFlag(out, r.Weapsmtl, "\tsmoketrail=1;\n");
-  PutFlag(out, r.Weapsotg, "\n\tsoundtrigger=1;\n");
-  out.Put("\tsoundstart=");
-  out.Put(TableOrOwn(kStartSoundTable, r.Weapsost, r.own.Weapsost));
-  out.Put(";\n\t");
-  out.Put("soundhit=");
-  out.Put(TableOrOwn(kHitSoundTable, r.Weapsoht, r.own.Weapsoht));
-  out.Put(";\n\t");
-  PutGuarded(out, "firestarter=", r.Weapfire);
-  PutFlag(out, r.Weapbunc, "\n\tgroundbounce=1;");
-  PutFlag(out, r.Weapunit, "\n\tunitsonly=1;");
-  out.Put("\n\n");
-  if (r.Weapbeam == 1) {
-    out.Put("\tbeamweapon=1;\n\t");
-    out.Put(TableText(kBeamColourTable, r.Weapcol2));
-  }
-  PutFlag(out, r.Weapxpld, "\n\tnoexplode=1;");
-  PutFlag(out, r.Weapcomm, "\n\tcommandfire=1;");
-  if (r.Weapguid == 1) {
-    out.Put("\n\tguidance=1;\n\t");
-    if (GuardPasses(r.Weapturn)) {
-      out.Put("turnrate=");
-      out.Put(GuardedForm(r.Weapturn));
-      out.Put(";\n");
-    }
-  }
-  PutFlag(out, r.Weaptrak, "\n\ttracks=1;");
-  out.Put("\n\t");
-  PutGuarded(out, "accuracy=", r.Weapaccu);
-  out.Put("\n\t");
-  PutGuarded(out, "aimrate=", r.Weaprate);
-  PutFlag(out, r.Weapblow, "\n\tburnblow=1;");
-  out.Put("\n\t");
-  PutGuarded(out, "tolerance=", r.Weaptolr);
-  out.Put("\n\texplosiongaf=");
-  PutExplosion(out, kExplosionGafTable, r.Weapexgaf, r.own.Weapexgaf);
-  out.Put("\n\texplosionart=");
-  PutExplosion(out, kExplosionArtTable, r.Weapexart, r.own.Weapexart);
-  out.Put("\n\n\twaterexplosiongaf=");
-  PutExplosion(out, kExplosionGafTable, r.Weapwtgaf, r.own.Weapwtgaf);
-  out.Put("\n\twaterexplosionart=");
-  PutExplosion(out, kExplosionArtTable, r.Weapwtart, r.own.Weapwtart);
-  out.Put("\n\n\tlavaexplosiongaf=");
-  PutExplosion(out, kExplosionGafTable, r.Weaplagaf, r.own.Weaplagaf);
-  out.Put("\n\tlavaexplosionart=");
-  PutExplosion(out, kExplosionArtTable, r.Weaplaart, r.own.Weaplaart);
-  out.Put("\n\n");
-  PutFlag(out, r.Weapsmst, "\tstartsmoke=1;\n");
-  PutFlag(out, r.Weapsmed, "\tendsmoke=1;\n");
-  out.Put("\n\t");
-  PutGuarded(out, "metal=", r.Weapmet);
-  out.Put("\n\t");
-  PutGuarded(out, "energy=", r.Weapenr);
-  out.Put("\n\n\t[DAMAGE]\n\t\t{\n\t\tdefault=");
-  out.Put(BoundedForm(r.Weapdamage));
-  out.Put(";\n\t\t}\n\t\n}");
+  PutRows(out, r, std::make_index_sequence<kScriptLayout.size()>());
   out.Finish();
 }
 

@@ -5,16 +5,9 @@
 #include <optional>
 #include <string_view>
 
-namespace kalvex {
+#include "record/record_table.h"
 
-enum class ValueTable {
-  kModel,
-  kStartSound,
-  kHitSound,
-  kExplosionGaf,
-  kExplosionArt,
-  kBarrelAngle,
-};
+namespace kalvex {
 
 // The value that the table writes for an index (without the key, the ";" and
 // the line ends that some table texts carry), or no text for an index that

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "record/weapon_record.h"
 #include "script/number_text.h"
+#include "script/script_layout.h"
 
 namespace kalvex {
 
@@ -41,6 +43,25 @@ inline bool GuardPasses(const std::string& field) {
 // The smoke delay is written unless its text is exactly the reset text.
 inline bool SmokeDelayWritten(const std::string& field) {
   return std::strcmp(field.c_str(), kResetText) != 0;
+}
+
+// The value that a text form writes, or nothing where it writes no entry.
+inline std::optional<std::string_view> TextFormValue(WrittenForm form, const std::string& field) {
+  switch (form) {
+    case WrittenForm::kCode:
+    case WrittenForm::kWhole:
+      return WholeForm(field);
+    case WrittenForm::kSmokeDelay:
+      if (!SmokeDelayWritten(field)) return std::nullopt;
+      return BoundedForm(field);
+    case WrittenForm::kBounded:
+      return BoundedForm(field);
+    case WrittenForm::kGuarded:
+      if (!GuardPasses(field)) return std::nullopt;
+      return GuardedForm(field);
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace kalvex

@@ -7,23 +7,25 @@
 #include <span>
 #include <string_view>
 
+#include "record/record_fields.h"
+
 namespace kalvex {
 
 using TableView = std::span<const std::string_view>;
 
-// Projectile models, indexed by Weapmodl. Index 14 (no model) writes nothing.
+// Projectile models ("model="). Index 14 (no model) writes nothing.
 inline constexpr std::array<std::string_view, 14> kModelTable = {
     "amdrocket",   "asteroid6", "ballmiss", "bomb",    "corvrocket", "corshiprckt1", "crblmssl",
     "DEPTHCHARGE", "dgun",      "fmdmisl",  "missile", "plasma",     "rocket",       "torpedo"};
 
-// Sounds when fired, indexed by Weapsost. Index 31 (none) writes nothing.
+// Sounds when fired ("soundstart="). Index 31 (none) writes nothing.
 inline constexpr std::array<std::string_view, 31> kStartSoundTable = {
     "annigun1", "armsml2",  "armsml3",  "bombrel",  "cannon1",  "cannon2",  "canlite3", "cannhvy1",
     "cannhvy2", "cannhvy5", "disigun1", "emgpuls1", "Flamhvy1", "lasrfir1", "lasrfir3", "lasrfast",
     "lasrlit1", "Lasrmas2", "lasrhvy3", "largegun", "lghthvy1", "misicbm1", "phaser",   "rockhvy2",
     "rocklit1", "Rocklit3", "Rockhvy1", "torpedo1", "torpedo2", "xplonuk3", "xplonuk4"};
 
-// Sounds when it hits, indexed by Weapsoht. Index 21 (none) writes nothing.
+// Sounds when it hits ("soundhit="). Index 21 (none) writes nothing.
 inline constexpr std::array<std::string_view, 21> kHitSoundTable = {
     "burn02",   "explode",  "lashit",   "lasrhit1", "lasrhit2", "xplodep1", "xplodep2",
     "xplodep3", "xplosml2", "xplosml3", "xplomed1", "xplomed2", "xplomed3", "xplomed4",
@@ -39,12 +41,12 @@ inline constexpr std::array<std::string_view, 12> kExplosionArtTable = {
     "explode2;", "explode3;", "explode4;",   "explode5;",     "NUKE1;",        "h2o;",
     "h2oboom1;", "h2oboom2;", "lavasplash;", "lavasplashsm;", "lavasplashlg;", "commboom;"};
 
-// Beam colours, indexed by Weapcol2; each writes the colour pair on two lines.
+// Beam colours; each writes the colour pair on two lines.
 inline constexpr std::array<std::string_view, 5> kBeamColourTable = {
     "color=232;\n\tcolor2=234;\n", "color=208;\n\tcolor2=0;\n", "color=96;\n\tcolor2=98;\n",
     "color=144;\n\tcolor2=217;\n", "color=209;\n\tcolor2=211;\n"};
 
-// Minimum barrel angles, indexed by Weapbarr; index 0 means none given.
+// Minimum barrel angles; index 0 means none given.
 inline constexpr std::array<std::string_view, 10> kBarrelAngleTable = {"",
                                                                        "minbarrelangle=0;\n\t",
                                                                        "minbarrelangle=-5;\n\t",
@@ -56,7 +58,7 @@ inline constexpr std::array<std::string_view, 10> kBarrelAngleTable = {"",
                                                                        "minbarrelangle=-35;\n\t",
                                                                        "minbarrelangle=-40;\n\t"};
 
-// Styles of fire, indexed by Weapstyle.
+// Styles of fire.
 inline constexpr std::array<std::string_view, 3> kStyleTable = {"ballistic=1", "lineofsight=1",
                                                                 "dropped=1"};
 
@@ -64,6 +66,17 @@ inline constexpr std::array<std::string_view, 3> kStyleTable = {"ballistic=1", "
 constexpr std::string_view TableText(TableView table, int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return {};
   return table[static_cast<std::size_t>(index)];
+}
+
+// The texts that the writer writes for a style, beam colour or table field.
+constexpr TableView WrittenTable(const RecordField& field) {
+  // In the order of ValueTable.
+  constexpr std::array<TableView, 6> kTables = {kModelTable,        kStartSoundTable,
+                                                kHitSoundTable,     kExplosionGafTable,
+                                                kExplosionArtTable, kBarrelAngleTable};
+  if (field.reading == ValueRule::kStyle) return kStyleTable;
+  if (field.reading == ValueRule::kColour) return kBeamColourTable;
+  return kTables[static_cast<std::size_t>(field.table)];
 }
 
 }  // namespace kalvex

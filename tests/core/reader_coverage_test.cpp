@@ -51,7 +51,7 @@ class ScriptMaker {
 
   WeaponRecord Record() {
     WeaponRecord r;
-    for (const RecordField& field : RecordFields()) {
+    for (const RecordField& field : kRecordFields) {
       if (field.IsText()) r.*field.text = Chance(3) ? kResetText : Digits();
     }
     // Appended, not prefixed: GCC 12 at -O3 warns falsely (-Wrestrict) on a

@@ -124,7 +124,7 @@ class RecordMaker {
   // A record of any values, texts of any bytes.
   WeaponRecord Wild() {
     WeaponRecord r;
-    for (const RecordField& field : RecordFields()) {
+    for (const RecordField& field : kRecordFields) {
       if (field.IsText()) {
         r.*field.text = AnyBytes(Number(0, 80));
       } else {

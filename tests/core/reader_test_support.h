@@ -39,7 +39,7 @@ inline WeaponRecord EmptyWeapon() {
 // A record that no read gives: every field differs from its reset value.
 inline WeaponRecord DirtyRecord() {
   WeaponRecord r;
-  for (const RecordField& field : RecordFields()) {
+  for (const RecordField& field : kRecordFields) {
     if (field.IsText()) {
       r.*field.text = "dirty";
     } else {
@@ -63,7 +63,7 @@ inline ReadOutcome Read(std::string_view script) {
 // Names the fields in which two records differ, for readable failures.
 inline std::string Differences(const WeaponRecord& expected, const WeaponRecord& actual) {
   std::string out;
-  for (const RecordField& field : RecordFields()) {
+  for (const RecordField& field : kRecordFields) {
     if (field.IsText() && expected.*field.text != actual.*field.text) {
       out += std::string(field.name) + ": expected \"" + expected.*field.text + "\", got \"" +
              actual.*field.text + "\"\n";
@@ -72,16 +72,10 @@ inline std::string Differences(const WeaponRecord& expected, const WeaponRecord&
              ", got " + std::to_string(actual.*field.number) + "\n";
     }
   }
-  const std::pair<const char*, std::string OwnTexts::*> own_texts[] = {
-      {"Weapmodl", &OwnTexts::Weapmodl},   {"Weapsost", &OwnTexts::Weapsost},
-      {"Weapsoht", &OwnTexts::Weapsoht},   {"Weapexgaf", &OwnTexts::Weapexgaf},
-      {"Weapexart", &OwnTexts::Weapexart}, {"Weapwtgaf", &OwnTexts::Weapwtgaf},
-      {"Weapwtart", &OwnTexts::Weapwtart}, {"Weaplagaf", &OwnTexts::Weaplagaf},
-      {"Weaplaart", &OwnTexts::Weaplaart}};
-  for (const auto& [name, member] : own_texts) {
-    if (expected.own.*member != actual.own.*member) {
-      out += std::string("own.") + name + ": expected \"" + expected.own.*member + "\", got \"" +
-             actual.own.*member + "\"\n";
+  for (const RecordField& field : kRecordFields) {
+    if (field.own && expected.own.*field.own != actual.own.*field.own) {
+      out += "own." + std::string(field.name) + ": expected \"" + expected.own.*field.own +
+             "\", got \"" + actual.own.*field.own + "\"\n";
     }
   }
   return out;

@@ -98,12 +98,12 @@ TEST(RecordLines, GoodLines) {
 
 TEST(RecordLines, EveryMemberCanBeNamed) {
   std::string text;
-  for (const RecordField& field : RecordFields()) {
+  for (const RecordField& field : kRecordFields) {
     text += std::string(field.name) + "=" + (field.IsText() ? "t" : "7") + "\n";
   }
   WeaponRecord record = ResetRecord();
   ASSERT_TRUE(ParseRecordLines(text, record).ok);
-  for (const RecordField& field : RecordFields()) {
+  for (const RecordField& field : kRecordFields) {
     if (field.IsText()) {
       EXPECT_EQ(record.*field.text, "t") << field.name;
     } else {
@@ -227,12 +227,12 @@ TEST(RecordLines, PrintedLinesReadBack) {
     WeaponRecord printed = ResetRecord();
     make(printed);
     WeaponRecord read = test::DirtyRecord();
-    for (const RecordField& field : RecordFields()) {
+    for (const RecordField& field : kRecordFields) {
       if (field.own) read.own.*field.own = "dirty";
     }
     const RecordLinesResult result = ParseRecordLines(PrintRecordLines(printed), read);
     ASSERT_TRUE(result.ok) << result.line << ": " << result.message;
-    for (const RecordField& field : RecordFields()) {
+    for (const RecordField& field : kRecordFields) {
       // Beside an own text the index means nothing, and is not printed.
       if (field.own && !(printed.own.*field.own).empty())
         read.*field.number = printed.*field.number;

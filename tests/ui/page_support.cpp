@@ -111,7 +111,7 @@ QString ShownDifferences(const EditorDriver& driver, const ExpectedPage& page,
 
 QString RecordDifferences(const WeaponRecord& actual, const WeaponRecord& expected) {
   QStringList differences;
-  for (const RecordField& field : RecordFields()) {
+  for (const RecordField& field : kRecordFields) {
     QString a;
     QString e;
     if (field.IsText()) {

@@ -21,6 +21,9 @@
 namespace kalvex::tdf {
 namespace {
 
+// The weapon's ID, which no two weapons may share.
+constexpr const RecordField& kIdField = *FieldWithKey("ID");
+
 struct CheckOptions {
   bool strict = false;
   bool json = false;
@@ -81,7 +84,7 @@ void AddReaderFindings(std::string_view path, const ReadResult& read, CheckRepor
 // The texts that write would refuse, so that dump then write would not give
 // the script back.
 void AddRefusedTexts(std::string_view path, const WeaponRecord& record, CheckReport& report) {
-  for (const RecordField& field : RecordFields()) {
+  for (const RecordField& field : kRecordFields) {
     if (!field.IsText() && !field.own) continue;
     const std::string& text = field.IsText() ? record.*field.text : record.own.*field.own;
     const std::size_t at = text.find_first_of(kScriptPunctuation);
@@ -236,7 +239,7 @@ void CheckScript(const CommandContext& context, std::string_view path, WeaponIdR
                      });
     AddRefusedTexts(path, record, report);
     // Each weapon counts on its own: two of one file may share an ID too.
-    ids.Add(path, identity + '\0' + std::to_string(index), record.WeapID, read.id_line);
+    ids.Add(path, identity + '\0' + std::to_string(index), record.*kIdField.text, read.id_line);
   }
 }
 

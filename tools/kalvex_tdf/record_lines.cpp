@@ -20,7 +20,7 @@ std::string UnknownMember(std::string_view name) {
            "\"; save the lines without it";
   }
   std::string message = "unknown member \"" + std::string(name) + "\"";
-  for (const RecordField& field : RecordFields()) {
+  for (const RecordField& field : kRecordFields) {
     if (EqualIgnoringCase(field.name, name)) {
       return message + "; did you mean \"" + std::string(field.name) + "\"?";
     }
@@ -111,7 +111,7 @@ RecordLinesResult ParseRecordLines(std::string_view text, WeaponRecord& record) 
 
 std::string PrintRecordLines(const WeaponRecord& record) {
   std::string text;
-  for (const RecordField& field : RecordFields()) {
+  for (const RecordField& field : kRecordFields) {
     text += field.name;
     text += '=';
     if (field.IsText()) {

@@ -60,11 +60,6 @@ std::optional<SetArguments> ParseSetArguments(const CommandContext& context) {
   return args;
 }
 
-// A text member that holds a number: every one but the code and the name.
-bool IsNumberMember(const RecordField& field) {
-  return field.IsText() && field.name != "Weapcode" && field.name != "Weapname";
-}
-
 // Sets the members named in `members` in `record`, as write takes them, with
 // the value of a number member a decimal number or empty. The first error.
 std::optional<std::string> ApplyMembers(const std::vector<std::string_view>& members,
@@ -77,7 +72,7 @@ std::optional<std::string> ApplyMembers(const std::vector<std::string_view>& mem
     if (!parsed.ok) return parsed.message;
     const RecordField* field = FindRecordField(member.substr(0, member.find('=')));
     const std::string_view value = member.substr(member.find('=') + 1);
-    if (field && IsNumberMember(*field) && !value.empty() && !IsDecimalNumber(value)) {
+    if (field && field->kind == FieldKind::kNumber && !value.empty() && !IsDecimalNumber(value)) {
       return std::string(field->name) +
              " needs a decimal number (an optional \"-\", digits and "
              "at most one point), not \"" +

@@ -1,0 +1,169 @@
+// The fields of the weapon record, each described once: its member, what it
+// holds, its reset value, the key of its entry in a weapon script and how the
+// reader takes that entry's value. The record itself (weapon_record.h), the
+// table that tools walk (record_fields.h) and the reader's keys
+// (script/script_keys.cpp) are all made from KALVEX_RECORD_TABLE below.
+#pragma once
+
+#include <string_view>
+
+namespace kalvex {
+
+// What a field holds.
+enum class FieldKind {
+  kText,    // code and name: any characters
+  kNumber,  // a decimal number, kept as the text typed or read
+  kFlag,    // 0 or 1
+  kIndex,   // a position in one of the fixed lists
+};
+
+// How the reader takes an entry's value into its field.
+enum class ValueRule {
+  kHeaderText,    // code, ID, name: blanks inside kept, blanks around dropped
+  kText,          // every other text: blanks dropped
+  kFlag,          // the value 0 gives 0, any other value 1
+  kStyle,         // a value other than 0 sets the style of fire
+  kRenderType,    // a whole number 0 to 7
+  kTable,         // a value table text, turned into its index
+  kColour,        // "color=": the first value of a beam colour
+  kSecondColour,  // "color2=": expected to match the colour read before it
+};
+
+// The value table of an index field read by kTable.
+enum class ValueTable {
+  kModel,
+  kStartSound,
+  kHitSound,
+  kExplosionGaf,
+  kExplosionArt,
+  kBarrelAngle,
+};
+
+// Where a field's entry stands in a weapon script.
+enum class FieldPlace {
+  kHeader,  // "[" code "]"
+  kBody,    // key=value; in the weapon's body
+  kDamage,  // key=value; in its "[DAMAGE]" section
+};
+
+struct FieldRule {
+  FieldKind kind = FieldKind::kText;
+  ValueRule reading = ValueRule::kText;
+  std::string_view key = {};         // as the writer spells it; none for the code and the style,
+                                     // whose keys are the style table's texts
+  std::string_view second_key = {};  // the beam colour's second key
+  FieldPlace place = FieldPlace::kBody;
+  ValueTable table = ValueTable::kModel;  // kTable: the table its values come from
+  bool kept_by_reset = false;             // WeaponRecord::Reset leaves it as it is
+};
+
+// The rules that the rows of KALVEX_RECORD_TABLE are written with.
+namespace field_rules {
+
+using K = FieldKind;
+using V = ValueRule;
+
+constexpr FieldRule Code() {
+  return {.kind = K::kText, .reading = V::kHeaderText, .place = FieldPlace::kHeader};
+}
+constexpr FieldRule HeaderText(std::string_view key) {
+  return {.kind = K::kText, .reading = V::kHeaderText, .key = key};
+}
+constexpr FieldRule HeaderNumber(std::string_view key) {
+  return {.kind = K::kNumber, .reading = V::kHeaderText, .key = key};
+}
+constexpr FieldRule Number(std::string_view key) {
+  return {.kind = K::kNumber, .reading = V::kText, .key = key};
+}
+constexpr FieldRule Damage(std::string_view key) {
+  return {.kind = K::kNumber, .reading = V::kText, .key = key, .place = FieldPlace::kDamage};
+}
+constexpr FieldRule Flag(std::string_view key) {
+  return {.kind = K::kFlag, .reading = V::kFlag, .key = key};
+}
+constexpr FieldRule Style() { return {.kind = K::kIndex, .reading = V::kStyle}; }
+constexpr FieldRule RenderType(std::string_view key) {
+  return {.kind = K::kIndex, .reading = V::kRenderType, .key = key};
+}
+constexpr FieldRule Colour(std::string_view key, std::string_view second_key) {
+  return {.kind = K::kIndex, .reading = V::kColour, .key = key, .second_key = second_key};
+}
+constexpr FieldRule Table(ValueTable table, std::string_view key) {
+  return {.kind = K::kIndex, .reading = V::kTable, .key = key, .table = table};
+}
+constexpr FieldRule KeptByReset(FieldRule rule) {
+  rule.kept_by_reset = true;
+  return rule;
+}
+
+}  // namespace field_rules
+
+// The 58 fields in declaration order, one row each, in three kinds of row:
+//   TEXT(member, rule): a std::string; its reset value is kResetText.
+//   NUMBER(member, reset value, rule): an int.
+//   OWN(member, reset value, rule): an int index whose value may instead be a
+//     text that no list holds (a mod's own model, sound or explosion), kept
+//     in the member of the same name in WeaponRecord::own.
+// The integer reset values are those of File, New; the projectile model,
+// which File, New keeps, starts at 0.
+#define KALVEX_RECORD_TABLE(TEXT, NUMBER, OWN)                             \
+  TEXT(Weapcode, Code())                                                   \
+  TEXT(Weapname, HeaderText("name"))                                       \
+  NUMBER(Weaptur, 0, Flag("Turret"))                                       \
+  TEXT(Weapmet, Number("metal"))                                           \
+  TEXT(Weapenr, Number("energy"))                                          \
+  NUMBER(Weapguid, 0, Flag("guidance"))                                    \
+  TEXT(Weapturn, Number("turnrate"))                                       \
+  TEXT(Weaptolr, Number("tolerance"))                                      \
+  NUMBER(Weapbarr, 0, Table(ValueTable::kBarrelAngle, "minbarrelangle"))   \
+  TEXT(Weapaccu, Number("accuracy"))                                       \
+  TEXT(Weapfght, Number("flighttime"))                                     \
+  NUMBER(Weapxpld, 0, Flag("noexplode"))                                   \
+  NUMBER(Weapauto, 0, Flag("noautorange"))                                 \
+  NUMBER(Weaptrak, 0, Flag("tracks"))                                      \
+  TEXT(Weaprand, Number("randomdecay"))                                    \
+  TEXT(Weaptime, Number("weapontimer"))                                    \
+  TEXT(Weapcovg, Number("coverage"))                                       \
+  NUMBER(Weapsprp, 0, Flag("selfprop"))                                    \
+  NUMBER(Weapwatr, 0, Flag("waterweapon"))                                 \
+  NUMBER(Weapparl, 0, Flag("paralyzer"))                                   \
+  NUMBER(Weapcomm, 0, Flag("commandfire"))                                 \
+  TEXT(Weaprate, Number("aimrate"))                                        \
+  NUMBER(Weapsmtl, 0, Flag("smoketrail"))                                  \
+  TEXT(Weapbrst, Number("burst"))                                          \
+  TEXT(Weapbsta, Number("burstrate"))                                      \
+  TEXT(Weapspry, Number("sprayangle"))                                     \
+  OWN(Weapexgaf, 0, Table(ValueTable::kExplosionGaf, "explosiongaf"))      \
+  OWN(Weapexart, 1, Table(ValueTable::kExplosionArt, "explosionart"))      \
+  OWN(Weapwtgaf, 0, Table(ValueTable::kExplosionGaf, "waterexplosiongaf")) \
+  OWN(Weapmodl, 0, KeptByReset(Table(ValueTable::kModel, "model")))        \
+  OWN(Weapsost, 31, Table(ValueTable::kStartSound, "soundstart"))          \
+  OWN(Weapsoht, 21, Table(ValueTable::kHitSound, "soundhit"))              \
+  NUMBER(Weapsotg, 0, Flag("soundtrigger"))                                \
+  NUMBER(Weaprend, 0, RenderType("rendertype"))                            \
+  NUMBER(Weapbeam, 0, Flag("beamweapon"))                                  \
+  NUMBER(Weapcol2, 0, Colour("color", "color2"))                           \
+  OWN(Weapwtart, 5, Table(ValueTable::kExplosionArt, "waterexplosionart")) \
+  OWN(Weaplagaf, 0, Table(ValueTable::kExplosionGaf, "lavaexplosiongaf"))  \
+  OWN(Weaplaart, 8, Table(ValueTable::kExplosionArt, "lavaexplosionart"))  \
+  TEXT(Weapsmdl, Number("smokedelay"))                                     \
+  NUMBER(Weapsmst, 0, Flag("startsmoke"))                                  \
+  NUMBER(Weapprop, 0, Flag("propeller"))                                   \
+  TEXT(Weapstsp, Number("startvelocity"))                                  \
+  NUMBER(Weapsmed, 0, Flag("endsmoke"))                                    \
+  TEXT(Weapefft, Number("areaofeffect"))                                   \
+  TEXT(Weapeftn, Number("edgeeffectiveness"))                              \
+  TEXT(Weapfire, Number("firestarter"))                                    \
+  NUMBER(Weapunit, 0, Flag("unitsonly"))                                   \
+  NUMBER(Weapbunc, 0, Flag("groundbounce"))                                \
+  NUMBER(Weapblow, 0, Flag("burnblow"))                                    \
+  TEXT(Weapenps, Number("energypershot"))                                  \
+  TEXT(Weapspeed, Number("weaponvelocity"))                                \
+  TEXT(Weapaccl, Number("weaponacceleration"))                             \
+  NUMBER(Weapstyle, 0, Style())                                            \
+  TEXT(WeapID, HeaderNumber("ID"))                                         \
+  TEXT(Weapdamage, Damage("default"))                                      \
+  TEXT(Weaprange, Number("range"))                                         \
+  TEXT(Weapreload, Number("reloadtime"))
+
+}  // namespace kalvex
