@@ -111,13 +111,6 @@ constexpr RowTexts TextsOf(const LayoutRow& row) {
 template <std::size_t I>
 constexpr RowTexts kRowTexts = TextsOf(kScriptLayout[I]);
 
-// A table entry: the field's own text where it has one, else the table's.
-[[gnu::always_inline]] inline std::string_view TableOrOwn(const RecordField& field,
-                                                          const WeaponRecord& r) {
-  const std::string& own = r.own.*field.own;
-  return own.empty() ? TableText(WrittenTable(field), r.*field.number) : std::string_view(own);
-}
-
 // The value of row I's entry, or nothing where it writes none. Flags and the
 // render type are written by PutRow.
 template <std::size_t I>
