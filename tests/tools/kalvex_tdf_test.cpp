@@ -4,15 +4,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "record/weapon_record.h"
-#include "script/script_writer.h"
 #include "tests/tools/kalvex_tdf_fixture.h"
 
 namespace kalvex {
@@ -21,21 +17,34 @@ namespace {
 constexpr const char* kNoHeader =
     "No weapon found in file: It has no line with a weapon code in brackets, such as [GUN]";
 
-TEST_F(KalvexTdfTest, WritesWorkedExampleToStandardOutput) {
-  const ToolRun run = RunTool({"write", "-"}, TestData("worked_example.rec"));
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, TestData("worked_example.tdf"));
-  EXPECT_EQ(run.err, "");
-}
-
-TEST_F(KalvexTdfTest, WritesWorkedExampleToFile) {
+// write: record lines on standard input, the script on standard output or in
+// a file, replacing the file that was there.
+TEST_F(KalvexTdfTest, WriteGivesTheScript) {
+  const std::string lines = TestData("worked_example.rec");
+  std::string crlf;
+  for (const char c : lines) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  const struct {
+    const char* name;
+    std::string input, earlier, script;  // `earlier`: the file's bytes before, if any
+  } kWrites[] = {
+      {"worked example", lines, "", TestData("worked_example.tdf")},
+      {"CR LF", crlf, "", TestData("worked_example.tdf")},
+      {"empty input over an earlier file", "", std::string(5000, 'x'), ResetScript()},
+  };
   const fs::path target = dir_ / "rocket.tdf";
-  const ToolRun run = RunTool({"write", target.string()}, TestData("worked_example.rec"));
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "");
-  EXPECT_EQ(ReadFile(target), TestData("worked_example.tdf"));
-  EXPECT_EQ(Names(), std::vector<std::string>{"rocket.tdf"});
+  for (const auto& write : kWrites) {
+    SCOPED_TRACE(write.name);
+    if (!write.earlier.empty()) WriteFile(target, write.earlier);
+    for (const std::string& out : {std::string("-"), target.string()}) {
+      const ToolRun run = RunTool({"write", out}, write.input);
+      EXPECT_EQ(run.status, 0);
+      EXPECT_EQ(run.out, out == "-" ? write.script : "");
+      EXPECT_EQ(run.err, "");
+    }
+    EXPECT_EQ(ReadFile(target), write.script);
+    EXPECT_EQ(Names(), std::vector<std::string>{"rocket.tdf"});
+    fs::remove(target);
+  }
 }
 
 // File names on the command line are UTF-8 on every system.
@@ -56,39 +65,11 @@ TEST_F(KalvexTdfTest, NonAsciiFileNames) {
             "kalvex-tdf check: 2 files read, 0 findings, 0 shared weapon IDs, 0 files refused\n");
 }
 
-TEST_F(KalvexTdfTest, ReplacesEarlierFile) {
-  const fs::path target = dir_ / "rocket.tdf";
-  WriteFile(target, std::string(5000, 'x'));
-  const ToolRun run = RunTool({"write", target.string()}, "");
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(ReadFile(target), ResetScript());
-}
-
-TEST_F(KalvexTdfTest, EmptyInputWritesResetRecord) {
-  const ToolRun run = RunTool({"write", "-"}, "");
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, ResetScript());
-}
-
-TEST_F(KalvexTdfTest, CrLfInputWritesSameScript) {
-  std::string input;
-  for (const char c : TestData("worked_example.rec")) {
-    if (c == '\n') input += '\r';
-    input += c;
-  }
-  const ToolRun run = RunTool({"write", "-"}, input);
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, TestData("worked_example.tdf"));
-}
-
 // Bad lines: exit status 2, the line named on standard error, nothing written.
-struct BadInput {
-  std::string input;
-  std::string error;
-};
-
 TEST_F(KalvexTdfTest, BadLinesAreRefused) {
-  const BadInput kBadInputs[] = {
+  const struct {
+    std::string input, error;
+  } kBadInputs[] = {
       {"Weapcode", "kalvex-tdf: line 1: not a Name=value line\n"},
       {"Weapcode=A\n\nWeapfoo=1\n", "kalvex-tdf: line 3: unknown member \"Weapfoo\"\n"},
       {"Weaptur=yes",
@@ -115,7 +96,7 @@ TEST_F(KalvexTdfTest, BadLinesAreRefused) {
   };
   const fs::path target = dir_ / "rocket.tdf";
   WriteFile(target, "earlier");
-  for (const BadInput& bad : kBadInputs) {
+  for (const auto& bad : kBadInputs) {
     SCOPED_TRACE(bad.input);
     for (const std::string& out :
          {std::string("-"), target.string(), (dir_ / "new.tdf").string()}) {
@@ -129,7 +110,9 @@ TEST_F(KalvexTdfTest, BadLinesAreRefused) {
   }
 }
 
+// write and normalize leave what stands at a path they cannot write.
 TEST_F(KalvexTdfTest, UnwritableFileExitsWithOne) {
+  const std::string source = Script("rocket.tdf", TestData("worked_example.tdf"));
   const fs::path read_only = dir_ / "read-only.tdf";
   WriteFile(read_only, "earlier");
   fs::permissions(read_only, fs::perms::owner_read | fs::perms::group_read);
@@ -142,44 +125,28 @@ TEST_F(KalvexTdfTest, UnwritableFileExitsWithOne) {
                                                        {folder, "It is a folder"}};
   for (const auto& [target, reason] : kRefused) {
     SCOPED_TRACE(target);
-    const ToolRun run = RunTool({"write", target.string()}, TestData("worked_example.rec"));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err,
-              "kalvex-tdf: " + target.string() + ": Unable to open file: " + reason + "\n");
+    for (const char* command : {"write %0", "normalize %1 %0"}) {
+      const ToolRun run =
+          RunTool(Words(command, {target.string(), source}), TestData("worked_example.rec"));
+      EXPECT_EQ(run.status, 1);
+      EXPECT_EQ(run.out, "");
+      EXPECT_EQ(run.err,
+                "kalvex-tdf: " + target.string() + ": Unable to open file: " + reason + "\n");
+    }
   }
   EXPECT_EQ(ReadFile(read_only), "earlier");
   EXPECT_FALSE(fs::exists(missing.parent_path()));
   EXPECT_TRUE(fs::is_empty(folder));
 }
 
-TEST_F(KalvexTdfTest, UnwritableStandardOutputExitsWithOne) {
-  const ToolRun run = RunTool({"write", "-"}, TestData("worked_example.rec"), true);
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "kalvex-tdf: standard output: Unable to write file\n");
-}
-
 // Wrong words on the command line: usage on standard error, exit status 2.
 TEST_F(KalvexTdfTest, BadArgumentsShowUsage) {
-  const std::vector<std::vector<std::string>> kBadArguments = {
-      {},
-      {"unknown"},
-      {"--frobnicate"},
-      {"write"},
-      {"write", "a.tdf", "b.tdf"},
-      {"dump"},
-      {"dump", "a.tdf", "b.tdf"},
-      {"normalize"},
-      {"normalize", "a.tdf"},
-      {"normalize", "a.tdf", "b.tdf", "c.tdf"},
-      {"check"},
-      {"check", "--strict", "--json"},
-      {"check", "--fast", "a.tdf"},
-      {"check", "-", "-"},
-  };
-  for (const auto& args : kBadArguments) {
-    SCOPED_TRACE(testing::PrintToString(args));
-    const ToolRun run = RunTool(args, "Weaptur=1\n");
+  for (const char* args :
+       {"", "unknown", "--frobnicate", "write", "write a.tdf b.tdf", "dump", "dump a.tdf b.tdf",
+        "normalize", "normalize a.tdf", "normalize a.tdf b.tdf c.tdf", "check",
+        "check --strict --json", "check --fast a.tdf", "check - -"}) {
+    SCOPED_TRACE(args);
+    const ToolRun run = RunTool(Words(args), "Weaptur=1\n");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("Usage: kalvex-tdf "), std::string::npos) << run.err;
@@ -248,23 +215,18 @@ constexpr std::string_view kHandWrittenExample = R"(// Light rocket launcher, ty
 }
 )";
 
-TEST_F(KalvexTdfTest, DumpsWorkedExampleAsRecordLines) {
-  const ToolRun run = RunTool({"dump", Script("rocket.tdf", TestData("worked_example.tdf"))});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, TestData("worked_example.dump"));
-  EXPECT_EQ(run.err, "");
-}
-
 struct RoundTrip {
   const char* name;
   std::string script;
-  std::string normalized;  // the bytes normalize gives, when known here
+  std::string normalized;   // the bytes normalize gives, when known here
+  std::string dumped = "";  // the lines dump gives, when known here
 };
 
 // For scripts that check passes, dump then write gives what normalize gives.
 TEST_F(KalvexTdfTest, DumpThenWriteGivesTheNormalizedScript) {
   const RoundTrip kRoundTrips[] = {
-      {"worked example", TestData("worked_example.tdf"), TestData("worked_example.tdf")},
+      {"worked example", TestData("worked_example.tdf"), TestData("worked_example.tdf"),
+       TestData("worked_example.dump")},
       {"reset weapon", ResetScript(), ResetScript()},
       {"typed by hand", std::string(kHandWrittenExample), TestData("worked_example.tdf")},
       {"texts with blanks, slashes and high bytes",
@@ -282,6 +244,10 @@ TEST_F(KalvexTdfTest, DumpThenWriteGivesTheNormalizedScript) {
 
     const ToolRun dump = RunTool({"dump", path});
     ASSERT_EQ(dump.status, 0) << dump.err;
+    EXPECT_EQ(dump.err, "");
+    if (!trip.dumped.empty()) {
+      EXPECT_EQ(dump.out, trip.dumped);
+    }
     const ToolRun written = RunTool({"write", "-"}, dump.out);
     ASSERT_EQ(written.status, 0) << written.err;
     const ToolRun normalized = RunTool({"normalize", path, "-"});
@@ -320,16 +286,6 @@ TEST_F(KalvexTdfTest, NormalizeSaysWhatItLeftOut) {
   EXPECT_EQ(one.err, "kalvex-tdf: (standard input): 1 finding; \"kalvex-tdf check\" lists them\n");
 }
 
-TEST_F(KalvexTdfTest, NormalizeReportsAFailedSave) {
-  const std::string source = Script("rocket.tdf", TestData("worked_example.tdf"));
-  const fs::path target = dir_ / "missing" / "out.tdf";
-  const ToolRun run = RunTool({"normalize", source, target.string()});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "kalvex-tdf: " + target.string() +
-                         ": Unable to open file: The folder does not exist\n");
-  EXPECT_FALSE(fs::exists(target.parent_path()));
-}
-
 enum class InputKind { kMissing, kFolder, kFile };
 
 struct Unreadable {
@@ -353,57 +309,34 @@ const Unreadable kUnreadables[] = {
     {"binary", InputKind::kFile, std::string("\0\x01\xFF]", 4), kNoHeader},
 };
 
-class UnreadableScriptTest : public KalvexTdfTest {
- protected:
-  // The path of the unreadable input.
-  std::string Input(const Unreadable& input) {
-    const fs::path path = dir_ / "in.tdf";
-    fs::remove_all(path);
-    if (input.kind == InputKind::kFolder) fs::create_directory(path);
-    if (input.kind == InputKind::kFile) WriteFile(path, input.bytes);
-    return path.string();
-  }
-};
-
-TEST_F(UnreadableScriptTest, DumpPrintsNothingAndFails) {
-  for (const Unreadable& input : kUnreadables) {
-    SCOPED_TRACE(input.name);
-    const std::string path = Input(input);
-    const ToolRun run = RunTool({"dump", path});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "kalvex-tdf: " + path + ": " + input.message + "\n");
-  }
-}
-
-TEST_F(UnreadableScriptTest, NormalizeWritesNothingAndFails) {
-  const fs::path earlier = dir_ / "earlier.tdf";
+// dump prints nothing, normalize writes nothing and check goes on with the
+// other files; each fails.
+TEST_F(KalvexTdfTest, UnreadableScriptsFail) {
+  const std::string path = (dir_ / "in.tdf").string();
+  const std::string earlier = (dir_ / "earlier.tdf").string();
   const fs::path fresh = dir_ / "fresh.tdf";
-  for (const Unreadable& input : kUnreadables) {
-    SCOPED_TRACE(input.name);
-    const std::string path = Input(input);
-    WriteFile(earlier, "earlier");
-    for (const std::string& target : {std::string("-"), earlier.string(), fresh.string()}) {
-      const ToolRun run = RunTool({"normalize", path, target});
-      EXPECT_EQ(run.status, 1);
-      EXPECT_EQ(run.out, "");
-      EXPECT_EQ(run.err, "kalvex-tdf: " + path + ": " + input.message + "\n");
-    }
-    EXPECT_EQ(ReadFile(earlier), "earlier");
-    EXPECT_FALSE(fs::exists(fresh));
-  }
-}
-
-TEST_F(UnreadableScriptTest, CheckFailsButGoesOnWithTheOthers) {
   const std::string good = Script("good.tdf", "[GOOD]\r\n{\r\n\tsoundwater=splash;\r\n}");
   for (const Unreadable& input : kUnreadables) {
     SCOPED_TRACE(input.name);
-    const std::string path = Input(input);
+    fs::remove_all(path);
+    if (input.kind == InputKind::kFolder) fs::create_directory(path);
+    if (input.kind == InputKind::kFile) WriteFile(path, input.bytes);
+    const std::string error = "kalvex-tdf: " + path + ": " + input.message + "\n";
+    WriteFile(earlier, "earlier");
+    for (const char* command :
+         {"dump %0", "normalize %0 -", "normalize %0 %1", "normalize %0 %2"}) {
+      const ToolRun run = RunTool(Words(command, {path, earlier, fresh.string()}));
+      EXPECT_EQ(run.status, 1) << command;
+      EXPECT_EQ(run.out, "") << command;
+      EXPECT_EQ(run.err, error) << command;
+    }
+    EXPECT_EQ(ReadFile(earlier), "earlier");
+    EXPECT_FALSE(fs::exists(fresh));
     const ToolRun run = RunTool({"check", path, good});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, good + ":3: skipped unknown key \"soundwater\" with value \"splash\"\n" +
                            Summary(1, 1, 0, 1));
-    EXPECT_EQ(run.err, "kalvex-tdf: " + path + ": " + input.message + "\n");
+    EXPECT_EQ(run.err, error);
   }
 }
 
@@ -672,14 +605,15 @@ TEST_F(KalvexTdfTest, CheckWritesJsonOfSeveral) {
 
 TEST_F(KalvexTdfTest, UnwritableStandardOutputFailsEveryCommand) {
   const std::string path = Script("rocket.tdf", "[A]{foo=1;}");
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"dump", path}, {"normalize", path, "-"}, {"check", path}}) {
-    SCOPED_TRACE(args[0]);
-    const ToolRun run = RunTool(args, "", true);
+  const std::string finding =
+      "kalvex-tdf: " + path + ": 1 finding; \"kalvex-tdf check\" lists them\n";
+  const std::pair<const char*, std::string> kCommands[] = {
+      {"write -", ""}, {"dump %0", finding}, {"normalize %0 -", finding}, {"check %0", ""}};
+  for (const auto& [command, before] : kCommands) {
+    SCOPED_TRACE(command);
+    const ToolRun run = RunTool(Words(command, {path}), TestData("worked_example.rec"), true);
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("kalvex-tdf: standard output: Unable to write file\n"),
-              std::string::npos)
-        << run.err;
+    EXPECT_EQ(run.err, before + "kalvex-tdf: standard output: Unable to write file\n");
   }
 }
 
