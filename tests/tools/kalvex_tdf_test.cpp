@@ -340,37 +340,77 @@ TEST_F(KalvexTdfTest, UnreadableScriptsFail) {
   }
 }
 
+// What the reader passed over, as check tells it, and the faults a modder
+// meets in scripts typed by hand; a CI job fails on them with --strict.
 TEST_F(KalvexTdfTest, CheckListsWhatTheReaderLeftOut) {
-  const std::string path = Script("odd.tdf",
-                                  "// a weapon\r\n"
-                                  "[ROCKET2]\r\n"
-                                  "\t{\r\n"
-                                  "\tID=91;\r\n"
-                                  "\tsoundwater=splash;\r\n"
-                                  "\tname=" +
-                                      std::string(80, 'N') +
-                                      ";\r\n"
-                                      "\trange=" +
-                                      std::string(50, '9') +
-                                      ";\r\n"
-                                      "\tsoundstart=rockfire;\r\n"
-                                      "\trendertype=12;\r\n"
-                                      "\tbogus;\r\n"
-                                      "\t[DAMAGE]\r\n"
-                                      "\t{\r\n"
-                                      "\tarmor=5;\r\n"
-                                      "\tdefault=1;\r\n"
-                                      "\t}\r\n"
-                                      "}");
-  const ToolRun run = RunTool({"check", path});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out,
-            path + ":5: skipped unknown key \"soundwater\" with value \"splash\"\n" +  //
-                path + ":9: could not match \"12\" of key \"rendertype\"\n" +          //
-                path + ":10: skipped unknown key \"bogus\"\n" +                        //
-                path + ":13: skipped unknown key \"armor\" with value \"5\"\n" +
-                Summary(1, 4, 0, 0));
+  const struct {
+    const char* name;
+    std::string script;
+    std::string report;  // before the summary; "%0" stands for the script's path
+    int findings;
+    std::vector<std::string> dumped;  // in what dump gives
+  } kScripts[] = {
+      {"odd entries",
+       Filled("// a weapon\r\n"
+              "[ROCKET2]\r\n"
+              "\t{\r\n"
+              "\tID=91;\r\n"
+              "\tsoundwater=splash;\r\n"
+              "\tname=%0;\r\n"
+              "\trange=%1;\r\n"
+              "\tsoundstart=rockfire;\r\n"
+              "\trendertype=12;\r\n"
+              "\tbogus;\r\n"
+              "\t[DAMAGE]\r\n"
+              "\t{\r\n"
+              "\tarmor=5;\r\n"
+              "\tdefault=1;\r\n"
+              "\t}\r\n"
+              "}",
+              {std::string(80, 'N'), std::string(50, '9')}),
+       "%0:5: skipped unknown key \"soundwater\" with value \"splash\"\n"
+       "%0:9: could not match \"12\" of key \"rendertype\"\n"
+       "%0:10: skipped unknown key \"bogus\"\n"
+       "%0:13: skipped unknown key \"armor\" with value \"5\"\n",
+       4,
+       {}},
+      {"faults of a hand",
+       "; mine\n"
+       "[GUN]\n"
+       "{\n"
+       "range=800\n"
+       "reloadtime=3;\n"
+       "script={on hit};\n"
+       "color2=98;\n"
+       "[DAMAGE\n"
+       "{\n"
+       "default=5;\n"
+       "}\n"
+       "}\n"
+       "tracks=1;\n",
+       "%0:1: passed over \";mine\" before the weapon header\n"
+       "%0:4: missing \";\" after value \"800\" of key \"range\"; the next line is read as an "
+       "entry\n"
+       "%0:6: skipped unknown key \"script\" with value \"{onhit}\"\n"
+       "%0:7: value \"98\" of key \"color2\" is not the pair of the beam colour before it\n"
+       "%0:8: section name \"[DAMAGE\" has no \"]\"; the entries after it are read\n"
+       "%0:13: the file goes on after the weapon at line 13: \"tracks=1;\" ...; it is not kept\n",
+       6,
+       {"Weaprange=800\nWeapreload=3\n", "Weapdamage=5\n"}},
+  };
+  for (const auto& hand : kScripts) {
+    SCOPED_TRACE(hand.name);
+    const std::string path = Script("hand.tdf", hand.script);
+    const ToolRun run = RunTool({"check", path});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, Filled(hand.report, {path}) + Summary(1, hand.findings, 0, 0));
+    EXPECT_EQ(RunTool({"check", "--strict", path}).status, 1);
+    const ToolRun dump = RunTool({"dump", path});
+    for (const std::string& lines : hand.dumped) {
+      EXPECT_NE(dump.out.find(lines), std::string::npos) << dump.out;
+    }
+  }
 }
 
 TEST_F(KalvexTdfTest, CheckSaysHowManyFindingsWereNotKept) {
@@ -476,48 +516,6 @@ TEST_F(KalvexTdfTest, StandardInputServesEveryCommand) {
   EXPECT_NE(above.err.find("16 MiB"), std::string::npos) << above.err;
 }
 
-// The faults a modder meets in scripts typed by hand, as check tells them; a
-// CI job fails on them with --strict.
-TEST_F(KalvexTdfTest, CheckTellsWhatHandWrittenScriptsLose) {
-  const std::string path = Script("hand.tdf",
-                                  "; mine\n"
-                                  "[GUN]\n"
-                                  "{\n"
-                                  "range=800\n"
-                                  "reloadtime=3;\n"
-                                  "script={on hit};\n"
-                                  "color2=98;\n"
-                                  "[DAMAGE\n"
-                                  "{\n"
-                                  "default=5;\n"
-                                  "}\n"
-                                  "}\n"
-                                  "tracks=1;\n");
-  const ToolRun run = RunTool({"check", path});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out,
-            path + ":1: passed over \";mine\" before the weapon header\n" +  //
-                path +
-                ":4: missing \";\" after value \"800\" of key \"range\"; the next line is read as "
-                "an entry\n" +  //
-                path +
-                ":6: skipped unknown key \"script\" with value \"{onhit}\"\n" +  //
-                path +
-                ":7: value \"98\" of key \"color2\" is not the pair of the beam colour before "
-                "it\n" +  //
-                path +
-                ":8: section name \"[DAMAGE\" has no \"]\"; the entries after it are read\n" +
-                path +
-                ":13: the file goes on after the weapon at line 13: \"tracks=1;\" ...; it is not "
-                "kept\n" +
-                Summary(1, 6, 0, 0));
-  EXPECT_EQ(RunTool({"check", "--strict", path}).status, 1);
-  const ToolRun dump = RunTool({"dump", path});
-  EXPECT_NE(dump.out.find("Weaprange=800\nWeapreload=3\n"), std::string::npos) << dump.out;
-  EXPECT_NE(dump.out.find("Weapdamage=5\n"), std::string::npos) << dump.out;
-}
-
 // --json: one document; file names and texts of any bytes stay on their line
 // and within valid UTF-8.
 TEST_F(KalvexTdfTest, CheckWritesJson) {
@@ -529,32 +527,21 @@ TEST_F(KalvexTdfTest, CheckWritesJson) {
   const std::string missing = (dir_ / "missing.tdf").string();
   const ToolRun run = RunTool({"check", "--json", odd, same, missing});
   EXPECT_EQ(run.status, 1);
-  const std::string odd_json = (dir_ / "we\\u000Aird\\u0001\\u00E9.tdf").string();
-  EXPECT_EQ(run.out,
-            "{\n"
-            "  \"findings\": [\n"
-            "    {\"file\": \"" +
-                odd_json +
-                "\", \"line\": 1, \"kind\": \"skipped_key\", "
-                "\"key\": \"x\\\"\\u00E9\", \"value\": \"\xC3\xA9\", \"message\": "
-                "\"skipped unknown key \\\"x\\\\\\\"\\u00E9\\\" with value \\\"\xC3\xA9\\\"\"}\n"
-                "  ],\n"
-                "  \"shared_ids\": [\n"
-                "    {\"id\": \"7\", \"uses\": [{\"file\": \"" +
-                odd_json +
-                "\", \"line\": 1}, "
-                "{\"file\": \"" +
-                same +
-                "\", \"line\": 1}]}\n"
-                "  ],\n"
-                "  \"refused\": [\n"
-                "    {\"file\": \"" +
-                missing +
-                "\", \"message\": \"Unable to open file: No such file or directory\"}\n"
-                "  ],\n"
-                "  \"summary\": {\"files_read\": 2, \"findings\": 1, \"shared_ids\": 1, "
-                "\"files_refused\": 1, \"old_spellings\": 0}\n"
-                "}\n");
+  EXPECT_EQ(run.out, Filled(R"({
+  "findings": [
+    {"file": "%0", "line": 1, "kind": "skipped_key", "key": "x\"\u00E9", "value": "%3", "message": "skipped unknown key \"x\\\"\u00E9\" with value \"%3\""}
+  ],
+  "shared_ids": [
+    {"id": "7", "uses": [{"file": "%0", "line": 1}, {"file": "%1", "line": 1}]}
+  ],
+  "refused": [
+    {"file": "%2", "message": "Unable to open file: No such file or directory"}
+  ],
+  "summary": {"files_read": 2, "findings": 1, "shared_ids": 1, "files_refused": 1, "old_spellings": 0}
+}
+)",
+                            {(dir_ / "we\\u000Aird\\u0001\\u00E9.tdf").string(), same, missing,
+                             "\xC3\xA9"}));
   EXPECT_EQ(run.err,
             "kalvex-tdf: " + missing + ": Unable to open file: No such file or directory\n");
   // In the lines of the plain report the name is quoted.
@@ -568,7 +555,7 @@ TEST_F(KalvexTdfTest, CheckWritesJsonOfSeveral) {
   const std::vector<std::string> paths = {Script("one.tdf", "[A]{ID=1;foo=1;}[B]{ID=2;}"),
                                           Script("two.tdf", "[C]{ID=2;bar=;}[D]{ID=1;}"),
                                           Script("empty.tdf", ""), Script("plain.txt", "x")};
-  std::string expected = R"({
+  const std::string expected = R"({
   "findings": [
     {"file": %0, "line": 1, "kind": "skipped_key", "key": "foo", "value": "1", "message": "skipped unknown key \"foo\" with value \"1\""},
     {"file": %1, "line": 1, "kind": "skipped_key", "key": "bar", "value": "", "message": "skipped unknown key \"bar\""}
@@ -578,29 +565,23 @@ TEST_F(KalvexTdfTest, CheckWritesJsonOfSeveral) {
     {"id": "2", "uses": [{"file": %0, "line": 1}, {"file": %1, "line": 1}]}
   ],
   "refused": [
-    {"file": %2, "message": %N},
-    {"file": %3, "message": %N}
+    {"file": %2, "message": %4},
+    {"file": %3, "message": %4}
   ],
   "summary": {"files_read": 2, "findings": 2, "shared_ids": 2, "files_refused": 2, "old_spellings": 0}
 }
 )";
-  for (std::size_t at = expected.find('%'); at != std::string::npos; at = expected.find('%', at)) {
-    // A path, or the refusal of a file without a weapon.
-    const std::string text =
-        expected[at + 1] == 'N' ? kNoHeader : paths[std::size_t(expected[at + 1] - '0')];
-    std::string json = "\"";
-    for (const char c : text) {
-      json += c == '\\' ? std::string("\\\\") : std::string(1, c);  // Windows' separators
-    }
-    json += '"';
-    expected.replace(at, 2, json);
-    at += json.size();
+  std::vector<std::string> quoted;  // in JSON, with Windows' separators
+  for (const std::string& text : {paths[0], paths[1], paths[2], paths[3], std::string(kNoHeader)}) {
+    quoted.push_back("\"");
+    for (const char c : text) quoted.back() += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    quoted.back() += '"';
   }
   std::vector<std::string> args = {"check", "--json"};
   args.insert(args.end(), paths.begin(), paths.end());
   const ToolRun run = RunTool(args);
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, expected);
+  EXPECT_EQ(run.out, Filled(expected, quoted));
 }
 
 TEST_F(KalvexTdfTest, UnwritableStandardOutputFailsEveryCommand) {
