@@ -67,6 +67,7 @@ TEST_F(KalvexTdfTest, NonAsciiFileNames) {
 
 // Bad lines: exit status 2, the line named on standard error, nothing written.
 TEST_F(KalvexTdfTest, BadLinesAreRefused) {
+  const std::string held = "\" (none of ; = [ ] { } or a line end)\n";
   const struct {
     std::string input, error;
   } kBadInputs[] = {
@@ -78,16 +79,11 @@ TEST_F(KalvexTdfTest, BadLinesAreRefused) {
       {"# big\nWeapsost=4294967296",
        "kalvex-tdf: line 2: Weapsost needs a whole number from -2147483648 to 2147483647 or a "
        "text in double quotes, not \"4294967296\"\n"},
-      {"Weapsoht=\"xplo;\"",
-       "kalvex-tdf: line 1: Weapsoht must not hold \";\" (none of ; = [ ] { } or a line end)\n"},
-      {"Weapcode=A;B",
-       "kalvex-tdf: line 1: Weapcode must not hold \";\" (none of ; = [ ] { } or a line end)\n"},
-      {"Weapname=}{",
-       "kalvex-tdf: line 1: Weapname must not hold \"}\" (none of ; = [ ] { } or a line end)\n"},
-      {"WeapID=[x]",
-       "kalvex-tdf: line 1: WeapID must not hold \"[\" (none of ; = [ ] { } or a line end)\n"},
-      {"Weaprange=8}0",
-       "kalvex-tdf: line 1: Weaprange must not hold \"}\" (none of ; = [ ] { } or a line end)\n"},
+      {"Weapsoht=\"xplo;\"", "kalvex-tdf: line 1: Weapsoht must not hold \";" + held},
+      {"Weapcode=A;B", "kalvex-tdf: line 1: Weapcode must not hold \";" + held},
+      {"Weapname=}{", "kalvex-tdf: line 1: Weapname must not hold \"}" + held},
+      {"WeapID=[x]", "kalvex-tdf: line 1: WeapID must not hold \"[" + held},
+      {"Weaprange=8}0", "kalvex-tdf: line 1: Weaprange must not hold \"}" + held},
       {"weapcode=X",
        "kalvex-tdf: line 1: unknown member \"weapcode\"; did you mean \"Weapcode\"?\n"},
       {"\xEF\xBB\xBFWeapcode=X\n",
@@ -154,12 +150,7 @@ TEST_F(KalvexTdfTest, BadArgumentsShowUsage) {
   EXPECT_TRUE(Names().empty());
 }
 
-struct CommandUsage {
-  std::string command;
-  std::string usage;
-};
-
-const CommandUsage kUsages[] = {
+const std::pair<const char*, const char*> kUsages[] = {
     {"list", "Usage: kalvex-tdf list FILE"},
     {"dump", "Usage: kalvex-tdf dump [--index N | --weapon CODE] FILE"},
     {"set",
@@ -171,21 +162,20 @@ const CommandUsage kUsages[] = {
 };
 
 TEST_F(KalvexTdfTest, HelpExplainsTheCommands) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"--help"}, {"-h"}, {"help"}}) {
-    SCOPED_TRACE(testing::PrintToString(args));
-    const ToolRun run = RunTool(args);
+  for (const char* help : {"--help", "-h", "help"}) {
+    SCOPED_TRACE(help);
+    const ToolRun run = RunTool({help});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    for (const CommandUsage& usage : kUsages) {
-      EXPECT_NE(run.out.find(usage.usage), std::string::npos) << usage.usage << "\n" << run.out;
+    for (const auto& [command, usage] : kUsages) {
+      EXPECT_NE(run.out.find(usage), std::string::npos) << usage << "\n" << run.out;
     }
     EXPECT_NE(run.out.find("Name=value"), std::string::npos) << run.out;
   }
-  for (const CommandUsage& usage : kUsages) {
-    const ToolRun run = RunTool({usage.command, "--help"});
+  for (const auto& [command, usage] : kUsages) {
+    const ToolRun run = RunTool({command, "--help"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind(usage.usage, 0), 0u) << run.out;
+    EXPECT_EQ(run.out.rfind(usage, 0), 0u) << run.out;
   }
 }
 
@@ -215,16 +205,14 @@ constexpr std::string_view kHandWrittenExample = R"(// Light rocket launcher, ty
 }
 )";
 
-struct RoundTrip {
-  const char* name;
-  std::string script;
-  std::string normalized;   // the bytes normalize gives, when known here
-  std::string dumped = "";  // the lines dump gives, when known here
-};
-
 // For scripts that check passes, dump then write gives what normalize gives.
 TEST_F(KalvexTdfTest, DumpThenWriteGivesTheNormalizedScript) {
-  const RoundTrip kRoundTrips[] = {
+  const struct {
+    const char* name;
+    std::string script;
+    std::string normalized;   // the bytes normalize gives, when known here
+    std::string dumped = "";  // the lines dump gives, when known here
+  } kRoundTrips[] = {
       {"worked example", TestData("worked_example.tdf"), TestData("worked_example.tdf"),
        TestData("worked_example.dump")},
       {"reset weapon", ResetScript(), ResetScript()},
@@ -234,7 +222,7 @@ TEST_F(KalvexTdfTest, DumpThenWriteGivesTheNormalizedScript) {
        "soundstart=;model=;beamweapon=0;}",
        ""},
   };
-  for (const RoundTrip& trip : kRoundTrips) {
+  for (const auto& trip : kRoundTrips) {
     SCOPED_TRACE(trip.name);
     const std::string path = Script("weapon.tdf", trip.script);
     const ToolRun check = RunTool({"check", "--strict", path});
@@ -427,15 +415,12 @@ TEST_F(KalvexTdfTest, CheckSaysHowManyFindingsWereNotKept) {
 }
 
 // Texts that write refuses: dump then write cannot give these scripts back,
-// and check says so.
-struct RefusedText {
-  std::string script;
-  std::string finding;              // after "FILE: "
-  std::string number_finding = {};  // after "FILE:1: ", for a number field's value
-};
-
+// and check says so, after "FILE: " (and for a number field's value first
+// after "FILE:1: ").
 TEST_F(KalvexTdfTest, CheckReportsTextsThatWriteRefuses) {
-  const RefusedText kRefused[] = {
+  const struct {
+    std::string script, finding, number_finding = {};
+  } kRefused[] = {
       {"[A;B]{}", "Weapcode \"A;B\" holds \";\", which write refuses"},
       {"[A=B{C}[D]{}", "Weapcode \"A=B{C}[D\" holds \"=\", which write refuses"},
       {"[A]{name=a=b{c};}", "Weapname \"a=b{c}\" holds \"=\", which write refuses"},
@@ -447,17 +432,15 @@ TEST_F(KalvexTdfTest, CheckReportsTextsThatWriteRefuses) {
       {"[A]{[DAMAGE]{default=1=2;}}", "Weapdamage \"1=2\" holds \"=\", which write refuses",
        "value \"1=2\" of key \"default\" is not a number"},
   };
-  for (const RefusedText& refused : kRefused) {
+  for (const auto& refused : kRefused) {
     SCOPED_TRACE(refused.script);
     const std::string path = Script("refused.tdf", refused.script);
     const ToolRun check = RunTool({"check", path});
     EXPECT_EQ(check.status, 0);
-    if (refused.number_finding.empty()) {
-      EXPECT_EQ(check.out, path + ": " + refused.finding + "\n" + Summary(1, 1, 0, 0));
-    } else {
-      EXPECT_EQ(check.out, path + ":1: " + refused.number_finding + "\n" + path + ": " +
-                               refused.finding + "\n" + Summary(1, 2, 0, 0));
-    }
+    const std::string number =
+        refused.number_finding.empty() ? "" : path + ":1: " + refused.number_finding + "\n";
+    EXPECT_EQ(check.out, number + path + ": " + refused.finding + "\n" +
+                             Summary(1, number.empty() ? 1 : 2, 0, 0));
 
     const ToolRun dump = RunTool({"dump", path});
     EXPECT_EQ(dump.status, 0);

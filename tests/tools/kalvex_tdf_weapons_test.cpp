@@ -248,10 +248,7 @@ TEST_F(WeaponsTest, WriteAppendAddsTheWeaponAtTheEnd) {
   const std::string lines = "Weapcode=NEW\nWeapID=9\n";
   const std::string script = RunTool({"write", "-"}, lines).out;
   std::string lf_script = script;
-  for (std::size_t at = lf_script.find("\r\n"); at != std::string::npos;
-       at = lf_script.find("\r\n", at)) {
-    lf_script.erase(at, 1);
-  }
+  std::erase(lf_script, '\r');
   const struct {
     const char* name;
     std::string before;
