@@ -61,8 +61,7 @@ TEST_F(KalvexTdfTest, NonAsciiFileNames) {
   // The same file named twice is one file, not two that share an ID.
   run = RunTool({"check", path, path});
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out,
-            "kalvex-tdf check: 2 files read, 0 findings, 0 shared weapon IDs, 0 files refused\n");
+  EXPECT_EQ(run.out, Summary(2, 0, 0, 0));
 }
 
 // Bad lines: exit status 2, the line named on standard error, nothing written.
@@ -274,41 +273,37 @@ TEST_F(KalvexTdfTest, NormalizeSaysWhatItLeftOut) {
   EXPECT_EQ(one.err, "kalvex-tdf: (standard input): 1 finding; \"kalvex-tdf check\" lists them\n");
 }
 
-enum class InputKind { kMissing, kFolder, kFile };
-
-struct Unreadable {
-  const char* name;
-  InputKind kind;
-  std::string bytes;  // of a file
-  std::string message;
-};
-
-const Unreadable kUnreadables[] = {
-    {"missing file", InputKind::kMissing, "", "Unable to open file: No such file or directory"},
-    {"folder", InputKind::kFolder, "", "Unable to open file: It is a folder"},
-    {"empty file", InputKind::kFile, "", kNoHeader},
-    {"no header", InputKind::kFile, "ID=91;name=Gun;", kNoHeader},
-    {"entry before the header, farther than 40 characters", InputKind::kFile,
-     "ID=91;" + std::string(40, 'x') + "[GUN]{}", kNoHeader},
-    {"UTF-16", InputKind::kFile, std::string("\xFF\xFE[\0G\0]\0{\0}\0", 12),
-     "No weapon found in file: It is UTF-16 text, which the editor does not read; save it as "
-     "ANSI or UTF-8"},
-    {"header never closed", InputKind::kFile, "[GUN\r\n{ID=91;}", kNoHeader},
-    {"binary", InputKind::kFile, std::string("\0\x01\xFF]", 4), kNoHeader},
-};
-
 // dump prints nothing, normalize writes nothing and check goes on with the
 // other files; each fails.
 TEST_F(KalvexTdfTest, UnreadableScriptsFail) {
+  enum Kind { kMissing, kFolder, kFile };
+  const struct {
+    const char* name;
+    Kind kind;
+    std::string bytes;  // of a file
+    std::string message;
+  } kUnreadables[] = {
+      {"missing file", kMissing, "", "Unable to open file: No such file or directory"},
+      {"folder", kFolder, "", "Unable to open file: It is a folder"},
+      {"empty file", kFile, "", kNoHeader},
+      {"no header", kFile, "ID=91;name=Gun;", kNoHeader},
+      {"entry before the header, farther than 40 characters", kFile,
+       "ID=91;" + std::string(40, 'x') + "[GUN]{}", kNoHeader},
+      {"UTF-16", kFile, std::string("\xFF\xFE[\0G\0]\0{\0}\0", 12),
+       "No weapon found in file: It is UTF-16 text, which the editor does not read; save it as "
+       "ANSI or UTF-8"},
+      {"header never closed", kFile, "[GUN\r\n{ID=91;}", kNoHeader},
+      {"binary", kFile, std::string("\0\x01\xFF]", 4), kNoHeader},
+  };
   const std::string path = (dir_ / "in.tdf").string();
   const std::string earlier = (dir_ / "earlier.tdf").string();
   const fs::path fresh = dir_ / "fresh.tdf";
   const std::string good = Script("good.tdf", "[GOOD]\r\n{\r\n\tsoundwater=splash;\r\n}");
-  for (const Unreadable& input : kUnreadables) {
+  for (const auto& input : kUnreadables) {
     SCOPED_TRACE(input.name);
     fs::remove_all(path);
-    if (input.kind == InputKind::kFolder) fs::create_directory(path);
-    if (input.kind == InputKind::kFile) WriteFile(path, input.bytes);
+    if (input.kind == kFolder) fs::create_directory(path);
+    if (input.kind == kFile) WriteFile(path, input.bytes);
     const std::string error = "kalvex-tdf: " + path + ": " + input.message + "\n";
     WriteFile(earlier, "earlier");
     for (const char* command :
@@ -336,7 +331,7 @@ TEST_F(KalvexTdfTest, CheckListsWhatTheReaderLeftOut) {
     std::string script;
     std::string report;  // before the summary; "%0" stands for the script's path
     int findings;
-    std::vector<std::string> dumped;  // in what dump gives
+    std::vector<std::string> dumped = {};  // in what dump gives
   } kScripts[] = {
       {"odd entries",
        Filled("// a weapon\r\n"
@@ -360,8 +355,7 @@ TEST_F(KalvexTdfTest, CheckListsWhatTheReaderLeftOut) {
        "%0:9: could not match \"12\" of key \"rendertype\"\n"
        "%0:10: skipped unknown key \"bogus\"\n"
        "%0:13: skipped unknown key \"armor\" with value \"5\"\n",
-       4,
-       {}},
+       4},
       {"faults of a hand",
        "; mine\n"
        "[GUN]\n"

@@ -278,15 +278,14 @@ TEST_F(WeaponsTest, CheckReadsEveryWeapon) {
                                   "[B]\n{\nID=5;\nturnrate=300;\nwaterexplosionart=h20;\n}\n");
   const ToolRun run = RunTool({"check", "--strict", file});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, file + ":5: normalize drops key \"model\" with value \"rocket\"\n" + file +
-                         ":10: normalize drops key \"turnrate\" with value \"300\"\n" + file +
-                         ":11: old spelling \"h20\" of key \"waterexplosionart\" will be saved "
-                         "as \"h2o\"\n"
-                         "weapon ID \"5\" is used by 2 weapons: " +
-                         file + ":3, " + file +
-                         ":9\n"
-                         "kalvex-tdf check: 1 file read, 2 findings, 1 shared weapon ID, 0 files "
-                         "refused, 1 old spelling that saving writes anew\n");
+  EXPECT_EQ(run.out, Filled("%0:5: normalize drops key \"model\" with value \"rocket\"\n"
+                            "%0:10: normalize drops key \"turnrate\" with value \"300\"\n"
+                            "%0:11: old spelling \"h20\" of key \"waterexplosionart\" will be "
+                            "saved as \"h2o\"\n"
+                            "weapon ID \"5\" is used by 2 weapons: %0:3, %0:9\n"
+                            "kalvex-tdf check: 1 file read, 2 findings, 1 shared weapon ID, 0 "
+                            "files refused, 1 old spelling that saving writes anew\n",
+                            {file}));
   // The old spelling alone is no finding.
   const std::string old = Script("old.tdf", "[C]\n{\nID=6;\nwaterexplosionart=h20;\n}\n");
   EXPECT_EQ(RunTool({"check", "--strict", old}).status, 0);
