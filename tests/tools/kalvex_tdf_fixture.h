@@ -101,10 +101,7 @@ class KalvexTdfTest : public ::testing::Test {
     run.status = test::RunProgram(KALVEX_TDF, args, in, stdout_closed ? fs::path() : out, err);
     run.out = ReadFile(out);
     run.err = ReadFile(err);
-    std::error_code missing;
-    fs::remove(in);
-    fs::remove(out, missing);
-    fs::remove(err);
+    for (const fs::path& file : {in, out, err}) fs::remove(file);
     return run;
   }
 

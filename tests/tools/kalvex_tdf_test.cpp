@@ -114,7 +114,6 @@ TEST_F(KalvexTdfTest, UnwritableFileExitsWithOne) {
   const fs::path missing = dir_ / "missing" / "x.tdf";
   const fs::path folder = dir_ / "sub";
   fs::create_directory(folder);
-
   const std::pair<fs::path, std::string> kRefused[] = {{read_only, "The file is read-only"},
                                                        {missing, "The folder does not exist"},
                                                        {folder, "It is a folder"}};
@@ -209,8 +208,8 @@ TEST_F(KalvexTdfTest, DumpThenWriteGivesTheNormalizedScript) {
   const struct {
     const char* name;
     std::string script;
-    std::string normalized;   // the bytes normalize gives, when known here
-    std::string dumped = "";  // the lines dump gives, when known here
+    std::string normalized = "";  // the bytes normalize gives, when known here
+    std::string dumped = "";      // the lines dump gives, when known here
   } kRoundTrips[] = {
       {"worked example", TestData("worked_example.tdf"), TestData("worked_example.tdf"),
        TestData("worked_example.dump")},
@@ -218,8 +217,7 @@ TEST_F(KalvexTdfTest, DumpThenWriteGivesTheNormalizedScript) {
       {"typed by hand", std::string(kHandWrittenExample), TestData("worked_example.tdf")},
       {"texts with blanks, slashes and high bytes",
        "[\xC3\x84 B\tC]\n{name= Ro/ck\tet //x \xC3\x9C ;ID=7 7;range=8.0;reloadtime=.5;"
-       "soundstart=;model=;beamweapon=0;}",
-       ""},
+       "soundstart=;model=;beamweapon=0;}"},
   };
   for (const auto& trip : kRoundTrips) {
     SCOPED_TRACE(trip.name);
@@ -256,7 +254,6 @@ TEST_F(KalvexTdfTest, NormalizesIntoAFileAndInPlace) {
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(ReadFile(target), TestData("worked_example.tdf"));
-
   run = RunTool({"normalize", source, source});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(ReadFile(source), TestData("worked_example.tdf"));

@@ -251,8 +251,7 @@ TEST_F(WeaponsTest, WriteAppendAddsTheWeaponAtTheEnd) {
   std::erase(lf_script, '\r');
   const struct {
     const char* name;
-    std::string before;
-    std::string after;
+    std::string before, after;
   } cases[] = {
       {"CR LF", kThree, kThree + script},
       {"LF, no line end at the end", "[A]\n{\nID=1;\n}", "[A]\n{\nID=1;\n}\n" + lf_script},
