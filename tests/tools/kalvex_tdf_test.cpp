@@ -226,7 +226,6 @@ TEST_F(KalvexTdfTest, DumpThenWriteGivesTheNormalizedScript) {
     EXPECT_EQ(check.status, 0);
     EXPECT_EQ(check.out, Summary(1, 0, 0, 0));
     EXPECT_EQ(check.err, "");
-
     const ToolRun dump = RunTool({"dump", path});
     ASSERT_EQ(dump.status, 0) << dump.err;
     EXPECT_EQ(dump.err, "");
@@ -432,7 +431,6 @@ TEST_F(KalvexTdfTest, CheckReportsTextsThatWriteRefuses) {
         refused.number_finding.empty() ? "" : path + ":1: " + refused.number_finding + "\n";
     EXPECT_EQ(check.out, number + path + ": " + refused.finding + "\n" +
                              Summary(1, number.empty() ? 1 : 2, 0, 0));
-
     const ToolRun dump = RunTool({"dump", path});
     EXPECT_EQ(dump.status, 0);
     EXPECT_EQ(RunTool({"write", "-"}, dump.out).status, 2);

@@ -133,7 +133,6 @@ TEST_F(WeaponsTest, IndexAndWeaponChooseTheWeapon) {
       first.err.substr(0, first.err.find('\n') + 1),
       "kalvex-tdf: " + file +
           ": holds 3 weapons; this is the first (--index N or --weapon CODE takes another)\n");
-
   // Dump then write keeps the sound of the mod's own, as normalize writes it.
   const ToolRun normalized = RunTool({"normalize", "--index", "2", file, "-"});
   EXPECT_EQ(normalized.status, 0);
