@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,25 @@ inline std::string ResetScript() {
   record.Reset();
   record.Weapmodl = 0;
   return WriteScript(record);
+}
+
+// `text` with "%0", "%1"... standing for `values[0]`, `values[1]`...
+inline std::string Filled(std::string text, const std::vector<std::string>& values) {
+  for (std::size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at)) {
+    const std::string& value = values.at(std::size_t(text[at + 1] - '0'));
+    text.replace(at, 2, value);
+    at += value.size();
+  }
+  return text;
+}
+
+// The words of `line`, split at blanks, each `Filled` with `values`.
+inline std::vector<std::string> Words(const std::string& line,
+                                      const std::vector<std::string>& values = {}) {
+  std::vector<std::string> words;
+  std::istringstream in(line);
+  for (std::string word; in >> word;) words.push_back(Filled(word, values));
+  return words;
 }
 
 // The last line of check's report.
@@ -81,10 +101,7 @@ class KalvexTdfTest : public ::testing::Test {
     run.status = test::RunProgram(KALVEX_TDF, args, in, stdout_closed ? fs::path() : out, err);
     run.out = ReadFile(out);
     run.err = ReadFile(err);
-    std::error_code missing;
-    fs::remove(in);
-    fs::remove(out, missing);
-    fs::remove(err);
+    for (const fs::path& file : {in, out, err}) fs::remove(file);
     return run;
   }
 

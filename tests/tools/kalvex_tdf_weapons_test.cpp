@@ -51,20 +51,11 @@ std::string ThreeWith(const std::string& from, const std::string& to) {
 
 struct ToolCase {
   const char* name;
-  std::vector<std::string> args;  // "%F" in them: the script of the case, holding kThree
+  std::string args;  // "%0" in them: the script of the case, holding kThree
   int status;
-  std::string out;  // "%F" in it stands for the script's path
-  std::string err;
+  std::string err;  // "%0" in it and in `out` stands for the script's path
+  std::string out = "";
 };
-
-// `text` with "%F" standing for `path`.
-std::string WithPath(std::string text, const std::string& path) {
-  for (std::size_t at = text.find("%F"); at != std::string::npos; at = text.find("%F", at)) {
-    text.replace(at, 2, path);
-    at += path.size();
-  }
-  return text;
-}
 
 class WeaponsTest : public KalvexTdfTest {
  protected:
@@ -72,12 +63,10 @@ class WeaponsTest : public KalvexTdfTest {
     for (const ToolCase& c : cases) {
       SCOPED_TRACE(c.name);
       const std::string file = Script("three.tdf", kThree);
-      std::vector<std::string> args = c.args;
-      for (std::string& word : args) word = WithPath(word, file);
-      const ToolRun run = RunTool(args);
+      const ToolRun run = RunTool(Words(c.args, {file}));
       EXPECT_EQ(run.status, c.status);
-      EXPECT_EQ(run.out, WithPath(c.out, file));
-      EXPECT_EQ(run.err, WithPath(c.err, file));
+      EXPECT_EQ(run.out, Filled(c.out, {file}));
+      EXPECT_EQ(run.err, Filled(c.err, {file}));
       EXPECT_EQ(ReadFile(file), kThree);
     }
   }
@@ -89,23 +78,14 @@ const std::string kThreeListed =
     "3\tNOID\t\t\t20\n";
 
 TEST_F(WeaponsTest, ListGivesOneLinePerWeapon) {
+  const std::string usage =
+      "kalvex-tdf list: expects one script file\nUsage: kalvex-tdf list FILE\n";
   RunCases({
-      {"a file", {"list", "%F"}, 0, kThreeListed, ""},
-      {"no file",
-       {"list"},
-       2,
-       "",
-       "kalvex-tdf list: expects one script file\nUsage: kalvex-tdf list FILE\n"},
-      {"two files",
-       {"list", "%F", "%F"},
-       2,
-       "",
-       "kalvex-tdf list: expects one script file\nUsage: kalvex-tdf list FILE\n"},
-      {"a missing file",
-       {"list", "%F.missing"},
-       1,
-       "",
-       "kalvex-tdf: %F.missing: Unable to open file: No such file or directory\n"},
+      {"a file", "list %0", 0, "", kThreeListed},
+      {"no file", "list", 2, usage},
+      {"two files", "list %0 %0", 2, usage},
+      {"a missing file", "list %0.missing", 1,
+       "kalvex-tdf: %0.missing: Unable to open file: No such file or directory\n"},
   });
   EXPECT_EQ(RunTool({"list", "-"}, kThree).out, kThreeListed);
   const ToolRun none = RunTool({"list", "-"}, "ID=4;");
@@ -115,58 +95,26 @@ TEST_F(WeaponsTest, ListGivesOneLinePerWeapon) {
 
 TEST_F(WeaponsTest, IndexAndWeaponChooseTheWeapon) {
   const std::string usage = "Usage: kalvex-tdf dump [--index N | --weapon CODE] FILE\n";
+  const std::string number = "kalvex-tdf dump: expects a weapon's number from 1 after --index\n";
   RunCases({
-      {"index past the weapons",
-       {"dump", "--index", "4", "%F"},
-       1,
-       "",
-       "kalvex-tdf: %F: no weapon 4\n"},
-      {"no weapon of that code",
-       {"dump", "--weapon", "PULSE2", "%F"},
-       1,
-       "",
-       "kalvex-tdf: %F: no weapon PULSE2\n"},
-      {"normalize, no weapon of that code",
-       {"normalize", "--weapon", "X", "%F", "-"},
-       1,
-       "",
-       "kalvex-tdf: %F: no weapon X\n"},
-      {"set, index past the weapons",
-       {"set", "%F", "--index", "9", "Weapdamage=5"},
-       1,
-       "",
-       "kalvex-tdf: %F: no weapon 9\n"},
-      {"index 0",
-       {"dump", "--index", "0", "%F"},
-       2,
-       "",
-       "kalvex-tdf dump: expects a weapon's number from 1 after --index\n" + usage},
-      {"index not a number",
-       {"dump", "--index", "2x", "%F"},
-       2,
-       "",
-       "kalvex-tdf dump: expects a weapon's number from 1 after --index\n" + usage},
-      {"index without its number",
-       {"dump", "%F", "--index"},
-       2,
-       "",
+      {"index past the weapons", "dump --index 4 %0", 1, "kalvex-tdf: %0: no weapon 4\n"},
+      {"no weapon of that code", "dump --weapon PULSE2 %0", 1,
+       "kalvex-tdf: %0: no weapon PULSE2\n"},
+      {"normalize, no weapon of that code", "normalize --weapon X %0 -", 1,
+       "kalvex-tdf: %0: no weapon X\n"},
+      {"set, index past the weapons", "set %0 --index 9 Weapdamage=5", 1,
+       "kalvex-tdf: %0: no weapon 9\n"},
+      {"index 0", "dump --index 0 %0", 2, number + usage},
+      {"index not a number", "dump --index 2x %0", 2, number + usage},
+      {"index without its number", "dump %0 --index", 2,
        "kalvex-tdf dump: expects a number after --index\n" + usage},
-      {"both",
-       {"dump", "--index", "1", "--weapon", "NOID", "%F"},
-       2,
-       "",
+      {"both", "dump --index 1 --weapon NOID %0", 2,
        "kalvex-tdf dump: expects one --index N or --weapon CODE at most\n" + usage},
-      {"normalize of several weapons without a choice",
-       {"normalize", "%F", "-"},
-       2,
-       "",
-       "kalvex-tdf: %F: holds 3 weapons and normalize writes one: choose it with --index N or "
+      {"normalize of several weapons without a choice", "normalize %0 -", 2,
+       "kalvex-tdf: %0: holds 3 weapons and normalize writes one: choose it with --index N or "
        "--weapon CODE\n"},
-      {"set of several weapons without a choice",
-       {"set", "%F", "Weapdamage=5"},
-       2,
-       "",
-       "kalvex-tdf: %F: holds 3 weapons: choose the one to edit with --index N or --weapon "
+      {"set of several weapons without a choice", "set %0 Weapdamage=5", 2,
+       "kalvex-tdf: %0: holds 3 weapons: choose the one to edit with --index N or --weapon "
        "CODE\n"},
   });
   const std::string file = Script("three.tdf", kThree);
@@ -185,7 +133,6 @@ TEST_F(WeaponsTest, IndexAndWeaponChooseTheWeapon) {
       first.err.substr(0, first.err.find('\n') + 1),
       "kalvex-tdf: " + file +
           ": holds 3 weapons; this is the first (--index N or --weapon CODE takes another)\n");
-
   // Dump then write keeps the sound of the mod's own, as normalize writes it.
   const ToolRun normalized = RunTool({"normalize", "--index", "2", file, "-"});
   EXPECT_EQ(normalized.status, 0);
@@ -194,64 +141,49 @@ TEST_F(WeaponsTest, IndexAndWeaponChooseTheWeapon) {
   EXPECT_EQ(RunTool({"write", "-"}, second.out).out, normalized.out);
 }
 
-struct SetCase {
-  const char* name;
-  std::vector<std::string> args;  // after "set FILE"
-  std::string after;              // the file's bytes after
-};
-
 TEST_F(WeaponsTest, SetEditsOneWeaponInPlace) {
-  const SetCase cases[] = {
-      {"damage of the first weapon",
-       {"--index", "1", "Weapdamage=300"},
+  const struct {
+    const char* name;
+    std::string args;   // after "set FILE"
+    std::string after;  // the file's bytes after
+  } cases[] = {
+      {"damage of the first weapon", "--index 1 Weapdamage=300",
        ThreeWith("default=250;", "default=300;")},
-      {"damage of a weapon without [DAMAGE]",
-       {"--index", "2", "Weapdamage=300"},
+      {"damage of a weapon without [DAMAGE]", "--index 2 Weapdamage=300",
        ThreeWith(
            "\treloadtime=0.367;\r\n\t}\r\n",
            "\treloadtime=0.367;\r\n\t[DAMAGE]\r\n\t\t{\r\n\t\tdefault=300;\r\n\t\t}\r\n\t}\r\n")},
       {"an entry added after the body's last, comment kept",
-       {"--weapon", "rocket_launcher_mk2_heavy", "Weapreload=0.5"},
+       "--weapon rocket_launcher_mk2_heavy Weapreload=0.5",
        ThreeWith("// felt far\r\n", "// felt far\r\n\treloadtime=0.5;\r\n")},
-      {"a sound of the mod's own",
-       {"--weapon", "PULSE", "Weapsost=\"xplonew\""},
+      {"a sound of the mod's own", "--weapon PULSE Weapsost=\"xplonew\"",
        ThreeWith("soundstart=vortexfire;", "soundstart=xplonew;")},
-      {"a value removed",
-       {"--index", "2", "Weapreload="},
-       ThreeWith("\treloadtime=0.367;\r\n", "")},
-      {"an entry without a field",
-       {"--index", "1", "--entry", "shakeduration=2"},
+      {"a value removed", "--index 2 Weapreload=", ThreeWith("\treloadtime=0.367;\r\n", "")},
+      {"an entry without a field", "--index 1 --entry shakeduration=2",
        ThreeWith("shakeduration=1.5;", "shakeduration=2;")},
-      {"an entry added to an empty body",
-       {"--index", "3", "--entry", "vlaunch=1"},
+      {"an entry added to an empty body", "--index 3 --entry vlaunch=1",
        ThreeWith("[NOID]\r\n\t{\r\n", "[NOID]\r\n\t{\r\n\tvlaunch=1;\r\n")},
-      {"a per-target damage",
-       {"--index", "1", "--entry", "DAMAGE/heavytank=500"},
+      {"a per-target damage", "--index 1 --entry DAMAGE/heavytank=500",
        ThreeWith("heavytank=400;", "heavytank=500;")},
       {"a per-target damage removed",
-       {"--index", "1", "--entry", "damage/HEAVYTANK="},
-       ThreeWith("\t\theavytank=400;\r\n", "")},
-      {"a per-target damage added",
-       {"--index", "1", "--entry", "DAMAGE/scoutplane=40"},
+       "--index 1 --entry damage/HEAVYTANK=", ThreeWith("\t\theavytank=400;\r\n", "")},
+      {"a per-target damage added", "--index 1 --entry DAMAGE/scoutplane=40",
        ThreeWith("\t\theavytank=400;\r\n", "\t\theavytank=400;\r\n\t\tscoutplane=40;\r\n")},
-      {"a per-target damage where there is no [DAMAGE]",
-       {"--index", "2", "--entry", "DAMAGE/scoutplane=40"},
+      {"a per-target damage where there is no [DAMAGE]", "--index 2 --entry DAMAGE/scoutplane=40",
        ThreeWith(
            "\treloadtime=0.367;\r\n\t}\r\n",
            "\treloadtime=0.367;\r\n\t[DAMAGE]\r\n\t\t{\r\n\t\tscoutplane=40;\r\n\t\t}\r\n\t}\r\n")},
-      {"members and entries together",
-       {"--index", "1", "Weapdamage=1", "--entry", "shakeduration=", "WeapID=7"},
+      {"members and entries together", "--index 1 Weapdamage=1 --entry shakeduration= WeapID=7",
        // The comment after the entry removed stays.
        Replaced(
            ThreeWith("\tID=101;\r\n\tname=Heavy Rocket;\r\n\tshakeduration=1.5; // felt far\r\n",
                      "\tID=7;\r\n\tname=Heavy Rocket;\r\n\t// felt far\r\n"),
            "default=250;", "default=1;")},
   };
-  for (const SetCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string file = Script("three.tdf", kThree);
-    std::vector<std::string> args = {"set", file};
-    args.insert(args.end(), c.args.begin(), c.args.end());
+    std::vector<std::string> args = Words("set %0 " + c.args, {file});
     const ToolRun run = RunTool(args);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
@@ -267,13 +199,9 @@ TEST_F(WeaponsTest, SetWithoutAChangeWritesNothing) {
   const std::string file = Script("three.tdf", kThree);
   // Read-only: a write would fail.
   fs::permissions(file, fs::perms::owner_read);
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"--index", "2", "Weapreload=0.367"},
-        std::vector<std::string>{"--index", "1", "--entry", "DAMAGE/heavytank=400"},
-        std::vector<std::string>{"--index", "3", "--entry", "vlaunch="},
-        std::vector<std::string>{"--index", "2"}}) {
-    std::vector<std::string> words = {"set", file};
-    words.insert(words.end(), args.begin(), args.end());
+  for (const char* args : {"--index 2 Weapreload=0.367", "--index 1 --entry DAMAGE/heavytank=400",
+                           "--index 3 --entry vlaunch=", "--index 2"}) {
+    std::vector<std::string> words = Words(std::string("set %0 ") + args, {file});
     const ToolRun run = RunTool(words);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
@@ -288,56 +216,28 @@ TEST_F(WeaponsTest, SetWithoutAChangeWritesNothing) {
 }
 
 TEST_F(WeaponsTest, SetRefusesBadValuesAndWritesNothing) {
+  const std::string decimal =
+      " needs a decimal number (an optional \"-\", digits and at most one point), not ";
+  const std::string own = "\" has a member of its own: use Member=value (dump shows them)\n";
   RunCases({
-      {"not a decimal number",
-       {"set", "%F", "--index", "2", "Weapreload=1,5"},
-       2,
-       "",
-       "kalvex-tdf: Weapreload needs a decimal number (an optional \"-\", digits and at most one "
-       "point), not \"1,5\"\n"},
-      {"two points",
-       {"set", "%F", "--index", "2", "Weaprange=1.2.3"},
-       2,
-       "",
-       "kalvex-tdf: Weaprange needs a decimal number (an optional \"-\", digits and at most one "
-       "point), not \"1.2.3\"\n"},
-      {"an integer member",
-       {"set", "%F", "--index", "2", "Weaptur=yes"},
-       2,
-       "",
+      {"not a decimal number", "set %0 --index 2 Weapreload=1,5", 2,
+       "kalvex-tdf: Weapreload" + decimal + "\"1,5\"\n"},
+      {"two points", "set %0 --index 2 Weaprange=1.2.3", 2,
+       "kalvex-tdf: Weaprange" + decimal + "\"1.2.3\"\n"},
+      {"an integer member", "set %0 --index 2 Weaptur=yes", 2,
        "kalvex-tdf: Weaptur needs a whole number from -2147483648 to 2147483647, not \"yes\"\n"},
-      {"an unknown member",
-       {"set", "%F", "--index", "2", "Weapfoo=1"},
-       2,
-       "",
+      {"an unknown member", "set %0 --index 2 Weapfoo=1", 2,
        "kalvex-tdf: unknown member \"Weapfoo\"\n"},
-      {"a key with a member",
-       {"set", "%F", "--index", "2", "--entry", "ReloadTime=1"},
-       2,
-       "",
-       "kalvex-tdf: --entry ReloadTime=1: the key \"ReloadTime\" has a member of its own: use "
-       "Member=value (dump shows them)\n"},
-      {"the damage's key",
-       {"set", "%F", "--index", "2", "--entry", "DAMAGE/default=1"},
-       2,
-       "",
-       "kalvex-tdf: --entry DAMAGE/default=1: the key \"default\" has a member of its own: use "
-       "Member=value (dump shows them)\n"},
-      {"a value that breaks the script",
-       {"set", "%F", "--index", "2", "--entry", "a=1;b"},
-       2,
-       "",
+      {"a key with a member", "set %0 --index 2 --entry ReloadTime=1", 2,
+       "kalvex-tdf: --entry ReloadTime=1: the key \"ReloadTime" + own},
+      {"the damage's key", "set %0 --index 2 --entry DAMAGE/default=1", 2,
+       "kalvex-tdf: --entry DAMAGE/default=1: the key \"default" + own},
+      {"a value that breaks the script", "set %0 --index 2 --entry a=1;b", 2,
        "kalvex-tdf: --entry a=1;b: the value must not hold ; = [ ] { } or a line end\n"},
-      {"not a key",
-       {"set", "%F", "--index", "2", "--entry", "2a=1"},
-       2,
-       "",
+      {"not a key", "set %0 --index 2 --entry 2a=1", 2,
        "kalvex-tdf: --entry 2a=1: a key is letters, digits and \"_\", not beginning with a "
        "digit\n"},
-      {"no file",
-       {"set", "Weapdamage=1"},
-       2,
-       "",
+      {"no file", "set Weapdamage=1", 2,
        "kalvex-tdf set: expects a script file\nUsage: kalvex-tdf set FILE [--index N | --weapon "
        "CODE] [-o OUT] [Member=value]... [--entry KEY=VALUE]...\n"},
   });
@@ -347,14 +247,10 @@ TEST_F(WeaponsTest, WriteAppendAddsTheWeaponAtTheEnd) {
   const std::string lines = "Weapcode=NEW\nWeapID=9\n";
   const std::string script = RunTool({"write", "-"}, lines).out;
   std::string lf_script = script;
-  for (std::size_t at = lf_script.find("\r\n"); at != std::string::npos;
-       at = lf_script.find("\r\n", at)) {
-    lf_script.erase(at, 1);
-  }
+  std::erase(lf_script, '\r');
   const struct {
     const char* name;
-    std::string before;
-    std::string after;
+    std::string before, after;
   } cases[] = {
       {"CR LF", kThree, kThree + script},
       {"LF, no line end at the end", "[A]\n{\nID=1;\n}", "[A]\n{\nID=1;\n}\n" + lf_script},
@@ -380,15 +276,14 @@ TEST_F(WeaponsTest, CheckReadsEveryWeapon) {
                                   "[B]\n{\nID=5;\nturnrate=300;\nwaterexplosionart=h20;\n}\n");
   const ToolRun run = RunTool({"check", "--strict", file});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out, file + ":5: normalize drops key \"model\" with value \"rocket\"\n" + file +
-                         ":10: normalize drops key \"turnrate\" with value \"300\"\n" + file +
-                         ":11: old spelling \"h20\" of key \"waterexplosionart\" will be saved "
-                         "as \"h2o\"\n"
-                         "weapon ID \"5\" is used by 2 weapons: " +
-                         file + ":3, " + file +
-                         ":9\n"
-                         "kalvex-tdf check: 1 file read, 2 findings, 1 shared weapon ID, 0 files "
-                         "refused, 1 old spelling that saving writes anew\n");
+  EXPECT_EQ(run.out, Filled("%0:5: normalize drops key \"model\" with value \"rocket\"\n"
+                            "%0:10: normalize drops key \"turnrate\" with value \"300\"\n"
+                            "%0:11: old spelling \"h20\" of key \"waterexplosionart\" will be "
+                            "saved as \"h2o\"\n"
+                            "weapon ID \"5\" is used by 2 weapons: %0:3, %0:9\n"
+                            "kalvex-tdf check: 1 file read, 2 findings, 1 shared weapon ID, 0 "
+                            "files refused, 1 old spelling that saving writes anew\n",
+                            {file}));
   // The old spelling alone is no finding.
   const std::string old = Script("old.tdf", "[C]\n{\nID=6;\nwaterexplosionart=h20;\n}\n");
   EXPECT_EQ(RunTool({"check", "--strict", old}).status, 0);
