@@ -57,7 +57,28 @@ void ClickEntry(const TListBox* list, int row) {
                     widget->visualItemRect(widget->item(row)).center());
 }
 
+// What a user puts into an edit with validators ("range": 1 to 255,
+// "decimal", else a filter's set) that shows a text set by the program.
+struct EditInput {
+  const char* name;
+  int textLen;
+  QStringList validators;
+  const char* programText;
+  const char* input;  // keys ('<' moves to the start, '\b' erases) or the clipboard
+  const char* shown;
+  int beeps;              // inputs refused, each with the platform's signal
+  bool fromMenu = false;  // pasted with the edit's menu, not Ctrl+V
+};
+
+template <class Row>
+void AddRows(std::initializer_list<Row> rows) {
+  QTest::addColumn<Row>("row");
+  for (const Row& row : rows) QTest::newRow(row.name) << row;
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(EditInput)
 
 class ControlsTest : public QObject {
   Q_OBJECT
@@ -213,87 +234,46 @@ class ControlsTest : public QObject {
   // The limit and the validator judge what the user types, never what the
   // program shows.
   void editJudgesTyping_data() {
-    QTest::addColumn<int>("textLen");
-    QTest::addColumn<QStringList>("validators");  // "range" (1 to 255) or a filter's set
-    QTest::addColumn<QString>("programText");
-    QTest::addColumn<QString>("keys");  // '<' moves to the start, '\b' erases
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("beeps");  // keys refused, each with the platform's signal
-    const QStringList none, range{"range"};
-    QTest::newRow("typing stops at the limit") << 5 << none << ""
-                                               << "abcdefg"
-                                               << "abcd" << 3;
-    QTest::newRow("no limit") << 0 << none << ""
-                              << "abcdefg"
-                              << "abcdefg" << 0;
-    QTest::newRow("long program text kept") << 5 << none << "ABCDEFGH"
-                                            << "xy"
-                                            << "ABCDEFGH" << 2;
-    QTest::newRow("long program text shortened") << 5 << none << "ABCDEFGH"
-                                                 << "\b\bx"
-                                                 << "ABCDEF" << 1;
-    QTest::newRow("range: above") << 8 << range << ""
-                                  << "256"
-                                  << "25" << 1;
-    QTest::newRow("range: letters and zero first") << 8 << range << ""
-                                                   << "0a12"
-                                                   << "12" << 2;
-    QTest::newRow("range: emptied") << 8 << range << ""
-                                    << "12\b\b"
-                                    << "" << 0;
-    QTest::newRow("range: before a blank") << 8 << range << " "
-                                           << "<7"
-                                           << " " << 1;
-    QTest::newRow("range: after a blank") << 8 << range << " "
-                                          << "7"
-                                          << " " << 1;
-    QTest::newRow("range: program text not judged") << 8 << range << "abc"
-                                                    << ""
-                                                    << "abc" << 0;
-    QTest::newRow("range: out-of-range program text shortened") << 5 << range << "12345678"
-                                                                << "\b\b\b\b\b"
-                                                                << "123" << 0;
-    QTest::newRow("range: out-of-range program text takes no new characters")
-        << 5 << range << "1000"
-        << "\b7a"
-        << "100" << 2;
-    QTest::newRow("filter") << 8 << QStringList{" 0-9."} << ""
-                            << "1.5 x2"
-                            << "1.5 2" << 1;
-    QTest::newRow("decimal: a second point") << 8 << QStringList{"decimal"} << ""
-                                             << "1.2.5"
-                                             << "1.25" << 1;
-    QTest::newRow("decimal: program text of two points shortened")
-        << 8 << QStringList{"decimal"} << "1.2.3"
-        << "\b\b4"
-        << "1.24" << 0;
-    QTest::newRow("second validator replaces the first") << 8 << QStringList{"range", "0-9."} << ""
-                                                         << "1.5"
-                                                         << "1.5" << 0;
+    const QStringList none, range{"range"}, decimal{"decimal"};
+    AddRows<EditInput>({
+        {"typing stops at the limit", 5, none, "", "abcdefg", "abcd", 3},
+        {"no limit", 0, none, "", "abcdefg", "abcdefg", 0},
+        {"long program text kept", 5, none, "ABCDEFGH", "xy", "ABCDEFGH", 2},
+        {"long program text shortened", 5, none, "ABCDEFGH", "\b\bx", "ABCDEF", 1},
+        {"range: above", 8, range, "", "256", "25", 1},
+        {"range: letters and zero first", 8, range, "", "0a12", "12", 2},
+        {"range: emptied", 8, range, "", "12\b\b", "", 0},
+        {"range: before a blank", 8, range, " ", "<7", " ", 1},
+        {"range: after a blank", 8, range, " ", "7", " ", 1},
+        {"range: program text not judged", 8, range, "abc", "", "abc", 0},
+        {"range: out-of-range program text shortened", 5, range, "12345678", "\b\b\b\b\b", "123",
+         0},
+        {"range: out-of-range program text takes no new characters", 5, range, "1000", "\b7a",
+         "100", 2},
+        {"filter", 8, {" 0-9."}, "", "1.5 x2", "1.5 2", 1},
+        {"decimal: a second point", 8, decimal, "", "1.2.5", "1.25", 1},
+        {"decimal: program text of two points shortened", 8, decimal, "1.2.3", "\b\b4", "1.24", 0},
+        {"second validator replaces the first", 8, {"range", "0-9."}, "", "1.5", "1.5", 0},
+    });
   }
 
   void editJudgesTyping() {
-    QFETCH(int, textLen);
-    QFETCH(QStringList, validators);
-    QFETCH(QString, programText);
-    QFETCH(QString, keys);
-    QFETCH(QString, shown);
-    QFETCH(int, beeps);
+    QFETCH(EditInput, row);
     ScriptedUserInterface ui;
-    TEdit* edit = MakeEdit(textLen, validators, programText);
+    TEdit* edit = MakeEdit(row);
     auto* line = HandleOf<QLineEdit>(edit);
-    for (QChar key : keys) {
+    for (const char key : std::string_view(row.input)) {
       if (key == '<') {
         line->home(false);
       } else if (key == '\b') {
         QTest::keyClick(line, Qt::Key_Backspace);
       } else {
-        QTest::keyClick(line, key.toLatin1());
+        QTest::keyClick(line, key);
       }
     }
-    QCOMPARE(line->text(), shown);
-    QCOMPARE(edit->GetText(), shown.toStdString());
-    QCOMPARE(ui.Beeps, beeps);
+    QCOMPARE(line->text(), QString(row.shown));
+    QCOMPARE(edit->GetText(), std::string(row.shown));
+    QCOMPARE(ui.Beeps, row.beeps);
   }
 
   // Only single-byte characters fit a script.
@@ -310,77 +290,32 @@ class ControlsTest : public QObject {
 
   // A paste loses the blanks and line ends at its ends, and is then taken
   // whole or, with the platform's signal, not at all; from the keys or the
-  // edit's menu alike.
+  // edit's menu alike. An empty `shown` keeps the program text.
   void editJudgesPaste_data() {
-    QTest::addColumn<int>("textLen");
-    QTest::addColumn<QStringList>("validators");
-    QTest::addColumn<QString>("programText");
-    QTest::addColumn<QString>("clipboard");
-    QTest::addColumn<QString>("how");  // "keys" (Ctrl+V) or "menu"
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("beeps");
-    const QStringList none, range{"range"}, decimals{"0-9."};
-    QTest::newRow("blanks and line ends at the ends") << 10 << range << ""
-                                                      << " \t12\r\n"
-                                                      << "keys"
-                                                      << "12" << 0;
-    QTest::newRow("from the menu") << 10 << range << ""
-                                   << "12\n"
-                                   << "menu"
-                                   << "12" << 0;
-    QTest::newRow("after a program text") << 10 << none << "AB"
-                                          << "CD "
-                                          << "keys"
-                                          << "ABCD" << 0;
-    QTest::newRow("blanks alone") << 10 << none << "X"
-                                  << "  \n"
-                                  << "keys"
-                                  << "X" << 0;
-    QTest::newRow("blank inside a number") << 10 << range << ""
-                                           << "1 2"
-                                           << "keys"
-                                           << "" << 1;
-    QTest::newRow("line end inside") << 10 << none << ""
-                                     << "1\n2"
-                                     << "keys"
-                                     << "" << 1;
-    QTest::newRow("tab inside") << 10 << none << ""
-                                << "a\tb"
-                                << "menu"
-                                << "" << 1;
-    QTest::newRow("euro sign") << 10 << none << ""
-                               << "5€"
-                               << "keys"
-                               << "" << 1;
-    QTest::newRow("a second point") << 10 << QStringList{"decimal"} << "1.5"
-                                    << ".2"
-                                    << "keys"
-                                    << "" << 1;
-    QTest::newRow("semicolon in a number") << 10 << decimals << ""
-                                           << "1;5"
-                                           << "keys"
-                                           << "" << 1;
-    QTest::newRow("past the limit") << 5 << none << ""
-                                    << "abcde"
-                                    << "keys"
-                                    << "" << 1;
+    const QStringList none, range{"range"};
+    AddRows<EditInput>({
+        {"blanks and line ends at the ends", 10, range, "", " \t12\r\n", "12", 0},
+        {"from the menu", 10, range, "", "12\n", "12", 0, true},
+        {"after a program text", 10, none, "AB", "CD ", "ABCD", 0},
+        {"blanks alone", 10, none, "X", "  \n", "X", 0},
+        {"blank inside a number", 10, range, "", "1 2", "", 1},
+        {"line end inside", 10, none, "", "1\n2", "", 1},
+        {"tab inside", 10, none, "", "a\tb", "", 1, true},
+        {"euro sign", 10, none, "", "5€", "", 1},
+        {"a second point", 10, {"decimal"}, "1.5", ".2", "", 1},
+        {"semicolon in a number", 10, {"0-9."}, "", "1;5", "", 1},
+        {"past the limit", 5, none, "", "abcde", "", 1},
+    });
   }
 
   void editJudgesPaste() {
-    QFETCH(int, textLen);
-    QFETCH(QStringList, validators);
-    QFETCH(QString, programText);
-    QFETCH(QString, clipboard);
-    QFETCH(QString, how);
-    QFETCH(QString, shown);
-    QFETCH(int, beeps);
+    QFETCH(EditInput, row);
     ScriptedUserInterface ui;
-    TEdit* edit = MakeEdit(textLen, validators, programText);
-    auto* line = HandleOf<QLineEdit>(edit);
+    auto* line = HandleOf<QLineEdit>(MakeEdit(row));
     line->setFocus();
     line->end(false);
-    QGuiApplication::clipboard()->setText(clipboard);
-    if (how == "keys") {
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(row.input));
+    if (!row.fromMenu) {
       QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
     } else {
       QContextMenuEvent event(QContextMenuEvent::Mouse, line->rect().center(),
@@ -396,15 +331,15 @@ class ControlsTest : public QObject {
       paste->trigger();
       menu->close();
     }
-    QCOMPARE(line->text(), shown.isEmpty() ? programText : shown);
-    QCOMPARE(ui.Beeps, beeps);
+    QCOMPARE(line->text(), QString(*row.shown ? row.shown : row.programText));
+    QCOMPARE(ui.Beeps, row.beeps);
   }
 
   // A text the program put there is never refused as it stands: not when
   // the edit takes the focus, nor when Enter is pressed or the focus leaves.
   void editNeverRefusesTheTextItShows() {
     ScriptedUserInterface ui;
-    TEdit* edit = MakeEdit(5, {"decimal"}, "1.2.3");
+    TEdit* edit = MakeEdit({"", 5, {"decimal"}, "1.2.3", "", "", 0});
     auto* line = HandleOf<QLineEdit>(edit);
     QLineEdit other(line->parentWidget());
     other.show();
@@ -477,11 +412,9 @@ class ControlsTest : public QObject {
     return edit;
   }
 
-  // An edit with validators ("range": 1 to 255, "decimal", else a filter's set) showing
-  // a text set by the program.
-  TEdit* MakeEdit(int textLen, const QStringList& validators, const QString& programText) {
-    TEdit* edit = MakeEdit(textLen);
-    for (const QString& validator : validators) {
+  TEdit* MakeEdit(const EditInput& row) {
+    TEdit* edit = MakeEdit(row.textLen);
+    for (const QString& validator : row.validators) {
       if (validator == "range") {
         edit->SetValidator(std::make_unique<TRangeValidator>(1, 255));
       } else if (validator == "decimal") {
@@ -490,7 +423,7 @@ class ControlsTest : public QObject {
         edit->SetValidator(std::make_unique<TFilterValidator>(TCharSet(validator.toStdString())));
       }
     }
-    edit->SetText(programText.toStdString());
+    edit->SetText(row.programText);
     return edit;
   }
 
