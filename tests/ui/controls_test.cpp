@@ -14,6 +14,7 @@
 
 #include "platform/platform.h"
 #include "platform/qt/native_window.h"
+#include "tests/ui/data_rows.h"
 #include "tests/ui/offscreen_messages.h"
 #include "tests/window/scripted_user_interface.h"
 
@@ -69,12 +70,6 @@ struct EditInput {
   int beeps;              // inputs refused, each with the platform's signal
   bool fromMenu = false;  // pasted with the edit's menu, not Ctrl+V
 };
-
-template <class Row>
-void AddRows(std::initializer_list<Row> rows) {
-  QTest::addColumn<Row>("row");
-  for (const Row& row : rows) QTest::newRow(row.name) << row;
-}
 
 }  // namespace
 

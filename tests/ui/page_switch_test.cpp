@@ -82,8 +82,7 @@ class PageSwitchTest : public EditorTestCase {
   void enterOrSpaceOpensTheHighlightedPage() {
     QFETCH(int, key);
     QFETCH(bool, opened);
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("gun.tdf").toStdString();
+    const std::string path = Path("gun.tdf");
     if (opened) {
       QVERIFY(WriteBytes(path, "[GUN]\r\n\t{\r\n\tID=7;\r\n}"));
       driver_->Ui().FileChoices.push_back(path);
@@ -154,9 +153,8 @@ class PageSwitchTest : public EditorTestCase {
   }
 
   void choiceInADropDownMarksTheScriptChanged() {
-    const QTemporaryDir dir;
     QVERIFY(driver_->ClickPage(4));
-    driver_->Ui().FileChoices.push_back(dir.filePath("turret.tdf").toStdString());
+    driver_->Ui().FileChoices.push_back(Path("turret.tdf"));
     QVERIFY(driver_->FileSave());
     QCOMPARE(driver_->Window().SaveFlag(), 1);
     QVERIFY(driver_->Pick("ComboBox1", 1));
@@ -200,10 +198,8 @@ class PageSwitchTest : public EditorTestCase {
     for (const std::string_view slot : AllSlots()) QVERIFY(!driver_->SlotControl(slot));
     QVERIFY(!edit || !edit->isVisible());
     QCOMPARE(driver_->LineText("CurHelp"), Sentence(11));
-    for (const char* line :
-         {"HelpDesc", "HelpDesc2", "HelpDesc3", "HelpDesc4", "HelpDesc5", "HelpDesc6"}) {
+    for (const std::string_view line : LabelLines())
       QCOMPARE(driver_->LineText(line), QStringLiteral(" "));
-    }
     const QListWidget* list = driver_->PageList();
     QVERIFY(list && list != pageList && list->isVisible());
     QVERIFY(!pageList || !pageList->isVisible());
@@ -215,8 +211,6 @@ class PageSwitchTest : public EditorTestCase {
     QCOMPARE(driver_->Edit("Enter")->text(), QString());
     QVERIFY(!driver_->CheckBox()->isChecked());
   }
-
- private:
 };
 
 QTEST_MAIN(PageSwitchTest)

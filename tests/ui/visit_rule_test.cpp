@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "record/record_fields.h"
+#include "tests/ui/data_rows.h"
 #include "tests/ui/editor_driver.h"
 #include "tests/ui/editor_test_case.h"
 #include "tests/ui/offscreen_messages.h"
@@ -60,7 +61,18 @@ kalvex::WeaponRecord OutsideValues() {
   return record;
 }
 
+// Typed into the page's first edit, and the member it is stored into.
+struct TypedText {
+  const char* name;
+  int page;
+  const char* typed;
+  const char* member;
+  const char* stored;
+};
+
 }  // namespace
+
+Q_DECLARE_METATYPE(TypedText)
 
 class VisitRuleTest : public EditorTestCase {
   Q_OBJECT
@@ -151,45 +163,21 @@ class VisitRuleTest : public EditorTestCase {
 
   // Blanks typed after a text are not stored.
   void blanksTypedAfterATextAreDropped_data() {
-    QTest::addColumn<int>("page");
-    QTest::addColumn<QString>("slot");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("member");
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("code") << 0 << "Enter"
-                          << "ABC  "
-                          << "Weapcode"
-                          << "ABC";
-    QTest::newRow("name") << 1 << "Enter"
-                          << " Big Gun   "
-                          << "Weapname"
-                          << " Big Gun";
-    QTest::newRow("name in Latin-1") << 1 << "Enter"
-                                     << QString::fromLatin1(
-                                            "Fus\xE9"
-                                            "e  ")
-                                     << "Weapname"
-                                     << QString::fromLatin1(
-                                            "Fus\xE9"
-                                            "e");
-    QTest::newRow("only blanks") << 0 << "Enter"
-                                 << "   "
-                                 << "Weapcode"
-                                 << " ";
+    AddRows<TypedText>({
+        {"code", 0, "ABC  ", "Weapcode", "ABC"},
+        {"name", 1, " Big Gun   ", "Weapname", " Big Gun"},
+        {"name in Latin-1", 1, "Fus\351e  ", "Weapname", "Fus\351e"},
+        {"only blanks", 0, "   ", "Weapcode", " "},
+    });
   }
 
   void blanksTypedAfterATextAreDropped() {
-    QFETCH(int, page);
-    QFETCH(QString, slot);
-    QFETCH(QString, typed);
-    QFETCH(QString, member);
-    QFETCH(QString, stored);
-    QVERIFY(driver_->ClickPage(page));
-    QVERIFY(driver_->Type(slot.toStdString(), typed));
-    QCOMPARE(driver_->Edit(slot.toStdString())->text(), typed);
-    QVERIFY(driver_->ClickPage((page + 1) % kPages));
-    QCOMPARE(TextMember(driver_->Window().EditedWeapon(), member.toStdString()),
-             stored.toLatin1().toStdString());
+    QFETCH(TypedText, row);
+    QVERIFY(driver_->ClickPage(row.page));
+    QVERIFY(driver_->Type("Enter", Latin1(row.typed)));
+    QCOMPARE(driver_->Edit("Enter")->text(), Latin1(row.typed));
+    QVERIFY(driver_->ClickPage((row.page + 1) % kPages));
+    QCOMPARE(TextMember(driver_->Window().EditedWeapon(), row.member), std::string(row.stored));
   }
 
   // Texts longer than the edit's limit, empty texts, the reset text and texts
@@ -323,8 +311,6 @@ class VisitRuleTest : public EditorTestCase {
     QVERIFY(driver_->ClickPage((page + 1) % kPages));
     QCOMPARE(RecordDifferences(driver_->Window().EditedWeapon(), wanted), QString());
   }
-
- private:
 };
 
 QTEST_MAIN(VisitRuleTest)

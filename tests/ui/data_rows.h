@@ -1,0 +1,12 @@
+// Qt Test data as a table of structs: one column "row", one row per struct,
+// named by its `name` (the struct needs Q_DECLARE_METATYPE).
+#pragma once
+
+#include <QTest>
+#include <initializer_list>
+
+template <class Row>
+void AddRows(std::initializer_list<Row> rows) {
+  QTest::addColumn<Row>("row");
+  for (const Row& row : rows) QTest::newRow(row.name) << row;
+}
