@@ -144,86 +144,68 @@ class ControlsTest : public QObject {
 
   // One notification per click, also on the selected entry (the first page
   // after File, New is chosen by clicking the selected entry 0), and one per
-  // key press that moves the selection.
-  void listUserSelectionNotifies_data() {
-    QTest::addColumn<int>("start");
-    QTest::addColumn<QString>("actions");  // a digit clicks that entry, 'd' / 'u' press Down / Up
+  // key press that moves the selection; in a drop-down list from the closed
+  // box or its opened list. The page switch destroys the very list whose
+  // notification it handles.
+  void userSelectionNotifies_data() {
+    QTest::addColumn<bool>("combo");
+    QTest::addColumn<int>("start");  // -2: as made, and deleted by its own notification
+    // 'f' gives the focus, a digit clicks that entry, 'd' / 'u' press Down / Up.
+    QTest::addColumn<QString>("actions");
     QTest::addColumn<int>("notifications");
     QTest::addColumn<int>("selected");
-    QTest::newRow("click, nothing selected") << -1 << "2" << 1 << 2;
-    QTest::newRow("click another entry") << 0 << "4" << 1 << 4;
-    QTest::newRow("click the selected entry") << 0 << "0" << 1 << 0;
-    QTest::newRow("down three times") << 0 << "ddd" << 3 << 3;
-    QTest::newRow("up at the top") << 0 << "uu" << 0 << 0;
-    QTest::newRow("down past the end") << 3 << "ddd" << 1 << 4;
-    QTest::newRow("down from no selection") << -1 << "d" << 1 << 0;
+    QTest::newRow("click, nothing selected") << false << -1 << "f2" << 1 << 2;
+    QTest::newRow("click another entry") << false << 0 << "f4" << 1 << 4;
+    QTest::newRow("click the selected entry") << false << 0 << "f0" << 1 << 0;
+    QTest::newRow("down three times") << false << 0 << "fddd" << 3 << 3;
+    QTest::newRow("up at the top") << false << 0 << "fuu" << 0 << 0;
+    QTest::newRow("down past the end") << false << 3 << "fddd" << 1 << 4;
+    QTest::newRow("down from no selection") << false << -1 << "fd" << 1 << 0;
+    QTest::newRow("combo: arrow key on the closed box") << true << 0 << "fd" << 1 << 1;
+    QTest::newRow("combo: click in the opened list") << true << 0 << "1" << 1 << 1;
+    QTest::newRow("destroyed inside: list box") << false << -2 << "1" << 1 << -1;
+    QTest::newRow("destroyed inside: drop-down list") << true << -2 << "fd" << 1 << -1;
   }
 
-  void listUserSelectionNotifies() {
+  void userSelectionNotifies() {
+    QFETCH(bool, combo);
     QFETCH(int, start);
     QFETCH(QString, actions);
     QFETCH(int, notifications);
     QFETCH(int, selected);
-    TListBox* list = MakeList();
-    list->SetSelIndex(start);
-    list->SetFocus();
+    TComboBox* box = combo ? MakeCombo() : nullptr;
+    TListBox* list = combo ? nullptr : MakeList();
+    TWindow* control = combo ? static_cast<TWindow*>(box) : list;
+    QPointer<QWidget> widget = WidgetOf(*control);
+    if (start == -2) {
+      owner_->DeleteOnNotify = control;
+    } else {
+      combo ? box->SetSelIndex(start) : list->SetSelIndex(start);
+    }
     for (QChar action : actions) {
-      if (action.isDigit()) {
+      if (action == 'f') {
+        control->SetFocus();
+      } else if (action.isDigit() && !combo) {
         ClickEntry(list, action.digitValue());
+      } else if (action.isDigit()) {
+        HandleOf<QComboBox>(box)->showPopup();
+        QAbstractItemView* view = HandleOf<QComboBox>(box)->view();
+        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(view->model()->index(action.digitValue(), 0)).center());
       } else {
-        QTest::keyClick(WidgetOf(*list), action == 'd' ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(widget, action == 'd' ? Qt::Key_Down : Qt::Key_Up);
       }
     }
+    if (start == -2) {
+      QCOMPARE(owner_->Notifications, notifications);
+      QVERIFY(!owner_->DeleteOnNotify);
+      QTRY_VERIFY(widget.isNull());
+      return;
+    }
+    if (combo) QTRY_COMPARE(box->GetSelIndex(), selected);
     QCOMPARE(owner_->Notifications, notifications);
-    QCOMPARE(list->GetSelIndex(), selected);
-  }
-
-  void comboUserPickNotifiesOnce_data() {
-    QTest::addColumn<bool>("fromOpenedList");
-    QTest::newRow("arrow key on the closed box") << false;
-    QTest::newRow("click in the opened list") << true;
-  }
-
-  void comboUserPickNotifiesOnce() {
-    QFETCH(bool, fromOpenedList);
-    TComboBox* combo = MakeCombo();
-    combo->SetSelIndex(0);
-    auto* widget = HandleOf<QComboBox>(combo);
-    if (fromOpenedList) {
-      widget->showPopup();
-      QAbstractItemView* view = widget->view();
-      QVERIFY(QTest::qWaitForWindowExposed(view->window()));
-      QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                        view->visualRect(view->model()->index(1, 0)).center());
-    } else {
-      combo->SetFocus();
-      QTest::keyClick(widget, Qt::Key_Down);
-    }
-    QTRY_COMPARE(combo->GetSelIndex(), 1);
-    QCOMPARE(owner_->Notifications, 1);
-  }
-
-  // The page switch destroys the very list whose notification it handles.
-  void destroyingInsideOwnNotificationIsSafe_data() {
-    QTest::addColumn<bool>("combo");
-    QTest::newRow("list box") << false;
-    QTest::newRow("drop-down list") << true;
-  }
-
-  void destroyingInsideOwnNotificationIsSafe() {
-    QFETCH(bool, combo);
-    TWindow* control = combo ? static_cast<TWindow*>(MakeCombo()) : MakeList();
-    QPointer<QWidget> widget = WidgetOf(*control);
-    owner_->DeleteOnNotify = control;
-    if (combo) {
-      control->SetFocus();
-      QTest::keyClick(widget, Qt::Key_Down);
-    } else {
-      ClickEntry(static_cast<TListBox*>(control), 1);
-    }
-    QCOMPARE(owner_->Notifications, 1);
-    QVERIFY(!owner_->DeleteOnNotify);
-    QTRY_VERIFY(widget.isNull());
+    if (!combo) QCOMPARE(list->GetSelIndex(), selected);
   }
 
   // The limit and the validator judge what the user types, never what the
