@@ -10,7 +10,9 @@
 #include <QMenu>
 #include <QTest>
 #include <array>
+#include <cctype>
 #include <memory>
+#include <tuple>
 
 #include "platform/platform.h"
 #include "platform/qt/native_window.h"
@@ -71,9 +73,17 @@ struct EditInput {
   bool fromMenu = false;  // pasted with the edit's menu, not Ctrl+V
 };
 
-}  // namespace
+// The kind of list (a drop-down list or not), the index the program selects
+// and the selection then shown.
+using Selection = std::tuple<bool, int, int>;
 
-Q_DECLARE_METATYPE(EditInput)
+// The kind of list; the entry the program selects first (-2: none, the list
+// as made, which its own notification deletes); what the user does: 'f'
+// gives the focus, a digit clicks that entry, 'd' / 'u' press Down / Up; the
+// notifications and the selection then.
+using UserSelection = std::tuple<bool, int, const char*, int, int>;
+
+}  // namespace
 
 class ControlsTest : public QObject {
   Q_OBJECT
@@ -94,22 +104,19 @@ class ControlsTest : public QObject {
   // A selection by program sends nothing; an index outside the entries
   // leaves none selected, in both kinds of list.
   void selectionByProgramIsSilent_data() {
-    QTest::addColumn<bool>("combo");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("selected");
+    QTest::addColumn<Selection>("row");
     for (const bool combo : {false, true}) {
       const char* kind = combo ? "combo: " : "list: ";
-      QTest::addRow("%san entry", kind) << combo << 3 << 3;
-      QTest::addRow("%snone", kind) << combo << -1 << -1;
-      QTest::addRow("%sjust past the end", kind) << combo << 5 << -1;
-      QTest::addRow("%sbelow -1", kind) << combo << -7 << -1;
+      QTest::addRow("%san entry", kind) << Selection{combo, 3, 3};
+      QTest::addRow("%snone", kind) << Selection{combo, -1, -1};
+      QTest::addRow("%sjust past the end", kind) << Selection{combo, 5, -1};
+      QTest::addRow("%sbelow -1", kind) << Selection{combo, -7, -1};
     }
   }
 
   void selectionByProgramIsSilent() {
-    QFETCH(bool, combo);
-    QFETCH(int, index);
-    QFETCH(int, selected);
+    QFETCH(Selection, row);
+    const auto [combo, index, selected] = row;
     if (combo) {
       TComboBox* box = MakeCombo();
       QCOMPARE(box->GetSelIndex(), -1);  // not Qt's first entry
@@ -148,31 +155,23 @@ class ControlsTest : public QObject {
   // box or its opened list. The page switch destroys the very list whose
   // notification it handles.
   void userSelectionNotifies_data() {
-    QTest::addColumn<bool>("combo");
-    QTest::addColumn<int>("start");  // -2: as made, and deleted by its own notification
-    // 'f' gives the focus, a digit clicks that entry, 'd' / 'u' press Down / Up.
-    QTest::addColumn<QString>("actions");
-    QTest::addColumn<int>("notifications");
-    QTest::addColumn<int>("selected");
-    QTest::newRow("click, nothing selected") << false << -1 << "f2" << 1 << 2;
-    QTest::newRow("click another entry") << false << 0 << "f4" << 1 << 4;
-    QTest::newRow("click the selected entry") << false << 0 << "f0" << 1 << 0;
-    QTest::newRow("down three times") << false << 0 << "fddd" << 3 << 3;
-    QTest::newRow("up at the top") << false << 0 << "fuu" << 0 << 0;
-    QTest::newRow("down past the end") << false << 3 << "fddd" << 1 << 4;
-    QTest::newRow("down from no selection") << false << -1 << "fd" << 1 << 0;
-    QTest::newRow("combo: arrow key on the closed box") << true << 0 << "fd" << 1 << 1;
-    QTest::newRow("combo: click in the opened list") << true << 0 << "1" << 1 << 1;
-    QTest::newRow("destroyed inside: list box") << false << -2 << "1" << 1 << -1;
-    QTest::newRow("destroyed inside: drop-down list") << true << -2 << "fd" << 1 << -1;
+    QTest::addColumn<UserSelection>("row");
+    QTest::newRow("click, nothing selected") << UserSelection{false, -1, "f2", 1, 2};
+    QTest::newRow("click another entry") << UserSelection{false, 0, "f4", 1, 4};
+    QTest::newRow("click the selected entry") << UserSelection{false, 0, "f0", 1, 0};
+    QTest::newRow("down three times") << UserSelection{false, 0, "fddd", 3, 3};
+    QTest::newRow("up at the top") << UserSelection{false, 0, "fuu", 0, 0};
+    QTest::newRow("down past the end") << UserSelection{false, 3, "fddd", 1, 4};
+    QTest::newRow("down from no selection") << UserSelection{false, -1, "fd", 1, 0};
+    QTest::newRow("combo: arrow key on the closed box") << UserSelection{true, 0, "fd", 1, 1};
+    QTest::newRow("combo: click in the opened list") << UserSelection{true, 0, "1", 1, 1};
+    QTest::newRow("destroyed inside: list box") << UserSelection{false, -2, "1", 1, -1};
+    QTest::newRow("destroyed inside: drop-down list") << UserSelection{true, -2, "fd", 1, -1};
   }
 
   void userSelectionNotifies() {
-    QFETCH(bool, combo);
-    QFETCH(int, start);
-    QFETCH(QString, actions);
-    QFETCH(int, notifications);
-    QFETCH(int, selected);
+    QFETCH(UserSelection, row);
+    const auto& [combo, start, actions, notifications, selected] = row;
     TComboBox* box = combo ? MakeCombo() : nullptr;
     TListBox* list = combo ? nullptr : MakeList();
     TWindow* control = combo ? static_cast<TWindow*>(box) : list;
@@ -182,17 +181,17 @@ class ControlsTest : public QObject {
     } else {
       combo ? box->SetSelIndex(start) : list->SetSelIndex(start);
     }
-    for (QChar action : actions) {
+    for (const char action : std::string_view(actions)) {
       if (action == 'f') {
         control->SetFocus();
-      } else if (action.isDigit() && !combo) {
-        ClickEntry(list, action.digitValue());
-      } else if (action.isDigit()) {
+      } else if (std::isdigit(action) && !combo) {
+        ClickEntry(list, action - '0');
+      } else if (std::isdigit(action)) {
         HandleOf<QComboBox>(box)->showPopup();
         QAbstractItemView* view = HandleOf<QComboBox>(box)->view();
         QVERIFY(QTest::qWaitForWindowExposed(view->window()));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualRect(view->model()->index(action.digitValue(), 0)).center());
+                          view->visualRect(view->model()->index(action - '0', 0)).center());
       } else {
         QTest::keyClick(widget, action == 'd' ? Qt::Key_Down : Qt::Key_Up);
       }

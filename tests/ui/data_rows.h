@@ -1,5 +1,5 @@
 // Qt Test data as a table of structs: one column "row", one row per struct,
-// named by its `name` (the struct needs Q_DECLARE_METATYPE).
+// named by its `name`.
 #pragma once
 
 #include <QTest>

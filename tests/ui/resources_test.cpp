@@ -5,8 +5,6 @@
 #include "platform/module.h"
 #include "platform/qt/program_resources.h"
 
-Q_DECLARE_METATYPE(std::optional<TMenuResource>)
-
 class ResourcesTest : public QObject {
   Q_OBJECT
 

@@ -72,8 +72,6 @@ struct TypedText {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(TypedText)
-
 class VisitRuleTest : public EditorTestCase {
   Q_OBJECT
 
