@@ -17,10 +17,10 @@
 #include <QTest>
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 #include "pages/page_table.h"
 #include "record/record_fields.h"
-#include "tests/ui/data_rows.h"
 #include "tests/ui/editor_driver.h"
 #include "tests/ui/editor_test_case.h"
 #include "tests/ui/offscreen_messages.h"
@@ -87,14 +87,9 @@ kalvex::WeaponRecord OutsideValues() {
   return record;
 }
 
-// Typed into the page's first edit, and the member it is stored into.
-struct TypedText {
-  const char* name;
-  int page;
-  const char* typed;
-  const char* member;
-  const char* stored;
-};
+// A page, what is typed into its first edit, the member it goes into and
+// what that member then holds.
+using TypedText = std::tuple<int, const char*, const char*, const char*>;
 
 }  // namespace
 
@@ -521,21 +516,21 @@ class PagesTest : public EditorTestCase {
 
   // Blanks typed after a text are not stored.
   void blanksTypedAfterATextAreDropped_data() {
-    AddRows<TypedText>({
-        {"code", 0, "ABC  ", "Weapcode", "ABC"},
-        {"name", 1, " Big Gun   ", "Weapname", " Big Gun"},
-        {"name in Latin-1", 1, "Fus\351e  ", "Weapname", "Fus\351e"},
-        {"only blanks", 0, "   ", "Weapcode", " "},
-    });
+    QTest::addColumn<TypedText>("row");
+    QTest::newRow("code") << TypedText{0, "ABC  ", "Weapcode", "ABC"};
+    QTest::newRow("name") << TypedText{1, " Big Gun   ", "Weapname", " Big Gun"};
+    QTest::newRow("name in Latin-1") << TypedText{1, "Fus\351e  ", "Weapname", "Fus\351e"};
+    QTest::newRow("only blanks") << TypedText{0, "   ", "Weapcode", " "};
   }
 
   void blanksTypedAfterATextAreDropped() {
     QFETCH(TypedText, row);
-    QVERIFY(driver_->ClickPage(row.page));
-    QVERIFY(driver_->Type("Enter", Latin1(row.typed)));
-    QCOMPARE(driver_->Edit("Enter")->text(), Latin1(row.typed));
-    QVERIFY(driver_->ClickPage((row.page + 1) % kPages));
-    QCOMPARE(TextMember(driver_->Window().EditedWeapon(), row.member), std::string(row.stored));
+    const auto& [page, typed, member, stored] = row;
+    QVERIFY(driver_->ClickPage(page));
+    QVERIFY(driver_->Type("Enter", Latin1(typed)));
+    QCOMPARE(driver_->Edit("Enter")->text(), Latin1(typed));
+    QVERIFY(driver_->ClickPage((page + 1) % kPages));
+    QCOMPARE(TextMember(driver_->Window().EditedWeapon(), member), std::string(stored));
   }
 
   // Texts longer than the edit's limit, empty texts, the reset text and texts
