@@ -23,7 +23,6 @@
 #include "record/record_fields.h"
 #include "tests/ui/editor_driver.h"
 #include "tests/ui/editor_test_case.h"
-#include "tests/ui/offscreen_messages.h"
 #include "tests/ui/page_support.h"
 
 using namespace kalvex::test;
@@ -31,8 +30,6 @@ using namespace kalvex::test;
 namespace {
 
 constexpr int kPages = 19;
-// Explosions: six lists, every label line used.
-constexpr int kFullPage = 13;
 
 const char* Name(std::string_view slot) {
   static std::string name;
@@ -41,11 +38,6 @@ const char* Name(std::string_view slot) {
 }
 
 QString Sentence(int page) { return Latin1(kExpectedPages[std::size_t(page)].curHelp); }
-
-// The first drop-down list of the page, in build order.
-const ExpectedControl& FirstList(const ExpectedPage& page) {
-  return *std::ranges::find(page.controls, "list", &ExpectedControl::kind);
-}
 
 // One-character texts are assigned as std::string: GCC 12 at -O3 warns
 // falsely (-Wrestrict) when a one-character C string is assigned.
@@ -101,7 +93,7 @@ class PagesTest : public EditorTestCase {
   void pageShowsItsControls() {
     QFETCH(int, page);
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
-    QVERIFY(driver_->ClickPage(kFullPage));
+    QVERIFY(driver_->ClickPage(13));  // Explosions: six lists, every label line used
     QVERIFY(driver_->ClickPage(page));
     QCOMPARE(ShownPageControls(driver_->Frame()), int(expected.controls.size()));
     for (const ExpectedControl& c : expected.controls) {
@@ -185,12 +177,12 @@ class PagesTest : public EditorTestCase {
   void pageShowsTheRecordAndLeavesItUnchanged() {
     QFETCH(int, page);
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
-    SetSampleValues(driver_->Window().EditedWeapon(), expected);
-    const kalvex::WeaponRecord before = driver_->Window().EditedWeapon();
+    SetSampleValues(Record(), expected);
+    const kalvex::WeaponRecord before = Record();
     QVERIFY(driver_->ClickPage(page));
     QCOMPARE(ShownDifferences(*driver_, expected, before), QString());
     QVERIFY(driver_->ClickPage((page + 1) % kPages));
-    QCOMPARE(RecordDifferences(driver_->Window().EditedWeapon(), before), QString());
+    QCOMPARE(RecordDifferences(Record(), before), QString());
   }
 
   // Each control, changed alone, stores its value into its own member and
@@ -201,15 +193,14 @@ class PagesTest : public EditorTestCase {
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
     for (int index = 0; index < int(expected.controls.size()); ++index) {
       QVERIFY(driver_->StartFreshWeapon());
-      SetSampleValues(driver_->Window().EditedWeapon(), expected);
-      kalvex::WeaponRecord wanted = driver_->Window().EditedWeapon();
+      SetSampleValues(Record(), expected);
+      kalvex::WeaponRecord wanted = Record();
       QVERIFY(driver_->ClickPage(page));
-      QVERIFY2(ChangeControl(*driver_, expected, index, wanted),
-               Name(expected.controls[std::size_t(index)].slot));
+      const std::string_view slot = expected.controls[std::size_t(index)].slot;
+      QVERIFY2(ChangeControl(*driver_, expected, index, wanted), Name(slot));
       QVERIFY(driver_->ClickPage((page + 1) % kPages));
-      QVERIFY2(driver_->Window().EditedWeapon() == wanted,
-               qPrintable(Latin1(expected.controls[std::size_t(index)].slot) + ": " +
-                          RecordDifferences(driver_->Window().EditedWeapon(), wanted)));
+      QVERIFY2(Record() == wanted,
+               qPrintable(Latin1(slot) + ": " + RecordDifferences(Record(), wanted)));
     }
   }
 
@@ -219,15 +210,15 @@ class PagesTest : public EditorTestCase {
   void everyChangeOnAPageIsStored() {
     QFETCH(int, page);
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
-    SetSampleValues(driver_->Window().EditedWeapon(), expected);
-    kalvex::WeaponRecord wanted = driver_->Window().EditedWeapon();
+    SetSampleValues(Record(), expected);
+    kalvex::WeaponRecord wanted = Record();
     QVERIFY(driver_->ClickPage(page));
     for (int index = 0; index < int(expected.controls.size()); ++index) {
       QVERIFY2(ChangeControl(*driver_, expected, index, wanted),
                Name(expected.controls[std::size_t(index)].slot));
     }
     QVERIFY(driver_->ClickPage((page + 1) % kPages));
-    QCOMPARE(RecordDifferences(driver_->Window().EditedWeapon(), wanted), QString());
+    QCOMPARE(RecordDifferences(Record(), wanted), QString());
     QVERIFY(driver_->ClickPage(page));
     QCOMPARE(ShownDifferences(*driver_, expected, wanted), QString());
   }
@@ -301,12 +292,7 @@ class PagesTest : public EditorTestCase {
   void enterOrSpaceOpensTheHighlightedPage() {
     QFETCH(int, key);
     QFETCH(bool, opened);
-    const std::string path = Path("gun.tdf");
-    if (opened) {
-      QVERIFY(WriteBytes(path, "[GUN]\r\n\t{\r\n\tID=7;\r\n}"));
-      driver_->Ui().FileChoices.push_back(path);
-      QVERIFY(driver_->FileOpen());
-    }
+    if (opened) QVERIFY(Open("gun.tdf", "[GUN]\r\n\t{\r\n\tID=7;\r\n}"));
     QVERIFY(driver_->PressInPageList(key));
     QCOMPARE(driver_->Window().PageSwitches, 1);
     QCOMPARE(driver_->Window().Page().Box, 1);
@@ -331,7 +317,7 @@ class PagesTest : public EditorTestCase {
       QCOMPARE(driver_->Window().Page().indexx, page);
       QCOMPARE(driver_->LineText("CurHelp"), Sentence(page));
     }
-    QCOMPARE(driver_->Window().EditedWeapon().Weapcode, std::string("ARROW"));
+    QCOMPARE(Record().Weapcode, std::string("ARROW"));
     QVERIFY(driver_->PressInPageList(Qt::Key_Down));  // at the end: nothing moves
     QCOMPARE(driver_->Window().PageSwitches, kPages);
     QVERIFY(driver_->PressInPageList(Qt::Key_Up));
@@ -347,8 +333,9 @@ class PagesTest : public EditorTestCase {
     QFETCH(int, page);
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
     QVERIFY(driver_->ClickPage(page));
-    kalvex::WeaponRecord wanted = driver_->Window().EditedWeapon();
-    const ExpectedControl* list = &FirstList(expected);
+    kalvex::WeaponRecord wanted = Record();
+    // The first drop-down list of the page, in build order.
+    const auto list = std::ranges::find(expected.controls, "list", &ExpectedControl::kind);
     std::vector<QPointer<QWidget>> built;
     for (int index = 0; index < int(expected.controls.size()); ++index) {
       const ExpectedControl& c = expected.controls[std::size_t(index)];
@@ -356,10 +343,10 @@ class PagesTest : public EditorTestCase {
       if (c.kind != "list") QVERIFY(ChangeControl(*driver_, expected, index, wanted));
     }
     const int switches = driver_->Window().PageSwitches;
-    QVERIFY(ChangeControl(*driver_, expected, int(list - expected.controls.data()), wanted));
+    QVERIFY(ChangeControl(*driver_, expected, int(list - expected.controls.begin()), wanted));
 
     QCOMPARE(driver_->Window().PageSwitches, switches + 1);
-    QCOMPARE(RecordDifferences(driver_->Window().EditedWeapon(), wanted), QString());
+    QCOMPARE(RecordDifferences(Record(), wanted), QString());
     QCOMPARE(driver_->Window().Page().Box, 1);
     QCOMPARE(driver_->Window().Page().indexx, page);
     QCOMPARE(driver_->PageList()->currentRow(), page);
@@ -373,12 +360,11 @@ class PagesTest : public EditorTestCase {
 
   void choiceInADropDownMarksTheScriptChanged() {
     QVERIFY(driver_->ClickPage(4));
-    driver_->Ui().FileChoices.push_back(Path("turret.tdf"));
-    QVERIFY(driver_->FileSave());
+    QVERIFY(!Saved("turret.tdf").empty());
     QCOMPARE(driver_->Window().SaveFlag(), 1);
     QVERIFY(driver_->Pick("ComboBox1", 1));
     QCOMPARE(driver_->Window().SaveFlag(), 0);
-    QCOMPARE(driver_->Window().EditedWeapon().Weaptur, 1);
+    QCOMPARE(Record().Weaptur, 1);
   }
 
   // The rebuilt list keeps the keyboard focus, so each arrow key press on it
@@ -390,7 +376,7 @@ class PagesTest : public EditorTestCase {
     for (int press = 1; press <= 3; ++press) {
       QVERIFY(QApplication::focusWidget() == driver_->DropDown("ComboBox2"));
       QVERIFY(driver_->PressInDropDown("ComboBox2", Qt::Key_Down));
-      QCOMPARE(driver_->Window().EditedWeapon().Weapexart, 1 + press);
+      QCOMPARE(Record().Weapexart, 1 + press);
       QCOMPARE(driver_->DropDown("ComboBox2")->currentIndex(), 1 + press);
     }
     QCOMPARE(driver_->Window().PageSwitches, 1 + 3);
@@ -413,7 +399,7 @@ class PagesTest : public EditorTestCase {
     QCOMPARE(driver_->Window().PageSwitches, switches);
     QCOMPARE(driver_->Window().Page().Box, 0);
     QCOMPARE(driver_->Window().SaveFlag(), 1);
-    QVERIFY(driver_->Window().EditedWeapon() == kalvex::WeaponRecord{});
+    QVERIFY(Record() == kalvex::WeaponRecord{});
     for (const std::string_view slot : AllSlots()) QVERIFY(!driver_->SlotControl(slot));
     QVERIFY(!edit || !edit->isVisible());
     QCOMPARE(driver_->LineText("CurHelp"), Sentence(11));
@@ -442,43 +428,32 @@ class PagesTest : public EditorTestCase {
   void visitingEveryPageWritesTheSameScript() {
     QFETCH(QString, source);
     if (source == "script") {
-      const std::string script = Path("long.tdf");
-      QVERIFY(WriteBytes(script, kLongAndEmptyScript));
-      driver_->Ui().FileChoices.push_back(script);
-      QVERIFY(driver_->FileOpen());
+      QVERIFY(Open("long.tdf", kLongAndEmptyScript));
       QCOMPARE(driver_->Ui().Questions.size(), 0u);
-      QCOMPARE(driver_->Window().EditedWeapon().Weapname,
+      QCOMPARE(Record().Weapname,
                std::string("A Name Much Longer Than The Sixty Eight Characters An Edit Lets You"));
     } else if (source == "outside") {
-      driver_->Window().EditedWeapon() = OutsideValues();
+      Record() = OutsideValues();
     }
-    const kalvex::WeaponRecord before = driver_->Window().EditedWeapon();
-    driver_->Ui().FileChoices.push_back(Path("first.tdf"));
-    QVERIFY(driver_->FileSave());
+    const kalvex::WeaponRecord before = Record();
+    QVERIFY(!Saved("first.tdf").empty());
     // Saved once more without a visit: a weapon first written anew then
     // stands in that file, and what the writer left out of it (a turn rate
     // without guidance) goes in now.
-    driver_->Ui().FileChoices.push_back(Path("before.tdf"));
-    QVERIFY(driver_->FileSave());
+    const std::string written = Saved("before.tdf");
+    QVERIFY(!written.empty());
 
     for (int page = 0; page < kPages; ++page) QVERIFY(driver_->ClickPage(page));
     QVERIFY(driver_->ClickPage(0));
-    driver_->Ui().FileChoices.push_back(Path("after.tdf"));
-    QVERIFY(driver_->FileSave());
-
+    QCOMPARE(QString::fromLatin1(Saved("after.tdf")), QString::fromLatin1(written));
     QCOMPARE(driver_->Ui().Questions.size(), 0u);
-    QCOMPARE(RecordDifferences(driver_->Window().EditedWeapon(), before), QString());
-    const std::string written = ReadBytes(Path("before.tdf"));
-    QVERIFY(!written.empty());
-    QCOMPARE(QString::fromLatin1(ReadBytes(Path("after.tdf"))), QString::fromLatin1(written));
+    QCOMPARE(RecordDifferences(Record(), before), QString());
   }
 
   void visitingTheSmokePageAddsNoSmokeDelay() {
     QVERIFY(driver_->ClickPage(12));
     QVERIFY(driver_->ClickPage(13));
-    driver_->Ui().FileChoices.push_back(Path("smoke.tdf"));
-    QVERIFY(driver_->FileSave());
-    const std::string written = ReadBytes(Path("smoke.tdf"));
+    const std::string written = Saved("smoke.tdf");
     QVERIFY(written.find("soundstart=;") != std::string::npos);
     QVERIFY(written.find("smokedelay") == std::string::npos);
   }
@@ -491,10 +466,8 @@ class PagesTest : public EditorTestCase {
       QVERIFY(driver_->ClickPage(0));
       QCOMPARE(driver_->Edit("Enter")->text(), QStringLiteral("ABC"));
     }
-    QCOMPARE(driver_->Window().EditedWeapon().Weapcode, std::string("ABC"));
-    driver_->Ui().FileChoices.push_back(Path("abc.tdf"));
-    QVERIFY(driver_->FileSave());
-    QVERIFY(ReadBytes(Path("abc.tdf")).starts_with("[ABC]\r\n\t{"));
+    QCOMPARE(Record().Weapcode, std::string("ABC"));
+    QVERIFY(Saved("abc.tdf").starts_with("[ABC]\r\n\t{"));
   }
 
   // An edit the user empties stores the reset text: no value is given.
@@ -502,8 +475,8 @@ class PagesTest : public EditorTestCase {
   void emptiedEditsGiveNoValue() {
     QFETCH(int, page);
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
-    SetSampleValues(driver_->Window().EditedWeapon(), expected);
-    kalvex::WeaponRecord wanted = driver_->Window().EditedWeapon();
+    SetSampleValues(Record(), expected);
+    kalvex::WeaponRecord wanted = Record();
     QVERIFY(driver_->ClickPage(page));
     for (const ExpectedControl& c : expected.controls) {
       if (c.kind != "edit") continue;
@@ -511,7 +484,7 @@ class PagesTest : public EditorTestCase {
       TextMember(wanted, c.member) = " "s;
     }
     QVERIFY(driver_->ClickPage((page + 1) % kPages));
-    QCOMPARE(RecordDifferences(driver_->Window().EditedWeapon(), wanted), QString());
+    QCOMPARE(RecordDifferences(Record(), wanted), QString());
   }
 
   // Blanks typed after a text are not stored.
@@ -530,7 +503,7 @@ class PagesTest : public EditorTestCase {
     QVERIFY(driver_->Type("Enter", Latin1(typed)));
     QCOMPARE(driver_->Edit("Enter")->text(), Latin1(typed));
     QVERIFY(driver_->ClickPage((page + 1) % kPages));
-    QCOMPARE(TextMember(driver_->Window().EditedWeapon(), member), std::string(stored));
+    QCOMPARE(TextMember(Record(), member), std::string(stored));
   }
 
   // Texts longer than the edit's limit, empty texts, the reset text and texts
@@ -547,17 +520,16 @@ class PagesTest : public EditorTestCase {
           std::string(), std::string(" "), std::string("7  "), std::string(" 7")}) {
       QVERIFY(driver_->StartFreshWeapon());
       for (const ExpectedControl& c : expected.controls) {
-        if (c.kind == "edit") TextMember(driver_->Window().EditedWeapon(), c.member) = text;
+        if (c.kind == "edit") TextMember(Record(), c.member) = text;
       }
-      const kalvex::WeaponRecord before = driver_->Window().EditedWeapon();
+      const kalvex::WeaponRecord before = Record();
       QVERIFY(driver_->ClickPage(page));
       QCOMPARE(ShownDifferences(*driver_, expected, before), QString());
       QVERIFY(driver_->ClickPage((page + 1) % kPages));
       QVERIFY(driver_->ClickPage(page));
       QVERIFY(driver_->ClickPage((page + 1) % kPages));
-      QVERIFY2(driver_->Window().EditedWeapon() == before,
-               qPrintable(QString::fromStdString('"' + text + "\": ") +
-                          RecordDifferences(driver_->Window().EditedWeapon(), before)));
+      QVERIFY2(Record() == before, qPrintable(QString::fromStdString('"' + text + "\": ") +
+                                              RecordDifferences(Record(), before)));
     }
   }
 
@@ -575,7 +547,7 @@ class PagesTest : public EditorTestCase {
             picked < 0 ? nullptr : &expected.controls[std::size_t(picked)];
         if (pick && pick->kind != "list") continue;
         QVERIFY(driver_->StartFreshWeapon());
-        kalvex::WeaponRecord& record = driver_->Window().EditedWeapon();
+        kalvex::WeaponRecord& record = Record();
         for (const ExpectedControl& c : expected.controls) {
           if (c.kind == "list") {
             NumberMember(record, c.member) = beyond < 0 ? -1 : int(c.entries.size()) + beyond;
@@ -596,8 +568,7 @@ class PagesTest : public EditorTestCase {
           QCOMPARE(driver_->DropDown(pick->slot)->currentIndex(), 1);
         }
         QVERIFY(driver_->ClickPage((page + 1) % kPages));
-        QVERIFY2(driver_->Window().EditedWeapon() == wanted,
-                 qPrintable(RecordDifferences(driver_->Window().EditedWeapon(), wanted)));
+        QVERIFY2(Record() == wanted, qPrintable(RecordDifferences(Record(), wanted)));
       }
     }
   }
@@ -631,7 +602,7 @@ class PagesTest : public EditorTestCase {
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
     const ExpectedControl& c = expected.controls[std::size_t(control)];
     const std::string own = "vortex_m\xF6rser";
-    kalvex::WeaponRecord& record = driver_->Window().EditedWeapon();
+    kalvex::WeaponRecord& record = Record();
     for (const ExpectedControl& o : expected.controls) {
       if (o.kind == "list") NumberMember(record, o.member) = 0;
     }
@@ -662,7 +633,22 @@ class PagesTest : public EditorTestCase {
     QCOMPARE(driver_->DropDown(c.slot)->count(), kept ? extra + 1 : extra);
     QCOMPARE(driver_->DropDown(c.slot)->currentIndex(), kept ? extra : 0);
     QVERIFY(driver_->ClickPage((page + 1) % kPages));
-    QCOMPARE(RecordDifferences(driver_->Window().EditedWeapon(), wanted), QString());
+    QCOMPARE(RecordDifferences(Record(), wanted), QString());
+  }
+
+ private:
+  kalvex::WeaponRecord& Record() { return driver_->Window().EditedWeapon(); }
+
+  // File, Open of a script of `bytes` that is put in the test's folder.
+  bool Open(const char* name, std::string_view bytes) {
+    driver_->Ui().FileChoices.push_back(Path(name));
+    return WriteBytes(Path(name), bytes) && driver_->FileOpen();
+  }
+
+  // File, Save into the test's folder: the bytes written, empty when none were.
+  std::string Saved(const char* name) {
+    driver_->Ui().FileChoices.push_back(Path(name));
+    return driver_->FileSave() ? ReadBytes(Path(name)) : std::string();
   }
 };
 
