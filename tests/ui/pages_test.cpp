@@ -91,8 +91,7 @@ class PagesTest : public EditorTestCase {
  private slots:
   void pageShowsItsControls_data() { AddPageRows(); }
   void pageShowsItsControls() {
-    QFETCH(int, page);
-    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    const auto [page, expected] = RowPage();
     QVERIFY(driver_->ClickPage(13));  // Explosions: six lists, every label line used
     QVERIFY(driver_->ClickPage(page));
     QCOMPARE(ShownPageControls(driver_->Frame()), int(expected.controls.size()));
@@ -175,8 +174,7 @@ class PagesTest : public EditorTestCase {
   // Building a page and leaving it stores what the record held.
   void pageShowsTheRecordAndLeavesItUnchanged_data() { AddPageRows(); }
   void pageShowsTheRecordAndLeavesItUnchanged() {
-    QFETCH(int, page);
-    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    const auto [page, expected] = RowPage();
     SetSampleValues(Record(), expected);
     const kalvex::WeaponRecord before = Record();
     QVERIFY(driver_->ClickPage(page));
@@ -189,8 +187,7 @@ class PagesTest : public EditorTestCase {
   // into no other.
   void eachControlStoresIntoItsMember_data() { AddPageRows(); }
   void eachControlStoresIntoItsMember() {
-    QFETCH(int, page);
-    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    const auto [page, expected] = RowPage();
     for (int index = 0; index < int(expected.controls.size()); ++index) {
       QVERIFY(driver_->StartFreshWeapon());
       SetSampleValues(Record(), expected);
@@ -208,8 +205,7 @@ class PagesTest : public EditorTestCase {
   // are stored when the page is left and shown again on the next visit.
   void everyChangeOnAPageIsStored_data() { AddPageRows(); }
   void everyChangeOnAPageIsStored() {
-    QFETCH(int, page);
-    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    const auto [page, expected] = RowPage();
     SetSampleValues(Record(), expected);
     kalvex::WeaponRecord wanted = Record();
     QVERIFY(driver_->ClickPage(page));
@@ -330,8 +326,7 @@ class PagesTest : public EditorTestCase {
   void choiceInADropDownStoresThePageAndRebuildsIt_data() { AddPageRows("list"); }
 
   void choiceInADropDownStoresThePageAndRebuildsIt() {
-    QFETCH(int, page);
-    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    const auto [page, expected] = RowPage();
     QVERIFY(driver_->ClickPage(page));
     kalvex::WeaponRecord wanted = Record();
     // The first drop-down list of the page, in build order.
@@ -473,8 +468,7 @@ class PagesTest : public EditorTestCase {
   // An edit the user empties stores the reset text: no value is given.
   void emptiedEditsGiveNoValue_data() { AddPageRows("edit"); }
   void emptiedEditsGiveNoValue() {
-    QFETCH(int, page);
-    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    const auto [page, expected] = RowPage();
     SetSampleValues(Record(), expected);
     kalvex::WeaponRecord wanted = Record();
     QVERIFY(driver_->ClickPage(page));
@@ -512,8 +506,7 @@ class PagesTest : public EditorTestCase {
   void editsShowTextsWholeAndKeepThem_data() { AddPageRows("edit"); }
 
   void editsShowTextsWholeAndKeepThem() {
-    QFETCH(int, page);
-    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    const auto [page, expected] = RowPage();
     for (const std::string& text :
          {std::string("12345678901234567890123456789012345678901234567890"
                       "12345678901234567890123456789"),
@@ -539,8 +532,7 @@ class PagesTest : public EditorTestCase {
   void valueOutsideAListIsKeptUntilTheUserPicks_data() { AddPageRows("list"); }
 
   void valueOutsideAListIsKeptUntilTheUserPicks() {
-    QFETCH(int, page);
-    const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
+    const auto [page, expected] = RowPage();
     for (const int beyond : {0, 2, 3, -1}) {
       for (int picked = -1; picked < int(expected.controls.size()); ++picked) {
         const ExpectedControl* pick =
@@ -637,6 +629,12 @@ class PagesTest : public EditorTestCase {
   }
 
  private:
+  // The data row's page, and what it must show and store.
+  static std::pair<int, const ExpectedPage&> RowPage() {
+    QFETCH(int, page);
+    return {page, kExpectedPages[std::size_t(page)]};
+  }
+
   kalvex::WeaponRecord& Record() { return driver_->Window().EditedWeapon(); }
 
   // File, Open of a script of `bytes` that is put in the test's folder.
