@@ -31,12 +31,6 @@ namespace {
 
 constexpr int kPages = 19;
 
-const char* Name(std::string_view slot) {
-  static std::string name;
-  name = std::string(slot);
-  return name.c_str();
-}
-
 QString Sentence(int page) { return Latin1(kExpectedPages[std::size_t(page)].curHelp); }
 
 // One-character texts are assigned as std::string: GCC 12 at -O3 warns
@@ -98,17 +92,17 @@ class PagesTest : public EditorTestCase {
     for (const ExpectedControl& c : expected.controls) {
       const TWindow* control = driver_->SlotControl(c.slot);
       QWidget* widget = driver_->Control(c.slot);
-      QVERIFY2(widget && widget->isVisible(), Name(c.slot));
+      QVERIFY2(widget && widget->isVisible(), qPrintable(Latin1(c.slot)));
       QCOMPARE(control->GetId(), c.id);
       QCOMPARE(driver_->ClientPosition(widget), QPoint(c.x, c.y));
       QCOMPARE(widget->width(), c.w);
       if (c.kind == "edit") {
-        QVERIFY2(qobject_cast<QLineEdit*>(widget), Name(c.slot));
+        QVERIFY2(qobject_cast<QLineEdit*>(widget), qPrintable(Latin1(c.slot)));
         QCOMPARE(widget->height(), c.h);
       } else if (c.kind == "list") {
         // Closed, a drop-down list takes the platform's height.
         const auto* box = qobject_cast<QComboBox*>(widget);
-        QVERIFY2(box && !box->isEditable(), Name(c.slot));
+        QVERIFY2(box && !box->isEditable(), qPrintable(Latin1(c.slot)));
         QStringList entries;
         for (int i = 0; i < box->count(); ++i) entries << box->itemText(i);
         QStringList wanted;
@@ -116,7 +110,7 @@ class PagesTest : public EditorTestCase {
         QCOMPARE(entries, wanted);
       } else {
         const auto* box = qobject_cast<QCheckBox*>(widget);
-        QVERIFY2(box, Name(c.slot));
+        QVERIFY2(box, qPrintable(Latin1(c.slot)));
         QCOMPARE(box->text(), Latin1(c.label));
         QCOMPARE(widget->height(), c.h);
       }
@@ -124,7 +118,7 @@ class PagesTest : public EditorTestCase {
     for (const std::string_view slot : AllSlots()) {
       const bool used = std::ranges::any_of(
           expected.controls, [slot](const ExpectedControl& c) { return c.slot == slot; });
-      if (!used) QVERIFY2(!driver_->SlotControl(slot), Name(slot));
+      if (!used) QVERIFY2(!driver_->SlotControl(slot), qPrintable(Latin1(slot)));
     }
   }
 
@@ -194,7 +188,7 @@ class PagesTest : public EditorTestCase {
       kalvex::WeaponRecord wanted = Record();
       QVERIFY(driver_->ClickPage(page));
       const std::string_view slot = expected.controls[std::size_t(index)].slot;
-      QVERIFY2(ChangeControl(*driver_, expected, index, wanted), Name(slot));
+      QVERIFY2(ChangeControl(*driver_, expected, index, wanted), qPrintable(Latin1(slot)));
       QVERIFY(driver_->ClickPage((page + 1) % kPages));
       QVERIFY2(Record() == wanted,
                qPrintable(Latin1(slot) + ": " + RecordDifferences(Record(), wanted)));
@@ -211,7 +205,7 @@ class PagesTest : public EditorTestCase {
     QVERIFY(driver_->ClickPage(page));
     for (int index = 0; index < int(expected.controls.size()); ++index) {
       QVERIFY2(ChangeControl(*driver_, expected, index, wanted),
-               Name(expected.controls[std::size_t(index)].slot));
+               qPrintable(Latin1(expected.controls[std::size_t(index)].slot)));
     }
     QVERIFY(driver_->ClickPage((page + 1) % kPages));
     QCOMPARE(RecordDifferences(Record(), wanted), QString());
