@@ -1,5 +1,6 @@
 // The controls as the user drives them: lists, drop-down lists, edits, check
-// boxes, and destroying a control from inside its own notification.
+// boxes, and destroying a control from inside its own notification; and the
+// character sets and validators of the edits on their own, text by text.
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -10,7 +11,10 @@
 #include <QMenu>
 #include <QTest>
 #include <array>
+#include <cctype>
 #include <memory>
+#include <string_view>
+#include <tuple>
 
 #include "platform/platform.h"
 #include "platform/qt/native_window.h"
@@ -57,6 +61,41 @@ void ClickEntry(const TListBox* list, int row) {
                     widget->visualItemRect(widget->item(row)).center());
 }
 
+// What a user puts into an edit with validators ("range": 1 to 255,
+// "decimal", else a filter's set) that shows a text set by the program.
+struct EditInput {
+  const char* name;
+  int textLen;
+  QStringList validators;
+  const char* programText;
+  const char* input;  // keys ('<' moves to the start, '\b' erases) or the clipboard
+  const char* shown;
+  int beeps;              // inputs refused, each with the platform's signal
+  bool fromMenu = false;  // pasted with the edit's menu, not Ctrl+V
+};
+
+// The kind of list (a drop-down list or not), the index the program selects
+// and the selection then shown.
+using Selection = std::tuple<bool, int, int>;
+
+// The kind of list; the entry the program selects first (-2: none, the list
+// as made, which its own notification deletes); what the user does: 'f'
+// gives the focus, a digit clicks that entry, 'd' / 'u' press Down / Up; the
+// notifications and the selection then.
+using UserSelection = std::tuple<bool, int, const char*, int, int>;
+
+// A set's text, bytes in the set and bytes not in it.
+using CharSetRow = std::tuple<std::string_view, std::string_view, std::string_view>;
+// The lowest and highest number, a text and whether it may stand while typing.
+using RangeRow = std::tuple<int, int, std::string, bool>;
+
+// Qt Test data as a table of structs, each named by its `name`.
+template <class Row>
+void AddRows(std::initializer_list<Row> rows) {
+  QTest::addColumn<Row>("row");
+  for (const Row& row : rows) QTest::newRow(row.name) << row;
+}
+
 }  // namespace
 
 class ControlsTest : public QObject {
@@ -78,22 +117,19 @@ class ControlsTest : public QObject {
   // A selection by program sends nothing; an index outside the entries
   // leaves none selected, in both kinds of list.
   void selectionByProgramIsSilent_data() {
-    QTest::addColumn<bool>("combo");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("selected");
+    QTest::addColumn<Selection>("row");
     for (const bool combo : {false, true}) {
       const char* kind = combo ? "combo: " : "list: ";
-      QTest::addRow("%san entry", kind) << combo << 3 << 3;
-      QTest::addRow("%snone", kind) << combo << -1 << -1;
-      QTest::addRow("%sjust past the end", kind) << combo << 5 << -1;
-      QTest::addRow("%sbelow -1", kind) << combo << -7 << -1;
+      QTest::addRow("%san entry", kind) << Selection{combo, 3, 3};
+      QTest::addRow("%snone", kind) << Selection{combo, -1, -1};
+      QTest::addRow("%sjust past the end", kind) << Selection{combo, 5, -1};
+      QTest::addRow("%sbelow -1", kind) << Selection{combo, -7, -1};
     }
   }
 
   void selectionByProgramIsSilent() {
-    QFETCH(bool, combo);
-    QFETCH(int, index);
-    QFETCH(int, selected);
+    QFETCH(Selection, row);
+    const auto [combo, index, selected] = row;
     if (combo) {
       TComboBox* box = MakeCombo();
       QCOMPARE(box->GetSelIndex(), -1);  // not Qt's first entry
@@ -128,259 +164,138 @@ class ControlsTest : public QObject {
 
   // One notification per click, also on the selected entry (the first page
   // after File, New is chosen by clicking the selected entry 0), and one per
-  // key press that moves the selection.
-  void listUserSelectionNotifies_data() {
-    QTest::addColumn<int>("start");
-    QTest::addColumn<QString>("actions");  // a digit clicks that entry, 'd' / 'u' press Down / Up
-    QTest::addColumn<int>("notifications");
-    QTest::addColumn<int>("selected");
-    QTest::newRow("click, nothing selected") << -1 << "2" << 1 << 2;
-    QTest::newRow("click another entry") << 0 << "4" << 1 << 4;
-    QTest::newRow("click the selected entry") << 0 << "0" << 1 << 0;
-    QTest::newRow("down three times") << 0 << "ddd" << 3 << 3;
-    QTest::newRow("up at the top") << 0 << "uu" << 0 << 0;
-    QTest::newRow("down past the end") << 3 << "ddd" << 1 << 4;
-    QTest::newRow("down from no selection") << -1 << "d" << 1 << 0;
+  // key press that moves the selection; in a drop-down list from the closed
+  // box or its opened list. The page switch destroys the very list whose
+  // notification it handles.
+  void userSelectionNotifies_data() {
+    QTest::addColumn<UserSelection>("row");
+    QTest::newRow("click, nothing selected") << UserSelection{false, -1, "f2", 1, 2};
+    QTest::newRow("click another entry") << UserSelection{false, 0, "f4", 1, 4};
+    QTest::newRow("click the selected entry") << UserSelection{false, 0, "f0", 1, 0};
+    QTest::newRow("down three times") << UserSelection{false, 0, "fddd", 3, 3};
+    QTest::newRow("up at the top") << UserSelection{false, 0, "fuu", 0, 0};
+    QTest::newRow("down past the end") << UserSelection{false, 3, "fddd", 1, 4};
+    QTest::newRow("down from no selection") << UserSelection{false, -1, "fd", 1, 0};
+    QTest::newRow("combo: arrow key on the closed box") << UserSelection{true, 0, "fd", 1, 1};
+    QTest::newRow("combo: click in the opened list") << UserSelection{true, 0, "1", 1, 1};
+    QTest::newRow("destroyed inside: list box") << UserSelection{false, -2, "1", 1, -1};
+    QTest::newRow("destroyed inside: drop-down list") << UserSelection{true, -2, "fd", 1, -1};
   }
 
-  void listUserSelectionNotifies() {
-    QFETCH(int, start);
-    QFETCH(QString, actions);
-    QFETCH(int, notifications);
-    QFETCH(int, selected);
-    TListBox* list = MakeList();
-    list->SetSelIndex(start);
-    list->SetFocus();
-    for (QChar action : actions) {
-      if (action.isDigit()) {
-        ClickEntry(list, action.digitValue());
+  void userSelectionNotifies() {
+    QFETCH(UserSelection, row);
+    const auto& [combo, start, actions, notifications, selected] = row;
+    TComboBox* box = combo ? MakeCombo() : nullptr;
+    TListBox* list = combo ? nullptr : MakeList();
+    TWindow* control = combo ? static_cast<TWindow*>(box) : list;
+    QPointer<QWidget> widget = WidgetOf(*control);
+    if (start == -2) {
+      owner_->DeleteOnNotify = control;
+    } else {
+      combo ? box->SetSelIndex(start) : list->SetSelIndex(start);
+    }
+    for (const char action : std::string_view(actions)) {
+      if (action == 'f') {
+        control->SetFocus();
+      } else if (std::isdigit(action) && !combo) {
+        ClickEntry(list, action - '0');
+      } else if (std::isdigit(action)) {
+        HandleOf<QComboBox>(box)->showPopup();
+        QAbstractItemView* view = HandleOf<QComboBox>(box)->view();
+        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(view->model()->index(action - '0', 0)).center());
       } else {
-        QTest::keyClick(WidgetOf(*list), action == 'd' ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(widget, action == 'd' ? Qt::Key_Down : Qt::Key_Up);
       }
     }
+    if (start == -2) {
+      QCOMPARE(owner_->Notifications, notifications);
+      QVERIFY(!owner_->DeleteOnNotify);
+      QTRY_VERIFY(widget.isNull());
+      return;
+    }
+    if (combo) QTRY_COMPARE(box->GetSelIndex(), selected);
     QCOMPARE(owner_->Notifications, notifications);
-    QCOMPARE(list->GetSelIndex(), selected);
-  }
-
-  void comboUserPickNotifiesOnce_data() {
-    QTest::addColumn<bool>("fromOpenedList");
-    QTest::newRow("arrow key on the closed box") << false;
-    QTest::newRow("click in the opened list") << true;
-  }
-
-  void comboUserPickNotifiesOnce() {
-    QFETCH(bool, fromOpenedList);
-    TComboBox* combo = MakeCombo();
-    combo->SetSelIndex(0);
-    auto* widget = HandleOf<QComboBox>(combo);
-    if (fromOpenedList) {
-      widget->showPopup();
-      QAbstractItemView* view = widget->view();
-      QVERIFY(QTest::qWaitForWindowExposed(view->window()));
-      QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                        view->visualRect(view->model()->index(1, 0)).center());
-    } else {
-      combo->SetFocus();
-      QTest::keyClick(widget, Qt::Key_Down);
-    }
-    QTRY_COMPARE(combo->GetSelIndex(), 1);
-    QCOMPARE(owner_->Notifications, 1);
-  }
-
-  // The page switch destroys the very list whose notification it handles.
-  void destroyingInsideOwnNotificationIsSafe_data() {
-    QTest::addColumn<bool>("combo");
-    QTest::newRow("list box") << false;
-    QTest::newRow("drop-down list") << true;
-  }
-
-  void destroyingInsideOwnNotificationIsSafe() {
-    QFETCH(bool, combo);
-    TWindow* control = combo ? static_cast<TWindow*>(MakeCombo()) : MakeList();
-    QPointer<QWidget> widget = WidgetOf(*control);
-    owner_->DeleteOnNotify = control;
-    if (combo) {
-      control->SetFocus();
-      QTest::keyClick(widget, Qt::Key_Down);
-    } else {
-      ClickEntry(static_cast<TListBox*>(control), 1);
-    }
-    QCOMPARE(owner_->Notifications, 1);
-    QVERIFY(!owner_->DeleteOnNotify);
-    QTRY_VERIFY(widget.isNull());
+    if (!combo) QCOMPARE(list->GetSelIndex(), selected);
   }
 
   // The limit and the validator judge what the user types, never what the
   // program shows.
   void editJudgesTyping_data() {
-    QTest::addColumn<int>("textLen");
-    QTest::addColumn<QStringList>("validators");  // "range" (1 to 255) or a filter's set
-    QTest::addColumn<QString>("programText");
-    QTest::addColumn<QString>("keys");  // '<' moves to the start, '\b' erases
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("beeps");  // keys refused, each with the platform's signal
-    const QStringList none, range{"range"};
-    QTest::newRow("typing stops at the limit") << 5 << none << ""
-                                               << "abcdefg"
-                                               << "abcd" << 3;
-    QTest::newRow("no limit") << 0 << none << ""
-                              << "abcdefg"
-                              << "abcdefg" << 0;
-    QTest::newRow("long program text kept") << 5 << none << "ABCDEFGH"
-                                            << "xy"
-                                            << "ABCDEFGH" << 2;
-    QTest::newRow("long program text shortened") << 5 << none << "ABCDEFGH"
-                                                 << "\b\bx"
-                                                 << "ABCDEF" << 1;
-    QTest::newRow("range: above") << 8 << range << ""
-                                  << "256"
-                                  << "25" << 1;
-    QTest::newRow("range: letters and zero first") << 8 << range << ""
-                                                   << "0a12"
-                                                   << "12" << 2;
-    QTest::newRow("range: emptied") << 8 << range << ""
-                                    << "12\b\b"
-                                    << "" << 0;
-    QTest::newRow("range: before a blank") << 8 << range << " "
-                                           << "<7"
-                                           << " " << 1;
-    QTest::newRow("range: after a blank") << 8 << range << " "
-                                          << "7"
-                                          << " " << 1;
-    QTest::newRow("range: program text not judged") << 8 << range << "abc"
-                                                    << ""
-                                                    << "abc" << 0;
-    QTest::newRow("range: out-of-range program text shortened") << 5 << range << "12345678"
-                                                                << "\b\b\b\b\b"
-                                                                << "123" << 0;
-    QTest::newRow("range: out-of-range program text takes no new characters")
-        << 5 << range << "1000"
-        << "\b7a"
-        << "100" << 2;
-    QTest::newRow("filter") << 8 << QStringList{" 0-9."} << ""
-                            << "1.5 x2"
-                            << "1.5 2" << 1;
-    QTest::newRow("decimal: a second point") << 8 << QStringList{"decimal"} << ""
-                                             << "1.2.5"
-                                             << "1.25" << 1;
-    QTest::newRow("decimal: program text of two points shortened")
-        << 8 << QStringList{"decimal"} << "1.2.3"
-        << "\b\b4"
-        << "1.24" << 0;
-    QTest::newRow("second validator replaces the first") << 8 << QStringList{"range", "0-9."} << ""
-                                                         << "1.5"
-                                                         << "1.5" << 0;
+    const QStringList none, range{"range"}, decimal{"decimal"};
+    AddRows<EditInput>({
+        {"typing stops at the limit", 5, none, "", "abcdefg", "abcd", 3},
+        {"no limit", 0, none, "", "abcdefg", "abcdefg", 0},
+        {"long program text kept", 5, none, "ABCDEFGH", "xy", "ABCDEFGH", 2},
+        {"long program text shortened", 5, none, "ABCDEFGH", "\b\bx", "ABCDEF", 1},
+        {"range: above", 8, range, "", "256", "25", 1},
+        {"range: letters and zero first", 8, range, "", "0a12", "12", 2},
+        {"range: emptied", 8, range, "", "12\b\b", "", 0},
+        {"range: before a blank", 8, range, " ", "<7", " ", 1},
+        {"range: after a blank", 8, range, " ", "7", " ", 1},
+        {"range: program text not judged", 8, range, "abc", "", "abc", 0},
+        {"range: out-of-range program text shortened", 5, range, "12345678", "\b\b\b\b\b", "123",
+         0},
+        {"range: out-of-range program text takes no new characters", 5, range, "1000", "\b7a",
+         "100", 2},
+        {"filter", 8, {" 0-9."}, "", "1.5 x2", "1.5 2", 1},
+        {"decimal: a second point", 8, decimal, "", "1.2.5", "1.25", 1},
+        {"decimal: program text of two points shortened", 8, decimal, "1.2.3", "\b\b4", "1.24", 0},
+        {"second validator replaces the first", 8, {"range", "0-9."}, "", "1.5", "1.5", 0},
+        {"only single-byte characters fit a script", 10, none, "", "é中€x", "éx", 2},
+    });
   }
 
   void editJudgesTyping() {
-    QFETCH(int, textLen);
-    QFETCH(QStringList, validators);
-    QFETCH(QString, programText);
-    QFETCH(QString, keys);
-    QFETCH(QString, shown);
-    QFETCH(int, beeps);
+    QFETCH(EditInput, row);
     ScriptedUserInterface ui;
-    TEdit* edit = MakeEdit(textLen, validators, programText);
+    TEdit* edit = MakeEdit(row);
     auto* line = HandleOf<QLineEdit>(edit);
-    for (QChar key : keys) {
+    for (const QChar key : QString::fromUtf8(row.input)) {
       if (key == '<') {
         line->home(false);
       } else if (key == '\b') {
         QTest::keyClick(line, Qt::Key_Backspace);
-      } else {
-        QTest::keyClick(line, key.toLatin1());
+      } else if (key.unicode() < 0x80) {
+        QTest::keyClick(line, char(key.unicode()));
+      } else {  // a character without a key of its own, as an input method sends it
+        QTest::sendKeyEvent(QTest::Click, line, Qt::Key_unknown, QString(key), Qt::NoModifier);
       }
     }
-    QCOMPARE(line->text(), shown);
-    QCOMPARE(edit->GetText(), shown.toStdString());
-    QCOMPARE(ui.Beeps, beeps);
-  }
-
-  // Only single-byte characters fit a script.
-  void editRefusesCharactersOutsideSingleByte() {
-    ScriptedUserInterface ui;
-    TEdit* edit = MakeEdit(10);
-    for (const char* typed : {"é", "中", "€", "x"}) {
-      QTest::sendKeyEvent(QTest::Click, WidgetOf(*edit), Qt::Key_unknown, QString::fromUtf8(typed),
-                          Qt::NoModifier);
-    }
-    QCOMPARE(edit->GetText(), std::string("\xE9x"));
-    QCOMPARE(ui.Beeps, 2);
+    QCOMPARE(line->text(), QString::fromUtf8(row.shown));
+    QCOMPARE(edit->GetText(), QString::fromUtf8(row.shown).toLatin1().toStdString());
+    QCOMPARE(ui.Beeps, row.beeps);
   }
 
   // A paste loses the blanks and line ends at its ends, and is then taken
   // whole or, with the platform's signal, not at all; from the keys or the
-  // edit's menu alike.
+  // edit's menu alike. An empty `shown` keeps the program text.
   void editJudgesPaste_data() {
-    QTest::addColumn<int>("textLen");
-    QTest::addColumn<QStringList>("validators");
-    QTest::addColumn<QString>("programText");
-    QTest::addColumn<QString>("clipboard");
-    QTest::addColumn<QString>("how");  // "keys" (Ctrl+V) or "menu"
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("beeps");
-    const QStringList none, range{"range"}, decimals{"0-9."};
-    QTest::newRow("blanks and line ends at the ends") << 10 << range << ""
-                                                      << " \t12\r\n"
-                                                      << "keys"
-                                                      << "12" << 0;
-    QTest::newRow("from the menu") << 10 << range << ""
-                                   << "12\n"
-                                   << "menu"
-                                   << "12" << 0;
-    QTest::newRow("after a program text") << 10 << none << "AB"
-                                          << "CD "
-                                          << "keys"
-                                          << "ABCD" << 0;
-    QTest::newRow("blanks alone") << 10 << none << "X"
-                                  << "  \n"
-                                  << "keys"
-                                  << "X" << 0;
-    QTest::newRow("blank inside a number") << 10 << range << ""
-                                           << "1 2"
-                                           << "keys"
-                                           << "" << 1;
-    QTest::newRow("line end inside") << 10 << none << ""
-                                     << "1\n2"
-                                     << "keys"
-                                     << "" << 1;
-    QTest::newRow("tab inside") << 10 << none << ""
-                                << "a\tb"
-                                << "menu"
-                                << "" << 1;
-    QTest::newRow("euro sign") << 10 << none << ""
-                               << "5€"
-                               << "keys"
-                               << "" << 1;
-    QTest::newRow("a second point") << 10 << QStringList{"decimal"} << "1.5"
-                                    << ".2"
-                                    << "keys"
-                                    << "" << 1;
-    QTest::newRow("semicolon in a number") << 10 << decimals << ""
-                                           << "1;5"
-                                           << "keys"
-                                           << "" << 1;
-    QTest::newRow("past the limit") << 5 << none << ""
-                                    << "abcde"
-                                    << "keys"
-                                    << "" << 1;
+    const QStringList none, range{"range"};
+    AddRows<EditInput>({
+        {"blanks and line ends at the ends", 10, range, "", " \t12\r\n", "12", 0},
+        {"from the menu", 10, range, "", "12\n", "12", 0, true},
+        {"after a program text", 10, none, "AB", "CD ", "ABCD", 0},
+        {"blanks alone", 10, none, "X", "  \n", "X", 0},
+        {"blank inside a number", 10, range, "", "1 2", "", 1},
+        {"line end inside", 10, none, "", "1\n2", "", 1},
+        {"tab inside", 10, none, "", "a\tb", "", 1, true},
+        {"euro sign", 10, none, "", "5€", "", 1},
+        {"a second point", 10, {"decimal"}, "1.5", ".2", "", 1},
+        {"semicolon in a number", 10, {"0-9."}, "", "1;5", "", 1},
+        {"past the limit", 5, none, "", "abcde", "", 1},
+    });
   }
 
   void editJudgesPaste() {
-    QFETCH(int, textLen);
-    QFETCH(QStringList, validators);
-    QFETCH(QString, programText);
-    QFETCH(QString, clipboard);
-    QFETCH(QString, how);
-    QFETCH(QString, shown);
-    QFETCH(int, beeps);
+    QFETCH(EditInput, row);
     ScriptedUserInterface ui;
-    TEdit* edit = MakeEdit(textLen, validators, programText);
-    auto* line = HandleOf<QLineEdit>(edit);
+    auto* line = HandleOf<QLineEdit>(MakeEdit(row));
     line->setFocus();
     line->end(false);
-    QGuiApplication::clipboard()->setText(clipboard);
-    if (how == "keys") {
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(row.input));
+    if (!row.fromMenu) {
       QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
     } else {
       QContextMenuEvent event(QContextMenuEvent::Mouse, line->rect().center(),
@@ -396,15 +311,15 @@ class ControlsTest : public QObject {
       paste->trigger();
       menu->close();
     }
-    QCOMPARE(line->text(), shown.isEmpty() ? programText : shown);
-    QCOMPARE(ui.Beeps, beeps);
+    QCOMPARE(line->text(), QString(*row.shown ? row.shown : row.programText));
+    QCOMPARE(ui.Beeps, row.beeps);
   }
 
   // A text the program put there is never refused as it stands: not when
   // the edit takes the focus, nor when Enter is pressed or the focus leaves.
   void editNeverRefusesTheTextItShows() {
     ScriptedUserInterface ui;
-    TEdit* edit = MakeEdit(5, {"decimal"}, "1.2.3");
+    TEdit* edit = MakeEdit({"", 5, {"decimal"}, "1.2.3", "", "", 0});
     auto* line = HandleOf<QLineEdit>(edit);
     QLineEdit other(line->parentWidget());
     other.show();
@@ -448,6 +363,79 @@ class ControlsTest : public QObject {
     QCOMPARE(clicks, 1);
   }
 
+  void charSetReadsRanges_data() {
+    using namespace std::string_view_literals;
+    QTest::addColumn<CharSetRow>("row");
+    QTest::newRow("digits") << CharSetRow{"0-9", "0369", " .-/:a"};
+    QTest::newRow("blank, digits, full stop") << CharSetRow{" 0-9.", " 07.", "-,a\t"};
+    QTest::newRow("hyphen at either end") << CharSetRow{"-a-", "-a", "b"};
+    QTest::newRow("reversed range") << CharSetRow{"9-0", "", "05"};
+    QTest::newRow("up to the last byte") << CharSetRow{"\x01-\xff", "\x01\xff", "\0"sv};
+  }
+
+  void charSetReadsRanges() {
+    QFETCH(CharSetRow, row);
+    const auto& [set, members, others] = row;
+    const TCharSet chars{std::string(set)};
+    for (char c : members) QVERIFY2(chars.Has(c), QByteArray(1, c));
+    for (char c : others) QVERIFY2(!chars.Has(c), QByteArray(1, c));
+    QVERIFY(TFilterValidator(chars).IsValidInput(std::string(members)));
+    QCOMPARE(TFilterValidator(chars).IsValidInput(std::string(members) + std::string(others)),
+             others.empty());
+  }
+
+  void rangeAcceptsWholeNumbersWhileTyping_data() {
+    QTest::addColumn<RangeRow>("row");
+    QTest::newRow("empty") << RangeRow{1, 255, "", true};
+    QTest::newRow("blank only") << RangeRow{1, 255, " ", false};
+    QTest::newRow("lowest") << RangeRow{1, 255, "1", true};
+    QTest::newRow("highest") << RangeRow{1, 255, "255", true};
+    QTest::newRow("above") << RangeRow{1, 255, "256", false};
+    QTest::newRow("far above") << RangeRow{1, 255, "99999999999999999999", false};
+    QTest::newRow("zero below the range") << RangeRow{1, 255, "0", false};
+    QTest::newRow("leading zero") << RangeRow{1, 255, "07", false};
+    QTest::newRow("zero in range") << RangeRow{0, 100, "0", true};
+    QTest::newRow("signs") << RangeRow{1, 255, "-1", false};
+    QTest::newRow("trailing blanks") << RangeRow{1, 255, "12  ", false};
+    QTest::newRow("blank inside") << RangeRow{1, 255, "1 5", false};
+    QTest::newRow("leading blank") << RangeRow{1, 255, " 12", false};
+    QTest::newRow("decimal point") << RangeRow{1, 9000, "1.5", false};
+    QTest::newRow("start of a number in range") << RangeRow{10, 100, "5", true};
+    QTest::newRow("cannot reach the range") << RangeRow{500, 600, "7", false};
+    QTest::newRow("highest int") << RangeRow{1, 2147483647, "2147483647", true};
+    QTest::newRow("past the highest int") << RangeRow{1, 2147483647, "2147483648", false};
+  }
+
+  void decimalTakesAtMostOnePoint_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("digits") << "1250" << true;
+    QTest::newRow("one point") << "0.367" << true;
+    QTest::newRow("point first") << ".5" << true;
+    QTest::newRow("point last, while typing") << "5." << true;
+    QTest::newRow("point alone, while typing") << "." << true;
+    QTest::newRow("a second point") << "1.2." << false;
+    QTest::newRow("two points") << ".." << false;
+    QTest::newRow("points apart") << "1.2.3" << false;
+    QTest::newRow("blank") << "1 5" << false;
+    QTest::newRow("sign") << "-1" << false;
+    QTest::newRow("comma") << "1,5" << false;
+    QTest::newRow("exponent") << "1e3" << false;
+  }
+
+  void decimalTakesAtMostOnePoint() {
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QCOMPARE(TDecimalValidator().IsValidInput(text.toStdString()), valid);
+  }
+
+  void rangeAcceptsWholeNumbersWhileTyping() {
+    QFETCH(RangeRow, row);
+    const auto& [min, max, text, valid] = row;
+    QCOMPARE(TRangeValidator(min, max).IsValidInput(text), valid);
+  }
+
  private:
   template <class Control>
   Control* Make(Control* control) {
@@ -477,11 +465,9 @@ class ControlsTest : public QObject {
     return edit;
   }
 
-  // An edit with validators ("range": 1 to 255, "decimal", else a filter's set) showing
-  // a text set by the program.
-  TEdit* MakeEdit(int textLen, const QStringList& validators, const QString& programText) {
-    TEdit* edit = MakeEdit(textLen);
-    for (const QString& validator : validators) {
+  TEdit* MakeEdit(const EditInput& row) {
+    TEdit* edit = MakeEdit(row.textLen);
+    for (const QString& validator : row.validators) {
       if (validator == "range") {
         edit->SetValidator(std::make_unique<TRangeValidator>(1, 255));
       } else if (validator == "decimal") {
@@ -490,7 +476,7 @@ class ControlsTest : public QObject {
         edit->SetValidator(std::make_unique<TFilterValidator>(TCharSet(validator.toStdString())));
       }
     }
-    edit->SetText(programText.toStdString());
+    edit->SetText(row.programText);
     return edit;
   }
 

@@ -1,6 +1,8 @@
-// The main window as the user meets it after start-up.
+// The main window as the user meets it after start-up, and the menu
+// description format and program icon it is made from.
 #include <QFile>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
@@ -11,9 +13,12 @@
 #include <QTest>
 #include <QWindow>
 #include <memory>
+#include <tuple>
 
 #include "app/kalvex.h"
+#include "platform/module.h"
 #include "platform/qt/native_window.h"
+#include "platform/qt/program_resources.h"
 #include "tests/ui/menu_driver.h"
 #include "tests/ui/offscreen_messages.h"
 #include "tests/window/scripted_user_interface.h"
@@ -41,6 +46,10 @@ Handler HandlerFor(TEventKind kind, int id, int code) {
   }
   return nullptr;
 }
+
+// A process's arguments, its exit status, and what it prints: the whole of
+// the close probe's output; how the editor's standard output and error begin.
+using ProcessRun = std::tuple<QStringList, int, QString, QString>;
 
 }  // namespace
 
@@ -204,33 +213,32 @@ class MainWindowTest : public QObject {
 
   // Closing that goes ahead ends the process at once with status 1.
   void closingEndsTheProcess_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("output");
+    QTest::addColumn<ProcessRun>("row");
     const QString asked = "asked: Do You Want To Save The Script?|Warning...|3\n";
-    QTest::newRow("File, Exit after start") << QStringList{"file-exit", "1", "none"} << 1 << "";
-    QTest::newRow("close box after start") << QStringList{"close-box", "1", "none"} << 1 << "";
-    QTest::newRow("unsaved, No") << QStringList{"file-exit", "0", "no"} << 1 << asked;
+    QTest::newRow("File, Exit after start") << ProcessRun{{"file-exit", "1", "none"}, 1, "", ""};
+    QTest::newRow("close box after start") << ProcessRun{{"close-box", "1", "none"}, 1, "", ""};
+    QTest::newRow("unsaved, No") << ProcessRun{{"file-exit", "0", "no"}, 1, asked, ""};
     // Yes, with the save dialog cancelled: nothing was saved, so the window stays.
     QTest::newRow("unsaved, Yes, not saved")
-        << QStringList{"close-box", "0", "yes"} << 0 << asked + "open\n";
+        << ProcessRun{{"close-box", "0", "yes"}, 0, asked + "open\n", ""};
     QTest::newRow("unsaved, Cancel")
-        << QStringList{"close-box", "0", "cancel"} << 0 << asked + "open\n";
+        << ProcessRun{{"close-box", "0", "cancel"}, 0, asked + "open\n", ""};
     // Yes and written: the process ends; Yes and the file cannot be written:
     // the reason is shown and the window stays.
     QTest::newRow("unsaved, Yes, saved")
-        << QStringList{"close-box", "0", "yes", closeDir_.filePath("closed.tdf")} << 1 << asked;
+        << ProcessRun{{"close-box", "0", "yes", closeDir_.filePath("closed.tdf")}, 1, asked, ""};
     const QString unwritable = closeDir_.filePath("missing/closed.tdf");
     QTest::newRow("unsaved, Yes, saving failed")
-        << QStringList{"file-exit", "0", "yes", unwritable} << 0
-        << asked + "asked: Unable to open file\n\n" + unwritable +
-               "\nThe folder does not exist|File Error|48\nopen\n";
+        << ProcessRun{{"file-exit", "0", "yes", unwritable},
+                      0,
+                      asked + "asked: Unable to open file\n\n" + unwritable +
+                          "\nThe folder does not exist|File Error|48\nopen\n",
+                      ""};
   }
 
   void closingEndsTheProcess() {
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, output);
+    QFETCH(ProcessRun, row);
+    const auto& [arguments, exitCode, output, errors] = row;
     QProcess probe;
     probe.start(QStringLiteral(KALVEX_CLOSE_PROBE), arguments);
     QVERIFY(probe.waitForFinished(60000));
@@ -248,31 +256,24 @@ class MainWindowTest : public QObject {
   // kalvex [OPTION]... [FILE]: --help and --version print and end without a
   // window, and need no desktop; a wrong command line is told and ends with 2.
   void commandLineIsReadBeforeAnyWindow_data() {
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("output");  // how standard output begins
-    QTest::addColumn<QString>("errors");  // how standard error begins
-    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: kalvex [OPTION]... [FILE]\n"
-                            << "";
-    QTest::newRow("--version") << QStringList{"--version"} << 0 << "kalvex " KALVEX_VERSION "\n"
-                               << "";
-    QTest::newRow("--help after a file") << QStringList{"x.tdf", "--help"} << 0 << "Usage: kalvex"
-                                         << "";
-    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << ""
-                                    << "kalvex: unrecognized option '--frobnicate'\n"
-                                       "Try 'kalvex --help' for more information.\n";
-    QTest::newRow("the platform's options are not the editor's")
-        << QStringList{"-platform", "offscreen", "x.tdf"} << 2 << ""
-        << "kalvex: unrecognized option '-platform'\n";
-    QTest::newRow("two files") << QStringList{"x.tdf", "y.tdf"} << 2 << ""
-                               << "kalvex: only one FILE may be given\n";
+    QTest::addColumn<ProcessRun>("row");
+    QTest::newRow("--help") << ProcessRun{{"--help"}, 0, "Usage: kalvex [OPTION]... [FILE]\n", ""};
+    QTest::newRow("--version") << ProcessRun{{"--version"}, 0, "kalvex " KALVEX_VERSION "\n", ""};
+    QTest::newRow("--help after a file") << ProcessRun{{"x.tdf", "--help"}, 0, "Usage: kalvex", ""};
+    QTest::newRow("unknown option") << ProcessRun{{"--frobnicate"},
+                                                  2,
+                                                  "",
+                                                  "kalvex: unrecognized option '--frobnicate'\n"
+                                                  "Try 'kalvex --help' for more information.\n"};
+    QTest::newRow("the platform's options are not the editor's") << ProcessRun{
+        {"-platform", "offscreen", "x.tdf"}, 2, "", "kalvex: unrecognized option '-platform'\n"};
+    QTest::newRow("two files") << ProcessRun{
+        {"x.tdf", "y.tdf"}, 2, "", "kalvex: only one FILE may be given\n"};
   }
 
   void commandLineIsReadBeforeAnyWindow() {
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QString, output);
-    QFETCH(QString, errors);
+    QFETCH(ProcessRun, row);
+    const auto& [arguments, exitCode, output, errors] = row;
     QProcess editor;
     QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) bare.remove(name);
@@ -296,6 +297,43 @@ class MainWindowTest : public QObject {
     QVERIFY2(!editor.waitForFinished(1500), "the editor ended on its own");
     editor.kill();
     editor.waitForFinished();
+  }
+
+  void menuDescriptionIsRead_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<std::optional<TMenuResource>>("menu");
+    const std::optional<TMenuResource> file{{{{"&File", {{"&New", 104}, {"E&xit", 105}}}}}};
+    const std::optional<TMenuResource> malformed;
+    QTest::newRow("menu with items")
+        << QByteArray("POPUP \"&File\"\n  MENUITEM \"&New\" 104\n  MENUITEM \"E&xit\" 105\n")
+        << file;
+    QTest::newRow("comments, blank lines, tabs, CR LF")
+        << QByteArray(
+               "# m\r\n\r\nPOPUP \"&File\"\r\n\tMENUITEM \"&New\"\t104\r\nMENUITEM \"E&xit\" 105")
+        << file;
+    QTest::newRow("empty") << QByteArray() << std::optional(TMenuResource{});
+    QTest::newRow("item before any menu") << QByteArray("MENUITEM \"&New\" 104\n") << malformed;
+    QTest::newRow("unclosed quote") << QByteArray("POPUP \"&File\nMENUITEM \"N\" 1\n") << malformed;
+    QTest::newRow("identifier not a number")
+        << QByteArray("POPUP \"F\"\nMENUITEM \"N\" 10x\n") << malformed;
+    QTest::newRow("identifier missing") << QByteArray("POPUP \"F\"\nMENUITEM \"N\"\n") << malformed;
+    QTest::newRow("identifier too large")
+        << QByteArray("POPUP \"F\"\nMENUITEM \"N\" 99999999999\n") << malformed;
+    QTest::newRow("unknown keyword") << QByteArray("POPUP \"F\"\nSEPARATOR\n") << malformed;
+  }
+
+  void menuDescriptionIsRead() {
+    QFETCH(QByteArray, text);
+    QFETCH(std::optional<TMenuResource>, menu);
+    QVERIFY(ParseMenuResource(text.toStdString()) == menu);
+  }
+
+  void programIconIs32By32In16Colours() {
+    QVERIFY(TModule::Program().HasIcon(2));
+    QVERIFY(!TModule::Program().HasIcon(3));
+    const QImage image(IconResource(2));
+    QCOMPARE(image.size(), QSize(32, 32));
+    QVERIFY(image.colorCount() > 0 && image.colorCount() <= 16);
   }
 
  private:

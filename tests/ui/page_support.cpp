@@ -25,35 +25,26 @@ QString Latin1(std::string_view text) {
   return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-bool HasControl(const ExpectedPage& page, std::string_view kind) {
-  return std::ranges::find(page.controls, kind, &ExpectedControl::kind) != page.controls.end();
-}
-
 void AddPageRows(std::string_view kind) {
   QTest::addColumn<int>("page");
   for (int page = 0; page < int(kExpectedPages.size()); ++page) {
     const ExpectedPage& expected = kExpectedPages[std::size_t(page)];
-    if (!kind.empty() && !HasControl(expected, kind)) continue;
+    if (!kind.empty() && std::ranges::find(expected.controls, kind, &ExpectedControl::kind) ==
+                             expected.controls.end()) {
+      continue;
+    }
     const std::string name = std::to_string(page) + " " + std::string(expected.listEntry);
     QTest::newRow(name.c_str()) << page;
   }
-}
-
-std::string SampleText(int index) { return std::to_string(12 + 11 * index); }
-
-std::string ChangedText(int index) { return std::to_string(98 - 11 * index); }
-
-int SamplePosition(int index, const ExpectedControl& list) {
-  return (index + 1) % int(list.entries.size());
 }
 
 void SetSampleValues(WeaponRecord& record, const ExpectedPage& page) {
   for (int i = 0; i < int(page.controls.size()); ++i) {
     const ExpectedControl& c = page.controls[std::size_t(i)];
     if (c.kind == "edit") {
-      TextMember(record, c.member) = SampleText(i);
+      TextMember(record, c.member) = std::to_string(12 + 11 * i);
     } else if (c.kind == "list") {
-      NumberMember(record, c.member) = SamplePosition(i, c);
+      NumberMember(record, c.member) = (i + 1) % int(c.entries.size());
     } else {
       NumberMember(record, c.member) = 1;
     }
@@ -64,8 +55,8 @@ bool ChangeControl(EditorDriver& driver, const ExpectedPage& page, int index,
                    WeaponRecord& expected) {
   const ExpectedControl& c = page.controls[std::size_t(index)];
   if (c.kind == "edit") {
-    TextMember(expected, c.member) = ChangedText(index);
-    return driver.Type(c.slot, QString::fromStdString(ChangedText(index)));
+    TextMember(expected, c.member) = std::to_string(98 - 11 * index);
+    return driver.Type(c.slot, Latin1(TextMember(expected, c.member)));
   }
   if (c.kind == "list") {
     const QComboBox* box = driver.DropDown(c.slot);
@@ -107,6 +98,17 @@ QString ShownDifferences(const EditorDriver& driver, const ExpectedPage& page,
     }
   }
   return differences.join(QStringLiteral("; "));
+}
+
+int ShownPageControls(const QWidget* frame) {
+  int shown = 0;
+  for (const QWidget* widget : frame->findChildren<QWidget*>()) {
+    const bool control = qobject_cast<const QLineEdit*>(widget) ||
+                         qobject_cast<const QComboBox*>(widget) ||
+                         qobject_cast<const QCheckBox*>(widget);
+    if (control && widget->isVisible()) ++shown;
+  }
+  return shown;
 }
 
 QString RecordDifferences(const WeaponRecord& actual, const WeaponRecord& expected) {

@@ -10,6 +10,8 @@
 #include "record/weapon_record.h"
 #include "tests/window/page_expectations.h"
 
+class QWidget;
+
 namespace kalvex::test {
 
 class EditorDriver;
@@ -17,26 +19,18 @@ class EditorDriver;
 // A text of the pages as Qt shows it.
 QString Latin1(std::string_view text);
 
-// Whether the page has a control of that kind ("edit", "list", "check").
-bool HasControl(const ExpectedPage& page, std::string_view kind);
-
 // Adds the column "page" and one row per page, named after its list entry;
 // with `kind`, only the pages that have a control of that kind.
 void AddPageRows(std::string_view kind = {});
 
-// A short number that every edit accepts, different for each control index.
-std::string SampleText(int index);
-// Another one, different from SampleText(index) and from other indices.
-std::string ChangedText(int index);
-// A list position different for neighbouring control indices.
-int SamplePosition(int index, const ExpectedControl& list);
-
 // Gives the members of the page's controls distinct sample values: edits
-// SampleText, lists SamplePosition, the check box 1.
+// short numbers that every edit accepts, lists positions different for
+// neighbouring controls, the check box 1.
 void SetSampleValues(WeaponRecord& record, const ExpectedPage& page);
 
-// Changes the control at `index` of the page that is up as a user does and
-// puts the value it must store into `expected`.
+// Changes the control at `index` of the page that is up as a user does (an
+// edit to another short number than its sample) and puts the value it must
+// store into `expected`.
 bool ChangeControl(EditorDriver& driver, const ExpectedPage& page, int index,
                    WeaponRecord& expected);
 
@@ -44,6 +38,9 @@ bool ChangeControl(EditorDriver& driver, const ExpectedPage& page, int index,
 // texts without trailing blanks, lists their positions (none outside them),
 // the check box checked for 1.
 QString ShownDifferences(const EditorDriver& driver, const ExpectedPage& page, WeaponRecord record);
+
+// The edits, drop-down lists and check boxes that the user sees in `frame`.
+int ShownPageControls(const QWidget* frame);
 
 // "Weapcode: \"A\" != \"B\"; ..." for each member that differs; empty when equal.
 QString RecordDifferences(const WeaponRecord& actual, const WeaponRecord& expected);

@@ -18,14 +18,11 @@
 #include "platform/qt/native_window.h"
 #include "tests/ui/editor_driver.h"
 #include "tests/ui/menu_driver.h"
+#include "tests/ui/page_support.h"
 #include "tests/window/window_driver.h"
 
 namespace kalvex::test {
 namespace {
-
-QString Latin1(std::string_view text) {
-  return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
 
 std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
 
@@ -126,14 +123,7 @@ class QtWindowDriver : public WindowDriver {
     return ControlPlace{at.x(), at.y(), control->width(), control->height()};
   }
   int ShownPageControls() const override {
-    int shown = 0;
-    for (const QWidget* widget : editor_.Frame()->findChildren<QWidget*>()) {
-      const bool control = qobject_cast<const QLineEdit*>(widget) ||
-                           qobject_cast<const QComboBox*>(widget) ||
-                           qobject_cast<const QCheckBox*>(widget);
-      if (control && widget->isVisible()) ++shown;
-    }
-    return shown;
+    return kalvex::test::ShownPageControls(editor_.Frame());
   }
 
   // The close probe is the editor in a process of its own that closes its
