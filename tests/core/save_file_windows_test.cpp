@@ -61,18 +61,14 @@ TEST_F(SaveFileTest, ReplacedFileKeepsItsAttributes) {
   for (const DWORD attributes : {DWORD{FILE_ATTRIBUTE_NORMAL}, DWORD{FILE_ATTRIBUTE_ARCHIVE},
                                  DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE}}) {
     SCOPED_TRACE(attributes);
-    const std::string path = MakeFileWith(Path("w.tdf"), attributes);
-    const DWORD before = AttributesOf(path);
-    ExpectSaved(SaveScriptFile(path, NewScript()));
-    EXPECT_EQ(ReadFile(path), NewScript());
-    EXPECT_EQ(AttributesOf(path), before);
-    EXPECT_EQ(Names(dir_), std::set<std::string>{"w.tdf"});
+    ExpectReplacedKeepingState(
+        [attributes](auto& d) { return MakeFileWith(d + "/w.tdf", attributes); });
   }
 }
 
 TEST_F(SaveFileTest, ReadOnlyFileIsWrittenOnceTheAttributeIsCleared) {
   const std::string path = MakeFileWith(Path("w.tdf"), FILE_ATTRIBUTE_READONLY);
-  ExpectCannotOpen(SaveScriptFile(path, NewScript()));
+  ExpectStatus(SaveScriptFile(path, NewScript()), SaveStatus::kCannotOpen);
   EXPECT_NE(AttributesOf(path) & FILE_ATTRIBUTE_READONLY, 0u);
   ASSERT_TRUE(SetFileAttributesW(fs::path(path).c_str(), FILE_ATTRIBUTE_NORMAL));
   ExpectSaved(SaveScriptFile(path, NewScript()));
@@ -125,8 +121,7 @@ TEST_F(SaveFileTest, LockedFileIsRefusedAndKept) {
     const SaveResult result = SaveScriptFile(path, NewScript());
     CloseHandle(lock);
 
-    ExpectCannotOpen(result);
-    EXPECT_EQ(result.reason, "The file is in use by another program");
+    ExpectStatus(result, SaveStatus::kCannotOpen, "The file is in use by another program");
     EXPECT_EQ(ReadFile(path), EarlierScript());
     EXPECT_EQ(Names(dir_), std::set<std::string>{"w.tdf"});
 
@@ -166,22 +161,9 @@ class FullDiskTest : public SaveFileTest {
 };
 
 TEST_F(FullDiskTest, EarlierScriptStaysWhenTheWriteFails) {
-  const std::string folder = disk_ + "full/";
-  const std::string path = MakeFile(folder + "w.tdf");
-  FillUp(folder + "filler");
-  ASSERT_GT(NewScript().size(), EarlierScript().size());
-
-  const SaveResult full = SaveScriptFile(path, NewScript());
-  ExpectCannotWrite(full);
-  EXPECT_EQ(full.reason, "No space left on device");
-  EXPECT_EQ(ReadFile(path), EarlierScript());
-  EXPECT_EQ(Names(folder), (std::set<std::string>{"filler", "w.tdf"}));
-
-  // With room made again, the same save succeeds.
-  ASSERT_TRUE(DeleteFileW(fs::path(folder + "filler").c_str()));
-  ExpectSaved(SaveScriptFile(path, NewScript()));
-  EXPECT_EQ(ReadFile(path), NewScript());
-  EXPECT_EQ(Names(folder), std::set<std::string>{"w.tdf"});
+  const std::string path = MakeFile(disk_ + "full/w.tdf");
+  FillUp(disk_ + "full/filler");
+  ExpectFullDiskKeepsEarlierScript(disk_ + "full/", path);
 }
 
 }  // namespace
