@@ -11,6 +11,7 @@ namespace {
 
 TEST_F(SaveFileTest, RefusesWhatCannotBeOpenedAndTouchesNothing) {
   for (const RefusalCase& refusal : kRefusals) ExpectRefused(refusal);
+  for (const RefusalCase& refusal : kSystemRefusals) ExpectRefused(refusal);
 }
 
 // Each save is made twice, the second giving the same file.

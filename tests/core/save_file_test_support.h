@@ -147,9 +147,10 @@ struct SaveWalk {
   bool in_place = false;  // that way rewrites the file itself: a failure may damage it
 };
 
-// The walks of each system, and the calls of loading a file. Defined by each
-// system's save tests.
+// The walks of each system, the refusals that only it has, and the calls of
+// loading a file. Defined by each system's save tests.
 extern const std::vector<SaveWalk> kSaveWalks;
+extern const std::vector<RefusalCase> kSystemRefusals;
 extern const char* const kLoadCalls;
 
 // The key of `file` (under the folder) in a Snapshot.

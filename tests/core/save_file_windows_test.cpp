@@ -35,28 +35,6 @@ std::string MakeFileWith(const std::string& path, DWORD attributes) {
   return path;
 }
 
-// The refusals that only Windows has.
-const RefusalCase kWindowsRefusals[] = {
-    {"read-only and hidden file",
-     [](auto& d) {
-       return MakeFileWith(d + "/w.tdf", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
-     },
-     kReadOnly},
-    {"read-only file named with backslashes",
-     [](auto& d) {
-       MakeFileWith(d + "/w.tdf", FILE_ATTRIBUTE_READONLY);
-       return fs::path(d + "/w.tdf").make_preferred().string();
-     },
-     kReadOnly},
-    {"device name", [](auto& d) { return d + "/CON"; }, kSpecial},
-    {"device name with an extension", [](auto& d) { return d + "/nul.tdf"; }, kSpecial},
-    {"name that is not UTF-8", [](auto& d) { return d + "/w\xFF.tdf"; }, kBadName},
-};
-
-TEST_F(SaveFileTest, RefusesWhatOnlyWindowsHas) {
-  for (const RefusalCase& refusal : kWindowsRefusals) ExpectRefused(refusal);
-}
-
 TEST_F(SaveFileTest, ReplacedFileKeepsItsAttributes) {
   for (const DWORD attributes : {DWORD{FILE_ATTRIBUTE_NORMAL}, DWORD{FILE_ATTRIBUTE_ARCHIVE},
                                  DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE}}) {
@@ -167,6 +145,24 @@ TEST_F(FullDiskTest, EarlierScriptStaysWhenTheWriteFails) {
 }
 
 }  // namespace
+
+// The refusals that only Windows has.
+const std::vector<RefusalCase> kSystemRefusals = {
+    {"read-only and hidden file",
+     [](auto& d) {
+       return MakeFileWith(d + "/w.tdf", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+     },
+     kReadOnly},
+    {"read-only file named with backslashes",
+     [](auto& d) {
+       MakeFileWith(d + "/w.tdf", FILE_ATTRIBUTE_READONLY);
+       return fs::path(d + "/w.tdf").make_preferred().string();
+     },
+     kReadOnly},
+    {"device name", [](auto& d) { return d + "/CON"; }, kSpecial},
+    {"device name with an extension", [](auto& d) { return d + "/nul.tdf"; }, kSpecial},
+    {"name that is not UTF-8", [](auto& d) { return d + "/w\xFF.tdf"; }, kBadName},
+};
 
 const std::vector<SaveWalk> kSaveWalks = {
     {"new file", [](auto& d) { return d + "/w.tdf"; }, "w.tdf",

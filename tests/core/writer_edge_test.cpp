@@ -167,11 +167,8 @@ TEST(WriterEdge, TurnRateIsGuardedAndNeedsGuidance) {
 
     record.Weapguid = 1;
     Lines expected = ResetLines();
-    if (value.written) {
-      expected[28] = "\n\tguidance=1;\n\tturnrate=" + std::string(value.written) + ";\n";
-    } else {
-      expected[28] = "\n\tguidance=1;\n\t";
-    }
+    expected[28] = "\n\tguidance=1;\n\t" +
+                   (value.written ? "turnrate=" + std::string(value.written) + ";\n" : "");
     EXPECT_EQ(WriteScript(record), Join(expected));
   }
 }
@@ -198,9 +195,7 @@ std::function<void(Lines&)> Erase(int index) {
   return [index](Lines& lines) { lines.erase(lines.begin() + index); };
 }
 
-std::function<void(Lines&)> Unchanged() {
-  return [](Lines&) {};
-}
+const std::function<void(Lines&)> kUnchanged = [](Lines&) {};
 
 // A beam of colour `colour`: no model, and `colours` after the beam entry.
 EdgeCase Beam(const char* name, int colour, const std::string& colours) {
@@ -242,14 +237,14 @@ const EdgeCase kEdgeCases[] = {
      Line(8, "\trange=800;")},
     {"range up to a line feed", [](auto& r) { r.Weaprange = "800\n9"; }, Line(8, "\trange=800;")},
     {"range 0 is written", [](auto& r) { r.Weaprange = "0"s; }, Line(8, "\trange=0;")},
-    {"empty range", [](auto& r) { r.Weaprange = ""; }, Unchanged()},
-    {"one-space range", [](auto& r) { r.Weaprange = " "s; }, Unchanged()},
+    {"empty range", [](auto& r) { r.Weaprange = ""; }, kUnchanged},
+    {"one-space range", [](auto& r) { r.Weaprange = " "s; }, kUnchanged},
     {"damage of 19 digits", [](auto& r) { r.Weapdamage = k19; },
      Line(47, "\t\tdefault=" + k19 + ";")},
     {"damage with a trailing space", [](auto& r) { r.Weapdamage = "800 "; },
      Line(47, "\t\tdefault=800;")},
-    {"empty damage", [](auto& r) { r.Weapdamage = ""; }, Unchanged()},
-    {"one-space damage", [](auto& r) { r.Weapdamage = " "s; }, Unchanged()},
+    {"empty damage", [](auto& r) { r.Weapdamage = ""; }, kUnchanged},
+    {"one-space damage", [](auto& r) { r.Weapdamage = " "s; }, kUnchanged},
     // Render type.
     {"render type -1", [](auto& r) { r.Weaprend = -1; }, Line(4, "\trendertype=-1;")},
     {"render type 7", [](auto& r) { r.Weaprend = 7; }, Line(4, "\trendertype=7;")},
@@ -275,7 +270,7 @@ const EdgeCase kEdgeCases[] = {
     Beam("beam with colour 1", 1, "color=208;\n\tcolor2=0;\n"),
     Beam("beam with colour 5 out of range", 5, ""),
     Beam("beam with colour -1 out of range", -1, ""),
-    {"no beam: colour ignored", [](auto& r) { r.Weapcol2 = 3; }, Unchanged()},
+    {"no beam: colour ignored", [](auto& r) { r.Weapcol2 = 3; }, kUnchanged},
     {"beam flag 2: neither model nor beam", [](auto& r) { r.Weapbeam = 2; }, Line(6, "\t")},
     // Explosions.
     {"explosion GAF 1", [](auto& r) { r.Weapexgaf = 1; }, Line(32, "\texplosiongaf=commboom;")},
@@ -293,8 +288,8 @@ const EdgeCase kEdgeCases[] = {
     // Sounds.
     {"start sound 0", [](auto& r) { r.Weapsost = 0; }, Line(24, "\tsoundstart=annigun1;")},
     {"start sound 30", [](auto& r) { r.Weapsost = 30; }, Line(24, "\tsoundstart=xplonuk4;")},
-    {"start sound 32", [](auto& r) { r.Weapsost = 32; }, Unchanged()},
-    {"start sound -1", [](auto& r) { r.Weapsost = -1; }, Unchanged()},
+    {"start sound 32", [](auto& r) { r.Weapsost = 32; }, kUnchanged},
+    {"start sound -1", [](auto& r) { r.Weapsost = -1; }, kUnchanged},
     {"hit sound 0", [](auto& r) { r.Weapsoht = 0; }, Line(25, "\tsoundhit=burn02;")},
     {"hit sound 15", [](auto& r) { r.Weapsoht = 15; }, Line(25, "\tsoundhit=xplolrg4;")},
     // Texts of a mod's own, written as they stand; the explosions add their ";".
@@ -307,7 +302,7 @@ const EdgeCase kEdgeCases[] = {
     {"own water explosion", [](auto& r) { r.own.Weapwtgaf = "splash"; },
      Line(35, "\twaterexplosiongaf=splash;")},
     {"hit sound 20", [](auto& r) { r.Weapsoht = 20; }, Line(25, "\tsoundhit=xplomas2;")},
-    {"hit sound 22", [](auto& r) { r.Weapsoht = 22; }, Unchanged()},
+    {"hit sound 22", [](auto& r) { r.Weapsoht = 22; }, kUnchanged},
     {"sound trigger", [](auto& r) { r.Weapsotg = 1; },
      After(23, "\n\tsoundtrigger=1;")},
     // Smoke.
