@@ -27,27 +27,13 @@ struct Entry {
 };
 
 const char* const kNumbers[] = {"800", "0.5", ".5", "0.367", "6665.6666667", "12", "-5", "3"};
-const char* const kTextKeys[] = {"range",
-                                 "reloadtime",
-                                 "energypershot",
-                                 "weapontimer",
-                                 "flighttime",
-                                 "coverage",
-                                 "weaponvelocity",
-                                 "startvelocity",
-                                 "areaofeffect",
-                                 "burst",
-                                 "burstrate",
-                                 "sprayangle",
-                                 "edgeeffectiveness",
-                                 "firestarter",
-                                 "accuracy",
-                                 "aimrate",
-                                 "tolerance",
-                                 "metal",
-                                 "energy",
-                                 "turnrate",
-                                 "smokedelay"};
+// clang-format off
+const char* const kTextKeys[] = {
+    "range", "reloadtime", "energypershot", "weapontimer", "flighttime", "coverage",
+    "weaponvelocity", "startvelocity", "areaofeffect", "burst", "burstrate", "sprayangle",
+    "edgeeffectiveness", "firestarter", "accuracy", "aimrate", "tolerance", "metal", "energy",
+    "turnrate", "smokedelay"};
+// clang-format on
 const char* const kFlagKeys[] = {
     "Turret",    "guidance",    "noexplode",    "noautorange",  "tracks",     "waterweapon",
     "paralyzer", "commandfire", "smoketrail",   "soundtrigger", "startsmoke", "propeller",
@@ -143,50 +129,28 @@ class ScriptMaker {
   std::string le_;
 };
 
-// One change to one field, in a form that a script carries back as it is.
-class Change {
- public:
-  explicit Change(ScriptMaker& maker) : maker_(maker) {}
+// The changes to one field, in a form that a script carries back as it is;
+// `wide` when one may touch two lines or add a section.
+struct Change {
+  bool wide;
+  void (*apply)(ScriptMaker& maker, R& r);
+};
 
-  // Changes `r`; true when the change may touch two lines or add a section.
-  bool Apply(R& r) {
-    switch (maker_.Number(0, 9)) {
-      case 0:
-        r.Weaprange = "950";
-        return false;
-      case 1:
-        r.Weapreload = maker_.Chance(2) ? kResetText : "0.25";
-        return false;
-      case 2:
-        r.Weaptrak = 1 - r.Weaptrak;
-        return false;
-      case 3:
-        r.Weapstyle = maker_.Number(-1, 2);
-        return false;
-      case 4:
-        r.own.Weapsost.clear();
-        r.Weapsost = maker_.Number(0, 30);
-        return false;
-      case 5:
-        r.own.Weapexart = "megaboom";
-        return false;
-      case 6:
-        r.Weapname = "Heavy Vortex Launcher";
-        return false;
-      case 7:
-        r.Weapcol2 = maker_.Number(0, 4);
-        return true;
-      case 8:
-        r.Weapbarr = maker_.Number(0, 9);
-        return false;
-      default:
-        r.Weapdamage = "1234";
-        return true;
-    }
-  }
-
- private:
-  ScriptMaker& maker_;
+const Change kChanges[] = {
+    {false, [](ScriptMaker&, R& r) { r.Weaprange = "950"; }},
+    {false, [](ScriptMaker& m, R& r) { r.Weapreload = m.Chance(2) ? kResetText : "0.25"; }},
+    {false, [](ScriptMaker&, R& r) { r.Weaptrak = 1 - r.Weaptrak; }},
+    {false, [](ScriptMaker& m, R& r) { r.Weapstyle = m.Number(-1, 2); }},
+    {false,
+     [](ScriptMaker& m, R& r) {
+       r.own.Weapsost.clear();
+       r.Weapsost = m.Number(0, 30);
+     }},
+    {false, [](ScriptMaker&, R& r) { r.own.Weapexart = "megaboom"; }},
+    {false, [](ScriptMaker&, R& r) { r.Weapname = "Heavy Vortex Launcher"; }},
+    {true, [](ScriptMaker& m, R& r) { r.Weapcol2 = m.Number(0, 4); }},
+    {false, [](ScriptMaker& m, R& r) { r.Weapbarr = m.Number(0, 9); }},
+    {true, [](ScriptMaker&, R& r) { r.Weapdamage = "1234"; }},
 };
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -240,12 +204,12 @@ TEST(DocumentProperty, SavingChangesOnlyWhatWasEdited) {
 
     const auto index = static_cast<std::size_t>(maker.Number(0, static_cast<int>(count) - 1));
     R edited = records[index];
-    Change change(maker);
-    const bool wide = change.Apply(edited);
+    const Change& change = kChanges[maker.Number(0, 9)];
+    change.apply(maker, edited);
     const SavedText saved = SaveWeapon(document, index, edited);
     ASSERT_TRUE(saved.ok()) << saved.refusal;
     SCOPED_TRACE("weapon " + std::to_string(index) + " saved as:\n" + saved.text);
-    if (!wide) {
+    if (!change.wide) {
       const auto [removed, added] = ChangedLines(script, saved.text);
       EXPECT_LE(removed, 1u);
       EXPECT_LE(added, 1u);

@@ -52,11 +52,6 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-void WriteFile(const std::string& path, std::string_view bytes, mode_t mode = 0644) {
-  WriteBytes(path, bytes);
-  ASSERT_EQ(chmod(path.c_str(), mode), 0) << std::strerror(errno);
-}
-
 struct stat StatOf(const std::string& path) {
   struct stat st {};
   EXPECT_EQ(lstat(path.c_str(), &st), 0) << path << ": " << std::strerror(errno);
@@ -72,9 +67,11 @@ mode_t CurrentUmask() {
 constexpr const char* kLinkLoop = "The file name leads through too many links";
 
 std::string MakeFile(const std::string& path, mode_t mode) {
-  WriteFile(path, EarlierScript(), mode);
+  WriteBytes(path, EarlierScript());
+  EXPECT_EQ(chmod(path.c_str(), mode), 0) << std::strerror(errno);
   return path;
 }
+
 std::string MakeLink(const std::string& target, const std::string& link) {
   EXPECT_EQ(symlink(target.c_str(), link.c_str()), 0) << std::strerror(errno);
   return link;
@@ -97,55 +94,17 @@ std::string MakeSocket(const std::string& path) {
   return path;
 }
 
-// The refusals that only POSIX systems have.
-const RefusalCase kPosixRefusals[] = {
-    {"read-only file for its owner alone", [](auto& d) { return MakeFile(d + "/w.tdf", 0400); },
-     kReadOnly},
-    {"owner may not write though others may", [](auto& d) { return MakeFile(d + "/w.tdf", 0466); },
-     kReadOnly},
-    {"no permission bits at all", [](auto& d) { return MakeFile(d + "/w.tdf", 0000); }, kReadOnly},
-    {"link to a read-only file",
-     [](auto& d) { return MakeLink(MakeFile(d + "/w.tdf", 0444), d + "/link.tdf"); }, kReadOnly},
-    {"link into a missing folder",
-     [](auto& d) { return MakeLink(d + "/missing/w.tdf", d + "/link.tdf"); }, kNoFolder},
-    {"path too long", [](auto& d) { return d + std::string(5000, '/') + "w.tdf"; }, kTooLong},
-    {"fifo", [](auto& d) { return MakeFifo(d + "/pipe.tdf"); }, kSpecial},
-    {"link to a fifo", [](auto& d) { return MakeLink(MakeFifo(d + "/pipe"), d + "/link.tdf"); },
-     kSpecial},
-    {"socket", [](auto& d) { return MakeSocket(d + "/sock.tdf"); }, kSpecial},
-    {"link to a folder", [](auto& d) { return MakeLink(MakeFolder(d + "/sub"), d + "/link.tdf"); },
-     kIsFolder},
-    {"links in a loop",
-     [](auto& d) {
-       MakeLink(d + "/b.tdf", d + "/a.tdf");
-       return MakeLink(d + "/a.tdf", d + "/b.tdf");
-     },
-     kLinkLoop},
-};
-
-TEST_F(SaveFileTest, RefusesWhatOnlyPosixSystemsHave) {
-  for (const RefusalCase& refusal : kPosixRefusals) ExpectRefused(refusal);
-}
-
 TEST_F(SaveFileTest, CreatesMissingFileWithUsualPermissions) {
-  const std::string path = Path("new.tdf");
-  ExpectSaved(SaveScriptFile(path, NewScript()));
-  EXPECT_EQ(ReadFile(path), NewScript());
-  EXPECT_EQ(StatOf(path).st_mode & 07777, 0666 & ~CurrentUmask());
-  EXPECT_EQ(Names(dir_), std::set<std::string>{"new.tdf"});
+  ExpectSaved(SaveScriptFile(Path("new.tdf"), NewScript()));
+  EXPECT_EQ(StatOf(Path("new.tdf")).st_mode & 07777, 0666 & ~CurrentUmask());
 }
 
 TEST_F(SaveFileTest, ReplacedFileKeepsItsPermissions) {
   for (const mode_t mode : {0600, 0640, 0644, 0664, 0666, 0700, 0755, 0200, 0604, 02664, 04755}) {
     SCOPED_TRACE(testing::Message() << std::oct << mode);
     if (mode == 0200 && geteuid() != 0) continue;  // we could not read it back
-    const std::string path = Path("w.tdf");
-    WriteFile(path, EarlierScript(), static_cast<mode_t>(mode));
-    ExpectSaved(SaveScriptFile(path, NewScript()));
-    EXPECT_EQ(ReadFile(path), NewScript());
-    EXPECT_EQ(StatOf(path).st_mode & 07777, static_cast<mode_t>(mode));
-    EXPECT_EQ(Names(dir_), std::set<std::string>{"w.tdf"});
-    unlink(path.c_str());
+    ExpectReplacedKeepingState([mode](auto& d) { return MakeFile(d + "/w.tdf", mode); });
+    EXPECT_EQ(StatOf(Path("w.tdf")).st_mode & 07777, mode);
   }
 }
 
@@ -156,15 +115,11 @@ TEST_F(SaveFileTest, ReplacedFileKeepsItsOwnerWhenRootSaves) {
       {kNobody, kNobody}, {kNobody, getegid()}, {geteuid(), kNobody}};
   for (const auto& [uid, gid] : owners) {
     SCOPED_TRACE(testing::Message() << uid << ":" << gid);
-    const std::string path = Path("w.tdf");
-    WriteFile(path, EarlierScript(), 0640);
-    ASSERT_EQ(chown(path.c_str(), uid, gid), 0);
-    ExpectSaved(SaveScriptFile(path, NewScript()));
-    const struct stat st = StatOf(path);
-    EXPECT_EQ(st.st_uid, uid);
-    EXPECT_EQ(st.st_gid, gid);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-    EXPECT_EQ(ReadFile(path), NewScript());
+    ExpectReplacedKeepingState([uid = uid, gid = gid](auto& d) {
+      const std::string path = MakeFile(d + "/w.tdf", 0640);
+      EXPECT_EQ(chown(path.c_str(), uid, gid), 0);
+      return path;
+    });
   }
 }
 
@@ -192,7 +147,7 @@ TEST_F(SaveFileTest, WritesThroughSymbolicLinks) {
     SCOPED_TRACE(c.name);
     UseFreshFolder();
     MakeFolder(Path("sub"));
-    WriteFile(Path(c.file), EarlierScript(), 0640);
+    MakeFile(Path(c.file), 0640);
     for (const auto& [link, text] : c.links) {
       MakeLink(*text ? std::string(text) : Path(c.file), Path(link));
     }
@@ -253,7 +208,8 @@ class LockedFolderTest : public SaveFileTest {
 
 TEST_F(LockedFolderTest, WritableFileIsRewrittenInPlace) {
   const std::string path = folder_ + "/w.tdf";
-  WriteFile(path, NewScript() + std::string(3000, 'x'), 0666);
+  WriteBytes(path, NewScript() + std::string(3000, 'x'));
+  ASSERT_EQ(chmod(path.c_str(), 0666), 0);
   const ino_t inode = StatOf(path).st_ino;
   Lock();
   EXPECT_EQ(SaveAsUnprivileged([&] { return SaveScriptFile(path, EarlierScript()); }),
@@ -265,7 +221,7 @@ TEST_F(LockedFolderTest, WritableFileIsRewrittenInPlace) {
 
 TEST_F(LockedFolderTest, FileWeMayNotWriteIsRefused) {
   const std::string path = folder_ + "/w.tdf";
-  WriteFile(path, EarlierScript(), geteuid() == 0 ? 0644 : 0444);
+  MakeFile(path, geteuid() == 0 ? 0644 : 0444);
   Lock();
   const auto before = Snapshot(dir_);
   EXPECT_EQ(SaveAsUnprivileged([&] { return SaveScriptFile(path, NewScript()); }),
@@ -352,44 +308,55 @@ class FullDiskTest : public SaveFileTest {
 TEST_F(FullDiskTest, EarlierFileStaysWhenDiskIsFull) {
   Mount("size=16k");
   if (!mounted_) return;
-  const std::string path = mount_point_ + "/w.tdf";
-  WriteFile(path, EarlierScript());
+  const std::string path = MakeFile(mount_point_ + "/w.tdf", 0644);
   FillUp(mount_point_ + "/filler");
-  ASSERT_GT(NewScript().size(), EarlierScript().size());
-
-  const SaveResult full = SaveScriptFile(path, NewScript());
-  ExpectCannotWrite(full);
-  EXPECT_EQ(full.reason, "No space left on device");
-
-  EXPECT_EQ(ReadFile(path), EarlierScript());
-  EXPECT_EQ(Names(mount_point_), (std::set<std::string>{"filler", "w.tdf"}));
-
-  // With room made again, the same save succeeds.
-  ASSERT_EQ(unlink((mount_point_ + "/filler").c_str()), 0);
-  ExpectSaved(SaveScriptFile(path, NewScript()));
-  EXPECT_EQ(ReadFile(path), NewScript());
-  EXPECT_EQ(Names(mount_point_), std::set<std::string>{"w.tdf"});
+  ExpectFullDiskKeepsEarlierScript(mount_point_, path);
 }
 
 TEST_F(FullDiskTest, NoFileIsCreatedWhenDiskIsFull) {
   Mount("size=16k");
   if (!mounted_) return;
   FillUp(mount_point_ + "/filler");
-  ExpectCannotWrite(SaveScriptFile(mount_point_ + "/w.tdf", NewScript()));
+  ExpectStatus(SaveScriptFile(mount_point_ + "/w.tdf", NewScript()), SaveStatus::kCannotWrite);
   EXPECT_EQ(Names(mount_point_), std::set<std::string>{"filler"});
 }
 
 TEST_F(FullDiskTest, EarlierFileStaysWhenNoFileCanBeAdded) {
   Mount("size=64k,nr_inodes=2");  // the root folder and one file
   if (!mounted_) return;
-  const std::string path = mount_point_ + "/w.tdf";
-  WriteFile(path, EarlierScript());
-  ExpectCannotWrite(SaveScriptFile(path, NewScript()));
+  const std::string path = MakeFile(mount_point_ + "/w.tdf", 0644);
+  ExpectStatus(SaveScriptFile(path, NewScript()), SaveStatus::kCannotWrite);
   EXPECT_EQ(ReadFile(path), EarlierScript());
   EXPECT_EQ(Names(mount_point_), std::set<std::string>{"w.tdf"});
 }
 
 }  // namespace
+
+// The refusals that only POSIX systems have.
+const std::vector<RefusalCase> kSystemRefusals = {
+    {"read-only file for its owner alone", [](auto& d) { return MakeFile(d + "/w.tdf", 0400); },
+     kReadOnly},
+    {"owner may not write though others may", [](auto& d) { return MakeFile(d + "/w.tdf", 0466); },
+     kReadOnly},
+    {"no permission bits at all", [](auto& d) { return MakeFile(d + "/w.tdf", 0000); }, kReadOnly},
+    {"link to a read-only file",
+     [](auto& d) { return MakeLink(MakeFile(d + "/w.tdf", 0444), d + "/link.tdf"); }, kReadOnly},
+    {"link into a missing folder",
+     [](auto& d) { return MakeLink(d + "/missing/w.tdf", d + "/link.tdf"); }, kNoFolder},
+    {"path too long", [](auto& d) { return d + std::string(5000, '/') + "w.tdf"; }, kTooLong},
+    {"fifo", [](auto& d) { return MakeFifo(d + "/pipe.tdf"); }, kSpecial},
+    {"link to a fifo", [](auto& d) { return MakeLink(MakeFifo(d + "/pipe"), d + "/link.tdf"); },
+     kSpecial},
+    {"socket", [](auto& d) { return MakeSocket(d + "/sock.tdf"); }, kSpecial},
+    {"link to a folder", [](auto& d) { return MakeLink(MakeFolder(d + "/sub"), d + "/link.tdf"); },
+     kIsFolder},
+    {"links in a loop",
+     [](auto& d) {
+       MakeLink(d + "/b.tdf", d + "/a.tdf");
+       return MakeLink(d + "/a.tdf", d + "/b.tdf");
+     },
+     kLinkLoop},
+};
 
 const std::vector<SaveWalk> kSaveWalks = {
     {"new file", [](auto& d) { return d + "/w.tdf"; }, "w.tdf",

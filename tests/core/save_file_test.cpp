@@ -11,13 +11,34 @@ namespace {
 
 TEST_F(SaveFileTest, RefusesWhatCannotBeOpenedAndTouchesNothing) {
   for (const RefusalCase& refusal : kRefusals) ExpectRefused(refusal);
+  for (const RefusalCase& refusal : kSystemRefusals) ExpectRefused(refusal);
 }
 
-TEST_F(SaveFileTest, CreatesMissingFile) {
-  const std::string path = Path("new.tdf");
-  ExpectSaved(SaveScriptFile(path, NewScript()));
-  EXPECT_EQ(ReadFile(path), NewScript());
-  EXPECT_EQ(Names(dir_), std::set<std::string>{"new.tdf"});
+// Each save is made twice, the second giving the same file.
+TEST_F(SaveFileTest, SavedFileHoldsTheBytesAlone) {
+  struct Case {
+    const char* name;
+    const char* file;
+    std::optional<std::string> earlier;  // the file before the saves, if any
+    std::string bytes;
+  };
+  const Case kCases[] = {
+      {"missing file is created", "new.tdf", std::nullopt, NewScript()},
+      {"new file", "w.tdf", std::nullopt, EarlierScript()},
+      {"longer earlier file replaced completely", "w.tdf", NewScript() + std::string(5000, 'x'),
+       EarlierScript()},
+      {"empty bytes give an empty file", "w.tdf", EarlierScript(), ""},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    UseFreshFolder();
+    if (c.earlier) WriteBytes(Path(c.file), *c.earlier);
+    for (int save = 0; save < 2; ++save) {
+      ExpectSaved(SaveScriptFile(Path(c.file), c.bytes));
+      EXPECT_EQ(ReadFile(Path(c.file)), c.bytes);
+      EXPECT_EQ(Names(dir_), std::set<std::string>{c.file});
+    }
+  }
 }
 
 TEST_F(SaveFileTest, RelativeNameIsSavedInCurrentFolder) {
@@ -28,30 +49,6 @@ TEST_F(SaveFileTest, RelativeNameIsSavedInCurrentFolder) {
   ExpectSaved(result);
   EXPECT_EQ(ReadFile(Path("relative.tdf")), NewScript());
   EXPECT_EQ(Names(dir_), std::set<std::string>{"relative.tdf"});
-}
-
-TEST_F(SaveFileTest, ReplacesLongerEarlierFileCompletely) {
-  const std::string path = Path("w.tdf");
-  WriteBytes(path, NewScript() + std::string(5000, 'x'));
-  ExpectSaved(SaveScriptFile(path, EarlierScript()));
-  EXPECT_EQ(ReadFile(path), EarlierScript());
-  EXPECT_EQ(Names(dir_), std::set<std::string>{"w.tdf"});
-}
-
-TEST_F(SaveFileTest, SavingTwiceGivesIdenticalFiles) {
-  const std::string path = Path("w.tdf");
-  ExpectSaved(SaveScriptFile(path, EarlierScript()));
-  const auto first = ReadFile(path);
-  ExpectSaved(SaveScriptFile(path, EarlierScript()));
-  EXPECT_EQ(ReadFile(path), first);
-  EXPECT_EQ(first, EarlierScript());
-}
-
-TEST_F(SaveFileTest, EmptyBytesGiveEmptyFile) {
-  const std::string path = Path("w.tdf");
-  WriteBytes(path, EarlierScript());
-  ExpectSaved(SaveScriptFile(path, ""));
-  EXPECT_EQ(ReadFile(path), "");
 }
 
 TEST_F(SaveFileTest, EveryFailingCallOfASaveIsTold) {

@@ -91,27 +91,17 @@ inline std::set<std::string> Names(const std::string& folder) {
   return names;
 }
 
-inline void ExpectCannotOpen(const SaveResult& result) {
-  EXPECT_FALSE(result.ok());
-  EXPECT_EQ(result.status, SaveStatus::kCannotOpen);
+// The save ended with `status` and, when one is given, `reason`.
+inline void ExpectStatus(const SaveResult& result, SaveStatus status,
+                         const char* reason = nullptr) {
+  EXPECT_EQ(result.ok(), status == SaveStatus::kSaved);
+  EXPECT_EQ(result.status, status);
+  if (reason != nullptr) {
+    EXPECT_EQ(result.reason, reason);
+  }
 }
 
-inline void ExpectCannotWrite(const SaveResult& result) {
-  EXPECT_FALSE(result.ok());
-  EXPECT_EQ(result.status, SaveStatus::kCannotWrite);
-}
-
-inline void ExpectSavedUnconfirmed(const SaveResult& result, std::string_view reason) {
-  EXPECT_FALSE(result.ok());
-  EXPECT_EQ(result.status, SaveStatus::kSavedUnconfirmed);
-  EXPECT_EQ(result.reason, reason);
-}
-
-inline void ExpectSaved(const SaveResult& result) {
-  EXPECT_TRUE(result.ok());
-  EXPECT_EQ(result.status, SaveStatus::kSaved);
-  EXPECT_TRUE(result.reason.empty()) << result.reason;
-}
+inline void ExpectSaved(const SaveResult& result) { ExpectStatus(result, SaveStatus::kSaved, ""); }
 
 inline const std::string& EarlierScript() {
   static const std::string bytes = WriteScript(test::WorkedExample());
@@ -157,9 +147,10 @@ struct SaveWalk {
   bool in_place = false;  // that way rewrites the file itself: a failure may damage it
 };
 
-// The walks of each system, and the calls of loading a file. Defined by each
-// system's save tests.
+// The walks of each system, the refusals that only it has, and the calls of
+// loading a file. Defined by each system's save tests.
 extern const std::vector<SaveWalk> kSaveWalks;
+extern const std::vector<RefusalCase> kSystemRefusals;
 extern const char* const kLoadCalls;
 
 // The key of `file` (under the folder) in a Snapshot.
@@ -193,10 +184,20 @@ class SaveFileTest : public ::testing::Test {
     UseFreshFolder();
     const std::string path = refusal.prepare(dir_);
     const auto before = Snapshot(dir_);
-    const SaveResult result = SaveScriptFile(path, NewScript());
-    ExpectCannotOpen(result);
-    EXPECT_EQ(result.reason, refusal.reason);
+    ExpectStatus(SaveScriptFile(path, NewScript()), SaveStatus::kCannotOpen, refusal.reason);
     EXPECT_EQ(Snapshot(dir_), before);
+  }
+
+  // Saves over the file that `prepare` makes in a fresh folder: it holds the
+  // new script, keeps what a save keeps of it, and is alone in its folder.
+  void ExpectReplacedKeepingState(const std::function<std::string(const std::string&)>& prepare) {
+    UseFreshFolder();
+    const std::string path = prepare(dir_);
+    const std::string kept = KeptStateOf(path);
+    ExpectSaved(SaveScriptFile(path, NewScript()));
+    EXPECT_EQ(ReadFile(path), NewScript());
+    EXPECT_EQ(KeptStateOf(path), kept);
+    EXPECT_EQ(Names(dir_), std::set<std::string>{fs::path(path).filename().string()});
   }
 
   // Walks the save through its calls: each failure is told with its reason,
@@ -227,7 +228,7 @@ class SaveFileTest : public ::testing::Test {
         EXPECT_FALSE(result.ok()) << "a failed call, told as saved";
         if (result.ok()) continue;
         if (result.status == SaveStatus::kSavedUnconfirmed) {
-          ExpectSavedUnconfirmed(result, kInjectedReason);
+          ExpectStatus(result, SaveStatus::kSavedUnconfirmed, kInjectedReason);
           ExpectWritten(before, kept, walk.file);
         } else {
           ExpectNotWritten(result, before, walk);
@@ -255,11 +256,8 @@ class SaveFileTest : public ::testing::Test {
   // file that the reason names (and, on the way in place, the file itself).
   void ExpectNotWritten(const SaveResult& result, std::map<std::string, EntryState> before,
                         const SaveWalk& walk) {
-    if (result.status == SaveStatus::kCannotOpen) {
-      ExpectCannotOpen(result);
-    } else {
-      ExpectCannotWrite(result);
-    }
+    ExpectStatus(result, result.status == SaveStatus::kCannotOpen ? SaveStatus::kCannotOpen
+                                                                  : SaveStatus::kCannotWrite);
     auto after = Snapshot(dir_);
     std::string reason = kInjectedReason;
     for (auto entry = after.begin(); entry != after.end();) {
@@ -310,6 +308,21 @@ class SaveFileTest : public ::testing::Test {
   std::vector<std::string> folders_;
   std::error_code ignore_;
 };
+
+// Saves over `path` in `folder`, whose disk the file "filler" beside it
+// filled up: the save fails and the earlier script stays; with the filler
+// removed, the same save succeeds.
+inline void ExpectFullDiskKeepsEarlierScript(const std::string& folder, const std::string& path) {
+  ASSERT_GT(NewScript().size(), EarlierScript().size());
+  ExpectStatus(SaveScriptFile(path, NewScript()), SaveStatus::kCannotWrite,
+               "No space left on device");
+  EXPECT_EQ(ReadFile(path), EarlierScript());
+  EXPECT_EQ(Names(folder), (std::set<std::string>{"filler", "w.tdf"}));
+  ASSERT_TRUE(fs::remove(fs::path(folder) / "filler"));
+  ExpectSaved(SaveScriptFile(path, NewScript()));
+  EXPECT_EQ(ReadFile(path), NewScript());
+  EXPECT_EQ(Names(folder), std::set<std::string>{"w.tdf"});
+}
 
 inline constexpr const char* kReadOnly = "The file is read-only";
 inline constexpr const char* kNoFolder = "The folder does not exist";

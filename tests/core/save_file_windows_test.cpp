@@ -35,44 +35,18 @@ std::string MakeFileWith(const std::string& path, DWORD attributes) {
   return path;
 }
 
-// The refusals that only Windows has.
-const RefusalCase kWindowsRefusals[] = {
-    {"read-only and hidden file",
-     [](auto& d) {
-       return MakeFileWith(d + "/w.tdf", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
-     },
-     kReadOnly},
-    {"read-only file named with backslashes",
-     [](auto& d) {
-       MakeFileWith(d + "/w.tdf", FILE_ATTRIBUTE_READONLY);
-       return fs::path(d + "/w.tdf").make_preferred().string();
-     },
-     kReadOnly},
-    {"device name", [](auto& d) { return d + "/CON"; }, kSpecial},
-    {"device name with an extension", [](auto& d) { return d + "/nul.tdf"; }, kSpecial},
-    {"name that is not UTF-8", [](auto& d) { return d + "/w\xFF.tdf"; }, kBadName},
-};
-
-TEST_F(SaveFileTest, RefusesWhatOnlyWindowsHas) {
-  for (const RefusalCase& refusal : kWindowsRefusals) ExpectRefused(refusal);
-}
-
 TEST_F(SaveFileTest, ReplacedFileKeepsItsAttributes) {
   for (const DWORD attributes : {DWORD{FILE_ATTRIBUTE_NORMAL}, DWORD{FILE_ATTRIBUTE_ARCHIVE},
                                  DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE}}) {
     SCOPED_TRACE(attributes);
-    const std::string path = MakeFileWith(Path("w.tdf"), attributes);
-    const DWORD before = AttributesOf(path);
-    ExpectSaved(SaveScriptFile(path, NewScript()));
-    EXPECT_EQ(ReadFile(path), NewScript());
-    EXPECT_EQ(AttributesOf(path), before);
-    EXPECT_EQ(Names(dir_), std::set<std::string>{"w.tdf"});
+    ExpectReplacedKeepingState(
+        [attributes](auto& d) { return MakeFileWith(d + "/w.tdf", attributes); });
   }
 }
 
 TEST_F(SaveFileTest, ReadOnlyFileIsWrittenOnceTheAttributeIsCleared) {
   const std::string path = MakeFileWith(Path("w.tdf"), FILE_ATTRIBUTE_READONLY);
-  ExpectCannotOpen(SaveScriptFile(path, NewScript()));
+  ExpectStatus(SaveScriptFile(path, NewScript()), SaveStatus::kCannotOpen);
   EXPECT_NE(AttributesOf(path) & FILE_ATTRIBUTE_READONLY, 0u);
   ASSERT_TRUE(SetFileAttributesW(fs::path(path).c_str(), FILE_ATTRIBUTE_NORMAL));
   ExpectSaved(SaveScriptFile(path, NewScript()));
@@ -125,8 +99,7 @@ TEST_F(SaveFileTest, LockedFileIsRefusedAndKept) {
     const SaveResult result = SaveScriptFile(path, NewScript());
     CloseHandle(lock);
 
-    ExpectCannotOpen(result);
-    EXPECT_EQ(result.reason, "The file is in use by another program");
+    ExpectStatus(result, SaveStatus::kCannotOpen, "The file is in use by another program");
     EXPECT_EQ(ReadFile(path), EarlierScript());
     EXPECT_EQ(Names(dir_), std::set<std::string>{"w.tdf"});
 
@@ -166,25 +139,30 @@ class FullDiskTest : public SaveFileTest {
 };
 
 TEST_F(FullDiskTest, EarlierScriptStaysWhenTheWriteFails) {
-  const std::string folder = disk_ + "full/";
-  const std::string path = MakeFile(folder + "w.tdf");
-  FillUp(folder + "filler");
-  ASSERT_GT(NewScript().size(), EarlierScript().size());
-
-  const SaveResult full = SaveScriptFile(path, NewScript());
-  ExpectCannotWrite(full);
-  EXPECT_EQ(full.reason, "No space left on device");
-  EXPECT_EQ(ReadFile(path), EarlierScript());
-  EXPECT_EQ(Names(folder), (std::set<std::string>{"filler", "w.tdf"}));
-
-  // With room made again, the same save succeeds.
-  ASSERT_TRUE(DeleteFileW(fs::path(folder + "filler").c_str()));
-  ExpectSaved(SaveScriptFile(path, NewScript()));
-  EXPECT_EQ(ReadFile(path), NewScript());
-  EXPECT_EQ(Names(folder), std::set<std::string>{"w.tdf"});
+  const std::string path = MakeFile(disk_ + "full/w.tdf");
+  FillUp(disk_ + "full/filler");
+  ExpectFullDiskKeepsEarlierScript(disk_ + "full/", path);
 }
 
 }  // namespace
+
+// The refusals that only Windows has.
+const std::vector<RefusalCase> kSystemRefusals = {
+    {"read-only and hidden file",
+     [](auto& d) {
+       return MakeFileWith(d + "/w.tdf", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+     },
+     kReadOnly},
+    {"read-only file named with backslashes",
+     [](auto& d) {
+       MakeFileWith(d + "/w.tdf", FILE_ATTRIBUTE_READONLY);
+       return fs::path(d + "/w.tdf").make_preferred().string();
+     },
+     kReadOnly},
+    {"device name", [](auto& d) { return d + "/CON"; }, kSpecial},
+    {"device name with an extension", [](auto& d) { return d + "/nul.tdf"; }, kSpecial},
+    {"name that is not UTF-8", [](auto& d) { return d + "/w\xFF.tdf"; }, kBadName},
+};
 
 const std::vector<SaveWalk> kSaveWalks = {
     {"new file", [](auto& d) { return d + "/w.tdf"; }, "w.tdf",

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,61 +20,26 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// The script of a record holding only reset values, with Weapmodl 0.
+// The script of a record holding only reset values, with Weapmodl 0; the
+// guarded entries are appended to their empty lines (see kGuardedEntries).
+const std::string kResetScript =
+    "[ ]\n\t{\n\tID= ;\n\tname= ;\n\trendertype=0;\n\tballistic=1;\n"  // lines 0-5
+    "\tmodel=amdrocket;\n\n\trange=;\n"                                // 6-8
+    "\t\n\t\n\t\n\t\n\t\n\t\n\t\n\t\n\t\n\t\n\t\n\t\n\t\n\t\n"         // 9-22
+    "\n\tsoundstart=;\n\tsoundhit=;\n\t\n\n\n\t\n\t\n\t\n"             // 23-31
+    "\texplosiongaf=fx;\n\texplosionart=explode3;\n\n"                 // 32-34
+    "\twaterexplosiongaf=fx;\n\twaterexplosionart=h2o;\n\n"            // 35-37
+    "\tlavaexplosiongaf=fx;\n\tlavaexplosionart=lavasplash;\n\n\n"     // 38-41
+    "\t\n\t\n\n\t[DAMAGE]\n\t\t{\n\t\tdefault=;\n\t\t}\n\t\n}";        // 42-50
+
+// The lines of the reset script.
 const Lines& ResetLines() {
-  static const Lines lines = {
-      "[ ]",                             // 0
-      "\t{",                             // 1
-      "\tID= ;",                         // 2
-      "\tname= ;",                       // 3
-      "\trendertype=0;",                 // 4
-      "\tballistic=1;",                  // 5
-      "\tmodel=amdrocket;",              // 6
-      "",                                // 7
-      "\trange=;",                       // 8
-      "\t",                              // 9  reloadtime
-      "\t",                              // 10 energypershot
-      "\t",                              // 11 weapontimer
-      "\t",                              // 12 flighttime
-      "\t",                              // 13 coverage
-      "\t",                              // 14 weaponvelocity
-      "\t",                              // 15 startvelocity
-      "\t",                              // 16 weaponacceleration
-      "\t",                              // 17 areaofeffect
-      "\t",                              // 18 burst
-      "\t",                              // 19 burstrate
-      "\t",                              // 20 sprayangle
-      "\t",                              // 21 randomdecay
-      "\t",                              // 22 edgeeffectiveness
-      "",                                // 23
-      "\tsoundstart=;",                  // 24
-      "\tsoundhit=;",                    // 25
-      "\t",                              // 26 firestarter
-      "",                                // 27
-      "",                                // 28
-      "\t",                              // 29 accuracy
-      "\t",                              // 30 aimrate
-      "\t",                              // 31 tolerance
-      "\texplosiongaf=fx;",              // 32
-      "\texplosionart=explode3;",        // 33
-      "",                                // 34
-      "\twaterexplosiongaf=fx;",         // 35
-      "\twaterexplosionart=h2o;",        // 36
-      "",                                // 37
-      "\tlavaexplosiongaf=fx;",          // 38
-      "\tlavaexplosionart=lavasplash;",  // 39
-      "",                                // 40
-      "",                                // 41
-      "\t",                              // 42 metal
-      "\t",                              // 43 energy
-      "",                                // 44
-      "\t[DAMAGE]",                      // 45
-      "\t\t{",                           // 46
-      "\t\tdefault=;",                   // 47
-      "\t\t}",                           // 48
-      "\t",                              // 49
-      "}",                               // 50
-  };
+  static const Lines lines = [] {
+    Lines split;
+    std::istringstream in(kResetScript);
+    for (std::string line; std::getline(in, line);) split.push_back(line);
+    return split;
+  }();
   return lines;
 }
 
@@ -106,17 +72,8 @@ void ExpectLineEndsAreCrLf(const std::string& bytes) {
 }
 
 TEST(WriterEdge, ResetRecordIsWrittenExactly) {
-  const std::string expected =
-      "[ ]\r\n\t{\r\n\tID= ;\r\n\tname= ;\r\n\trendertype=0;\r\n\tballistic=1;\r\n"
-      "\tmodel=amdrocket;\r\n\r\n\trange=;\r\n"
-      "\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n\t\r\n"
-      "\r\n\tsoundstart=;\r\n\tsoundhit=;\r\n\t\r\n\r\n\r\n\t\r\n\t\r\n\t\r\n"
-      "\texplosiongaf=fx;\r\n\texplosionart=explode3;\r\n\r\n"
-      "\twaterexplosiongaf=fx;\r\n\twaterexplosionart=h2o;\r\n\r\n"
-      "\tlavaexplosiongaf=fx;\r\n\tlavaexplosionart=lavasplash;\r\n\r\n\r\n\t\r\n\t\r\n\r\n"
-      "\t[DAMAGE]\r\n\t\t{\r\n\t\tdefault=;\r\n\t\t}\r\n\t\r\n}";
-  EXPECT_EQ(WriteScript(ResetRecord()), expected);
-  EXPECT_EQ(Join(ResetLines()), expected);
+  EXPECT_EQ(WriteScript(ResetRecord()), test::Crlf(kResetScript));
+  EXPECT_EQ(Join(ResetLines()), test::Crlf(kResetScript));
 }
 
 TEST(WriterEdge, ResetKeepsPreviousModel) {
@@ -176,10 +133,7 @@ const GuardedValue kGuardedValues[] = {
     {" ", nullptr},
     {" 5", nullptr},
     {"", nullptr},
-    {std::string("\0"
-                 "5",
-                 2),
-     nullptr},
+    {"\0"s + "5", nullptr},
     {"5", "5"},
     {".5", ".5"},
     {"1234567", "1234567"},
@@ -187,10 +141,7 @@ const GuardedValue kGuardedValues[] = {
     {"6665.6666667", "6665.6666667"},
     {"12 34", "12"},
     {"9 ", "9"},
-    {std::string("12\0"
-                 "34",
-                 5),
-     "12"},
+    {"12\0"s + "34", "12"},
     {"1.5x;=[", "1.5x;=["},
 };
 
@@ -216,11 +167,8 @@ TEST(WriterEdge, TurnRateIsGuardedAndNeedsGuidance) {
 
     record.Weapguid = 1;
     Lines expected = ResetLines();
-    if (value.written) {
-      expected[28] = "\n\tguidance=1;\n\tturnrate=" + std::string(value.written) + ";\n";
-    } else {
-      expected[28] = "\n\tguidance=1;\n\t";
-    }
+    expected[28] = "\n\tguidance=1;\n\t" +
+                   (value.written ? "turnrate=" + std::string(value.written) + ";\n" : "");
     EXPECT_EQ(WriteScript(record), Join(expected));
   }
 }
@@ -233,28 +181,33 @@ struct EdgeCase {
   std::function<void(Lines&)> expect;
 };
 
-// Replaces line `index` by `replacement`, which may hold several lines.
-std::function<void(Lines&)> Line(int index, std::string replacement) {
-  return [index, replacement](Lines& lines) {
-    Lines parts;
-    std::size_t start = 0;
-    for (std::size_t lf; (lf = replacement.find('\n', start)) != std::string::npos;
-         start = lf + 1) {
-      parts.push_back(replacement.substr(start, lf - start));
-    }
-    parts.push_back(replacement.substr(start));
-    lines.erase(lines.begin() + index);
-    lines.insert(lines.begin() + index, parts.begin(), parts.end());
-  };
+// Replaces line `index` by `text`, which may hold several lines.
+std::function<void(Lines&)> Line(int index, std::string text) {
+  return [index, text](Lines& lines) { lines[index] = text; };
 }
 
-// Inserts `line` after line `index`.
-std::function<void(Lines&)> After(int index, std::string line) {
-  return [index, line](Lines& lines) { lines.insert(lines.begin() + index + 1, line); };
+// Adds `text`, which may hold several lines, after line `index`.
+std::function<void(Lines&)> After(int index, std::string text) {
+  return [index, text](Lines& lines) { lines[index] += "\n" + text; };
 }
 
-std::function<void(Lines&)> Unchanged() {
-  return [](Lines&) {};
+std::function<void(Lines&)> Erase(int index) {
+  return [index](Lines& lines) { lines.erase(lines.begin() + index); };
+}
+
+const std::function<void(Lines&)> kUnchanged = [](Lines&) {};
+
+// A beam of colour `colour`: no model, and `colours` after the beam entry.
+EdgeCase Beam(const char* name, int colour, const std::string& colours) {
+  return {name,
+          [colour](WeaponRecord& r) {
+            r.Weapbeam = 1;
+            r.Weapcol2 = colour;
+          },
+          [colours](Lines& l) {
+            l[6] = "\t";
+            l[28] = "\tbeamweapon=1;\n\t" + colours;
+          }};
 }
 
 const std::string k17 = "ABCDEFGHIJKLMNOPQ";
@@ -284,14 +237,14 @@ const EdgeCase kEdgeCases[] = {
      Line(8, "\trange=800;")},
     {"range up to a line feed", [](auto& r) { r.Weaprange = "800\n9"; }, Line(8, "\trange=800;")},
     {"range 0 is written", [](auto& r) { r.Weaprange = "0"s; }, Line(8, "\trange=0;")},
-    {"empty range", [](auto& r) { r.Weaprange = ""; }, Unchanged()},
-    {"one-space range", [](auto& r) { r.Weaprange = " "s; }, Unchanged()},
+    {"empty range", [](auto& r) { r.Weaprange = ""; }, kUnchanged},
+    {"one-space range", [](auto& r) { r.Weaprange = " "s; }, kUnchanged},
     {"damage of 19 digits", [](auto& r) { r.Weapdamage = k19; },
      Line(47, "\t\tdefault=" + k19 + ";")},
     {"damage with a trailing space", [](auto& r) { r.Weapdamage = "800 "; },
      Line(47, "\t\tdefault=800;")},
-    {"empty damage", [](auto& r) { r.Weapdamage = ""; }, Unchanged()},
-    {"one-space damage", [](auto& r) { r.Weapdamage = " "s; }, Unchanged()},
+    {"empty damage", [](auto& r) { r.Weapdamage = ""; }, kUnchanged},
+    {"one-space damage", [](auto& r) { r.Weapdamage = " "s; }, kUnchanged},
     // Render type.
     {"render type -1", [](auto& r) { r.Weaprend = -1; }, Line(4, "\trendertype=-1;")},
     {"render type 7", [](auto& r) { r.Weaprend = 7; }, Line(4, "\trendertype=7;")},
@@ -301,8 +254,8 @@ const EdgeCase kEdgeCases[] = {
     // Style.
     {"style 1", [](auto& r) { r.Weapstyle = 1; }, Line(5, "\tlineofsight=1;")},
     {"style 2", [](auto& r) { r.Weapstyle = 2; }, Line(5, "\tdropped=1;")},
-    {"style 3", [](auto& r) { r.Weapstyle = 3; }, [](Lines& l) { l.erase(l.begin() + 5); }},
-    {"style -1", [](auto& r) { r.Weapstyle = -1; }, [](Lines& l) { l.erase(l.begin() + 5); }},
+    {"style 3", [](auto& r) { r.Weapstyle = 3; }, Erase(5)},
+    {"style -1", [](auto& r) { r.Weapstyle = -1; }, Erase(5)},
     // Turret, paralyser, model, propeller.
     {"turret", [](auto& r) { r.Weaptur = 1; }, After(5, "\tTurret=1;")},
     {"paralyser shares the model line", [](auto& r) { r.Weapparl = 1; },
@@ -312,49 +265,12 @@ const EdgeCase kEdgeCases[] = {
     {"model -1 writes no text", [](auto& r) { r.Weapmodl = -1; }, Line(6, "\tmodel=;")},
     {"propeller", [](auto& r) { r.Weapprop = 1; }, After(6, "\tpropeller=1;")},
     // Beam.
-    {"beam with colour 3",
-     [](auto& r) {
-       r.Weapbeam = 1;
-       r.Weapcol2 = 3;
-     },
-     [](Lines& l) {
-       Line(28, "\tbeamweapon=1;\n\tcolor=144;\n\tcolor2=217;\n")(l);
-       Line(6, "\t")(l);
-     }},
-    {"beam with colour 0",
-     [](auto& r) { r.Weapbeam = 1; },
-     [](Lines& l) {
-       Line(28, "\tbeamweapon=1;\n\tcolor=232;\n\tcolor2=234;\n")(l);
-       Line(6, "\t")(l);
-     }},
-    {"beam with colour 1",
-     [](auto& r) {
-       r.Weapbeam = 1;
-       r.Weapcol2 = 1;
-     },
-     [](Lines& l) {
-       Line(28, "\tbeamweapon=1;\n\tcolor=208;\n\tcolor2=0;\n")(l);
-       Line(6, "\t")(l);
-     }},
-    {"beam with colour 5 out of range",
-     [](auto& r) {
-       r.Weapbeam = 1;
-       r.Weapcol2 = 5;
-     },
-     [](Lines& l) {
-       Line(28, "\tbeamweapon=1;\n\t")(l);
-       Line(6, "\t")(l);
-     }},
-    {"beam with colour -1 out of range",
-     [](auto& r) {
-       r.Weapbeam = 1;
-       r.Weapcol2 = -1;
-     },
-     [](Lines& l) {
-       Line(28, "\tbeamweapon=1;\n\t")(l);
-       Line(6, "\t")(l);
-     }},
-    {"no beam: colour ignored", [](auto& r) { r.Weapcol2 = 3; }, Unchanged()},
+    Beam("beam with colour 3", 3, "color=144;\n\tcolor2=217;\n"),
+    Beam("beam with colour 0", 0, "color=232;\n\tcolor2=234;\n"),
+    Beam("beam with colour 1", 1, "color=208;\n\tcolor2=0;\n"),
+    Beam("beam with colour 5 out of range", 5, ""),
+    Beam("beam with colour -1 out of range", -1, ""),
+    {"no beam: colour ignored", [](auto& r) { r.Weapcol2 = 3; }, kUnchanged},
     {"beam flag 2: neither model nor beam", [](auto& r) { r.Weapbeam = 2; }, Line(6, "\t")},
     // Explosions.
     {"explosion GAF 1", [](auto& r) { r.Weapexgaf = 1; }, Line(32, "\texplosiongaf=commboom;")},
@@ -372,8 +288,8 @@ const EdgeCase kEdgeCases[] = {
     // Sounds.
     {"start sound 0", [](auto& r) { r.Weapsost = 0; }, Line(24, "\tsoundstart=annigun1;")},
     {"start sound 30", [](auto& r) { r.Weapsost = 30; }, Line(24, "\tsoundstart=xplonuk4;")},
-    {"start sound 32", [](auto& r) { r.Weapsost = 32; }, Unchanged()},
-    {"start sound -1", [](auto& r) { r.Weapsost = -1; }, Unchanged()},
+    {"start sound 32", [](auto& r) { r.Weapsost = 32; }, kUnchanged},
+    {"start sound -1", [](auto& r) { r.Weapsost = -1; }, kUnchanged},
     {"hit sound 0", [](auto& r) { r.Weapsoht = 0; }, Line(25, "\tsoundhit=burn02;")},
     {"hit sound 15", [](auto& r) { r.Weapsoht = 15; }, Line(25, "\tsoundhit=xplolrg4;")},
     // Texts of a mod's own, written as they stand; the explosions add their ";".
@@ -386,9 +302,9 @@ const EdgeCase kEdgeCases[] = {
     {"own water explosion", [](auto& r) { r.own.Weapwtgaf = "splash"; },
      Line(35, "\twaterexplosiongaf=splash;")},
     {"hit sound 20", [](auto& r) { r.Weapsoht = 20; }, Line(25, "\tsoundhit=xplomas2;")},
-    {"hit sound 22", [](auto& r) { r.Weapsoht = 22; }, Unchanged()},
+    {"hit sound 22", [](auto& r) { r.Weapsoht = 22; }, kUnchanged},
     {"sound trigger", [](auto& r) { r.Weapsotg = 1; },
-     [](Lines& l) { l.insert(l.begin() + 24, {"", "\tsoundtrigger=1;"}); }},
+     After(23, "\n\tsoundtrigger=1;")},
     // Smoke.
     {"empty smoke delay", [](auto& r) { r.Weapsmdl = ""; }, After(23, "\tsmokedelay=;")},
     {"smoke delay of two spaces", [](auto& r) { r.Weapsmdl = "  "; },
@@ -408,15 +324,11 @@ const EdgeCase kEdgeCases[] = {
        r.Weapsmdl = "3"s;
        r.Weapsmtl = 1;
      },
-     [](Lines& l) { l.insert(l.begin() + 24, {"\tsmokedelay=3;", "\tsmoketrail=1;"}); }},
+     After(23, "\tsmokedelay=3;\n\tsmoketrail=1;")},
     {"start smoke", [](auto& r) { r.Weapsmst = 1; }, After(40, "\tstartsmoke=1;")},
     {"end smoke", [](auto& r) { r.Weapsmed = 1; }, After(40, "\tendsmoke=1;")},
-    {"start and end smoke",
-     [](auto& r) {
-       r.Weapsmst = 1;
-       r.Weapsmed = 1;
-     },
-     [](Lines& l) { l.insert(l.begin() + 41, {"\tstartsmoke=1;", "\tendsmoke=1;"}); }},
+    {"start and end smoke", [](auto& r) { r.Weapsmst = r.Weapsmed = 1; },
+     After(40, "\tstartsmoke=1;\n\tendsmoke=1;")},
     // Flags of the body.
     {"no auto range", [](auto& r) { r.Weapauto = 1; }, After(10, "\tnoautorange=1;")},
     {"self-propelled", [](auto& r) { r.Weapsprp = 1; }, After(12, "\tselfprop=1;")},
@@ -425,10 +337,7 @@ const EdgeCase kEdgeCases[] = {
        r.Weapsprp = 1;
        r.Weapfght = "2"s;
      },
-     [](Lines& l) {
-       l[12] = "\tflighttime=2;";
-       l.insert(l.begin() + 13, "\tselfprop=1;");
-     }},
+     Line(12, "\tflighttime=2;\n\tselfprop=1;")},
     {"water weapon", [](auto& r) { r.Weapwatr = 1; }, After(13, "\twaterweapon=1;")},
     {"ground bounce", [](auto& r) { r.Weapbunc = 1; }, After(26, "\tgroundbounce=1;")},
     {"units only", [](auto& r) { r.Weapunit = 1; }, After(26, "\tunitsonly=1;")},
@@ -471,43 +380,40 @@ TEST(WriterEdge, BarrelAngles) {
   }
 }
 
+// The flags of a record.
+int WeaponRecord::*const kFlags[] = {
+    &WeaponRecord::Weaptur,  &WeaponRecord::Weapguid, &WeaponRecord::Weapxpld,
+    &WeaponRecord::Weapauto, &WeaponRecord::Weaptrak, &WeaponRecord::Weapsprp,
+    &WeaponRecord::Weapwatr, &WeaponRecord::Weapparl, &WeaponRecord::Weapcomm,
+    &WeaponRecord::Weapsmtl, &WeaponRecord::Weapsotg, &WeaponRecord::Weapsmst,
+    &WeaponRecord::Weapprop, &WeaponRecord::Weapsmed, &WeaponRecord::Weapunit,
+    &WeaponRecord::Weapbunc, &WeaponRecord::Weapblow, &WeaponRecord::Weapbeam};
+
 // A flag writes its entry only for the value 1 (the style only for 0 to 2).
 TEST(WriterEdge, FlagsOfOtherValuesWriteNothing) {
-  int WeaponRecord::*const kFlags[] = {
-      &WeaponRecord::Weaptur,  &WeaponRecord::Weapguid, &WeaponRecord::Weapxpld,
-      &WeaponRecord::Weapauto, &WeaponRecord::Weaptrak, &WeaponRecord::Weapsprp,
-      &WeaponRecord::Weapwatr, &WeaponRecord::Weapparl, &WeaponRecord::Weapcomm,
-      &WeaponRecord::Weapsmtl, &WeaponRecord::Weapsotg, &WeaponRecord::Weapsmst,
-      &WeaponRecord::Weapprop, &WeaponRecord::Weapsmed, &WeaponRecord::Weapunit,
-      &WeaponRecord::Weapbunc, &WeaponRecord::Weapblow};
   for (int WeaponRecord::*flag : kFlags) {
+    if (flag == &WeaponRecord::Weapbeam) continue;  // 2 drops the model: an edge case
     for (const int value : {2, -1, INT_MAX}) {
       WeaponRecord record = ResetRecord();
       record.*flag = value;
       record.Weapturn = "5"s;
-      Lines expected = ResetLines();
-      EXPECT_EQ(WriteScript(record), Join(expected)) << value;
+      EXPECT_EQ(WriteScript(record), Join(ResetLines())) << value;
     }
   }
 }
 
-TEST(WriterEdge, SelfPropelledFlagOffLeavesWorkedExampleAlone) {
+// The worked example, also with its self-propelled flag cleared, is written
+// as the test data holds it.
+TEST(Writer, WorkedExampleByteForByte) {
   WeaponRecord record = test::WorkedExample();
+  EXPECT_EQ(WriteScript(record), test::ReadTestData("worked_example.tdf"));
   record.Weapsprp = 0;
   EXPECT_EQ(WriteScript(record), test::ReadTestData("worked_example.tdf"));
 }
 
 TEST(WriterEdge, EverythingOnUsesCrLfAndEndsWithTheBrace) {
   WeaponRecord record = test::WorkedExample();
-  for (const auto& field :
-       {&WeaponRecord::Weaptur, &WeaponRecord::Weapguid, &WeaponRecord::Weapxpld,
-        &WeaponRecord::Weapauto, &WeaponRecord::Weaptrak, &WeaponRecord::Weapsprp,
-        &WeaponRecord::Weapwatr, &WeaponRecord::Weapparl, &WeaponRecord::Weapcomm,
-        &WeaponRecord::Weapsmtl, &WeaponRecord::Weapsotg, &WeaponRecord::Weapsmst,
-        &WeaponRecord::Weapprop, &WeaponRecord::Weapsmed, &WeaponRecord::Weapunit,
-        &WeaponRecord::Weapbunc, &WeaponRecord::Weapblow, &WeaponRecord::Weapbeam}) {
-    record.*field = 1;
-  }
+  for (int WeaponRecord::*flag : kFlags) record.*flag = 1;
   record.Weapbarr = 9;
   record.Weapcol2 = 4;
   record.Weapname = "Line\nfeed";
