@@ -8,14 +8,8 @@
 #include "script/script_reader.h"
 #include "script/value_tables.h"
 
-namespace kalvex {
+namespace kalvex::test {
 namespace {
-
-using test::InBody;
-using test::ReadCase;
-using test::Skipped;
-using test::Unmatched;
-using R = WeaponRecord;
 
 struct TableKey {
   std::string key;
@@ -56,10 +50,10 @@ TEST(ReaderTables, EveryTextReadsBackToItsIndexUnderEachKey) {
       const std::string value = ValueOf(key.table[static_cast<std::size_t>(index)], key.suffix);
       for (const std::string& spelled : {value, Upper(value), Lower(value)}) {
         SCOPED_TRACE(key.key + "=" + spelled);
-        const test::ReadOutcome out = test::Read(InBody("\t" + key.key + "=" + spelled + ";"));
-        WeaponRecord expected = test::EmptyWeapon();
+        const ReadOutcome out = Read(InBody("\t" + key.key + "=" + spelled + ";"));
+        WeaponRecord expected = EmptyWeapon();
         expected.*key.member = index;
-        EXPECT_EQ(test::Differences(expected, out.record), "");
+        EXPECT_EQ(Differences(expected, out.record), "");
         EXPECT_TRUE(out.result.findings.empty());
       }
       ++checked;
@@ -72,10 +66,10 @@ TEST(ReaderTables, EveryBarrelAngleReadsBack) {
   for (int index = 1; index <= 9; ++index) {
     const std::string_view text = kBarrelAngleTable[static_cast<std::size_t>(index)];
     SCOPED_TRACE(std::string(text));
-    const test::ReadOutcome out = test::Read(InBody("\t" + std::string(text)));
-    WeaponRecord expected = test::EmptyWeapon();
+    const ReadOutcome out = Read(InBody("\t" + std::string(text)));
+    WeaponRecord expected = EmptyWeapon();
     expected.Weapbarr = index;
-    EXPECT_EQ(test::Differences(expected, out.record), "");
+    EXPECT_EQ(Differences(expected, out.record), "");
     EXPECT_TRUE(out.result.findings.empty());
   }
 }
@@ -84,18 +78,18 @@ TEST(ReaderTables, EveryColourPairReadsBackSilently) {
   for (int index = 0; index < static_cast<int>(kBeamColourTable.size()); ++index) {
     const std::string text(kBeamColourTable[static_cast<std::size_t>(index)]);
     SCOPED_TRACE(text);
-    const test::ReadOutcome out = test::Read(InBody("\tbeamweapon=1;\n\t" + text));
-    WeaponRecord expected = test::EmptyWeapon();
+    const ReadOutcome out = Read(InBody("\tbeamweapon=1;\n\t" + text));
+    WeaponRecord expected = EmptyWeapon();
     expected.Weapbeam = 1;
     expected.Weapcol2 = index;
-    EXPECT_EQ(test::Differences(expected, out.record), "");
+    EXPECT_EQ(Differences(expected, out.record), "");
     EXPECT_TRUE(out.result.findings.empty());
   }
 }
 
 class TableValueTest : public testing::TestWithParam<ReadCase> {};
 
-TEST_P(TableValueTest, ReadsAsExpected) { test::ExpectCase(GetParam()); }
+TEST_P(TableValueTest, ReadsAsExpected) { ExpectCase(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, TableValueTest,
@@ -118,10 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                  [](R& r) { r.Weapexart = r.Weaplaart = r.Weapwtart = 11; }},
         ReadCase{"WaterArtOldDigitSpelling",
                  InBody("waterexplosionart=h20boom2;explosionart=H20;"),
-                 [](R& r) {
-                   r.Weapwtart = 7;
-                   r.Weapexart = 5;
-                 },
+                 Sets({{&R::Weapwtart, 7}, {&R::Weapexart, 5}}),
                  {{FindingKind::kOldSpelling, 3, "waterexplosionart", "h20boom2"},
                   {FindingKind::kOldSpelling, 3, "explosionart", "H20"}}},
         ReadCase{"WaterArtLetterSpelling", InBody("waterexplosionart=h2oboom1;"),
@@ -129,64 +120,53 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BomberSoundBothSpellings",
                  InBody("soundstart=bombrel;\nsoundstart=bombre1;"),
                  [](R& r) { r.Weapsost = 3; },
-                 {test::Repeated(3, "soundstart", "bombrel"),
+                 {Repeated(3, "soundstart", "bombrel"),
                   {FindingKind::kOldSpelling, 4, "soundstart", "bombre1"}}},
         ReadCase{"GafCommboom", InBody("lavaexplosiongaf=commboom;"),
                  [](R& r) { r.Weaplagaf = 1; }},
         ReadCase{"HitSoundThenNextKey", InBody("soundhit=lashit;guidance=1;"),
-                 [](R& r) {
-                   r.Weapsoht = 2;
-                   r.Weapguid = 1;
-                 }},
+                 Sets({{&R::Weapsoht, 2}, {&R::Weapguid, 1}})},
         ReadCase{"EmptyStartSoundIsNone",
                  InBody("soundstart=rocklit1;soundstart=;\nsoundhit=xplomed1;"),
                  [](R& r) { r.Weapsoht = 10; },
-                 {test::Repeated(3, "soundstart", "rocklit1")}},
+                 {Repeated(3, "soundstart", "rocklit1")}},
         ReadCase{"EmptyHitSoundIsNone",
                  InBody("soundhit=lashit;soundhit=;\nguidance=1;"),
                  [](R& r) { r.Weapguid = 1; },
-                 {test::Repeated(3, "soundhit", "lashit")}},
+                 {Repeated(3, "soundhit", "lashit")}},
         ReadCase{"EmptyModelIsNone",
                  InBody("model=rocket;model=;"),
                  [](R&) {},
-                 {test::Repeated(3, "model", "rocket")}},
+                 {Repeated(3, "model", "rocket")}},
         ReadCase{"EmptyBarrelAngleIsNone",
                  InBody("minbarrelangle=-5;minbarrelangle=;"),
                  [](R&) {},
-                 {test::Repeated(3, "minbarrelangle", "-5")}},
+                 {Repeated(3, "minbarrelangle", "-5")}},
         ReadCase{"BlanksInsideTableTextDropped", InBody("soundhit= xplo med1 ;"),
                  [](R& r) { r.Weapsoht = 10; }},
         ReadCase{"OwnModelKeptAsWritten",
                  InBody("model=rocket;\nmodel=VortexRocket;"),
                  [](R& r) { r.own.Weapmodl = "VortexRocket"; },
-                 {test::Repeated(3, "model", "rocket")}},
+                 {Repeated(3, "model", "rocket")}},
         ReadCase{"ListedModelAfterOwnOneCounts",
                  InBody("model=vortex;model=rocket;"),
                  [](R& r) { r.Weapmodl = 12; },
-                 {test::Repeated(3, "model", "vortex")}},
+                 {Repeated(3, "model", "vortex")}},
         ReadCase{"OwnSoundsKeptAsWritten", InBody("soundstart=my sound;soundhit=xplomed9;"),
-                 [](R& r) {
-                   r.own.Weapsost = "mysound";
-                   r.own.Weapsoht = "xplomed9";
-                 }},
+                 Sets({{&O::Weapsost, "mysound"}, {&O::Weapsoht, "xplomed9"}})},
         ReadCase{"PrefixOfTableTextIsAnOwnText", InBody("soundstart=rock;model=rocke;"),
-                 [](R& r) {
-                   r.own.Weapsost = "rock";
-                   r.own.Weapmodl = "rocke";
-                 }},
+                 Sets({{&O::Weapsost, "rock"}, {&O::Weapmodl, "rocke"}})},
         ReadCase{"ExtraSemicolonIgnored", InBody("explosionart=explode2;;"),
                  [](R& r) { r.Weapexart = 0; }},
         ReadCase{"OwnExplosionsKeptWithoutTheirSemicolon",
                  InBody("explosionart=explode9;explosiongaf=fy;lavaexplosionart=Lava_Big;\n"
                         "waterexplosiongaf=splash;waterexplosionart=h2x;lavaexplosiongaf=g;"),
-                 [](R& r) {
-                   r.own.Weapexart = "explode9";
-                   r.own.Weapexgaf = "fy";
-                   r.own.Weaplaart = "Lava_Big";
-                   r.own.Weapwtgaf = "splash";
-                   r.own.Weapwtart = "h2x";
-                   r.own.Weaplagaf = "g";
-                 }},
+                 Sets({{&O::Weapexart, "explode9"},
+                       {&O::Weapexgaf, "fy"},
+                       {&O::Weaplaart, "Lava_Big"},
+                       {&O::Weapwtgaf, "splash"},
+                       {&O::Weapwtart, "h2x"},
+                       {&O::Weaplagaf, "g"}})},
         ReadCase{"EmptyExplosionReported",
                  InBody("explosionart=;"),
                  [](R&) {},
@@ -197,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {Unmatched(3, "minbarrelangle", "5")}},
         ReadCase{"LongOwnTextWhole", InBody("soundhit=" + std::string(60, 'x') + ";"),
                  [](R& r) { r.own.Weapsoht = std::string(60, 'x'); }}),
-    test::CaseName);
+    CaseName);
 
 }  // namespace
-}  // namespace kalvex
+}  // namespace kalvex::test

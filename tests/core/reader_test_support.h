@@ -111,6 +111,24 @@ inline ReadFinding UnclosedComment(std::size_t line) {
   return {FindingKind::kUnclosedComment, line, "/*", {}};
 }
 
+using R = WeaponRecord;
+using O = OwnTexts;
+
+// One member of an expected record and the value it holds.
+struct Set {
+  Set(std::string R::*member, std::string value) : apply([=](R& r) { r.*member = value; }) {}
+  Set(int R::*member, int value) : apply([=](R& r) { r.*member = value; }) {}
+  Set(std::string O::*member, std::string value) : apply([=](R& r) { r.own.*member = value; }) {}
+  std::function<void(R&)> apply;
+};
+
+// A change of a record that sets each of `sets` in turn.
+inline std::function<void(R&)> Sets(std::vector<Set> sets) {
+  return [sets = std::move(sets)](R& r) {
+    for (const Set& set : sets) set.apply(r);
+  };
+}
+
 // One case of a table: the script, how its record differs from EmptyWeapon()
 // and what the reader reports.
 struct ReadCase {
