@@ -49,12 +49,8 @@ TEST(ReaderTables, EveryTextReadsBackToItsIndexUnderEachKey) {
     for (int index = 0; index < static_cast<int>(key.table.size()); ++index) {
       const std::string value = ValueOf(key.table[static_cast<std::size_t>(index)], key.suffix);
       for (const std::string& spelled : {value, Upper(value), Lower(value)}) {
-        SCOPED_TRACE(key.key + "=" + spelled);
-        const ReadOutcome out = Read(InBody("\t" + key.key + "=" + spelled + ";"));
-        WeaponRecord expected = EmptyWeapon();
-        expected.*key.member = index;
-        EXPECT_EQ(Differences(expected, out.record), "");
-        EXPECT_TRUE(out.result.findings.empty());
+        const std::string entry = key.key + "=" + spelled;
+        ExpectCase({entry, InBody("\t" + entry + ";"), Sets({{key.member, index}})});
       }
       ++checked;
     }
@@ -62,28 +58,15 @@ TEST(ReaderTables, EveryTextReadsBackToItsIndexUnderEachKey) {
   EXPECT_EQ(checked, 14 + 31 + 21 + 3 * 2 + 3 * 12);
 }
 
-TEST(ReaderTables, EveryBarrelAngleReadsBack) {
+TEST(ReaderTables, EveryBarrelAngleAndColourPairReadsBackSilently) {
   for (int index = 1; index <= 9; ++index) {
-    const std::string_view text = kBarrelAngleTable[static_cast<std::size_t>(index)];
-    SCOPED_TRACE(std::string(text));
-    const ReadOutcome out = Read(InBody("\t" + std::string(text)));
-    WeaponRecord expected = EmptyWeapon();
-    expected.Weapbarr = index;
-    EXPECT_EQ(Differences(expected, out.record), "");
-    EXPECT_TRUE(out.result.findings.empty());
+    const std::string text(kBarrelAngleTable[static_cast<std::size_t>(index)]);
+    ExpectCase({text, InBody("\t" + text), Sets({{&R::Weapbarr, index}})});
   }
-}
-
-TEST(ReaderTables, EveryColourPairReadsBackSilently) {
   for (int index = 0; index < static_cast<int>(kBeamColourTable.size()); ++index) {
     const std::string text(kBeamColourTable[static_cast<std::size_t>(index)]);
-    SCOPED_TRACE(text);
-    const ReadOutcome out = Read(InBody("\tbeamweapon=1;\n\t" + text));
-    WeaponRecord expected = EmptyWeapon();
-    expected.Weapbeam = 1;
-    expected.Weapcol2 = index;
-    EXPECT_EQ(Differences(expected, out.record), "");
-    EXPECT_TRUE(out.result.findings.empty());
+    ExpectCase({text, InBody("\tbeamweapon=1;\n\t" + text),
+                Sets({{&R::Weapbeam, 1}, {&R::Weapcol2, index}})});
   }
 }
 

@@ -145,6 +145,7 @@ inline std::string CaseName(const testing::TestParamInfo<ReadCase>& info) {
 }
 
 inline void ExpectCase(const ReadCase& c) {
+  SCOPED_TRACE(c.name);
   const ReadOutcome out = Read(c.script);
   WeaponRecord expected = EmptyWeapon();
   c.change(expected);
