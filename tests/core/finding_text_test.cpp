@@ -4,19 +4,15 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace kalvex {
 namespace {
 
 using namespace std::string_view_literals;
 
-struct QuotedCase {
-  std::string text;
-  std::string quoted;
-};
-
 TEST(FindingText, QuotedTextStaysOnOneLineAndCannotSteerTheTerminal) {
-  const QuotedCase kCases[] = {
+  const std::pair<std::string, std::string> kCases[] = {
       {"", R"("")"},
       {"rocklit1", R"("rocklit1")"},
       {"a \"b\"", R"("a \"b\"")"},
@@ -26,9 +22,7 @@ TEST(FindingText, QuotedTextStaysOnOneLineAndCannotSteerTheTerminal) {
       {std::string("nul\0cr\rlf\n\x7F"sv), R"("nul\x00cr\x0Dlf\x0A\x7F")"},
       {"\xC3\x9C high bytes stay", "\"\xC3\x9C high bytes stay\""},
   };
-  for (const QuotedCase& c : kCases) {
-    EXPECT_EQ(Quoted(c.text), c.quoted);
-  }
+  for (const auto& [text, quoted] : kCases) EXPECT_EQ(Quoted(text), quoted);
 }
 
 struct DescribedCase {

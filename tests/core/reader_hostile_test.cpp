@@ -39,6 +39,13 @@ std::string RandomTokens(std::size_t bytes, unsigned seed) {
   return out;
 }
 
+// The worked example without its line ends.
+std::string FlatWorkedExample() {
+  std::string flat = test::ReadTestData("worked_example.tdf");
+  std::erase_if(flat, [](char c) { return c == '\r' || c == '\n'; });
+  return flat;
+}
+
 struct HostileCase {
   std::string name;
   std::function<std::string()> make;
@@ -91,15 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                     true},
         HostileCase{"HighBytesEverywhere",
                     [] { return "[\xFF]{\xFF=\xFF;" + Repeat("\x80\xC3", kBig); }, true},
-        HostileCase{"NoLineEnds",
-                    [] {
-                      std::string script;
-                      for (const char c : test::ReadTestData("worked_example.tdf")) {
-                        if (c != '\r' && c != '\n') script += c;
-                      }
-                      return script;
-                    },
-                    true},
+        HostileCase{"NoLineEnds", FlatWorkedExample, true},
         HostileCase{"OpeningBrackets", [] { return std::string(kBig, '['); }, false},
         HostileCase{"OpeningBracketsInBody", [] { return "[T]{" + std::string(kBig, '['); }, true},
         HostileCase{"BracketPairsInBody", [] { return "[T]{" + Repeat("[]", kBig); }, true},
@@ -129,13 +128,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<HostileCase>& info) { return info.param.name; });
 
 TEST(ReaderHostile, WorkedExampleWithoutLineEndsReadsTheSame) {
-  std::string flat;
-  for (const char c : test::ReadTestData("worked_example.tdf")) {
-    if (c != '\r' && c != '\n') flat += c;
-  }
   WeaponRecord from_flat;
   WeaponRecord from_file;
-  ReadScript(flat, from_flat);
+  ReadScript(FlatWorkedExample(), from_flat);
   ReadScript(test::ReadTestData("worked_example.tdf"), from_file);
   EXPECT_EQ(test::Differences(from_file, from_flat), "");
 }
