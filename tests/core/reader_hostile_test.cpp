@@ -11,7 +11,7 @@
 #include "script/script_writer.h"
 #include "test_support.h"
 
-namespace kalvex {
+namespace kalvex::test {
 namespace {
 
 constexpr std::size_t kBig = 5 * 1024 * 1024;
@@ -41,7 +41,7 @@ std::string RandomTokens(std::size_t bytes, unsigned seed) {
 
 // The worked example without its line ends.
 std::string FlatWorkedExample() {
-  std::string flat = test::ReadTestData("worked_example.tdf");
+  std::string flat = ReadTestData("worked_example.tdf");
   std::erase_if(flat, [](char c) { return c == '\r' || c == '\n'; });
   return flat;
 }
@@ -58,7 +58,7 @@ class HostileTest : public testing::TestWithParam<HostileCase> {};
 
 TEST_P(HostileTest, FinishesWithinBounds) {
   const std::string script = GetParam().make();
-  WeaponRecord record = test::DirtyRecord();
+  WeaponRecord record = DirtyRecord();
   const ReadResult result = ReadScript(script, record);
   EXPECT_EQ(result.header_found, GetParam().header_found);
   EXPECT_LE(result.findings.size(), kMaxKeptFindings);
@@ -131,8 +131,8 @@ TEST(ReaderHostile, WorkedExampleWithoutLineEndsReadsTheSame) {
   WeaponRecord from_flat;
   WeaponRecord from_file;
   ReadScript(FlatWorkedExample(), from_flat);
-  ReadScript(test::ReadTestData("worked_example.tdf"), from_file);
-  EXPECT_EQ(test::Differences(from_file, from_flat), "");
+  ReadScript(ReadTestData("worked_example.tdf"), from_file);
+  EXPECT_EQ(Differences(from_file, from_flat), "");
 }
 
 TEST(ReaderHostile, ManyFindingsAreCountedNotKept) {
@@ -153,8 +153,8 @@ TEST(ReaderHostile, NulBytesAreDroppedLikeLineEnds) {
   EXPECT_EQ(record.Weapcode, "T");
   EXPECT_EQ(record.Weapname, "ab");
   EXPECT_EQ(record.Weaprange, "12");
-  EXPECT_EQ(result.findings, std::vector<ReadFinding>{test::Skipped(1, "ran ge", "8")});
+  EXPECT_EQ(result.findings, std::vector<ReadFinding>{Skipped(1, "ran ge", "8")});
 }
 
 }  // namespace
-}  // namespace kalvex
+}  // namespace kalvex::test

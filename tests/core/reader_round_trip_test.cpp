@@ -19,10 +19,8 @@
 #include "script/script_writer.h"
 #include "script/value_tables.h"
 
-namespace kalvex {
+namespace kalvex::test {
 namespace {
-
-using R = WeaponRecord;
 
 constexpr int kRecords = 2000;
 constexpr unsigned kSeed = 20240601;
@@ -216,12 +214,12 @@ TEST(ReaderRoundTrip, RecordsWithinLimitsComeBackAsTheScriptCarriesThem) {
   for (int i = 0; i < kRecords; ++i) {
     const WeaponRecord record = maker.Tame();
     const std::string script = WriteScript(record);
-    WeaponRecord read = test::DirtyRecord();
+    WeaponRecord read = DirtyRecord();
     const ReadResult result = ReadScript(script, read);
     SCOPED_TRACE("record " + std::to_string(i) + ":\n" + script);
     ASSERT_TRUE(result.header_found);
     ASSERT_EQ(OtherThanNumbers(result.findings), std::vector<ReadFinding>{});
-    ASSERT_EQ(test::Differences(CarriedBy(record), read), "");
+    ASSERT_EQ(Differences(CarriedBy(record), read), "");
     ASSERT_EQ(WriteScript(read), script);
   }
 }
@@ -236,11 +234,11 @@ TEST(ReaderRoundTrip, AnyRecordSettlesAfterOneRead) {
     SCOPED_TRACE("record " + std::to_string(i) + ":\n" + WriteScript(first));
     ASSERT_TRUE(result.header_found);
     ASSERT_EQ(OtherThanNumbers(result.findings), std::vector<ReadFinding>{});
-    ASSERT_EQ(test::Differences(CarriedBy(first), second), "");
+    ASSERT_EQ(Differences(CarriedBy(first), second), "");
     const std::string settled = WriteScript(second);
     WeaponRecord third;
     ReadScript(settled, third);
-    ASSERT_EQ(test::Differences(second, third), "");
+    ASSERT_EQ(Differences(second, third), "");
     ASSERT_EQ(WriteScript(third), settled);
   }
 }
@@ -255,4 +253,4 @@ TEST(ReaderRoundTrip, LongCodeAndNameComeBackWhole) {
 }
 
 }  // namespace
-}  // namespace kalvex
+}  // namespace kalvex::test
