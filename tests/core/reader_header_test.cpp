@@ -54,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
                  [](R& r) { r.Weapcode = "ABCDEFGHIJKLMNOPQR"; }},
         ReadCase{"CodeOfThirtyWhole", "[ABCDEFGHIJKLMNOPQRSTUVWXYZ_MK2]\n{range=1;}",
                  Sets({{&R::Weapcode, "ABCDEFGHIJKLMNOPQRSTUVWXYZ_MK2"}, {&R::Weaprange, "1"}})},
-        ReadCase{"CodeOverLines", "[\nROCK\r\nET2\n]{}", [](R& r) { r.Weapcode = "ROCKET2"; }}),
+        ReadCase{"CodeOverLines", "[\nROCK\r\nET2\n]{}", [](R& r) { r.Weapcode = "ROCKET2"; }},
+        ReadCase{"WeaponFoundWithoutBody", "[T]", [](R&) {}}),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -154,12 +155,6 @@ TEST(ReaderHeader, Utf16IsToldAndNotRead) {
   }
   EXPECT_FALSE(Read("\0\0[T]{}").result.utf16);
   EXPECT_FALSE(Read("[T]{}").result.utf16);
-}
-
-TEST(ReaderHeader, WeaponFoundWithoutBody) {
-  const ReadOutcome out = Read("[T]");
-  EXPECT_TRUE(out.result.header_found);
-  EXPECT_EQ(Differences(EmptyWeapon(), out.record), "");
 }
 
 }  // namespace

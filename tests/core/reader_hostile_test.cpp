@@ -14,6 +14,8 @@
 namespace kalvex::test {
 namespace {
 
+using namespace std::string_literals;
+
 constexpr std::size_t kBig = 5 * 1024 * 1024;
 
 std::string Repeat(std::string_view piece, std::size_t bytes) {
@@ -83,7 +85,6 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"NulBytes", [] { return std::string(kBig, '\0'); }, false},
         HostileCase{"NulBytesInScript",
                     [] {
-                      using namespace std::string_literals;
                       return "[T\0]{\0range\0=\0"
                              "8\0;name=a\0b;\0}"s +
                              std::string(10, '\0');
@@ -143,7 +144,6 @@ TEST(ReaderHostile, ManyFindingsAreCountedNotKept) {
 }
 
 TEST(ReaderHostile, NulBytesAreDroppedLikeLineEnds) {
-  using namespace std::string_literals;
   WeaponRecord record;
   const ReadResult result = ReadScript(
       "\0[T\0]{\0ran\0ge\0=\0"
