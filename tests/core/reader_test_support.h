@@ -36,7 +36,8 @@ inline WeaponRecord EmptyWeapon() {
   return r;
 }
 
-// A record that no read gives: every field differs from its reset value.
+// A record that no read gives: every field, and every own text, differs from
+// its reset value.
 inline WeaponRecord DirtyRecord() {
   WeaponRecord r;
   for (const RecordField& field : kRecordFields) {
@@ -45,6 +46,7 @@ inline WeaponRecord DirtyRecord() {
     } else {
       r.*field.number = 77;
     }
+    if (field.own) r.own.*field.own = "dirty";
   }
   return r;
 }
