@@ -1,12 +1,11 @@
 // Random weapon records written, read and written again.
 //
-// For tame records (no blanks around code, ID or name, render type 0 to 7,
-// style 0 to 2, beam flag 0 or 1, a beam colour 0 to 4 on a beam weapon,
-// explosions within their tables, numeric texts without tabs, line ends (but
-// where the bounded form ends) or ";" and "}") the second
-// script equals the first byte for byte, and the record read equals CarriedBy(record): the record
-// as far as a script can carry it. Any record at all, once read from its script, is written and
-// read again in the same way.
+// For tame records (no blanks around code, ID or name, render type 0 to 7, style 0 to 2, beam flag
+// 0 or 1, a beam colour 0 to 4 on a beam weapon, explosions within their tables, numeric texts
+// without tabs, line ends (but where the bounded form ends) or ";" and "}") the second script
+// equals the first byte for byte, and the record read equals CarriedBy(record): the record as far
+// as a script can carry it. Any record at all, once read from its script, is written and read
+// again in the same way.
 #include <gtest/gtest.h>
 
 #include <random>
