@@ -77,10 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
                        {&R::Weapname, "N"},
                        {&R::Weapstyle, 1},
                        {&R::Weaprange, "5"}})},
-        ReadCase{"UnknownEntryInHeadNotSwallowed",
-                 InBody("ID=1;\nfoo=2;\nname=N;\nrange=5;"),
+        ReadCase{"UnknownEntryInHeadNotSwallowed", InBody("ID=1;\nfoo=2;\nname=N;\nrange=5;"),
                  Sets({{&R::WeapID, "1"}, {&R::Weapname, "N"}, {&R::Weaprange, "5"}}),
-                 {Skipped(4, "foo", "2")}}),
+                 Found({Skipped(4, "foo", "2")})}),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,20 +92,15 @@ INSTANTIATE_TEST_SUITE_P(
                  Sets({{&R::Weaprange, "2"}, {&R::Weapenr, "4"}, {&R::Weapmet, "5"}})},
         ReadCase{"LineCommentEndsAtCarriageReturn", InBody("// x\rrange=2;"),
                  [](R& r) { r.Weaprange = "2"; }},
-        ReadCase{"NotInsideValue",
-                 InBody("range=8//x;metal=1/*2*/;"),
+        ReadCase{"NotInsideValue", InBody("range=8//x;metal=1/*2*/;"),
                  Sets({{&R::Weaprange, "8//x"}, {&R::Weapmet, "1/*2*/"}}),
-                 {NotANumber(3, "range", "8//x"), NotANumber(3, "metal", "1/*2*/")}},
-        ReadCase{"UnclosedCommentReported",
-                 InBody("range=2;/* metal=3;"),
-                 [](R& r) { r.Weaprange = "2"; },
-                 {UnclosedComment(3)}},
-        ReadCase{"UnclosedCommentAfterWeaponReported",
-                 "[T]{}\n\n/* [U]{}",
-                 [](R&) {},
-                 {UnclosedComment(3)}},
-        ReadCase{
-            "SlashAloneIsKeyText", InBody("/range=2;"), [](R&) {}, {Skipped(3, "/range", "2")}},
+                 Found({NotANumber(3, "range", "8//x"), NotANumber(3, "metal", "1/*2*/")})},
+        ReadCase{"UnclosedCommentReported", InBody("range=2;/* metal=3;"),
+                 [](R& r) { r.Weaprange = "2"; }, Found({UnclosedComment(3)})},
+        ReadCase{"UnclosedCommentAfterWeaponReported", "[T]{}\n\n/* [U]{}", [](R&) {},
+                 Found({UnclosedComment(3)})},
+        ReadCase{"SlashAloneIsKeyText", InBody("/range=2;"), [](R&) {},
+                 Found({Skipped(3, "/range", "2")})},
         ReadCase{"BraceInCommentIgnored", InBody("// }\nrange=2;"),
                  [](R& r) { r.Weaprange = "2"; }}),
     CaseName);
@@ -124,26 +118,20 @@ TEST(ReaderHeader, NoWeaponFound) {
 
 // The "[" is looked for among the first 40 characters that are not blanks;
 // what stands before it is passed over and reported.
-INSTANTIATE_TEST_SUITE_P(TextBeforeHeader, HeaderTest,
-                         testing::Values(ReadCase{"WordBeforeOnSameLine",
-                                                  "x [T]{range=1;}",
-                                                  [](R& r) { r.Weaprange = "1"; },
-                                                  {BeforeHeader(1, "x")}},
-                                         ReadCase{"LineOfItsOwn",
-                                                  "; mine\r\n[T]\r\n{range=1;}",
-                                                  [](R& r) { r.Weaprange = "1"; },
-                                                  {BeforeHeader(1, ";mine")}},
-                                         ReadCase{"FortyCharactersWithBlanksBetween",
-                                                  "\xEF\xBB\xBF// note\n" + std::string(20, 'x') +
-                                                      " \t \n" + std::string(20, 'y') + "[T]{}",
-                                                  [](R&) {},
-                                                  {BeforeHeader(2, std::string(20, 'x') +
-                                                                       std::string(20, 'y'))}},
-                                         ReadCase{"KeyBeforeHeaderNotRead",
-                                                  "range=5;\n[T]{}",
-                                                  [](R&) {},
-                                                  {BeforeHeader(1, "range=5;")}}),
-                         CaseName);
+INSTANTIATE_TEST_SUITE_P(
+    TextBeforeHeader, HeaderTest,
+    testing::Values(ReadCase{"WordBeforeOnSameLine", "x [T]{range=1;}",
+                             [](R& r) { r.Weaprange = "1"; }, Found({BeforeHeader(1, "x")})},
+                    ReadCase{"LineOfItsOwn", "; mine\r\n[T]\r\n{range=1;}",
+                             [](R& r) { r.Weaprange = "1"; }, Found({BeforeHeader(1, ";mine")})},
+                    ReadCase{"FortyCharactersWithBlanksBetween",
+                             "\xEF\xBB\xBF// note\n" + std::string(20, 'x') + " \t \n" +
+                                 std::string(20, 'y') + "[T]{}",
+                             [](R&) {},
+                             Found({BeforeHeader(2, std::string(20, 'x') + std::string(20, 'y'))})},
+                    ReadCase{"KeyBeforeHeaderNotRead", "range=5;\n[T]{}", [](R&) {},
+                             Found({BeforeHeader(1, "range=5;")})}),
+    CaseName);
 
 TEST(ReaderHeader, Utf16IsToldAndNotRead) {
   using namespace std::string_literals;

@@ -140,6 +140,9 @@ struct ReadCase {
   std::vector<ReadFinding> findings = {};
 };
 
+// The findings of a case, named in its row.
+inline std::vector<ReadFinding> Found(std::vector<ReadFinding> findings) { return findings; }
+
 inline void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 
 inline std::string CaseName(const testing::TestParamInfo<ReadCase>& info) {
