@@ -3,19 +3,15 @@
 // bytes built in memory.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "record/weapon_record.h"
 #include "script/script_document.h"
+#include "tests/core/test_support.h"
 
 namespace {
 
-std::string WorkedExample() {
-  std::ifstream in(KALVEX_TEST_DATA "/worked_example.tdf", std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+std::string WorkedExample() { return kalvex::test::ReadTestData("worked_example.tdf"); }
 
 // `weapons` weapons in about `bytes`: the worked example under codes of
 // their own, each followed by a comment and padded with entries without a

@@ -2,19 +2,15 @@
 // should grow linearly with their size.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "record/weapon_record.h"
 #include "script/script_reader.h"
+#include "tests/core/test_support.h"
 
 namespace {
 
-std::string WorkedExample() {
-  std::ifstream in(KALVEX_TEST_DATA "/worked_example.tdf", std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+std::string WorkedExample() { return kalvex::test::ReadTestData("worked_example.tdf"); }
 
 // A weapon whose body repeats the worked example's entries up to `bytes`.
 std::string LargeScript(std::size_t bytes) {
@@ -34,18 +30,9 @@ std::string UnknownKeys(std::size_t bytes) {
   return script + "}";
 }
 
-void BM_ReadWorkedExample(benchmark::State& state) {
-  const std::string script = WorkedExample();
-  kalvex::WeaponRecord record;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(kalvex::ReadScript(script, record));
-    benchmark::ClobberMemory();
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * script.size()));
-}
-BENCHMARK(BM_ReadWorkedExample);
+std::string EqualsSigns(std::size_t bytes) { return "[T]{" + std::string(bytes, '='); }
 
-void ReadLarge(benchmark::State& state, const std::string& script) {
+void Read(benchmark::State& state, const std::string& script) {
   kalvex::WeaponRecord record;
   for (auto _ : state) {
     benchmark::DoNotOptimize(kalvex::ReadScript(script, record));
@@ -55,28 +42,22 @@ void ReadLarge(benchmark::State& state, const std::string& script) {
   state.SetComplexityN(static_cast<std::int64_t>(script.size()));
 }
 
-void BM_ReadLargeScript(benchmark::State& state) {
-  ReadLarge(state, LargeScript(static_cast<std::size_t>(state.range(0))));
+void ReadLarge(benchmark::State& state, std::string (*make)(std::size_t)) {
+  Read(state, make(static_cast<std::size_t>(state.range(0))));
 }
-BENCHMARK(BM_ReadLargeScript)
-    ->RangeMultiplier(2)
-    ->Range(256 << 10, 2 << 20)
-    ->Complexity(benchmark::oN);
 
-void BM_ReadUnknownKeys(benchmark::State& state) {
-  ReadLarge(state, UnknownKeys(static_cast<std::size_t>(state.range(0))));
+// Large inputs from 256 KiB to 2 MiB, their time fitted to their size.
+void Sizes(benchmark::internal::Benchmark* b) {
+  b->RangeMultiplier(2)->Range(256 << 10, 2 << 20)->Complexity(benchmark::oN);
 }
-BENCHMARK(BM_ReadUnknownKeys)
-    ->RangeMultiplier(2)
-    ->Range(256 << 10, 2 << 20)
-    ->Complexity(benchmark::oN);
 
-void BM_ReadEqualsSigns(benchmark::State& state) {
-  ReadLarge(state, "[T]{" + std::string(static_cast<std::size_t>(state.range(0)), '='));
-}
-BENCHMARK(BM_ReadEqualsSigns)
-    ->RangeMultiplier(2)
-    ->Range(256 << 10, 2 << 20)
-    ->Complexity(benchmark::oN);
+void BM_ReadWorkedExample(benchmark::State& state) { Read(state, WorkedExample()); }
+BENCHMARK(BM_ReadWorkedExample);
+void BM_ReadLargeScript(benchmark::State& state) { ReadLarge(state, LargeScript); }
+BENCHMARK(BM_ReadLargeScript)->Apply(Sizes);
+void BM_ReadUnknownKeys(benchmark::State& state) { ReadLarge(state, UnknownKeys); }
+BENCHMARK(BM_ReadUnknownKeys)->Apply(Sizes);
+void BM_ReadEqualsSigns(benchmark::State& state) { ReadLarge(state, EqualsSigns); }
+BENCHMARK(BM_ReadEqualsSigns)->Apply(Sizes);
 
 }  // namespace

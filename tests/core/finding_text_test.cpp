@@ -4,19 +4,15 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace kalvex {
 namespace {
 
 using namespace std::string_view_literals;
 
-struct QuotedCase {
-  std::string text;
-  std::string quoted;
-};
-
 TEST(FindingText, QuotedTextStaysOnOneLineAndCannotSteerTheTerminal) {
-  const QuotedCase kCases[] = {
+  const std::pair<std::string, std::string> kCases[] = {
       {"", R"("")"},
       {"rocklit1", R"("rocklit1")"},
       {"a \"b\"", R"("a \"b\"")"},
@@ -26,75 +22,58 @@ TEST(FindingText, QuotedTextStaysOnOneLineAndCannotSteerTheTerminal) {
       {std::string("nul\0cr\rlf\n\x7F"sv), R"("nul\x00cr\x0Dlf\x0A\x7F")"},
       {"\xC3\x9C high bytes stay", "\"\xC3\x9C high bytes stay\""},
   };
-  for (const QuotedCase& c : kCases) {
-    EXPECT_EQ(Quoted(c.text), c.quoted);
-  }
+  for (const auto& [text, quoted] : kCases) EXPECT_EQ(Quoted(text), quoted);
 }
 
-struct DescribedCase {
-  ReadFinding finding;
-  std::string words;
-  bool shown_after_open;  // malformed, or written anew: told after File, Open
-};
-
 TEST(FindingText, DescribesEachKindOfFindingAndTellsTheMalformedAfterOpen) {
-  const DescribedCase kCases[] = {
+  const std::pair<ReadFinding, std::string> kCases[] = {
       {{FindingKind::kSkippedKey, 4, "soundwater", "splash"},
-       R"(skipped unknown key "soundwater" with value "splash")",
-       false},
-      {{FindingKind::kSkippedKey, 9, "bogus", ""}, R"(skipped unknown key "bogus")", false},
+       R"(skipped unknown key "soundwater" with value "splash")"},
+      {{FindingKind::kSkippedKey, 9, "bogus", ""}, R"(skipped unknown key "bogus")"},
       {{FindingKind::kRepeatedKey, 2, "range", "800"},
-       R"(key "range" is given again further on; its value "800" here does not count)",
-       true},
+       R"(key "range" is given again further on; its value "800" here does not count)"},
       {{FindingKind::kNotANumber, 5, "reloadtime", "1.2.3"},
-       R"(value "1.2.3" of key "reloadtime" is not a number)",
-       true},
+       R"(value "1.2.3" of key "reloadtime" is not a number)"},
       {{FindingKind::kOldSpelling, 6, "waterexplosionart", "h20boom1"},
-       R"(old spelling "h20boom1" of key "waterexplosionart" will be saved as "h2oboom1")",
-       true},
+       R"(old spelling "h20boom1" of key "waterexplosionart" will be saved as "h2oboom1")"},
       {{FindingKind::kOldSpelling, 6, "soundstart", "bombre1"},
-       R"(old spelling "bombre1" of key "soundstart" will be saved as "bombrel")",
-       true},
+       R"(old spelling "bombre1" of key "soundstart" will be saved as "bombrel")"},
       {{FindingKind::kUnmatchedValue, 7, "soundstart", "rockfire"},
-       R"(could not match "rockfire" of key "soundstart")",
-       false},
+       R"(could not match "rockfire" of key "soundstart")"},
       {{FindingKind::kUnmatchedValue, 7, "sound\"x", "a\nb"},
-       R"(could not match "a\x0Ab" of key "sound\"x")",
-       false},
+       R"(could not match "a\x0Ab" of key "sound\"x")"},
       {{FindingKind::kMissingSemicolon, 4, "range", "800"},
-       R"(missing ";" after value "800" of key "range"; the next line is read as an entry)",
-       true},
+       R"(missing ";" after value "800" of key "range"; the next line is read as an entry)"},
       {{FindingKind::kUnclosedSection, 8, "DAMAGE", ""},
-       R"(section name "[DAMAGE" has no "]"; the entries after it are read)",
-       true},
+       R"(section name "[DAMAGE" has no "]"; the entries after it are read)"},
       {{FindingKind::kUnknownSection, 8, "EXTRA", ""},
-       R"(skipped unknown section "[EXTRA]" and its entries)",
-       false},
+       R"(skipped unknown section "[EXTRA]" and its entries)"},
       {{FindingKind::kUnknownSection, 8, "", ""},
-       R"(skipped "{" without a section name, and its entries)",
-       false},
+       R"(skipped "{" without a section name, and its entries)"},
       {{FindingKind::kAfterWeapon, 61, "[TWIN2]", ""},
-       "the file goes on after the weapon at line 61: another weapon [TWIN2] ...; it is not kept",
-       false},
+       "the file goes on after the weapon at line 61: another weapon [TWIN2] ...; it is not kept"},
       {{FindingKind::kAfterWeapon, 61, "[A\x1B]", ""},
-       R"(the file goes on after the weapon at line 61: another weapon "[A\x1B]" ...; it is not kept)",
-       false},
+       R"(the file goes on after the weapon at line 61: another weapon "[A\x1B]" ...; it is not kept)"},
       {{FindingKind::kAfterWeapon, 3, "range=8;", ""},
-       R"(the file goes on after the weapon at line 3: "range=8;" ...; it is not kept)",
-       false},
+       R"(the file goes on after the weapon at line 3: "range=8;" ...; it is not kept)"},
       {{FindingKind::kBeforeHeader, 1, "", ";mine"},
-       R"(passed over ";mine" before the weapon header)",
-       false},
+       R"(passed over ";mine" before the weapon header)"},
       {{FindingKind::kUnclosedComment, 9, "/*", ""},
-       R"(comment "/*" is not closed; the rest of the file is not read)",
-       true},
+       R"(comment "/*" is not closed; the rest of the file is not read)"},
       {{FindingKind::kUnpairedColour, 5, "color2", "98"},
-       R"(value "98" of key "color2" is not the pair of the beam colour before it)",
-       false},
+       R"(value "98" of key "color2" is not the pair of the beam colour before it)"},
   };
-  for (const DescribedCase& c : kCases) {
-    EXPECT_EQ(DescribeFinding(c.finding), c.words);
-    EXPECT_EQ(ShownAfterOpen(c.finding.kind), c.shown_after_open) << c.words;
+  for (const auto& [finding, words] : kCases) EXPECT_EQ(DescribeFinding(finding), words);
+  // Malformed, or written anew: told after File, Open.
+  const std::pair<FindingKind, bool> kShown[] = {
+      {FindingKind::kSkippedKey, false},     {FindingKind::kRepeatedKey, true},
+      {FindingKind::kNotANumber, true},      {FindingKind::kOldSpelling, true},
+      {FindingKind::kUnmatchedValue, false}, {FindingKind::kMissingSemicolon, true},
+      {FindingKind::kUnclosedSection, true}, {FindingKind::kUnknownSection, false},
+      {FindingKind::kAfterWeapon, false},    {FindingKind::kBeforeHeader, false},
+      {FindingKind::kUnclosedComment, true}, {FindingKind::kUnpairedColour, false}};
+  for (const auto& [kind, shown] : kShown) {
+    EXPECT_EQ(ShownAfterOpen(kind), shown) << FindingKindName(kind);
   }
 }
 

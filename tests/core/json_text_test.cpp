@@ -4,19 +4,15 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace kalvex::tdf {
 namespace {
 
 using namespace std::string_view_literals;
 
-struct JsonCase {
-  std::string bytes;
-  std::string json;
-};
-
 TEST(JsonText, AnyBytesGiveOneLineOfValidJson) {
-  const JsonCase kCases[] = {
+  const std::pair<std::string, std::string> kCases[] = {
       {"", R"("")"},
       {"rocket.tdf", R"("rocket.tdf")"},
       {"a \"b\" \\c", R"("a \"b\" \\c")"},
@@ -37,9 +33,7 @@ TEST(JsonText, AnyBytesGiveOneLineOfValidJson) {
       {"\xE2\x82", R"("\u00E2\u0082")"},                      // three-byte sequence cut short
       {"\xFF\xFE", R"("\u00FF\u00FE")"},
   };
-  for (const JsonCase& c : kCases) {
-    EXPECT_EQ(JsonString(c.bytes), c.json) << c.json;
-  }
+  for (const auto& [bytes, json] : kCases) EXPECT_EQ(JsonString(bytes), json) << json;
 }
 
 }  // namespace

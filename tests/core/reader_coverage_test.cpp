@@ -20,7 +20,7 @@
 #include "script/script_reader.h"
 #include "script/script_writer.h"
 
-namespace kalvex {
+namespace kalvex::test {
 namespace {
 
 constexpr int kScripts = 1500;
@@ -61,12 +61,9 @@ class ScriptMaker {
     r.WeapID = Digits();
     r.Weapname = "Gun " + Digits();
     for (const auto flag :
-         {&WeaponRecord::Weaptur, &WeaponRecord::Weapguid, &WeaponRecord::Weapxpld,
-          &WeaponRecord::Weapauto, &WeaponRecord::Weaptrak, &WeaponRecord::Weapwatr,
-          &WeaponRecord::Weapparl, &WeaponRecord::Weapcomm, &WeaponRecord::Weapsmtl,
-          &WeaponRecord::Weapsotg, &WeaponRecord::Weapsmst, &WeaponRecord::Weapprop,
-          &WeaponRecord::Weapsmed, &WeaponRecord::Weapunit, &WeaponRecord::Weapbunc,
-          &WeaponRecord::Weapblow, &WeaponRecord::Weapbeam}) {
+         {&R::Weaptur, &R::Weapguid, &R::Weapxpld, &R::Weapauto, &R::Weaptrak, &R::Weapwatr,
+          &R::Weapparl, &R::Weapcomm, &R::Weapsmtl, &R::Weapsotg, &R::Weapsmst, &R::Weapprop,
+          &R::Weapsmed, &R::Weapunit, &R::Weapbunc, &R::Weapblow, &R::Weapbeam}) {
       r.*flag = Number(0, 1);
     }
     r.Weapstyle = Number(0, 2);
@@ -76,12 +73,10 @@ class ScriptMaker {
     r.Weapcol2 = Number(0, 4);
     r.Weapsost = Number(0, 31);
     r.Weapsoht = Number(0, 21);
-    for (const auto gaf :
-         {&WeaponRecord::Weapexgaf, &WeaponRecord::Weapwtgaf, &WeaponRecord::Weaplagaf}) {
+    for (const auto gaf : {&R::Weapexgaf, &R::Weapwtgaf, &R::Weaplagaf}) {
       r.*gaf = Number(0, 1);
     }
-    for (const auto art :
-         {&WeaponRecord::Weapexart, &WeaponRecord::Weapwtart, &WeaponRecord::Weaplaart}) {
+    for (const auto art : {&R::Weapexart, &R::Weapwtart, &R::Weaplaart}) {
       r.*art = Number(0, 11);
     }
     return r;
@@ -203,7 +198,7 @@ TEST(ReaderCoverage, EveryCharacterIsReadOrReported) {
     ASSERT_EQ(clean.findings, std::vector<ReadFinding>{});
     WeaponRecord from_writer;
     ReadScript(written, from_writer);
-    ASSERT_EQ(test::Differences(from_writer, expected), "");
+    ASSERT_EQ(Differences(from_writer, expected), "");
 
     // One character inserted or deleted, never one that would turn text into
     // a comment or a comment's end into text.
@@ -303,4 +298,4 @@ TEST(ReaderCoverage, EveryCharacterIsReadOrReported) {
 }
 
 }  // namespace
-}  // namespace kalvex
+}  // namespace kalvex::test

@@ -16,14 +16,14 @@
 #include "test_support.h"
 #include "tests/temp_folder.h"
 
-namespace kalvex {
+namespace kalvex::test {
 namespace {
 
 namespace fs = std::filesystem;
 
 class ReaderFileTest : public testing::Test {
  protected:
-  void SetUp() override { folder_ = test::MakeTempFolder("kalvex_reader_"); }
+  void SetUp() override { folder_ = MakeTempFolder("kalvex_reader_"); }
   void TearDown() override { fs::remove_all(folder_); }
 
   fs::path Write(const std::string& name, const std::string& bytes) {
@@ -58,13 +58,13 @@ class ReaderFileTest : public testing::Test {
 };
 
 TEST_F(ReaderFileTest, ReadsAWrittenScript) {
-  const WeaponRecord record = Opened(Write("rocket.tdf", WriteScript(test::WorkedExample())));
+  const WeaponRecord record = Opened(Write("rocket.tdf", WriteScript(WorkedExample())));
   EXPECT_EQ(record.Weapname, "Light Rocket Launcher");
-  EXPECT_EQ(WriteScript(record), WriteScript(test::WorkedExample()));
+  EXPECT_EQ(WriteScript(record), WriteScript(WorkedExample()));
 }
 
 TEST_F(ReaderFileTest, ReadsThroughASymbolicLink) {
-  const fs::path path = Write("rocket.tdf", test::InBody("range=5;"));
+  const fs::path path = Write("rocket.tdf", InBody("range=5;"));
   std::error_code refused;
   fs::create_symlink(path, folder_ / "link.tdf", refused);
   if (refused) GTEST_SKIP() << "no symbolic links here (Windows needs a privilege for them)";
@@ -115,10 +115,10 @@ TEST_F(ReaderFileTest, FileAboveTheLimitRefused) {
 }
 
 TEST_F(ReaderFileTest, FileAtTheLimitRead) {
-  const fs::path path = Write("large.tdf", test::InBody("range=5;"));
+  const fs::path path = Write("large.tdf", InBody("range=5;"));
   fs::resize_file(path, kMaxScriptFileSize);
   EXPECT_EQ(Opened(path).Weaprange, "5");
 }
 
 }  // namespace
-}  // namespace kalvex
+}  // namespace kalvex::test

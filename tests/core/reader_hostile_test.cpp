@@ -11,8 +11,10 @@
 #include "script/script_writer.h"
 #include "test_support.h"
 
-namespace kalvex {
+namespace kalvex::test {
 namespace {
+
+using namespace std::string_literals;
 
 constexpr std::size_t kBig = 5 * 1024 * 1024;
 
@@ -39,6 +41,13 @@ std::string RandomTokens(std::size_t bytes, unsigned seed) {
   return out;
 }
 
+// The worked example without its line ends.
+std::string FlatWorkedExample() {
+  std::string flat = ReadTestData("worked_example.tdf");
+  std::erase_if(flat, [](char c) { return c == '\r' || c == '\n'; });
+  return flat;
+}
+
 struct HostileCase {
   std::string name;
   std::function<std::string()> make;
@@ -51,7 +60,7 @@ class HostileTest : public testing::TestWithParam<HostileCase> {};
 
 TEST_P(HostileTest, FinishesWithinBounds) {
   const std::string script = GetParam().make();
-  WeaponRecord record = test::DirtyRecord();
+  WeaponRecord record = DirtyRecord();
   const ReadResult result = ReadScript(script, record);
   EXPECT_EQ(result.header_found, GetParam().header_found);
   EXPECT_LE(result.findings.size(), kMaxKeptFindings);
@@ -76,7 +85,6 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"NulBytes", [] { return std::string(kBig, '\0'); }, false},
         HostileCase{"NulBytesInScript",
                     [] {
-                      using namespace std::string_literals;
                       return "[T\0]{\0range\0=\0"
                              "8\0;name=a\0b;\0}"s +
                              std::string(10, '\0');
@@ -91,15 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                     true},
         HostileCase{"HighBytesEverywhere",
                     [] { return "[\xFF]{\xFF=\xFF;" + Repeat("\x80\xC3", kBig); }, true},
-        HostileCase{"NoLineEnds",
-                    [] {
-                      std::string script;
-                      for (const char c : test::ReadTestData("worked_example.tdf")) {
-                        if (c != '\r' && c != '\n') script += c;
-                      }
-                      return script;
-                    },
-                    true},
+        HostileCase{"NoLineEnds", FlatWorkedExample, true},
         HostileCase{"OpeningBrackets", [] { return std::string(kBig, '['); }, false},
         HostileCase{"OpeningBracketsInBody", [] { return "[T]{" + std::string(kBig, '['); }, true},
         HostileCase{"BracketPairsInBody", [] { return "[T]{" + Repeat("[]", kBig); }, true},
@@ -129,15 +129,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<HostileCase>& info) { return info.param.name; });
 
 TEST(ReaderHostile, WorkedExampleWithoutLineEndsReadsTheSame) {
-  std::string flat;
-  for (const char c : test::ReadTestData("worked_example.tdf")) {
-    if (c != '\r' && c != '\n') flat += c;
-  }
   WeaponRecord from_flat;
   WeaponRecord from_file;
-  ReadScript(flat, from_flat);
-  ReadScript(test::ReadTestData("worked_example.tdf"), from_file);
-  EXPECT_EQ(test::Differences(from_file, from_flat), "");
+  ReadScript(FlatWorkedExample(), from_flat);
+  ReadScript(ReadTestData("worked_example.tdf"), from_file);
+  EXPECT_EQ(Differences(from_file, from_flat), "");
 }
 
 TEST(ReaderHostile, ManyFindingsAreCountedNotKept) {
@@ -148,7 +144,6 @@ TEST(ReaderHostile, ManyFindingsAreCountedNotKept) {
 }
 
 TEST(ReaderHostile, NulBytesAreDroppedLikeLineEnds) {
-  using namespace std::string_literals;
   WeaponRecord record;
   const ReadResult result = ReadScript(
       "\0[T\0]{\0ran\0ge\0=\0"
@@ -158,8 +153,8 @@ TEST(ReaderHostile, NulBytesAreDroppedLikeLineEnds) {
   EXPECT_EQ(record.Weapcode, "T");
   EXPECT_EQ(record.Weapname, "ab");
   EXPECT_EQ(record.Weaprange, "12");
-  EXPECT_EQ(result.findings, std::vector<ReadFinding>{test::Skipped(1, "ran ge", "8")});
+  EXPECT_EQ(result.findings, std::vector<ReadFinding>{Skipped(1, "ran ge", "8")});
 }
 
 }  // namespace
-}  // namespace kalvex
+}  // namespace kalvex::test

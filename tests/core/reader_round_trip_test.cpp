@@ -1,12 +1,11 @@
 // Random weapon records written, read and written again.
 //
-// For tame records (no blanks around code, ID or name, render type 0 to 7,
-// style 0 to 2, beam flag 0 or 1, a beam colour 0 to 4 on a beam weapon,
-// explosions within their tables, numeric texts without tabs, line ends (but
-// where the bounded form ends) or ";" and "}") the second
-// script equals the first byte for byte, and the record read equals CarriedBy(record): the record
-// as far as a script can carry it. Any record at all, once read from its script, is written and
-// read again in the same way.
+// For tame records (no blanks around code, ID or name, render type 0 to 7, style 0 to 2, beam flag
+// 0 or 1, a beam colour 0 to 4 on a beam weapon, explosions within their tables, numeric texts
+// without tabs, line ends (but where the bounded form ends) or ";" and "}") the second script
+// equals the first byte for byte, and the record read equals CarriedBy(record): the record as far
+// as a script can carry it. Any record at all, once read from its script, is written and read
+// again in the same way.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -19,10 +18,8 @@
 #include "script/script_writer.h"
 #include "script/value_tables.h"
 
-namespace kalvex {
+namespace kalvex::test {
 namespace {
-
-using R = WeaponRecord;
 
 constexpr int kRecords = 2000;
 constexpr unsigned kSeed = 20240601;
@@ -216,12 +213,12 @@ TEST(ReaderRoundTrip, RecordsWithinLimitsComeBackAsTheScriptCarriesThem) {
   for (int i = 0; i < kRecords; ++i) {
     const WeaponRecord record = maker.Tame();
     const std::string script = WriteScript(record);
-    WeaponRecord read = test::DirtyRecord();
+    WeaponRecord read = DirtyRecord();
     const ReadResult result = ReadScript(script, read);
     SCOPED_TRACE("record " + std::to_string(i) + ":\n" + script);
     ASSERT_TRUE(result.header_found);
     ASSERT_EQ(OtherThanNumbers(result.findings), std::vector<ReadFinding>{});
-    ASSERT_EQ(test::Differences(CarriedBy(record), read), "");
+    ASSERT_EQ(Differences(CarriedBy(record), read), "");
     ASSERT_EQ(WriteScript(read), script);
   }
 }
@@ -236,11 +233,11 @@ TEST(ReaderRoundTrip, AnyRecordSettlesAfterOneRead) {
     SCOPED_TRACE("record " + std::to_string(i) + ":\n" + WriteScript(first));
     ASSERT_TRUE(result.header_found);
     ASSERT_EQ(OtherThanNumbers(result.findings), std::vector<ReadFinding>{});
-    ASSERT_EQ(test::Differences(CarriedBy(first), second), "");
+    ASSERT_EQ(Differences(CarriedBy(first), second), "");
     const std::string settled = WriteScript(second);
     WeaponRecord third;
     ReadScript(settled, third);
-    ASSERT_EQ(test::Differences(second, third), "");
+    ASSERT_EQ(Differences(second, third), "");
     ASSERT_EQ(WriteScript(third), settled);
   }
 }
@@ -255,4 +252,4 @@ TEST(ReaderRoundTrip, LongCodeAndNameComeBackWhole) {
 }
 
 }  // namespace
-}  // namespace kalvex
+}  // namespace kalvex::test

@@ -8,14 +8,8 @@
 #include "script/script_reader.h"
 #include "script/value_tables.h"
 
-namespace kalvex {
+namespace kalvex::test {
 namespace {
-
-using test::InBody;
-using test::ReadCase;
-using test::Skipped;
-using test::Unmatched;
-using R = WeaponRecord;
 
 struct TableKey {
   std::string key;
@@ -55,12 +49,8 @@ TEST(ReaderTables, EveryTextReadsBackToItsIndexUnderEachKey) {
     for (int index = 0; index < static_cast<int>(key.table.size()); ++index) {
       const std::string value = ValueOf(key.table[static_cast<std::size_t>(index)], key.suffix);
       for (const std::string& spelled : {value, Upper(value), Lower(value)}) {
-        SCOPED_TRACE(key.key + "=" + spelled);
-        const test::ReadOutcome out = test::Read(InBody("\t" + key.key + "=" + spelled + ";"));
-        WeaponRecord expected = test::EmptyWeapon();
-        expected.*key.member = index;
-        EXPECT_EQ(test::Differences(expected, out.record), "");
-        EXPECT_TRUE(out.result.findings.empty());
+        const std::string entry = key.key + "=" + spelled;
+        ExpectCase({entry, InBody("\t" + entry + ";"), Sets({{key.member, index}})});
       }
       ++checked;
     }
@@ -68,136 +58,91 @@ TEST(ReaderTables, EveryTextReadsBackToItsIndexUnderEachKey) {
   EXPECT_EQ(checked, 14 + 31 + 21 + 3 * 2 + 3 * 12);
 }
 
-TEST(ReaderTables, EveryBarrelAngleReadsBack) {
+TEST(ReaderTables, EveryBarrelAngleAndColourPairReadsBackSilently) {
   for (int index = 1; index <= 9; ++index) {
-    const std::string_view text = kBarrelAngleTable[static_cast<std::size_t>(index)];
-    SCOPED_TRACE(std::string(text));
-    const test::ReadOutcome out = test::Read(InBody("\t" + std::string(text)));
-    WeaponRecord expected = test::EmptyWeapon();
-    expected.Weapbarr = index;
-    EXPECT_EQ(test::Differences(expected, out.record), "");
-    EXPECT_TRUE(out.result.findings.empty());
+    const std::string text(kBarrelAngleTable[static_cast<std::size_t>(index)]);
+    ExpectCase({text, InBody("\t" + text), Sets({{&R::Weapbarr, index}})});
   }
-}
-
-TEST(ReaderTables, EveryColourPairReadsBackSilently) {
   for (int index = 0; index < static_cast<int>(kBeamColourTable.size()); ++index) {
     const std::string text(kBeamColourTable[static_cast<std::size_t>(index)]);
-    SCOPED_TRACE(text);
-    const test::ReadOutcome out = test::Read(InBody("\tbeamweapon=1;\n\t" + text));
-    WeaponRecord expected = test::EmptyWeapon();
-    expected.Weapbeam = 1;
-    expected.Weapcol2 = index;
-    EXPECT_EQ(test::Differences(expected, out.record), "");
-    EXPECT_TRUE(out.result.findings.empty());
+    ExpectCase({text, InBody("\tbeamweapon=1;\n\t" + text),
+                Sets({{&R::Weapbeam, 1}, {&R::Weapcol2, index}})});
   }
 }
 
 class TableValueTest : public testing::TestWithParam<ReadCase> {};
 
-TEST_P(TableValueTest, ReadsAsExpected) { test::ExpectCase(GetParam()); }
+TEST_P(TableValueTest, ReadsAsExpected) { ExpectCase(GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, TableValueTest,
     testing::Values(
         ReadCase{"ColourPurple", InBody("color=144;\n\tcolor2=217;"), [](R& r) { r.Weapcol2 = 3; }},
         ReadCase{"ColourRedishAlone", InBody("color=209;"), [](R& r) { r.Weapcol2 = 4; }},
-        ReadCase{"SecondColourOfAnotherPair",
-                 InBody("color=232;\ncolor2=0;"),
+        ReadCase{"SecondColourOfAnotherPair", InBody("color=232;\ncolor2=0;"),
                  [](R& r) { r.Weapcol2 = 0; },
-                 {{FindingKind::kUnpairedColour, 4, "color2", "0"}}},
-        ReadCase{"SecondColourWithoutColour",
-                 InBody("color2=234;"),
-                 [](R&) {},
-                 {{FindingKind::kUnpairedColour, 3, "color2", "234"}}},
-        ReadCase{"ColourUnknown", InBody("color=233;"), [](R&) {}, {Unmatched(3, "color", "233")}},
-        ReadCase{"ColourEmpty", InBody("color=;"), [](R&) {}, {Unmatched(3, "color", "")}},
+                 Found({{FindingKind::kUnpairedColour, 4, "color2", "0"}})},
+        ReadCase{"SecondColourWithoutColour", InBody("color2=234;"), [](R&) {},
+                 Found({{FindingKind::kUnpairedColour, 3, "color2", "234"}})},
+        ReadCase{"ColourUnknown", InBody("color=233;"), [](R&) {},
+                 Found({Unmatched(3, "color", "233")})},
+        ReadCase{"ColourEmpty", InBody("color=;"), [](R&) {}, Found({Unmatched(3, "color", "")})},
         ReadCase{"ArtUnderEachKeyLeavesGaf",
                  InBody("explosionart=commboom;\nlavaexplosionart=commboom;\n"
                         "waterexplosionart=commboom;"),
                  [](R& r) { r.Weapexart = r.Weaplaart = r.Weapwtart = 11; }},
-        ReadCase{"WaterArtOldDigitSpelling",
-                 InBody("waterexplosionart=h20boom2;explosionart=H20;"),
-                 [](R& r) {
-                   r.Weapwtart = 7;
-                   r.Weapexart = 5;
-                 },
-                 {{FindingKind::kOldSpelling, 3, "waterexplosionart", "h20boom2"},
-                  {FindingKind::kOldSpelling, 3, "explosionart", "H20"}}},
+        ReadCase{"WaterArtOldDigitSpelling", InBody("waterexplosionart=h20boom2;explosionart=H20;"),
+                 Sets({{&R::Weapwtart, 7}, {&R::Weapexart, 5}}),
+                 Found({{FindingKind::kOldSpelling, 3, "waterexplosionart", "h20boom2"},
+                        {FindingKind::kOldSpelling, 3, "explosionart", "H20"}})},
         ReadCase{"WaterArtLetterSpelling", InBody("waterexplosionart=h2oboom1;"),
                  [](R& r) { r.Weapwtart = 6; }},
-        ReadCase{"BomberSoundBothSpellings",
-                 InBody("soundstart=bombrel;\nsoundstart=bombre1;"),
+        ReadCase{"BomberSoundBothSpellings", InBody("soundstart=bombrel;\nsoundstart=bombre1;"),
                  [](R& r) { r.Weapsost = 3; },
-                 {test::Repeated(3, "soundstart", "bombrel"),
-                  {FindingKind::kOldSpelling, 4, "soundstart", "bombre1"}}},
+                 Found({Repeated(3, "soundstart", "bombrel"),
+                        {FindingKind::kOldSpelling, 4, "soundstart", "bombre1"}})},
         ReadCase{"GafCommboom", InBody("lavaexplosiongaf=commboom;"),
                  [](R& r) { r.Weaplagaf = 1; }},
         ReadCase{"HitSoundThenNextKey", InBody("soundhit=lashit;guidance=1;"),
-                 [](R& r) {
-                   r.Weapsoht = 2;
-                   r.Weapguid = 1;
-                 }},
+                 Sets({{&R::Weapsoht, 2}, {&R::Weapguid, 1}})},
         ReadCase{"EmptyStartSoundIsNone",
                  InBody("soundstart=rocklit1;soundstart=;\nsoundhit=xplomed1;"),
-                 [](R& r) { r.Weapsoht = 10; },
-                 {test::Repeated(3, "soundstart", "rocklit1")}},
-        ReadCase{"EmptyHitSoundIsNone",
-                 InBody("soundhit=lashit;soundhit=;\nguidance=1;"),
-                 [](R& r) { r.Weapguid = 1; },
-                 {test::Repeated(3, "soundhit", "lashit")}},
-        ReadCase{"EmptyModelIsNone",
-                 InBody("model=rocket;model=;"),
-                 [](R&) {},
-                 {test::Repeated(3, "model", "rocket")}},
-        ReadCase{"EmptyBarrelAngleIsNone",
-                 InBody("minbarrelangle=-5;minbarrelangle=;"),
-                 [](R&) {},
-                 {test::Repeated(3, "minbarrelangle", "-5")}},
+                 [](R& r) { r.Weapsoht = 10; }, Found({Repeated(3, "soundstart", "rocklit1")})},
+        ReadCase{"EmptyHitSoundIsNone", InBody("soundhit=lashit;soundhit=;\nguidance=1;"),
+                 [](R& r) { r.Weapguid = 1; }, Found({Repeated(3, "soundhit", "lashit")})},
+        ReadCase{"EmptyModelIsNone", InBody("model=rocket;model=;"), [](R&) {},
+                 Found({Repeated(3, "model", "rocket")})},
+        ReadCase{"EmptyBarrelAngleIsNone", InBody("minbarrelangle=-5;minbarrelangle=;"), [](R&) {},
+                 Found({Repeated(3, "minbarrelangle", "-5")})},
         ReadCase{"BlanksInsideTableTextDropped", InBody("soundhit= xplo med1 ;"),
                  [](R& r) { r.Weapsoht = 10; }},
-        ReadCase{"OwnModelKeptAsWritten",
-                 InBody("model=rocket;\nmodel=VortexRocket;"),
+        ReadCase{"OwnModelKeptAsWritten", InBody("model=rocket;\nmodel=VortexRocket;"),
                  [](R& r) { r.own.Weapmodl = "VortexRocket"; },
-                 {test::Repeated(3, "model", "rocket")}},
-        ReadCase{"ListedModelAfterOwnOneCounts",
-                 InBody("model=vortex;model=rocket;"),
-                 [](R& r) { r.Weapmodl = 12; },
-                 {test::Repeated(3, "model", "vortex")}},
+                 Found({Repeated(3, "model", "rocket")})},
+        ReadCase{"ListedModelAfterOwnOneCounts", InBody("model=vortex;model=rocket;"),
+                 [](R& r) { r.Weapmodl = 12; }, Found({Repeated(3, "model", "vortex")})},
         ReadCase{"OwnSoundsKeptAsWritten", InBody("soundstart=my sound;soundhit=xplomed9;"),
-                 [](R& r) {
-                   r.own.Weapsost = "mysound";
-                   r.own.Weapsoht = "xplomed9";
-                 }},
+                 Sets({{&O::Weapsost, "mysound"}, {&O::Weapsoht, "xplomed9"}})},
         ReadCase{"PrefixOfTableTextIsAnOwnText", InBody("soundstart=rock;model=rocke;"),
-                 [](R& r) {
-                   r.own.Weapsost = "rock";
-                   r.own.Weapmodl = "rocke";
-                 }},
+                 Sets({{&O::Weapsost, "rock"}, {&O::Weapmodl, "rocke"}})},
         ReadCase{"ExtraSemicolonIgnored", InBody("explosionart=explode2;;"),
                  [](R& r) { r.Weapexart = 0; }},
         ReadCase{"OwnExplosionsKeptWithoutTheirSemicolon",
                  InBody("explosionart=explode9;explosiongaf=fy;lavaexplosionart=Lava_Big;\n"
                         "waterexplosiongaf=splash;waterexplosionart=h2x;lavaexplosiongaf=g;"),
-                 [](R& r) {
-                   r.own.Weapexart = "explode9";
-                   r.own.Weapexgaf = "fy";
-                   r.own.Weaplaart = "Lava_Big";
-                   r.own.Weapwtgaf = "splash";
-                   r.own.Weapwtart = "h2x";
-                   r.own.Weaplagaf = "g";
-                 }},
-        ReadCase{"EmptyExplosionReported",
-                 InBody("explosionart=;"),
-                 [](R&) {},
-                 {Unmatched(3, "explosionart", "")}},
-        ReadCase{"BarrelAngleWithoutMinus",
-                 InBody("minbarrelangle=5;"),
-                 [](R&) {},
-                 {Unmatched(3, "minbarrelangle", "5")}},
+                 Sets({{&O::Weapexart, "explode9"},
+                       {&O::Weapexgaf, "fy"},
+                       {&O::Weaplaart, "Lava_Big"},
+                       {&O::Weapwtgaf, "splash"},
+                       {&O::Weapwtart, "h2x"},
+                       {&O::Weaplagaf, "g"}})},
+        ReadCase{"EmptyExplosionReported", InBody("explosionart=;"), [](R&) {},
+                 Found({Unmatched(3, "explosionart", "")})},
+        ReadCase{"BarrelAngleWithoutMinus", InBody("minbarrelangle=5;"), [](R&) {},
+                 Found({Unmatched(3, "minbarrelangle", "5")})},
         ReadCase{"LongOwnTextWhole", InBody("soundhit=" + std::string(60, 'x') + ";"),
                  [](R& r) { r.own.Weapsoht = std::string(60, 'x'); }}),
-    test::CaseName);
+    CaseName);
 
 }  // namespace
-}  // namespace kalvex
+}  // namespace kalvex::test

@@ -36,7 +36,8 @@ inline WeaponRecord EmptyWeapon() {
   return r;
 }
 
-// A record that no read gives: every field differs from its reset value.
+// A record that no read gives: every field, and every own text, differs from
+// its reset value.
 inline WeaponRecord DirtyRecord() {
   WeaponRecord r;
   for (const RecordField& field : kRecordFields) {
@@ -45,6 +46,7 @@ inline WeaponRecord DirtyRecord() {
     } else {
       r.*field.number = 77;
     }
+    if (field.own) r.own.*field.own = "dirty";
   }
   return r;
 }
@@ -111,6 +113,24 @@ inline ReadFinding UnclosedComment(std::size_t line) {
   return {FindingKind::kUnclosedComment, line, "/*", {}};
 }
 
+using R = WeaponRecord;
+using O = OwnTexts;
+
+// One member of an expected record and the value it holds.
+struct Set {
+  Set(std::string R::*member, std::string value) : apply([=](R& r) { r.*member = value; }) {}
+  Set(int R::*member, int value) : apply([=](R& r) { r.*member = value; }) {}
+  Set(std::string O::*member, std::string value) : apply([=](R& r) { r.own.*member = value; }) {}
+  std::function<void(R&)> apply;
+};
+
+// A change of a record that sets each of `sets` in turn.
+inline std::function<void(R&)> Sets(std::vector<Set> sets) {
+  return [sets = std::move(sets)](R& r) {
+    for (const Set& set : sets) set.apply(r);
+  };
+}
+
 // One case of a table: the script, how its record differs from EmptyWeapon()
 // and what the reader reports.
 struct ReadCase {
@@ -120,6 +140,9 @@ struct ReadCase {
   std::vector<ReadFinding> findings = {};
 };
 
+// The findings of a case, named in its row.
+inline std::vector<ReadFinding> Found(std::vector<ReadFinding> findings) { return findings; }
+
 inline void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 
 inline std::string CaseName(const testing::TestParamInfo<ReadCase>& info) {
@@ -127,6 +150,7 @@ inline std::string CaseName(const testing::TestParamInfo<ReadCase>& info) {
 }
 
 inline void ExpectCase(const ReadCase& c) {
+  SCOPED_TRACE(c.name);
   const ReadOutcome out = Read(c.script);
   WeaponRecord expected = EmptyWeapon();
   c.change(expected);

@@ -10,7 +10,7 @@
 #include "record/record_fields.h"
 #include "test_support.h"
 
-namespace kalvex {
+namespace kalvex::test {
 
 // One-character texts are assigned as std::string: GCC 12 at -O3 warns
 // falsely (-Wrestrict) when a one-character C string is assigned.
@@ -24,19 +24,11 @@ WeaponRecord ResetRecord() {
   return record;
 }
 
-TEST(RecordLines, WorkedExampleFile) {
-  WeaponRecord record = ResetRecord();
-  const RecordLinesResult result =
-      ParseRecordLines(test::ReadTestData("worked_example.rec"), record);
-  ASSERT_TRUE(result.ok) << result.line << ": " << result.message;
-  EXPECT_EQ(record, test::WorkedExample());
-}
-
 TEST(RecordLines, NothingToReadKeepsTheRecord) {
   for (const std::string_view text : {"", "\n", "\r\n", "# only a comment", "\n\n#x=1\n"}) {
-    WeaponRecord record = test::WorkedExample();
+    WeaponRecord record = WorkedExample();
     EXPECT_TRUE(ParseRecordLines(text, record).ok) << text;
-    EXPECT_EQ(record, test::WorkedExample()) << text;
+    EXPECT_EQ(record, WorkedExample()) << text;
   }
 }
 
@@ -47,14 +39,13 @@ struct GoodCase {
 };
 
 const GoodCase kGoodCases[] = {
+    {"the worked example's file", ReadTestData("worked_example.rec"),
+     [](auto& r) { r = WorkedExample(); }},
     {"blanks are kept", "Weapname= Big  Gun \n", [](auto& r) { r.Weapname = " Big  Gun "; }},
     {"empty value", "Weapname=", [](auto& r) { r.Weapname = ""; }},
     {"one trailing CR is dropped", "Weapname=x\r\n", [](auto& r) { r.Weapname = "x"s; }},
     {"last line without line end", "Weaptur=1\nWeapcode=AB",
-     [](auto& r) {
-       r.Weaptur = 1;
-       r.Weapcode = "AB";
-     }},
+     Sets({{&R::Weaptur, 1}, {&R::Weapcode, "AB"}})},
     {"value is everything after the first =, signs kept", "Weapsmdl=-.5e+3/x",
      [](auto& r) { r.Weapsmdl = "-.5e+3/x"; }},
     {"code with spaces", "Weapcode=ROCKET 2", [](auto& r) { r.Weapcode = "ROCKET 2"; }},
@@ -72,16 +63,9 @@ const GoodCase kGoodCases[] = {
     {"an index after an own text drops it", "Weapmodl=\"vortexrocket\"\nWeapmodl=3",
      [](auto& r) { r.Weapmodl = 3; }},
     {"an own text after an index keeps the index", "Weapexart=4\nWeapexart=\"megaboom\"",
-     [](auto& r) {
-       r.Weapexart = 4;
-       r.own.Weapexart = "megaboom";
-     }},
+     Sets({{&R::Weapexart, 4}, {&O::Weapexart, "megaboom"}})},
     {"every line CR LF", "Weapcode=A\r\nWeapID=7\r\nWeapbeam=1\r\n",
-     [](auto& r) {
-       r.Weapcode = "A"s;
-       r.WeapID = "7"s;
-       r.Weapbeam = 1;
-     }},
+     Sets({{&R::Weapcode, "A"s}, {&R::WeapID, "7"s}, {&R::Weapbeam, 1}})},
 };
 
 TEST(RecordLines, GoodLines) {
@@ -115,8 +99,19 @@ TEST(RecordLines, EveryMemberCanBeNamed) {
 struct BadCase {
   std::string text;
   int line;
-  const char* message;  // the error message
+  std::string message;
 };
+
+std::string NotWhole(const std::string& member, const std::string& value) {
+  return member + " needs a whole number from -2147483648 to 2147483647, not \"" + value + "\"";
+}
+std::string NotWholeOrText(const std::string& member, const std::string& value) {
+  return member + " needs a whole number from -2147483648 to 2147483647 or a text in double " +
+         "quotes, not \"" + value + "\"";
+}
+std::string MustNotHold(const std::string& member, const std::string& what) {
+  return member + " must not hold " + what + " (none of ; = [ ] { } or a line end)";
+}
 
 const BadCase kBadCases[] = {
     {"Weapcode", 1, "not a Name=value line"},
@@ -127,51 +122,36 @@ const BadCase kBadCases[] = {
     {"WEAPID=X", 1, "unknown member \"WEAPID\"; did you mean \"WeapID\"?"},
     {" Weapcode=X", 1, "unknown member \" Weapcode\""},
     {"Weapcode =X", 1, "unknown member \"Weapcode \""},
-    {"Weaptur=x", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \"x\""},
-    {"Weaptur=", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \"\""},
-    {"Weaptur= 1", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \" 1\""},
-    {"Weaptur=1 ", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \"1 \""},
-    {"Weaptur=+1", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \"+1\""},
-    {"Weaptur=1.0", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \"1.0\""},
-    {"Weaptur=0x10", 1,
-     "Weaptur needs a whole number from -2147483648 to 2147483647, not \"0x10\""},
-    {"Weaptur=-", 1, "Weaptur needs a whole number from -2147483648 to 2147483647, not \"-\""},
-    {"Weapsost=2147483648", 1,
-     "Weapsost needs a whole number from -2147483648 to 2147483647 or a text in double quotes, not "
-     "\"2147483648\""},
-    {"Weapsost=-2147483649", 1,
-     "Weapsost needs a whole number from -2147483648 to 2147483647 or a text in double quotes, not "
-     "\"-2147483649\""},
-    {"Weapsost=99999999999999999999", 1,
-     "Weapsost needs a whole number from -2147483648 to 2147483647 or a text in "
-     "double quotes, not "
-     "\"99999999999999999999\""},
-    {"Weapsoht=\"xplo", 1,
-     "Weapsoht needs a whole number from -2147483648 to 2147483647 or a text in double quotes, "
-     "not \"\"xplo\""},
+    {"Weaptur=x", 1, NotWhole("Weaptur", "x")},
+    {"Weaptur=", 1, NotWhole("Weaptur", "")},
+    {"Weaptur= 1", 1, NotWhole("Weaptur", " 1")},
+    {"Weaptur=1 ", 1, NotWhole("Weaptur", "1 ")},
+    {"Weaptur=+1", 1, NotWhole("Weaptur", "+1")},
+    {"Weaptur=1.0", 1, NotWhole("Weaptur", "1.0")},
+    {"Weaptur=0x10", 1, NotWhole("Weaptur", "0x10")},
+    {"Weaptur=-", 1, NotWhole("Weaptur", "-")},
+    {"Weapsost=2147483648", 1, NotWholeOrText("Weapsost", "2147483648")},
+    {"Weapsost=-2147483649", 1, NotWholeOrText("Weapsost", "-2147483649")},
+    {"Weapsost=99999999999999999999", 1, NotWholeOrText("Weapsost", "99999999999999999999")},
+    {"Weapsoht=\"xplo", 1, NotWholeOrText("Weapsoht", "\"xplo")},
     {"Weapsoht=\"\"", 1, "Weapsoht needs a text between its double quotes"},
-    {"Weapsoht=\"", 1,
-     "Weapsoht needs a whole number from -2147483648 to 2147483647 or a text in double quotes, "
-     "not \"\"\""},
-    {"Weapmodl=\"a;b\"", 1, "Weapmodl must not hold \";\" (none of ; = [ ] { } or a line end)"},
-    {"Weapwtart=\"a}\"", 1, "Weapwtart must not hold \"}\" (none of ; = [ ] { } or a line end)"},
-    {"Weaptur=\"1\"", 1,
-     "Weaptur needs a whole number from -2147483648 to 2147483647, not \"\"1\"\""},
-    {"Weapcode=A;B", 1, "Weapcode must not hold \";\" (none of ; = [ ] { } or a line end)"},
-    {"Weapcode=}", 1, "Weapcode must not hold \"}\" (none of ; = [ ] { } or a line end)"},
-    {"WeapID=[1", 1, "WeapID must not hold \"[\" (none of ; = [ ] { } or a line end)"},
-    {"WeapID=a=b", 1, "WeapID must not hold \"=\" (none of ; = [ ] { } or a line end)"},
-    {"Weapname=x]", 1, "Weapname must not hold \"]\" (none of ; = [ ] { } or a line end)"},
-    {"Weapcode=A\nWeapname={x", 2,
-     "Weapname must not hold \"{\" (none of ; = [ ] { } or a line end)"},
-    {"Weaprange=8}0", 1, "Weaprange must not hold \"}\" (none of ; = [ ] { } or a line end)"},
-    {"Weapreload=3;", 1, "Weapreload must not hold \";\" (none of ; = [ ] { } or a line end)"},
-    {"Weapdamage=1=2", 1, "Weapdamage must not hold \"=\" (none of ; = [ ] { } or a line end)"},
-    {"Weapsmdl=a=b=c", 1, "Weapsmdl must not hold \"=\" (none of ; = [ ] { } or a line end)"},
-    {"Weaprange=1[]{}", 1, "Weaprange must not hold \"[\" (none of ; = [ ] { } or a line end)"},
-    {"Weaprange=8\r0", 1, "Weaprange must not hold a line end (none of ; = [ ] { } or a line end)"},
-    {"Weapsmdl=.1\r\r\n", 1,
-     "Weapsmdl must not hold a line end (none of ; = [ ] { } or a line end)"},
+    {"Weapsoht=\"", 1, NotWholeOrText("Weapsoht", "\"")},
+    {"Weapmodl=\"a;b\"", 1, MustNotHold("Weapmodl", "\";\"")},
+    {"Weapwtart=\"a}\"", 1, MustNotHold("Weapwtart", "\"}\"")},
+    {"Weaptur=\"1\"", 1, NotWhole("Weaptur", "\"1\"")},
+    {"Weapcode=A;B", 1, MustNotHold("Weapcode", "\";\"")},
+    {"Weapcode=}", 1, MustNotHold("Weapcode", "\"}\"")},
+    {"WeapID=[1", 1, MustNotHold("WeapID", "\"[\"")},
+    {"WeapID=a=b", 1, MustNotHold("WeapID", "\"=\"")},
+    {"Weapname=x]", 1, MustNotHold("Weapname", "\"]\"")},
+    {"Weapcode=A\nWeapname={x", 2, MustNotHold("Weapname", "\"{\"")},
+    {"Weaprange=8}0", 1, MustNotHold("Weaprange", "\"}\"")},
+    {"Weapreload=3;", 1, MustNotHold("Weapreload", "\";\"")},
+    {"Weapdamage=1=2", 1, MustNotHold("Weapdamage", "\"=\"")},
+    {"Weapsmdl=a=b=c", 1, MustNotHold("Weapsmdl", "\"=\"")},
+    {"Weaprange=1[]{}", 1, MustNotHold("Weaprange", "\"[\"")},
+    {"Weaprange=8\r0", 1, MustNotHold("Weaprange", "a line end")},
+    {"Weapsmdl=.1\r\r\n", 1, MustNotHold("Weapsmdl", "a line end")},
     {"\xEF\xBB\xBFWeapcode=X", 1,
      "an invisible byte-order mark (bytes EF BB BF) stands before \"Weapcode\"; save the lines "
      "without it"},
@@ -182,13 +162,13 @@ const BadCase kBadCases[] = {
 TEST(RecordLines, BadLinesAreNamedAndChangeNothing) {
   for (const BadCase& bad : kBadCases) {
     SCOPED_TRACE(bad.text);
-    WeaponRecord record = test::WorkedExample();
+    WeaponRecord record = WorkedExample();
     // A good line before the bad one is not applied either.
     const RecordLinesResult result = ParseRecordLines("Weapmodl=3\n" + bad.text, record);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.line, bad.line + 1);
     EXPECT_EQ(result.message, bad.message);
-    EXPECT_EQ(record, test::WorkedExample());
+    EXPECT_EQ(record, WorkedExample());
   }
 }
 
@@ -196,40 +176,33 @@ TEST(RecordLines, BadLinesAreNamedAndChangeNothing) {
 // of line ends and NUL bytes.
 const std::function<void(WeaponRecord&)> kPrintedRecords[] = {
     [](WeaponRecord&) {},
-    [](WeaponRecord& r) { r = test::WorkedExample(); },
-    [](WeaponRecord& r) {
-      r.Weapcode = "A\tB C";
-      r.Weapname = " Big\v Gun / \xC3\x9C ";
-      r.WeapID = "";
-      r.Weaprange = "8/0";
-      r.Weapsmdl = "#1";
-      r.Weapreload = "-"s;
-      r.Weapmodl = 14;
-      r.Weaprend = -1;
-      r.Weapsost = INT_MIN;
-      r.Weapsoht = INT_MAX;
-    },
-    [](WeaponRecord& r) {
-      r.own.Weapmodl = "vortexrocket";
-      r.own.Weapsost = "vortex fire";
-      r.own.Weapsoht = "\"quoted\"";
-      r.own.Weapexgaf = "modfx";
-      r.own.Weapexart = "h2o\xE9";
-      r.own.Weapwtgaf = "x";
-      r.own.Weapwtart = "12";
-      r.own.Weaplagaf = "-1";
-      r.own.Weaplaart = "lava pit";
-    },
+    [](WeaponRecord& r) { r = WorkedExample(); },
+    Sets({{&R::Weapcode, "A\tB C"},
+          {&R::Weapname, " Big\v Gun / \xC3\x9C "},
+          {&R::WeapID, ""},
+          {&R::Weaprange, "8/0"},
+          {&R::Weapsmdl, "#1"},
+          {&R::Weapreload, "-"s},
+          {&R::Weapmodl, 14},
+          {&R::Weaprend, -1},
+          {&R::Weapsost, INT_MIN},
+          {&R::Weapsoht, INT_MAX}}),
+    Sets({{&O::Weapmodl, "vortexrocket"},
+          {&O::Weapsost, "vortex fire"},
+          {&O::Weapsoht, "\"quoted\""},
+          {&O::Weapexgaf, "modfx"},
+          {&O::Weapexart, "h2o\xE9"},
+          {&O::Weapwtgaf, "x"},
+          {&O::Weapwtart, "12"},
+          {&O::Weaplagaf, "-1"},
+          {&O::Weaplaart, "lava pit"}}),
 };
 
 TEST(RecordLines, PrintedLinesReadBack) {
   for (const auto& make : kPrintedRecords) {
     WeaponRecord printed = ResetRecord();
     make(printed);
-    WeaponRecord read = test::DirtyRecord();
-    for (const RecordField& field : kRecordFields) {
-      if (field.own) read.own.*field.own = "dirty";
-    }
+    WeaponRecord read = DirtyRecord();
     const RecordLinesResult result = ParseRecordLines(PrintRecordLines(printed), read);
     ASSERT_TRUE(result.ok) << result.line << ": " << result.message;
     for (const RecordField& field : kRecordFields) {
@@ -237,10 +210,10 @@ TEST(RecordLines, PrintedLinesReadBack) {
       if (field.own && !(printed.own.*field.own).empty())
         read.*field.number = printed.*field.number;
     }
-    EXPECT_EQ(test::Differences(printed, read), "");
+    EXPECT_EQ(Differences(printed, read), "");
     EXPECT_TRUE(printed.own == read.own);
   }
 }
 
 }  // namespace
-}  // namespace kalvex
+}  // namespace kalvex::test
