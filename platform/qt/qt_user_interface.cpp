@@ -91,33 +91,34 @@ void ConfigureFileDialog(QFileDialog& dialog, const TFileRequest& request,
   if (!place.name.isEmpty()) dialog.selectFile(place.name);
 }
 
-int QtUserInterface::MessageBox(THandle owner, const std::string& text, const std::string& caption,
-                                unsigned type) {
+int TPlatformUserInterface::MessageBox(THandle owner, const std::string& text,
+                                       const std::string& caption, unsigned type) {
   return ShowMessageBox(WidgetOf(owner), text, caption, type);
 }
 
-int QtUserInterface::LabelledMessageBox(THandle owner, const std::string& text,
-                                        const std::string& caption, unsigned type,
-                                        const std::vector<std::string>& labels, int defaultButton) {
+int TPlatformUserInterface::LabelledMessageBox(THandle owner, const std::string& text,
+                                               const std::string& caption, unsigned type,
+                                               const std::vector<std::string>& labels,
+                                               int defaultButton) {
   return ShowLabelledMessageBox(WidgetOf(owner), text, caption, type, labels, defaultButton);
 }
 
-std::optional<std::string> QtUserInterface::ChooseFileToOpen(THandle owner,
-                                                             const TFileRequest& request) {
+std::optional<std::string> TPlatformUserInterface::ChooseFileToOpen(THandle owner,
+                                                                    const TFileRequest& request) {
   return ChooseFile(WidgetOf(owner), request, QFileDialog::AcceptOpen);
 }
 
-std::optional<std::string> QtUserInterface::ChooseFileToSave(THandle owner,
-                                                             const TFileRequest& request) {
+std::optional<std::string> TPlatformUserInterface::ChooseFileToSave(THandle owner,
+                                                                    const TFileRequest& request) {
   return ChooseFile(WidgetOf(owner), request, QFileDialog::AcceptSave);
 }
 
-std::optional<std::size_t> QtUserInterface::ChooseWeapon(THandle owner,
-                                                         const TWeaponChoice& choice) {
+std::optional<std::size_t> TPlatformUserInterface::ChooseWeapon(THandle owner,
+                                                                const TWeaponChoice& choice) {
   return ChooseWeaponInDialog(WidgetOf(owner), choice);
 }
 
-void QtUserInterface::ShowHelp(THandle owner, const std::string& helpFile, unsigned) {
+void TPlatformUserInterface::ShowHelp(THandle owner, const std::string& helpFile, unsigned) {
   const QString path = HelpResource(helpFile);
   if (!QFile::exists(path)) {
     MessageBox(owner, "Unable to find help file " + helpFile, "File Error",
@@ -127,9 +128,4 @@ void QtUserInterface::ShowHelp(THandle owner, const std::string& helpFile, unsig
   ShowHelpWindow(WidgetOf(owner), path);
 }
 
-void QtUserInterface::Beep() { QApplication::beep(); }
-
-TUserInterface& PlatformUserInterface() {
-  static QtUserInterface qtInterface;
-  return qtInterface;
-}
+void TPlatformUserInterface::Beep() { QApplication::beep(); }

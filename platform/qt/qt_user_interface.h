@@ -1,24 +1,12 @@
-// The user interface of the running program: Qt's message boxes and dialogs,
-// its help window and its beep.
+// The user interface of the running program, made of Qt's message boxes and
+// dialogs, its help window and its beep, and the set-up of its file dialogs.
 #pragma once
 
 #include <QFileDialog>
 
 #include "platform/user_interface.h"
 
-class QtUserInterface : public TUserInterface {
- public:
-  int MessageBox(THandle owner, const std::string& text, const std::string& caption,
-                 unsigned type) override;
-  int LabelledMessageBox(THandle owner, const std::string& text, const std::string& caption,
-                         unsigned type, const std::vector<std::string>& labels,
-                         int defaultButton) override;
-  std::optional<std::string> ChooseFileToOpen(THandle owner, const TFileRequest& request) override;
-  std::optional<std::string> ChooseFileToSave(THandle owner, const TFileRequest& request) override;
-  std::optional<std::size_t> ChooseWeapon(THandle owner, const TWeaponChoice& choice) override;
-  void ShowHelp(THandle owner, const std::string& helpFile, unsigned command) override;
-  void Beep() override;
-};
+using QtUserInterface = TPlatformUserInterface;
 
 // Sets `dialog` up for `request`: Qt's own dialog (never the desktop's, so the
 // behaviour is the same everywhere; it matches the filters' patterns in either
