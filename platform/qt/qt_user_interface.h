@@ -1,5 +1,6 @@
-// The user interface of the running program, made of Qt's message boxes and
-// dialogs, its help window and its beep, and the set-up of its file dialogs.
+// Qt's own user interface, under the name the tests use. Its members stand
+// beside what they show: message_box.cpp, weapon_choice_dialog.cpp,
+// help_window.cpp; the file dialogs here.
 #pragma once
 
 #include <QFileDialog>
