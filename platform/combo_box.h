@@ -11,7 +11,8 @@ class TComboBox : public TWindow {
  public:
   // `h` is the height with the list opened; closed, the box takes the
   // platform's height.
-  TComboBox(TWindow* parent, int id, int x, int y, int w, int h);
+  TComboBox(TWindow* parent, int id, int x, int y, int w, int h)
+      : TWindow(parent, id, {}, x, y, w, h) {}
 
   // Puts `text` in at `index` (-1: at the end) and keeps the selection as it
   // was, also when there was none; returns the index, or -1 when the window

@@ -5,7 +5,8 @@
 
 class TGroupBox : public TWindow {
  public:
-  TGroupBox(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h);
+  TGroupBox(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h)
+      : TWindow(parent, id, text, x, y, w, h) {}
 
  protected:
   THandle MakeWindow(THandle container) override;

@@ -8,7 +8,8 @@
 
 class TListBox : public TWindow {
  public:
-  TListBox(TWindow* parent, int id, int x, int y, int w, int h);
+  TListBox(TWindow* parent, int id, int x, int y, int w, int h)
+      : TWindow(parent, id, {}, x, y, w, h) {}
 
   // Puts `text` in at `index` (-1: at the end); returns the index, or -1 when
   // the window does not exist or `index` lies beyond the end.

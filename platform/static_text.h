@@ -7,11 +7,12 @@
 
 class TStatic : public TWindow {
  public:
-  TStatic(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h);
+  TStatic(TWindow* parent, int id, std::string_view text, int x, int y, int w, int h)
+      : TWindow(parent, id, text, x, y, w, h) {}
 
-  std::string GetText() const;
+  std::string GetText() const { return Title; }
   void SetText(std::string_view text);
-  void Clear();
+  void Clear() { SetText({}); }
 
  protected:
   THandle MakeWindow(THandle container) override;

@@ -6,7 +6,10 @@ TUserInterface* installed = nullptr;
 
 }  // namespace
 
-TUserInterface& UserInterface() { return installed ? *installed : PlatformUserInterface(); }
+TUserInterface& UserInterface() {
+  static TPlatformUserInterface platform;
+  return installed ? *installed : platform;
+}
 
 TUserInterface* SetUserInterface(TUserInterface* ui) {
   TUserInterface* previous = installed;

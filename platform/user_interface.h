@@ -74,12 +74,26 @@ class TUserInterface {
   virtual void Beep() = 0;
 };
 
-// The interface in use: the installed one, else the implementation's own.
+// The interface in use: the installed one, else the implementation's own
+// (a TPlatformUserInterface).
 TUserInterface& UserInterface();
 
 // Installs `ui` (not owned; nullptr goes back to the implementation's own)
 // and returns the one installed before.
 TUserInterface* SetUserInterface(TUserInterface* ui);
 
-// The implementation's own interface, which shows real boxes and dialogs.
-TUserInterface& PlatformUserInterface();
+// The implementation's own interface, which shows real boxes and dialogs;
+// each implementation of the layer defines its members.
+class TPlatformUserInterface : public TUserInterface {
+ public:
+  int MessageBox(THandle owner, const std::string& text, const std::string& caption,
+                 unsigned type) override;
+  int LabelledMessageBox(THandle owner, const std::string& text, const std::string& caption,
+                         unsigned type, const std::vector<std::string>& labels,
+                         int defaultButton) override;
+  std::optional<std::string> ChooseFileToOpen(THandle owner, const TFileRequest& request) override;
+  std::optional<std::string> ChooseFileToSave(THandle owner, const TFileRequest& request) override;
+  std::optional<std::size_t> ChooseWeapon(THandle owner, const TWeaponChoice& choice) override;
+  void ShowHelp(THandle owner, const std::string& helpFile, unsigned command) override;
+  void Beep() override;
+};

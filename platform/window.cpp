@@ -4,6 +4,26 @@
 
 #include "platform/module.h"
 #include "platform/user_interface.h"
+// The implementation's record of a window, which the constructor and the
+// destructor need whole.
+#ifdef _WIN32
+#include "platform/win32/native_window.h"
+#else
+#include "platform/qt/native_window.h"
+#endif
+
+TWindow::TWindow(TWindow* parent, int id, std::string_view title, int x, int y, int w, int h)
+    : Attr{id, x, y, w, h, 0}, Title(title), parent_(parent), native_(std::make_unique<TNative>()) {
+  if (parent_) parent_->children_.push_back(this);
+}
+
+TWindow::~TWindow() {
+  Destroy();
+  while (!children_.empty()) delete children_.back();
+  if (parent_) std::erase(parent_->children_, this);
+}
+
+THandle TWindow::ChildContainer() const { return GetHandle(); }
 
 const TModule* TWindow::GetModule() const { return &TModule::Program(); }
 

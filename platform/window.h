@@ -3,11 +3,9 @@
 // and passes commands and child notifications through its response table.
 //
 // Each implementation of the layer defines, for every window class, the
-// members that touch the platform window: the constructor and destructor of
-// TWindow, Create, Destroy, Show, SetFocus, HasFocus, GetHandle,
-// ChildContainer, and each control's MakeWindow and SetupWindow. The members
-// that only pass events on (Find, Dispatch, NotifyParent, MessageBox,
-// SendMessage, GetModule) are common to both, in platform/window.cpp.
+// members that touch the platform window: Create, Destroy, Show, SetFocus,
+// HasFocus, GetHandle, and each control's MakeWindow and SetupWindow. The
+// rest is common to both, in platform/window.cpp.
 #pragma once
 
 #include <memory>

@@ -6,9 +6,6 @@
 #include "platform/qt/native_window.h"
 #include "platform/qt/text_codec.h"
 
-TComboBox::TComboBox(TWindow* parent, int id, int x, int y, int w, int h)
-    : TWindow(parent, id, {}, x, y, w, h) {}
-
 int TComboBox::InsertString(std::string_view text, int index) {
   auto* combo = WidgetOf<QComboBox>(*this);
   if (!combo || index < -1 || index > combo->count()) return -1;

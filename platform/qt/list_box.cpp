@@ -4,9 +4,6 @@
 #include "platform/qt/native_window.h"
 #include "platform/qt/text_codec.h"
 
-TListBox::TListBox(TWindow* parent, int id, int x, int y, int w, int h)
-    : TWindow(parent, id, {}, x, y, w, h) {}
-
 int TListBox::InsertString(std::string_view text, int index) {
   auto* list = WidgetOf<ListBoxWidget>(*this);
   if (!list || index < -1 || index > list->count()) return -1;

@@ -1,10 +1,12 @@
-#include "platform/qt/message_box.h"
-
+// Qt's message boxes for the two kinds the layer offers, modal, owned by
+// `owner` and centred on it; and the beep.
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "platform/platform_constants.h"
+#include "platform/qt/native_window.h"
 #include "platform/qt/text_codec.h"
+#include "platform/user_interface.h"
 
 namespace {
 
@@ -24,9 +26,9 @@ QMessageBox::StandardButton DefaultOf(std::initializer_list<QMessageBox::Standar
 
 }  // namespace
 
-int ShowMessageBox(QWidget* owner, const std::string& text, const std::string& caption,
-                   unsigned type) {
-  QMessageBox box(owner);
+int TPlatformUserInterface::MessageBox(THandle owner, const std::string& text,
+                                       const std::string& caption, unsigned type) {
+  QMessageBox box(WidgetOf(owner));
   SetUp(box, text, caption, type);
   switch (type & MB_TYPEMASK) {
     case MB_YESNOCANCEL:
@@ -56,10 +58,11 @@ int ShowMessageBox(QWidget* owner, const std::string& text, const std::string& c
   }
 }
 
-int ShowLabelledMessageBox(QWidget* owner, const std::string& text, const std::string& caption,
-                           unsigned type, const std::vector<std::string>& labels,
-                           int defaultButton) {
-  QMessageBox box(owner);
+int TPlatformUserInterface::LabelledMessageBox(THandle owner, const std::string& text,
+                                               const std::string& caption, unsigned type,
+                                               const std::vector<std::string>& labels,
+                                               int defaultButton) {
+  QMessageBox box(WidgetOf(owner));
   SetUp(box, text, caption, type);
   std::vector<QPushButton*> buttons;
   for (const std::string& label : labels) {
@@ -72,3 +75,5 @@ int ShowLabelledMessageBox(QWidget* owner, const std::string& text, const std::s
   const auto pressed = std::find(buttons.begin(), buttons.end(), box.clickedButton());
   return pressed == buttons.end() ? int(buttons.size()) - 1 : int(pressed - buttons.begin());
 }
+
+void TPlatformUserInterface::Beep() { QApplication::beep(); }

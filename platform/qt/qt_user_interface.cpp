@@ -1,18 +1,11 @@
 #include "platform/qt/qt_user_interface.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <filesystem>
 
-#include "platform/platform_constants.h"
-#include "platform/qt/help_window.h"
-#include "platform/qt/message_box.h"
 #include "platform/qt/native_window.h"
-#include "platform/qt/program_resources.h"
 #include "platform/qt/text_codec.h"
-#include "platform/qt/weapon_choice_dialog.h"
 #include "script/utf8_path.h"
 
 namespace {
@@ -91,45 +84,12 @@ void ConfigureFileDialog(QFileDialog& dialog, const TFileRequest& request,
   if (!place.name.isEmpty()) dialog.selectFile(place.name);
 }
 
-int QtUserInterface::MessageBox(THandle owner, const std::string& text, const std::string& caption,
-                                unsigned type) {
-  return ShowMessageBox(WidgetOf(owner), text, caption, type);
-}
-
-int QtUserInterface::LabelledMessageBox(THandle owner, const std::string& text,
-                                        const std::string& caption, unsigned type,
-                                        const std::vector<std::string>& labels, int defaultButton) {
-  return ShowLabelledMessageBox(WidgetOf(owner), text, caption, type, labels, defaultButton);
-}
-
-std::optional<std::string> QtUserInterface::ChooseFileToOpen(THandle owner,
-                                                             const TFileRequest& request) {
+std::optional<std::string> TPlatformUserInterface::ChooseFileToOpen(THandle owner,
+                                                                    const TFileRequest& request) {
   return ChooseFile(WidgetOf(owner), request, QFileDialog::AcceptOpen);
 }
 
-std::optional<std::string> QtUserInterface::ChooseFileToSave(THandle owner,
-                                                             const TFileRequest& request) {
+std::optional<std::string> TPlatformUserInterface::ChooseFileToSave(THandle owner,
+                                                                    const TFileRequest& request) {
   return ChooseFile(WidgetOf(owner), request, QFileDialog::AcceptSave);
-}
-
-std::optional<std::size_t> QtUserInterface::ChooseWeapon(THandle owner,
-                                                         const TWeaponChoice& choice) {
-  return ChooseWeaponInDialog(WidgetOf(owner), choice);
-}
-
-void QtUserInterface::ShowHelp(THandle owner, const std::string& helpFile, unsigned) {
-  const QString path = HelpResource(helpFile);
-  if (!QFile::exists(path)) {
-    MessageBox(owner, "Unable to find help file " + helpFile, "File Error",
-               MB_OK | MB_ICONEXCLAMATION);
-    return;
-  }
-  ShowHelpWindow(WidgetOf(owner), path);
-}
-
-void QtUserInterface::Beep() { QApplication::beep(); }
-
-TUserInterface& PlatformUserInterface() {
-  static QtUserInterface qtInterface;
-  return qtInterface;
 }

@@ -1,5 +1,6 @@
-#include "platform/qt/weapon_choice_dialog.h"
-
+// Qt's weapon-choosing dialog: the prompt above a list of the weapons, one
+// row each (code, name, ID, line), the first highlighted; Enter, a double
+// click or OK take the highlighted row, Escape or Cancel take none.
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -8,7 +9,9 @@
 #include <QVBoxLayout>
 #include <string>
 
+#include "platform/qt/native_window.h"
 #include "platform/qt/text_codec.h"
+#include "platform/user_interface.h"
 
 namespace {
 
@@ -34,9 +37,10 @@ QTreeWidget* MakeList(QWidget* dialog, const TWeaponChoice& choice) {
 
 }  // namespace
 
-std::optional<std::size_t> ChooseWeaponInDialog(QWidget* owner, const TWeaponChoice& choice) {
+std::optional<std::size_t> TPlatformUserInterface::ChooseWeapon(THandle owner,
+                                                                const TWeaponChoice& choice) {
   if (choice.Rows.empty()) return std::nullopt;
-  QDialog dialog(owner);
+  QDialog dialog(WidgetOf(owner));
   dialog.setWindowTitle(Utf8ToQString(choice.Caption));
   auto* prompt = new QLabel(Utf8ToQString(choice.Prompt), &dialog);
   prompt->setTextFormat(Qt::PlainText);

@@ -1,19 +1,6 @@
 #include "platform/window.h"
 
-#include <algorithm>
-
 #include "platform/qt/native_window.h"
-
-TWindow::TWindow(TWindow* parent, int id, std::string_view title, int x, int y, int w, int h)
-    : Attr{id, x, y, w, h, 0}, Title(title), parent_(parent), native_(std::make_unique<TNative>()) {
-  if (parent_) parent_->children_.push_back(this);
-}
-
-TWindow::~TWindow() {
-  Destroy();
-  while (!children_.empty()) delete children_.back();
-  if (parent_) std::erase(parent_->children_, this);
-}
 
 bool TWindow::Create() {
   if (native_->widget) return true;
@@ -55,5 +42,3 @@ void TWindow::SetFocus() {
 bool TWindow::HasFocus() const { return native_->widget && native_->widget->hasFocus(); }
 
 THandle TWindow::GetHandle() const { return HandleOf(native_->widget); }
-
-THandle TWindow::ChildContainer() const { return GetHandle(); }

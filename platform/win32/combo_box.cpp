@@ -3,11 +3,6 @@
 #include "platform/win32/list_entries.h"
 #include "platform/win32/native_window.h"
 
-// The system sends CBN_SELCHANGE only for selections the user makes, so the
-// program's own need no guard here.
-TComboBox::TComboBox(TWindow* parent, int id, int x, int y, int w, int h)
-    : TWindow(parent, id, {}, x, y, w, h) {}
-
 int TComboBox::InsertString(std::string_view text, int index) {
   return InsertEntry(HwndOf(*this), kComboBoxMessages, text, index);
 }
@@ -21,6 +16,8 @@ THandle TComboBox::MakeWindow(THandle container) {
                                        CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP));
 }
 
+// The system sends CBN_SELCHANGE only for selections the user makes, so the
+// program's own need no guard here.
 void TComboBox::SetupWindow() {
   Native().notified = [this](unsigned code) {
     if (code == CBN_SELCHANGE) NotifyParent(CBN_SELCHANGE);

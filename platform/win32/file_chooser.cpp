@@ -1,5 +1,8 @@
-#include "platform/win32/file_chooser.h"
-
+// The system's dialogs for choosing a file to open or to save to. A save
+// dialog takes new names and replaces nothing itself: the editor asks before
+// it replaces a file.
+#include "platform/user_interface.h"
+#include "platform/win32/native_window.h"
 #include "platform/win32/text_codec.h"
 // After <windows.h>, which win32.h brings: the dialogs' error codes.
 #include <cderr.h>
@@ -9,8 +12,8 @@ namespace {
 // Room for the longest path the dialogs give.
 constexpr std::size_t kPathRoom = 32768;
 
-}  // namespace
-
+// The filter the dialogs take: "caption\0pattern;pattern\0" for each entry,
+// then a second '\0'.
 std::wstring DialogFilter(const std::vector<TFileFilter>& filters) {
   std::wstring filter;
   for (const TFileFilter& entry : filters) {
@@ -25,8 +28,6 @@ std::wstring DialogFilter(const std::vector<TFileFilter>& filters) {
   filter += L'\0';
   return filter;
 }
-
-namespace {
 
 std::optional<std::string> ShowFileDialog(HWND owner, const std::wstring& filter, std::wstring path,
                                           bool mustExist, bool save) {
@@ -48,8 +49,7 @@ std::optional<std::string> ShowFileDialog(HWND owner, const std::wstring& filter
   return std::nullopt;
 }
 
-}  // namespace
-
+// The chosen path (UTF-8), or nothing when the user cancelled.
 std::optional<std::string> ChooseFile(HWND owner, const TFileRequest& request, bool save) {
   const std::wstring filter = DialogFilter(request.Filters);
   const bool mustExist = !save && request.MustExist;
@@ -61,4 +61,16 @@ std::optional<std::string> ChooseFile(HWND owner, const TFileRequest& request, b
     chosen = ShowFileDialog(owner, filter, {}, mustExist, save);
   }
   return chosen;
+}
+
+}  // namespace
+
+std::optional<std::string> TPlatformUserInterface::ChooseFileToOpen(THandle owner,
+                                                                    const TFileRequest& request) {
+  return ChooseFile(HwndOf(owner), request, false);
+}
+
+std::optional<std::string> TPlatformUserInterface::ChooseFileToSave(THandle owner,
+                                                                    const TFileRequest& request) {
+  return ChooseFile(HwndOf(owner), request, true);
 }

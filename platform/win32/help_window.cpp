@@ -1,11 +1,14 @@
-#include "platform/win32/help_window.h"
-
-#include <richedit.h>
-
+// The editor's help window: the help text (rich text, converted from the
+// help page when the program is built) in a read-only rich edit, beside the
+// main window; it stays open while the user goes on editing.
 #include <string>
 
+#include "platform/user_interface.h"
 #include "platform/win32/native_window.h"
+#include "platform/win32/program_resources.h"
 #include "platform/win32/text_codec.h"
+// After <windows.h>, which win32.h brings: the rich edit's messages.
+#include <richedit.h>
 
 namespace {
 
@@ -76,7 +79,17 @@ DWORD CALLBACK ReadRichText(DWORD_PTR cookie, BYTE* buffer, LONG room, LONG* giv
 
 }  // namespace
 
-void ShowHelpWindow(HWND owner, std::string_view richText) {
+// The help text is shown from its start in the one help window of `owner`,
+// made when needed; its title is the text's own (\title).
+void TPlatformUserInterface::ShowHelp(THandle ownerHandle, const std::string& helpFile, unsigned) {
+  const std::optional<std::string_view> help = RawResource(helpFile);
+  if (!help) {
+    MessageBox(ownerHandle, "Unable to find help file " + helpFile, "File Error",
+               MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  const std::string_view richText = *help;
+  HWND owner = HwndOf(ownerHandle);
   HWND window = FindWindowExW(nullptr, nullptr, kHelpClass, nullptr);
   while (window && GetWindow(window, GW_OWNER) != owner) {
     window = FindWindowExW(nullptr, window, kHelpClass, nullptr);

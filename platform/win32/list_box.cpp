@@ -37,9 +37,6 @@ LRESULT CALLBACK ChoosingByKeys(HWND list, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-TListBox::TListBox(TWindow* parent, int id, int x, int y, int w, int h)
-    : TWindow(parent, id, {}, x, y, w, h) {}
-
 int TListBox::InsertString(std::string_view text, int index) {
   return InsertEntry(HwndOf(*this), kListBoxMessages, text, index);
 }

@@ -1,5 +1,7 @@
-#include "platform/win32/message_box.h"
-
+// The system's message boxes for the two kinds the layer offers, the standard
+// buttons and buttons with labels of their own; and the beep.
+#include "platform/user_interface.h"
+#include "platform/win32/native_window.h"
 #include "platform/win32/text_codec.h"
 
 namespace {
@@ -18,9 +20,10 @@ unsigned WithDefaultButtonOfTheBox(unsigned type) {
 
 }  // namespace
 
-int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, unsigned type) {
+int TPlatformUserInterface::MessageBox(THandle owner, const std::string& text,
+                                       const std::string& caption, unsigned type) {
   const unsigned style = WithDefaultButtonOfTheBox(type & (MB_TYPEMASK | MB_ICONMASK | MB_DEFMASK));
-  const int pressed = MessageBoxW(owner, WideFromBytes(text).c_str(),
+  const int pressed = MessageBoxW(HwndOf(owner), WideFromBytes(text).c_str(),
                                   WideFromBytes(caption).c_str(), style | MB_APPLMODAL);
   switch (pressed) {
     case IDYES:
@@ -34,9 +37,10 @@ int ShowMessageBox(HWND owner, const std::string& text, const std::string& capti
   }
 }
 
-int ShowLabelledMessageBox(HWND owner, const std::string& text, const std::string& caption,
-                           unsigned type, const std::vector<std::string>& labels,
-                           int defaultButton) {
+int TPlatformUserInterface::LabelledMessageBox(THandle owner, const std::string& text,
+                                               const std::string& caption, unsigned type,
+                                               const std::vector<std::string>& labels,
+                                               int defaultButton) {
   std::vector<std::wstring> texts;
   for (const std::string& label : labels) texts.push_back(WideFromBytes(label));
   std::vector<TASKDIALOG_BUTTON> buttons;
@@ -47,7 +51,7 @@ int ShowLabelledMessageBox(HWND owner, const std::string& text, const std::strin
   const std::wstring content = WideFromBytes(text);
   TASKDIALOGCONFIG config{};
   config.cbSize = sizeof config;
-  config.hwndParent = owner;
+  config.hwndParent = HwndOf(owner);
   config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
   config.pszWindowTitle = title.c_str();
   config.pszContent = content.c_str();
@@ -61,3 +65,5 @@ int ShowLabelledMessageBox(HWND owner, const std::string& text, const std::strin
   const int index = pressed - kFirstLabelledButton;
   return index >= 0 && index < int(labels.size()) ? index : int(labels.size()) - 1;
 }
+
+void TPlatformUserInterface::Beep() { MessageBeep(MB_OK); }

@@ -1,7 +1,9 @@
-#include "platform/win32/weapon_choice_dialog.h"
-
+// The weapon-choosing dialog: the prompt above a list of the weapons, one
+// row each (code, name, ID, line), the first highlighted; Enter, a double
+// click or OK take the highlighted row, Escape or Cancel take none.
 #include <string>
 
+#include "platform/user_interface.h"
 #include "platform/win32/native_window.h"
 #include "platform/win32/text_codec.h"
 
@@ -123,7 +125,8 @@ INT_PTR CALLBACK ChooserProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-std::optional<std::size_t> ChooseWeaponInDialog(HWND owner, const TWeaponChoice& choice) {
+std::optional<std::size_t> TPlatformUserInterface::ChooseWeapon(THandle owner,
+                                                                const TWeaponChoice& choice) {
   if (choice.Rows.empty()) return std::nullopt;
   // An empty dialog template; the controls are made when the dialog starts.
   struct alignas(4) Template {
@@ -131,7 +134,8 @@ std::optional<std::size_t> ChooseWeaponInDialog(HWND owner, const TWeaponChoice&
     WORD menu, windowClass, title;
   } blank{{WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 0, 0, 0, 0, 300, 200}, 0, 0, 0};
   Chooser chooser{choice, std::nullopt};
-  const INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &blank.dialog, owner,
-                                                 ChooserProc, reinterpret_cast<LPARAM>(&chooser));
+  const INT_PTR result =
+      DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &blank.dialog, HwndOf(owner), ChooserProc,
+                              reinterpret_cast<LPARAM>(&chooser));
   return result == IDOK ? chooser.taken : std::nullopt;
 }

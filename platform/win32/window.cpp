@@ -1,20 +1,7 @@
 #include "platform/window.h"
 
-#include <algorithm>
-
 #include "platform/win32/native_window.h"
 #include "platform/win32/window_release.h"
-
-TWindow::TWindow(TWindow* parent, int id, std::string_view title, int x, int y, int w, int h)
-    : Attr{id, x, y, w, h, 0}, Title(title), parent_(parent), native_(std::make_unique<TNative>()) {
-  if (parent_) parent_->children_.push_back(this);
-}
-
-TWindow::~TWindow() {
-  Destroy();
-  while (!children_.empty()) delete children_.back();
-  if (parent_) std::erase(parent_->children_, this);
-}
 
 bool TWindow::Create() {
   if (native_->hwnd) return true;
@@ -51,8 +38,6 @@ void TWindow::SetFocus() {
 bool TWindow::HasFocus() const { return native_->hwnd && GetFocus() == native_->hwnd; }
 
 THandle TWindow::GetHandle() const { return HandleOf(native_->hwnd); }
-
-THandle TWindow::ChildContainer() const { return GetHandle(); }
 
 HWND TWindow::TNative::MakeControl(const TWindow& window, THandle container,
                                    const wchar_t* className, DWORD style, const wchar_t* text,

@@ -137,7 +137,10 @@ bool PutOnClipboard(HWND owner, const std::wstring& text) {
   return put;
 }
 
-std::string Text(HWND window) { return BytesFromWide(WindowText(window)); }
+// The window's text, or nothing when there is no window.
+std::optional<std::string> Text(HWND window) {
+  return window ? std::optional(BytesFromWide(WindowText(window))) : std::nullopt;
+}
 
 std::optional<std::vector<std::string>> Entries(HWND list, UINT count, UINT length, UINT text) {
   if (!list) return std::nullopt;
@@ -314,12 +317,10 @@ class Win32WindowDriver : public WindowDriver {
   }
 
   std::optional<std::string> LineText(std::string_view line) const override {
-    HWND label = Hwnd(LabelLine(window_, line));
-    return label ? std::optional(Text(label)) : std::nullopt;
+    return Text(Hwnd(LabelLine(window_, line)));
   }
   std::optional<std::string> EditText(std::string_view slot) const override {
-    HWND edit = Hwnd(SlotControl(window_, slot));
-    return edit ? std::optional(Text(edit)) : std::nullopt;
+    return Text(Hwnd(SlotControl(window_, slot)));
   }
   std::optional<std::vector<std::string>> ListEntries(std::string_view slot) const override {
     return Entries(Hwnd(SlotControl(window_, slot)), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
@@ -329,8 +330,7 @@ class Win32WindowDriver : public WindowDriver {
     return combo ? std::optional(int(SendMessageW(combo, CB_GETCURSEL, 0, 0))) : std::nullopt;
   }
   std::optional<std::string> CheckBoxCaption() const override {
-    HWND box = Hwnd(window_.Page().Check1);
-    return box ? std::optional(Text(box)) : std::nullopt;
+    return Text(Hwnd(window_.Page().Check1));
   }
   std::optional<bool> IsChecked() const override {
     HWND box = Hwnd(window_.Page().Check1);

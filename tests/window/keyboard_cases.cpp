@@ -111,11 +111,7 @@ TEST_P(PasteCase, PastesWholeOrNotAtAll) {
 
 INSTANTIATE_TEST_SUITE_P(Clipboard, PasteCase,
                          ::testing::Values(Pasted{"  ROCKET\r\n", "ROCKET", 0},
-                                           Pasted{"\xC9"
-                                                  "CLAIR",
-                                                  "\xC9"
-                                                  "CLAIR",
-                                                  0},
+                                           Pasted{"\311CLAIR", "\311CLAIR", 0},
                                            Pasted{"A;B", "", 1}, Pasted{"ABCDEFGHIJKLMNOP", "", 1}),
                          [](const auto& info) { return CaseName(info.param.clipboard); });
 
@@ -142,9 +138,7 @@ TEST_P(DropCase, OpensOnlyWeaponScripts) {
 INSTANTIATE_TEST_SUITE_P(Files, DropCase,
                          ::testing::Values(Dropped{"dropped.tdf", true}, Dropped{"LOUD.TDF", true},
                                            // A name beyond Latin-1, in UTF-8: "Fusée €.tdf".
-                                           Dropped{"Fus\xC3\xA9"
-                                                   "e \xE2\x82\xAC.tdf",
-                                                   true},
+                                           Dropped{"Fus\303\251e \342\202\254.tdf", true},
                                            Dropped{"notes.txt", false}),
                          [](const auto& info) { return CaseName(info.param.name); });
 

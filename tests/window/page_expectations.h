@@ -37,8 +37,8 @@ struct ExpectedPage {
   std::string_view curHelp;                    // the sentence of the "Item Help" line
   std::vector<ExpectedControl> controls;       // in build (creation) order
   std::vector<std::string_view> collectOrder;  // slots in collect order
-  std::vector<std::pair<std::string_view, std::string_view>>
-      otherLabels;  // label lines set without a control
+  // Label lines set without a control.
+  std::vector<std::pair<std::string_view, std::string_view>> otherLabels = {};
 };
 
 namespace expect_detail {
@@ -49,40 +49,24 @@ using Texts = std::vector<std::string_view>;
 
 inline const Texts kNoYes = {"No", "Yes"};
 
-inline const Texts kStyleOfFire = {
-    "Ballistic Path - Effected By Gravity",
-    "Line Of Sight - Not Effected By Gravity - Straight",
-    "Dropped - Dropped For Use, e.g. A Bomb",
-};
+inline const Texts kStyleOfFire = {"Ballistic Path - Effected By Gravity",
+                                   "Line Of Sight - Not Effected By Gravity - Straight",
+                                   "Dropped - Dropped For Use, e.g. A Bomb"};
 
 inline const Texts kRenderTypes = {
     "Laser / Beam Weapon", "Missile / Torpedos",        "Mindgun Weapon (?)", "Disintegrator Gun",
-    "For Unit Explosions", "Flamethrower Type Weapons", "Bombs (From Air)",   "Lightning Guns",
-};
+    "For Unit Explosions", "Flamethrower Type Weapons", "Bombs (From Air)",   "Lightning Guns"};
 
+// clang-format off
 inline const Texts kModels = {
-    "Amd Rocket",
-    "Asteroids",
-    "Ball Missile (Nuke)",
-    "Bomb",
-    "Core Rocket",
-    "Core Ship Rocket",
-    "Core Bl Missile",
-    "Depth Charge",
-    "D-Gun",
-    "Fmd Missile",
-    "Missile",
-    "Plasma",
-    "Rocket",
-    "Torpedo",
-    "Beam - (NONE)",
-};
+    "Amd Rocket", "Asteroids", "Ball Missile (Nuke)", "Bomb", "Core Rocket", "Core Ship Rocket",
+    "Core Bl Missile", "Depth Charge", "D-Gun", "Fmd Missile", "Missile", "Plasma", "Rocket",
+    "Torpedo", "Beam - (NONE)"};
 
 inline const Texts kBeamColours = {"Green", "Yellow", "Blue", "Purple", "Redish"};
 
-inline const Texts kBarrelAngles = {
-    "-------", "0", "-5", "-10", "-15", "-20", "-25", "-30", "-35", "-40",
-};
+inline const Texts kBarrelAngles = {"-------", "0",   "-5",  "-10", "-15",
+                                    "-20",     "-25", "-30", "-35", "-40"};
 
 // The normal explosion list spells its second entry with a small c,
 // the water and lava lists with a capital C.
@@ -90,69 +74,27 @@ inline const Texts kNormalExplosionGaf = {"fx (Normal)", "commboom (Rare)"};
 inline const Texts kOtherExplosionGaf = {"fx (Normal)", "Commboom (Rare)"};
 
 inline const Texts kExplosionArt = {
-    "Explode 2", "Explode 3", "Explode 4",  "Explode 5",    "NUKE1",        "h2o",
-    "h2oboom1",  "h2oboom2",  "lavasplash", "lavasplashsm", "lavasplashlg", "commboom",
-};
+    "Explode 2", "Explode 3", "Explode 4", "Explode 5", "NUKE1", "h2o",
+    "h2oboom1", "h2oboom2", "lavasplash", "lavasplashsm", "lavasplashlg", "commboom"};
 
+// Entry 6 has a leading blank, entry 15 a trailing one; the last means no sound.
 inline const Texts kStartSounds = {
-    "Annihilation Gun",              // 0
-    "Arm Small 2",                   // 1
-    "Arm Small 3",                   // 2
-    "Bomber",                        // 3
-    "Cannon 1",                      // 4
-    "Cannon 2",                      // 5
-    " Light Cannon 3",               // 6, leading space
-    "Heavy Cannon 1",                // 7
-    "Heavy Cannon 2",                // 8
-    "Heavy Cannon 5",                // 9
-    "Disintigrater Gun 1",           // 10
-    "EMG Pulse 1",                   // 11
-    "Heavy Flamer 1",                // 12
-    "Fire Laser 1",                  // 13
-    "Fire Laser 3",                  // 14
-    "Fast Laser ",                   // 15, trailing space
-    "Light Laser 1",                 // 16
-    "Massive Laser 2",               // 17
-    "Heavy Laser 3",                 // 18
-    "Large Gun",                     // 19
-    "Heavy Light 1",                 // 20
-    "Misicbm 1 (Nuke Setup)",        // 21
-    "Phaser",                        // 22
-    "Heavy Rocket 2",                // 23
-    "Light Rocket 1",                // 24
-    "Light Rocket 3",                // 25
-    "Heavy Rocket 1",                // 26
-    "Torpedo 1",                     // 27
-    "Torpedo 2",                     // 28
-    "Nuke Explosion 3(Big Bertha)",  // 29
-    "Nuke Explosion 4(Big Bertha)",  // 30
-    "None",                          // 31, no sound
-};
+    "Annihilation Gun", "Arm Small 2", "Arm Small 3", "Bomber", "Cannon 1", "Cannon 2",
+    " Light Cannon 3", "Heavy Cannon 1", "Heavy Cannon 2", "Heavy Cannon 5", "Disintigrater Gun 1",
+    "EMG Pulse 1", "Heavy Flamer 1", "Fire Laser 1", "Fire Laser 3", "Fast Laser ", "Light Laser 1",
+    "Massive Laser 2", "Heavy Laser 3", "Large Gun", "Heavy Light 1", "Misicbm 1 (Nuke Setup)",
+    "Phaser", "Heavy Rocket 2", "Light Rocket 1", "Light Rocket 3", "Heavy Rocket 1", "Torpedo 1",
+    "Torpedo 2", "Nuke Explosion 3(Big Bertha)", "Nuke Explosion 4(Big Bertha)", "None"};
 
+// The last entry means no sound.
 inline const Texts kHitSounds = {
-    "Burning 2",                      // 0
-    "Explosion",                      // 1
-    "Laser Hit",                      // 2
-    "Laser Hit 1",                    // 3
-    "Laser Hit 2",                    // 4
-    "Depth Charge Explosion 1",       // 5
-    "Depth Charge Explosion 2",       // 6
-    "Depth Charge Explosion 3",       // 7
-    "Small Explosion 2",              // 8
-    "Small Explosion 3",              // 9
-    "Medium Explosion 1",             // 10
-    "Medium Explosion 2",             // 11
-    "Medium Explosion 3",             // 12
-    "Medium Explosion 4",             // 13
-    "Large Explosion 1",              // 14
-    "Large Explosion 4",              // 15
-    "Large Explosion 3",              // 16
-    "Nuke Explosion 1",               // 17
-    "Nuke Explosion 3",               // 18
-    "Nuke Explosion 4",               // 19
-    "Masive Explosion 2 (Disi Gun)",  // 20
-    "None",                           // 21, no sound
-};
+    "Burning 2", "Explosion", "Laser Hit", "Laser Hit 1", "Laser Hit 2", "Depth Charge Explosion 1",
+    "Depth Charge Explosion 2", "Depth Charge Explosion 3", "Small Explosion 2",
+    "Small Explosion 3", "Medium Explosion 1", "Medium Explosion 2", "Medium Explosion 3",
+    "Medium Explosion 4", "Large Explosion 1", "Large Explosion 4", "Large Explosion 3",
+    "Nuke Explosion 1", "Nuke Explosion 3", "Nuke Explosion 4", "Masive Explosion 2 (Disi Gun)",
+    "None"};
+// clang-format on
 
 // ---- What typing may produce --------------------------------------------
 // Every accepted sample is at most L - 1 characters for the edit it is used on.
@@ -160,36 +102,16 @@ inline const Texts kHitSounds = {
 // Code (L 13) and name (L 68): free text, blanks and the printable Latin-1
 // characters included, but none of the characters that would break the
 // script, nor control characters.
-inline const Texts kScriptBreakers = {
-    "a;b",
-    "A=B",
-    "[ABC",
-    "ABC]",
-    "{ABC",
-    "ABC}",
-    "A\nB",
-    "A\x7F"
-    "B",
-    "A\x85"
-    "B",
-};
-inline const Texts kCodeAccepts = {"",
+inline const Texts kScriptBreakers = {"a;b",  "A=B",  "[ABC",   "ABC]",  "{ABC",
+                                      "ABC}", "A\nB", "A\177B", "A\205B"};
+inline const Texts kCodeAccepts = {"", "ROCKET2", "ARM LASER", "ABC", "CORE_GUN", "\311CLAIR"};
+inline const Texts kNameAccepts = {"",
+                                   "Light Rocket Launcher",
                                    "ROCKET2",
-                                   "ARM LASER",
-                                   "ABC",
-                                   "CORE_GUN",
-                                   "\xC9"
-                                   "CLAIR"};
-inline const Texts kNameAccepts = {
-    "",
-    "Light Rocket Launcher",
-    "ROCKET2",
-    "Heavy Laser (Mk 2)",
-    "d-gun",
-    "Fus\xE9"
-    "e lourde",
-    "\xFC\xA3\xDF\xA0\xFF\xBF",
-};
+                                   "Heavy Laser (Mk 2)",
+                                   "d-gun",
+                                   "Fus\351e lourde",
+                                   "\xFC\xA3\xDF\xA0\xFF\xBF"};
 
 // Whole numbers in a range, enforced while typing; empty is fine.
 inline const Texts kId255Accepts = {"", "1", "42", "255"};
@@ -242,57 +164,49 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
        "The Name Of The Weapon (As seen in Unit file)",
        {edit("Enter", 207, "HelpDesc", "Enter The Name Of The Weapon Code (Capitals):", 30, 250,
              170, 20, "Weapcode", 13, kCodeAccepts, kScriptBreakers)},
-       {"Enter"},
-       {}},
+       {"Enter"}},
       // 1
       {"Weapon Description",
        "Weapon Name - Just For Reference",
        {edit("Enter", 207, "HelpDesc", "Enter The Weapon Name:", 30, 250, 170, 20, "Weapname", 68,
              kNameAccepts, kScriptBreakers)},
-       {"Enter"},
-       {}},
+       {"Enter"}},
       // 2
       {"Weapon ID",
        "Weapon ID - (Many Are Already Used)",
        {edit("Enter", 207, "HelpDesc", "Weapon ID (Up To 255):", 30, 250, 50, 20, "WeapID", 4,
              kId255Accepts, kId255Rejects)},
-       {"Enter"},
-       {}},
+       {"Enter"}},
       // 3
       {"Damage",
        "Damage Weapon Inflicts",
        {edit("Enter", 207, "HelpDesc", "Enter Weapon Damage:", 30, 250, 50, 20, "Weapdamage", 5,
              kUpTo9000Accepts, kUpTo9000Rejects)},
-       {"Enter"},
-       {}},
+       {"Enter"}},
       // 4
       {"Turret?",
        "Does This Have A Movable Turret?",
        {list("ComboBox1", "HelpDesc", "Yes or No?:", 20, 250, 160, 60, "Weaptur", "mapped",
              kNoYes)},
-       {"ComboBox1"},
-       {}},
+       {"ComboBox1"}},
       // 5
       {"Range",
        "Range of Weapon - In Pixels",
        {edit("Enter", 207, "HelpDesc", "Enter The Range:", 30, 250, 50, 20, "Weaprange", 5,
              kUpTo9000Accepts, kUpTo9000Rejects)},
-       {"Enter"},
-       {}},
+       {"Enter"}},
       // 6
       {"Style Of Fire",
        "How is it Fired and Effected?",
        {list("ComboBox2", "HelpDesc", "How Is This Fired (Help Below):", 20, 250, 360, 80,
              "Weapstyle", "mapped", kStyleOfFire)},
-       {"ComboBox2"},
-       {}},
+       {"ComboBox2"}},
       // 7
       {"Reload",
        "Seconds Between Shots",
        {edit("Enter", 207, "HelpDesc", "Reload Time In Seconds (Decimals Are Aloud):", 30, 250, 50,
              20, "Weapreload", 4, kDigitPointL4, kDigitPointRejects)},
-       {"Enter"},
-       {}},
+       {"Enter"}},
       // 8
       {"Resources",
        "Resources Needed By Weapon",
@@ -302,8 +216,7 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
              kDigitPointL6, kDigitPointRejects),
         edit("Enter3", 207, "HelpDesc3", "Energy Used Per Shot:", 30, 390, 50, 20, "Weapenps", 6,
              kDigitPointL6, kDigitPointRejects)},
-       {"Enter", "Enter2", "Enter3"},
-       {}},
+       {"Enter", "Enter2", "Enter3"}},
       // 9
       {"Weapon Speed etc",
        "Weapon Speeds and Acceleration",
@@ -315,8 +228,7 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
              "Weapstsp", 6, kDigitPointL6, kDigitPointRejects),
         list("ComboBox3", "HelpDesc5", "Does It Have A Propeller", 300, 320, 240, 120, "Weapprop",
              "direct", kNoYes)},
-       {"Enter", "Enter3", "Enter2", "ComboBox3"},
-       {}},
+       {"Enter", "Enter3", "Enter2", "ComboBox3"}},
       // 10
       {"Weapon Appearance",
        "The Appearance Of Weapon (IMPORTANT)",
@@ -343,8 +255,7 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
              "Weaptolr", 6, kDigitsL6, kDigitsRejects),
         list("ComboBox6", "HelpDesc6", "Minimum Angle Barrels Point(Select --- If Unsure!)", 300,
              390, 60, 120, "Weapbarr", "direct", kBarrelAngles)},
-       {"ComboBox6", "Enter", "Enter2", "Enter3", "Enter4", "Check1"},
-       {}},
+       {"ComboBox6", "Enter", "Enter2", "Enter3", "Enter4", "Check1"}},
       // 12
       {"Smoke Options",
        "How Does This Weapon Smoke?",
@@ -356,8 +267,7 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
              "Weapsmst", "mapped", kNoYes),
         list("ComboBox2", "HelpDesc5", "Does It Have A Smoke Puff When Terminates", 300, 320, 160,
              60, "Weapsmed", "mapped", kNoYes)},
-       {"ComboBox1", "ComboBox2", "ComboBox3", "Enter2"},
-       {}},
+       {"ComboBox1", "ComboBox2", "ComboBox3", "Enter2"}},
       // 13
       {"Explosion GAF/ART",
        "What Pictures Do The Explosions Have?",
@@ -373,8 +283,7 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
              "direct", kOtherExplosionGaf),
         list("ComboBox6", "HelpDesc6", "Lava Explosion ART", 300, 390, 240, 120, "Weaplaart",
              "direct", kExplosionArt)},
-       {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5", "ComboBox6"},
-       {}},
+       {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5", "ComboBox6"}},
       // 14
       {"Sounds",
        "What Are The Sounds Of Weapon Launch/Land?",
@@ -383,8 +292,7 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
         list("ComboBox4", "HelpDesc2", "Sound Of Weapon Hitting", 20, 320, 240, 120, "Weapsoht",
              "direct", kHitSounds),
         check("Does This Sound When Fired In Burst Mode?", 20, 370, 300, 20, "Weapsotg")},
-       {"ComboBox1", "ComboBox4", "Check1"},
-       {}},
+       {"ComboBox1", "ComboBox4", "Check1"}},
       // 15
       {"Terrain Effects",
        "What Effects Does The Weapon Have On The Terrain?",
@@ -400,8 +308,7 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
              "Weapbunc", "direct", kNoYes),
         list("ComboBox6", "HelpDesc6", "Will It Detonate When It Reaches It Range?", 300, 390, 140,
              120, "Weapblow", "direct", kNoYes)},
-       {"Enter", "Enter2", "Enter3", "ComboBox3", "ComboBox5", "ComboBox6"},
-       {}},
+       {"Enter", "Enter2", "Enter3", "ComboBox3", "ComboBox5", "ComboBox6"}},
       // 16
       {"Burst/Rapid Fire",
        "Burst Mode For Weapons Like Flamethrower",
@@ -411,8 +318,7 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
              "Weapbsta", 6, kDigitPointL6, kDigitPointRejects),
         edit("Enter3", 207, "HelpDesc3", "Spread From The Line Spray Goes On:", 30, 390, 50, 20,
              "Weapspry", 6, kDigitPointL6, kDigitPointRejects)},
-       {"Enter", "Enter2", "Enter3"},
-       {}},
+       {"Enter", "Enter2", "Enter3"}},
       // 17
       {"Bits On Weapon Opts",
        "Special Properties For Weapons/Options:",
@@ -428,8 +334,7 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
              "Weapcomm", "direct", kNoYes),
         edit("Enter2", 207, "HelpDesc6", "Time Will Decay At End Of Burst Path:", 300, 390, 50, 20,
              "Weaprand", 6, kDigitsL6, kDigitsRejects)},
-       {"Enter", "Enter2", "ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4"},
-       {}},
+       {"Enter", "Enter2", "ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4"}},
       // 18
       {"Other Options",
        "Any Options Left Over:",
@@ -443,8 +348,7 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
              "Weaptrak", "direct", kNoYes),
         list("ComboBox4", "HelpDesc3", "Will It NOT Detonate At Range Auto?:", 30, 390, 70, 120,
              "Weapauto", "direct", kNoYes)},
-       {"Enter", "Enter2", "ComboBox2", "ComboBox3", "ComboBox4"},
-       {}},
+       {"Enter", "Enter2", "ComboBox2", "ComboBox3", "ComboBox4"}},
   };
 }();
 

@@ -37,21 +37,15 @@ TEST_F(ScriptCase, WhatIsTypedIsSaved) {
   ASSERT_TRUE(Driver().ClickPage(0));
   ASSERT_TRUE(Driver().Type("Enter", "GUN"));
   ASSERT_TRUE(Driver().ClickPage(1));
-  ASSERT_TRUE(Driver().Type("Enter",
-                            "Fus\xE9"
-                            "e Rouge"));    // stays on the page: saved as shown
-  Ui().FileChoices.push_back(Path("gun"));  // the editor adds the extension
+  ASSERT_TRUE(Driver().Type("Enter", "Fus\351e Rouge"));  // stays on the page: saved as shown
+  Ui().FileChoices.push_back(Path("gun"));                // the editor adds the extension
   ASSERT_TRUE(FileSave());
   WeaponRecord expected;
   expected.Reset();
   expected.Weapcode = "GUN";
-  expected.Weapname =
-      "Fus\xE9"
-      "e Rouge";
+  expected.Weapname = "Fus\351e Rouge";
   EXPECT_EQ(ReadBytes(Path("gun.TDF")), WriteScript(expected));
-  EXPECT_EQ(Driver().EditText("Enter"),
-            "Fus\xE9"
-            "e Rouge");
+  EXPECT_EQ(Driver().EditText("Enter"), "Fus\351e Rouge");
 }
 
 TEST_F(ScriptCase, WorkedExampleIsSavedBackByteForByte) {

@@ -1,25 +1,22 @@
 #include "tests/window/scripted_user_interface.h"
 
+#include <utility>
+
 #include "platform/platform_constants.h"
 
 namespace {
 
 // What closing a box of that type answers.
 int ClosedBoxAnswer(unsigned type) {
-  switch (type & MB_TYPEMASK) {
-    case MB_YESNOCANCEL:
-      return IDCANCEL;
-    case MB_YESNO:
-      return IDNO;
-    default:
-      return IDOK;
-  }
+  const unsigned buttons = type & MB_TYPEMASK;
+  return buttons == MB_YESNOCANCEL ? IDCANCEL : buttons == MB_YESNO ? IDNO : IDOK;
 }
 
+// The next answer of `queue`, or `whenEmpty` when there is none.
 template <class T>
-std::optional<T> Next(std::deque<std::optional<T>>& queue) {
-  if (queue.empty()) return std::nullopt;
-  std::optional<T> next = queue.front();
+T Next(std::deque<T>& queue, T whenEmpty) {
+  if (queue.empty()) return whenEmpty;
+  T next = std::move(queue.front());
   queue.pop_front();
   return next;
 }
@@ -33,10 +30,7 @@ ScriptedUserInterface::~ScriptedUserInterface() { SetUserInterface(previous_); }
 int ScriptedUserInterface::MessageBox(THandle, const std::string& text, const std::string& caption,
                                       unsigned type) {
   Questions.push_back({text, caption, type, {}, 0});
-  if (Answers.empty()) return ClosedBoxAnswer(type);
-  const int answer = Answers.front();
-  Answers.pop_front();
-  return answer;
+  return Next(Answers, ClosedBoxAnswer(type));
 }
 
 int ScriptedUserInterface::LabelledMessageBox(THandle, const std::string& text,
@@ -44,28 +38,25 @@ int ScriptedUserInterface::LabelledMessageBox(THandle, const std::string& text,
                                               const std::vector<std::string>& labels,
                                               int defaultButton) {
   Questions.push_back({text, caption, type, labels, defaultButton});
-  if (Answers.empty()) return int(labels.size()) - 1;
-  const int answer = Answers.front();
-  Answers.pop_front();
-  return answer;
+  return Next(Answers, int(labels.size()) - 1);
 }
 
 std::optional<std::string> ScriptedUserInterface::ChooseFileToOpen(THandle,
                                                                    const TFileRequest& request) {
   FileDialogs.push_back({false, request});
-  return Next(FileChoices);
+  return Next(FileChoices, {});
 }
 
 std::optional<std::string> ScriptedUserInterface::ChooseFileToSave(THandle,
                                                                    const TFileRequest& request) {
   FileDialogs.push_back({true, request});
-  return Next(FileChoices);
+  return Next(FileChoices, {});
 }
 
 std::optional<std::size_t> ScriptedUserInterface::ChooseWeapon(THandle,
                                                                const TWeaponChoice& choice) {
   WeaponDialogs.push_back(choice);
-  return Next(WeaponChoices);
+  return Next(WeaponChoices, {});
 }
 
 void ScriptedUserInterface::ShowHelp(THandle, const std::string& helpFile, unsigned command) {
