@@ -51,8 +51,8 @@ QStringList ShownNames(QFileDialog& dialog, int expected) {
   return names;
 }
 
-// The box's buttons and flags, the button pressed (a QMessageBox::StandardButton;
-// 0 closes the box, -1 is Enter) and the answer.
+// The box's type, the QMessageBox::StandardButton pressed (0 closes the box, -1
+// is Enter) and the answer.
 constexpr std::tuple<const char*, unsigned, int, int> kBoxAnswers[] = {
     {"Yes", MB_YESNOCANCEL, QMessageBox::Yes, IDYES},
     {"No", MB_YESNOCANCEL, QMessageBox::No, IDNO},
@@ -125,8 +125,7 @@ constexpr std::tuple<const char*, const char*, const char*> kFilters[] = {
     {"caption alone", "A", ""},
 };
 
-// Save or open, the name chosen (nullptr: cancelled), the result and the name
-// given back.
+// Save or open, the name chosen (nullptr: cancelled), the result, the name given back.
 constexpr std::tuple<const char*, bool, const char*, int, const char*> kChosenNames[] = {
     {"open", false, "/tmp/a.TDF", IDOK, "/tmp/a.TDF"},
     {"save, new bare name", true, "/tmp/new", IDOK, "/tmp/new.TDF"},
@@ -162,7 +161,6 @@ class DialogsTest : public QObject {
 
   // The user's answer in Qt's message box, given by a button or by closing it.
   void qtMessageBoxAnswers_data() { AddRows(kBoxAnswers); }
-
   void qtMessageBoxAnswers() {
     const auto& [tag, type, button, answer] = CurrentRow(kBoxAnswers);
     QString shownText, shownCaption;
@@ -206,7 +204,6 @@ class DialogsTest : public QObject {
   // The help opens in the editor's own window; a help file that cannot be
   // found is told to the user.
   void qtHelpShowsTheFileOrSaysItIsMissing_data() { AddRows(kHelpFiles); }
-
   void qtHelpShowsTheFileOrSaysItIsMissing() {
     const auto& [tag, helpFile, message] = CurrentRow(kHelpFiles);
     QWidget owner;
@@ -233,7 +230,6 @@ class DialogsTest : public QObject {
   // Buttons with labels of their own, left to right in the order given; the
   // default one takes Enter, closing the box takes the last.
   void qtLabelledMessageBoxAnswers_data() { AddRows(kLabelledAnswers); }
-
   void qtLabelledMessageBoxAnswers() {
     const auto& [tag, defaultButton, press, answer] = CurrentRow(kLabelledAnswers);
     QStringList labels;
@@ -259,7 +255,6 @@ class DialogsTest : public QObject {
 
   // What TWindow makes of labels and answers before and after the interface.
   void labelledMessageBoxIsGuarded_data() { AddRows(kGuardedBoxes); }
-
   void labelledMessageBoxIsGuarded() {
     const auto& [tag, labels, defaultButton, scripted, askedDefault, answer] =
         CurrentRow(kGuardedBoxes);
@@ -309,7 +304,6 @@ class DialogsTest : public QObject {
   // The weapon-choosing dialog lists the rows as given, the first
   // highlighted; Enter, a double click or OK take the highlighted row.
   void qtWeaponDialogTakesARow_data() { AddRows(kWeaponRows); }
-
   void qtWeaponDialogTakesARow() {
     const auto& [tag, action, taken] = CurrentRow(kWeaponRows);
     const TWeaponChoice choice{"Open Weapon",
@@ -326,16 +320,11 @@ class DialogsTest : public QObject {
       if (!list) return;
       shown << dialog->windowTitle();
       for (const QLabel* label : dialog->findChildren<QLabel*>()) shown << label->text();
-      QStringList headings;
-      for (int column = 0; column < list->columnCount(); ++column) {
-        headings << list->headerItem()->text(column);
-      }
-      shown << headings.join('|');
-      for (int row = 0; row < list->topLevelItemCount(); ++row) {
+      QList<QTreeWidgetItem*> lines{list->headerItem()};  // the headings, then each row
+      for (int row = 0; row < list->topLevelItemCount(); ++row) lines << list->topLevelItem(row);
+      for (const QTreeWidgetItem* line : lines) {
         QStringList cells;
-        for (int column = 0; column < list->columnCount(); ++column) {
-          cells << list->topLevelItem(row)->text(column);
-        }
+        for (int column = 0; column < list->columnCount(); ++column) cells << line->text(column);
         shown << cells.join('|');
       }
       shown << QString::number(list->indexOfTopLevelItem(list->currentItem()));
@@ -372,7 +361,6 @@ class DialogsTest : public QObject {
   // The dialog of the layer: a row taken, or IDCANCEL for a cancel, an index
   // outside the rows, or no rows at all (then nothing is shown).
   void weaponDialogGivesTheChosenRow_data() { AddRows(kLayerWeaponRows); }
-
   void weaponDialogGivesTheChosenRow() {
     const auto& [tag, rows, answer, result, shown] = CurrentRow(kLayerWeaponRows);
     ScriptedUserInterface ui;
@@ -393,7 +381,6 @@ class DialogsTest : public QObject {
   }
 
   void filterIsReadInPairs_data() { AddRows(kFilters); }
-
   void filterIsReadInPairs() {
     const auto& [tag, filter, entries] = CurrentRow(kFilters);
     QStringList read;
@@ -409,7 +396,6 @@ class DialogsTest : public QObject {
   // open dialog insists on an existing file; the save dialog adds the default
   // extension to a name without one; a cancelled dialog changes nothing.
   void dialogsGiveTheChosenName_data() { AddRows(kChosenNames); }
-
   void dialogsGiveTheChosenName() {
     const auto& [tag, save, chosen, result, fileName] = CurrentRow(kChosenNames);
     ScriptedUserInterface ui;
@@ -458,7 +444,6 @@ class DialogsTest : public QObject {
 
   // Qt's own save dialog, confirmed as a user confirms it.
   void qtSaveDialogGivesNamesAsTheSystemSpellsThem_data() { AddRows(kSavedNames); }
-
   void qtSaveDialogGivesNamesAsTheSystemSpellsThem() {
     const auto& [tag, folder, proposed, typed, chosen] = CurrentRow(kSavedNames);
     QTemporaryDir top;

@@ -43,11 +43,6 @@ bool EditorWindow::Find(TEventInfo& info) {
 EditorDriver::EditorDriver()
     : ui_(std::make_unique<ScriptedUserInterface>()), window_(std::make_unique<EditorWindow>()) {}
 
-EditorDriver::~EditorDriver() {
-  window_.reset();
-  ui_.reset();
-}
-
 bool EditorDriver::Start() {
   if (!window_->Create()) return false;
   window_->Show();

@@ -1,7 +1,8 @@
 // The File and Help commands as the user chooses them from the menu or with
 // their keys, with the question about unsaved changes answered every way,
 // file dialogs confirmed or cancelled, files that cannot be written or read,
-// and scripts opened from outside: named at start-up or dropped.
+// and scripts opened from outside: named at start-up or dropped. The worked
+// example is built on the pages, saved, opened and saved again.
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -210,6 +211,45 @@ constexpr std::tuple<const char*, const char*, const char*, string_view, const c
          "/g\xC3\xBCn.tdf Already Exists."},
 };
 
+constexpr char kWorkedExample[] = KALVEX_TEST_DATA "/worked_example.tdf";
+
+struct WorkedStep {
+  int page;
+  std::string_view slot;
+  std::string_view typed;  // edits: what the user types
+  int position;            // lists: the entry chosen; -1 otherwise
+  std::string_view shown;  // what the control shows when the script is opened again
+};
+
+constexpr std::string_view kChecked = "checked";
+
+// The worked example, in the order a user may fill the pages.
+constexpr WorkedStep kWorkedSteps[] = {
+    {0, "Enter", "ROCKET2", -1, "ROCKET2"},
+    {1, "Enter", "Light Rocket Launcher", -1, "Light Rocket Launcher"},
+    {2, "Enter", "91", -1, "91"},
+    {3, "Enter", "110", -1, "110"},
+    {4, "ComboBox1", "", 1, "Yes"},
+    {5, "Enter", "800", -1, "800"},
+    {7, "Enter", "3", -1, "3"},
+    {8, "Enter3", "0", -1, ""},  // an energy per shot of 0 writes no entry
+    {9, "Enter", "350", -1, "350"},
+    {9, "Enter3", "150", -1, "150"},
+    {9, "Enter2", "100", -1, "100"},
+    {10, "ComboBox1", "", 1, "Missile / Torpedos"},
+    {10, "ComboBox4", "", 12, "Rocket"},
+    {11, "Check1", "", -1, kChecked},
+    {11, "Enter", "12000", -1, "12000"},
+    {11, "Enter4", "4000", -1, "4000"},
+    {12, "Enter2", ".1", -1, ".1"},
+    {12, "ComboBox1", "", 1, "Yes"},
+    {12, "ComboBox3", "", 1, "Yes"},
+    {14, "ComboBox1", "", 24, "Light Rocket 1"},
+    {14, "ComboBox4", "", 10, "Medium Explosion 1"},
+    {15, "Enter", "48", -1, "48"},
+    {17, "Enter", "2", -1, "2"},
+};
+
 }  // namespace
 
 class FileCommandsTest : public EditorTestCase {
@@ -219,7 +259,6 @@ class FileCommandsTest : public EditorTestCase {
   // Typing, checking and choosing mark the script unsaved; File, Save marks it
   // saved and leaves the page up as it was.
   void userChangesMarkTheScriptUnsaved_data() { AddRows(kUserChanges); }
-
   void userChangesMarkTheScriptUnsaved() {
     const auto& [tag, page, change] = CurrentRow(kUserChanges);
     QVERIFY(driver_->ClickPage(page));
@@ -263,7 +302,6 @@ class FileCommandsTest : public EditorTestCase {
   }
 
   void failingSaveShowsWhyAndLeavesTheScriptUnsaved_data() { AddRows(kFailingSaves); }
-
   void failingSaveShowsWhyAndLeavesTheScriptUnsaved() {
     const auto& [tag, target, message, reason] = CurrentRow(kFailingSaves);
     const std::string path = Path(target);
@@ -326,7 +364,6 @@ class FileCommandsTest : public EditorTestCase {
   }
 
   void fileNewWithUnsavedChanges_data() { AddRows(kFileNewAnswers); }
-
   void fileNewWithUnsavedChanges() {
     const auto& [tag, answer, choice, reset] = CurrentRow(kFileNewAnswers);
     const Snapshot before = MakeChanges();
@@ -351,7 +388,6 @@ class FileCommandsTest : public EditorTestCase {
   }
 
   void fileOpenWithUnsavedChanges_data() { AddRows(kFileOpenAnswers); }
-
   void fileOpenWithUnsavedChanges() {
     const auto& [tag, answer, saveChoice, openDialog, openConfirmed] = CurrentRow(kFileOpenAnswers);
     QVERIFY(WriteBytes(Path("opened.tdf"), kOpenedScript));
@@ -378,7 +414,6 @@ class FileCommandsTest : public EditorTestCase {
   // A file that cannot be read, or holds no weapon, is reported; the weapon
   // is then a fresh one.
   void openingWhatHoldsNoWeapon_data() { AddRows(kNoWeaponFiles); }
-
   void openingWhatHoldsNoWeapon() {
     const auto& [tag, target, message, reason] = CurrentRow(kNoWeaponFiles);
     const std::string path = Path(target);
@@ -431,7 +466,6 @@ class FileCommandsTest : public EditorTestCase {
   // Replacing a file that does not read as a weapon script is asked first:
   // its contents are lost, and No is the default answer.
   void saveAsksBeforeReplacingAFile_data() { AddRows(kReplacedFiles); }
-
   void saveAsksBeforeReplacingAFile() {
     const auto& [tag, answer, chosen, existing] = CurrentRow(kReplacedFiles);
     const std::string path = Path(existing);
@@ -462,7 +496,6 @@ class FileCommandsTest : public EditorTestCase {
   // The default extension is added in capitals to a name without one; the
   // name chosen is the one the next dialog proposes.
   void saveAddsTheDefaultExtension_data() { AddRows(kExtensions); }
-
   void saveAddsTheDefaultExtension() {
     const auto& [tag, typed, written] = CurrentRow(kExtensions);
     QVERIFY(driver_->ClickPage(0));
@@ -567,7 +600,6 @@ class FileCommandsTest : public EditorTestCase {
   // A weapon script dropped onto the window is opened as File, Open opens
   // one: the question about unsaved changes first. Other files are refused.
   void droppedScriptIsOpenedAfterTheQuestion_data() { AddRows(kDrops); }
-
   void droppedScriptIsOpenedAfterTheQuestion() {
     const auto& [tag, dropped, answer, opened] = CurrentRow(kDrops);
     const std::string path = BytePath(dropped);
@@ -601,7 +633,6 @@ class FileCommandsTest : public EditorTestCase {
 
   // The usual keys run the File and Help commands.
   void shortcutsRunTheCommands_data() { AddRows(kShortcuts); }
-
   void shortcutsRunTheCommands() {
     const auto& [tag, keys, command] = CurrentRow(kShortcuts);
     QVERIFY(TypeCode("GUN"));          // the keys work while an edit has the focus
@@ -620,7 +651,7 @@ class FileCommandsTest : public EditorTestCase {
   // kalvex FILE opens FILE as File, Open does, and File, Save (Ctrl+S)
   // writes it back byte for byte.
   void fileNamedAtStartIsOpenedAndSavedBack() {
-    const std::string original = ReadBytes(KALVEX_TEST_DATA "/worked_example.tdf");
+    const std::string original = ReadBytes(kWorkedExample);
     QVERIFY(!original.empty());
     const std::string path = BytePath("w\xF6rked.tdf");  // not UTF-8: kept as the system gave it
     QVERIFY(WriteBytes(path, original));
@@ -671,7 +702,6 @@ class FileCommandsTest : public EditorTestCase {
   // Messages are UTF-8: a file's name whatever its bytes, a script's bytes
   // read as Latin-1.
   void messagesSayNamesAndScriptTextInUtf8_data() { AddRows(kUtf8Messages); }
-
   void messagesSayNamesAndScriptTextInUtf8() {
     const auto& [tag, name, script, command, said] = CurrentRow(kUtf8Messages);
     const std::string path = BytePath(name);
@@ -706,6 +736,56 @@ class FileCommandsTest : public EditorTestCase {
     }
     QCOMPARE(shown.Type & MB_TYPEMASK, MB_OK);
     QCOMPARE(driver_->Window().SaveFlag(), 1);
+  }
+
+  // The light rocket launcher, built from File, New by typing, choosing and
+  // checking on the pages, saved byte for byte as the game expects it, and
+  // opened again.
+  void buildSaveAndOpenTheLightRocketLauncher() {
+    for (const WorkedStep& step : kWorkedSteps) {
+      if (driver_->Window().Page().Box == 0 || driver_->Window().Page().indexx != step.page) {
+        QVERIFY(driver_->ClickPage(step.page));
+      }
+      if (step.position >= 0) {
+        QVERIFY(driver_->Pick(step.slot, step.position));
+        QCOMPARE(driver_->DropDown(step.slot)->currentText(), Latin1(step.shown));
+      } else if (step.shown == kChecked) {
+        QVERIFY(driver_->ClickCheckBox());
+      } else {
+        QVERIFY(driver_->Type(step.slot, Latin1(step.typed)));
+        QCOMPARE(driver_->Edit(step.slot)->text(), Latin1(step.typed));
+      }
+    }
+    SaveAs("rocket2");
+    const std::string saved = Path("rocket2");
+    QCOMPARE(ReadBytes(saved + ".TDF"), ReadBytes(kWorkedExample));
+
+    Ui().FileChoices.push_back(saved + ".TDF");
+    QVERIFY(driver_->FileOpen());
+    QCOMPARE(Ui().Questions.size(), 0u);
+    for (const WorkedStep& step : kWorkedSteps) {
+      QVERIFY(driver_->ClickPage(step.page));
+      if (step.position >= 0) {
+        QCOMPARE(driver_->DropDown(step.slot)->currentText(), Latin1(step.shown));
+      } else if (step.shown == kChecked) {
+        QVERIFY(driver_->CheckBox()->isChecked());
+      } else {
+        QCOMPARE(driver_->Edit(step.slot)->text(), Latin1(step.shown));
+      }
+    }
+    QVERIFY(driver_->ClickPage(10));
+    QVERIFY(!driver_->CheckBox()->isChecked());
+    QCOMPARE(driver_->DropDown("ComboBox3")->currentText(), QStringLiteral("Green"));
+  }
+
+  // Opened, looked through page by page and saved again, the script is the same.
+  void openedExampleIsSavedUnchanged() {
+    Ui().FileChoices.push_back(kWorkedExample);
+    QVERIFY(driver_->FileOpen());
+    for (int page = 0; page < 19; ++page) QVERIFY(driver_->ClickPage(page));
+    SaveAs("again.tdf");
+    QCOMPARE(Ui().Questions.size(), 0u);
+    QCOMPARE(ReadBytes(Path("again.tdf")), ReadBytes(kWorkedExample));
   }
 
  private:
