@@ -175,8 +175,8 @@ class DialogsTest : public QObject {
         QTest::keyClick(box, button ? Qt::Key_Return : Qt::Key_Escape);
       }
     });
-    QtUserInterface qt;
-    QCOMPARE(qt.MessageBox(nullptr, "Do You Want To Save The Script?", "Warning...", type), answer);
+    QCOMPARE(qt_.MessageBox(nullptr, "Do You Want To Save The Script?", "Warning...", type),
+             answer);
     QCOMPARE(shownText, QStringLiteral("Do You Want To Save The Script?"));
     QCOMPARE(shownCaption, QStringLiteral("Warning..."));
     QCOMPARE(shownIcon, type & MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon);
@@ -190,12 +190,11 @@ class DialogsTest : public QObject {
       shownButton = box->buttons().constFirst()->text();
       QTest::keyClick(box, Qt::Key_Escape);
     });
-    QtUserInterface qt;
-    qt.LabelledMessageBox(nullptr, "Unable to open file\n\n/tmp/g\xC3\xBCn.tdf", "Caf\xC3\xA9",
-                          MB_ICONEXCLAMATION,
-                          {"\xC3\x9C"
-                           "ber"},
-                          0);
+    qt_.LabelledMessageBox(nullptr, "Unable to open file\n\n/tmp/g\xC3\xBCn.tdf", "Caf\xC3\xA9",
+                           MB_ICONEXCLAMATION,
+                           {"\xC3\x9C"
+                            "ber"},
+                           0);
     QCOMPARE(shownText, QString::fromUtf8("Unable to open file\n\n/tmp/gün.tdf"));
     QCOMPARE(shownCaption, QString::fromUtf8("Café"));
     QCOMPARE(shownButton, QString::fromUtf8("Über"));
@@ -213,8 +212,7 @@ class DialogsTest : public QObject {
       shownCaption = box->windowTitle();
       QTest::keyClick(box, Qt::Key_Escape);
     });
-    QtUserInterface qt;
-    qt.ShowHelp(HandleOf(&owner), helpFile, HELP_CONTENTS);
+    qt_.ShowHelp(HandleOf(&owner), helpFile, HELP_CONTENTS);
     QCOMPARE(shownText, QString::fromUtf8(message));
     auto* window = owner.findChild<QDialog*>();
     if (!*message) {
@@ -246,10 +244,10 @@ class DialogsTest : public QObject {
         }
       }
     });
-    QtUserInterface qt;
-    QCOMPARE(qt.LabelledMessageBox(nullptr, "The file holds 3 weapons.", "Warning...",
-                                   MB_ICONEXCLAMATION, {"Add", "Replace", "Cancel"}, defaultButton),
-             answer);
+    QCOMPARE(
+        qt_.LabelledMessageBox(nullptr, "The file holds 3 weapons.", "Warning...",
+                               MB_ICONEXCLAMATION, {"Add", "Replace", "Cancel"}, defaultButton),
+        answer);
     QCOMPARE(labels, QStringList({"Add", "Replace", "Cancel"}));
   }
 
@@ -290,11 +288,10 @@ class DialogsTest : public QObject {
       boxCentre = box->frameGeometry().center();
       QTest::keyClick(box, Qt::Key_Escape);
     });
-    QtUserInterface qt;
     if (labelled) {
-      qt.LabelledMessageBox(HandleOf(&owner), "text", "caption", MB_OK, {"A", "B"}, 0);
+      qt_.LabelledMessageBox(HandleOf(&owner), "text", "caption", MB_OK, {"A", "B"}, 0);
     } else {
-      qt.MessageBox(HandleOf(&owner), "text", "caption", MB_YESNOCANCEL);
+      qt_.MessageBox(HandleOf(&owner), "text", "caption", MB_YESNOCANCEL);
     }
     const QPoint offset = boxCentre - owner.frameGeometry().center();
     QVERIFY2(offset.manhattanLength() <= 4,
@@ -347,8 +344,7 @@ class DialogsTest : public QObject {
         dialog->reject();
       }
     });
-    QtUserInterface qt;
-    const std::optional<std::size_t> chosen = qt.ChooseWeapon(nullptr, choice);
+    const std::optional<std::size_t> chosen = qt_.ChooseWeapon(nullptr, choice);
     QCOMPARE(chosen.has_value() ? int(*chosen) : -1, taken);
     QCOMPARE(shown, QStringList({"Open Weapon",
                                  "This file holds 3 weapons. Which one do you want to edit?",
@@ -465,13 +461,15 @@ class DialogsTest : public QObject {
       QTest::keyClick(dialog, Qt::Key_Return);
       if (dialog->isVisible()) dialog->reject();
     });
-    QtUserInterface qt;
-    const std::optional<std::string> given = qt.ChooseFileToSave(nullptr, request);
+    const std::optional<std::string> given = qt_.ChooseFileToSave(nullptr, request);
     // Qt cannot remove a name that is not UTF-8.
     std::filesystem::remove_all(top.path().toStdString());
     QVERIFY2(given == top.path().toStdString() + "/" + chosen,
              given.value_or("(cancelled)").c_str());
   }
+
+ private:
+  QtUserInterface qt_;
 };
 
 QTEST_MAIN(DialogsTest)

@@ -130,24 +130,21 @@ constexpr std::tuple<const char*, string_view, const char*, const char*> kFailin
     {"no room for the script", "full.tdf", "Unable to write file", ""},
 };
 
-// The answer, the save dialog's choice, and whether the weapon is then fresh.
-constexpr std::tuple<const char*, int, Choice, bool> kFileNewAnswers[] = {
-    {"Yes, save dialog cancelled", IDYES, Choice::Cancel, false},
-    {"Yes, saved", IDYES, Choice::Writable, true},
-    {"Yes, saving failed", IDYES, Choice::Unwritable, false},
-    {"No", IDNO, Choice::Cancel, true},
-    {"Cancel", IDCANCEL, Choice::Cancel, false},
-};
-
-// The answer, the save dialog's choice, whether the open dialog comes, confirmed.
-constexpr std::tuple<const char*, int, Choice, bool, bool> kFileOpenAnswers[] = {
-    {"Cancel", IDCANCEL, Choice::Cancel, false, false},
-    {"Yes, save dialog cancelled", IDYES, Choice::Cancel, false, false},
-    {"Yes, saving failed", IDYES, Choice::Unwritable, false, false},
-    {"Yes, saved, open dialog cancelled", IDYES, Choice::Writable, true, false},
-    {"Yes, saved, opened", IDYES, Choice::Writable, true, true},
-    {"No, open dialog cancelled", IDNO, Choice::Cancel, true, false},
-    {"No, opened", IDNO, Choice::Cancel, true, true},
+// File, Open or File, New; the answer, the save dialog's choice, whether the
+// open dialog comes, and whether the weapon is then replaced.
+constexpr std::tuple<const char*, bool, int, Choice, bool, bool> kUnsavedAnswers[] = {
+    {"File, New: Yes, save dialog cancelled", false, IDYES, Choice::Cancel, false, false},
+    {"File, New: Yes, saved", false, IDYES, Choice::Writable, false, true},
+    {"File, New: Yes, saving failed", false, IDYES, Choice::Unwritable, false, false},
+    {"File, New: No", false, IDNO, Choice::Cancel, false, true},
+    {"File, New: Cancel", false, IDCANCEL, Choice::Cancel, false, false},
+    {"File, Open: Cancel", true, IDCANCEL, Choice::Cancel, false, false},
+    {"File, Open: Yes, save dialog cancelled", true, IDYES, Choice::Cancel, false, false},
+    {"File, Open: Yes, saving failed", true, IDYES, Choice::Unwritable, false, false},
+    {"File, Open: Yes, saved, open dialog cancelled", true, IDYES, Choice::Writable, true, false},
+    {"File, Open: Yes, saved, opened", true, IDYES, Choice::Writable, true, true},
+    {"File, Open: No, open dialog cancelled", true, IDNO, Choice::Cancel, true, false},
+    {"File, Open: No, opened", true, IDNO, Choice::Cancel, true, true},
 };
 
 // What is opened, the message's first line and why.
@@ -315,9 +312,8 @@ class FileCommandsTest : public EditorTestCase {
       QVERIFY(driver_->FileSave());
     }
 
-    QVERIFY(!Ui().Questions.empty());
-    ExpectFileError(Ui().Questions.back(), message, path, reason);
     QCOMPARE(Ui().Questions.size(), exists ? 2u : 1u);
+    ExpectFileError(Ui().Questions.back(), message, path, reason);
     QCOMPARE(driver_->Window().SaveFlag(), 0);
     const std::filesystem::file_status status = std::filesystem::status(path);
     if (target == "read-only.tdf" || target == "full.tdf") {
@@ -363,49 +359,31 @@ class FileCommandsTest : public EditorTestCase {
     QCOMPARE(Ui().Questions.size(), 1u);
   }
 
-  void fileNewWithUnsavedChanges_data() { AddRows(kFileNewAnswers); }
-  void fileNewWithUnsavedChanges() {
-    const auto& [tag, answer, choice, reset] = CurrentRow(kFileNewAnswers);
-    const Snapshot before = MakeChanges();
-    if (QTest::currentTestFailed()) return;
-    Ui().Answers.push_back(answer);
-    Ui().FileChoices.push_back(ChosenPath(choice));
-
-    QVERIFY(driver_->FileNew());
-
-    QCOMPARE(Ui().Questions.front().Text, std::string(kQuestion));
-    QCOMPARE(Ui().Questions.front().Caption, std::string("Warning..."));
-    QCOMPARE(Ui().Questions.front().Type, MB_YESNOCANCEL);
-    QCOMPARE(Ui().FileDialogs.size(), answer == IDYES ? 1u : 0u);
-    QCOMPARE(std::filesystem::exists(Path("saved.tdf")), choice == Choice::Writable);
-    if (reset) {
-      kalvex::WeaponRecord fresh;
-      fresh.Weapmodl = before.record.Weapmodl;  // the model is not reset
-      ExpectFreshWeapon(before, fresh);
-    } else {
-      ExpectUnchanged(before);
-    }
-  }
-
-  void fileOpenWithUnsavedChanges_data() { AddRows(kFileOpenAnswers); }
-  void fileOpenWithUnsavedChanges() {
-    const auto& [tag, answer, saveChoice, openDialog, openConfirmed] = CurrentRow(kFileOpenAnswers);
+  // File, New and File, Open ask first about unsaved changes, then save
+  // them, or not, and replace the weapon, or not.
+  void unsavedChangesAreAskedAboutFirst_data() { AddRows(kUnsavedAnswers); }
+  void unsavedChangesAreAskedAboutFirst() {
+    const auto& [tag, open, answer, saveChoice, openDialog, replaced] = CurrentRow(kUnsavedAnswers);
     QVERIFY(WriteBytes(Path("opened.tdf"), kOpenedScript));
     const Snapshot before = MakeChanges();
     if (QTest::currentTestFailed()) return;
     Ui().Answers.push_back(answer);
     if (answer == IDYES) Ui().FileChoices.push_back(ChosenPath(saveChoice));
-    if (openConfirmed) Ui().FileChoices.push_back(Path("opened.tdf"));
+    if (open && replaced) Ui().FileChoices.push_back(Path("opened.tdf"));
 
-    QVERIFY(driver_->FileOpen());
+    QVERIFY(open ? driver_->FileOpen() : driver_->FileNew());
 
     QCOMPARE(Ui().Questions.front().Text, std::string(kQuestion));
-    const bool opened = !Ui().FileDialogs.empty() && !Ui().FileDialogs.back().Save;
-    QCOMPARE(opened, openDialog);
+    QCOMPARE(Ui().Questions.front().Caption, std::string("Warning..."));
+    QCOMPARE(Ui().Questions.front().Type, MB_YESNOCANCEL);
+    QCOMPARE(Ui().FileDialogs.size(), (answer == IDYES ? 1u : 0u) + (openDialog ? 1u : 0u));
+    if (openDialog) QVERIFY(!Ui().FileDialogs.back().Save);
     if (openDialog) QVERIFY(Ui().FileDialogs.back().Request.MustExist);
     QCOMPARE(std::filesystem::exists(Path("saved.tdf")), saveChoice == Choice::Writable);
-    if (openConfirmed) {
-      ExpectFreshWeapon(before, OpenedWeapon());
+    kalvex::WeaponRecord fresh = open ? OpenedWeapon() : kalvex::WeaponRecord();
+    if (!open) fresh.Weapmodl = before.record.Weapmodl;  // File, New keeps the model
+    if (replaced) {
+      ExpectFreshWeapon(before, fresh);
     } else {
       ExpectUnchanged(before, saveChoice == Choice::Writable ? 1 : 0);
     }
@@ -868,17 +846,13 @@ class FileCommandsTest : public EditorTestCase {
     if (target == "read-only.tdf" || target == "full.tdf") WriteBytes(path, "earlier");
     if (target == "read-only.tdf") {
       fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    } else if (target == "folder.tdf") {
-      fs::create_directory(path);
-    } else if (target == "pipe.tdf") {
-      mkfifo(path.c_str(), 0644);
-    } else if (target == "no-header.tdf") {
-      WriteBytes(path, "ID=5;\r\nname=Gun;\r\n");
-    } else if (target == "empty.tdf") {
-      WriteBytes(path, "");
-    } else if (target == "utf16.tdf") {
-      WriteBytes(path, std::string("\xFF\xFE[\0G\0U\0N\0]\0", 10));
-    } else if (target == "large.tdf") {
+    }
+    if (target == "folder.tdf") fs::create_directory(path);
+    if (target == "pipe.tdf") mkfifo(path.c_str(), 0644);
+    if (target == "no-header.tdf") WriteBytes(path, "ID=5;\r\nname=Gun;\r\n");
+    if (target == "empty.tdf") WriteBytes(path, "");
+    if (target == "utf16.tdf") WriteBytes(path, std::string("\xFF\xFE[\0G\0U\0N\0]\0", 10));
+    if (target == "large.tdf") {
       WriteBytes(path, "[GUN]\r\n\t{\r\n\tID=5;\r\n}\r\n");
       fs::resize_file(path, 16 * 1024 * 1024 + 1);
     }
