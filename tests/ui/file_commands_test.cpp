@@ -183,10 +183,7 @@ constexpr std::tuple<const char*, string_view, int, bool> kDrops[] = {
     {"Cancel", "opened.tdf", IDCANCEL, false},
     {"extension in capitals, No", "opened.TDF", IDNO, true},
     {"not a weapon script", "opened.txt", IDNO, false},
-    {"a name in Latin-1, not UTF-8",
-     "\xF6"
-     "ffnen.tdf",
-     IDNO, true},
+    {"a name in Latin-1, not UTF-8", "\366ffnen.tdf", IDNO, true},  // \366: an o umlaut
 };
 
 constexpr std::tuple<const char*, QKeyCombination, string_view> kShortcuts[] = {
