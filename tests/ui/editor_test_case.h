@@ -60,8 +60,7 @@ const Entry& CurrentRow(const Entry (&table)[N]) {
   return table[entry];
 }
 
-// Hands the modal widget that the next event loop shows to `act`, should it
-// be a W; nothing happens when none is shown.
+// Hands the modal W that the next event loop shows, if any, to `act`.
 template <typename W, typename Act>
 void WhenModal(Act act) {
   QTimer::singleShot(0, [act] {
