@@ -39,9 +39,8 @@ QStringList ShownNames(QFileDialog& dialog, int expected) {
   QStringList names;
   for (QAbstractItemView* view : dialog.findChildren<QAbstractItemView*>()) {
     if (view->objectName() != QLatin1String("listView")) continue;
-    const bool read =
-        QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) >= expected; });
-    if (!read) return {};
+    const auto read = [&] { return view->model()->rowCount(view->rootIndex()) >= expected; };
+    if (!QTest::qWaitFor(read)) return {};
     for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
       const QModelIndex index = view->model()->index(row, 0, view->rootIndex());
       if (index.flags().testFlag(Qt::ItemIsEnabled)) names << index.data().toString();
@@ -136,10 +135,9 @@ constexpr std::tuple<const char*, bool, const char*, int, const char*> kChosenNa
     {"save, empty name", true, "", IDCANCEL, "old.tdf"},
 };
 
-// Qt's own save dialog: the folder under the test's folder ("": itself), the
-// name proposed ("": the folder alone), the name typed over it in UTF-8 ("":
-// none) and the path given back under the test's folder. Names and folders
-// are bytes here; "\xFC" and "\xE9" alone are not UTF-8.
+// The folder under the test's folder ("": itself), the name proposed ("": the
+// folder alone), the name typed over it ("": none) and the path given back.
+// Names and folders are bytes here; "\xFC" and "\xE9" alone are not UTF-8.
 constexpr std::tuple<const char*, const char*, const char*, const char*, const char*>
     kSavedNames[] = {
         {"a Latin-1 name, unchanged", "", "g\xFCn.tdf", "", "g\xFCn.tdf"},
