@@ -163,7 +163,7 @@ class DialogsTest : public QObject {
     const auto& [tag, type, button, answer] = CurrentRow(kBoxAnswers);
     QString shownText, shownCaption;
     QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
-    WhenModal<QMessageBox>([&](QMessageBox* box) {
+    WhenModal<QMessageBox>([&, button = button](QMessageBox* box) {
       shownText = box->text();
       shownCaption = box->windowTitle();
       shownIcon = box->icon();
@@ -229,7 +229,7 @@ class DialogsTest : public QObject {
   void qtLabelledMessageBoxAnswers() {
     const auto& [tag, defaultButton, press, answer] = CurrentRow(kLabelledAnswers);
     QStringList labels;
-    WhenModal<QMessageBox>([&](QMessageBox* box) {
+    WhenModal<QMessageBox>([&, press = press](QMessageBox* box) {
       QList<QAbstractButton*> buttons = box->buttons();
       std::ranges::sort(buttons, {},
                         [](QAbstractButton* b) { return b->mapToGlobal(QPoint()).x(); });
@@ -307,7 +307,7 @@ class DialogsTest : public QObject {
                                 {"ROCKET_LAUNCHER_MK2", "Fusée", "", 14},
                                 {"BOMB", "", "301", 40}}};
     QStringList shown;
-    WhenModal<QDialog>([&](QDialog* dialog) {
+    WhenModal<QDialog>([&, action = action](QDialog* dialog) {
       auto* list = dialog->findChild<QTreeWidget*>();
       if (!list) return;
       shown << dialog->windowTitle();
@@ -441,7 +441,7 @@ class DialogsTest : public QObject {
       request.FileName = where + "/" + proposed;
       std::ofstream(request.FileName) << "[GUN]\n{\n}\n";
     }
-    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+    WhenModal<QFileDialog>([&, typed = typed](QFileDialog* dialog) {
       if (*typed) {
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         name->selectAll();
