@@ -1,44 +1,46 @@
-// Message boxes, file dialogs and help: what they ask, what they give back,
-// and how Qt's boxes and dialogs answer.
+// Message boxes, file dialogs and help: what they ask and show, what they give
+// back, and how Qt's boxes and dialogs answer. Texts arrive in UTF-8, and a
+// file name comes back from the save dialog as the system spells it, also
+// when it is not UTF-8.
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 #include "platform/platform.h"
 #include "platform/qt/native_window.h"
 #include "platform/qt/qt_user_interface.h"
-#include "tests/ui/offscreen_messages.h"
+#include "tests/ui/editor_test_case.h"
 #include "tests/window/scripted_user_interface.h"
 
-Q_DECLARE_METATYPE(std::optional<std::string>)
-Q_DECLARE_METATYPE(std::string)
+using namespace kalvex::test;
 
 namespace {
 
-const std::string kWeaponFilter = "Weapon Files (*.TDF)|*.tdf|";
+constexpr char kWeaponFilter[] = "Weapon Files (*.TDF)|*.tdf|";
+constexpr unsigned kReplace = MB_YESNO | MB_ICONEXCLAMATION;
+constexpr unsigned kMessage = MB_OK | MB_ICONEXCLAMATION;
 
 // The enabled names in a shown dialog's file view, once it has read the folder.
 QStringList ShownNames(QFileDialog& dialog, int expected) {
   QStringList names;
   for (QAbstractItemView* view : dialog.findChildren<QAbstractItemView*>()) {
     if (view->objectName() != QLatin1String("listView")) continue;
-    const bool read =
-        QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) >= expected; });
-    if (!read) return {};
+    const auto read = [&] { return view->model()->rowCount(view->rootIndex()) >= expected; };
+    if (!QTest::qWaitFor(read)) return {};
     for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
       const QModelIndex index = view->model()->index(row, 0, view->rootIndex());
       if (index.flags().testFlag(Qt::ItemIsEnabled)) names << index.data().toString();
@@ -47,6 +49,105 @@ QStringList ShownNames(QFileDialog& dialog, int expected) {
   names.sort();
   return names;
 }
+
+// The box's type, the QMessageBox::StandardButton pressed (0 closes the box, -1
+// is Enter) and the answer.
+constexpr std::tuple<const char*, unsigned, int, int> kBoxAnswers[] = {
+    {"Yes", MB_YESNOCANCEL, QMessageBox::Yes, IDYES},
+    {"No", MB_YESNOCANCEL, QMessageBox::No, IDNO},
+    {"Cancel", MB_YESNOCANCEL, QMessageBox::Cancel, IDCANCEL},
+    {"question closed", MB_YESNOCANCEL, 0, IDCANCEL},
+    {"message closed", kMessage, 0, IDOK},
+    {"replace: Yes", kReplace, QMessageBox::Yes, IDYES},
+    {"replace: No", kReplace, QMessageBox::No, IDNO},
+    {"replace: closed", kReplace, 0, IDNO},
+    {"question: Enter", MB_YESNOCANCEL, -1, IDYES},
+    {"question: Enter, No the default", MB_YESNOCANCEL | MB_DEFBUTTON2, -1, IDNO},
+    {"question: Enter, Cancel the default", MB_YESNOCANCEL | MB_DEFBUTTON3, -1, IDCANCEL},
+    {"replace: Enter", kReplace, -1, IDYES},
+    {"replace: Enter, No the default", kReplace | MB_DEFBUTTON2, -1, IDNO},
+    {"message: Enter", kMessage, -1, IDOK},
+};
+
+// The help file asked for, and the message ("": the help window shows the file).
+constexpr std::tuple<const char*, const char*, const char*> kHelpFiles[] = {
+    {"the editor's help", "Kalvex.hlp", ""},
+    {"any capitals", "KALVEX.HLP", ""},
+    {"a help the program lacks", "Other.hlp", "Unable to find help file Other.hlp"},
+};
+
+// The default button, what is pressed (a label, "Enter" or "Escape") and the answer.
+constexpr std::tuple<const char*, int, std::string_view, int> kLabelledAnswers[] = {
+    {"Add", 0, "Add", 0},
+    {"Replace", 0, "Replace", 1},
+    {"Cancel", 0, "Cancel", 2},
+    {"Enter, Add the default", 0, "Enter", 0},
+    {"Enter, Replace the default", 1, "Enter", 1},
+    {"closed", 0, "Escape", 2},
+};
+
+// The labels given, the default, the interface's answer (-2: none scripted),
+// the default it is asked with (-1: not asked) and the answer.
+constexpr std::tuple<const char*, int, int, int, int, int> kGuardedBoxes[] = {
+    {"answer given", 3, 0, 1, 0, 1},
+    {"closed", 3, 1, -2, 1, 2},
+    {"answer beyond the buttons", 3, 0, 7, 0, 2},
+    {"negative answer", 3, 0, -1, 0, 2},
+    {"default beyond the buttons", 2, 5, 0, 0, 0},
+    {"no buttons", 0, 0, 0, -1, -1},
+};
+
+// What the user does, and the row taken (-1: none).
+constexpr std::tuple<const char*, const char*, int> kWeaponRows[] = {
+    {"Enter takes the first", "enter", 0},
+    {"down, then Enter", "down enter", 1},
+    {"double click on the third", "double-click", 2},
+    {"down, then OK", "down ok", 1},
+    {"Escape", "escape", -1},
+    {"Cancel", "down cancel", -1},
+};
+
+// The rows, the answer (-1: cancelled), the result and how often it is shown.
+constexpr std::tuple<const char*, int, int, int, int> kLayerWeaponRows[] = {
+    {"second row", 3, 1, IDOK, 1},
+    {"cancelled", 3, -1, IDCANCEL, 1},
+    {"beyond the rows", 3, 3, IDCANCEL, 1},
+    {"no rows", 0, 0, IDCANCEL, 0},
+};
+
+// The filter, and its entries read: caption=patterns, joined by '/'.
+constexpr std::tuple<const char*, const char*, const char*> kFilters[] = {
+    {"weapon files", kWeaponFilter, "Weapon Files (*.TDF)=*.tdf"},
+    {"two entries", "A|*.a|B|*.b;*.c|", "A=*.a/B=*.b;*.c"},
+    {"no closing bar", "A|*.a", "A=*.a"},
+    {"caption without pattern", "A||B|*.b|", "B=*.b"},
+    {"caption alone", "A", ""},
+};
+
+// Save or open, the name chosen (nullptr: cancelled), the result, the name given back.
+constexpr std::tuple<const char*, bool, const char*, int, const char*> kChosenNames[] = {
+    {"open", false, "/tmp/a.TDF", IDOK, "/tmp/a.TDF"},
+    {"save, new bare name", true, "/tmp/new", IDOK, "/tmp/new.TDF"},
+    {"save, dot in the folder", true, "/v1.2/rocket", IDOK, "/v1.2/rocket.TDF"},
+    {"save, with extension", true, "/tmp/b.tdf", IDOK, "/tmp/b.tdf"},
+    {"open, cancelled", false, nullptr, IDCANCEL, "old.tdf"},
+    {"save, cancelled", true, nullptr, IDCANCEL, "old.tdf"},
+    {"save, empty name", true, "", IDCANCEL, "old.tdf"},
+};
+
+// The folder under the test's folder ("": itself), the name proposed ("": the
+// folder alone), the name typed over it ("": none) and the path given back.
+// Names and folders are bytes here; "\xFC" and "\xE9" alone are not UTF-8.
+constexpr std::tuple<const char*, const char*, const char*, const char*, const char*>
+    kSavedNames[] = {
+        {"a Latin-1 name, unchanged", "", "g\xFCn.tdf", "", "g\xFCn.tdf"},
+        {"a UTF-8 name, unchanged", "", "g\xC3\xBCn.tdf", "", "g\xC3\xBCn.tdf"},
+        {"another name typed", "", "g\xFCn.tdf", "ne\xC3\xBC.tdf", "ne\xC3\xBC.tdf"},
+        {"in a Latin-1 folder, unchanged", "alt\xE9", "g\xFCn.tdf", "", "alt\xE9/g\xFCn.tdf"},
+        // Qt cannot enter that folder: the dialog shows the one above it.
+        {"in a Latin-1 folder, a name typed", "alt\xE9", "g\xFCn.tdf", "gun.tdf", "gun.tdf"},
+        {"a UTF-8 folder alone, a name typed", "alt\xC3\xA9", "", "gun.tdf", "alt\xC3\xA9/gun.tdf"},
+};
 
 }  // namespace
 
@@ -57,78 +158,12 @@ class DialogsTest : public QObject {
   void initTestCase() { DropOffscreenPlatformLimits(); }
 
   // The user's answer in Qt's message box, given by a button or by closing it.
-  void qtMessageBoxAnswers_data() {
-    QTest::addColumn<unsigned>("type");
-    QTest::addColumn<int>("button");  // QMessageBox::StandardButton; 0 closes the box, -1 is Enter
-    QTest::addColumn<int>("answer");
-    QTest::newRow("Yes") << MB_YESNOCANCEL << int(QMessageBox::Yes) << IDYES;
-    QTest::newRow("No") << MB_YESNOCANCEL << int(QMessageBox::No) << IDNO;
-    QTest::newRow("Cancel") << MB_YESNOCANCEL << int(QMessageBox::Cancel) << IDCANCEL;
-    QTest::newRow("question closed") << MB_YESNOCANCEL << 0 << IDCANCEL;
-    QTest::newRow("message closed") << (MB_OK | MB_ICONEXCLAMATION) << 0 << IDOK;
-    QTest::newRow("replace: Yes") << (MB_YESNO | MB_ICONEXCLAMATION) << int(QMessageBox::Yes)
-                                  << IDYES;
-    QTest::newRow("replace: No") << (MB_YESNO | MB_ICONEXCLAMATION) << int(QMessageBox::No) << IDNO;
-    QTest::newRow("replace: closed") << (MB_YESNO | MB_ICONEXCLAMATION) << 0 << IDNO;
-    QTest::newRow("question: Enter") << MB_YESNOCANCEL << -1 << IDYES;
-    QTest::newRow("question: Enter, No the default")
-        << (MB_YESNOCANCEL | MB_DEFBUTTON2) << -1 << IDNO;
-    QTest::newRow("question: Enter, Cancel the default")
-        << (MB_YESNOCANCEL | MB_DEFBUTTON3) << -1 << IDCANCEL;
-    QTest::newRow("replace: Enter") << (MB_YESNO | MB_ICONEXCLAMATION) << -1 << IDYES;
-    QTest::newRow("replace: Enter, No the default")
-        << (MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) << -1 << IDNO;
-    QTest::newRow("message: Enter") << (MB_OK | MB_ICONEXCLAMATION) << -1 << IDOK;
-  }
-
-  // The help opens in the editor's own window; a help file that cannot be
-  // found is told to the user.
-  void qtHelpShowsTheFileOrSaysItIsMissing_data() {
-    QTest::addColumn<QString>("helpFile");
-    QTest::addColumn<QString>("message");  // empty: the help window shows the file
-    QTest::newRow("the editor's help") << "Kalvex.hlp"
-                                       << "";
-    QTest::newRow("any capitals") << "KALVEX.HLP"
-                                  << "";
-    QTest::newRow("a help the program lacks") << "Other.hlp"
-                                              << "Unable to find help file Other.hlp";
-  }
-
-  void qtHelpShowsTheFileOrSaysItIsMissing() {
-    QFETCH(QString, helpFile);
-    QFETCH(QString, message);
-    QWidget owner;
-    QString shownText, shownCaption;
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return;
-      shownText = box->text();
-      shownCaption = box->windowTitle();
-      QTest::keyClick(box, Qt::Key_Escape);
-    });
-    QtUserInterface qt;
-    qt.ShowHelp(HandleOf(&owner), helpFile.toStdString(), HELP_CONTENTS);
-    QCOMPARE(shownText, message);
-    auto* window = owner.findChild<QDialog*>();
-    if (message.isEmpty()) {
-      QVERIFY(window && window->isVisible());
-      QCOMPARE(window->windowTitle(), QStringLiteral("Cindervale Weapon Editor Help"));
-      QVERIFY(window->findChild<QTextBrowser*>()->toPlainText().contains("Weapon Appearance"));
-    } else {
-      QCOMPARE(shownCaption, QStringLiteral("File Error"));
-      QVERIFY(!window);
-    }
-  }
-
+  void qtMessageBoxAnswers_data() { AddRows(kBoxAnswers); }
   void qtMessageBoxAnswers() {
-    QFETCH(unsigned, type);
-    QFETCH(int, button);
-    QFETCH(int, answer);
+    const auto& [tag, type, button, answer] = CurrentRow(kBoxAnswers);
     QString shownText, shownCaption;
     QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return;
+    WhenModal<QMessageBox>([&, button = button](QMessageBox* box) {
       shownText = box->text();
       shownCaption = box->windowTitle();
       shownIcon = box->icon();
@@ -138,35 +173,63 @@ class DialogsTest : public QObject {
         QTest::keyClick(box, button ? Qt::Key_Return : Qt::Key_Escape);
       }
     });
-    QtUserInterface qt;
-    QCOMPARE(qt.MessageBox(nullptr, "Do You Want To Save The Script?", "Warning...", type), answer);
+    QCOMPARE(qt_.MessageBox(nullptr, "Do You Want To Save The Script?", "Warning...", type),
+             answer);
     QCOMPARE(shownText, QStringLiteral("Do You Want To Save The Script?"));
     QCOMPARE(shownCaption, QStringLiteral("Warning..."));
     QCOMPARE(shownIcon, type & MB_ICONEXCLAMATION ? QMessageBox::Warning : QMessageBox::NoIcon);
   }
 
-  // Buttons with labels of their own, left to right in the order given; the
-  // default one takes Enter, closing the box takes the last.
-  void qtLabelledMessageBoxAnswers_data() {
-    QTest::addColumn<int>("defaultButton");
-    QTest::addColumn<QString>("press");  // a label, "Enter" or "Escape"
-    QTest::addColumn<int>("answer");
-    QTest::newRow("Add") << 0 << "Add" << 0;
-    QTest::newRow("Replace") << 0 << "Replace" << 1;
-    QTest::newRow("Cancel") << 0 << "Cancel" << 2;
-    QTest::newRow("Enter, Add the default") << 0 << "Enter" << 0;
-    QTest::newRow("Enter, Replace the default") << 1 << "Enter" << 1;
-    QTest::newRow("closed") << 0 << "Escape" << 2;
+  void qtMessageBoxShowsUtf8() {
+    QString shownText, shownCaption, shownButton;
+    WhenModal<QMessageBox>([&](QMessageBox* box) {
+      shownText = box->text();
+      shownCaption = box->windowTitle();
+      shownButton = box->buttons().constFirst()->text();
+      QTest::keyClick(box, Qt::Key_Escape);
+    });
+    qt_.LabelledMessageBox(nullptr, "Unable to open file\n\n/tmp/g\xC3\xBCn.tdf", "Caf\xC3\xA9",
+                           MB_ICONEXCLAMATION,
+                           {"\xC3\x9C"
+                            "ber"},
+                           0);
+    QCOMPARE(shownText, QString::fromUtf8("Unable to open file\n\n/tmp/gün.tdf"));
+    QCOMPARE(shownCaption, QString::fromUtf8("Café"));
+    QCOMPARE(shownButton, QString::fromUtf8("Über"));
   }
 
+  // The help opens in the editor's own window; a help file that cannot be
+  // found is told to the user.
+  void qtHelpShowsTheFileOrSaysItIsMissing_data() { AddRows(kHelpFiles); }
+  void qtHelpShowsTheFileOrSaysItIsMissing() {
+    const auto& [tag, helpFile, message] = CurrentRow(kHelpFiles);
+    QWidget owner;
+    QString shownText, shownCaption;
+    WhenModal<QMessageBox>([&](QMessageBox* box) {
+      shownText = box->text();
+      shownCaption = box->windowTitle();
+      QTest::keyClick(box, Qt::Key_Escape);
+    });
+    qt_.ShowHelp(HandleOf(&owner), helpFile, HELP_CONTENTS);
+    QCOMPARE(shownText, QString::fromUtf8(message));
+    auto* window = owner.findChild<QDialog*>();
+    if (!*message) {
+      QVERIFY(window && window->isVisible());
+      QCOMPARE(window->windowTitle(), QStringLiteral("Cindervale Weapon Editor Help"));
+      QVERIFY(window->findChild<QTextBrowser*>()->toPlainText().contains("Weapon Appearance"));
+    } else {
+      QCOMPARE(shownCaption, QStringLiteral("File Error"));
+      QVERIFY(!window);
+    }
+  }
+
+  // Buttons with labels of their own, left to right in the order given; the
+  // default one takes Enter, closing the box takes the last.
+  void qtLabelledMessageBoxAnswers_data() { AddRows(kLabelledAnswers); }
   void qtLabelledMessageBoxAnswers() {
-    QFETCH(int, defaultButton);
-    QFETCH(QString, press);
-    QFETCH(int, answer);
+    const auto& [tag, defaultButton, press, answer] = CurrentRow(kLabelledAnswers);
     QStringList labels;
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return;
+    WhenModal<QMessageBox>([&, press = press](QMessageBox* box) {
       QList<QAbstractButton*> buttons = box->buttons();
       std::ranges::sort(buttons, {},
                         [](QAbstractButton* b) { return b->mapToGlobal(QPoint()).x(); });
@@ -175,38 +238,22 @@ class DialogsTest : public QObject {
         QTest::keyClick(box, press == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
       } else {
         for (QAbstractButton* button : buttons) {
-          if (button->text() == press) button->click();
+          if (button->text() == QString::fromUtf8(press)) button->click();
         }
       }
     });
-    QtUserInterface qt;
-    QCOMPARE(qt.LabelledMessageBox(nullptr, "The file holds 3 weapons.", "Warning...",
-                                   MB_ICONEXCLAMATION, {"Add", "Replace", "Cancel"}, defaultButton),
-             answer);
+    QCOMPARE(
+        qt_.LabelledMessageBox(nullptr, "The file holds 3 weapons.", "Warning...",
+                               MB_ICONEXCLAMATION, {"Add", "Replace", "Cancel"}, defaultButton),
+        answer);
     QCOMPARE(labels, QStringList({"Add", "Replace", "Cancel"}));
   }
 
   // What TWindow makes of labels and answers before and after the interface.
-  void labelledMessageBoxIsGuarded_data() {
-    QTest::addColumn<int>("labels");
-    QTest::addColumn<int>("defaultButton");
-    QTest::addColumn<int>("scripted");      // the interface's answer; -2: none scripted
-    QTest::addColumn<int>("askedDefault");  // -1: not asked
-    QTest::addColumn<int>("answer");
-    QTest::newRow("answer given") << 3 << 0 << 1 << 0 << 1;
-    QTest::newRow("closed") << 3 << 1 << -2 << 1 << 2;
-    QTest::newRow("answer beyond the buttons") << 3 << 0 << 7 << 0 << 2;
-    QTest::newRow("negative answer") << 3 << 0 << -1 << 0 << 2;
-    QTest::newRow("default beyond the buttons") << 2 << 5 << 0 << 0 << 0;
-    QTest::newRow("no buttons") << 0 << 0 << 0 << -1 << -1;
-  }
-
+  void labelledMessageBoxIsGuarded_data() { AddRows(kGuardedBoxes); }
   void labelledMessageBoxIsGuarded() {
-    QFETCH(int, labels);
-    QFETCH(int, defaultButton);
-    QFETCH(int, scripted);
-    QFETCH(int, askedDefault);
-    QFETCH(int, answer);
+    const auto& [tag, labels, defaultButton, scripted, askedDefault, answer] =
+        CurrentRow(kGuardedBoxes);
     ScriptedUserInterface ui;
     if (scripted != -2) ui.Answers.push_back(scripted);
     const std::string_view all[] = {"Add", "Replace", "Cancel"};
@@ -235,17 +282,14 @@ class DialogsTest : public QObject {
     owner.show();
     QVERIFY(QTest::qWaitForWindowExposed(&owner));
     QPoint boxCentre;
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return;
+    WhenModal<QMessageBox>([&](QMessageBox* box) {
       boxCentre = box->frameGeometry().center();
       QTest::keyClick(box, Qt::Key_Escape);
     });
-    QtUserInterface qt;
     if (labelled) {
-      qt.LabelledMessageBox(HandleOf(&owner), "text", "caption", MB_OK, {"A", "B"}, 0);
+      qt_.LabelledMessageBox(HandleOf(&owner), "text", "caption", MB_OK, {"A", "B"}, 0);
     } else {
-      qt.MessageBox(HandleOf(&owner), "text", "caption", MB_YESNOCANCEL);
+      qt_.MessageBox(HandleOf(&owner), "text", "caption", MB_YESNOCANCEL);
     }
     const QPoint offset = boxCentre - owner.frameGeometry().center();
     QVERIFY2(offset.manhattanLength() <= 4,
@@ -254,49 +298,29 @@ class DialogsTest : public QObject {
 
   // The weapon-choosing dialog lists the rows as given, the first
   // highlighted; Enter, a double click or OK take the highlighted row.
-  void qtWeaponDialogTakesARow_data() {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<int>("taken");  // -1: none
-    QTest::newRow("Enter takes the first") << "enter" << 0;
-    QTest::newRow("down, then Enter") << "down enter" << 1;
-    QTest::newRow("double click on the third") << "double-click" << 2;
-    QTest::newRow("down, then OK") << "down ok" << 1;
-    QTest::newRow("Escape") << "escape" << -1;
-    QTest::newRow("Cancel") << "down cancel" << -1;
-  }
-
+  void qtWeaponDialogTakesARow_data() { AddRows(kWeaponRows); }
   void qtWeaponDialogTakesARow() {
-    QFETCH(QString, action);
-    QFETCH(int, taken);
+    const auto& [tag, action, taken] = CurrentRow(kWeaponRows);
     const TWeaponChoice choice{"Open Weapon",
                                "This file holds 3 weapons. Which one do you want to edit?",
                                {{"GUN", "Gun", "1", 1},
-                                {"ROCKET_LAUNCHER_MK2",
-                                 "Fus\xC3\xA9"
-                                 "e",
-                                 "", 14},
+                                {"ROCKET_LAUNCHER_MK2", "Fusée", "", 14},
                                 {"BOMB", "", "301", 40}}};
     QStringList shown;
-    QTimer::singleShot(0, [&] {
-      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      auto* list = dialog ? dialog->findChild<QTreeWidget*>() : nullptr;
+    WhenModal<QDialog>([&, action = action](QDialog* dialog) {
+      auto* list = dialog->findChild<QTreeWidget*>();
       if (!list) return;
       shown << dialog->windowTitle();
       for (const QLabel* label : dialog->findChildren<QLabel*>()) shown << label->text();
-      QStringList headings;
-      for (int column = 0; column < list->columnCount(); ++column) {
-        headings << list->headerItem()->text(column);
-      }
-      shown << headings.join('|');
-      for (int row = 0; row < list->topLevelItemCount(); ++row) {
+      QList<QTreeWidgetItem*> lines{list->headerItem()};  // the headings, then each row
+      for (int row = 0; row < list->topLevelItemCount(); ++row) lines << list->topLevelItem(row);
+      for (const QTreeWidgetItem* line : lines) {
         QStringList cells;
-        for (int column = 0; column < list->columnCount(); ++column) {
-          cells << list->topLevelItem(row)->text(column);
-        }
+        for (int column = 0; column < list->columnCount(); ++column) cells << line->text(column);
         shown << cells.join('|');
       }
       shown << QString::number(list->indexOfTopLevelItem(list->currentItem()));
-      for (const QString& step : action.split(' ')) {
+      for (const QString& step : QString(action).split(' ')) {
         if (step == "enter") QTest::keyClick(list, Qt::Key_Return);
         if (step == "down") QTest::keyClick(list, Qt::Key_Down);
         if (step == "escape") QTest::keyClick(list, Qt::Key_Escape);
@@ -315,44 +339,24 @@ class DialogsTest : public QObject {
         dialog->reject();
       }
     });
-    QtUserInterface qt;
-    const std::optional<std::size_t> chosen = qt.ChooseWeapon(nullptr, choice);
+    const std::optional<std::size_t> chosen = qt_.ChooseWeapon(nullptr, choice);
     QCOMPARE(chosen.has_value() ? int(*chosen) : -1, taken);
-    QCOMPARE(shown, QStringList({"Open Weapon",
-                                 "This file holds 3 weapons. Which one do you want to edit?",
-                                 "Code|Name|ID|Line", "GUN|Gun|1|1",
-                                 QString::fromUtf8("ROCKET_LAUNCHER_MK2|Fus\xC3\xA9"
-                                                   "e||14"),
-                                 "BOMB||301|40", "0"}));
+    QCOMPARE(shown, QStringList(
+                        {"Open Weapon", "This file holds 3 weapons. Which one do you want to edit?",
+                         "Code|Name|ID|Line", "GUN|Gun|1|1",
+                         QString::fromUtf8("ROCKET_LAUNCHER_MK2|Fusée||14"), "BOMB||301|40", "0"}));
   }
 
   // The dialog of the layer: a row taken, or IDCANCEL for a cancel, an index
   // outside the rows, or no rows at all (then nothing is shown).
-  void weaponDialogGivesTheChosenRow_data() {
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("answer");  // -1: cancelled
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("shown");
-    QTest::newRow("second row") << 3 << 1 << IDOK << 1;
-    QTest::newRow("cancelled") << 3 << -1 << IDCANCEL << 1;
-    QTest::newRow("beyond the rows") << 3 << 3 << IDCANCEL << 1;
-    QTest::newRow("no rows") << 0 << 0 << IDCANCEL << 0;
-  }
-
+  void weaponDialogGivesTheChosenRow_data() { AddRows(kLayerWeaponRows); }
   void weaponDialogGivesTheChosenRow() {
-    QFETCH(int, rows);
-    QFETCH(int, answer);
-    QFETCH(int, result);
-    QFETCH(int, shown);
+    const auto& [tag, rows, answer, result, shown] = CurrentRow(kLayerWeaponRows);
     ScriptedUserInterface ui;
     if (answer >= 0) ui.WeaponChoices.push_back(std::size_t(answer));
     TWeaponChoice choice{"Open Weapon", "Which one?", {}};
     for (int row = 0; row < rows; ++row) {
-      // Appending, not "W" + string: GCC 12 at -O3 warns falsely (-Wrestrict)
-      // on a one-character C string put before a string.
-      std::string code = "W";
-      code += std::to_string(row);
-      choice.Rows.push_back({code, "", "", row + 1});
+      choice.Rows.push_back({std::to_string(row).insert(0, 1, 'W'), "", "", row + 1});
     }
     TWeaponDialog dialog(nullptr, choice);
     QCOMPARE(dialog.Execute(), result);
@@ -361,69 +365,32 @@ class DialogsTest : public QObject {
     if (shown) QVERIFY(ui.WeaponDialogs[0] == choice);
   }
 
-  void filterIsReadInPairs_data() {
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QString>("entries");  // caption=patterns, joined by '/'
-    QTest::newRow("weapon files") << QString::fromStdString(kWeaponFilter)
-                                  << "Weapon Files (*.TDF)=*.tdf";
-    QTest::newRow("two entries") << "A|*.a|B|*.b;*.c|"
-                                 << "A=*.a/B=*.b;*.c";
-    QTest::newRow("no closing bar") << "A|*.a"
-                                    << "A=*.a";
-    QTest::newRow("caption without pattern") << "A||B|*.b|"
-                                             << "B=*.b";
-    QTest::newRow("caption alone") << "A"
-                                   << "";
-  }
-
+  void filterIsReadInPairs_data() { AddRows(kFilters); }
   void filterIsReadInPairs() {
-    QFETCH(QString, filter);
-    QFETCH(QString, entries);
+    const auto& [tag, filter, entries] = CurrentRow(kFilters);
     QStringList read;
-    for (const TFileFilter& entry : ParseFileFilter(filter.toStdString())) {
+    for (const TFileFilter& entry : ParseFileFilter(filter)) {
       QStringList patterns;
       for (const std::string& pattern : entry.Patterns) patterns << QString::fromStdString(pattern);
       read << QString::fromStdString(entry.Caption) + "=" + patterns.join(';');
     }
-    QCOMPARE(read.join('/'), entries);
+    QCOMPARE(read.join('/'), QString(entries));
   }
 
   // Both dialogs propose the shared name and offer weapon files; only the
   // open dialog insists on an existing file; the save dialog adds the default
   // extension to a name without one; a cancelled dialog changes nothing.
-  void dialogsGiveTheChosenName_data() {
-    QTest::addColumn<bool>("save");
-    QTest::addColumn<std::optional<std::string>>("chosen");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<std::string>("fileName");
-    const std::optional<std::string> cancelled;
-    QTest::newRow("open") << false << std::optional<std::string>("/tmp/a.TDF") << IDOK
-                          << std::string("/tmp/a.TDF");
-    QTest::newRow("save, new bare name")
-        << true << std::optional<std::string>("/tmp/new") << IDOK << std::string("/tmp/new.TDF");
-    QTest::newRow("save, dot in the folder") << true << std::optional<std::string>("/v1.2/rocket")
-                                             << IDOK << std::string("/v1.2/rocket.TDF");
-    QTest::newRow("save, with extension")
-        << true << std::optional<std::string>("/tmp/b.tdf") << IDOK << std::string("/tmp/b.tdf");
-    QTest::newRow("open, cancelled") << false << cancelled << IDCANCEL << std::string("old.tdf");
-    QTest::newRow("save, cancelled") << true << cancelled << IDCANCEL << std::string("old.tdf");
-    QTest::newRow("save, empty name")
-        << true << std::optional<std::string>("") << IDCANCEL << std::string("old.tdf");
-  }
-
+  void dialogsGiveTheChosenName_data() { AddRows(kChosenNames); }
   void dialogsGiveTheChosenName() {
-    QFETCH(bool, save);
-    QFETCH(std::optional<std::string>, chosen);
-    QFETCH(int, result);
-    QFETCH(std::string, fileName);
+    const auto& [tag, save, chosen, result, fileName] = CurrentRow(kChosenNames);
     ScriptedUserInterface ui;
     TOpenSaveDialog::TData data(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, kWeaponFilter, "TDF");
     data.FileName = "old.tdf";
-    ui.FileChoices.push_back(chosen);
+    ui.FileChoices.push_back(chosen ? std::optional<std::string>(chosen) : std::nullopt);
     QCOMPARE(
         save ? TFileSaveDialog(nullptr, data).Execute() : TFileOpenDialog(nullptr, data).Execute(),
         result);
-    QCOMPARE(data.FileName, fileName);
+    QCOMPARE(data.FileName, std::string(fileName));
     QCOMPARE(ui.FileDialogs.size(), 1u);
     const TFileRequest& request = ui.FileDialogs[0].Request;
     QCOMPARE(ui.FileDialogs[0].Save, save);
@@ -459,6 +426,39 @@ class DialogsTest : public QObject {
     QVERIFY(types);
     QCOMPARE(types->currentText(), QStringLiteral("Weapon Files (*.TDF)"));
   }
+
+  // Qt's own save dialog, confirmed as a user confirms it.
+  void qtSaveDialogGivesNamesAsTheSystemSpellsThem_data() { AddRows(kSavedNames); }
+  void qtSaveDialogGivesNamesAsTheSystemSpellsThem() {
+    const auto& [tag, folder, proposed, typed, chosen] = CurrentRow(kSavedNames);
+    QTemporaryDir top;
+    const std::string where = top.path().toStdString() + (*folder ? "/" : "") + folder;
+    std::filesystem::create_directories(where);
+    TFileRequest request;
+    if (!*proposed) {
+      request.Folder = where;
+    } else {
+      request.FileName = where + "/" + proposed;
+      std::ofstream(request.FileName) << "[GUN]\n{\n}\n";
+    }
+    WhenModal<QFileDialog>([&, typed = typed](QFileDialog* dialog) {
+      if (*typed) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->selectAll();
+        name->insert(QString::fromUtf8(typed));
+      }
+      QTest::keyClick(dialog, Qt::Key_Return);
+      if (dialog->isVisible()) dialog->reject();
+    });
+    const std::optional<std::string> given = qt_.ChooseFileToSave(nullptr, request);
+    // Qt cannot remove a name that is not UTF-8.
+    std::filesystem::remove_all(top.path().toStdString());
+    QVERIFY2(given == top.path().toStdString() + "/" + chosen,
+             given.value_or("(cancelled)").c_str());
+  }
+
+ private:
+  QtUserInterface qt_;
 };
 
 QTEST_MAIN(DialogsTest)

@@ -28,6 +28,15 @@ const RecordField& FieldNamed(std::string_view member) {
   return *field;
 }
 
+// Clicks into the edit and deletes all it holds, as a user starts over.
+QLineEdit* EmptiedEdit(QLineEdit* edit) {
+  if (!edit) return nullptr;
+  QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
+  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+  if (!edit->text().isEmpty()) QTest::keyClick(edit, Qt::Key_Backspace);
+  return edit;
+}
+
 }  // namespace
 
 EditorWindow::EditorWindow() : TMachines("Cindervale Weapon Editor") {}
@@ -42,11 +51,6 @@ bool EditorWindow::Find(TEventInfo& info) {
 
 EditorDriver::EditorDriver()
     : ui_(std::make_unique<ScriptedUserInterface>()), window_(std::make_unique<EditorWindow>()) {}
-
-EditorDriver::~EditorDriver() {
-  window_.reset();
-  ui_.reset();
-}
 
 bool EditorDriver::Start() {
   if (!window_->Create()) return false;
@@ -110,19 +114,6 @@ QPoint EditorDriver::ClientPosition(const QWidget* widget) const {
   const int menuBottom = Frame()->menuBar()->geometry().bottom() + 1;
   return widget->mapTo(Frame(), QPoint(0, 0)) - QPoint(0, menuBottom);
 }
-
-namespace {
-
-// Clicks into the edit and deletes all it holds, as a user starts over.
-QLineEdit* EmptiedEdit(QLineEdit* edit) {
-  if (!edit) return nullptr;
-  QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
-  QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-  if (!edit->text().isEmpty()) QTest::keyClick(edit, Qt::Key_Backspace);
-  return edit;
-}
-
-}  // namespace
 
 bool EditorDriver::Type(std::string_view slot, const QString& text) {
   QLineEdit* edit = EmptiedEdit(Edit(slot));

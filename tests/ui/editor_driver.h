@@ -36,7 +36,6 @@ class EditorDriver {
  public:
   // Installs the scripted user interface and makes the window (not yet shown).
   EditorDriver();
-  ~EditorDriver();
 
   // Creates, shows and activates the window; false when it did not become active.
   bool Start();
@@ -87,7 +86,7 @@ class EditorDriver {
 
  private:
   std::unique_ptr<ScriptedUserInterface> ui_;
-  std::unique_ptr<EditorWindow> window_;
+  std::unique_ptr<EditorWindow> window_;  // goes before the interface it uses
 };
 
 // A started editor after File, New; nullptr when the window did not come up.

@@ -2,11 +2,16 @@
 // File, New, and an empty folder of its own for the files a test writes.
 #pragma once
 
+#include <QApplication>
 #include <QObject>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <tuple>
 
 #include "tests/ui/editor_driver.h"
 #include "tests/ui/offscreen_messages.h"
@@ -33,10 +38,34 @@ class EditorTestCase : public QObject {
 
  protected:
   // A path in the test's own folder.
-  std::string Path(const char* name) const { return dir_->filePath(name).toStdString(); }
+  std::string Path(std::string_view name) const {
+    return dir_->filePath(QString::fromUtf8(name)).toStdString();
+  }
 
   std::unique_ptr<QTemporaryDir> dir_;
   std::unique_ptr<EditorDriver> driver_;
 };
+
+// Table-driven tests: a _data function adds a row for each entry of a table
+// of tuples that begin with the row's name, and the test reads its entry.
+template <typename Entry, std::size_t N>
+void AddRows(const Entry (&table)[N]) {
+  QTest::addColumn<int>("entry");
+  for (std::size_t i = 0; i < N; ++i) QTest::newRow(std::get<0>(table[i])) << int(i);
+}
+
+template <typename Entry, std::size_t N>
+const Entry& CurrentRow(const Entry (&table)[N]) {
+  QFETCH(int, entry);
+  return table[entry];
+}
+
+// Hands the modal W that the next event loop shows, if any, to `act`.
+template <typename W, typename Act>
+void WhenModal(Act act) {
+  QTimer::singleShot(0, [act] {
+    if (auto* widget = qobject_cast<W*>(QApplication::activeModalWidget())) act(widget);
+  });
+}
 
 }  // namespace kalvex::test
