@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstddef>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -33,6 +34,9 @@ class EditorTestCase : public QObject {
 
   void cleanup() {
     driver_.reset();
+    // Qt cannot remove a file whose name is not UTF-8; the system can.
+    std::error_code ignored;
+    std::filesystem::remove_all(dir_->path().toStdString(), ignored);
     dir_.reset();
   }
 
