@@ -1,13 +1,11 @@
-// Qt's own user interface, under the name the tests use. Its members stand
-// beside what they show: message_box.cpp, weapon_choice_dialog.cpp,
-// help_window.cpp; the file dialogs here.
+// Qt's file dialogs for the platform's user interface, whose other members
+// stand beside what they show: message_box.cpp, weapon_choice_dialog.cpp,
+// help_window.cpp.
 #pragma once
 
 #include <QFileDialog>
 
 #include "platform/user_interface.h"
-
-using QtUserInterface = TPlatformUserInterface;
 
 // Sets `dialog` up for `request`: Qt's own dialog (never the desktop's, so the
 // behaviour is the same everywhere; it matches the filters' patterns in either

@@ -458,7 +458,7 @@ class DialogsTest : public QObject {
   }
 
  private:
-  QtUserInterface qt_;
+  TPlatformUserInterface qt_;
 };
 
 QTEST_MAIN(DialogsTest)
