@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "record/record_fields.h"
 #include "test_support.h"
@@ -120,12 +121,12 @@ TEST(KnownKeys, FindsKeysOfTheBodyAndOfSectionsInAnyLetterCase) {
 
 TEST(KnownKeys, EveryListedKeyIsKnownWithItsKind) {
   // The list in script/, beside the test data.
-  std::istringstream list(ReadTestData("../../script/known_keys.tsv"));
+  const std::string text = ReadTestData("../../script/known_keys.tsv");
+  ASSERT_FALSE(text.empty());
+  std::istringstream list(text);
   std::string line;
-  int keys = 0;
   while (std::getline(list, line)) {
     if (line.empty() || line.starts_with('#') || line.starts_with("key\t")) continue;
-    ++keys;
     std::istringstream row(line);
     std::string key, kind;
     std::getline(row, key, '\t');
@@ -148,7 +149,6 @@ TEST(KnownKeys, EveryListedKeyIsKnownWithItsKind) {
       matched |= name == kind && known->kind == value_kind;
     EXPECT_TRUE(matched) << key << " " << kind;
   }
-  EXPECT_EQ(keys, 251);
 }
 
 TEST(KnownKeys, EveryFieldKeyIsReadByItsField) {
