@@ -1,6 +1,7 @@
 #include "pages/edit_text.h"
 
 #include "record/weapon_record.h"
+#include "script/number_text.h"
 
 namespace kalvex {
 namespace {
@@ -24,7 +25,8 @@ void CollectEditText(std::string& member, std::string_view edited) {
 
 void CollectNumberText(std::string& member, std::string_view edited) {
   if (edited == ShownText(member)) return;
-  CollectEditText(member, edited == "." ? std::string_view{} : edited);
+  const bool noDigitYet = StartsDecimalNumber(edited) && !IsDecimalNumber(edited);
+  CollectEditText(member, noDigitYet ? std::string_view{} : edited);
 }
 
 }  // namespace kalvex

@@ -16,8 +16,9 @@ std::string ShownText(std::string_view member);
 // stored without trailing blanks, and an emptied edit stores the reset text.
 void CollectEditText(std::string& member, std::string_view edited);
 
-// The same for a decimal number's edit, where a point typed alone is no
-// number and counts as an emptied edit.
+// The same for a decimal number's edit, where what was typed of a number
+// before its first digit ("-", ".", "-.") is no number and counts as an
+// emptied edit.
 void CollectNumberText(std::string& member, std::string_view edited);
 
 }  // namespace kalvex

@@ -12,12 +12,15 @@ using W = WeaponRecord;
 // What the edits accept while the user types.
 constexpr EditRule Range(int min, int max) { return {EditRule::Range, min, max, {}}; }
 constexpr EditRule Filter(std::string_view set) { return {EditRule::Filter, 0, 0, set}; }
-constexpr EditRule kDigits = Filter("0-9");
-constexpr EditRule kDigitsPoint = {EditRule::Decimal, 0, 0, {}};  // at most one point
+// A number as the game's scripts write it: an optional leading "-", digits,
+// at most one point.
+constexpr EditRule kDecimal = {EditRule::Decimal, 0, 0, {}};
+constexpr int kNumberLimit = 15;
 // Code and name: the printable single-byte characters, Latin-1 letters and
 // signs included, except those that would break a script (";", "=", "[",
 // "]", "{", "}").
 constexpr EditRule kScriptSafe = Filter(" -:<>-Z\\^-z|~\xA0-\xFF");
+constexpr int kTextLimit = 63;
 
 constexpr PageControl Edit(Slot slot, int id, LabelLine line, std::string_view label, int x, int y,
                            int w, int h, int limit, EditRule rule, MemberRef member) {
@@ -146,9 +149,10 @@ constexpr PageControl FlagList(Slot slot, LabelLine line, std::string_view label
 constexpr std::array<PageControl, 3> LeftColumnEdits(std::string_view label1, MemberRef member1,
                                                      std::string_view label2, MemberRef member2,
                                                      std::string_view label3, MemberRef member3) {
-  return {Edit(Enter, ID_EDIT, HelpDesc, label1, 30, 250, 50, 20, 6, kDigitsPoint, member1),
-          Edit(Enter2, ID_EDIT, HelpDesc2, label2, 30, 320, 50, 20, 6, kDigitsPoint, member2),
-          Edit(Enter3, ID_EDIT, HelpDesc3, label3, 30, 390, 50, 20, 6, kDigitsPoint, member3)};
+  return {
+      Edit(Enter, ID_EDIT, HelpDesc, label1, 30, 250, 50, 20, kNumberLimit, kDecimal, member1),
+      Edit(Enter2, ID_EDIT, HelpDesc2, label2, 30, 320, 50, 20, kNumberLimit, kDecimal, member2),
+      Edit(Enter3, ID_EDIT, HelpDesc3, label3, 30, 390, 50, 20, kNumberLimit, kDecimal, member3)};
 }
 constexpr Slot kLeftColumnOrder[] = {Enter, Enter2, Enter3};
 
@@ -156,41 +160,41 @@ constexpr Slot kLeftColumnOrder[] = {Enter, Enter2, Enter3};
 
 constexpr PageControl kPage0[] = {Edit(Enter, ID_EDIT, HelpDesc,
                                        "Enter The Name Of The Weapon Code (Capitals):", 30, 250,
-                                       170, 20, 13, kScriptSafe, &W::Weapcode)};
+                                       170, 20, kTextLimit, kScriptSafe, &W::Weapcode)};
 
 constexpr PageControl kPage1[] = {Edit(Enter, ID_EDIT, HelpDesc, "Enter The Weapon Name:", 30, 250,
-                                       170, 20, 68, kScriptSafe, &W::Weapname)};
+                                       170, 20, kTextLimit, kScriptSafe, &W::Weapname)};
 
 constexpr PageControl kPage2[] = {Edit(Enter, ID_EDIT, HelpDesc, "Weapon ID (Up To 255):", 30, 250,
                                        50, 20, 4, Range(1, 255), &W::WeapID)};
 
 constexpr PageControl kPage3[] = {Edit(Enter, ID_EDIT, HelpDesc, "Enter Weapon Damage:", 30, 250,
-                                       50, 20, 5, Range(1, 9000), &W::Weapdamage)};
+                                       50, 20, kNumberLimit, kDecimal, &W::Weapdamage)};
 
 constexpr PageControl kPage4[] = {
     List(ComboBox1, HelpDesc, "Yes or No?:", 20, 250, 160, 60, kNoYes, &W::Weaptur)};
 
 constexpr PageControl kPage5[] = {Edit(Enter, ID_EDIT, HelpDesc, "Enter The Range:", 30, 250, 50,
-                                       20, 5, Range(1, 9000), &W::Weaprange)};
+                                       20, kNumberLimit, kDecimal, &W::Weaprange)};
 
 constexpr PageControl kPage6[] = {List(ComboBox2, HelpDesc, "How Is This Fired (Help Below):", 20,
                                        250, 360, 80, kStyles, &W::Weapstyle)};
 
 constexpr PageControl kPage7[] = {Edit(Enter, ID_EDIT, HelpDesc,
                                        "Reload Time In Seconds (Decimals Are Aloud):", 30, 250, 50,
-                                       20, 4, kDigitsPoint, &W::Weapreload)};
+                                       20, kNumberLimit, kDecimal, &W::Weapreload)};
 
 constexpr auto kPage8 = LeftColumnEdits("Metal Used:", &W::Weapmet,   //
                                         "Energy Used:", &W::Weapenr,  //
                                         "Energy Used Per Shot:", &W::Weapenps);
 
 constexpr PageControl kPage9[] = {
-    Edit(Enter, ID_EDIT, HelpDesc, "Speed (In Pixels Per Second):", 30, 250, 50, 20, 6,
-         kDigitsPoint, &W::Weapspeed),
+    Edit(Enter, ID_EDIT, HelpDesc, "Speed (In Pixels Per Second):", 30, 250, 50, 20, kNumberLimit,
+         kDecimal, &W::Weapspeed),
     Edit(Enter2, ID_EDIT_ACCELERATION, HelpDesc2, "Acceleration (In Pixels/Second^2):", 30, 320, 50,
-         20, 6, kDigitsPoint, &W::Weapaccl),
+         20, kNumberLimit, kDecimal, &W::Weapaccl),
     Edit(Enter3, ID_EDIT_START_SPEED, HelpDesc4, "Starting Speed (Normally 0):", 300, 250, 50, 20,
-         6, kDigitsPoint, &W::Weapstsp),
+         kNumberLimit, kDecimal, &W::Weapstsp),
     List(ComboBox3, HelpDesc5, "Does It Have A Propeller", 300, 320, 240, 120, kNoYes,
          &W::Weapprop)};
 constexpr Slot kPage9Order[] = {Enter, Enter3, Enter2, ComboBox3};
@@ -208,14 +212,14 @@ constexpr PageNote kPage10Notes[] = {{HelpDesc6, "(Only Needed For Beam Weapons)
 
 constexpr PageControl kPage11[] = {
     Check(Check1, "Is this A Guided Weapon?", 30, 230, 160, 20, &W::Weapguid),
-    Edit(Enter, ID_EDIT, HelpDesc4, "Turnrate for Guided Missiles (0-69000)", 300, 250, 50, 20, 6,
-         kDigits, &W::Weapturn),
-    Edit(Enter2, ID_EDIT, HelpDesc2, "Accuracy (Use 0 Unless A Cannon?)", 30, 320, 50, 20, 6,
-         kDigits, &W::Weapaccu),
+    Edit(Enter, ID_EDIT, HelpDesc4, "Turnrate for Guided Missiles (0-69000)", 300, 250, 50, 20,
+         kNumberLimit, kDecimal, &W::Weapturn),
+    Edit(Enter2, ID_EDIT, HelpDesc2, "Accuracy (Use 0 Unless A Cannon?)", 30, 320, 50, 20,
+         kNumberLimit, kDecimal, &W::Weapaccu),
     Edit(Enter3, ID_EDIT_AIM_RATE, HelpDesc5, "Aimrate - Rarely Used, For Unit Viewer!", 300, 320,
-         50, 20, 6, kDigits, &W::Weaprate),
+         50, 20, kNumberLimit, kDecimal, &W::Weaprate),
     Edit(Enter4, ID_EDIT_TOLERANCE, HelpDesc3, "Tolerance, Accuracy When Aiming(0-69k)", 30, 390,
-         50, 20, 6, kDigits, &W::Weaptolr),
+         50, 20, kNumberLimit, kDecimal, &W::Weaptolr),
     List(ComboBox6, HelpDesc6, "Minimum Angle Barrels Point(Select --- If Unsure!)", 300, 390, 60,
          120, kBarrelAngles, &W::Weapbarr)};
 constexpr Slot kPage11Order[] = {ComboBox6, Enter, Enter2, Enter3, Enter4, Check1};
@@ -223,8 +227,8 @@ constexpr Slot kPage11Order[] = {ComboBox6, Enter, Enter2, Enter3, Enter4, Check
 constexpr PageControl kPage12[] = {
     List(ComboBox1, HelpDesc, "Does It Have A Smoke Trail?:", 20, 250, 160, 60, kNoYes,
          &W::Weapsmtl),
-    Edit(Enter2, ID_EDIT, HelpDesc2, "Smoke Dispersal Interval (Seconds):", 20, 320, 50, 20, 5,
-         kDigitsPoint, &W::Weapsmdl),
+    Edit(Enter2, ID_EDIT, HelpDesc2, "Smoke Dispersal Interval (Seconds):", 20, 320, 50, 20,
+         kNumberLimit, kDecimal, &W::Weapsmdl),
     List(ComboBox3, HelpDesc4, "Does It Have A Smoke Puff When Fired?", 300, 250, 160, 60, kNoYes,
          &W::Weapsmst),
     List(ComboBox2, HelpDesc5, "Does It Have A Smoke Puff When Terminates", 300, 320, 160, 60,
@@ -250,12 +254,12 @@ constexpr PageControl kPage14[] = {
 constexpr Slot kPage14Order[] = {ComboBox1, ComboBox4, Check1};
 
 constexpr PageControl kPage15[] = {
-    Edit(Enter, ID_EDIT, HelpDesc, "What Area Does This Effect", 20, 250, 50, 20, 6, kDigits,
-         &W::Weapefft),
+    Edit(Enter, ID_EDIT, HelpDesc, "What Area Does This Effect", 20, 250, 50, 20, kNumberLimit,
+         kDecimal, &W::Weapefft),
     Edit(Enter2, ID_EDIT_EFFECT_EDGE, HelpDesc4, "Edge Of Effectiveness(ONLY For Rockets etc)", 300,
-         250, 50, 20, 5, kDigitsPoint, &W::Weapeftn),
+         250, 50, 20, kNumberLimit, kDecimal, &W::Weapeftn),
     Edit(Enter3, ID_EDIT_FIRE_CHANCE, HelpDesc2, "Chance Of Starting A Fire(0-100%):", 20, 320, 50,
-         20, 4, kDigitsPoint, &W::Weapfire),
+         20, kNumberLimit, kDecimal, &W::Weapfire),
     FlagList(ComboBox3, HelpDesc5, "Does It Only Damage Units - Not Terrain?", 300, 320, 140,
              &W::Weapunit),
     FlagList(ComboBox5, HelpDesc3, "Does It Bounce When Hit Ground?", 20, 390, 140, &W::Weapbunc),
@@ -270,22 +274,22 @@ constexpr auto kPage16 = LeftColumnEdits("How Many Times It Fires In One Burst:"
 constexpr PageControl kPage17[] = {
     FlagList(ComboBox1, HelpDesc, "Is This Weapon Self Propelled W/Burn?:", 30, 250, 70,
              &W::Weapsprp),
-    Edit(Enter, ID_EDIT, HelpDesc4, "Flight-Time For Self Propelled Weapons:", 300, 250, 50, 20, 6,
-         kDigitsPoint, &W::Weapfght),
+    Edit(Enter, ID_EDIT, HelpDesc4, "Flight-Time For Self Propelled Weapons:", 300, 250, 50, 20,
+         kNumberLimit, kDecimal, &W::Weapfght),
     FlagList(ComboBox2, HelpDesc2, "Is This A Water Weapon?:", 30, 320, 70, &W::Weapwatr),
     FlagList(ComboBox3, HelpDesc5, "Does This Have A Paralyzing Effect?:", 300, 320, 70,
              &W::Weapparl),
     FlagList(ComboBox4, HelpDesc3, "Does Have To Be Fired By Player?:", 30, 390, 70, &W::Weapcomm),
-    Edit(Enter2, ID_EDIT, HelpDesc6, "Time Will Decay At End Of Burst Path:", 300, 390, 50, 20, 6,
-         kDigits, &W::Weaprand)};
+    Edit(Enter2, ID_EDIT, HelpDesc6, "Time Will Decay At End Of Burst Path:", 300, 390, 50, 20,
+         kNumberLimit, kDecimal, &W::Weaprand)};
 constexpr Slot kPage17Order[] = {Enter, Enter2, ComboBox1, ComboBox2, ComboBox3, ComboBox4};
 
 constexpr PageControl kPage18[] = {
-    Edit(Enter, ID_EDIT, HelpDesc, "Cover Of Weaps Which Shoot Weaps:", 30, 250, 50, 20, 6, kDigits,
-         &W::Weapcovg),
+    Edit(Enter, ID_EDIT, HelpDesc, "Cover Of Weaps Which Shoot Weaps:", 30, 250, 50, 20,
+         kNumberLimit, kDecimal, &W::Weapcovg),
     FlagList(ComboBox2, HelpDesc4, "Doesn't Explode When Hits Target?", 300, 250, 70, &W::Weapxpld),
-    Edit(Enter2, ID_EDIT, HelpDesc2, "How Long The Weapons Active(Secs):", 30, 320, 50, 20, 6,
-         kDigits, &W::Weaptime),
+    Edit(Enter2, ID_EDIT, HelpDesc2, "How Long The Weapons Active(Secs):", 30, 320, 50, 20,
+         kNumberLimit, kDecimal, &W::Weaptime),
     FlagList(ComboBox3, HelpDesc5, "Will It Track A Moving Target?", 300, 320, 70, &W::Weaptrak),
     FlagList(ComboBox4, HelpDesc3, "Will It NOT Detonate At Range Auto?:", 30, 390, 70,
              &W::Weapauto)};

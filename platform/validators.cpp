@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "script/number_text.h"
+
 TCharSet::TCharSet(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto first = static_cast<unsigned char>(text[i]);
@@ -22,11 +24,7 @@ bool TFilterValidator::IsValidInput(std::string_view text) const {
 }
 
 bool TDecimalValidator::IsValidInput(std::string_view text) const {
-  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-  const std::size_t point = text.find('.');
-  if (point == std::string_view::npos) return std::ranges::all_of(text, isDigit);
-  return std::ranges::all_of(text.substr(0, point), isDigit) &&
-         std::ranges::all_of(text.substr(point + 1), isDigit);
+  return kalvex::StartsDecimalNumber(text);
 }
 
 TRangeValidator::TRangeValidator(int min, int max) : min_(min), max_(max) {}

@@ -33,9 +33,10 @@ class TFilterValidator : public TValidator {
   TCharSet chars_;
 };
 
-// Accepts a decimal number without a sign: digits and at most one point
-// ("12", "1.5", ".5", "5."), and the empty text. A second point, a blank or
-// any other character is refused.
+// Accepts a decimal number as scripts write it, an optional leading "-",
+// digits and at most one point ("12", "-5", "0.367", ".5"), and while typing
+// every start of one ("", "-", ".", "-.", "12."). A second point, a "-" after
+// the start, a blank or any other character is refused.
 class TDecimalValidator : public TValidator {
  public:
   bool IsValidInput(std::string_view text) const override;

@@ -242,6 +242,9 @@ class ControlsTest : public QObject {
         {"filter", 8, {" 0-9."}, "", "1.5 x2", "1.5 2", 1},
         {"decimal: a second point", 8, decimal, "", "1.2.5", "1.25", 1},
         {"decimal: program text of two points shortened", 8, decimal, "1.2.3", "\b\b4", "1.24", 0},
+        {"decimal: a minus after a digit", 8, decimal, "", "-1-2", "-12", 1},
+        {"decimal: a minus put before the number", 8, decimal, "0.5", "<-", "-0.5", 0},
+        {"decimal: a second minus before the number", 8, decimal, "-5", "<-", "-5", 1},
         {"second validator replaces the first", 8, {"range", "0-9."}, "", "1.5", "1.5", 0},
         {"only single-byte characters fit a script", 10, none, "", "é中€x", "éx", 2},
     });
@@ -406,7 +409,7 @@ class ControlsTest : public QObject {
     QTest::newRow("past the highest int") << RangeRow{1, 2147483647, "2147483648", false};
   }
 
-  void decimalTakesAtMostOnePoint_data() {
+  void decimalTakesAStartingMinusAndAtMostOnePoint_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
     QTest::newRow("empty") << "" << true;
@@ -419,12 +422,20 @@ class ControlsTest : public QObject {
     QTest::newRow("two points") << ".." << false;
     QTest::newRow("points apart") << "1.2.3" << false;
     QTest::newRow("blank") << "1 5" << false;
-    QTest::newRow("sign") << "-1" << false;
+    QTest::newRow("leading minus") << "-1" << true;
+    QTest::newRow("minus alone, while typing") << "-" << true;
+    QTest::newRow("minus and point, while typing") << "-." << true;
+    QTest::newRow("negative decimal") << "-0.367" << true;
+    QTest::newRow("minus after a digit") << "1-" << false;
+    QTest::newRow("minus after the point") << ".-5" << false;
+    QTest::newRow("two minuses") << "--1" << false;
+    QTest::newRow("blank before the minus") << " -1" << false;
+    QTest::newRow("plus") << "+1" << false;
     QTest::newRow("comma") << "1,5" << false;
     QTest::newRow("exponent") << "1e3" << false;
   }
 
-  void decimalTakesAtMostOnePoint() {
+  void decimalTakesAStartingMinusAndAtMostOnePoint() {
     QFETCH(QString, text);
     QFETCH(bool, valid);
     QCOMPARE(TDecimalValidator().IsValidInput(text.toStdString()), valid);

@@ -40,14 +40,14 @@ using namespace std::string_literals;
 // A script whose texts are longer than their edits let the user type, or
 // empty, and whose lists hold values other than the reset ones.
 constexpr char kLongAndEmptyScript[] =
-    "[LONG WEAPONCODE]\r\n\t{\r\n"
+    "[A WEAPON CODE FAR LONGER THAN THE SIXTY THREE CHARACTERS ITS EDIT TAKES]\r\n\t{\r\n"
     "\tID=12345678;\r\n"
-    "\tname=A Name Much Longer Than The Sixty Eight Characters An Edit Lets You;\r\n"
+    "\tname=A Name Much Longer Than The Sixty Three Characters An Edit Lets You Type;\r\n"
     "\trendertype=7;\r\n\tlineofsight=1;\r\n\tminbarrelangle=-40;\r\n\tTurret=1;\r\n"
     "\tmodel=torpedo;\r\n"
-    "\trange=123456789012;\r\n\treloadtime=;\r\n\tenergypershot=;\r\n"
-    "\tweaponvelocity=0.5;\r\n\taccuracy=1234567;\r\n\tturnrate=69000;\r\n\ttolerance=0;\r\n"
-    "\tsmokedelay=;\r\n\tsoundstart=xplonuk4;\r\n\tsoundhit=xplomas2;\r\n"
+    "\trange=12345678901234567890;\r\n\treloadtime=;\r\n\tenergypershot=;\r\n"
+    "\tweaponvelocity=0.5;\r\n\taccuracy=1234567890123456;\r\n\tturnrate=69000;\r\n"
+    "\ttolerance=0;\r\n\tsmokedelay=;\r\n\tsoundstart=xplonuk4;\r\n\tsoundhit=xplomas2;\r\n"
     "\tbeamweapon=1;\r\n\tcolor=144;\r\n\tcolor2=217;\r\n"
     "\texplosiongaf=commboom;\r\n\texplosionart=commboom;\r\n"
     "\tmetal=;\r\n\tenergy=00012;\r\n"
@@ -419,8 +419,9 @@ class PagesTest : public EditorTestCase {
     if (source == "script") {
       QVERIFY(Open("long.tdf", kLongAndEmptyScript));
       QCOMPARE(driver_->Ui().Questions.size(), 0u);
-      QCOMPARE(Record().Weapname,
-               std::string("A Name Much Longer Than The Sixty Eight Characters An Edit Lets You"));
+      QCOMPARE(
+          Record().Weapname,
+          std::string("A Name Much Longer Than The Sixty Three Characters An Edit Lets You Type"));
     } else if (source == "outside") {
       Record() = OutsideValues();
     }
@@ -475,16 +476,22 @@ class PagesTest : public EditorTestCase {
     QCOMPARE(RecordDifferences(Record(), wanted), QString());
   }
 
-  // Blanks typed after a text are not stored.
-  void blanksTypedAfterATextAreDropped_data() {
+  // Blanks typed after a text are not stored, and a number's edit that holds
+  // only a minus or a point gives no value.
+  void typedTextIsStoredWithoutWhatGivesNoValue_data() {
     QTest::addColumn<TypedText>("row");
     QTest::newRow("code") << TypedText{0, "ABC  ", "Weapcode", "ABC"};
     QTest::newRow("name") << TypedText{1, " Big Gun   ", "Weapname", " Big Gun"};
     QTest::newRow("name in Latin-1") << TypedText{1, "Fus\351e  ", "Weapname", "Fus\351e"};
     QTest::newRow("only blanks") << TypedText{0, "   ", "Weapcode", " "};
+    QTest::newRow("a minus alone") << TypedText{5, "-", "Weaprange", " "};
+    QTest::newRow("a point alone") << TypedText{7, ".", "Weapreload", " "};
+    QTest::newRow("a minus and a point") << TypedText{3, "-.", "Weapdamage", " "};
+    QTest::newRow("a negative number") << TypedText{3, "-5", "Weapdamage", "-5"};
+    QTest::newRow("a number ending in a point") << TypedText{18, "12.", "Weapcovg", "12."};
   }
 
-  void blanksTypedAfterATextAreDropped() {
+  void typedTextIsStoredWithoutWhatGivesNoValue() {
     QFETCH(TypedText, row);
     const auto& [page, typed, member, stored] = row;
     QVERIFY(driver_->ClickPage(page));

@@ -97,6 +97,10 @@ struct Pasted {
   int beeps;
 };
 
+// One character more than the code's edit takes.
+constexpr char kOneTooLongForTheCode[] =
+    "A_CODE_OF_SIXTY_FOUR_CHARACTERS_ONE_MORE_THAN_ITS_EDIT_TAKES_123";
+
 class PasteCase : public WindowCase, public ::testing::WithParamInterface<Pasted> {};
 
 // Ctrl+V pastes the clipboard without the blanks and line ends at its ends,
@@ -112,7 +116,8 @@ TEST_P(PasteCase, PastesWholeOrNotAtAll) {
 INSTANTIATE_TEST_SUITE_P(Clipboard, PasteCase,
                          ::testing::Values(Pasted{"  ROCKET\r\n", "ROCKET", 0},
                                            Pasted{"\311CLAIR", "\311CLAIR", 0},
-                                           Pasted{"A;B", "", 1}, Pasted{"ABCDEFGHIJKLMNOP", "", 1}),
+                                           Pasted{"A;B", "", 1},
+                                           Pasted{kOneTooLongForTheCode, "", 1}),
                          [](const auto& info) { return CaseName(info.param.clipboard); });
 
 struct Dropped {

@@ -99,38 +99,35 @@ inline const Texts kHitSounds = {
 // ---- What typing may produce --------------------------------------------
 // Every accepted sample is at most L - 1 characters for the edit it is used on.
 
-// Code (L 13) and name (L 68): free text, blanks and the printable Latin-1
+// Code and name (L 63): free text, blanks and the printable Latin-1
 // characters included, but none of the characters that would break the
 // script, nor control characters.
 inline const Texts kScriptBreakers = {"a;b",  "A=B",  "[ABC",   "ABC]",  "{ABC",
                                       "ABC}", "A\nB", "A\177B", "A\205B"};
-inline const Texts kCodeAccepts = {"", "ROCKET2", "ARM LASER", "ABC", "CORE_GUN", "\311CLAIR"};
+inline const Texts kCodeAccepts = {"",         "ROCKET2",   "ARM LASER",       "ABC",
+                                   "CORE_GUN", "\311CLAIR", "ARM_BERTHACANNON"};
 inline const Texts kNameAccepts = {"",
                                    "Light Rocket Launcher",
                                    "ROCKET2",
                                    "Heavy Laser (Mk 2)",
                                    "d-gun",
                                    "Fus\351e lourde",
-                                   "\xFC\xA3\xDF\xA0\xFF\xBF"};
+                                   "\xFC\xA3\xDF\xA0\xFF\xBF",
+                                   "Long Range Plasma Battery For The Northern Coast"};
 
 // Whole numbers in a range, enforced while typing; empty is fine.
 inline const Texts kId255Accepts = {"", "1", "42", "255"};
 inline const Texts kId255Rejects = {"0",  "256", "1000", "abc", "1.5",
                                     "-1", "1 2", "12 ",  " ",   "a;b"};
-inline const Texts kUpTo9000Accepts = {"", "1", "250", "9000"};
-inline const Texts kUpTo9000Rejects = {"0", "9001", "10000", "abc", "1.5", "-5", "1 2", "90 "};
 
-// Filter "0-9" (digits only); no range in force.
-inline const Texts kDigitsL6 = {"", "0", "123", "99999"};
-inline const Texts kDigitsRejects = {"abc", "1.5", "1 5", "-1", "1e3"};
-
-// Filter "0-9." (digits and full stop); no range in force. A number takes
-// no blank: the script would keep only what stands before it.
-inline const Texts kDigitPointL4 = {"", "0", "1.5", "500", ".5"};
-inline const Texts kDigitPointL5 = {"", "0", "2.5", "9999", ".25"};
-inline const Texts kDigitPointL6 = {"", "0", "1.5", "0.25", "99999"};
-inline const Texts kDigitPointRejects = {"abc", "1 5", "15 ", " 15",  "1,5",
-                                         "-1",  "1e3", "a;b", "1.2.", ".."};
+// Every other number (L 15): a decimal number as the game's scripts write
+// it, an optional leading minus, digits and at most one point, whatever its
+// value; while typing, every start of one. A number takes no blank: the
+// script would keep only what stands before it.
+inline const Texts kNumberAccepts = {"",   "0", "1.5", "12000", "580.6", "0.367", "-5",
+                                     ".5", "-", ".",   "-.",    "12.",   "-0.25", "12345678901234"};
+inline const Texts kNumberRejects = {"abc", "1 5", "15 ", " 15", "1,5",  "1-", "--5",
+                                     "5.-", "+5",  "1e3", "a;b", "1.2.", ".."};
 
 // ---- Row makers ---------------------------------------------------------
 
@@ -163,12 +160,12 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
       {"Weapon Code",
        "The Name Of The Weapon (As seen in Unit file)",
        {edit("Enter", 207, "HelpDesc", "Enter The Name Of The Weapon Code (Capitals):", 30, 250,
-             170, 20, "Weapcode", 13, kCodeAccepts, kScriptBreakers)},
+             170, 20, "Weapcode", 63, kCodeAccepts, kScriptBreakers)},
        {"Enter"}},
       // 1
       {"Weapon Description",
        "Weapon Name - Just For Reference",
-       {edit("Enter", 207, "HelpDesc", "Enter The Weapon Name:", 30, 250, 170, 20, "Weapname", 68,
+       {edit("Enter", 207, "HelpDesc", "Enter The Weapon Name:", 30, 250, 170, 20, "Weapname", 63,
              kNameAccepts, kScriptBreakers)},
        {"Enter"}},
       // 2
@@ -180,8 +177,8 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
       // 3
       {"Damage",
        "Damage Weapon Inflicts",
-       {edit("Enter", 207, "HelpDesc", "Enter Weapon Damage:", 30, 250, 50, 20, "Weapdamage", 5,
-             kUpTo9000Accepts, kUpTo9000Rejects)},
+       {edit("Enter", 207, "HelpDesc", "Enter Weapon Damage:", 30, 250, 50, 20, "Weapdamage", 15,
+             kNumberAccepts, kNumberRejects)},
        {"Enter"}},
       // 4
       {"Turret?",
@@ -192,8 +189,8 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
       // 5
       {"Range",
        "Range of Weapon - In Pixels",
-       {edit("Enter", 207, "HelpDesc", "Enter The Range:", 30, 250, 50, 20, "Weaprange", 5,
-             kUpTo9000Accepts, kUpTo9000Rejects)},
+       {edit("Enter", 207, "HelpDesc", "Enter The Range:", 30, 250, 50, 20, "Weaprange", 15,
+             kNumberAccepts, kNumberRejects)},
        {"Enter"}},
       // 6
       {"Style Of Fire",
@@ -205,27 +202,27 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
       {"Reload",
        "Seconds Between Shots",
        {edit("Enter", 207, "HelpDesc", "Reload Time In Seconds (Decimals Are Aloud):", 30, 250, 50,
-             20, "Weapreload", 4, kDigitPointL4, kDigitPointRejects)},
+             20, "Weapreload", 15, kNumberAccepts, kNumberRejects)},
        {"Enter"}},
       // 8
       {"Resources",
        "Resources Needed By Weapon",
-       {edit("Enter", 207, "HelpDesc", "Metal Used:", 30, 250, 50, 20, "Weapmet", 6, kDigitPointL6,
-             kDigitPointRejects),
-        edit("Enter2", 207, "HelpDesc2", "Energy Used:", 30, 320, 50, 20, "Weapenr", 6,
-             kDigitPointL6, kDigitPointRejects),
-        edit("Enter3", 207, "HelpDesc3", "Energy Used Per Shot:", 30, 390, 50, 20, "Weapenps", 6,
-             kDigitPointL6, kDigitPointRejects)},
+       {edit("Enter", 207, "HelpDesc", "Metal Used:", 30, 250, 50, 20, "Weapmet", 15,
+             kNumberAccepts, kNumberRejects),
+        edit("Enter2", 207, "HelpDesc2", "Energy Used:", 30, 320, 50, 20, "Weapenr", 15,
+             kNumberAccepts, kNumberRejects),
+        edit("Enter3", 207, "HelpDesc3", "Energy Used Per Shot:", 30, 390, 50, 20, "Weapenps", 15,
+             kNumberAccepts, kNumberRejects)},
        {"Enter", "Enter2", "Enter3"}},
       // 9
       {"Weapon Speed etc",
        "Weapon Speeds and Acceleration",
        {edit("Enter", 207, "HelpDesc", "Speed (In Pixels Per Second):", 30, 250, 50, 20,
-             "Weapspeed", 6, kDigitPointL6, kDigitPointRejects),
+             "Weapspeed", 15, kNumberAccepts, kNumberRejects),
         edit("Enter2", 214, "HelpDesc2", "Acceleration (In Pixels/Second^2):", 30, 320, 50, 20,
-             "Weapaccl", 6, kDigitPointL6, kDigitPointRejects),
+             "Weapaccl", 15, kNumberAccepts, kNumberRejects),
         edit("Enter3", 264, "HelpDesc4", "Starting Speed (Normally 0):", 300, 250, 50, 20,
-             "Weapstsp", 6, kDigitPointL6, kDigitPointRejects),
+             "Weapstsp", 15, kNumberAccepts, kNumberRejects),
         list("ComboBox3", "HelpDesc5", "Does It Have A Propeller", 300, 320, 240, 120, "Weapprop",
              "direct", kNoYes)},
        {"Enter", "Enter3", "Enter2", "ComboBox3"}},
@@ -246,13 +243,13 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
        "All About Aim and Travel Of The Weapon",
        {check("Is this A Guided Weapon?", 30, 230, 160, 20, "Weapguid"),
         edit("Enter", 207, "HelpDesc4", "Turnrate for Guided Missiles (0-69000)", 300, 250, 50, 20,
-             "Weapturn", 6, kDigitsL6, kDigitsRejects),
+             "Weapturn", 15, kNumberAccepts, kNumberRejects),
         edit("Enter2", 207, "HelpDesc2", "Accuracy (Use 0 Unless A Cannon?)", 30, 320, 50, 20,
-             "Weapaccu", 6, kDigitsL6, kDigitsRejects),
+             "Weapaccu", 15, kNumberAccepts, kNumberRejects),
         edit("Enter3", 267, "HelpDesc5", "Aimrate - Rarely Used, For Unit Viewer!", 300, 320, 50,
-             20, "Weaprate", 6, kDigitsL6, kDigitsRejects),
+             20, "Weaprate", 15, kNumberAccepts, kNumberRejects),
         edit("Enter4", 286, "HelpDesc3", "Tolerance, Accuracy When Aiming(0-69k)", 30, 390, 50, 20,
-             "Weaptolr", 6, kDigitsL6, kDigitsRejects),
+             "Weaptolr", 15, kNumberAccepts, kNumberRejects),
         list("ComboBox6", "HelpDesc6", "Minimum Angle Barrels Point(Select --- If Unsure!)", 300,
              390, 60, 120, "Weapbarr", "direct", kBarrelAngles)},
        {"ComboBox6", "Enter", "Enter2", "Enter3", "Enter4", "Check1"}},
@@ -262,7 +259,7 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
        {list("ComboBox1", "HelpDesc", "Does It Have A Smoke Trail?:", 20, 250, 160, 60, "Weapsmtl",
              "mapped", kNoYes),
         edit("Enter2", 207, "HelpDesc2", "Smoke Dispersal Interval (Seconds):", 20, 320, 50, 20,
-             "Weapsmdl", 5, kDigitPointL5, kDigitPointRejects),
+             "Weapsmdl", 15, kNumberAccepts, kNumberRejects),
         list("ComboBox3", "HelpDesc4", "Does It Have A Smoke Puff When Fired?", 300, 250, 160, 60,
              "Weapsmst", "mapped", kNoYes),
         list("ComboBox2", "HelpDesc5", "Does It Have A Smoke Puff When Terminates", 300, 320, 160,
@@ -296,12 +293,12 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
       // 15
       {"Terrain Effects",
        "What Effects Does The Weapon Have On The Terrain?",
-       {edit("Enter", 207, "HelpDesc", "What Area Does This Effect", 20, 250, 50, 20, "Weapefft", 6,
-             kDigitsL6, kDigitsRejects),
+       {edit("Enter", 207, "HelpDesc", "What Area Does This Effect", 20, 250, 50, 20, "Weapefft",
+             15, kNumberAccepts, kNumberRejects),
         edit("Enter2", 257, "HelpDesc4", "Edge Of Effectiveness(ONLY For Rockets etc)", 300, 250,
-             50, 20, "Weapeftn", 5, kDigitPointL5, kDigitPointRejects),
+             50, 20, "Weapeftn", 15, kNumberAccepts, kNumberRejects),
         edit("Enter3", 247, "HelpDesc2", "Chance Of Starting A Fire(0-100%):", 20, 320, 50, 20,
-             "Weapfire", 4, kDigitPointL4, kDigitPointRejects),
+             "Weapfire", 15, kNumberAccepts, kNumberRejects),
         list("ComboBox3", "HelpDesc5", "Does It Only Damage Units - Not Terrain?", 300, 320, 140,
              120, "Weapunit", "direct", kNoYes),
         list("ComboBox5", "HelpDesc3", "Does It Bounce When Hit Ground?", 20, 390, 140, 120,
@@ -313,11 +310,11 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
       {"Burst/Rapid Fire",
        "Burst Mode For Weapons Like Flamethrower",
        {edit("Enter", 207, "HelpDesc", "How Many Times It Fires In One Burst:", 30, 250, 50, 20,
-             "Weapbrst", 6, kDigitPointL6, kDigitPointRejects),
+             "Weapbrst", 15, kNumberAccepts, kNumberRejects),
         edit("Enter2", 207, "HelpDesc2", "Time Delay Between Fire Burst Mode:", 30, 320, 50, 20,
-             "Weapbsta", 6, kDigitPointL6, kDigitPointRejects),
+             "Weapbsta", 15, kNumberAccepts, kNumberRejects),
         edit("Enter3", 207, "HelpDesc3", "Spread From The Line Spray Goes On:", 30, 390, 50, 20,
-             "Weapspry", 6, kDigitPointL6, kDigitPointRejects)},
+             "Weapspry", 15, kNumberAccepts, kNumberRejects)},
        {"Enter", "Enter2", "Enter3"}},
       // 17
       {"Bits On Weapon Opts",
@@ -325,7 +322,7 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
        {list("ComboBox1", "HelpDesc", "Is This Weapon Self Propelled W/Burn?:", 30, 250, 70, 120,
              "Weapsprp", "direct", kNoYes),
         edit("Enter", 207, "HelpDesc4", "Flight-Time For Self Propelled Weapons:", 300, 250, 50, 20,
-             "Weapfght", 6, kDigitPointL6, kDigitPointRejects),
+             "Weapfght", 15, kNumberAccepts, kNumberRejects),
         list("ComboBox2", "HelpDesc2", "Is This A Water Weapon?:", 30, 320, 70, 120, "Weapwatr",
              "direct", kNoYes),
         list("ComboBox3", "HelpDesc5", "Does This Have A Paralyzing Effect?:", 300, 320, 70, 120,
@@ -333,17 +330,17 @@ inline const std::vector<ExpectedPage> kExpectedPages = [] {
         list("ComboBox4", "HelpDesc3", "Does Have To Be Fired By Player?:", 30, 390, 70, 120,
              "Weapcomm", "direct", kNoYes),
         edit("Enter2", 207, "HelpDesc6", "Time Will Decay At End Of Burst Path:", 300, 390, 50, 20,
-             "Weaprand", 6, kDigitsL6, kDigitsRejects)},
+             "Weaprand", 15, kNumberAccepts, kNumberRejects)},
        {"Enter", "Enter2", "ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4"}},
       // 18
       {"Other Options",
        "Any Options Left Over:",
        {edit("Enter", 207, "HelpDesc", "Cover Of Weaps Which Shoot Weaps:", 30, 250, 50, 20,
-             "Weapcovg", 6, kDigitsL6, kDigitsRejects),
+             "Weapcovg", 15, kNumberAccepts, kNumberRejects),
         list("ComboBox2", "HelpDesc4", "Doesn't Explode When Hits Target?", 300, 250, 70, 120,
              "Weapxpld", "direct", kNoYes),
         edit("Enter2", 207, "HelpDesc2", "How Long The Weapons Active(Secs):", 30, 320, 50, 20,
-             "Weaptime", 6, kDigitsL6, kDigitsRejects),
+             "Weaptime", 15, kNumberAccepts, kNumberRejects),
         list("ComboBox3", "HelpDesc5", "Will It Track A Moving Target?", 300, 320, 70, 120,
              "Weaptrak", "direct", kNoYes),
         list("ComboBox4", "HelpDesc3", "Will It NOT Detonate At Range Auto?:", 30, 390, 70, 120,
