@@ -29,7 +29,7 @@ HWND AddControl(HWND dialog, const wchar_t* className, const std::wstring& text,
 void FillList(HWND list, const TWeaponChoice& choice) {
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
   for (std::size_t column = 0; column < kWeaponColumnHeadings.size(); ++column) {
-    std::wstring heading = WideFromBytes(kWeaponColumnHeadings[column]);
+    std::wstring heading = WideFromUtf8(kWeaponColumnHeadings[column]);
     LVCOLUMNW c{};
     c.mask = LVCF_TEXT | LVCF_FMT;
     c.fmt = column == 3 ? LVCFMT_RIGHT : LVCFMT_LEFT;
@@ -38,8 +38,8 @@ void FillList(HWND list, const TWeaponChoice& choice) {
   }
   for (std::size_t row = 0; row < choice.Rows.size(); ++row) {
     const TWeaponRow& weapon = choice.Rows[row];
-    const std::wstring cells[] = {WideFromBytes(weapon.Code), WideFromBytes(weapon.Name),
-                                  WideFromBytes(weapon.Id), std::to_wstring(weapon.Line)};
+    const std::wstring cells[] = {WideFromUtf8(weapon.Code), WideFromUtf8(weapon.Name),
+                                  WideFromUtf8(weapon.Id), std::to_wstring(weapon.Line)};
     LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = int(row);
@@ -94,8 +94,8 @@ INT_PTR CALLBACK ChooserProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
     case WM_INITDIALOG: {
       SetWindowLongPtrW(dialog, DWLP_USER, lParam);
       const TWeaponChoice& choice = reinterpret_cast<Chooser*>(lParam)->choice;
-      SetWindowTextW(dialog, WideFromBytes(choice.Caption).c_str());
-      AddControl(dialog, L"STATIC", WideFromBytes(choice.Prompt), SS_LEFT | SS_NOPREFIX, kPromptId);
+      SetWindowTextW(dialog, WideFromUtf8(choice.Caption).c_str());
+      AddControl(dialog, L"STATIC", WideFromUtf8(choice.Prompt), SS_LEFT | SS_NOPREFIX, kPromptId);
       HWND list = AddControl(dialog, WC_LISTVIEWW, L"",
                              WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, kListId,
                              WS_EX_CLIENTEDGE);
