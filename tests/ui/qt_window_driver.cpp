@@ -61,18 +61,24 @@ class OnScreenUserInterface : public TPlatformUserInterface {
   int MessageBox(THandle owner, const std::string& text, const std::string& caption,
                  unsigned type) override {
     ReadWhenShown();
-    return TPlatformUserInterface::MessageBox(owner, text, caption, type);
+    const int answer = TPlatformUserInterface::MessageBox(owner, text, caption, type);
+    GiveBackActivation(owner);
+    return answer;
   }
   int LabelledMessageBox(THandle owner, const std::string& text, const std::string& caption,
                          unsigned type, const std::vector<std::string>& labels,
                          int defaultButton) override {
     ReadWhenShown();
-    return TPlatformUserInterface::LabelledMessageBox(owner, text, caption, type, labels,
-                                                      defaultButton);
+    const int answer = TPlatformUserInterface::LabelledMessageBox(owner, text, caption, type,
+                                                                  labels, defaultButton);
+    GiveBackActivation(owner);
+    return answer;
   }
   std::optional<std::size_t> ChooseWeapon(THandle owner, const TWeaponChoice& choice) override {
     ReadWhenShown();
-    return TPlatformUserInterface::ChooseWeapon(owner, choice);
+    const std::optional<std::size_t> answer = TPlatformUserInterface::ChooseWeapon(owner, choice);
+    GiveBackActivation(owner);
+    return answer;
   }
 
  private:
@@ -84,6 +90,14 @@ class OnScreenUserInterface : public TPlatformUserInterface {
         dialog->reject();
       }
     });
+  }
+
+  // As a desktop does once a dialog has gone; the headless platform does not.
+  static void GiveBackActivation(THandle owner) {
+    if (QWidget* window = WidgetOf(owner) ? WidgetOf(owner)->window() : nullptr) {
+      window->activateWindow();
+      if (!QTest::qWaitForWindowActive(window)) qWarning("the dialog's owner is not active again");
+    }
   }
 
   std::vector<ScreenDialog>& shown_;
