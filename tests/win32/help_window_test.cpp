@@ -56,6 +56,15 @@ int LineOf(HWND edit, std::size_t at) {
   return int(SendMessageW(edit, EM_EXLINEFROMCHAR, 0, LPARAM(at)));
 }
 
+// Whether the character at `at` stands within the window.
+bool IsShown(HWND edit, std::size_t at) {
+  POINTL place{};
+  SendMessageW(edit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&place), LPARAM(at));
+  RECT client;
+  GetClientRect(edit, &client);
+  return place.y >= 0 && place.y < client.bottom;
+}
+
 std::wstring Wide(std::string_view ascii) { return {ascii.begin(), ascii.end()}; }
 
 class HelpWindowTest : public ::testing::Test {
@@ -95,7 +104,9 @@ TEST_F(HelpWindowTest, TheContentsFollowTheIntroductionAsLinksToTheSections) {
     SendMessageW(edit_, EM_SETSEL, entry, entry);
     SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
     Click(edit_, entry);
-    EXPECT_EQ(SendMessageW(edit_, EM_GETFIRSTVISIBLELINE, 0, 0), LineOf(edit_, section))
+    // The last sections cannot come to the top: the text then shows its end.
+    const bool atTop = SendMessageW(edit_, EM_GETFIRSTVISIBLELINE, 0, 0) == LineOf(edit_, section);
+    EXPECT_TRUE(atTop || (IsShown(edit_, section) && IsShown(edit_, text_.size() - 1)))
         << page.listEntry;
   }
 }
