@@ -84,13 +84,12 @@ void ShowSection(HWND text, CHARRANGE link) {
 }
 
 LRESULT CALLBACK HelpProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NOTIFY) {
+  if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == EN_LINK) {
+    // A click on a link shows its section, and the rich edit does no more with it.
     const auto* link = reinterpret_cast<const ENLINK*>(lParam);
-    if (link->nmhdr.code == EN_LINK && link->msg == WM_LBUTTONUP) {
-      ShowSection(link->nmhdr.hwndFrom, link->chrg);
-      return 1;
-    }
-    return 0;
+    if (link->msg != WM_LBUTTONUP) return 0;
+    ShowSection(link->nmhdr.hwndFrom, link->chrg);
+    return 1;
   }
   if (message == WM_SIZE) {
     MoveWindow(GetDlgItem(window, kTextId), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
