@@ -63,6 +63,9 @@ class TMachines : public TFrameWindow {
   bool HasUnsavedChanges();
   // A fresh weapon: reset values, no page up, the page list re-created.
   void StartNewWeapon();
+  // Builds the page that is up again from the weapon, without collecting it,
+  // where it shows a list or check box whose value differs from `before`.
+  void ShowListsAgain(const kalvex::WeaponRecord& before);
 
   // Opens the weapon script at `path`: of a script of several weapons, the
   // one the user chooses (cancelled: nothing changes). A fresh weapon takes

@@ -4,6 +4,7 @@
 
 #include "app/file_messages.h"
 #include "app/kalvex.h"
+#include "record/record_fields.h"
 #include "script/finding_text.h"
 #include "script/save_file.h"
 #include "script/script_file_reader.h"
@@ -111,6 +112,14 @@ bool TMachines::SaveScript() {
   document_ = kalvex::OpenScript(std::move(planned->text));
   documentPath_ = path;
   weaponIndex_ = planned->index;
+  // Its lists show what the file holds: one that the writer left out (the
+  // beam colour of a weapon that is not a beam, the model beside the beam
+  // flag) shows what it shows for the weapon opened from the file, so that
+  // the next save in place writes only what the user changes then.
+  kalvex::WeaponRecord saved;
+  kalvex::ReadWeapon(document_, weaponIndex_, saved);
+  const kalvex::WeaponRecord before = Weapon;
+  if (kalvex::TakeListValues(saved, Weapon)) ShowListsAgain(before);
   save = 1;
   keptWeapon_ = Weapon;
   return true;

@@ -172,19 +172,22 @@ class WeaponSaver {
     return IsZeroNumber(packed);
   }
 
+  // The beam colour sets both its entries; a value it lacks removes its entry.
   void SaveColour(const RecordField& field) {
-    const int colour = edited_.*field.number;
-    if (colour == base_.*field.number) return;
     const KeyRule& first = BodyRule(field.key);
-    const KeyRule& second = BodyRule(field.second_key);
-    const std::string_view first_value = FirstColourValue(colour);
-    if (first_value.empty()) {
-      RemoveAll(EntriesOf(first));
-      RemoveAll(EntriesOf(second));
-      return;
+    if (!FieldDiffers(first, base_, edited_)) return;
+    const ColourValues values = WrittenColour(edited_);
+    SetOrRemove(field.key, first, values.first);
+    SetOrRemove(field.second_key, BodyRule(field.second_key), values.second);
+  }
+
+  void SetOrRemove(std::string_view key, const KeyRule& rule,
+                   std::optional<std::string_view> value) {
+    if (value) {
+      SetOrAdd(key, rule, std::string(*value));
+    } else {
+      RemoveAll(EntriesOf(rule));
     }
-    SetOrAdd(field.key, first, std::string(first_value));
-    SetOrAdd(field.second_key, second, std::string(SecondColourValue(colour)));
   }
 
   // The damage in "[DAMAGE]": its last entry, else first in the section,

@@ -68,11 +68,16 @@ std::optional<std::string> ApplyMembers(const std::vector<std::string_view>& mem
     if (member.find('\n') != std::string_view::npos) {
       return std::string(member.substr(0, member.find('='))) + " must not hold a line end";
     }
-    const RecordLinesResult parsed = ParseRecordLines(member, record);
-    if (!parsed.ok) return parsed.message;
     const RecordField* field = FindRecordField(member.substr(0, member.find('=')));
     const std::string_view value = member.substr(member.find('=') + 1);
-    if (field && field->kind == FieldKind::kNumber && !value.empty() && !IsDecimalNumber(value)) {
+    // A value as dump gives it changes nothing: the reset text, or what the
+    // member holds already.
+    const bool kept =
+        field && field->IsText() && (value == kResetText || value == record.*field->text);
+    const RecordLinesResult parsed = ParseRecordLines(member, record);
+    if (!parsed.ok) return parsed.message;
+    if (field && field->kind == FieldKind::kNumber && !value.empty() && !kept &&
+        !IsDecimalNumber(value)) {
       return std::string(field->name) +
              " needs a decimal number (an optional \"-\", digits and "
              "at most one point), not \"" +
