@@ -90,6 +90,11 @@ class TMachines : public TFrameWindow {
   // The text of the opened script with this weapon's edits; nothing, after
   // saying why, when they cannot be made.
   std::optional<std::string> EditedScript();
+  // The script `onDisk`, read from `path`, with this weapon of the opened
+  // script added at its end as it stands there, with its edits; nothing,
+  // after saying why, when it cannot be added.
+  std::optional<PlannedSave> AddedScript(const kalvex::ScriptDocument& onDisk,
+                                         const std::string& path);
   // Writes `text` as the whole file at `path`; shows the reason and returns
   // false when the file was not written.
   bool WriteScriptFile(const std::string& path, const std::string& text);

@@ -138,7 +138,7 @@ bool TMachines::WriteScriptFile(const std::string& path, const std::string& text
     case kalvex::SaveStatus::kCannotWrite:
       break;
   }
-  MessageBox(kalvex::FileErrorMessage(result.refusal(), path), kalvex::kFileErrorCaption,
+  MessageBox(kalvex::SaveFailureMessage(result.refusal(), path), kalvex::kFileErrorCaption,
              kalvex::kErrorBox);
   return false;
 }
@@ -146,8 +146,18 @@ bool TMachines::WriteScriptFile(const std::string& path, const std::string& text
 std::optional<std::string> TMachines::EditedScript() {
   kalvex::SavedText saved = kalvex::SaveWeapon(document_, weaponIndex_, Weapon);
   if (saved.ok()) return std::move(saved.text);
-  MessageBox(kalvex::FileErrorMessage("Unable to save the weapon into its script", documentPath_,
-                                      kalvex::Utf8FromLatin1(saved.refusal)),
+  MessageBox(kalvex::SaveFailureMessage("Unable to save the weapon into its script", documentPath_,
+                                        kalvex::Utf8FromLatin1(saved.refusal)),
+             kalvex::kFileErrorCaption, kalvex::kErrorBox);
+  return std::nullopt;
+}
+
+std::optional<TMachines::PlannedSave> TMachines::AddedScript(const kalvex::ScriptDocument& onDisk,
+                                                             const std::string& path) {
+  kalvex::SavedText added = kalvex::AppendWeaponFrom(onDisk, document_, weaponIndex_, Weapon);
+  if (added.ok()) return PlannedSave{std::move(added.text), onDisk.weapons.size()};
+  MessageBox(kalvex::SaveFailureMessage("Unable to add the weapon to the script", path,
+                                        kalvex::Utf8FromLatin1(added.refusal)),
              kalvex::kFileErrorCaption, kalvex::kErrorBox);
   return std::nullopt;
 }
@@ -200,6 +210,7 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
       ". Add this weapon at the end of the file, or replace the whole file with it?";
   switch (MessageBox(question, kalvex::kWarningCaption, MB_ICONEXCLAMATION, labels, 0)) {
     case 0:
+      if (opened) return AddedScript(onDisk, path);
       return PlannedSave{kalvex::AppendWeapon(onDisk, Weapon), count};
     case 1:
       return replaced;

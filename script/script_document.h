@@ -170,4 +170,15 @@ SavedText SetEntry(const ScriptDocument& document, std::size_t index, EntryScope
 // is the last of the document opened from the result.
 std::string AppendWeapon(const ScriptDocument& document, const WeaponRecord& record);
 
+// The document's text with the weapon at `index` of `source`, edited to
+// `edited` as SaveWeapon edits it in `source`, added at the end: its own text
+// from its header's "[" to the end of the line of its closing "}" (its
+// comments, entries without a field and per-target damage included), in the
+// document's line ends and ending with one (a missing final line end of the
+// document added first). The weapon is the last of the document opened from
+// the result. Refused as SaveWeapon refuses, and where the end of the
+// document (an open comment or body) would take the weapon in.
+SavedText AppendWeaponFrom(const ScriptDocument& document, const ScriptDocument& source,
+                           std::size_t index, const WeaponRecord& edited);
+
 }  // namespace kalvex

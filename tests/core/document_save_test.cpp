@@ -248,6 +248,37 @@ TEST(DocumentSave, AppendAddsTheWriterScriptInTheFileLineEnds) {
   EXPECT_EQ(read.Weapcode, "NEW");
 }
 
+// A weapon of a script added to another: its own text with the edit, from
+// its "[" to the end of its closing "}" line, in the other's line ends.
+TEST(DocumentSave, AddCarriesTheWeaponsOwnText) {
+  const std::string source =
+      "// guns\r\n" + Gun("}\r\n}\r\n", "}\r\n} // the gun\r\n") + "[NEXT]\r\n{\r\n}\r\n";
+  const ScriptDocument from = OpenScript(source);
+  WeaponRecord record;
+  ReadWeapon(from, 0, record);
+  record.Weapdamage = "250";
+  std::string gun = Gun("default=110;", "default=250;");
+  gun.replace(gun.rfind("}\r\n"), 3, "} // the gun\r\n");
+  std::string lf = gun;
+  std::erase(lf, '\r');
+  const struct {
+    const char* name;
+    std::string target;
+    std::string added;  // empty: refused
+  } kCases[] = {
+      {"LF, no line end at the end", "[A]\n{\n}", "[A]\n{\n}\n" + lf},
+      {"CR LF", "[A]\r\n{}\r\n", "[A]\r\n{}\r\n" + gun},
+      {"the end is an open comment", "[A]{}\n/* to be done", ""},
+      {"the end is an open body", "[A]\n{\nrange=1;", ""},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const SavedText added = AppendWeaponFrom(OpenScript(c.target), from, 0, record);
+    EXPECT_EQ(added.ok(), !c.added.empty()) << added.refusal;
+    EXPECT_EQ(added.text, c.added);
+  }
+}
+
 TEST(DocumentOpen, ListsEveryWeaponWithItsLine) {
   const ScriptDocument document = OpenScript(
       "// weapons\n[A]{ID=1;name=First;}\n\n[ LONG CODE OF A MOD ]\n{name=Second; ID=2 ;}\n[C]{}");

@@ -312,7 +312,7 @@ class FileCommandsTest : public EditorTestCase {
     }
 
     QCOMPARE(Ui().Questions.size(), exists ? 2u : 1u);
-    ExpectFileError(Ui().Questions.back(), message, path, reason);
+    ExpectFileError(Ui().Questions.back(), message, path, reason, true);
     QCOMPARE(driver_->Window().SaveFlag(), 0);
     if (target == "read-only.tdf" || target == "full.tdf") {
       QCOMPARE(ReadBytes(path), std::string("earlier"));
@@ -759,9 +759,15 @@ class FileCommandsTest : public EditorTestCase {
  private:
   // A file error's box: its first line, then the file's name and why ("":
   // whatever the system says).
+  // A save's message ends in a line of its own that says nothing was saved.
   static void ExpectFileError(const AskedQuestion& told, std::string_view firstLine,
-                              const std::string& path, std::string_view reason) {
-    const std::string& text = told.Text;
+                              const std::string& path, std::string_view reason, bool save = false) {
+    constexpr std::string_view kNotSaved = "\n\nThe script was not saved.";
+    std::string text = told.Text;
+    if (save) {
+      QVERIFY2(text.ends_with(kNotSaved), text.c_str());
+      text.resize(text.size() - kNotSaved.size());
+    }
     QVERIFY2(text.starts_with(std::string(firstLine) + "\n"), text.c_str());
     QVERIFY2(text.find(path) != std::string::npos, text.c_str());
     const std::string why = text.substr(text.rfind('\n') + 1);
