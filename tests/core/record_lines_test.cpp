@@ -121,7 +121,7 @@ std::string FlagRefused(const std::string& value) {
 }
 std::string ListRefused(const std::string& member, int last, const std::string& value) {
   return member + " takes a position in its list from 0 to " + std::to_string(last) +
-         ", its script text (in double quotes where it is made of digits) or nothing, not \"" +
+         ", its script text (in double quotes where it is a whole number) or nothing, not \"" +
          value + "\"";
 }
 std::string MustNotHold(const std::string& member, const std::string& what) {

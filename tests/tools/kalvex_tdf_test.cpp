@@ -75,10 +75,10 @@ TEST_F(KalvexTdfTest, BadLinesAreRefused) {
       {"Weaptur=yes", "kalvex-tdf: line 1: Weaptur takes 0, 1 or nothing (0), not \"yes\"\n"},
       {"# big\nWeapsost=4294967296",
        "kalvex-tdf: line 2: Weapsost takes a position in its list from 0 to 31, its script text "
-       "(in double quotes where it is made of digits) or nothing, not \"4294967296\"\n"},
+       "(in double quotes where it is a whole number) or nothing, not \"4294967296\"\n"},
       {"Weaprend=99",
        "kalvex-tdf: line 1: Weaprend takes a position in its list from 0 to 7, its script text "
-       "(in double quotes where it is made of digits) or nothing, not \"99\"\n"},
+       "(in double quotes where it is a whole number) or nothing, not \"99\"\n"},
       {"Weapstyle=-1",
        "kalvex-tdf: line 1: Weapstyle takes a position in its list from 0 to 2, ballistic, "
        "lineofsight, dropped or nothing, not \"-1\"\n"},

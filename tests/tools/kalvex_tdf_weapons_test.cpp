@@ -261,7 +261,7 @@ TEST_F(WeaponsTest, SetRefusesBadValuesAndWritesNothing) {
       " needs a decimal number (an optional \"-\", digits and at most one point), not ";
   const std::string own = "\" has a member of its own: use Member=value (dump shows them)\n";
   const std::string text =
-      ", its script text (in double quotes where it is made of digits) or nothing, not ";
+      ", its script text (in double quotes where it is a whole number) or nothing, not ";
   RunCases({
       {"not a decimal number", "set %0 --index 2 Weapreload=1,5", 2,
        "kalvex-tdf: Weapreload" + decimal + "\"1,5\"\n"},

@@ -71,7 +71,7 @@ std::string WhatItTakes(const RecordField& field) {
            "its values as the script gives them (\"232 / 234\", \"232\" or "
            "\"/ 234\") or nothing";
   }
-  return positions + "its script text (in double quotes where it is made of digits) or nothing";
+  return positions + "its script text (in double quotes where it is a whole number) or nothing";
 }
 
 std::string Refused(const RecordField& field, std::string_view value) {
@@ -107,7 +107,7 @@ std::optional<std::string> ApplyListText(const RecordField& field, std::string_v
 
 // Sets an integer member: nothing gives the value of a weapon without its
 // entry, a whole number is a position, any other text (in double quotes
-// where it is made of digits) a script text.
+// where it is a whole number) a script text.
 std::optional<std::string> ApplyInteger(const RecordField& field, std::string_view value,
                                         WeaponRecord& record) {
   if (value.empty()) {
