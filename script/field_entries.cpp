@@ -24,7 +24,7 @@ bool IndexDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord
 // (the none entries, an index outside the table) writes no entry.
 std::optional<std::string> TableFieldValue(const RecordField& field, const WeaponRecord& r) {
   if (field.reading != ValueRule::kTable) return std::nullopt;
-  if (!(r.own.*field.own).empty()) return r.own.*field.own;
+  if (field.own != nullptr && !(r.own.*field.own).empty()) return r.own.*field.own;
   const std::string_view value = TableValue(field.table, r.*field.number);
   if (value.empty()) return std::nullopt;
   return std::string(value);

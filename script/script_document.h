@@ -16,12 +16,15 @@
 //   with that entry's indentation and line end (after the "{" line, with a tab
 //   and the file's line end, in a body without entries).
 // - Where the writer would write no entry (an empty optional text, a zero
-//   optional number, an unchecked flag, no style), every entry of the field
-//   goes, with its line where it stands alone on it.
+//   optional number, an unchecked flag, kNoEntry), and for the "None" of the
+//   model and the sounds, which the writer writes as an empty entry, every
+//   entry of the field goes, with its line where it stands alone on it.
 // - The style renames the key of its entry; the beam colour sets "color" and
-//   "color2" together; the damage is "default" in "[DAMAGE]" (added first in
-//   a section without it; a weapon without the section gets the writer's
-//   section before its closing "}").
+//   "color2" together (a colour of its own without one of them removes that
+//   one); the damage is "default" in "[DAMAGE]" (added first in a section
+//   without it; a weapon without the section gets the writer's section
+//   before its closing "}").
+// - A value of the weapon's own (record.own) is written as it stands.
 // - Conditions between fields (a model only without the beam flag, a turn
 //   rate only with guidance) decide what a new script holds, not what a saved
 //   one loses: a changed field is written on its own terms.
