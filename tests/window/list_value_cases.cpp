@@ -1,6 +1,6 @@
 // Values that no entry of a list holds, through the window: a sound of the
-// mod's own is the list's last entry until the user picks another, and a
-// weapon without a style shows none and keeps none. A weapon opened from a
+// mod's own read from a script is saved back, and a weapon without a style
+// shows none and keeps none. A weapon opened from a
 // file shows each list as its script says it: no selection where it has no
 // entry and the list no entry for none, that entry or "No" where the list has
 // one, a value of its own as an extra entry spelled as written.
@@ -20,30 +20,6 @@ using ListValueCase = WindowCase;
 constexpr int kSoundsPage = 14;
 constexpr int kStylePage = 6;
 constexpr int kStartSoundEntries = 32;
-
-TEST_F(ListValueCase, OwnSoundIsTheLastEntryUntilAnotherIsPicked) {
-  ASSERT_TRUE(FileNew());
-  Window().EditedWeapon().own.Weapsost = "vortexfire";
-  ASSERT_TRUE(Driver().ClickPage(kSoundsPage));
-  const std::optional<std::vector<std::string>> shown = Driver().ListEntries("ComboBox1");
-  ASSERT_TRUE(shown);
-  ASSERT_EQ(shown->size(), std::size_t(kStartSoundEntries + 1));
-  EXPECT_EQ(shown->back(), "vortexfire");
-  EXPECT_EQ(shown->at(3), "Bomber");
-  EXPECT_EQ(Driver().ListSelection("ComboBox1"), kStartSoundEntries);
-
-  ASSERT_TRUE(Driver().Pick("ComboBox4", 2));  // another list: the sound stays
-  EXPECT_EQ(Driver().ListSelection("ComboBox1"), kStartSoundEntries);
-  ASSERT_TRUE(Driver().ClickPage(kSoundsPage - 1));
-  EXPECT_EQ(Window().EditedWeapon().own.Weapsost, "vortexfire");
-
-  ASSERT_TRUE(Driver().ClickPage(kSoundsPage));
-  ASSERT_TRUE(Driver().Pick("ComboBox1", 4));
-  EXPECT_EQ(Window().EditedWeapon().Weapsost, 4);
-  EXPECT_EQ(Window().EditedWeapon().own.Weapsost, "");
-  EXPECT_EQ(Driver().ListEntries("ComboBox1")->size(), std::size_t(kStartSoundEntries));
-  EXPECT_EQ(Driver().ListSelection("ComboBox1"), 4);
-}
 
 // A sound of the mod's own, read from a script, is shown and saved back.
 TEST_F(ListValueCase, OwnSoundReadFromAScriptIsSavedBack) {
