@@ -4,6 +4,7 @@
 // when it is not UTF-8.
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -14,7 +15,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
 #include <filesystem>
@@ -24,11 +27,30 @@
 #include "platform/qt/native_window.h"
 #include "platform/qt/qt_user_interface.h"
 #include "tests/ui/offscreen_messages.h"
-#include "tests/ui/qt_test_support.h"
-
-using namespace kalvex::test;
 
 namespace {
+
+// Table-driven tests: a _data function adds a row for each entry of a table
+// of tuples that begin with the row's name, and the test reads its entry.
+template <typename Entry, std::size_t N>
+void AddRows(const Entry (&table)[N]) {
+  QTest::addColumn<int>("entry");
+  for (std::size_t i = 0; i < N; ++i) QTest::newRow(std::get<0>(table[i])) << int(i);
+}
+
+template <typename Entry, std::size_t N>
+const Entry& CurrentRow(const Entry (&table)[N]) {
+  QFETCH(int, entry);
+  return table[entry];
+}
+
+// Hands the modal W that the next event loop shows, if any, to `act`.
+template <typename W, typename Act>
+void WhenModal(Act act) {
+  QTimer::singleShot(0, [act] {
+    if (auto* widget = qobject_cast<W*>(QApplication::activeModalWidget())) act(widget);
+  });
+}
 
 constexpr char kWeaponFilter[] = "Weapon Files (*.TDF)|*.tdf|";
 constexpr unsigned kReplace = MB_YESNO | MB_ICONEXCLAMATION;

@@ -2,6 +2,7 @@
 // user's input makes, posted to the real controls and handled as the
 // program's message loop handles them, and what the real controls show.
 #include <algorithm>
+#include <cstdio>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -506,46 +507,20 @@ class Win32WindowDriver : public WindowDriver {
     return true;
   }
 
-  // This program again, as the close probe, its output read through a pipe.
+  // This program again, as the close probe, through the command interpreter,
+  // which gives back what it prints, in text, and its exit status.
   ClosedProcess CloseInOwnProcess(const CloseRequest& request) override {
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(self) + L"\"";
+    std::wstring command = L"\"\"" + std::wstring(self) + L"\"";
     for (const std::string& argument : CloseProbeArguments(request)) {
       command += L" \"" + WideFromUtf8(argument) + L"\"";
     }
-    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-    HANDLE read = nullptr;
-    HANDLE write = nullptr;
-    if (!CreatePipe(&read, &write, &inherited, 0)) return {};
-    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = write;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    PROCESS_INFORMATION probe{};
-    const bool started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                        nullptr, &startup, &probe);
-    CloseHandle(write);
+    FILE* probe = _wpopen((command + L"\"").c_str(), L"rt");
+    if (!probe) return {};
     ClosedProcess closed;
-    if (started) {
-      char chunk[512];
-      DWORD got = 0;
-      while (ReadFile(read, chunk, sizeof chunk, &got, nullptr) && got > 0) {
-        for (const char c : std::string_view(chunk, got)) {
-          if (c != '\r') closed.Told += c;  // the probe writes text, in the system's line ends
-        }
-      }
-      DWORD status = 0;
-      if (WaitForSingleObject(probe.hProcess, 60000) == WAIT_OBJECT_0 &&
-          GetExitCodeProcess(probe.hProcess, &status)) {
-        closed.Status = int(status);
-      }
-      CloseHandle(probe.hThread);
-      CloseHandle(probe.hProcess);
-    }
-    CloseHandle(read);
+    for (int c; (c = std::fgetc(probe)) != EOF;) closed.Told += char(c);
+    closed.Status = _pclose(probe);
     return closed;
   }
 

@@ -715,13 +715,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   "not a weapon", true, "/g\xC3\xBCn.tdf Already Exists."}),
     [](const auto& info) { return CaseName(info.param.name); });
 
-TEST_F(FileCommandCase, HelpContentsOpensTheHelpAtItsContents) {
-  ASSERT_TRUE(Driver().ChooseMenuItem("&Help", "&Contents"));
-  ASSERT_EQ(Ui().HelpCalls.size(), 1u);
-  EXPECT_EQ(Ui().HelpCalls.front().HelpFile, "Kalvex.hlp");
-  EXPECT_EQ(Ui().HelpCalls.front().Command, HELP_CONTENTS);
-}
-
 TEST_F(FileCommandCase, HelpAboutNamesTheEditorItsVersionAndLicence) {
   ASSERT_TRUE(Driver().ChooseMenuItem("&Help", "&About"));
   ASSERT_EQ(Ui().Questions.size(), 1u);

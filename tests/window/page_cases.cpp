@@ -2,7 +2,7 @@
 // expectations written down independently: the page list, each page's
 // sentence and labels, the kinds, places and sizes of its controls, their
 // identifiers, the lists' entries, the check box's caption, and what each
-// edit takes, typed or pasted.
+// edit takes, typed or pasted, up to its limit.
 #include <algorithm>
 #include <string>
 
@@ -85,7 +85,7 @@ TEST_F(PageListCase, NamesThePagesInOrder) {
   }
 }
 
-TEST_P(PageCase, ShowsItsSentenceAndLabels) {
+TEST_P(PageCase, ShowsItsSentenceLabelsAndControls) {
   ASSERT_TRUE(FileNew());
   ASSERT_TRUE(Driver().ClickPage(kFullPage));
   ASSERT_TRUE(Driver().ClickPage(PageNumber()));
@@ -93,12 +93,6 @@ TEST_P(PageCase, ShowsItsSentenceAndLabels) {
   for (const std::string_view line : LabelLines()) {
     EXPECT_EQ(Driver().LineText(line), LabelLineText(Expected(), line)) << line;
   }
-}
-
-TEST_P(PageCase, ShowsItsControlsAtTheirPlaces) {
-  ASSERT_TRUE(FileNew());
-  ASSERT_TRUE(Driver().ClickPage(kFullPage));
-  ASSERT_TRUE(Driver().ClickPage(PageNumber()));
   EXPECT_EQ(Driver().ShownPageControls(), int(Expected().controls.size()));
   for (const ExpectedControl& c : Expected().controls) {
     SCOPED_TRACE(std::string(c.slot));
@@ -127,8 +121,11 @@ TEST_P(PageCase, ShowsItsControlsAtTheirPlaces) {
   }
 }
 
-// Each key past the limit is refused with the platform's signal.
-TEST_P(EditPageCase, EditsStopTypingAtTheirLimit) {
+// Typed or pasted, an edit takes what it accepts whole and refuses the rest
+// with the platform's signal: trimmed, a paste may be taken whole; a key of
+// a control character (a line end is the Enter key) types nothing. Each key
+// past the limit is refused.
+TEST_P(EditPageCase, EditsTakeWhatTheyAcceptAndStopAtTheirLimit) {
   ASSERT_TRUE(FileNew());
   ASSERT_TRUE(Driver().ClickPage(PageNumber()));
   for (const ExpectedControl& c : Expected().controls) {
@@ -139,14 +136,6 @@ TEST_P(EditPageCase, EditsStopTypingAtTheirLimit) {
     EXPECT_EQ(Driver().EditText(c.slot), kept) << c.slot;
     EXPECT_EQ(Ui().Beeps - beeps, int(typed.size() - kept.size())) << c.slot;
   }
-}
-
-// Typed or pasted, an edit takes what it accepts whole and refuses the rest
-// with the platform's signal: trimmed, a paste may be taken whole; a key of
-// a control character (a line end is the Enter key) types nothing.
-TEST_P(EditPageCase, EditsTakeWhatTheyAcceptAndRefuseTheRest) {
-  ASSERT_TRUE(FileNew());
-  ASSERT_TRUE(Driver().ClickPage(PageNumber()));
   for (const bool pasted : {false, true}) {
     SCOPED_TRACE(pasted ? "pasted" : "typed");
     const auto enter = [&](std::string_view slot, std::string_view text) {

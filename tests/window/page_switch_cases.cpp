@@ -53,16 +53,6 @@ TEST_P(ListPageCase, AChoiceInADropDownStoresThePageAndRebuildsIt) {
   EXPECT_EQ(Driver().ShownPageControls(), int(controls.size()));
 }
 
-TEST_F(PageSwitchCase, AChoiceInADropDownMarksTheScriptChanged) {
-  ASSERT_TRUE(FileNew());
-  ASSERT_TRUE(Driver().ClickPage(4));
-  ASSERT_FALSE(SavedAs("turret.tdf").empty());
-  EXPECT_EQ(Window().SaveFlag(), 1);
-  ASSERT_TRUE(Driver().Pick("ComboBox1", 1));
-  EXPECT_EQ(Window().SaveFlag(), 0);
-  EXPECT_EQ(Weapon().Weaptur, 1);
-}
-
 // The rebuilt list keeps the keyboard focus, so each arrow key press on it
 // chooses the next entry and switches once.
 TEST_F(PageSwitchCase, ArrowKeysInADropDownChooseOneEntryPerPress) {

@@ -22,18 +22,6 @@ std::string ResetScript() {
   return WriteScript(record);
 }
 
-TEST_F(ScriptCase, NewWeaponAfterATourOfThePagesSavesTheResetScript) {
-  ASSERT_TRUE(FileNew());
-  for (int page = 0; page < 19; ++page) {
-    ASSERT_TRUE(Driver().ClickPage(page)) << page;
-  }
-  Ui().FileChoices.push_back(Path("fresh.tdf"));
-  ASSERT_TRUE(FileSave());
-  EXPECT_EQ(ReadBytes(Path("fresh.tdf")), ResetScript());
-  EXPECT_TRUE(Ui().Questions.empty());
-  EXPECT_EQ(Window().SaveFlag(), 1);
-}
-
 // Names and codes take the printable Latin-1 characters; each reaches the
 // script as its one byte and reads back the same. The page that is up is
 // saved as it shows.
@@ -293,31 +281,6 @@ TEST_F(ScriptCase, NumberEditsKeepWhatWasReadAndTakeALonePointAsEmpty) {
   expected.erase(expected.find("\treloadtime=1.2.3;\r\n"), 20);
   EXPECT_EQ(ReadBytes(Path("saved.tdf")), expected);
   EXPECT_EQ(Ui().Beeps, 0);
-}
-
-// A file the editor could not read is not proposed for the next save, and
-// replacing it is asked with No as the default answer.
-TEST_F(ScriptCase, SaveAfterAFailedOpenProposesOnlyTheFolderAndAsksBeforeReplacing) {
-  const std::string path = Path("utf16.tdf");
-  const std::string original("\xFF\xFE[\0G\0U\0N\0]\0", 10);
-  ASSERT_TRUE(WriteBytes(path, original));
-  Ui().FileChoices.push_back(path);
-  ASSERT_TRUE(FileOpen());
-  ASSERT_EQ(Ui().Questions.size(), 1u);  // why it could not be read
-  Ui().FileChoices.push_back(path);      // the user names it all the same
-  ASSERT_TRUE(FileSave());
-  ASSERT_EQ(Ui().FileDialogs.size(), 2u);
-  EXPECT_EQ(Ui().FileDialogs[1].Request.FileName, "");
-  EXPECT_EQ(Ui().FileDialogs[1].Request.Folder, Utf8FromPath(PathFromUtf8(path).parent_path()));
-  ASSERT_EQ(Ui().Questions.size(), 2u);
-  EXPECT_EQ(Ui().Questions[1].Text,
-            path +
-                " Already Exists.\n"
-                "It does not hold a weapon script that this editor can read; replacing it "
-                "loses its contents.\n"
-                "Do You Want To Replace It?");
-  EXPECT_EQ(Ui().Questions[1].Type, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
-  EXPECT_EQ(ReadBytes(path), original);  // the scripted box answers No
 }
 
 }  // namespace

@@ -190,24 +190,6 @@ INSTANTIATE_TEST_SUITE_P(
                      "was not saved.|File Error|48\nopen\n"}),
     [](const auto& info) { return CaseName(info.param.name); });
 
-// With nothing changed, New and Open ask nothing: not after a script was
-// opened, nor after a tour of the pages of the fresh weapon that followed.
-TEST_F(SessionCase, WithNothingChangedNewAndOpenAskNothing) {
-  const std::string path = Path("opened.tdf");
-  ASSERT_TRUE(WriteBytes(path, "[OPENED]\r\n\t{\r\n\tID=7;\r\n}"));
-  ASSERT_TRUE(FileNew());
-  Ui().FileChoices.push_back(path);
-  ASSERT_TRUE(FileOpen());
-  EXPECT_EQ(Weapon().WeapID, "7");
-  ASSERT_TRUE(FileNew());
-  for (int page = 0; page < 19; ++page) {
-    ASSERT_TRUE(Driver().ClickPage(page)) << page;
-  }
-  ASSERT_TRUE(FileNew());
-  EXPECT_TRUE(Ui().Questions.empty());
-  EXPECT_EQ(Window().SaveFlag(), 1);
-}
-
 // Cancel, or closing the question's box, keeps the window as it was (had it
 // closed, the process would have ended): the page up, what was typed,
 // unsaved; from File, Exit, New and Open and from the close box.

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "record/record_fields.h"
+#include "script/script_writer.h"
 #include "tests/window/page_case.h"
 #include "tests/window/page_values.h"
 #include "tests/window/window_slots.h"
@@ -245,6 +246,9 @@ TEST_F(VisitCase, VisitingEveryPageWritesTheSameScript) {
     const WeaponRecord before = Weapon();
     const std::string written = SavedAs(files + "before.tdf");
     ASSERT_FALSE(written.empty());
+    if (source == "a new weapon") {
+      EXPECT_EQ(written, WriteScript(WeaponRecord()));  // every field at its reset value
+    }
 
     for (int page = 0; page < kPages; ++page) {
       ASSERT_TRUE(Driver().ClickPage(page));
