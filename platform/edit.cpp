@@ -64,6 +64,8 @@ void TEdit::SetUserChangeHandler(std::function<void()> handler) {
   userChanged_ = std::move(handler);
 }
 
+void TEdit::SetEnterHandler(std::function<void()> handler) { enterPressed_ = std::move(handler); }
+
 void TEdit::SetFocusLostHandler(std::function<void()> handler) { focusLost_ = std::move(handler); }
 
 void TEdit::UserChanged() const {
@@ -81,6 +83,11 @@ void TEdit::LostFocus() {
   redoTexts_.clear();
   // A copy: the handler may delete the edit.
   if (const std::function<void()> handler = focusLost_) handler();
+}
+
+void TEdit::PressedEnter() {
+  // A copy: the handler may delete the edit.
+  if (const std::function<void()> handler = enterPressed_) handler();
 }
 
 TEdit::TUndoKey TEdit::UndoKeyOf(char key, bool control, bool shift, bool alt) {

@@ -40,6 +40,9 @@ class TEdit : public TWindow {
   // Called after every change the user makes to the text, an undo or a redo
   // among them; never for SetText.
   void SetUserChangeHandler(std::function<void()> handler);
+  // Called when the user presses Enter in the edit; without a handler Enter
+  // does nothing there.
+  void SetEnterHandler(std::function<void()> handler);
   // Called when the keyboard focus goes from the edit to another control of
   // the window; not when a menu opens, a box shows or another window is
   // activated. The user's own changes end then.
@@ -65,6 +68,8 @@ class TEdit : public TWindow {
   void TookUserChange(std::string text);
   // For the implementation: the focus went to another control of the window.
   void LostFocus();
+  // For the implementation: the user pressed Enter in the edit.
+  void PressedEnter();
 
   enum class TUndoKey { None, Undo, Redo };
   // What a key (`key`: a capital letter, or any other character) pressed
@@ -94,6 +99,7 @@ class TEdit : public TWindow {
   int textLen_;
   std::unique_ptr<TValidator> validator_;
   std::function<void()> userChanged_;
+  std::function<void()> enterPressed_;
   std::function<void()> focusLost_;
   // The texts before the user's changes, and after those undone, latest last.
   std::vector<std::string> undoTexts_;

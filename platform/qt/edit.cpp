@@ -150,6 +150,7 @@ THandle TEdit::MakeWindow(THandle container) {
 void TEdit::SetupWindow() {
   auto* edit = WidgetOf<TImpl>(*this);
   SetText(Title);
+  Native().Listen(edit, &QLineEdit::returnPressed, [this] { PressedEnter(); });
   Native().Listen(edit, &QLineEdit::textEdited,
                   [this](const QString& text) { TookUserChange(FromQString(text)); });
   // A menu opened with the mouse takes no focus, one opened with the keyboard

@@ -78,14 +78,24 @@ class TEdit::TImpl {
           SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
         }
         return 0;
+      case WM_GETDLGCODE:
+        // Enter reaches the edit, rather than pressing a default button.
+        if (lParam && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
+          return DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
+        }
+        break;
       case WM_KEYDOWN:
         if (const TUndoKey key = UndoKeyOf(wParam); key != TUndoKey::None) {
           if (owner) owner->PressKey(key);
           return 0;
         }
+        if (wParam == VK_RETURN) {
+          if (owner) owner->PressedEnter();
+          return 0;
+        }
         break;
       case WM_CHAR:
-        if (wParam == kControlZ || wParam == kControlY) return 0;
+        if (wParam == kControlZ || wParam == kControlY || wParam == L'\r') return 0;
         break;
       case WM_UNDO:
       case EM_UNDO:

@@ -234,5 +234,19 @@ TEST_F(LayerCase, EditChangesEndWithTheFocusAndTheProgramsText) {
   EXPECT_EQ(Window().Events, std::vector{Command(kUndo)});
 }
 
+// Enter in an edit is the edit's, and changes nothing in it.
+TEST_F(LayerCase, EnterInAnEditIsTold) {
+  ASSERT_TRUE(FileNew());
+  ASSERT_TRUE(Driver().ClickPage(8));
+  int entered = 0;
+  Window().Page().Enter->SetEnterHandler([&entered] { ++entered; });
+  ASSERT_TRUE(Driver().Type("Enter", "5"));
+  Window().Events.clear();
+  ASSERT_TRUE(Driver().PressKeys("Enter"));
+  EXPECT_EQ(entered, 1);
+  EXPECT_EQ(Driver().EditText("Enter"), "5");
+  EXPECT_TRUE(Window().Events.empty());
+}
+
 }  // namespace
 }  // namespace kalvex::test
