@@ -53,19 +53,16 @@ class TFrameWindow::TImpl : public QMainWindow {
         });
       }
     }
-    // The menu bar before goes at once: left waiting for its deferred
-    // release, its menus would still answer keys.
-    QWidget* before = frame->menuWidget();
     frame->setMenuBar(bar);
-    delete before;
-    // Shown with the frame, or at once, so that its keys work at once.
+    // A menu bar made once the frame shows would show only later, its keys
+    // dead until then.
     bar->show();
   }
 
   // The menu bar's action of command `id`, or nullptr.
   static QAction* MenuAction(const TFrameWindow& window, int id) {
-    auto* frame = WidgetOf<QMainWindow>(window);
-    QMenuBar* bar = frame ? frame->menuBar() : nullptr;
+    const auto* frame = WidgetOf<QMainWindow>(window);
+    const auto* bar = frame ? qobject_cast<const QMenuBar*>(frame->menuWidget()) : nullptr;
     if (!bar) return nullptr;
     for (const QAction* menu : bar->actions()) {
       if (!menu->menu()) continue;
