@@ -36,7 +36,8 @@ CommandLine WrongUse(std::ostream& err, std::string_view problem) {
 
 }  // namespace
 
-CommandLine ReadCommandLine(std::span<char* const> args, std::ostream& out, std::ostream& err) {
+CommandLine ReadCommandLine(std::span<const std::string> args, std::ostream& out,
+                            std::ostream& err) {
   CommandLine command;
   bool options = true;
   for (const std::string_view arg : args) {

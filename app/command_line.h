@@ -17,8 +17,10 @@ struct CommandLine {
   std::optional<std::string> file;  // the script to open at start-up
 };
 
-// Reads the arguments after the program's name. --help and --version print
-// their text to `out`; a wrong command line is told on `err` with status 2.
-CommandLine ReadCommandLine(std::span<char* const> args, std::ostream& out, std::ostream& err);
+// Reads the arguments after the program's name (UTF-8, see
+// script/program_arguments.h). --help and --version print their text to
+// `out`; a wrong command line is told on `err` with status 2.
+CommandLine ReadCommandLine(std::span<const std::string> args, std::ostream& out,
+                            std::ostream& err);
 
 }  // namespace kalvex

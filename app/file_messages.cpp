@@ -18,4 +18,13 @@ std::string FileErrorMessage(const FileRefusal& refusal, const std::string& path
   return FileErrorMessage(FailureMessage(refusal.failure), path, refusal.reason);
 }
 
+std::string SaveFailureMessage(std::string_view firstLine, const std::string& path,
+                               std::string_view reason) {
+  return FileErrorMessage(firstLine, path, reason) + "\n\nThe script was not saved.";
+}
+
+std::string SaveFailureMessage(const FileRefusal& refusal, const std::string& path) {
+  return SaveFailureMessage(FailureMessage(refusal.failure), path, refusal.reason);
+}
+
 }  // namespace kalvex

@@ -25,4 +25,10 @@ std::string FileErrorMessage(std::string_view firstLine, const std::string& path
 // The message of the refusal of the file `path`: what failed, the file, why.
 std::string FileErrorMessage(const FileRefusal& refusal, const std::string& path);
 
+// The message of a save that failed: as FileErrorMessage, then a line that
+// says that nothing was saved.
+std::string SaveFailureMessage(std::string_view firstLine, const std::string& path,
+                               std::string_view reason);
+std::string SaveFailureMessage(const FileRefusal& refusal, const std::string& path);
+
 }  // namespace kalvex

@@ -63,6 +63,9 @@ class TMachines : public TFrameWindow {
   bool HasUnsavedChanges();
   // A fresh weapon: reset values, no page up, the page list re-created.
   void StartNewWeapon();
+  // Builds the page that is up again from the weapon, without collecting it,
+  // where it shows a list or check box whose value differs from `before`.
+  void ShowListsAgain(const kalvex::WeaponRecord& before);
 
   // Opens the weapon script at `path`: of a script of several weapons, the
   // one the user chooses (cancelled: nothing changes). A fresh weapon takes
@@ -87,6 +90,11 @@ class TMachines : public TFrameWindow {
   // The text of the opened script with this weapon's edits; nothing, after
   // saying why, when they cannot be made.
   std::optional<std::string> EditedScript();
+  // The script `onDisk`, read from `path`, with this weapon of the opened
+  // script added at its end as it stands there, with its edits; nothing,
+  // after saying why, when it cannot be added.
+  std::optional<PlannedSave> AddedScript(const kalvex::ScriptDocument& onDisk,
+                                         const std::string& path);
   // Writes `text` as the whole file at `path`; shows the reason and returns
   // false when the file was not written.
   bool WriteScriptFile(const std::string& path, const std::string& text);

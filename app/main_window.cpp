@@ -1,10 +1,14 @@
+#include <algorithm>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <utility>
 
 #include "app/file_messages.h"
 #include "app/kalvex.h"
 #include "app/kalvex2.h"
+#include "pages/page_table.h"
+#include "record/record_fields.h"
 
 namespace {
 
@@ -136,6 +140,21 @@ bool TMachines::HasUnsavedChanges() {
   if (Weapon != keptWeapon_) return true;
   save = 1;
   return false;
+}
+
+void TMachines::ShowListsAgain(const kalvex::WeaponRecord& before) {
+  if (page_.Box != 1) return;
+  const int shown = page_.indexx;
+  const auto changed = [&](const kalvex::PageControl& c) {
+    if (c.member.number == nullptr) return false;
+    const std::string* was = kalvex::OwnText(before, c.member.number);
+    return before.*c.member.number != Weapon.*c.member.number ||
+           (was && *was != *kalvex::OwnText(Weapon, c.member.number));
+  };
+  const std::span<const kalvex::PageControl> controls = kalvex::Pages()[shown].controls;
+  if (std::none_of(controls.begin(), controls.end(), changed)) return;
+  kalvex::TakeDownPage(page_);
+  kalvex::SwitchPage(pages_, shown);
 }
 
 void TMachines::StartNewWeapon() {

@@ -4,6 +4,7 @@
 
 #include "app/file_messages.h"
 #include "app/kalvex.h"
+#include "record/record_fields.h"
 #include "script/finding_text.h"
 #include "script/save_file.h"
 #include "script/script_file_reader.h"
@@ -111,6 +112,14 @@ bool TMachines::SaveScript() {
   document_ = kalvex::OpenScript(std::move(planned->text));
   documentPath_ = path;
   weaponIndex_ = planned->index;
+  // Its lists show what the file holds: one that the writer left out (the
+  // beam colour of a weapon that is not a beam, the model beside the beam
+  // flag) shows what it shows for the weapon opened from the file, so that
+  // the next save in place writes only what the user changes then.
+  kalvex::WeaponRecord saved;
+  kalvex::ReadWeapon(document_, weaponIndex_, saved);
+  const kalvex::WeaponRecord before = Weapon;
+  if (kalvex::TakeListValues(saved, Weapon)) ShowListsAgain(before);
   save = 1;
   keptWeapon_ = Weapon;
   return true;
@@ -129,7 +138,7 @@ bool TMachines::WriteScriptFile(const std::string& path, const std::string& text
     case kalvex::SaveStatus::kCannotWrite:
       break;
   }
-  MessageBox(kalvex::FileErrorMessage(result.refusal(), path), kalvex::kFileErrorCaption,
+  MessageBox(kalvex::SaveFailureMessage(result.refusal(), path), kalvex::kFileErrorCaption,
              kalvex::kErrorBox);
   return false;
 }
@@ -137,8 +146,18 @@ bool TMachines::WriteScriptFile(const std::string& path, const std::string& text
 std::optional<std::string> TMachines::EditedScript() {
   kalvex::SavedText saved = kalvex::SaveWeapon(document_, weaponIndex_, Weapon);
   if (saved.ok()) return std::move(saved.text);
-  MessageBox(kalvex::FileErrorMessage("Unable to save the weapon into its script", documentPath_,
-                                      kalvex::Utf8FromLatin1(saved.refusal)),
+  MessageBox(kalvex::SaveFailureMessage("Unable to save the weapon into its script", documentPath_,
+                                        kalvex::Utf8FromLatin1(saved.refusal)),
+             kalvex::kFileErrorCaption, kalvex::kErrorBox);
+  return std::nullopt;
+}
+
+std::optional<TMachines::PlannedSave> TMachines::AddedScript(const kalvex::ScriptDocument& onDisk,
+                                                             const std::string& path) {
+  kalvex::SavedText added = kalvex::AppendWeaponFrom(onDisk, document_, weaponIndex_, Weapon);
+  if (added.ok()) return PlannedSave{std::move(added.text), onDisk.weapons.size()};
+  MessageBox(kalvex::SaveFailureMessage("Unable to add the weapon to the script", path,
+                                        kalvex::Utf8FromLatin1(added.refusal)),
              kalvex::kFileErrorCaption, kalvex::kErrorBox);
   return std::nullopt;
 }
@@ -191,6 +210,7 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
       ". Add this weapon at the end of the file, or replace the whole file with it?";
   switch (MessageBox(question, kalvex::kWarningCaption, MB_ICONEXCLAMATION, labels, 0)) {
     case 0:
+      if (opened) return AddedScript(onDisk, path);
       return PlannedSave{kalvex::AppendWeapon(onDisk, Weapon), count};
     case 1:
       return replaced;

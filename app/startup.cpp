@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <iostream>
-#include <span>
+#include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/kalvex.h"
+#include "script/program_arguments.h"
 #include "script/utf8_path.h"
 
 TStartUp::TStartUp(std::optional<std::string> file) : file_(std::move(file)) {}
@@ -32,9 +34,8 @@ int TStartUp::NoDesktop(std::string_view why) {
 int OwlMain(int argc, char* argv[]) {
   // The command line is read before the platform starts, so that --help and
   // --version need no desktop.
-  const std::span<char* const> args(argv, argc > 0 ? static_cast<std::size_t>(argc) : 0);
-  const kalvex::CommandLine command =
-      kalvex::ReadCommandLine(args.empty() ? args : args.subspan(1), std::cout, std::cerr);
+  const std::vector<std::string> args = kalvex::ProgramArguments(argc, argv);
+  const kalvex::CommandLine command = kalvex::ReadCommandLine(args, std::cout, std::cerr);
   if (command.exitStatus) return *command.exitStatus;
   TStartUp app(command.file);
   return app.Run();

@@ -4,10 +4,7 @@
 // layer has its own (Qt's boxes and dialogs, Windows' own); a test installs
 // one that answers from a script and counts what was asked.
 //
-// Texts: message texts, captions, labels and the weapon list's cells are
-// UTF-8 (whoever words a message converts a script's single-byte characters);
-// file names are the system's own (UTF-8 on Windows, any bytes on Linux),
-// as the file system code takes them, and go back as they came.
+// All its texts and file names are UTF-8 (see platform/platform.h).
 #pragma once
 
 #include <cstddef>

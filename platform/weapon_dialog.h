@@ -12,7 +12,7 @@
 class TWindow;
 
 // One weapon of a script as the dialog lists it. Code, name and ID are UTF-8,
-// converted from the script's single-byte characters; an absent value is empty.
+// as every dialog text (platform/platform.h); an absent value is empty.
 struct TWeaponRow {
   std::string Code;
   std::string Name;

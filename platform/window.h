@@ -105,6 +105,7 @@ class TWindow {
   struct TNative;
   TNative& Native() const { return *native_; }
 
+  // The window's text: single bytes (see platform/platform.h).
   std::string Title;
 
  private:

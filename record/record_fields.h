@@ -68,5 +68,10 @@ const RecordField* FindRecordField(std::string_view name);
 // The own text of the integer field `number` in `record`, or nullptr when
 // that field takes no text of its own.
 std::string* OwnText(WeaponRecord& record, int WeaponRecord::*number);
+const std::string* OwnText(const WeaponRecord& record, int WeaponRecord::*number);
+
+// Gives `record` the flags and list values (own texts included) of `from`;
+// whether that changed `record`.
+bool TakeListValues(const WeaponRecord& from, WeaponRecord& record);
 
 }  // namespace kalvex

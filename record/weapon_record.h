@@ -11,20 +11,19 @@ namespace kalvex {
 // The text that means "no value given" in every text field.
 inline constexpr const char* kResetText = " ";
 
-// The style of fire of a weapon read from a script with no style entry: the
-// style list shows no selection and no style entry is written.
-inline constexpr int kNoStyle = -1;
-
 #define KALVEX_NO_MEMBER(...)
 #define KALVEX_OWN_TEXT_MEMBER(member, ...) std::string member;
 #define KALVEX_TEXT_MEMBER(member, ...) std::string member = kResetText;
 #define KALVEX_NUMBER_MEMBER(member, reset, ...) int member = reset;
 
-// Values of the table fields that no list holds (a mod's own model, sounds or
-// explosion art), spelled as in the script they came from. Where one is not
-// empty it is the field's value, shown as an extra list entry and written as
-// it stands, and the field's index means nothing; picking a list entry
-// empties it.
+// Values of the list fields that no list entry holds (a mod's own model,
+// sounds, explosions, barrel angle or render type, a beam colour that is not
+// one of the list's pairs), spelled as in the script they came from. Where one
+// is not empty it is the field's value, shown as an extra list entry and
+// written as it stands, and the field's index means nothing; picking a list
+// entry empties it. A beam colour's own text is its two values as written,
+// "3 / 7"; "3" where the weapon has no "color2", "/ 7" where it has no
+// "color".
 struct OwnTexts {
   KALVEX_RECORD_TABLE(KALVEX_NO_MEMBER, KALVEX_NO_MEMBER, KALVEX_OWN_TEXT_MEMBER)
 

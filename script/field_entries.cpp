@@ -9,8 +9,8 @@
 namespace kalvex {
 namespace {
 
-// A table field with an own text: its text is its value, whatever its index.
-bool TableDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord& b) {
+// A field with an own text: its text is its value, whatever its index.
+bool IndexDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord& b) {
   if (rule.own != nullptr) {
     const std::string& own_a = a.own.*rule.own;
     const std::string& own_b = b.own.*rule.own;
@@ -20,14 +20,13 @@ bool TableDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord
   return a.*rule.number != b.*rule.number;
 }
 
-// An own text, else the table's value; a barrel angle without one writes no
-// entry.
-std::optional<std::string> TableFieldValue(const LayoutRow& row, const WeaponRecord& r) {
-  const RecordField& field = FieldOf(row.field);
+// An own text, else the table's value; an index whose table writes no text
+// (the none entries, an index outside the table) writes no entry.
+std::optional<std::string> TableFieldValue(const RecordField& field, const WeaponRecord& r) {
   if (field.reading != ValueRule::kTable) return std::nullopt;
   if (field.own != nullptr && !(r.own.*field.own).empty()) return r.own.*field.own;
   const std::string_view value = TableValue(field.table, r.*field.number);
-  if (row.form == WrittenForm::kTableText && value.empty()) return std::nullopt;
+  if (value.empty()) return std::nullopt;
   return std::string(value);
 }
 
@@ -35,8 +34,7 @@ std::optional<std::string> TableFieldValue(const LayoutRow& row, const WeaponRec
 
 bool FieldDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord& b) {
   if (rule.text != nullptr) return a.*rule.text != b.*rule.text;
-  if (rule.rule == ValueRule::kTable) return TableDiffers(rule, a, b);
-  return rule.number != nullptr && a.*rule.number != b.*rule.number;
+  return rule.number != nullptr && IndexDiffers(rule, a, b);
 }
 
 std::optional<std::string> WrittenValue(const LayoutRow& row, const WeaponRecord& r) {
@@ -47,6 +45,8 @@ std::optional<std::string> WrittenValue(const LayoutRow& row, const WeaponRecord
   }
   switch (row.form) {
     case WrittenForm::kNumber: {
+      if (!(r.own.*field.own).empty()) return r.own.*field.own;
+      if (r.*field.number == kNoEntry) return std::nullopt;
       char digits[16];
       const auto end = std::to_chars(digits, digits + sizeof digits, r.*field.number).ptr;
       return std::string(digits, end);
@@ -55,8 +55,14 @@ std::optional<std::string> WrittenValue(const LayoutRow& row, const WeaponRecord
       if (r.*field.number != 1) return std::nullopt;
       return std::string("1");
     default:
-      return TableFieldValue(row, r);
+      return TableFieldValue(field, r);
   }
+}
+
+ColourValues WrittenColour(const WeaponRecord& r) {
+  constexpr const RecordField& field = FieldOf(Field::Weapcol2);
+  const std::string& own = r.own.*field.own;
+  return own.empty() ? ColourValuesOf(r.*field.number) : OwnColourValues(own);
 }
 
 std::string_view StyleKey(int style) { return UpTo(TableText(kStyleTable, style), "="); }

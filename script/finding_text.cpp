@@ -43,7 +43,6 @@ bool ShownAfterOpen(FindingKind kind) {
     case FindingKind::kUnknownSection:
     case FindingKind::kAfterWeapon:
     case FindingKind::kBeforeHeader:
-    case FindingKind::kUnpairedColour:
       return false;
   }
   return false;
@@ -95,9 +94,6 @@ std::string DescribeFinding(const ReadFinding& finding) {
       return "passed over " + Quoted(finding.value) + " before the weapon header";
     case FindingKind::kUnclosedComment:
       return "comment \"/*\" is not closed; the rest of the file is not read";
-    case FindingKind::kUnpairedColour:
-      return "value " + Quoted(finding.value) + " of key " + Quoted(finding.key) +
-             " is not the pair of the beam colour before it";
     case FindingKind::kRepeatedKey:
       return "key " + Quoted(finding.key) + " is given again further on; its value " +
              Quoted(finding.value) + " here does not count";
@@ -129,8 +125,6 @@ std::string_view FindingKindName(FindingKind kind) {
       return "before_header";
     case FindingKind::kUnclosedComment:
       return "unclosed_comment";
-    case FindingKind::kUnpairedColour:
-      return "unpaired_colour";
     case FindingKind::kRepeatedKey:
       return "repeated_key";
     case FindingKind::kNotANumber:

@@ -16,12 +16,15 @@
 //   with that entry's indentation and line end (after the "{" line, with a tab
 //   and the file's line end, in a body without entries).
 // - Where the writer would write no entry (an empty optional text, a zero
-//   optional number, an unchecked flag, no style), every entry of the field
-//   goes, with its line where it stands alone on it.
+//   optional number, an unchecked flag, kNoEntry), and for the "None" of the
+//   model and the sounds, which the writer writes as an empty entry, every
+//   entry of the field goes, with its line where it stands alone on it.
 // - The style renames the key of its entry; the beam colour sets "color" and
-//   "color2" together; the damage is "default" in "[DAMAGE]" (added first in
-//   a section without it; a weapon without the section gets the writer's
-//   section before its closing "}").
+//   "color2" together (a colour of its own without one of them removes that
+//   one); the damage is "default" in "[DAMAGE]" (added first in a section
+//   without it; a weapon without the section gets the writer's section
+//   before its closing "}").
+// - A value of the weapon's own (record.own) is written as it stands.
 // - Conditions between fields (a model only without the beam flag, a turn
 //   rate only with guidance) decide what a new script holds, not what a saved
 //   one loses: a changed field is written on its own terms.
@@ -169,5 +172,16 @@ SavedText SetEntry(const ScriptDocument& document, std::size_t index, EntryScope
 // in the text's line ends (a missing final line end added first). The weapon
 // is the last of the document opened from the result.
 std::string AppendWeapon(const ScriptDocument& document, const WeaponRecord& record);
+
+// The document's text with the weapon at `index` of `source`, edited to
+// `edited` as SaveWeapon edits it in `source`, added at the end: its own text
+// from its header's "[" to the end of the line of its closing "}" (its
+// comments, entries without a field and per-target damage included), in the
+// document's line ends and ending with one (a missing final line end of the
+// document added first). The weapon is the last of the document opened from
+// the result. Refused as SaveWeapon refuses, and where the end of the
+// document (an open comment or body) would take the weapon in.
+SavedText AppendWeaponFrom(const ScriptDocument& document, const ScriptDocument& source,
+                           std::size_t index, const WeaponRecord& edited);
 
 }  // namespace kalvex

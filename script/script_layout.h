@@ -17,16 +17,17 @@ namespace kalvex {
 enum class WrittenForm {
   kCode,        // the header: `before`, the whole code, `after`
   kWhole,       // keyed: the whole text
-  kNumber,      // keyed: the number in decimal
+  kNumber,      // keyed: the own text, else the number in decimal; nothing for kNoEntry
   kBounded,     // keyed: up to a blank or a line feed, written even when that is empty
   kGuarded,     // keyed: an optional number up to its first blank, only where GuardPasses
   kSmokeDelay,  // keyed: bounded, unless the text is exactly the reset text
   kFlag,        // `before`, key, "=1;" and `after` where the field holds 1
   kTableOrOwn,  // keyed: the field's own text, else its table text
   kExplosion,   // keyed, without the ";": the own text and ";", else the table text,
-                // which carries its ";"
+                // which carries its ";"; nothing outside the table
   kTableText,   // `before`, the table text (which carries its key) and `after`, where the
-                // table has a text for the field's value
+                // table has a text for the field's value; an own text in the table
+                // text's shape
 };
 
 struct LayoutRow {
@@ -119,9 +120,9 @@ inline constexpr auto kScriptLayout = [] {
       Guarded("\n\t", Weaptolr),
       Entry(kExplosion, Weapexgaf, "\n\t"),
       Entry(kExplosion, Weapexart, "\n\t"),
-      Entry(kExplosion, Weapwtgaf, "\n\n\t"),
+      Lead("\n", Entry(kExplosion, Weapwtgaf, "\n\t")),
       Entry(kExplosion, Weapwtart, "\n\t"),
-      Entry(kExplosion, Weaplagaf, "\n\n\t"),
+      Lead("\n", Entry(kExplosion, Weaplagaf, "\n\t")),
       Entry(kExplosion, Weaplaart, "\n\t"),
       Lead("\n\n", Flag(Weapsmst, "\t", "\n")),
       Flag(Weapsmed, "\t", "\n"),
@@ -133,15 +134,16 @@ inline constexpr auto kScriptLayout = [] {
 
 // Each field in exactly one row, in a form that suits it: a text form for a
 // text, a flag's for a flag, the header's for the code alone, a form with an
-// own text for a field that takes one; conditions on flags.
+// own text for a field that takes one (a table text takes one or not);
+// conditions on flags.
 constexpr bool FormFits(WrittenForm form, const RecordField& field) {
   using enum WrittenForm;
   const bool text_form = form == kCode || form == kWhole || form == kBounded || form == kGuarded ||
                          form == kSmokeDelay;
-  const bool own_form = form == kTableOrOwn || form == kExplosion;
+  const bool own_form = form == kTableOrOwn || form == kExplosion || form == kNumber;
   return text_form == field.IsText() && (form == kFlag) == (field.kind == FieldKind::kFlag) &&
          (form == kCode) == (field.place == FieldPlace::kHeader) &&
-         own_form == (field.own != nullptr);
+         (form == kTableText || own_form == (field.own != nullptr));
 }
 
 static_assert(kScriptLayout.size() == kRecordFields.size());

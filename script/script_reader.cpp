@@ -14,8 +14,6 @@
 namespace kalvex {
 namespace {
 
-constexpr int kNoModel = 14;
-
 // What a finding quotes of a value, at most.
 constexpr std::size_t kQuotedValue = 44;
 constexpr std::size_t kQuotedKey = 64;
@@ -64,18 +62,6 @@ void StoreHeaderText(std::string_view raw, std::string& member) {
   member.assign(kept.empty() ? std::string_view(kResetText) : std::string_view(kept));
 }
 
-// A whole number from 0 to 7.
-std::optional<int> RenderType(std::string_view value) {
-  if (value.empty()) return std::nullopt;
-  int number = 0;
-  for (const char c : value) {
-    if (c < '0' || c > '9') return std::nullopt;
-    number = number * 10 + (c - '0');
-    if (number > 7) return std::nullopt;
-  }
-  return number;
-}
-
 std::string Quoted(std::string_view text, std::size_t limit) {
   return std::string(text.substr(0, limit));
 }
@@ -100,6 +86,7 @@ class WeaponReader {
       ReadEntry(i);
     }
     while (told < structure.size()) Report(structure[told++].finding);
+    StoreColour();
   }
 
  private:
@@ -180,8 +167,11 @@ class WeaponReader {
         if (!IsZeroNumber(value)) record_.*rule.number = rule.style;
         break;
       case ValueRule::kRenderType:
-        if (const auto type = RenderType(value)) {
+        if (const auto type = MatchRenderType(value)) {
           record_.*rule.number = *type;
+          (record_.own.*rule.own).clear();
+        } else if (!value.empty()) {
+          (record_.own.*rule.own).assign(value);
         } else {
           Report(FindingKind::kUnmatchedValue, entry, value);
         }
@@ -190,21 +180,33 @@ class WeaponReader {
         ReadTableValue(rule, entry, value);
         break;
       case ValueRule::kColour:
-        if (const auto colour = MatchColour(value)) {
-          record_.*rule.number = *colour;
-          colour_ = *colour;
-        } else {
+      case ValueRule::kSecondColour: {
+        std::optional<std::string>& kept =
+            rule.rule == ValueRule::kColour ? first_colour_ : second_colour_;
+        if (value.empty()) {
           Report(FindingKind::kUnmatchedValue, entry, value);
+          kept.reset();
+        } else {
+          kept.emplace(value);
         }
         break;
-      case ValueRule::kSecondColour:
-        if (colour_ < 0 || value != SecondColourValue(colour_)) {
-          Report(FindingKind::kUnpairedColour, entry, value);
-        }
-        break;
+      }
       case ValueRule::kHeaderText:
       case ValueRule::kText:
         break;
+    }
+  }
+
+  // The beam colour from the last values of its two entries: a pair of the
+  // list, else the values as they stand.
+  void StoreColour() {
+    if (!first_colour_ && !second_colour_) return;
+    const ColourValues values{first_colour_, second_colour_};
+    constexpr const RecordField& field = FieldOf(Field::Weapcol2);
+    if (const std::optional<int> colour = MatchColourPair(values)) {
+      record_.*field.number = *colour;
+    } else {
+      record_.own.*field.own = OwnColourText(values);
     }
   }
 
@@ -223,7 +225,7 @@ class WeaponReader {
     }
     if (own != nullptr && !value.empty()) {
       own->assign(value);
-      if (rule.table == ValueTable::kModel) record_.*rule.number = kNoModel;
+      if (rule.table == ValueTable::kModel) record_.*rule.number = *none;
       return;
     }
     Report(FindingKind::kUnmatchedValue, entry, value);
@@ -235,17 +237,20 @@ class WeaponReader {
   ReadResult& result_;
   std::string value_;                                // the value of the entry being read
   std::array<std::size_t, kRuleCount> last_seen_{};  // per key: its entry before, plus 1
-  int colour_ = -1;                                  // the beam colour read last
+  std::optional<std::string> first_colour_;          // the last "color=" value
+  std::optional<std::string> second_colour_;         // the last "color2=" value
 };
 
 }  // namespace
 
 ReadResult ReadScannedWeapon(std::string_view text, const ScriptDocument& document,
                              std::size_t index, WeaponRecord& record) {
-  record.Reset();  // keeps the model, which a script without one does not
-  record.Weapmodl = kNoModel;
-  record.own.Weapmodl.clear();
-  record.Weapstyle = kNoStyle;
+  record.Reset();
+  // What a weapon without an entry holds, the model included, which Reset keeps.
+  for (const RecordField& field : kRecordFields) {
+    if (!field.IsText()) record.*field.number = field.absent;
+    if (field.own != nullptr) (record.own.*field.own).clear();
+  }
   ReadResult result;
   result.utf16 = document.utf16;
   if (index >= document.weapons.size()) return result;

@@ -46,27 +46,29 @@
 //   digit) is kept as it stands and reported.
 // - Flags: a value that is the number 0 ("0", "00", "0.0", "-0", judged on
 //   all its characters however many) gives 0, any other value 1. A style
-//   entry with such a zero leaves the style as it is; a weapon without a style
-//   entry of another value reads with the style kNoStyle.
-// - "rendertype=": a whole number 0 to 7 is stored; anything else leaves the
-//   render type and is reported.
+//   entry with such a zero leaves the style as it is.
+// - "rendertype=": a whole number 0 to 7 is stored; any other value is kept
+//   in record.own as written; an empty one is reported.
 // - Table values are matched whole, without regard to case. An empty value is
 //   the table's none entry (model 14, start sound 31, hit sound 21, barrel
 //   angle 0). The old digit spellings "h20", "h20boom1", "h20boom2" and
 //   "bombre1" are read as "h2o", "h2oboom1", "h2oboom2" and "bombrel" and
-//   reported, as saving writes them anew. A model, sound or explosion that no
-//   list holds is kept in record.own as written (the model index becomes 14);
-//   a barrel angle outside its list (or an empty explosion) leaves the member
-//   as it is and is reported.
-// - "color=" gives the beam colour from the first value of its pair; a
-//   "color2=" that holds the second value of the colour read before it is
-//   passed over silently, any other "color2=" is reported as unpaired.
+//   reported, as saving writes them anew. A value that no list holds (a
+//   model, sound, explosion or barrel angle of the mod's own) is kept in
+//   record.own as written (the model index becomes 14); an empty explosion
+//   leaves the member as it is and is reported.
+// - "color=" and "color2=" give the beam colour together: the list's colour
+//   whose pair both their values are, else the values as they stand in
+//   record.own (see OwnTexts). An empty value is reported and counts as no
+//   entry.
 // - A "/*" comment without its "*/" is reported.
 //
-// The record: ReadWeapon first gives the record its reset values, sets
-// Weapmodl to 14 (no model) and Weapstyle to kNoStyle, so the result depends
-// on the bytes alone and never inherits the previous weapon. Members whose
-// entry is missing keep those values.
+// The record: ReadWeapon first gives the record its reset values, then every
+// integer field the value of a weapon without its entry (its rule's `absent`:
+// flags 0, model 14, sounds 31 and 21, barrel angle 0, and kNoEntry for the
+// render type, the style, the beam colour and the explosions), so the result
+// depends on the bytes alone and never inherits the previous weapon. Members
+// whose entry is missing keep those values.
 //
 // Findings: the first kMaxKeptFindings are kept and the rest only counted.
 // Time is linear in the size of the input.
@@ -83,7 +85,7 @@ namespace kalvex {
 
 enum class FindingKind {
   kSkippedKey,        // a key the reader does not know, skipped with its value
-  kUnmatchedValue,    // a table text (or render type) the reader does not know
+  kUnmatchedValue,    // an empty value of a render type, explosion or beam colour
   kMissingSemicolon,  // a value that ran over a line end into the next entry
   kUnclosedSection,   // a section name without its "]"
   kUnknownSection,    // a section other than "[DAMAGE]" (key: its name, empty for a
@@ -91,7 +93,6 @@ enum class FindingKind {
   kAfterWeapon,       // the file goes on after the weapon; none of it is kept
   kBeforeHeader,      // characters passed over before the header's "["
   kUnclosedComment,   // a "/*" without "*/": the rest of the file is a comment
-  kUnpairedColour,    // a "color2=" that is not the pair of the colour before it
   kRepeatedKey,       // an entry whose key is given again after it; the later one counts
   kNotANumber,        // a number field's value that is not a decimal number
   kOldSpelling,       // "h20", "h20boom1", "h20boom2" or "bombre1": saving writes it anew

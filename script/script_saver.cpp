@@ -172,19 +172,22 @@ class WeaponSaver {
     return IsZeroNumber(packed);
   }
 
+  // The beam colour sets both its entries; a value it lacks removes its entry.
   void SaveColour(const RecordField& field) {
-    const int colour = edited_.*field.number;
-    if (colour == base_.*field.number) return;
     const KeyRule& first = BodyRule(field.key);
-    const KeyRule& second = BodyRule(field.second_key);
-    const std::string_view first_value = FirstColourValue(colour);
-    if (first_value.empty()) {
-      RemoveAll(EntriesOf(first));
-      RemoveAll(EntriesOf(second));
-      return;
+    if (!FieldDiffers(first, base_, edited_)) return;
+    const ColourValues values = WrittenColour(edited_);
+    SetOrRemove(field.key, first, values.first);
+    SetOrRemove(field.second_key, BodyRule(field.second_key), values.second);
+  }
+
+  void SetOrRemove(std::string_view key, const KeyRule& rule,
+                   std::optional<std::string_view> value) {
+    if (value) {
+      SetOrAdd(key, rule, std::string(*value));
+    } else {
+      RemoveAll(EntriesOf(rule));
     }
-    SetOrAdd(field.key, first, std::string(first_value));
-    SetOrAdd(field.second_key, second, std::string(SecondColourValue(colour)));
   }
 
   // The damage in "[DAMAGE]": its last entry, else first in the section,
@@ -271,24 +274,74 @@ SavedText SaveWeapon(const ScriptDocument& document, std::size_t index,
   return saved;
 }
 
-std::string AppendWeapon(const ScriptDocument& document, const WeaponRecord& record) {
-  std::string script = WriteScript(record);
-  if (document.line_end != "\r\n") {
-    std::string converted;
-    converted.reserve(script.size());
-    for (std::size_t i = 0; i < script.size(); ++i) {
-      if (script[i] == '\r' && i + 1 < script.size() && script[i + 1] == '\n') {
-        converted += document.line_end;
-        ++i;
-      } else {
-        converted += script[i];
-      }
+namespace {
+
+// `text` with each of its line ends (CR LF, LF or CR) made `line_end`.
+std::string WithLineEnds(std::string_view text, std::string_view line_end) {
+  std::string converted;
+  converted.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      converted += line_end;
+    } else {
+      converted += text[i];
     }
-    script = std::move(converted);
   }
+  return converted;
+}
+
+// The document's text, ending with a line end.
+std::string EndingWithLineEnd(const ScriptDocument& document) {
   std::string text = document.text;
   if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += document.line_end;
-  return text + script;
+  return text;
+}
+
+// A weapon's own text: from its header's "[" to the end of the line that
+// ends it (its closing "}", or what of it stands last), before that line's
+// line end and before the next weapon.
+std::string_view OwnTextOf(const ScriptDocument& document, const ScriptWeapon& weapon) {
+  std::size_t end = weapon.header.end;
+  if (weapon.close != kNoPlace) end = std::max(end, weapon.close + 1);
+  for (const ScriptSection& section : weapon.sections) {
+    end = std::max(end, section.close != kNoPlace ? section.close + 1 : section.name.end);
+  }
+  for (const ScriptEntry& entry : weapon.entries) end = std::max(end, entry.Whole().end);
+  const std::string_view text = document.text;
+  while (end < weapon.span.end && text[end] != '\r' && text[end] != '\n') ++end;
+  return text.substr(weapon.header.begin, end - weapon.header.begin);
+}
+
+}  // namespace
+
+std::string AppendWeapon(const ScriptDocument& document, const WeaponRecord& record) {
+  std::string script = WriteScript(record);
+  if (document.line_end != "\r\n") script = WithLineEnds(script, document.line_end);
+  return EndingWithLineEnd(document) + script;
+}
+
+SavedText AppendWeaponFrom(const ScriptDocument& document, const ScriptDocument& source,
+                           std::size_t index, const WeaponRecord& edited) {
+  const SavedText saved = SaveWeapon(source, index, edited);
+  if (!saved.ok()) return saved;
+  const ScriptDocument edited_source = OpenScript(saved.text);
+  const std::string_view weapon = OwnTextOf(edited_source, edited_source.weapons[index]);
+  std::string text = EndingWithLineEnd(document) + WithLineEnds(weapon, document.line_end);
+  text += document.line_end;
+  // What the file ends in (an open comment or body) must not take the
+  // weapon in: added, it is the file's last weapon and reads as it did.
+  const ScriptDocument added = OpenScript(text);
+  WeaponRecord expected;
+  WeaponRecord read;
+  ReadWeapon(edited_source, index, expected);
+  ReadWeapon(added, document.weapons.size(), read);
+  if (added.weapons.size() != document.weapons.size() + 1 || read != expected) {
+    return {{},
+            "The weapon cannot be added: the end of the file (an open comment, section or body) "
+            "would take it in; mend the file first"};
+  }
+  return {std::move(text), {}};
 }
 
 }  // namespace kalvex

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "script/script_layout.h"
+#include "script/table_match.h"
 #include "script/value_forms.h"
 #include "script/value_tables.h"
 
@@ -111,24 +112,49 @@ constexpr RowTexts TextsOf(const LayoutRow& row) {
 template <std::size_t I>
 constexpr RowTexts kRowTexts = TextsOf(kScriptLayout[I]);
 
-// The value of row I's entry, or nothing where it writes none. Flags and the
-// render type are written by PutRow.
+// An own barrel angle or beam colour, in the shape of the table's texts:
+// each entry on a line of its own ("minbarrelangle=-55;\n\t",
+// "color=3;\n\tcolor2=7;\n").
+void PutOwnTableText(ScriptOut& out, const RecordField& field, const std::string& own) {
+  if (field.reading != ValueRule::kColour) {
+    out.Put(field.key);
+    out.Put("=");
+    out.Put(own);
+    out.Put(";\n\t");
+    return;
+  }
+  const ColourValues values = OwnColourValues(own);
+  if (values.first) {
+    out.Put(field.key);
+    out.Put("=");
+    out.Put(*values.first);
+    out.Put(";\n");
+  }
+  if (values.second) {
+    if (values.first) out.Put("\t");
+    out.Put(field.second_key);
+    out.Put("=");
+    out.Put(*values.second);
+    out.Put(";\n");
+  }
+}
+
+// The value of row I's entry, or nothing where it writes none. Flags, the
+// render type and own table texts are written by PutRow.
 template <std::size_t I>
 [[gnu::always_inline]] inline std::optional<std::string_view> RowValue(const WeaponRecord& r) {
   constexpr const LayoutRow& row = kScriptLayout[I];
   constexpr const RecordField& field = FieldOf(row.field);
-  if constexpr (row.conditional) {
-    if (r.*FieldOf(row.if_field).number != row.if_value) return std::nullopt;
-  }
   if constexpr (field.IsText()) {
     return TextFormValue(row.form, r.*field.text);
-  } else if constexpr (row.form == WrittenForm::kTableText) {
+  } else if constexpr (row.form == WrittenForm::kTableOrOwn) {
+    const std::string& own = r.own.*field.own;
+    return own.empty() ? TableText(WrittenTable(field), r.*field.number) : std::string_view(own);
+  } else {
+    // An explosion or table text outside its table writes no entry.
     const std::string_view text = TableText(WrittenTable(field), r.*field.number);
     if (text.empty()) return std::nullopt;
     return text;
-  } else {
-    const std::string& own = r.own.*field.own;
-    return own.empty() ? TableText(WrittenTable(field), r.*field.number) : std::string_view(own);
   }
 }
 
@@ -141,11 +167,29 @@ template <std::size_t I>
   constexpr const RecordField& field = FieldOf(row.field);
   constexpr const RowTexts& texts = kRowTexts<I>;
   out.PutStored(texts.lead.View());
+  if constexpr (row.conditional) {
+    if (r.*FieldOf(row.if_field).number != row.if_value) return;
+  }
   if constexpr (row.form == WrittenForm::kFlag) {
     if (r.*field.number == 1) out.PutStored(texts.head.View());
     return;
   }
+  if constexpr (field.own != nullptr && row.form != WrittenForm::kTableOrOwn) {
+    // A render type, barrel angle, beam colour or explosion of the mod's own.
+    if (const std::string& own = r.own.*field.own; !own.empty()) {
+      out.PutStored(texts.head.View());
+      if constexpr (row.form == WrittenForm::kTableText) {
+        PutOwnTableText(out, field, own);
+      } else {
+        out.Put(own);
+        if constexpr (row.form == WrittenForm::kExplosion) out.Put(";");
+      }
+      out.PutStored(texts.tail.View());
+      return;
+    }
+  }
   if constexpr (row.form == WrittenForm::kNumber) {
+    if (r.*field.number == kNoEntry) return;
     out.PutStored(texts.head.View());
     out.PutNumber(r.*field.number);
   } else {
@@ -153,10 +197,6 @@ template <std::size_t I>
     if (!value) return;
     out.PutStored(texts.head.View());
     out.Put(*value);
-    // An explosion's own text carries no ";", the table's do.
-    if constexpr (row.form == WrittenForm::kExplosion) {
-      if (!(r.own.*field.own).empty()) out.Put(";");
-    }
   }
   out.PutStored(texts.tail.View());
 }

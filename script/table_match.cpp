@@ -41,6 +41,10 @@ constexpr auto kSecondColours =
 
 static_assert(kBarrelValues[2] == "-5" && kFirstColours[1] == "208" && kSecondColours[1] == "0");
 
+// How an own beam colour text joins its values.
+constexpr std::string_view kPairSeparator = " / ";
+constexpr std::string_view kSecondAlone = "/ ";
+
 // Room in each table's index: more than twice its values.
 constexpr std::size_t kTableSlots = 128;
 
@@ -129,15 +133,95 @@ std::optional<int> NoneIndex(ValueTable table) {
   return std::nullopt;
 }
 
-std::string_view FirstColourValue(int colour) { return TableText(kFirstColours, colour); }
+std::optional<int> MatchRenderType(std::string_view value) {
+  if (value.empty()) return std::nullopt;
+  int number = 0;
+  for (const char c : value) {
+    if (c < '0' || c > '9') return std::nullopt;
+    number = number * 10 + (c - '0');
+    if (number >= kRenderTypeCount) return std::nullopt;
+  }
+  return number;
+}
 
-std::string_view SecondColourValue(int colour) { return TableText(kSecondColours, colour); }
-
-std::optional<int> MatchColour(std::string_view value) {
-  for (std::size_t colour = 0; colour < kFirstColours.size(); ++colour) {
-    if (kFirstColours[colour] == value) return static_cast<int>(colour);
+std::optional<int> MatchStyleKey(std::string_view key) {
+  for (std::size_t style = 0; style < kStyleTable.size(); ++style) {
+    const std::string_view text = kStyleTable[style];
+    if (EqualIgnoringCase(text.substr(0, text.find('=')), key)) return static_cast<int>(style);
   }
   return std::nullopt;
+}
+
+ColourValues ColourValuesOf(int colour) {
+  if (colour < 0 || static_cast<std::size_t>(colour) >= kBeamColourTable.size()) return {};
+  const auto at = static_cast<std::size_t>(colour);
+  return {kFirstColours[at], kSecondColours[at]};
+}
+
+std::optional<int> MatchColourPair(ColourValues values) {
+  if (!values.first || !values.second) return std::nullopt;
+  for (std::size_t colour = 0; colour < kFirstColours.size(); ++colour) {
+    if (kFirstColours[colour] == *values.first && kSecondColours[colour] == *values.second) {
+      return static_cast<int>(colour);
+    }
+  }
+  return std::nullopt;
+}
+
+std::string OwnColourText(ColourValues values) {
+  if (values.first && values.second) {
+    return std::string(*values.first) + std::string(kPairSeparator) + std::string(*values.second);
+  }
+  if (values.first) return std::string(*values.first);
+  if (values.second) return std::string(kSecondAlone) + std::string(*values.second);
+  return {};
+}
+
+ColourValues OwnColourValues(std::string_view own) {
+  if (own.empty()) return {};
+  if (const std::size_t at = own.find(kPairSeparator); at != std::string_view::npos) {
+    return {own.substr(0, at), own.substr(at + kPairSeparator.size())};
+  }
+  if (own.starts_with(kSecondAlone)) return {std::nullopt, own.substr(kSecondAlone.size())};
+  return {own, std::nullopt};
+}
+
+int ListPositions(const RecordField& field) {
+  switch (field.reading) {
+    case ValueRule::kFlag:
+      return 2;
+    case ValueRule::kStyle:
+      return static_cast<int>(kStyleTable.size());
+    case ValueRule::kRenderType:
+      return kRenderTypeCount;
+    case ValueRule::kColour:
+      return static_cast<int>(kBeamColourTable.size());
+    case ValueRule::kTable: {
+      const int size = static_cast<int>(Indexed(field.table).values.size());
+      return NoneIndex(field.table) == size ? size + 1 : size;
+    }
+    case ValueRule::kHeaderText:
+    case ValueRule::kText:
+    case ValueRule::kSecondColour:
+      break;
+  }
+  return 0;
+}
+
+std::optional<int> MatchListText(const RecordField& field, std::string_view text) {
+  switch (field.reading) {
+    case ValueRule::kStyle:
+      return MatchStyleKey(text);
+    case ValueRule::kRenderType:
+      return MatchRenderType(text);
+    case ValueRule::kColour:
+      return MatchColourPair(OwnColourValues(text));
+    case ValueRule::kTable:
+      if (const std::optional<int> index = MatchTableValue(field.table, text)) return index;
+      return MatchOldSpelling(field.table, text);
+    default:
+      return std::nullopt;
+  }
 }
 
 }  // namespace kalvex

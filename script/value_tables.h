@@ -58,6 +58,9 @@ inline constexpr std::array<std::string_view, 10> kBarrelAngleTable = {"",
                                                                        "minbarrelangle=-35;\n\t",
                                                                        "minbarrelangle=-40;\n\t"};
 
+// Render types: 0 to 7, written as their number.
+inline constexpr int kRenderTypeCount = 8;
+
 // Styles of fire.
 inline constexpr std::array<std::string_view, 3> kStyleTable = {"ballistic=1", "lineofsight=1",
                                                                 "dropped=1"};

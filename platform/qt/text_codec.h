@@ -1,16 +1,18 @@
-// The texts of the controls are single-byte characters; Qt works in Unicode.
-// Each byte maps to the Unicode character of the same number, so every text
-// survives the way to a widget and back unchanged. The texts of boxes and
-// dialogs, and file names, are UTF-8.
+// The layer's two kinds of text (platform/platform.h) on their way to Qt's
+// Unicode and back, each through its one pair of functions: the texts of
+// windows and controls byte for byte (byte n is U+00nn, so every text comes
+// back unchanged); the texts of boxes and dialogs, and file names, as UTF-8.
 #pragma once
 
 #include <QString>
 #include <string>
 #include <string_view>
 
+// Texts of windows and controls.
 QString ToQString(std::string_view text);
 std::string FromQString(const QString& text);
 
+// Texts of boxes and dialogs, and file names.
 QString Utf8ToQString(std::string_view text);
 std::string Utf8FromQString(const QString& text);
 

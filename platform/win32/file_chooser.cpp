@@ -17,11 +17,11 @@ constexpr std::size_t kPathRoom = 32768;
 std::wstring DialogFilter(const std::vector<TFileFilter>& filters) {
   std::wstring filter;
   for (const TFileFilter& entry : filters) {
-    filter += WideFromBytes(entry.Caption);
+    filter += WideFromUtf8(entry.Caption);
     filter += L'\0';
     for (std::size_t i = 0; i < entry.Patterns.size(); ++i) {
       if (i > 0) filter += L';';
-      filter += WideFromBytes(entry.Patterns[i]);
+      filter += WideFromUtf8(entry.Patterns[i]);
     }
     filter += L'\0';
   }

@@ -1,6 +1,7 @@
 // The editor's help window: the help text (rich text, converted from the
 // help page when the program is built) in a read-only rich edit, beside the
-// main window; it stays open while the user goes on editing.
+// main window, its contents links to its sections; it stays open while the
+// user goes on editing.
 #include <string>
 
 #include "platform/user_interface.h"
@@ -24,7 +25,72 @@ std::wstring TitleOf(std::string_view richText) {
   return WideFromBytes(richText.substr(start + kTitle.size(), end - start - kTitle.size()));
 }
 
+// All the text, each paragraph ending in "\r": an index is a character position.
+std::wstring AllText(HWND text) {
+  GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
+  const auto count =
+      std::size_t(SendMessageW(text, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+  std::wstring all(count + 1, L'\0');
+  GETTEXTEX get{DWORD(all.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
+  all.resize(std::size_t(SendMessageW(text, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get),
+                                      reinterpret_cast<LPARAM>(all.data()))));
+  return all;
+}
+
+bool IsUnderlined(HWND text, LONG at) {
+  SendMessageW(text, EM_SETSEL, at, at + 1);
+  CHARFORMAT2W format{};
+  format.cbSize = sizeof format;
+  SendMessageW(text, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  return (format.dwMask & CFM_UNDERLINE) && (format.dwEffects & CFE_UNDERLINE);
+}
+
+// The help's rich text underlines its links and nothing else: each
+// underlined run becomes a link that the rich edit tells of when clicked.
+void MarkLinks(HWND text) {
+  const LONG length = LONG(AllText(text).size());
+  LONG start = -1;
+  for (LONG at = 0; at <= length; ++at) {
+    const bool underlined = at < length && IsUnderlined(text, at);
+    if (underlined && start < 0) start = at;
+    if (underlined || start < 0) continue;
+    SendMessageW(text, EM_SETSEL, start, at);
+    CHARFORMAT2W link{};
+    link.cbSize = sizeof link;
+    link.dwMask = CFM_LINK;
+    link.dwEffects = CFE_LINK;
+    SendMessageW(text, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&link));
+    start = -1;
+  }
+}
+
+// A link names its section by the section's heading: the last paragraph
+// that reads as the link, brought to the top of the window.
+void ShowSection(HWND text, CHARRANGE link) {
+  std::wstring name(std::size_t(link.cpMax - link.cpMin) + 1, L'\0');
+  TEXTRANGEW range{link, name.data()};
+  name.resize(
+      std::size_t(SendMessageW(text, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range))));
+  const std::size_t heading = AllText(text).rfind(L'\r' + name + L'\r');
+  if (name.empty() || heading == std::wstring::npos) return;
+  const LPARAM at = LPARAM(heading + 1);
+  SendMessageW(text, EM_SETSEL, WPARAM(at), at);
+  POINT scrolled{};
+  SendMessageW(text, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled));
+  POINTL place{};
+  SendMessageW(text, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&place), at);
+  scrolled.y += place.y;
+  SendMessageW(text, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scrolled));
+}
+
 LRESULT CALLBACK HelpProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == EN_LINK) {
+    // A click on a link shows its section, and the rich edit does no more with it.
+    const auto* link = reinterpret_cast<const ENLINK*>(lParam);
+    if (link->msg != WM_LBUTTONUP) return 0;
+    ShowSection(link->nmhdr.hwndFrom, link->chrg);
+    return 1;
+  }
   if (message == WM_SIZE) {
     MoveWindow(GetDlgItem(window, kTextId), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
     return 0;
@@ -64,6 +130,7 @@ HWND MakeHelpWindow(HWND owner) {
     return nullptr;
   }
   SendMessageW(text, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont()), FALSE);
+  SendMessageW(text, EM_SETEVENTMASK, 0, ENM_LINK);
   return window;
 }
 
@@ -100,6 +167,7 @@ void TPlatformUserInterface::ShowHelp(THandle ownerHandle, const std::string& he
   std::string_view rest = richText;
   EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&rest), 0, ReadRichText};
   SendMessageW(text, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+  MarkLinks(text);
   SendMessageW(text, EM_SETSEL, 0, 0);
   SendMessageW(text, EM_SCROLLCARET, 0, 0);
   SetWindowTextW(window, TitleOf(richText).c_str());

@@ -23,8 +23,8 @@ unsigned WithDefaultButtonOfTheBox(unsigned type) {
 int TPlatformUserInterface::MessageBox(THandle owner, const std::string& text,
                                        const std::string& caption, unsigned type) {
   const unsigned style = WithDefaultButtonOfTheBox(type & (MB_TYPEMASK | MB_ICONMASK | MB_DEFMASK));
-  const int pressed = MessageBoxW(HwndOf(owner), WideFromBytes(text).c_str(),
-                                  WideFromBytes(caption).c_str(), style | MB_APPLMODAL);
+  const int pressed = MessageBoxW(HwndOf(owner), WideFromUtf8(text).c_str(),
+                                  WideFromUtf8(caption).c_str(), style | MB_APPLMODAL);
   switch (pressed) {
     case IDYES:
     case IDNO:
@@ -42,13 +42,13 @@ int TPlatformUserInterface::LabelledMessageBox(THandle owner, const std::string&
                                                const std::vector<std::string>& labels,
                                                int defaultButton) {
   std::vector<std::wstring> texts;
-  for (const std::string& label : labels) texts.push_back(WideFromBytes(label));
+  for (const std::string& label : labels) texts.push_back(WideFromUtf8(label));
   std::vector<TASKDIALOG_BUTTON> buttons;
   for (std::size_t i = 0; i < texts.size(); ++i) {
     buttons.push_back({kFirstLabelledButton + int(i), texts[i].c_str()});
   }
-  const std::wstring title = WideFromBytes(caption);
-  const std::wstring content = WideFromBytes(text);
+  const std::wstring title = WideFromUtf8(caption);
+  const std::wstring content = WideFromUtf8(text);
   TASKDIALOGCONFIG config{};
   config.cbSize = sizeof config;
   config.hwndParent = HwndOf(owner);

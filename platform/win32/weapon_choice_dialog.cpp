@@ -1,7 +1,9 @@
 // The weapon-choosing dialog: the prompt above a list of the weapons, one
 // row each (code, name, ID, line), the first highlighted; Enter, a double
 // click or OK take the highlighted row, Escape or Cancel take none.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/user_interface.h"
 #include "platform/win32/native_window.h"
@@ -28,18 +30,19 @@ HWND AddControl(HWND dialog, const wchar_t* className, const std::wstring& text,
 
 void FillList(HWND list, const TWeaponChoice& choice) {
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
+  std::vector<std::wstring> headings;
   for (std::size_t column = 0; column < kWeaponColumnHeadings.size(); ++column) {
-    std::wstring heading = WideFromBytes(kWeaponColumnHeadings[column]);
+    headings.push_back(WideFromUtf8(kWeaponColumnHeadings[column]));
     LVCOLUMNW c{};
     c.mask = LVCF_TEXT | LVCF_FMT;
     c.fmt = column == 3 ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    c.pszText = heading.data();
+    c.pszText = headings.back().data();
     SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&c));
   }
   for (std::size_t row = 0; row < choice.Rows.size(); ++row) {
     const TWeaponRow& weapon = choice.Rows[row];
-    const std::wstring cells[] = {WideFromBytes(weapon.Code), WideFromBytes(weapon.Name),
-                                  WideFromBytes(weapon.Id), std::to_wstring(weapon.Line)};
+    const std::wstring cells[] = {WideFromUtf8(weapon.Code), WideFromUtf8(weapon.Name),
+                                  WideFromUtf8(weapon.Id), std::to_wstring(weapon.Line)};
     LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = int(row);
@@ -51,9 +54,17 @@ void FillList(HWND list, const TWeaponChoice& choice) {
       SendMessageW(list, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
     }
   }
-  for (int column = 0; column < 4; ++column) {
-    SendMessageW(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE_USEHEADER);
+  // Each column as wide as its widest cell or its heading with the header's
+  // margins, whichever is wider; the last one takes the rest of the list.
+  const int last = int(kWeaponColumnHeadings.size()) - 1;
+  for (int column = 0; column < last; ++column) {
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE);
+    const int cells = int(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
+    const int heading = int(SendMessageW(list, LVM_GETSTRINGWIDTHW, 0,
+                                         reinterpret_cast<LPARAM>(headings[column].c_str())));
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, column, std::max(cells, heading + Scaled(16)));
   }
+  SendMessageW(list, LVM_SETCOLUMNWIDTH, last, LVSCW_AUTOSIZE_USEHEADER);
   LVITEMW first{};
   first.stateMask = first.state = LVIS_SELECTED | LVIS_FOCUSED;
   SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&first));
@@ -69,7 +80,8 @@ void LayOut(HWND dialog) {
                (around.top + around.bottom - h) / 2, w, h, SWP_NOZORDER);
   RECT client;
   GetClientRect(dialog, &client);
-  const int margin = Scaled(10), buttonW = Scaled(80), buttonH = Scaled(24), promptH = Scaled(32);
+  const int margin = Scaled(10), gap = Scaled(8), buttonW = Scaled(80), buttonH = Scaled(24);
+  const int promptH = Scaled(32);
   const int buttonsY = client.bottom - margin - buttonH;
   MoveWindow(GetDlgItem(dialog, kPromptId), margin, margin, client.right - 2 * margin, promptH,
              FALSE);
@@ -77,7 +89,7 @@ void LayOut(HWND dialog) {
              buttonsY - 2 * margin - promptH, FALSE);
   MoveWindow(GetDlgItem(dialog, IDCANCEL), client.right - margin - buttonW, buttonsY, buttonW,
              buttonH, FALSE);
-  MoveWindow(GetDlgItem(dialog, IDOK), client.right - 2 * (margin + buttonW) + margin, buttonsY,
+  MoveWindow(GetDlgItem(dialog, IDOK), client.right - margin - buttonW - gap - buttonW, buttonsY,
              buttonW, buttonH, FALSE);
 }
 
@@ -94,8 +106,8 @@ INT_PTR CALLBACK ChooserProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
     case WM_INITDIALOG: {
       SetWindowLongPtrW(dialog, DWLP_USER, lParam);
       const TWeaponChoice& choice = reinterpret_cast<Chooser*>(lParam)->choice;
-      SetWindowTextW(dialog, WideFromBytes(choice.Caption).c_str());
-      AddControl(dialog, L"STATIC", WideFromBytes(choice.Prompt), SS_LEFT | SS_NOPREFIX, kPromptId);
+      SetWindowTextW(dialog, WideFromUtf8(choice.Caption).c_str());
+      AddControl(dialog, L"STATIC", WideFromUtf8(choice.Prompt), SS_LEFT | SS_NOPREFIX, kPromptId);
       HWND list = AddControl(dialog, WC_LISTVIEWW, L"",
                              WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, kListId,
                              WS_EX_CLIENTEDGE);

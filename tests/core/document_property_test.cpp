@@ -26,7 +26,10 @@ struct Entry {
   std::string value;
 };
 
-const char* const kNumbers[] = {"800", "0.5", ".5", "0.367", "6665.6666667", "12", "-5", "3"};
+// Numbers as real scripts hold them, past what the edits once took among them.
+const char* const kNumbers[] = {"800",   "0.5",   ".5",    "0.367", "6665.6666667",
+                                "12",    "-5",    "3",     "0",     "123456789012345",
+                                "580.6", "12000", "-0.25", "99999"};
 // clang-format off
 const char* const kTextKeys[] = {
     "range", "reloadtime", "energypershot", "weapontimer", "flighttime", "coverage",
@@ -77,7 +80,8 @@ class ScriptMaker {
     std::vector<Entry> entries;
     if (!Chance(4)) entries.push_back({"ID", std::to_string(Number(1, 255))});
     if (!Chance(4)) entries.push_back({"name", Chance(2) ? "Light Rocket" : "Gun \xE9"});
-    if (Chance(2)) entries.push_back({"rendertype", std::to_string(Number(0, 7))});
+    if (Chance(2))
+      entries.push_back({"rendertype", Chance(4) ? "9" : std::to_string(Number(0, 7))});
     if (Chance(2)) entries.push_back({OneOf({"ballistic", "lineofsight", "dropped"}), "1"});
     for (const char* key : kTextKeys) {
       if (Chance(3)) entries.push_back({key, OneOf(kNumbers)});
@@ -91,11 +95,11 @@ class ScriptMaker {
     if (Chance(2)) entries.push_back({"explosiongaf", "fx"});
     if (Chance(2)) entries.push_back({"explosionart", Chance(3) ? "vortexboom" : "explode3"});
     if (Chance(2)) entries.push_back({"waterexplosionart", "h2o"});
-    if (Chance(3)) entries.push_back({"minbarrelangle", Chance(4) ? "-7" : "-15"});
-    if (Chance(3)) {
-      entries.push_back({"color", "232"});
-      entries.push_back({"color2", "234"});
-    }
+    if (Chance(3)) entries.push_back({"minbarrelangle", Chance(4) ? "-55" : "-15"});
+    // A colour of the list, half of one, or a pair of the mod's own.
+    if (Chance(3)) entries.push_back({"color", OneOf({"232", "3", "144"})});
+    if (Chance(3)) entries.push_back({"color2", OneOf({"234", "7", "217"})});
+    if (Chance(3)) entries.push_back({"lavaexplosiongaf", Chance(3) ? "lavafx" : "commboom"});
     for (int i = Number(0, 4); i > 0; --i)
       entries.push_back({OneOf(kUnknownKeys), OneOf(kNumbers)});
     std::shuffle(entries.begin(), entries.end(), random_);
@@ -151,6 +155,30 @@ const Change kChanges[] = {
     {true, [](ScriptMaker& m, R& r) { r.Weapcol2 = m.Number(0, 4); }},
     {false, [](ScriptMaker& m, R& r) { r.Weapbarr = m.Number(0, 9); }},
     {true, [](ScriptMaker&, R& r) { r.Weapdamage = "1234"; }},
+    {false, [](ScriptMaker& m, R& r) { r.Weaprange = m.OneOf(kNumbers); }},
+    {true, [](ScriptMaker& m, R& r) { r.Weapdamage = m.OneOf(kNumbers); }},
+    {false,
+     [](ScriptMaker& m, R& r) {
+       r.own.Weapexgaf.clear();
+       r.Weapexgaf = m.Number(-1, 1);
+     }},
+    {false,
+     [](ScriptMaker& m, R& r) {
+       r.own.Weaprend.clear();
+       r.Weaprend = m.Number(-1, 7);
+     }},
+    {false, [](ScriptMaker&, R& r) { r.own.Weaprend = "11"; }},
+    {false, [](ScriptMaker&, R& r) { r.own.Weapbarr = "-55"; }},
+    {true,
+     [](ScriptMaker& m, R& r) {
+       r.own.Weapcol2 = m.OneOf({"3 / 7", "3", "/ 7"});
+     }},
+    {false,
+     [](ScriptMaker& m, R& r) {
+       r.own.Weapsoht.clear();
+       r.Weapsoht = m.Chance(2) ? 21 : m.Number(0, 20);
+     }},
+    {false, [](ScriptMaker&, R& r) { r.Weapcode = "ARM_BERTHACANNON_OF_A_MOD"; }},
 };
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -204,7 +232,7 @@ TEST(DocumentProperty, SavingChangesOnlyWhatWasEdited) {
 
     const auto index = static_cast<std::size_t>(maker.Number(0, static_cast<int>(count) - 1));
     R edited = records[index];
-    const Change& change = kChanges[maker.Number(0, 9)];
+    const Change& change = kChanges[maker.Number(0, static_cast<int>(std::size(kChanges)) - 1)];
     change.apply(maker, edited);
     const SavedText saved = SaveWeapon(document, index, edited);
     ASSERT_TRUE(saved.ok()) << saved.refusal;

@@ -129,10 +129,47 @@ INSTANTIATE_TEST_SUITE_P(
                  Gun("\tshakeduration=1.5;\r\n", "\tshakeduration=1.5;\r\n\tlineofsight=1;\r\n")},
         SaveCase{"NoStyleRemovesStyleEntries",
                  Gun("range=800;", "range=800;\r\n\tballistic=0;\r\n\tdropped=1;"),
-                 [](R& r) { r.Weapstyle = kNoStyle; },
+                 [](R& r) { r.Weapstyle = kNoEntry; },
                  Gun("range=800;", "range=800;\r\n\tballistic=0;")},
         SaveCase{"ColourPairChangedTogether", Gun("range=800;", "color=232;\r\n\tcolor2=234;"),
                  [](R& r) { r.Weapcol2 = 3; }, Gun("range=800;", "color=144;\r\n\tcolor2=217;")},
+        SaveCase{"OwnColourReplacedByAPairOfTheList", Gun("range=800;", "color=3;"),
+                 [](R& r) {
+                   r.own.Weapcol2.clear();
+                   r.Weapcol2 = 0;
+                 },
+                 Gun("range=800;\r\n\treloadtime=0.367;\r\n\tshakeduration=1.5;\r\n",
+                     "color=232;\r\n\treloadtime=0.367;\r\n\tshakeduration=1.5;\r\n"
+                     "\tcolor2=234;\r\n")},
+        SaveCase{"OwnColourPairWritten", Gun("range=800;", "color=232;\r\n\tcolor2=234;"),
+                 [](R& r) { r.own.Weapcol2 = "3 / 7"; },
+                 Gun("range=800;", "color=3;\r\n\tcolor2=7;")},
+        SaveCase{"OwnColourWithoutSecondRemovesIt",
+                 Gun("range=800;", "color=232;\r\n\tcolor2=234;"),
+                 [](R& r) { r.own.Weapcol2 = "3"; }, Gun("range=800;", "color=3;")},
+        SaveCase{"OwnBarrelAngleWritten", Gun("range=800;", "minbarrelangle=-5;"),
+                 [](R& r) { r.own.Weapbarr = "-55"; }, Gun("range=800;", "minbarrelangle=-55;")},
+        SaveCase{"BarrelAnglePickedForOwnOne", Gun("range=800;", "minbarrelangle=-55;"),
+                 [](R& r) {
+                   r.own.Weapbarr.clear();
+                   r.Weapbarr = 3;
+                 },
+                 Gun("range=800;", "minbarrelangle=-10;")},
+        SaveCase{"OwnRenderTypeKeptWhenOtherFieldChanges", Gun("range=800;", "rendertype=9;"),
+                 [](R& r) { r.Weapname = "X"; },
+                 Replaced(Gun("range=800;", "rendertype=9;"), "Gun;", "X;")},
+        SaveCase{"RenderTypeAddedWherePicked", kGun, [](R& r) { r.Weaprend = 2; },
+                 Gun("\tshakeduration=1.5;\r\n", "\tshakeduration=1.5;\r\n\trendertype=2;\r\n")},
+        SaveCase{"RenderTypeOfNoEntryRemoved", Gun("range=800;", "range=800; rendertype=3;"),
+                 [](R& r) { r.Weaprend = kNoEntry; }, kGun},
+        SaveCase{"ExplosionAddedWherePicked", kGun, [](R& r) { r.Weapexgaf = 0; },
+                 Gun("\tshakeduration=1.5;\r\n", "\tshakeduration=1.5;\r\n\texplosiongaf=fx;\r\n")},
+        SaveCase{"ExplosionOfNoEntryRemoved", Gun("range=800;", "range=800; explosionart=h2o;"),
+                 [](R& r) { r.Weapexart = kNoEntry; }, kGun},
+        SaveCase{"NoneSoundRemovesItsEntry", Gun("range=800;", "range=800; soundstart=rocklit1;"),
+                 [](R& r) { r.Weapsost = 31; }, kGun},
+        SaveCase{"NoneModelRemovesItsEntry", Gun("range=800;", "range=800; model=bomb;"),
+                 [](R& r) { r.Weapmodl = 14; }, kGun},
         SaveCase{"OwnSoundKeptWhenOtherFieldChanges", Gun("range=800;", "soundstart=vortexfire;"),
                  [](R& r) { r.Weapname = "X"; },
                  Replaced(Gun("range=800;", "soundstart=vortexfire;"), "Gun;", "X;")},
@@ -209,6 +246,37 @@ TEST(DocumentSave, AppendAddsTheWriterScriptInTheFileLineEnds) {
   WeaponRecord read;
   ReadWeapon(appended, 1, read);
   EXPECT_EQ(read.Weapcode, "NEW");
+}
+
+// A weapon of a script added to another: its own text with the edit, from
+// its "[" to the end of its closing "}" line, in the other's line ends.
+TEST(DocumentSave, AddCarriesTheWeaponsOwnText) {
+  const std::string source =
+      "// guns\r\n" + Gun("}\r\n}\r\n", "}\r\n} // the gun\r\n") + "[NEXT]\r\n{\r\n}\r\n";
+  const ScriptDocument from = OpenScript(source);
+  WeaponRecord record;
+  ReadWeapon(from, 0, record);
+  record.Weapdamage = "250";
+  std::string gun = Gun("default=110;", "default=250;");
+  gun.replace(gun.rfind("}\r\n"), 3, "} // the gun\r\n");
+  std::string lf = gun;
+  std::erase(lf, '\r');
+  const struct {
+    const char* name;
+    std::string target;
+    std::string added;  // empty: refused
+  } kCases[] = {
+      {"LF, no line end at the end", "[A]\n{\n}", "[A]\n{\n}\n" + lf},
+      {"CR LF", "[A]\r\n{}\r\n", "[A]\r\n{}\r\n" + gun},
+      {"the end is an open comment", "[A]{}\n/* to be done", ""},
+      {"the end is an open body", "[A]\n{\nrange=1;", ""},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const SavedText added = AppendWeaponFrom(OpenScript(c.target), from, 0, record);
+    EXPECT_EQ(added.ok(), !c.added.empty()) << added.refusal;
+    EXPECT_EQ(added.text, c.added);
+  }
 }
 
 TEST(DocumentOpen, ListsEveryWeaponWithItsLine) {

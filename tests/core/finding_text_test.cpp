@@ -60,8 +60,6 @@ TEST(FindingText, DescribesEachKindOfFindingAndTellsTheMalformedAfterOpen) {
        R"(passed over ";mine" before the weapon header)"},
       {{FindingKind::kUnclosedComment, 9, "/*", ""},
        R"(comment "/*" is not closed; the rest of the file is not read)"},
-      {{FindingKind::kUnpairedColour, 5, "color2", "98"},
-       R"(value "98" of key "color2" is not the pair of the beam colour before it)"},
   };
   for (const auto& [finding, words] : kCases) EXPECT_EQ(DescribeFinding(finding), words);
   // Malformed, or written anew: told after File, Open.
@@ -71,7 +69,7 @@ TEST(FindingText, DescribesEachKindOfFindingAndTellsTheMalformedAfterOpen) {
       {FindingKind::kUnmatchedValue, false}, {FindingKind::kMissingSemicolon, true},
       {FindingKind::kUnclosedSection, true}, {FindingKind::kUnknownSection, false},
       {FindingKind::kAfterWeapon, false},    {FindingKind::kBeforeHeader, false},
-      {FindingKind::kUnclosedComment, true}, {FindingKind::kUnpairedColour, false}};
+      {FindingKind::kUnclosedComment, true}};
   for (const auto& [kind, shown] : kShown) {
     EXPECT_EQ(ShownAfterOpen(kind), shown) << FindingKindName(kind);
   }

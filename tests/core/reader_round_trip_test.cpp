@@ -72,11 +72,23 @@ WeaponRecord CarriedBy(const WeaponRecord& r) {
   if (r.Weapsmdl == kResetText) c.Weapsmdl = kResetText;
   for (const auto member : kFlags) c.*member = r.*member == 1 ? 1 : 0;
   c.Weapbeam = r.Weapbeam == 1 ? 1 : 0;
-  c.Weapstyle = Within(r.Weapstyle, 0, 2, kNoStyle);
-  c.Weaprend = Within(r.Weaprend, 0, 7, 0);
-  c.Weapbarr = Within(r.Weapbarr, 1, 9, 0);
+  c.Weapstyle = Within(r.Weapstyle, 0, 2, kNoEntry);
+  // A render type outside the list is written as a number, read back as an
+  // own text; kNoEntry writes none.
+  if (r.own.Weaprend.empty()) {
+    c.Weaprend = Within(r.Weaprend, 0, 7, kNoEntry);
+    if (c.Weaprend == kNoEntry && r.Weaprend != kNoEntry)
+      c.own.Weaprend = std::to_string(r.Weaprend);
+  }
+  if (r.own.Weapbarr.empty()) c.Weapbarr = Within(r.Weapbarr, 1, 9, 0);
   c.Weapmodl = r.Weapbeam == 0 ? Within(r.Weapmodl, 0, 13, 14) : 14;
-  c.Weapcol2 = r.Weapbeam == 1 ? Within(r.Weapcol2, 0, 4, 0) : 0;
+  if (r.Weapbeam != 1) c.own.Weapcol2.clear();
+  if (c.own.Weapcol2.empty())
+    c.Weapcol2 = r.Weapbeam == 1 ? Within(r.Weapcol2, 0, 4, kNoEntry) : kNoEntry;
+  for (const auto member : {&R::Weapexgaf, &R::Weapwtgaf, &R::Weaplagaf})
+    c.*member = Within(r.*member, 0, 1, kNoEntry);
+  for (const auto member : {&R::Weapexart, &R::Weapwtart, &R::Weaplaart})
+    c.*member = Within(r.*member, 0, 11, kNoEntry);
   c.Weapsost = Within(r.Weapsost, 0, 30, 31);
   c.Weapsoht = Within(r.Weapsoht, 0, 20, 21);
   return c;

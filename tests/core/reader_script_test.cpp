@@ -14,6 +14,7 @@ TEST(ReaderScript, WorkedExampleReadsBack) {
   const ReadOutcome out = Read(ReadTestData("worked_example.tdf"));
   WeaponRecord expected = WorkedExample();
   expected.Weapenps = kResetText;  // its "0" writes no entry
+  expected.Weapcol2 = kNoEntry;    // not a beam: no colour entries
   EXPECT_TRUE(out.result.header_found);
   EXPECT_EQ(Differences(expected, out.record), "");
   EXPECT_TRUE(out.result.findings.empty());
@@ -33,6 +34,7 @@ TEST(ReaderScript, ResetWeaponReadsAsResetTexts) {
   WeaponRecord expected = written;
   expected.Weaprange = "";  // "range=;" and "default=;" carry an empty text
   expected.Weapdamage = "";
+  expected.Weapcol2 = kNoEntry;
   EXPECT_EQ(Differences(expected, out.record), "");
   EXPECT_TRUE(out.result.findings.empty());
   EXPECT_EQ(WriteScript(out.record), WriteScript(written));

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <functional>
 #include <string>
 
 #include "reader_test_support.h"
 #include "record/record_fields.h"
+#include "script/table_match.h"
 #include "test_support.h"
 
 namespace kalvex::test {
@@ -49,9 +49,23 @@ const GoodCase kGoodCases[] = {
     {"value is everything after the first =, signs kept", "Weapsmdl=-.5e+3/x",
      [](auto& r) { r.Weapsmdl = "-.5e+3/x"; }},
     {"code with spaces", "Weapcode=ROCKET 2", [](auto& r) { r.Weapcode = "ROCKET 2"; }},
-    {"negative integer", "Weaprend=-1", [](auto& r) { r.Weaprend = -1; }},
-    {"largest integer", "Weapsost=2147483647", [](auto& r) { r.Weapsost = INT_MAX; }},
-    {"smallest integer", "Weapsost=-2147483648", [](auto& r) { r.Weapsost = INT_MIN; }},
+    {"nothing: no entry and no selection", "Weaprend=\nWeapexgaf=\nWeapcol2=\nWeapstyle=",
+     [](auto& r) { r.Weaprend = r.Weapexgaf = r.Weapcol2 = r.Weapstyle = kNoEntry; }},
+    {"nothing: the entry for none", "Weapsost=\nWeapmodl=\nWeapbarr=\nWeaptur=",
+     Sets({{&R::Weapsost, 31}, {&R::Weapmodl, 14}, {&R::Weapbarr, 0}, {&R::Weaptur, 0}})},
+    {"last position", "Weapsost=31", [](auto& r) { r.Weapsost = 31; }},
+    {"a script text is its position, in any letter case", "Weapsost=cannon2\nWeapsoht=LASHIT",
+     Sets({{&R::Weapsost, 5}, {&R::Weapsoht, 2}})},
+    {"a script text in double quotes", "Weapbarr=\"-15\"\nWeaprend=\"3\"",
+     Sets({{&R::Weapbarr, 4}, {&R::Weaprend, 3}})},
+    {"an old spelling", "Weapexart=H20", [](auto& r) { r.Weapexart = 5; }},
+    {"a style's key", "Weapstyle=LineOfSight", [](auto& r) { r.Weapstyle = 1; }},
+    {"a colour pair of the list", "Weapcol2=208 / 0", [](auto& r) { r.Weapcol2 = 1; }},
+    {"a colour pair of its own", "Weapcol2=3 / 7", [](auto& r) { r.own.Weapcol2 = "3 / 7"; }},
+    {"a colour of its own without its pair", "Weapcol2=\"232\"\nWeapcol2=\"/ 7\"",
+     [](auto& r) { r.own.Weapcol2 = "/ 7"; }},
+    {"a script text no list holds", "Weapsost=vortexfire\nWeaprend=\"9\"\nWeapbarr=\"-55\"",
+     Sets({{&O::Weapsost, "vortexfire"}, {&O::Weaprend, "9"}, {&O::Weapbarr, "-55"}})},
     {"leading zeros", "Weapmodl=0012", [](auto& r) { r.Weapmodl = 12; }},
     {"later line wins", "Weapmodl=3\nWeapmodl=4", [](auto& r) { r.Weapmodl = 4; }},
     {"comments and empty lines", "# Weapmodl=x\n\n\r\n#\nWeapmodl=5\n\n",
@@ -83,7 +97,7 @@ TEST(RecordLines, GoodLines) {
 TEST(RecordLines, EveryMemberCanBeNamed) {
   std::string text;
   for (const RecordField& field : kRecordFields) {
-    text += std::string(field.name) + "=" + (field.IsText() ? "t" : "7") + "\n";
+    text += std::string(field.name) + "=" + (field.IsText() ? "t" : "1") + "\n";
   }
   WeaponRecord record = ResetRecord();
   ASSERT_TRUE(ParseRecordLines(text, record).ok);
@@ -91,7 +105,7 @@ TEST(RecordLines, EveryMemberCanBeNamed) {
     if (field.IsText()) {
       EXPECT_EQ(record.*field.text, "t") << field.name;
     } else {
-      EXPECT_EQ(record.*field.number, 7) << field.name;
+      EXPECT_EQ(record.*field.number, 1) << field.name;
     }
   }
 }
@@ -102,12 +116,13 @@ struct BadCase {
   std::string message;
 };
 
-std::string NotWhole(const std::string& member, const std::string& value) {
-  return member + " needs a whole number from -2147483648 to 2147483647, not \"" + value + "\"";
+std::string FlagRefused(const std::string& value) {
+  return "Weaptur takes 0, 1 or nothing (0), not \"" + value + "\"";
 }
-std::string NotWholeOrText(const std::string& member, const std::string& value) {
-  return member + " needs a whole number from -2147483648 to 2147483647 or a text in double " +
-         "quotes, not \"" + value + "\"";
+std::string ListRefused(const std::string& member, int last, const std::string& value) {
+  return member + " takes a position in its list from 0 to " + std::to_string(last) +
+         ", its script text (in double quotes where it is a whole number) or nothing, not \"" +
+         value + "\"";
 }
 std::string MustNotHold(const std::string& member, const std::string& what) {
   return member + " must not hold " + what + " (none of ; = [ ] { } or a line end)";
@@ -122,23 +137,42 @@ const BadCase kBadCases[] = {
     {"WEAPID=X", 1, "unknown member \"WEAPID\"; did you mean \"WeapID\"?"},
     {" Weapcode=X", 1, "unknown member \" Weapcode\""},
     {"Weapcode =X", 1, "unknown member \"Weapcode \""},
-    {"Weaptur=x", 1, NotWhole("Weaptur", "x")},
-    {"Weaptur=", 1, NotWhole("Weaptur", "")},
-    {"Weaptur= 1", 1, NotWhole("Weaptur", " 1")},
-    {"Weaptur=1 ", 1, NotWhole("Weaptur", "1 ")},
-    {"Weaptur=+1", 1, NotWhole("Weaptur", "+1")},
-    {"Weaptur=1.0", 1, NotWhole("Weaptur", "1.0")},
-    {"Weaptur=0x10", 1, NotWhole("Weaptur", "0x10")},
-    {"Weaptur=-", 1, NotWhole("Weaptur", "-")},
-    {"Weapsost=2147483648", 1, NotWholeOrText("Weapsost", "2147483648")},
-    {"Weapsost=-2147483649", 1, NotWholeOrText("Weapsost", "-2147483649")},
-    {"Weapsost=99999999999999999999", 1, NotWholeOrText("Weapsost", "99999999999999999999")},
-    {"Weapsoht=\"xplo", 1, NotWholeOrText("Weapsoht", "\"xplo")},
+    {"Weaptur=x", 1, FlagRefused("x")},
+    {"Weaptur=2", 1, FlagRefused("2")},
+    {"Weaptur=-1", 1, FlagRefused("-1")},
+    {"Weaptur= 1", 1, FlagRefused(" 1")},
+    {"Weaptur=1 ", 1, FlagRefused("1 ")},
+    {"Weaptur=+1", 1, FlagRefused("+1")},
+    {"Weaptur=1.0", 1, FlagRefused("1.0")},
+    {"Weaptur=0x10", 1, FlagRefused("0x10")},
+    {"Weaptur=-", 1, FlagRefused("-")},
+    {"Weaptur=\"1\"", 1, FlagRefused("\"1\"")},
+    {"Weapsost=99", 1, ListRefused("Weapsost", 31, "99")},
+    {"Weapsost=-1", 1, ListRefused("Weapsost", 31, "-1")},
+    {"Weapsost=2147483648", 1, ListRefused("Weapsost", 31, "2147483648")},
+    {"Weapsost=-2147483649", 1, ListRefused("Weapsost", 31, "-2147483649")},
+    {"Weapsost=99999999999999999999", 1, ListRefused("Weapsost", 31, "99999999999999999999")},
+    {"Weapexart=12", 1, ListRefused("Weapexart", 11, "12")},
+    {"Weapmodl=15", 1, ListRefused("Weapmodl", 14, "15")},
+    {"Weaprend=99", 1, ListRefused("Weaprend", 7, "99")},
+    {"Weapbarr=-15", 1, ListRefused("Weapbarr", 9, "-15")},
+    {"Weapstyle=3", 1,
+     "Weapstyle takes a position in its list from 0 to 2, ballistic, lineofsight, dropped or "
+     "nothing, not \"3\""},
+    {"Weapstyle=sideways", 1,
+     "Weapstyle takes a position in its list from 0 to 2, ballistic, lineofsight, dropped or "
+     "nothing, not \"sideways\""},
+    {"Weapcol2=5", 1,
+     "Weapcol2 takes a position in its list from 0 to 4, its values as the script gives them "
+     "(\"232 / 234\", \"232\" or \"/ 234\") or nothing, not \"5\""},
+    {"Weapcol2=3 / 7 / 8", 1,
+     "Weapcol2 takes a position in its list from 0 to 4, its values as the script gives them "
+     "(\"232 / 234\", \"232\" or \"/ 234\") or nothing, not \"3 / 7 / 8\""},
+    {"Weapsoht=\"xplo", 1, ListRefused("Weapsoht", 21, "\"xplo")},
     {"Weapsoht=\"\"", 1, "Weapsoht needs a text between its double quotes"},
-    {"Weapsoht=\"", 1, NotWholeOrText("Weapsoht", "\"")},
+    {"Weapsoht=\"", 1, ListRefused("Weapsoht", 21, "\"")},
     {"Weapmodl=\"a;b\"", 1, MustNotHold("Weapmodl", "\";\"")},
     {"Weapwtart=\"a}\"", 1, MustNotHold("Weapwtart", "\"}\"")},
-    {"Weaptur=\"1\"", 1, NotWhole("Weaptur", "\"1\"")},
     {"Weapcode=A;B", 1, MustNotHold("Weapcode", "\";\"")},
     {"Weapcode=}", 1, MustNotHold("Weapcode", "\"}\"")},
     {"WeapID=[1", 1, MustNotHold("WeapID", "\"[\"")},
@@ -184,9 +218,11 @@ const std::function<void(WeaponRecord&)> kPrintedRecords[] = {
           {&R::Weapsmdl, "#1"},
           {&R::Weapreload, "-"s},
           {&R::Weapmodl, 14},
-          {&R::Weaprend, -1},
-          {&R::Weapsost, INT_MIN},
-          {&R::Weapsoht, INT_MAX}}),
+          {&R::Weaprend, kNoEntry},
+          {&R::Weapstyle, kNoEntry},
+          {&R::Weapexgaf, kNoEntry},
+          {&R::Weapsost, 0},
+          {&R::Weapsoht, 21}}),
     Sets({{&O::Weapmodl, "vortexrocket"},
           {&O::Weapsost, "vortex fire"},
           {&O::Weapsoht, "\"quoted\""},
@@ -195,7 +231,11 @@ const std::function<void(WeaponRecord&)> kPrintedRecords[] = {
           {&O::Weapwtgaf, "x"},
           {&O::Weapwtart, "12"},
           {&O::Weaplagaf, "-1"},
-          {&O::Weaplaart, "lava pit"}}),
+          {&O::Weaplaart, "lava pit"},
+          {&O::Weaprend, "12"},
+          {&O::Weapbarr, "-55"},
+          {&O::Weapcol2, "3 / 7"}}),
+    Sets({{&O::Weapcol2, "/ 7"}}),
 };
 
 TEST(RecordLines, PrintedLinesReadBack) {
@@ -212,6 +252,36 @@ TEST(RecordLines, PrintedLinesReadBack) {
     }
     EXPECT_EQ(Differences(printed, read), "");
     EXPECT_TRUE(printed.own == read.own);
+  }
+}
+
+// Every value that dump prints for a member, write takes back: each position
+// of each list, no entry, and a text of the member's own.
+TEST(RecordLines, EveryValueOfEveryMemberReadsBack) {
+  for (const RecordField& field : kRecordFields) {
+    if (field.IsText()) continue;
+    std::vector<WeaponRecord> records;
+    for (int position = 0; position < ListPositions(field); ++position) {
+      records.push_back(ResetRecord());
+      records.back().*field.number = position;
+    }
+    records.push_back(ResetRecord());
+    records.back().*field.number = field.absent;
+    if (field.own) {
+      for (const char* own : {"mine", "12", "-55", "3 / 7", "/ 7"}) {
+        records.push_back(ResetRecord());
+        records.back().own.*field.own = own;
+      }
+    }
+    for (const WeaponRecord& printed : records) {
+      const std::string lines = PrintRecordLines(printed);
+      SCOPED_TRACE(lines);
+      WeaponRecord read = DirtyRecord();
+      const RecordLinesResult result = ParseRecordLines(lines, read);
+      ASSERT_TRUE(result.ok) << result.line << ": " << result.message;
+      EXPECT_EQ(Differences(printed, read), "");
+      EXPECT_TRUE(printed.own == read.own) << field.name;
+    }
   }
 }
 

@@ -210,6 +210,16 @@ EdgeCase Beam(const char* name, int colour, const std::string& colours) {
           }};
 }
 
+// A beam of a colour of its own.
+EdgeCase OwnBeam(const char* name, const std::string& own, const std::string& colours) {
+  EdgeCase edge = Beam(name, 0, colours);
+  edge.change = [own](WeaponRecord& r) {
+    r.Weapbeam = 1;
+    r.own.Weapcol2 = own;
+  };
+  return edge;
+}
+
 const std::string k17 = "ABCDEFGHIJKLMNOPQ";
 const std::string k75 = std::string(40, 'n') + " with spaces " + std::string(22, 'm');
 const std::string k19 = "1234567890123456789";
@@ -246,7 +256,8 @@ const EdgeCase kEdgeCases[] = {
     {"empty damage", [](auto& r) { r.Weapdamage = ""; }, kUnchanged},
     {"one-space damage", [](auto& r) { r.Weapdamage = " "s; }, kUnchanged},
     // Render type.
-    {"render type -1", [](auto& r) { r.Weaprend = -1; }, Line(4, "\trendertype=-1;")},
+    {"render type -1 (no entry) writes none", [](auto& r) { r.Weaprend = kNoEntry; }, Erase(4)},
+    {"own render type", [](auto& r) { r.own.Weaprend = "9"; }, Line(4, "\trendertype=9;")},
     {"render type 7", [](auto& r) { r.Weaprend = 7; }, Line(4, "\trendertype=7;")},
     {"render type 120", [](auto& r) { r.Weaprend = 120; }, Line(4, "\trendertype=120;")},
     {"smallest render type", [](auto& r) { r.Weaprend = INT_MIN; },
@@ -270,21 +281,24 @@ const EdgeCase kEdgeCases[] = {
     Beam("beam with colour 1", 1, "color=208;\n\tcolor2=0;\n"),
     Beam("beam with colour 5 out of range", 5, ""),
     Beam("beam with colour -1 out of range", -1, ""),
+    OwnBeam("beam with a colour pair of its own", "3 / 7", "color=3;\n\tcolor2=7;\n"),
+    OwnBeam("beam with a colour of its own", "3", "color=3;\n"),
+    OwnBeam("beam with a second colour of its own", "/ 7", "color2=7;\n"),
     {"no beam: colour ignored", [](auto& r) { r.Weapcol2 = 3; }, kUnchanged},
     {"beam flag 2: neither model nor beam", [](auto& r) { r.Weapbeam = 2; }, Line(6, "\t")},
     // Explosions.
     {"explosion GAF 1", [](auto& r) { r.Weapexgaf = 1; }, Line(32, "\texplosiongaf=commboom;")},
-    {"explosion GAF 2", [](auto& r) { r.Weapexgaf = 2; }, Line(32, "\texplosiongaf=")},
+    {"explosion GAF 2 writes no entry", [](auto& r) { r.Weapexgaf = 2; }, Erase(32)},
     {"explosion art 11", [](auto& r) { r.Weapexart = 11; }, Line(33, "\texplosionart=commboom;")},
-    {"explosion art 12", [](auto& r) { r.Weapexart = 12; }, Line(33, "\texplosionart=")},
-    {"explosion art -1", [](auto& r) { r.Weapexart = -1; }, Line(33, "\texplosionart=")},
-    {"water GAF 2", [](auto& r) { r.Weapwtgaf = 2; }, Line(35, "\twaterexplosiongaf=")},
+    {"explosion art 12 writes no entry", [](auto& r) { r.Weapexart = 12; }, Erase(33)},
+    {"explosion art -1 writes no entry", [](auto& r) { r.Weapexart = kNoEntry; }, Erase(33)},
+    {"water GAF 2 writes no entry", [](auto& r) { r.Weapwtgaf = 2; }, Erase(35)},
     {"water art 0", [](auto& r) { r.Weapwtart = 0; }, Line(36, "\twaterexplosionart=explode2;")},
-    {"water art 12", [](auto& r) { r.Weapwtart = 12; }, Line(36, "\twaterexplosionart=")},
-    {"lava GAF -1", [](auto& r) { r.Weaplagaf = -1; }, Line(38, "\tlavaexplosiongaf=")},
+    {"water art 12 writes no entry", [](auto& r) { r.Weapwtart = 12; }, Erase(36)},
+    {"lava GAF -1 writes no entry", [](auto& r) { r.Weaplagaf = kNoEntry; }, Erase(38)},
     {"lava art 10", [](auto& r) { r.Weaplaart = 10; },
      Line(39, "\tlavaexplosionart=lavasplashlg;")},
-    {"lava art 12", [](auto& r) { r.Weaplaart = 12; }, Line(39, "\tlavaexplosionart=")},
+    {"lava art 12 writes no entry", [](auto& r) { r.Weaplaart = 12; }, Erase(39)},
     // Sounds.
     {"start sound 0", [](auto& r) { r.Weapsost = 0; }, Line(24, "\tsoundstart=annigun1;")},
     {"start sound 30", [](auto& r) { r.Weapsost = 30; }, Line(24, "\tsoundstart=xplonuk4;")},
@@ -301,6 +315,8 @@ const EdgeCase kEdgeCases[] = {
      Line(33, "\texplosionart=megaboom;")},
     {"own water explosion", [](auto& r) { r.own.Weapwtgaf = "splash"; },
      Line(35, "\twaterexplosiongaf=splash;")},
+    {"own barrel angle", [](auto& r) { r.own.Weapbarr = "-55"; },
+     After(5, "\tminbarrelangle=-55;")},
     {"hit sound 20", [](auto& r) { r.Weapsoht = 20; }, Line(25, "\tsoundhit=xplomas2;")},
     {"hit sound 22", [](auto& r) { r.Weapsoht = 22; }, kUnchanged},
     {"sound trigger", [](auto& r) { r.Weapsotg = 1; },

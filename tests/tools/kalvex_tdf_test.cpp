@@ -72,12 +72,16 @@ TEST_F(KalvexTdfTest, BadLinesAreRefused) {
   } kBadInputs[] = {
       {"Weapcode", "kalvex-tdf: line 1: not a Name=value line\n"},
       {"Weapcode=A\n\nWeapfoo=1\n", "kalvex-tdf: line 3: unknown member \"Weapfoo\"\n"},
-      {"Weaptur=yes",
-       "kalvex-tdf: line 1: Weaptur needs a whole number from -2147483648 to 2147483647, not "
-       "\"yes\"\n"},
+      {"Weaptur=yes", "kalvex-tdf: line 1: Weaptur takes 0, 1 or nothing (0), not \"yes\"\n"},
       {"# big\nWeapsost=4294967296",
-       "kalvex-tdf: line 2: Weapsost needs a whole number from -2147483648 to 2147483647 or a "
-       "text in double quotes, not \"4294967296\"\n"},
+       "kalvex-tdf: line 2: Weapsost takes a position in its list from 0 to 31, its script text "
+       "(in double quotes where it is a whole number) or nothing, not \"4294967296\"\n"},
+      {"Weaprend=99",
+       "kalvex-tdf: line 1: Weaprend takes a position in its list from 0 to 7, its script text "
+       "(in double quotes where it is a whole number) or nothing, not \"99\"\n"},
+      {"Weapstyle=-1",
+       "kalvex-tdf: line 1: Weapstyle takes a position in its list from 0 to 2, ballistic, "
+       "lineofsight, dropped or nothing, not \"-1\"\n"},
       {"Weapsoht=\"xplo;\"", "kalvex-tdf: line 1: Weapsoht must not hold \";" + held},
       {"Weapcode=A;B", "kalvex-tdf: line 1: Weapcode must not hold \";" + held},
       {"Weapname=}{", "kalvex-tdf: line 1: Weapname must not hold \"}" + held},
@@ -260,7 +264,7 @@ TEST_F(KalvexTdfTest, NormalizesIntoAFileAndInPlace) {
 
 TEST_F(KalvexTdfTest, NormalizeSaysWhatItLeftOut) {
   const std::string source =
-      Script("odd.tdf", "[X]{soundwater=splash;soundhit=boing;rendertype=12;}");
+      Script("odd.tdf", "[X]{soundwater=splash;soundhit=boing;rendertype=;}");
   const ToolRun run = RunTool({"normalize", source, "-"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.rfind("[X]\r\n", 0), 0u) << run.out;
@@ -338,7 +342,7 @@ TEST_F(KalvexTdfTest, CheckListsWhatTheReaderLeftOut) {
               "\tname=%0;\r\n"
               "\trange=%1;\r\n"
               "\tsoundstart=rockfire;\r\n"
-              "\trendertype=12;\r\n"
+              "\texplosionart=;\r\n"
               "\tbogus;\r\n"
               "\t[DAMAGE]\r\n"
               "\t{\r\n"
@@ -348,7 +352,7 @@ TEST_F(KalvexTdfTest, CheckListsWhatTheReaderLeftOut) {
               "}",
               {std::string(80, 'N'), std::string(50, '9')}),
        "%0:5: skipped unknown key \"soundwater\" with value \"splash\"\n"
-       "%0:9: could not match \"12\" of key \"rendertype\"\n"
+       "%0:9: could not match \"\" of key \"explosionart\"\n"
        "%0:10: skipped unknown key \"bogus\"\n"
        "%0:13: skipped unknown key \"armor\" with value \"5\"\n",
        4},
@@ -359,7 +363,7 @@ TEST_F(KalvexTdfTest, CheckListsWhatTheReaderLeftOut) {
        "range=800\n"
        "reloadtime=3;\n"
        "script={on hit};\n"
-       "color2=98;\n"
+       "color=;\n"
        "[DAMAGE\n"
        "{\n"
        "default=5;\n"
@@ -370,7 +374,7 @@ TEST_F(KalvexTdfTest, CheckListsWhatTheReaderLeftOut) {
        "%0:4: missing \";\" after value \"800\" of key \"range\"; the next line is read as an "
        "entry\n"
        "%0:6: skipped unknown key \"script\" with value \"{onhit}\"\n"
-       "%0:7: value \"98\" of key \"color2\" is not the pair of the beam colour before it\n"
+       "%0:7: could not match \"\" of key \"color\"\n"
        "%0:8: section name \"[DAMAGE\" has no \"]\"; the entries after it are read\n"
        "%0:13: the file goes on after the weapon at line 13: \"tracks=1;\" ...; it is not kept\n",
        6,

@@ -159,6 +159,15 @@ TEST_F(WeaponsTest, SetEditsOneWeaponInPlace) {
       {"a sound of the mod's own", "--weapon PULSE Weapsost=\"xplonew\"",
        ThreeWith("soundstart=vortexfire;", "soundstart=xplonew;")},
       {"a value removed", "--index 2 Weapreload=", ThreeWith("\treloadtime=0.367;\r\n", "")},
+      {"a sound by its script text", "--index 2 Weapsost=CANNON2",
+       ThreeWith("soundstart=vortexfire;", "soundstart=cannon2;")},
+      {"a sound of the mod's own without quotes", "--index 2 Weapsost=vortexfire2",
+       ThreeWith("soundstart=vortexfire;", "soundstart=vortexfire2;")},
+      {"a sound removed", "--index 2 Weapsost=", ThreeWith("\tsoundstart=vortexfire;\r\n", "")},
+      {"an explosion added", "--index 2 Weapexgaf=fx",
+       ThreeWith("\treloadtime=0.367;\r\n", "\treloadtime=0.367;\r\n\texplosiongaf=fx;\r\n")},
+      {"a barrel angle of the mod's own", "--index 3 Weapbarr=\"-55\"",
+       ThreeWith("[NOID]\r\n\t{\r\n", "[NOID]\r\n\t{\r\n\tminbarrelangle=-55;\r\n")},
       {"an entry without a field", "--index 1 --entry shakeduration=2",
        ThreeWith("shakeduration=1.5;", "shakeduration=2;")},
       {"an entry added to an empty body", "--index 3 --entry vlaunch=1",
@@ -215,17 +224,69 @@ TEST_F(WeaponsTest, SetWithoutAChangeWritesNothing) {
   EXPECT_EQ(ReadFile(file), kThree);
 }
 
+// Whatever dump prints of a weapon, set takes back without a change: lists
+// without an entry, values of the mod's own, texts that are not numbers.
+TEST_F(WeaponsTest, SetTakesBackWhatDumpPrints) {
+  const std::string script =
+      "[ODD]\r\n{\r\n\tID=7;\r\n\trange=8x0;\r\n\trendertype=9;\r\n\tminbarrelangle=-55;\r\n"
+      "\tcolor=3;\r\n\tsoundstart=vortexfire;\r\n\tsoundhit=;\r\n\tmodel=;\r\n}\r\n";
+  const std::string file = Script("odd.tdf", script);
+  const ToolRun dump = RunTool({"dump", file});
+  ASSERT_EQ(dump.status, 0);
+  for (const char* line : {"\nWeapexgaf=\n", "\nWeapstyle=\n", "\nWeapcol2=\"3\"\n",
+                           "\nWeaprend=\"9\"\n", "\nWeapbarr=\"-55\"\n"}) {
+    EXPECT_NE(dump.out.find(line), std::string::npos) << line << " in\n" << dump.out;
+  }
+  std::vector<std::string> args = {"set", file};
+  for (std::size_t begin = 0; begin < dump.out.size();) {
+    const std::size_t end = dump.out.find('\n', begin);
+    args.push_back(dump.out.substr(begin, end - begin));
+    begin = end + 1;
+  }
+  fs::permissions(file, fs::perms::owner_read);  // a write would fail
+  const ToolRun set = RunTool(args);
+  EXPECT_EQ(set.status, 0) << set.err;
+  EXPECT_EQ(set.err, "");
+  EXPECT_EQ(ReadFile(file), script);
+  // write takes the lines too, and leaves out what the weapon lacks.
+  const ToolRun written = RunTool({"write", "-"}, dump.out);
+  EXPECT_EQ(written.status, 0) << written.err;
+  EXPECT_NE(written.out.find("\trendertype=9;\r\n\tminbarrelangle=-55;\r\n"), std::string::npos)
+      << written.out;
+  EXPECT_EQ(written.out.find("explosiongaf"), std::string::npos) << written.out;
+}
+
 TEST_F(WeaponsTest, SetRefusesBadValuesAndWritesNothing) {
   const std::string decimal =
       " needs a decimal number (an optional \"-\", digits and at most one point), not ";
   const std::string own = "\" has a member of its own: use Member=value (dump shows them)\n";
+  const std::string text =
+      ", its script text (in double quotes where it is a whole number) or nothing, not ";
   RunCases({
       {"not a decimal number", "set %0 --index 2 Weapreload=1,5", 2,
        "kalvex-tdf: Weapreload" + decimal + "\"1,5\"\n"},
       {"two points", "set %0 --index 2 Weaprange=1.2.3", 2,
        "kalvex-tdf: Weaprange" + decimal + "\"1.2.3\"\n"},
-      {"an integer member", "set %0 --index 2 Weaptur=yes", 2,
-       "kalvex-tdf: Weaptur needs a whole number from -2147483648 to 2147483647, not \"yes\"\n"},
+      {"a flag that is no number", "set %0 --index 2 Weaptur=yes", 2,
+       "kalvex-tdf: Weaptur takes 0, 1 or nothing (0), not \"yes\"\n"},
+      {"a flag of 2", "set %0 --index 2 Weaptur=2", 2,
+       "kalvex-tdf: Weaptur takes 0, 1 or nothing (0), not \"2\"\n"},
+      {"a sound past its list", "set %0 --index 2 Weapsost=99", 2,
+       "kalvex-tdf: Weapsost takes a position in its list from 0 to 31" + text + "\"99\"\n"},
+      {"a sound before its list", "set %0 --index 2 Weapsost=-1", 2,
+       "kalvex-tdf: Weapsost takes a position in its list from 0 to 31" + text + "\"-1\"\n"},
+      {"an explosion past its list", "set %0 --index 2 Weapexart=12", 2,
+       "kalvex-tdf: Weapexart takes a position in its list from 0 to 11" + text + "\"12\"\n"},
+      {"a model past its list", "set %0 --index 2 Weapmodl=15", 2,
+       "kalvex-tdf: Weapmodl takes a position in its list from 0 to 14" + text + "\"15\"\n"},
+      {"a render type past its list", "set %0 --index 2 Weaprend=99", 2,
+       "kalvex-tdf: Weaprend takes a position in its list from 0 to 7" + text + "\"99\"\n"},
+      {"a style past its list", "set %0 --index 2 Weapstyle=3", 2,
+       "kalvex-tdf: Weapstyle takes a position in its list from 0 to 2, ballistic, lineofsight, "
+       "dropped or nothing, not \"3\"\n"},
+      {"a colour past its list", "set %0 --index 2 Weapcol2=5", 2,
+       "kalvex-tdf: Weapcol2 takes a position in its list from 0 to 4, its values as the script "
+       "gives them (\"232 / 234\", \"232\" or \"/ 234\") or nothing, not \"5\"\n"},
       {"an unknown member", "set %0 --index 2 Weapfoo=1", 2,
        "kalvex-tdf: unknown member \"Weapfoo\"\n"},
       {"a key with a member", "set %0 --index 2 --entry ReloadTime=1", 2,

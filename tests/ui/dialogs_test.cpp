@@ -216,7 +216,12 @@ class DialogsTest : public QObject {
     if (!*message) {
       QVERIFY(window && window->isVisible());
       QCOMPARE(window->windowTitle(), QStringLiteral("Cindervale Weapon Editor Help"));
-      QVERIFY(window->findChild<QTextBrowser*>()->toPlainText().contains("Weapon Appearance"));
+      const QString shown = window->findChild<QTextBrowser*>()->toPlainText();
+      QVERIFY(shown.contains("Weapon Appearance"));
+      // The ways of opening a script that the desktop has, and not Windows' own.
+      QVERIFY(shown.contains("kalvex gun.tdf"));
+      QVERIFY(shown.contains("Open with Cindervale Weapon Editor"));
+      QVERIFY(!shown.contains("kalvex.exe"));
     } else {
       QCOMPARE(shownCaption, QStringLiteral("File Error"));
       QVERIFY(!window);

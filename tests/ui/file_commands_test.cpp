@@ -58,7 +58,15 @@ kalvex::WeaponRecord OpenedWeapon() {
   record.Weapcode = "OPENED";
   record.WeapID = std::string("7");  // not "7": GCC 12 at -O3 warns falsely (-Wrestrict)
   record.Weapmodl = 14;              // no model entry
-  record.Weapstyle = kalvex::kNoStyle;
+  // No entries for these lists, which have no entry for none.
+  for (int kalvex::WeaponRecord::*list :
+       {&kalvex::WeaponRecord::Weapstyle, &kalvex::WeaponRecord::Weaprend,
+        &kalvex::WeaponRecord::Weapcol2, &kalvex::WeaponRecord::Weapexgaf,
+        &kalvex::WeaponRecord::Weapexart, &kalvex::WeaponRecord::Weapwtgaf,
+        &kalvex::WeaponRecord::Weapwtart, &kalvex::WeaponRecord::Weaplagaf,
+        &kalvex::WeaponRecord::Weaplaart}) {
+    record.*list = kalvex::kNoEntry;
+  }
   return record;
 }
 
@@ -304,7 +312,7 @@ class FileCommandsTest : public EditorTestCase {
     }
 
     QCOMPARE(Ui().Questions.size(), exists ? 2u : 1u);
-    ExpectFileError(Ui().Questions.back(), message, path, reason);
+    ExpectFileError(Ui().Questions.back(), message, path, reason, true);
     QCOMPARE(driver_->Window().SaveFlag(), 0);
     if (target == "read-only.tdf" || target == "full.tdf") {
       QCOMPARE(ReadBytes(path), std::string("earlier"));
@@ -373,7 +381,11 @@ class FileCommandsTest : public EditorTestCase {
     kalvex::WeaponRecord fresh = open ? OpenedWeapon() : kalvex::WeaponRecord();
     if (!open) fresh.Weapmodl = before.record.Weapmodl;  // File, New keeps the model
     if (replaced) ExpectFreshWeapon(before, fresh);
-    if (!replaced) ExpectUnchanged(before, saveChoice == Choice::Writable ? 1 : 0);
+    // Saved, the weapon's lists show what the file holds: not a beam, it has
+    // no colour.
+    Snapshot kept = before;
+    if (saveChoice == Choice::Writable) kept.record.Weapcol2 = kalvex::kNoEntry;
+    if (!replaced) ExpectUnchanged(kept, saveChoice == Choice::Writable ? 1 : 0);
   }
 
   // A file that cannot be read, or holds no weapon, is reported; the weapon
@@ -730,7 +742,8 @@ class FileCommandsTest : public EditorTestCase {
     }
     QVERIFY(driver_->ClickPage(10));
     QVERIFY(!driver_->CheckBox()->isChecked());
-    QCOMPARE(driver_->DropDown("ComboBox3")->currentText(), QStringLiteral("Green"));
+    // Not a beam: the script has no colour, and the list shows none.
+    QCOMPARE(driver_->DropDown("ComboBox3")->currentIndex(), -1);
   }
 
   // Opened, looked through page by page and saved again, the script is the same.
@@ -746,9 +759,15 @@ class FileCommandsTest : public EditorTestCase {
  private:
   // A file error's box: its first line, then the file's name and why ("":
   // whatever the system says).
+  // A save's message ends in a line of its own that says nothing was saved.
   static void ExpectFileError(const AskedQuestion& told, std::string_view firstLine,
-                              const std::string& path, std::string_view reason) {
-    const std::string& text = told.Text;
+                              const std::string& path, std::string_view reason, bool save = false) {
+    constexpr std::string_view kNotSaved = "\n\nThe script was not saved.";
+    std::string text = told.Text;
+    if (save) {
+      QVERIFY2(text.ends_with(kNotSaved), text.c_str());
+      text.resize(text.size() - kNotSaved.size());
+    }
     QVERIFY2(text.starts_with(std::string(firstLine) + "\n"), text.c_str());
     QVERIFY2(text.find(path) != std::string::npos, text.c_str());
     const std::string why = text.substr(text.rfind('\n') + 1);

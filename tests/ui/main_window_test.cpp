@@ -232,7 +232,8 @@ class MainWindowTest : public QObject {
         << ProcessRun{{"file-exit", "0", "yes", unwritable},
                       0,
                       asked + "asked: Unable to open file\n\n" + unwritable +
-                          "\nThe folder does not exist|File Error|48\nopen\n",
+                          "\nThe folder does not exist\n\nThe script was not saved.|File "
+                          "Error|48\nopen\n",
                       ""};
   }
 

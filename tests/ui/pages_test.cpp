@@ -425,11 +425,12 @@ class PagesTest : public EditorTestCase {
     } else if (source == "outside") {
       Record() = OutsideValues();
     }
-    const kalvex::WeaponRecord before = Record();
     QVERIFY(!Saved("first.tdf").empty());
-    // Saved once more without a visit: a weapon first written anew then
-    // stands in that file, and what the writer left out of it (a turn rate
-    // without guidance) goes in now.
+    // Saved, its lists show what the file holds (a value outside a list that
+    // writes no entry shows none). Saved once more without a visit: a weapon
+    // first written anew then stands in that file, and what the writer left
+    // out of it (a turn rate without guidance) goes in now.
+    const kalvex::WeaponRecord before = Record();
     const std::string written = Saved("before.tdf");
     QVERIFY(!written.empty());
 

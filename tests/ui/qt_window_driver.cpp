@@ -11,10 +11,12 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QWidget>
@@ -39,6 +41,80 @@ Widget* ShownWidget(const QMainWindow* frame, const std::function<bool(Widget*)>
   }
   return nullptr;
 }
+
+std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
+
+// What a modal dialog shows: its title, its message or the label above its
+// list, and the list's cells.
+ScreenDialog Read(const QDialog& dialog) {
+  ScreenDialog shown{Utf8(dialog.windowTitle()), {}, {}};
+  if (const auto* box = qobject_cast<const QMessageBox*>(&dialog)) {
+    shown.Text = Utf8(box->text());
+  } else if (const auto* label = dialog.findChild<QLabel*>()) {
+    shown.Text = Utf8(label->text());
+  }
+  if (const auto* list = dialog.findChild<QTreeWidget*>()) {
+    for (int row = 0; row < list->topLevelItemCount(); ++row) {
+      const QTreeWidgetItem* item = list->topLevelItem(row);
+      std::vector<std::string> cells;
+      for (int column = 0; column < item->columnCount(); ++column) {
+        cells.push_back(Utf8(item->text(column)));
+      }
+      shown.Rows.push_back(cells);
+    }
+  }
+  return shown;
+}
+
+// Qt's own boxes and dialogs, each read as it comes up and then closed.
+class OnScreenUserInterface : public TPlatformUserInterface {
+ public:
+  explicit OnScreenUserInterface(std::vector<ScreenDialog>& shown) : shown_(shown) {}
+
+  int MessageBox(THandle owner, const std::string& text, const std::string& caption,
+                 unsigned type) override {
+    ReadWhenShown();
+    const int answer = TPlatformUserInterface::MessageBox(owner, text, caption, type);
+    GiveBackActivation(owner);
+    return answer;
+  }
+  int LabelledMessageBox(THandle owner, const std::string& text, const std::string& caption,
+                         unsigned type, const std::vector<std::string>& labels,
+                         int defaultButton) override {
+    ReadWhenShown();
+    const int answer = TPlatformUserInterface::LabelledMessageBox(owner, text, caption, type,
+                                                                  labels, defaultButton);
+    GiveBackActivation(owner);
+    return answer;
+  }
+  std::optional<std::size_t> ChooseWeapon(THandle owner, const TWeaponChoice& choice) override {
+    ReadWhenShown();
+    const std::optional<std::size_t> answer = TPlatformUserInterface::ChooseWeapon(owner, choice);
+    GiveBackActivation(owner);
+    return answer;
+  }
+
+ private:
+  // Once the dialog's event loop runs, the dialog is up.
+  void ReadWhenShown() {
+    QTimer::singleShot(0, [this] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        shown_.push_back(Read(*dialog));
+        dialog->reject();
+      }
+    });
+  }
+
+  // As a desktop does once a dialog has gone; the headless platform does not.
+  static void GiveBackActivation(THandle owner) {
+    if (QWidget* window = WidgetOf(owner) ? WidgetOf(owner)->window() : nullptr) {
+      window->activateWindow();
+      if (!QTest::qWaitForWindowActive(window)) qWarning("the dialog's owner is not active again");
+    }
+  }
+
+  std::vector<ScreenDialog>& shown_;
+};
 
 class QtWindowDriver : public WindowDriver {
  public:
@@ -185,6 +261,9 @@ class QtWindowDriver : public WindowDriver {
     return kalvex::test::ShownPageControls(editor_.Frame());
   }
 
+  void ShowDialogsOnScreen() override { Ui().AlsoShownOn = &onScreen_; }
+  const std::vector<ScreenDialog>& ScreenDialogs() const override { return shown_; }
+
   // The close probe is the editor in a process of its own that closes its
   // window as a user does.
   int CloseEditorInOwnProcess(std::string_view how) override {
@@ -196,6 +275,8 @@ class QtWindowDriver : public WindowDriver {
 
  private:
   EditorDriver editor_;
+  std::vector<ScreenDialog> shown_;
+  OnScreenUserInterface onScreen_{shown_};
 };
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "platform/win32/message_loop.h"
 #include "platform/win32/native_window.h"
 #include "platform/win32/text_codec.h"
+#include "tests/win32/screen_dialog.h"
 #include "tests/window/window_driver.h"
 #include "tests/window/window_slots.h"
 // After the layer's headers, which bring <windows.h>: the shell's drop record.
@@ -225,6 +226,39 @@ HWND FrameOfProcess(DWORD process, HANDLE running) {
   }
   return search.found;
 }
+
+// The system's own boxes and dialogs, each read as it comes up and then closed.
+class OnScreenUserInterface : public TPlatformUserInterface {
+ public:
+  explicit OnScreenUserInterface(std::vector<ScreenDialog>& shown) : shown_(shown) {}
+
+  int MessageBox(THandle owner, const std::string& text, const std::string& caption,
+                 unsigned type) override {
+    ReadWhenShown();
+    return TPlatformUserInterface::MessageBox(owner, text, caption, type);
+  }
+  int LabelledMessageBox(THandle owner, const std::string& text, const std::string& caption,
+                         unsigned type, const std::vector<std::string>& labels,
+                         int defaultButton) override {
+    ReadWhenShown();
+    return TPlatformUserInterface::LabelledMessageBox(owner, text, caption, type, labels,
+                                                      defaultButton);
+  }
+  std::optional<std::size_t> ChooseWeapon(THandle owner, const TWeaponChoice& choice) override {
+    ReadWhenShown();
+    return TPlatformUserInterface::ChooseWeapon(owner, choice);
+  }
+
+ private:
+  void ReadWhenShown() {
+    WhenDialogShown([this](HWND dialog) {
+      shown_.push_back(ReadDialog(dialog));
+      PressFirstButton(dialog);
+    });
+  }
+
+  std::vector<ScreenDialog>& shown_;
+};
 
 class Win32WindowDriver : public WindowDriver {
  public:
@@ -450,6 +484,9 @@ class Win32WindowDriver : public WindowDriver {
     return shown;
   }
 
+  void ShowDialogsOnScreen() override { ui_.AlsoShownOn = &onScreen_; }
+  const std::vector<ScreenDialog>& ScreenDialogs() const override { return shown_; }
+
   // The editor itself, started with nothing unsaved and closed as a user does.
   int CloseEditorInOwnProcess(std::string_view how) override {
     std::wstring command = L"\"" + WideFromUtf8(KALVEX_EDITOR) + L"\"";
@@ -497,6 +534,8 @@ class Win32WindowDriver : public WindowDriver {
   HWND Frame() const { return HwndOf(window_); }
 
   HHOOK hook_;
+  std::vector<ScreenDialog> shown_;
+  OnScreenUserInterface onScreen_{shown_};
   ScriptedUserInterface ui_;
   RecordingWindow window_;
 };

@@ -134,5 +134,39 @@ TEST_F(InPlaceCase, SavingOverOtherWeaponsOffersToAdd) {
   }
 }
 
+// A weapon opened from one file and added to another keeps its own text
+// there: comments, entries without a field, per-target damage, with the
+// user's edit, in the other file's line ends. The next save edits it there.
+TEST_F(InPlaceCase, AddingAWeaponOfAFileToAnotherKeepsItsOwnText) {
+  const std::string three = Path("three.tdf");
+  ASSERT_TRUE(WriteBytes(three, kThreeWeapons));
+  const std::string other = Path("other.tdf");
+  const std::string mine = "[MINE]\n{\n\tID=9;\n}";  // LF, no line end at its end
+  ASSERT_TRUE(WriteBytes(other, mine));
+  Ui().FileChoices.push_back(three);
+  Ui().WeaponChoices.push_back(1);
+  ASSERT_TRUE(FileOpen());
+  ASSERT_TRUE(Driver().ClickPage(3));
+  ASSERT_TRUE(Driver().Type("Enter", "250"));
+  Ui().FileChoices.push_back(other);
+  Ui().Answers.push_back(0);  // Add
+  ASSERT_TRUE(FileSave());
+  ASSERT_EQ(Ui().Questions.size(), 1u);
+  const std::string added = mine +
+                            "\n[ROCKET]\n\t{\n\tID=2;\n\tname=Rocket; // the second\n"
+                            "\tshakeduration=0.5;\n\t[DAMAGE]\n\t\t{\n\t\tdefault=250;\n"
+                            "\t\theavytank=400;\n\t\t}\n\t}\n";
+  EXPECT_EQ(ReadBytes(other), added);
+  EXPECT_EQ(ReadBytes(three), kThreeWeapons);
+
+  ASSERT_TRUE(Driver().Type("Enter", "300"));
+  Ui().FileChoices.push_back(other);
+  ASSERT_TRUE(FileSave());
+  EXPECT_EQ(Ui().Questions.size(), 1u);
+  std::string edited = added;
+  edited.replace(edited.find("default=250"), 11, "default=300");
+  EXPECT_EQ(ReadBytes(other), edited);
+}
+
 }  // namespace
 }  // namespace kalvex::test

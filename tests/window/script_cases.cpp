@@ -88,6 +88,61 @@ TEST_F(ScriptCase, FailedSaveKeepsTheWindowAndTheEarlierFile) {
   EXPECT_EQ(Driver().EditText("Enter"), "GUN");
 }
 
+// Every save that fails says so in its last line, after what failed, the
+// file and why; the file stays as it was.
+TEST_F(ScriptCase, EveryFailedSaveSaysTheScriptWasNotSaved) {
+  const std::string bad = Path("bad.tdf");    // braces out of order: no edit in place
+  const std::string open = Path("open.tdf");  // ends in an open comment: no weapon added
+  const std::string badScript = "[A]\n{\n{x=1;\nrange=1;";
+  const std::string openScript = "[B]\n{\n}\n/* to do";
+  ASSERT_TRUE(WriteBytes(bad, badScript));
+  ASSERT_TRUE(WriteBytes(open, openScript));
+  ASSERT_TRUE(WriteBytes(Path("gun.tdf"), "[GUN]\r\n{\r\n\tID=5;\r\n}\r\n"));
+  const struct {
+    const char* name;
+    std::string opened;  // the weapon's file; none: a new weapon
+    std::string target;
+    const char* shown;  // the target's name, as the message holds it
+    std::string firstLine;
+    bool asksToAdd;
+  } kFailures[] = {
+      {"a missing folder", "", Path("no-folder") + "/gun.tdf", "gun.tdf", "Unable to open file",
+       false},
+      {"a change in place that would not read back", bad, bad, "bad.tdf",
+       "Unable to save the weapon into its script", false},
+      {"a weapon added where the file would take it in", Path("gun.tdf"), open, "open.tdf",
+       "Unable to add the weapon to the script", true},
+  };
+  for (const auto& failure : kFailures) {
+    SCOPED_TRACE(failure.name);
+    Ui().Answers = {IDNO};  // the changes of the case before are not saved
+    if (failure.opened.empty()) {
+      ASSERT_TRUE(FileNew());
+    } else {
+      Ui().FileChoices.push_back(failure.opened);
+      ASSERT_TRUE(FileOpen());
+    }
+    ASSERT_TRUE(Driver().ClickPage(3));
+    ASSERT_TRUE(Driver().Type("Enter", "250"));
+    Ui().Questions.clear();
+    Ui().Answers.clear();
+    if (failure.asksToAdd) Ui().Answers.push_back(0);  // Add
+    Ui().FileChoices.push_back(failure.target);
+    ASSERT_TRUE(FileSave());
+    ASSERT_EQ(Ui().Questions.size(), failure.asksToAdd ? 2u : 1u);
+    const AskedQuestion& told = Ui().Questions.back();
+    EXPECT_EQ(told.Text.substr(0, told.Text.find('\n')), failure.firstLine) << told.Text;
+    EXPECT_NE(told.Text.find(failure.shown), std::string::npos) << told.Text;
+    const std::string kNotSaved = "\n\nThe script was not saved.";
+    ASSERT_GT(told.Text.size(), kNotSaved.size());
+    EXPECT_EQ(told.Text.substr(told.Text.size() - kNotSaved.size()), kNotSaved) << told.Text;
+    EXPECT_EQ(told.Type, MB_ICONEXCLAMATION | MB_OK);
+    EXPECT_EQ(Window().SaveFlag(), 0);
+  }
+  EXPECT_EQ(ReadBytes(bad), badScript);
+  EXPECT_EQ(ReadBytes(open), openScript);
+}
+
 // A number read from a script is kept as it stands, even one the edit would
 // not let be typed; a point typed alone is an empty field.
 TEST_F(ScriptCase, NumberEditsKeepWhatWasReadAndTakeALonePointAsEmpty) {

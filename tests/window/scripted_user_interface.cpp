@@ -27,16 +27,19 @@ ScriptedUserInterface::ScriptedUserInterface() : previous_(SetUserInterface(this
 
 ScriptedUserInterface::~ScriptedUserInterface() { SetUserInterface(previous_); }
 
-int ScriptedUserInterface::MessageBox(THandle, const std::string& text, const std::string& caption,
-                                      unsigned type) {
+int ScriptedUserInterface::MessageBox(THandle owner, const std::string& text,
+                                      const std::string& caption, unsigned type) {
+  if (AlsoShownOn) AlsoShownOn->MessageBox(owner, text, caption, type);
   Questions.push_back({text, caption, type, {}, 0});
   return Next(Answers, ClosedBoxAnswer(type));
 }
 
-int ScriptedUserInterface::LabelledMessageBox(THandle, const std::string& text,
+int ScriptedUserInterface::LabelledMessageBox(THandle owner, const std::string& text,
                                               const std::string& caption, unsigned type,
                                               const std::vector<std::string>& labels,
                                               int defaultButton) {
+  if (AlsoShownOn)
+    AlsoShownOn->LabelledMessageBox(owner, text, caption, type, labels, defaultButton);
   Questions.push_back({text, caption, type, labels, defaultButton});
   return Next(Answers, int(labels.size()) - 1);
 }
@@ -53,8 +56,9 @@ std::optional<std::string> ScriptedUserInterface::ChooseFileToSave(THandle,
   return Next(FileChoices, {});
 }
 
-std::optional<std::size_t> ScriptedUserInterface::ChooseWeapon(THandle,
+std::optional<std::size_t> ScriptedUserInterface::ChooseWeapon(THandle owner,
                                                                const TWeaponChoice& choice) {
+  if (AlsoShownOn) AlsoShownOn->ChooseWeapon(owner, choice);
   WeaponDialogs.push_back(choice);
   return Next(WeaponChoices, {});
 }

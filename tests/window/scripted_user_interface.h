@@ -56,6 +56,12 @@ class ScriptedUserInterface : public TUserInterface {
   // Rows taken in the weapon-choosing dialog; nothing, or an empty queue, cancels it.
   std::deque<std::optional<std::size_t>> WeaponChoices;
 
+  // Where message boxes and the weapon-choosing dialog are also shown, before
+  // the scripted answer is given; its own answers count for nothing. A
+  // driver puts the platform's own interface here to read back what the
+  // screen shows.
+  TUserInterface* AlsoShownOn = nullptr;
+
   std::vector<AskedQuestion> Questions;
   std::vector<ShownFileDialog> FileDialogs;
   std::vector<TWeaponChoice> WeaponDialogs;

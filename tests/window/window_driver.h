@@ -46,6 +46,14 @@ struct ShownMenuItem {
 // The two texts of a row of a two-column list.
 using ListRow = std::pair<std::string, std::string>;
 
+// A message box or the weapon-choosing dialog as the platform showed it,
+// read back from the screen, in UTF-8.
+struct ScreenDialog {
+  std::string Caption;
+  std::string Text;  // a box's message; the dialog's sentence above its list
+  std::vector<std::vector<std::string>> Rows;  // the dialog's list, row by row, cell by cell
+};
+
 class WindowDriver {
  public:
   virtual ~WindowDriver() = default;
@@ -116,6 +124,13 @@ class WindowDriver {
   virtual std::optional<ControlPlace> Place(std::string_view slot) const = 0;
   // How many edits, drop-down lists and check boxes the window shows.
   virtual int ShownPageControls() const = 0;
+
+  // From now on every message box and weapon-choosing dialog that the window
+  // asks for comes up on the screen as well, in the platform's own window,
+  // as the user would see it: each is read back into ScreenDialogs() and
+  // closed. The window still gets the scripted answer.
+  virtual void ShowDialogsOnScreen() = 0;
+  virtual const std::vector<ScreenDialog>& ScreenDialogs() const = 0;
 
   // Starts the editor in a process of its own with nothing unsaved, closes
   // it as `how` says ("file-exit": File, Exit; "close-box": what the close

@@ -2,9 +2,11 @@
 // is a file of its own, listed in the table below.
 #include <array>
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "script/program_arguments.h"
 #include "tools/kalvex_tdf/binary_streams.h"
 #include "tools/kalvex_tdf/command.h"
 
@@ -89,6 +91,7 @@ int Run(const std::vector<std::string_view>& words) {
 int main(int argc, char** argv) {
   kalvex::tdf::UseBinaryStandardStreams();
   std::ios::sync_with_stdio(false);
-  const std::vector<std::string_view> words(argv + 1, argv + argc);
+  const std::vector<std::string> args = kalvex::ProgramArguments(argc, argv);
+  const std::vector<std::string_view> words(args.begin(), args.end());
   return kalvex::tdf::Run(words);
 }

@@ -5,6 +5,7 @@
 
 #include "record/record_fields.h"
 #include "script/ascii_case.h"
+#include "script/table_match.h"
 
 namespace kalvex {
 namespace {
@@ -39,7 +40,13 @@ std::optional<int> ParseInteger(std::string_view text) {
   return value;
 }
 
-// The form of a table member's own text: "text".
+// An optional "-" and digits: a position in a list, however large.
+bool IsWholeNumber(std::string_view text) {
+  if (text.starts_with('-')) text.remove_prefix(1);
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// The form of a list member's script text: "text".
 bool IsQuoted(std::string_view value) {
   return value.size() >= 2 && value.front() == '"' && value.back() == '"';
 }
@@ -51,13 +58,76 @@ std::optional<std::string> PunctuationIn(std::string_view name, std::string_view
          " (none of ; = [ ] { } or a line end)";
 }
 
-// Sets the table member's own text from its quoted form; its index stays.
-std::optional<std::string> ApplyOwnText(const RecordField& field, std::string_view quoted,
-                                        WeaponRecord& record) {
-  const std::string_view text = quoted.substr(1, quoted.size() - 2);
-  if (text.empty()) return std::string(field.name) + " needs a text between its double quotes";
+// What an integer member takes, as its refusal says.
+std::string WhatItTakes(const RecordField& field) {
+  if (field.kind == FieldKind::kFlag) return "0, 1 or nothing (0)";
+  const std::string positions =
+      "a position in its list from 0 to " + std::to_string(ListPositions(field) - 1) + ", ";
+  if (field.reading == ValueRule::kStyle) {
+    return positions + "ballistic, lineofsight, dropped or nothing";
+  }
+  if (field.reading == ValueRule::kColour) {
+    return positions +
+           "its values as the script gives them (\"232 / 234\", \"232\" or "
+           "\"/ 234\") or nothing";
+  }
+  return positions + "its script text (in double quotes where it is a whole number) or nothing";
+}
+
+std::string Refused(const RecordField& field, std::string_view value) {
+  return std::string(field.name) + " takes " + WhatItTakes(field) + ", not \"" +
+         std::string(value) + "\"";
+}
+
+// A beam colour of its own must be spelled as the reader gives it: one or
+// two values without blanks, joined by " / ".
+bool IsColourText(std::string_view text) {
+  const ColourValues values = OwnColourValues(text);
+  const auto fits = [](std::optional<std::string_view> value) {
+    return !value || (!value->empty() && value->find_first_of(" \t") == std::string_view::npos);
+  };
+  return fits(values.first) && fits(values.second) && OwnColourText(values) == text;
+}
+
+// Sets a list member from a script text: the position of the list that holds
+// it, else the member's own text.
+std::optional<std::string> ApplyListText(const RecordField& field, std::string_view value,
+                                         std::string_view text, WeaponRecord& record) {
+  if (const std::optional<int> position = MatchListText(field, text)) {
+    record.*field.number = *position;
+    if (field.own) (record.own.*field.own).clear();
+    return std::nullopt;
+  }
+  if (!field.own) return Refused(field, value);
+  if (field.reading == ValueRule::kColour && !IsColourText(text)) return Refused(field, value);
   if (std::optional<std::string> error = PunctuationIn(field.name, text)) return error;
   record.own.*field.own = std::string(text);
+  return std::nullopt;
+}
+
+// Sets an integer member: nothing gives the value of a weapon without its
+// entry, a whole number is a position, any other text (in double quotes
+// where it is a whole number) a script text.
+std::optional<std::string> ApplyInteger(const RecordField& field, std::string_view value,
+                                        WeaponRecord& record) {
+  if (value.empty()) {
+    record.*field.number = field.absent;
+    if (field.own) (record.own.*field.own).clear();
+    return std::nullopt;
+  }
+  if (value.front() == '"') {
+    if (!IsQuoted(value)) return Refused(field, value);
+    const std::string_view text = value.substr(1, value.size() - 2);
+    if (text.empty()) return std::string(field.name) + " needs a text between its double quotes";
+    return ApplyListText(field, value, text, record);
+  }
+  if (!IsWholeNumber(value)) return ApplyListText(field, value, value, record);
+  const std::optional<int> position = ParseInteger(value);
+  if (!position || *position < 0 || *position >= ListPositions(field)) {
+    return Refused(field, value);
+  }
+  record.*field.number = *position;
+  if (field.own) (record.own.*field.own).clear();
   return std::nullopt;
 }
 
@@ -77,16 +147,7 @@ std::optional<std::string> ApplyLine(std::string_view line, WeaponRecord& record
     record.*field->text = std::string(value);
     return std::nullopt;
   }
-  if (field->own && IsQuoted(value)) return ApplyOwnText(*field, value, record);
-  const std::optional<int> number = ParseInteger(value);
-  if (!number) {
-    return std::string(name) + " needs a whole number from -2147483648 to 2147483647" +
-           (field->own ? " or a text in double quotes" : "") + ", not \"" + std::string(value) +
-           "\"";
-  }
-  record.*field->number = *number;
-  if (field->own) (record.own.*field->own).clear();
-  return std::nullopt;
+  return ApplyInteger(*field, value, record);
 }
 
 }  // namespace
@@ -120,6 +181,8 @@ std::string PrintRecordLines(const WeaponRecord& record) {
       text += '"';
       text += record.own.*field.own;
       text += '"';
+    } else if (record.*field.number == kNoEntry && field.absent == kNoEntry) {
+      // No entry, and no list entry for none: nothing.
     } else {
       text += std::to_string(record.*field.number);
     }

@@ -68,11 +68,16 @@ std::optional<std::string> ApplyMembers(const std::vector<std::string_view>& mem
     if (member.find('\n') != std::string_view::npos) {
       return std::string(member.substr(0, member.find('='))) + " must not hold a line end";
     }
-    const RecordLinesResult parsed = ParseRecordLines(member, record);
-    if (!parsed.ok) return parsed.message;
     const RecordField* field = FindRecordField(member.substr(0, member.find('=')));
     const std::string_view value = member.substr(member.find('=') + 1);
-    if (field && field->kind == FieldKind::kNumber && !value.empty() && !IsDecimalNumber(value)) {
+    // A value as dump gives it changes nothing: the reset text, or what the
+    // member holds already.
+    const bool kept =
+        field && field->IsText() && (value == kResetText || value == record.*field->text);
+    const RecordLinesResult parsed = ParseRecordLines(member, record);
+    if (!parsed.ok) return parsed.message;
+    if (field && field->kind == FieldKind::kNumber && !value.empty() && !kept &&
+        !IsDecimalNumber(value)) {
       return std::string(field->name) +
              " needs a decimal number (an optional \"-\", digits and "
              "at most one point), not \"" +
@@ -144,9 +149,11 @@ const Command kSetCommand = {
     "them), --weapon CODE the first weapon of that code (ASCII letter case\n"
     "ignored); a file of several weapons needs one of them.\n"
     "Member=value sets a member of the weapon record as write takes it\n"
-    "(Weapdamage=250, Weapsost=\"vortexfire\"); Member= gives a text member the\n"
-    "empty text, an integer member needs a whole number, and a number field's\n"
-    "value must be a decimal number (an optional \"-\", digits, at most one point).\n"
+    "(Weapdamage=250, Weapsost=cannon2, Weapsost=\"vortexfire\"); Member= gives a\n"
+    "text member the empty text and removes the entry of a flag or list member\n"
+    "(Weapexgaf=), a number field's value must be a decimal number (an optional\n"
+    "\"-\", digits, at most one point), and a flag or list member's value must be\n"
+    "in its domain (a flag 0 or 1, a position in its list, or a script text).\n"
     "--entry KEY=VALUE sets an entry that no member stands for (--entry\n"
     "shakeduration=1.5); --entry DAMAGE/KEY=VALUE one in [DAMAGE] (a per-target\n"
     "damage such as DAMAGE/heavytank=400), adding the section where there is\n"
