@@ -39,14 +39,12 @@ QLineEdit* EmptiedEdit(QLineEdit* edit) {
 
 }  // namespace
 
-EditorWindow::EditorWindow() : TMachines("Cindervale Weapon Editor") {}
-
 bool EditorWindow::Find(TEventInfo& info) {
   if (info.Kind == TEventKind::ChildNotify && info.Id == ID_SIMPLE_COMBOBOX &&
       info.NotifyCode == CBN_SELCHANGE) {
     ++PageSwitches;
   }
-  return TMachines::Find(info);
+  return RecordingWindow::Find(info);
 }
 
 EditorDriver::EditorDriver()

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/kalvex.h"
+#include "tests/window/recording_window.h"
 #include "tests/window/scripted_user_interface.h"
 #include "tests/window/window_slots.h"
 
@@ -24,9 +25,8 @@ class QWidget;
 namespace kalvex::test {
 
 // The main window, counting the selection changes that reach the page switch.
-class EditorWindow : public TMachines {
+class EditorWindow : public RecordingWindow {
  public:
-  EditorWindow();
   bool Find(TEventInfo& info) override;
 
   int PageSwitches = 0;

@@ -15,5 +15,14 @@ bool ChooseMenuItem(QWidget* frame, const QString& menuText, const QString& item
   auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
   if (!menu || menu->title() != menuText) return false;
   QTest::keyClick(menu, MnemonicOf(itemText));
+  // A letter that chooses nothing leaves the menu open; a user closes it.
+  if (QWidget* open = QApplication::activePopupWidget()) open->close();
+  // As on a desktop, the window is active again once its menu has closed:
+  // the headless platform may still hand the activation to the menu.
+  QCoreApplication::processEvents();
+  for (int tries = 0; tries < 10 && QApplication::activeWindow() != frame->window(); ++tries) {
+    frame->activateWindow();
+    QCoreApplication::processEvents();
+  }
   return true;
 }

@@ -9,14 +9,18 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QWidget>
+#include <functional>
 
 #include "platform/qt/native_window.h"
 #include "tests/ui/editor_driver.h"
@@ -28,6 +32,15 @@ namespace kalvex::test {
 namespace {
 
 std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
+
+// The one shown widget of that class in the window's client area, or nullptr.
+template <class Widget>
+Widget* ShownWidget(const QMainWindow* frame, const std::function<bool(Widget*)>& fits = {}) {
+  for (Widget* widget : frame->centralWidget()->findChildren<Widget*>()) {
+    if (widget->isVisible() && (!fits || fits(widget))) return widget;
+  }
+  return nullptr;
+}
 
 std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
@@ -106,7 +119,7 @@ class OnScreenUserInterface : public TPlatformUserInterface {
 class QtWindowDriver : public WindowDriver {
  public:
   bool Start() override { return editor_.Start(); }
-  TMachines& Window() override { return editor_.Window(); }
+  RecordingWindow& Window() override { return editor_.Window(); }
   ScriptedUserInterface& Ui() override { return editor_.Ui(); }
 
   bool ChooseMenuItem(std::string_view menu, std::string_view item) override {
@@ -122,7 +135,7 @@ class QtWindowDriver : public WindowDriver {
   bool Pick(std::string_view slot, int position) override { return editor_.Pick(slot, position); }
   bool ClickCheckBox() override { return editor_.ClickCheckBox(); }
   bool PressKeys(std::string_view keys) override {
-    const QKeySequence sequence(Latin1(keys));
+    const QKeySequence sequence(keys == "Delete" ? QStringLiteral("Del") : Latin1(keys));
     const bool command = keys.starts_with("Ctrl+") || keys.starts_with('F');
     if (!command) {
       // Through the window, as the desktop hands keys over: to the focused
@@ -135,6 +148,22 @@ class QtWindowDriver : public WindowDriver {
       QTest::keySequence(focused ? focused : editor_.Frame(), sequence);
     }
     QCoreApplication::processEvents();
+    return true;
+  }
+  bool ClickListRow(int row) override {
+    QTreeWidget* list = ShownWidget<QTreeWidget>(editor_.Frame());
+    QTreeWidgetItem* item = list ? list->topLevelItem(row) : nullptr;
+    if (!item) return false;
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    return true;
+  }
+  bool ClickButton(std::string_view caption) override {
+    const QString text = Latin1(caption);
+    QPushButton* button = ShownWidget<QPushButton>(
+        editor_.Frame(), [&](QPushButton* shown) { return shown->text() == text; });
+    if (!button) return false;
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     return true;
   }
   bool DropFiles(const std::vector<std::string>& paths) override {
@@ -154,6 +183,35 @@ class QtWindowDriver : public WindowDriver {
     return true;
   }
 
+  std::string Title() const override { return editor_.Frame()->windowTitle().toStdString(); }
+  std::optional<ShownMenuItem> MenuItem(int id) const override {
+    for (const QAction* menu : editor_.Frame()->menuBar()->actions()) {
+      if (!menu->menu()) continue;
+      for (const QAction* item : menu->menu()->actions()) {
+        if (item->data() != QVariant(id)) continue;
+        return ShownMenuItem{Bytes(item->text()),
+                             Bytes(item->shortcut().toString(QKeySequence::PortableText)),
+                             item->isEnabled()};
+      }
+    }
+    return std::nullopt;
+  }
+  std::optional<std::vector<ListRow>> ListRows() const override {
+    const QTreeWidget* list = ShownWidget<QTreeWidget>(editor_.Frame());
+    if (!list) return std::nullopt;
+    std::vector<ListRow> rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+      const QTreeWidgetItem* item = list->topLevelItem(i);
+      rows.emplace_back(Bytes(item->text(0)), Bytes(item->text(1)));
+    }
+    return rows;
+  }
+  std::optional<int> ListRowSelection() const override {
+    const QTreeWidget* list = ShownWidget<QTreeWidget>(editor_.Frame());
+    if (!list) return std::nullopt;
+    const QList<QTreeWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.front());
+  }
   std::optional<std::string> LineText(std::string_view line) const override {
     return Bytes(editor_.LineText(line));
   }

@@ -21,7 +21,7 @@ class WindowCase : public ::testing::Test {
 
   WindowDriver& Driver() { return *driver_; }
   ScriptedUserInterface& Ui() { return driver_->Ui(); }
-  TMachines& Window() { return driver_->Window(); }
+  RecordingWindow& Window() { return driver_->Window(); }
 
   // A path (UTF-8) in the case's own folder.
   std::string Path(std::string_view name) const;

@@ -15,9 +15,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/kalvex.h"
+#include "tests/window/recording_window.h"
 #include "tests/window/scripted_user_interface.h"
 
 namespace kalvex::test {
@@ -30,6 +32,19 @@ struct ControlPlace {
   int h = 0;
   bool operator==(const ControlPlace&) const = default;
 };
+
+// A menu item as the menu bar shows it: its text, the keys shown beside it
+// (as the main window's table writes them; empty for none) and whether it
+// can be chosen.
+struct ShownMenuItem {
+  std::string text;
+  std::string keys;
+  bool enabled = true;
+  bool operator==(const ShownMenuItem&) const = default;
+};
+
+// The two texts of a row of a two-column list.
+using ListRow = std::pair<std::string, std::string>;
 
 // A message box or the weapon-choosing dialog as the platform showed it,
 // read back from the screen, in UTF-8.
@@ -47,8 +62,9 @@ class WindowDriver {
   // when it did not come up.
   virtual bool Start() = 0;
   // The main window object, for what the user cannot see (the save flag,
-  // the weapon record) and the identifiers of its controls.
-  virtual TMachines& Window() = 0;
+  // the weapon record, the events that reach its response table) and the
+  // identifiers of its controls.
+  virtual RecordingWindow& Window() = 0;
   // Answers the window's questions and dialogs; installed while the driver lives.
   virtual ScriptedUserInterface& Ui() = 0;
 
@@ -69,14 +85,28 @@ class WindowDriver {
   // Clicks the check box "Check1".
   virtual bool ClickCheckBox() = 0;
   // Presses keys in the control that has the keyboard focus: a command's
-  // keys as the main window's table writes them ("Ctrl+S", "F1", "7"), or
-  // "Enter", "Space", "Down", "Tab", "Shift+Tab".
+  // keys as the main window's table writes them ("Ctrl+S", "F1", "7",
+  // "Ctrl+Shift+Z", "Ctrl+PgDown"), or "Enter", "Space", "Down", "Tab",
+  // "Shift+Tab", "Delete".
   virtual bool PressKeys(std::string_view keys) = 0;
+  // Clicks the row of the two-column list that the window shows (scrolled
+  // into view first); false when there is no such list or row.
+  virtual bool ClickListRow(int row) = 0;
+  // Clicks the push button that shows this caption, as written ("&Set").
+  virtual bool ClickButton(std::string_view caption) = 0;
   // Drops files (UTF-8 paths) onto the main window as a file manager does;
   // false when the window takes no dropped files at all.
   virtual bool DropFiles(const std::vector<std::string>& paths) = 0;
 
   // What the window shows; nothing where there is no such control.
+  // The title, UTF-8.
+  virtual std::string Title() const = 0;
+  // The menu bar's item of command `id`.
+  virtual std::optional<ShownMenuItem> MenuItem(int id) const = 0;
+  // The rows of the two-column list that the window shows, in order, and
+  // its selected row (-1: none).
+  virtual std::optional<std::vector<ListRow>> ListRows() const = 0;
+  virtual std::optional<int> ListRowSelection() const = 0;
   virtual std::optional<std::string> LineText(std::string_view line) const = 0;
   virtual std::optional<std::string> EditText(std::string_view slot) const = 0;
   // A drop-down list's entries in position order, and the selected position
