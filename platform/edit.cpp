@@ -1,6 +1,7 @@
 #include "platform/edit.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/user_interface.h"
 
@@ -51,14 +52,70 @@ void TEdit::SetValidator(std::unique_ptr<TValidator> validator) {
   validator_ = std::move(validator);
 }
 
+void TEdit::SetText(std::string_view text) {
+  undoTexts_.clear();
+  redoTexts_.clear();
+  ShowText(text);
+}
+
 void TEdit::Clear() { SetText({}); }
 
 void TEdit::SetUserChangeHandler(std::function<void()> handler) {
   userChanged_ = std::move(handler);
 }
 
+void TEdit::SetEnterHandler(std::function<void()> handler) { enterPressed_ = std::move(handler); }
+
+void TEdit::SetFocusLostHandler(std::function<void()> handler) { focusLost_ = std::move(handler); }
+
 void TEdit::UserChanged() const {
   if (userChanged_) userChanged_();
+}
+
+void TEdit::TookUserChange(std::string text) {
+  undoTexts_.push_back(std::exchange(Title, std::move(text)));
+  redoTexts_.clear();
+  UserChanged();
+}
+
+void TEdit::LostFocus() {
+  undoTexts_.clear();
+  redoTexts_.clear();
+  // A copy: the handler may delete the edit.
+  if (const std::function<void()> handler = focusLost_) handler();
+}
+
+void TEdit::PressedEnter() {
+  // A copy: the handler may delete the edit.
+  if (const std::function<void()> handler = enterPressed_) handler();
+}
+
+TEdit::TUndoKey TEdit::UndoKeyOf(char key, bool control, bool shift, bool alt) {
+  if (!control || alt) return TUndoKey::None;
+  if (key == 'Z') return shift ? TUndoKey::Redo : TUndoKey::Undo;
+  if (key == 'Y' && !shift) return TUndoKey::Redo;
+  return TUndoKey::None;
+}
+
+bool TEdit::TakesKey(TUndoKey key) const {
+  return (key == TUndoKey::Undo && CanUndo()) || (key == TUndoKey::Redo && CanRedo());
+}
+
+void TEdit::PressKey(TUndoKey key) {
+  if (!TakesKey(key)) return;
+  if (key == TUndoKey::Undo) {
+    MoveBack(undoTexts_, redoTexts_);
+  } else {
+    MoveBack(redoTexts_, undoTexts_);
+  }
+  UserChanged();
+}
+
+void TEdit::MoveBack(std::vector<std::string>& from, std::vector<std::string>& to) {
+  std::string text = std::move(from.back());
+  from.pop_back();
+  to.push_back(Title);
+  ShowText(text);
 }
 
 bool TEdit::TakesUserChange(std::u16string_view changed) const {

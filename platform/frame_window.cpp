@@ -13,6 +13,30 @@ bool TFrameWindow::AcceptsDroppedFile(std::string_view path) const {
   return ending.front() == '.' && kalvex::EqualIgnoringCase(ending.substr(1), dropExtension_);
 }
 
+void TFrameWindow::EnableMenuItem(int id, bool enable) {
+  if (TMenuItem* item = MenuItemOf(id)) {
+    item->Enabled = enable;
+    ShowMenuItem(*item);
+  }
+}
+
+void TFrameWindow::SetMenuItemText(int id, std::string_view text) {
+  if (TMenuItem* item = MenuItemOf(id)) {
+    item->Text = text;
+    ShowMenuItem(*item);
+  }
+}
+
+TMenuItem* TFrameWindow::MenuItemOf(int id) {
+  if (!menu_) return nullptr;
+  for (TMenuPopup& popup : menu_->Popups) {
+    for (TMenuItem& item : popup.Items) {
+      if (item.Id == id) return &item;
+    }
+  }
+  return nullptr;
+}
+
 bool TFrameWindow::CanClose() { return true; }
 
 void TFrameWindow::EvDropFiles(const std::vector<std::string>&) {}

@@ -13,8 +13,9 @@
 
 class TModule;
 
-// A key combination ("Ctrl+N", "F1": modifiers Ctrl, Shift, Alt joined by
-// "+", then a letter, a digit or F1 to F12) that sends a menu command.
+// A key combination ("Ctrl+N", "F1", "Ctrl+PgDown": modifiers Ctrl, Shift,
+// Alt joined by "+", then a letter, a digit, F1 to F12, PgUp or PgDown)
+// that sends a menu command. A command may have several.
 struct TAccelerator {
   std::string_view Keys;
   int Id;
@@ -22,8 +23,9 @@ struct TAccelerator {
 
 class TFrameWindow : public TWindow {
  public:
-  // `Attr.W` and `Attr.H` are the outer size, frame included; `Attr.Style`
-  // starts as WS_OVERLAPPEDWINDOW. Both may be changed until Create.
+  // `title` is UTF-8. `Attr.W` and `Attr.H` are the outer size, frame
+  // included; `Attr.Style` starts as WS_OVERLAPPEDWINDOW. Both may be
+  // changed until Create.
   TFrameWindow(TWindow* parent, std::string_view title);
   ~TFrameWindow() override;
 
@@ -33,8 +35,17 @@ class TFrameWindow : public TWindow {
   // Uses icon `resId` of `module`; false when the module has none.
   bool SetIcon(const TModule* module, int resId);
 
-  // Keys that send menu commands; a menu item with the same command shows its keys.
+  // Keys that send menu commands; a menu item with the same command shows
+  // the first keys given for it.
   void AssignAccelerators(std::span<const TAccelerator> accelerators);
+  // Enables or disables the menu item of command `id`. A disabled item shows
+  // greyed, and neither it nor its keys send the command.
+  void EnableMenuItem(int id, bool enable);
+  // Gives the menu item of command `id` the text `text` (an ampersand marks
+  // the mnemonic letter); its keys stay shown beside it.
+  void SetMenuItemText(int id, std::string_view text);
+  // The caption, UTF-8 (unlike the controls' texts, since it names files).
+  void SetTitle(std::string_view title);
   // Files whose name ends in ".`extension`" (any capitals) may be dropped
   // onto the window; EvDropFiles receives them.
   void DragAcceptFiles(std::string_view extension);
@@ -56,6 +67,11 @@ class TFrameWindow : public TWindow {
  private:
   // The implementation's own part: its frame widget or window procedure.
   class TImpl;
+
+  // The item of command `id` in the menu, or nullptr.
+  TMenuItem* MenuItemOf(int id);
+  // Shows the item as it now stands; the implementation's.
+  void ShowMenuItem(const TMenuItem& item);
 
   struct TKeys {
     std::string Keys;

@@ -15,6 +15,7 @@
 struct TMenuItem {
   std::string Text;
   int Id;
+  bool Enabled = true;  // false once the program disables it
   bool operator==(const TMenuItem&) const = default;
 };
 

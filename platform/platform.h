@@ -15,6 +15,7 @@
 #pragma once
 
 #include "platform/application.h"
+#include "platform/button.h"
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
 #include "platform/edit.h"
@@ -27,6 +28,7 @@
 #include "platform/module.h"
 #include "platform/platform_constants.h"
 #include "platform/static_text.h"
+#include "platform/two_column_list.h"
 #include "platform/user_interface.h"
 #include "platform/validators.h"
 #include "platform/weapon_dialog.h"

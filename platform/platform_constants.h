@@ -40,6 +40,14 @@ inline constexpr int BF_CHECKED = 1;
 inline constexpr int LBN_SELCHANGE = 1;
 inline constexpr int CBN_SELCHANGE = 1;
 
+// Notification of a push button: the user clicked it.
+inline constexpr int BN_CLICKED = 0;
+
+// Notifications of a two-column list: the user selected another row; the
+// user pressed Delete in it.
+inline constexpr int TLN_SELCHANGE = 1;
+inline constexpr int TLN_DELETEKEY = 2;
+
 // File dialog flags.
 inline constexpr unsigned long OFN_HIDEREADONLY = 0x0004;
 inline constexpr unsigned long OFN_FILEMUSTEXIST = 0x1000;

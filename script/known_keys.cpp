@@ -40,20 +40,6 @@ constexpr ListedKey kListedKeys[] = {
 #include "script/known_keys_list.inc"
 };
 
-static_assert(
-    [] {
-      for (std::size_t i = 0; i < std::size(kListedKeys); ++i) {
-        for (std::size_t j = 0; j < i; ++j) {
-          if (EqualIgnoringCase(kListedKeys[i].section, kListedKeys[j].section) &&
-              EqualIgnoringCase(kListedKeys[i].key, kListedKeys[j].key)) {
-            return false;
-          }
-        }
-      }
-      return true;
-    }(),
-    "known_keys.tsv lists a key twice");
-
 // The kind of value a field takes, as its edit and the reader take it.
 constexpr ValueKind KindOfField(const RecordField& field) {
   switch (field.reading) {
@@ -100,6 +86,23 @@ constexpr bool KeyLess(const KnownKey& a, const KnownKey& b) {
   return NameLess(a.key, b.key);
 }
 
+// Where a field reads a listed key, the field's kind holds, so that the
+// value of an entry that a field's edit takes is of its key's kind. The list
+// and the field may differ only in whether a number must be whole: the list
+// tells whole numbers for "burst", which the field takes as any number, and
+// numbers for "rendertype", "color", "color2" and "minbarrelangle", whose
+// fields take whole numbers only.
+constexpr bool KindsAgree(ValueKind listed, ValueKind field) {
+  const auto numeric = [](ValueKind kind) {
+    return kind == ValueKind::kWhole || kind == ValueKind::kNumber;
+  };
+  return listed == field || (numeric(listed) && numeric(field));
+}
+
+constexpr bool SameRowName(const KnownKey& a, const KnownKey& b) {
+  return SameName(a.section, b.section) && SameName(a.key, b.key);
+}
+
 // Room for every row: each listed key might name a section of its own.
 constexpr std::size_t kRoom =
     kFieldKeyCount + 2 * std::size(kListedKeys) + 2 * kModOwnSections.size();
@@ -116,18 +119,59 @@ constexpr const KnownKey* FindRow(std::span<const KnownKey> rows, std::string_vi
 struct KeyTable {
   std::array<KnownKey, kRoom> rows{};
   std::size_t size = 0;
+  // What would make the table wrong, found while it is made.
+  bool listed_twice = false;        // the list names a key twice
+  bool kinds_disagree = false;      // the list and a field that reads a key disagree on its kind
+  bool section_is_a_value = false;  // a section that holds keys is also a key with a value
 
   constexpr void Add(const KnownKey& row) { rows[size++] = row; }
 
-  constexpr const KnownKey* Find(std::string_view section, std::string_view key) const {
-    return FindRow(std::span(rows.data(), size), section, key);
+  constexpr void Sort() {
+    // Of rows of the same name, a field's comes first.
+    std::sort(rows.begin(), rows.begin() + size, [](const KnownKey& a, const KnownKey& b) {
+      if (KeyLess(a, b) || KeyLess(b, a)) return KeyLess(a, b);
+      return a.field != nullptr && b.field == nullptr;
+    });
   }
 
-  constexpr void AddSection(std::string_view name) {
-    if (Find({}, name) == nullptr) Add({.key = name, .kind = ValueKind::kSection});
+  // Keeps one row of each name: the field's where a field reads a listed key.
+  constexpr void DropListedTwice() {
+    std::size_t kept = 0;
+    bool listed_in_group = false;  // a listed row of the name that `kept - 1` has
+    for (std::size_t i = 0; i < size; ++i) {
+      if (kept > 0 && SameRowName(rows[kept - 1], rows[i])) {
+        if (listed_in_group) listed_twice = true;
+        if (!KindsAgree(rows[i].kind, rows[kept - 1].kind)) kinds_disagree = true;
+        listed_in_group = true;
+        continue;
+      }
+      listed_in_group = rows[i].field == nullptr;
+      rows[kept++] = rows[i];
+    }
+    size = kept;
+  }
+
+  // A row of the body for each section that holds keys; the rows are sorted,
+  // the body's first.
+  constexpr void AddSections() {
+    const std::size_t sorted = size;
+    std::string_view last;
+    for (std::size_t i = 0; i < sorted; ++i) {
+      const std::string_view section = rows[i].section;
+      if (section.empty() || SameName(section, last)) continue;
+      last = section;
+      if (const KnownKey* row = FindRow(std::span(rows.data(), sorted), {}, section)) {
+        if (row->kind != ValueKind::kSection) section_is_a_value = true;
+      } else {
+        Add({.key = section, .kind = ValueKind::kSection});
+      }
+    }
+    Sort();
   }
 };
 
+// The table is made by sorting rather than by looking rows up, so that the
+// compiler's evaluation stays within its step limits.
 constexpr KeyTable MakeTable() {
   KeyTable table;
   for (const RecordField& field : kRecordFields) {
@@ -146,62 +190,31 @@ constexpr KeyTable MakeTable() {
     }
   }
   for (const ListedKey& listed : kListedKeys) {
-    if (table.Find(listed.section, listed.key) == nullptr) {
-      table.Add({.section = listed.section, .key = listed.key, .kind = listed.kind});
-    }
+    table.Add({.section = listed.section, .key = listed.key, .kind = listed.kind});
   }
   for (const ModOwnSection& own : kModOwnSections) {
-    table.AddSection(own.name);
     table.Add({.section = own.name, .kind = own.kind});
   }
-  for (std::size_t i = 0; i < table.size; ++i) {
-    if (!table.rows[i].section.empty()) table.AddSection(table.rows[i].section);
-  }
-  std::sort(table.rows.begin(), table.rows.begin() + table.size, KeyLess);
+  table.Sort();
+  table.DropListedTwice();
+  table.AddSections();
   return table;
 }
 
-constexpr std::size_t kKnownKeyCount = MakeTable().size;
+constexpr KeyTable kTable = MakeTable();
+
+static_assert(!kTable.listed_twice, "known_keys.tsv lists a key twice");
+static_assert(!kTable.kinds_disagree,
+              "the list and a field that reads one of its keys disagree on its kind");
+static_assert(!kTable.section_is_a_value, "a section that holds keys is a key with a value");
+
+constexpr std::size_t kKnownKeyCount = kTable.size;
 
 constexpr std::array<KnownKey, kKnownKeyCount> kKnownKeys = [] {
-  const KeyTable table = MakeTable();
   std::array<KnownKey, kKnownKeyCount> rows{};
-  std::copy_n(table.rows.begin(), kKnownKeyCount, rows.begin());
+  std::copy_n(kTable.rows.begin(), kKnownKeyCount, rows.begin());
   return rows;
 }();
-
-static_assert(std::adjacent_find(kKnownKeys.begin(), kKnownKeys.end(),
-                                 [](const KnownKey& a, const KnownKey& b) {
-                                   return !KeyLess(a, b);
-                                 }) == kKnownKeys.end(),
-              "a key is listed twice");
-
-// Every section that holds keys is a known section, not a key of a value.
-static_assert(std::all_of(kKnownKeys.begin(), kKnownKeys.end(), [](const KnownKey& row) {
-  if (row.section.empty()) return true;
-  const KnownKey* section = FindRow(kKnownKeys, {}, row.section);
-  return section != nullptr && section->kind == ValueKind::kSection;
-}));
-
-// Where a field reads a listed key, the field's kind holds, so that the
-// value of an entry that a field's edit takes is of its key's kind. The list
-// and the field may differ only in whether a number must be whole: the list
-// tells whole numbers for "burst", which the field takes as any number, and
-// numbers for "rendertype", "color", "color2" and "minbarrelangle", whose
-// fields take whole numbers only.
-constexpr bool KindsAgree(ValueKind listed, ValueKind field) {
-  const auto numeric = [](ValueKind kind) {
-    return kind == ValueKind::kWhole || kind == ValueKind::kNumber;
-  };
-  return listed == field || (numeric(listed) && numeric(field));
-}
-
-static_assert(std::all_of(std::begin(kListedKeys), std::end(kListedKeys),
-                          [](const ListedKey& listed) {
-                            const KnownKey* known = FindRow(kKnownKeys, listed.section, listed.key);
-                            return known->field == nullptr || KindsAgree(listed.kind, known->kind);
-                          }),
-              "the list and a field that reads one of its keys disagree on its kind");
 
 constexpr std::size_t kLongestKnownKey = std::max_element(kKnownKeys.begin(), kKnownKeys.end(),
                                                           [](const KnownKey& a, const KnownKey& b) {

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 
@@ -38,17 +39,38 @@ class TFrameWindow::TImpl : public QMainWindow {
       QMenu* menu = bar->addMenu(ToQString(popup.Text));
       for (const TMenuItem& item : popup.Items) {
         QAction* action = menu->addAction(ToQString(item.Text));
+        action->setData(item.Id);
+        action->setEnabled(item.Enabled);
+        QList<QKeySequence> shortcuts;
         for (const TKeys& keys : window.accelerators_) {
           if (keys.Id == item.Id) {
-            action->setShortcut(QKeySequence(ToQString(keys.Keys), QKeySequence::PortableText));
+            shortcuts << QKeySequence(ToQString(keys.Keys), QKeySequence::PortableText);
           }
         }
+        action->setShortcuts(shortcuts);
         window.Native().Listen(action, &QAction::triggered, [&window, id = item.Id] {
           window.Dispatch({TEventKind::Command, id, 0, {}});
         });
       }
     }
     frame->setMenuBar(bar);
+    // A menu bar made once the frame shows would show only later, its keys
+    // dead until then.
+    bar->show();
+  }
+
+  // The menu bar's action of command `id`, or nullptr.
+  static QAction* MenuAction(const TFrameWindow& window, int id) {
+    const auto* frame = WidgetOf<QMainWindow>(window);
+    const auto* bar = frame ? qobject_cast<const QMenuBar*>(frame->menuWidget()) : nullptr;
+    if (!bar) return nullptr;
+    for (const QAction* menu : bar->actions()) {
+      if (!menu->menu()) continue;
+      for (QAction* action : menu->menu()->actions()) {
+        if (action->data() == QVariant(id)) return action;
+      }
+    }
+    return nullptr;
   }
 
   static QIcon Icon(const TFrameWindow& window) {
@@ -148,6 +170,18 @@ void TFrameWindow::AssignAccelerators(std::span<const TAccelerator> accelerators
   if (GetHandle()) TImpl::BuildMenuBar(*this);
 }
 
+void TFrameWindow::ShowMenuItem(const TMenuItem& item) {
+  if (QAction* action = TImpl::MenuAction(*this, item.Id)) {
+    action->setText(ToQString(item.Text));
+    action->setEnabled(item.Enabled);
+  }
+}
+
+void TFrameWindow::SetTitle(std::string_view title) {
+  Title = title;
+  if (QWidget* frame = WidgetOf(*this)) frame->setWindowTitle(Utf8ToQString(Title));
+}
+
 void TFrameWindow::DragAcceptFiles(std::string_view extension) {
   dropExtension_ = extension;
   if (QWidget* frame = WidgetOf(*this)) frame->setAcceptDrops(!dropExtension_.empty());
@@ -167,7 +201,7 @@ THandle TFrameWindow::MakeWindow(THandle) {
 
 void TFrameWindow::SetupWindow() {
   QWidget* frame = WidgetOf(*this);
-  frame->setWindowTitle(ToQString(Title));
+  frame->setWindowTitle(Utf8ToQString(Title));
   frame->setWindowIcon(TImpl::Icon(*this));
   frame->setAcceptDrops(!dropExtension_.empty());
   TImpl::BuildMenuBar(*this);

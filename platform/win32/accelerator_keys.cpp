@@ -11,6 +11,8 @@ std::optional<WORD> KeyCode(std::string_view key) {
     if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) return WORD(c);
     return std::nullopt;
   }
+  if (key == "PgUp") return WORD(VK_PRIOR);
+  if (key == "PgDown") return WORD(VK_NEXT);
   int number = 0;
   if (key.size() < 2 || key.front() != 'F') return std::nullopt;
   const auto [end, error] = std::from_chars(key.data() + 1, key.data() + key.size(), number);

@@ -1,5 +1,6 @@
 #include "platform/edit.h"
 
+#include "platform/win32/message_loop.h"
 #include "platform/win32/native_window.h"
 #include "platform/win32/text_codec.h"
 
@@ -41,26 +42,75 @@ std::u16string_view Utf16(std::wstring_view text) {
   return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
 }
 
+bool IsDown(int key) { return GetKeyState(key) < 0; }
+
+// The characters that Ctrl+Z and Ctrl+Y type.
+constexpr WPARAM kControlZ = 0x1A;
+constexpr WPARAM kControlY = 0x19;
+
 }  // namespace
 
 // The edit's side of the system's EDIT control: each change of its text is
 // judged when the control reports it (EN_CHANGE) and undone when refused;
-// a paste, whichever way the user pastes, inserts TEdit::PastedText.
+// a paste, whichever way the user pastes, inserts TEdit::PastedText; undo
+// and redo, by the keys or the control's menu, are the TEdit's own, and the
+// control's own undo is never used.
 class TEdit::TImpl {
  public:
   static LRESULT CALLBACK Proc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                               DWORD_PTR) {
+                               DWORD_PTR data) {
+    // The window object, while the control belongs to it.
+    TEdit* owner =
+        GetWindowLongPtrW(edit, GWLP_USERDATA) ? reinterpret_cast<TEdit*>(data) : nullptr;
     if (MayChangeText(message)) {
       selectionBeforeChange = DWORD(SendMessageW(edit, EM_GETSEL, 0, 0));
     }
-    if (message == WM_PASTE) {
-      if (!(GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY)) {
-        const std::wstring clipboard = ClipboardText(edit);
-        const std::u16string_view pasted = PastedText(Utf16(clipboard));
-        const std::wstring inserted(pasted.begin(), pasted.end());
-        SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
+    if (message == KeepsKeyMessage()) {
+      const MSG& key = *reinterpret_cast<const MSG*>(lParam);
+      return key.message == WM_KEYDOWN && owner && owner->TakesKey(UndoKeyOf(key.wParam));
+    }
+    switch (message) {
+      case WM_PASTE:
+        if (!(GetWindowLongPtrW(edit, GWL_STYLE) & ES_READONLY)) {
+          const std::wstring clipboard = ClipboardText(edit);
+          const std::u16string_view pasted = PastedText(Utf16(clipboard));
+          const std::wstring inserted(pasted.begin(), pasted.end());
+          SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(inserted.c_str()));
+        }
+        return 0;
+      case WM_GETDLGCODE:
+        // Enter reaches the edit, rather than pressing a default button.
+        if (lParam && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
+          return DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
+        }
+        break;
+      case WM_KEYDOWN:
+        if (const TUndoKey key = UndoKeyOf(wParam); key != TUndoKey::None) {
+          if (owner) owner->PressKey(key);
+          return 0;
+        }
+        if (wParam == VK_RETURN) {
+          if (owner) owner->PressedEnter();
+          return 0;
+        }
+        break;
+      case WM_CHAR:
+        if (wParam == kControlZ || wParam == kControlY || wParam == L'\r') return 0;
+        break;
+      case WM_UNDO:
+      case EM_UNDO:
+        if (owner) owner->PressKey(TUndoKey::Undo);
+        return TRUE;
+      case EM_CANUNDO:
+        return owner && owner->CanUndo();
+      case WM_KILLFOCUS: {
+        const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+        const HWND next = reinterpret_cast<HWND>(wParam);
+        if (owner && next && GetAncestor(next, GA_ROOT) == GetAncestor(edit, GA_ROOT)) {
+          owner->LostFocus();
+        }
+        return result;
       }
-      return 0;
     }
     return DefSubclassProc(edit, message, wParam, lParam);
   }
@@ -70,8 +120,7 @@ class TEdit::TImpl {
     if (owner.programSetsText_) return;
     if (shown == WideFromBytes(owner.Title)) return;
     if (owner.TakesUserChange(Utf16(shown))) {
-      owner.Title = BytesFromWide(shown);
-      owner.UserChanged();
+      owner.TookUserChange(BytesFromWide(shown));
       return;
     }
     owner.programSetsText_ = true;
@@ -79,23 +128,31 @@ class TEdit::TImpl {
     owner.programSetsText_ = false;
     SendMessageW(edit, EM_SETSEL, LOWORD(selectionBeforeChange), HIWORD(selectionBeforeChange));
   }
+
+ private:
+  // What the key `virtualKey` pressed with the modifiers held is to the edit.
+  static TUndoKey UndoKeyOf(WPARAM virtualKey) {
+    const char letter = virtualKey >= 'A' && virtualKey <= 'Z' ? char(virtualKey) : 0;
+    return TEdit::UndoKeyOf(letter, IsDown(VK_CONTROL), IsDown(VK_SHIFT), IsDown(VK_MENU));
+  }
 };
 
 TEdit::~TEdit() = default;
 
-void TEdit::SetText(std::string_view text) {
+void TEdit::ShowText(std::string_view text) {
   Title = text;
   if (HWND edit = HwndOf(*this)) {
     programSetsText_ = true;
     SetWindowTextW(edit, WideFromBytes(Title).c_str());
     programSetsText_ = false;
+    SendMessageW(edit, EM_SETSEL, Title.size(), Title.size());
   }
 }
 
 THandle TEdit::MakeWindow(THandle container) {
   HWND edit = TNative::MakeControl(*this, container, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, L"",
                                    WS_EX_CLIENTEDGE);
-  if (edit) SetWindowSubclass(edit, TImpl::Proc, 0, 0);
+  if (edit) SetWindowSubclass(edit, TImpl::Proc, 0, reinterpret_cast<DWORD_PTR>(this));
   return HandleOf(edit);
 }
 

@@ -56,11 +56,8 @@ class TFrameWindow::TImpl {
     for (const TMenuPopup& popup : window.menu_->Popups) {
       HMENU menu = CreatePopupMenu();
       for (const TMenuItem& item : popup.Items) {
-        std::wstring text = WideFromBytes(item.Text);
-        for (const TKeys& keys : window.accelerators_) {
-          if (keys.Id == item.Id) text += L'\t' + WideFromBytes(keys.Keys);
-        }
-        AppendMenuW(menu, MF_STRING, UINT_PTR(item.Id), text.c_str());
+        AppendMenuW(menu, MF_STRING | (item.Enabled ? MF_ENABLED : MF_GRAYED), UINT_PTR(item.Id),
+                    ItemText(window, item).c_str());
       }
       AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu),
                   WideFromBytes(popup.Text).c_str());
@@ -68,6 +65,15 @@ class TFrameWindow::TImpl {
     HMENU previous = GetMenu(frame);
     SetMenu(frame, bar);
     if (previous) DestroyMenu(previous);
+  }
+
+  // The item's text with the first keys of its command after a tab.
+  static std::wstring ItemText(const TFrameWindow& window, const TMenuItem& item) {
+    std::wstring text = WideFromBytes(item.Text);
+    for (const TKeys& keys : window.accelerators_) {
+      if (keys.Id == item.Id) return text + L'\t' + WideFromBytes(keys.Keys);
+    }
+    return text;
   }
 
   static void BuildAccelerators(const TFrameWindow& window) {
@@ -177,6 +183,25 @@ void TFrameWindow::AssignAccelerators(std::span<const TAccelerator> accelerators
   TImpl::BuildAccelerators(*this);
 }
 
+void TFrameWindow::ShowMenuItem(const TMenuItem& item) {
+  HWND frame = HwndOf(*this);
+  HMENU bar = frame ? GetMenu(frame) : nullptr;
+  if (!bar) return;
+  std::wstring text = TImpl::ItemText(*this, item);
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STRING | MIIM_STATE;
+  info.fState = item.Enabled ? MFS_ENABLED : MFS_GRAYED;
+  info.dwTypeData = text.data();
+  SetMenuItemInfoW(bar, UINT(item.Id), FALSE, &info);
+  DrawMenuBar(frame);
+}
+
+void TFrameWindow::SetTitle(std::string_view title) {
+  Title = title;
+  if (HWND frame = HwndOf(*this)) SetWindowTextW(frame, WideFromUtf8(Title).c_str());
+}
+
 void TFrameWindow::DragAcceptFiles(std::string_view extension) {
   dropExtension_ = extension;
   if (HWND frame = HwndOf(*this)) ::DragAcceptFiles(frame, !dropExtension_.empty());
@@ -185,7 +210,7 @@ void TFrameWindow::DragAcceptFiles(std::string_view extension) {
 THandle TFrameWindow::MakeWindow(THandle) {
   if (!TImpl::RegisterClass()) return nullptr;
   // The styles of the layer have the system's values.
-  return HandleOf(CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, WideFromBytes(Title).c_str(),
+  return HandleOf(CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, WideFromUtf8(Title).c_str(),
                                   Attr.Style, CW_USEDEFAULT, CW_USEDEFAULT, Scaled(Attr.W),
                                   Scaled(Attr.H), nullptr, nullptr, GetModuleHandleW(nullptr),
                                   this));

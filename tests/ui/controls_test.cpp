@@ -253,6 +253,37 @@ class ControlsTest : public QObject {
     QCOMPARE(ui.Beeps, row.beeps);
   }
 
+  // The edit's menu undoes and redoes with the edit's own history, as the
+  // keys do, never with the line edit's.
+  void editMenuUndoesTheUsersChanges() {
+    ScriptedUserInterface ui;
+    auto* line = HandleOf<QLineEdit>(MakeEdit({"", 10, {}, "", "", "", 0}));
+    line->setFocus();
+    QTest::keyClicks(line, "ab");
+    const auto choose = [line](const QString& text) {
+      QContextMenuEvent event(QContextMenuEvent::Mouse, line->rect().center(),
+                              line->mapToGlobal(line->rect().center()));
+      QApplication::sendEvent(line, &event);
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QAction* chosen = nullptr;
+      for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
+        if (action->text().startsWith(text)) chosen = action;
+      }
+      const bool enabled = chosen && chosen->isEnabled();
+      if (enabled) chosen->trigger();
+      if (menu) menu->close();
+      return enabled;
+    };
+    QVERIFY(!choose(QStringLiteral("&Redo")));
+    QVERIFY(choose(QStringLiteral("&Undo")));
+    QCOMPARE(line->text(), QStringLiteral("a"));
+    QVERIFY(choose(QStringLiteral("&Redo")));
+    QCOMPARE(line->text(), QStringLiteral("ab"));
+    QVERIFY(choose(QStringLiteral("&Undo")) && choose(QStringLiteral("&Undo")));
+    QVERIFY(!choose(QStringLiteral("&Undo")));
+    QCOMPARE(line->text(), QString());
+  }
+
   void editNotesUserChangesAndKeepsItsTextAfterDestroy() {
     TEdit* edit = MakeEdit(10);
     int changes = 0;

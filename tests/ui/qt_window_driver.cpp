@@ -17,12 +17,14 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
+#include <functional>
 
 #include "platform/qt/native_window.h"
 #include "tests/window/close_probe.h"
@@ -38,6 +40,15 @@ QString Latin1(std::string_view text) {
 }
 
 std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
+
+// The one shown widget of that class in the window's client area, or nullptr.
+template <class Widget>
+Widget* ShownWidget(const QMainWindow* frame, const std::function<bool(Widget*)>& fits = {}) {
+  for (Widget* widget : frame->centralWidget()->findChildren<Widget*>()) {
+    if (widget->isVisible() && (!fits || fits(widget))) return widget;
+  }
+  return nullptr;
+}
 
 std::string Utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
@@ -137,7 +148,7 @@ class QtWindowDriver : public WindowDriver {
     MainWidget()->activateWindow();
     return QTest::qWaitForWindowActive(MainWidget());
   }
-  EditorWindow& Window() override { return window_; }
+  RecordingWindow& Window() override { return window_; }
   ScriptedUserInterface& Ui() override { return ui_; }
 
   // Alt and the menu's mnemonic letter open the menu, the item's letter
@@ -147,6 +158,8 @@ class QtWindowDriver : public WindowDriver {
     auto* shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (!shown || shown->title() != Latin1(menu)) return false;
     QTest::keyClick(shown, MnemonicOf(Latin1(item)));
+    // A letter that chooses nothing leaves the menu open; a user closes it.
+    if (QWidget* open = QApplication::activePopupWidget()) open->close();
     // As a desktop does once the menu has gone; the headless platform would
     // leave the closed menu the active window.
     MainWidget()->activateWindow();
@@ -211,10 +224,28 @@ class QtWindowDriver : public WindowDriver {
     } else {
       // Through the window, as the desktop hands keys over: to the focused
       // widget, Tab and Shift+Tab to the focus chain.
-      const QKeySequence sequence(keys == "Enter" ? QStringLiteral("Return") : Latin1(keys));
+      const QKeySequence sequence(keys == "Enter"    ? QStringLiteral("Return")
+                                  : keys == "Delete" ? QStringLiteral("Del")
+                                                     : Latin1(keys));
       QTest::keySequence(MainWidget()->windowHandle(), sequence);
     }
     QCoreApplication::processEvents();
+    return true;
+  }
+  bool ClickListRow(int row) override {
+    QTreeWidget* list = ShownWidget<QTreeWidget>(MainWidget());
+    QTreeWidgetItem* item = list ? list->topLevelItem(row) : nullptr;
+    if (!item) return false;
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    return true;
+  }
+  bool ClickButton(std::string_view caption) override {
+    const QString text = Latin1(caption);
+    QPushButton* button = ShownWidget<QPushButton>(
+        MainWidget(), [&](QPushButton* shown) { return shown->text() == text; });
+    if (!button) return false;
+    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     return true;
   }
   // As a file manager gives them: each name's bytes in %XX.
@@ -236,6 +267,35 @@ class QtWindowDriver : public WindowDriver {
     return true;
   }
 
+  std::string Title() const override { return MainWidget()->windowTitle().toStdString(); }
+  std::optional<ShownMenuItem> MenuItem(int id) const override {
+    for (const QAction* menu : MainWidget()->menuBar()->actions()) {
+      if (!menu->menu()) continue;
+      for (const QAction* item : menu->menu()->actions()) {
+        if (item->data() != QVariant(id)) continue;
+        return ShownMenuItem{Bytes(item->text()),
+                             Bytes(item->shortcut().toString(QKeySequence::PortableText)),
+                             item->isEnabled()};
+      }
+    }
+    return std::nullopt;
+  }
+  std::optional<std::vector<ListRow>> ListRows() const override {
+    const QTreeWidget* list = ShownWidget<QTreeWidget>(MainWidget());
+    if (!list) return std::nullopt;
+    std::vector<ListRow> rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+      const QTreeWidgetItem* item = list->topLevelItem(i);
+      rows.emplace_back(Bytes(item->text(0)), Bytes(item->text(1)));
+    }
+    return rows;
+  }
+  std::optional<int> ListRowSelection() const override {
+    const QTreeWidget* list = ShownWidget<QTreeWidget>(MainWidget());
+    if (!list) return std::nullopt;
+    const QList<QTreeWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.front());
+  }
   std::optional<std::string> LineText(std::string_view line) const override {
     return TextOf(*LabelLine(window_, line));
   }
@@ -302,8 +362,7 @@ class QtWindowDriver : public WindowDriver {
     const Qt::WindowFlags flags = frame->windowFlags();
     QSize icon;
     for (const QSize size : frame->windowIcon().availableSizes()) icon = icon.expandedTo(size);
-    return {.Title = Bytes(frame->windowTitle()),
-            .OuterW = frame->frameGeometry().width(),
+    return {.OuterW = frame->frameGeometry().width(),
             .OuterH = frame->frameGeometry().height(),
             .Sizable = frame->minimumSize() != frame->maximumSize(),
             .MinimizeBox = flags.testFlag(Qt::WindowMinimizeButtonHint),
@@ -414,7 +473,7 @@ class QtWindowDriver : public WindowDriver {
   }
 
   ScriptedUserInterface ui_;
-  EditorWindow window_;  // destroyed before the interface it uses
+  RecordingWindow window_;  // destroyed before the interface it uses
   std::vector<ScreenDialog> shown_;
   OnScreenUserInterface onScreen_{shown_};
 };

@@ -3,6 +3,7 @@
 // program's message loop handles them, and what the real controls show.
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -108,7 +109,7 @@ std::optional<ACCEL> KeysNamed(std::string_view keys) {
                                                       {"Up", {FVIRTKEY, VK_UP, 0}},
                                                       {"Tab", {FVIRTKEY, VK_TAB, 0}},
                                                       {"Shift+Tab", {FVIRTKEY | FSHIFT, VK_TAB, 0}},
-                                                      {"Del", {FVIRTKEY, VK_DELETE, 0}},
+                                                      {"Delete", {FVIRTKEY, VK_DELETE, 0}},
                                                       {"Backspace", {FVIRTKEY, VK_BACK, 0}},
                                                       {"Home", {FVIRTKEY, VK_HOME, 0}},
                                                       {"End", {FVIRTKEY, VK_END, 0}}};
@@ -172,6 +173,39 @@ std::wstring ClassOf(HWND window) {
   wchar_t name[64] = {};
   GetClassNameW(window, name, 64);
   return name;
+}
+
+// The first shown child of `frame` of the class `className` for which
+// `fits` holds, or nullptr.
+HWND ShownChild(HWND frame, const wchar_t* className, std::function<bool(HWND)> fits = {}) {
+  struct Search {
+    const wchar_t* className;
+    std::function<bool(HWND)> fits;
+    HWND found = nullptr;
+  } search{className, std::move(fits)};
+  EnumChildWindows(
+      frame,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        if (!IsWindowVisible(child) || lstrcmpiW(ClassOf(child).c_str(), s->className) ||
+            (s->fits && !s->fits(child))) {
+          return TRUE;
+        }
+        s->found = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string CellText(HWND list, int row, int column) {
+  wchar_t text[256] = {};
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = 256;
+  SendMessageW(list, LVM_GETITEMTEXTW, WPARAM(row), reinterpret_cast<LPARAM>(&item));
+  return BytesFromWide(text);
 }
 
 bool IsPageControl(HWND window) {
@@ -256,7 +290,7 @@ class Win32WindowDriver : public WindowDriver {
     HandleWaitingMessages();
     return IsWindowVisible(MainHwnd()) && GetActiveWindow() == MainHwnd();
   }
-  EditorWindow& Window() override { return window_; }
+  RecordingWindow& Window() override { return window_; }
   ScriptedUserInterface& Ui() override { return ui_; }
 
   bool ChooseMenuItem(std::string_view menu, std::string_view item) override {
@@ -350,6 +384,29 @@ class Win32WindowDriver : public WindowDriver {
     return true;
   }
 
+  bool ClickListRow(int row) override {
+    HWND list = ShownChild(MainHwnd(), WC_LISTVIEWW);
+    if (!list || row < 0 || row >= int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0))) return false;
+    SendMessageW(list, LVM_ENSUREVISIBLE, WPARAM(row), FALSE);
+    RECT item{};
+    item.left = LVIR_LABEL;
+    SendMessageW(list, LVM_GETITEMRECT, WPARAM(row), reinterpret_cast<LPARAM>(&item));
+    PostClick(list, Centre(item));
+    HandleWaitingMessages();
+    return true;
+  }
+
+  bool ClickButton(std::string_view caption) override {
+    HWND button = ShownChild(MainHwnd(), L"Button", [caption](HWND shown) {
+      const LONG_PTR type = GetWindowLongPtrW(shown, GWL_STYLE) & BS_TYPEMASK;
+      return (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) && Text(shown) == caption;
+    });
+    if (!button) return false;
+    PostClick(button, ClientCentre(button));
+    HandleWaitingMessages();
+    return true;
+  }
+
   bool DropFiles(const std::vector<std::string>& paths) override {
     if (!(GetWindowLongPtrW(MainHwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES)) return false;
     std::wstring names;
@@ -368,6 +425,34 @@ class Win32WindowDriver : public WindowDriver {
     return true;
   }
 
+  std::string Title() const override { return Utf8FromWide(WindowText(MainHwnd())); }
+  std::optional<ShownMenuItem> MenuItem(int id) const override {
+    HMENU bar = GetMenu(MainHwnd());
+    const UINT state = bar ? GetMenuState(bar, UINT(id), MF_BYCOMMAND) : UINT(-1);
+    if (state == UINT(-1)) return std::nullopt;
+    wchar_t text[256] = {};
+    GetMenuStringW(bar, UINT(id), text, 256, MF_BYCOMMAND);
+    const std::wstring shown = text;
+    const std::size_t tab = std::min(shown.find(L'\t'), shown.size());
+    return ShownMenuItem{BytesFromWide(shown.substr(0, tab)),
+                         BytesFromWide(shown.substr(std::min(tab + 1, shown.size()))),
+                         !(state & (MF_GRAYED | MF_DISABLED))};
+  }
+  std::optional<std::vector<ListRow>> ListRows() const override {
+    HWND list = ShownChild(MainHwnd(), WC_LISTVIEWW);
+    if (!list) return std::nullopt;
+    std::vector<ListRow> rows;
+    const int count = int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+      rows.emplace_back(CellText(list, row, 0), CellText(list, row, 1));
+    }
+    return rows;
+  }
+  std::optional<int> ListRowSelection() const override {
+    HWND list = ShownChild(MainHwnd(), WC_LISTVIEWW);
+    if (!list) return std::nullopt;
+    return int(SendMessageW(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
+  }
   std::optional<std::string> LineText(std::string_view line) const override {
     return Text(Hwnd(LabelLine(window_, line)));
   }
@@ -419,8 +504,7 @@ class Win32WindowDriver : public WindowDriver {
     RECT outer;
     GetWindowRect(MainHwnd(), &outer);
     const LONG_PTR style = GetWindowLongPtrW(MainHwnd(), GWL_STYLE);
-    FrameShown shown{.Title = BytesFromWide(WindowText(MainHwnd())),
-                     .OuterW = outer.right - outer.left,
+    FrameShown shown{.OuterW = outer.right - outer.left,
                      .OuterH = outer.bottom - outer.top,
                      .Sizable = (style & WS_THICKFRAME) != 0,
                      .MinimizeBox = (style & WS_MINIMIZEBOX) != 0,
@@ -580,7 +664,7 @@ class Win32WindowDriver : public WindowDriver {
   std::vector<ScreenDialog> shown_;
   OnScreenUserInterface onScreen_{shown_};
   ScriptedUserInterface ui_;
-  EditorWindow window_;
+  RecordingWindow window_;
 };
 
 }  // namespace

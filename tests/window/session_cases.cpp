@@ -22,8 +22,8 @@ Handler HandlerFor(TEventKind kind, int id, int code) {
 }
 
 TEST_F(SessionCase, TheFrameHasItsTitleIconAndFixedSize) {
+  EXPECT_EQ(Driver().Title(), "Cindervale Weapon Editor");
   const FrameShown frame = Driver().Frame();
-  EXPECT_EQ(frame.Title, "Cindervale Weapon Editor");
   EXPECT_EQ(frame.OuterW, 640);
   EXPECT_EQ(frame.OuterH, 480);
   EXPECT_FALSE(frame.Sizable);

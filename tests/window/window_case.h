@@ -22,7 +22,7 @@ class WindowCase : public ::testing::Test {
 
   WindowDriver& Driver() { return *driver_; }
   ScriptedUserInterface& Ui() { return driver_->Ui(); }
-  EditorWindow& Window() { return driver_->Window(); }
+  RecordingWindow& Window() { return driver_->Window(); }
   WeaponRecord& Weapon() { return driver_->Window().EditedWeapon(); }
 
   // A path (UTF-8) in the case's own folder.

@@ -15,9 +15,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-#include "tests/window/editor_window.h"
+#include "app/kalvex.h"
+#include "tests/window/recording_window.h"
 #include "tests/window/scripted_user_interface.h"
 
 namespace kalvex::test {
@@ -31,6 +33,19 @@ struct ControlPlace {
   bool operator==(const ControlPlace&) const = default;
 };
 
+// A menu item as the menu bar shows it: its text, the keys shown beside it
+// (as the main window's table writes them; empty for none) and whether it
+// can be chosen.
+struct ShownMenuItem {
+  std::string text;
+  std::string keys;
+  bool enabled = true;
+  bool operator==(const ShownMenuItem&) const = default;
+};
+
+// The two texts of a row of a two-column list.
+using ListRow = std::pair<std::string, std::string>;
+
 // A message box or the weapon-choosing dialog as the platform showed it,
 // read back from the screen, in UTF-8.
 struct ScreenDialog {
@@ -41,7 +56,6 @@ struct ScreenDialog {
 
 // The main window's frame as the desktop shows it.
 struct FrameShown {
-  std::string Title;
   int OuterW = 0;  // the whole frame, border, title bar and menu bar included
   int OuterH = 0;
   bool Sizable = false;  // the user can drag its border
@@ -87,9 +101,9 @@ class WindowDriver {
   // when it did not come up.
   virtual bool Start() = 0;
   // The main window object, for what the user cannot see (the save flag,
-  // the weapon record, the events that reached it) and the identifiers of
-  // its controls.
-  virtual EditorWindow& Window() = 0;
+  // the weapon record, the events that reach its response table) and the
+  // identifiers of its controls.
+  virtual RecordingWindow& Window() = 0;
   // Answers the window's questions and dialogs; installed while the driver lives.
   virtual ScriptedUserInterface& Ui() = 0;
 
@@ -110,14 +124,28 @@ class WindowDriver {
   // Clicks the check box "Check1".
   virtual bool ClickCheckBox() = 0;
   // Presses keys in the control that has the keyboard focus: a command's
-  // keys as the main window's table writes them ("Ctrl+S", "F1", "7"), or
-  // "Enter", "Space", "Down", "Tab", "Shift+Tab".
+  // keys as the main window's table writes them ("Ctrl+S", "F1", "7",
+  // "Ctrl+Shift+Z", "Ctrl+PgDown"), or "Enter", "Space", "Down", "Tab",
+  // "Shift+Tab", "Delete".
   virtual bool PressKeys(std::string_view keys) = 0;
+  // Clicks the row of the two-column list that the window shows (scrolled
+  // into view first); false when there is no such list or row.
+  virtual bool ClickListRow(int row) = 0;
+  // Clicks the push button that shows this caption, as written ("&Set").
+  virtual bool ClickButton(std::string_view caption) = 0;
   // Drops files (UTF-8 paths) onto the main window as a file manager does;
   // false when the window takes no dropped files at all.
   virtual bool DropFiles(const std::vector<std::string>& paths) = 0;
 
   // What the window shows; nothing where there is no such control.
+  // The title, UTF-8.
+  virtual std::string Title() const = 0;
+  // The menu bar's item of command `id`.
+  virtual std::optional<ShownMenuItem> MenuItem(int id) const = 0;
+  // The rows of the two-column list that the window shows, in order, and
+  // its selected row (-1: none).
+  virtual std::optional<std::vector<ListRow>> ListRows() const = 0;
+  virtual std::optional<int> ListRowSelection() const = 0;
   virtual std::optional<std::string> LineText(std::string_view line) const = 0;
   virtual std::optional<std::string> EditText(std::string_view slot) const = 0;
   // A drop-down list's entries in position order, and the selected position
@@ -148,8 +176,8 @@ class WindowDriver {
   // box sends) and returns the process's exit status.
   virtual int CloseEditorInOwnProcess(std::string_view how) = 0;
 
-  // The frame, its menu bar, and the window's other controls as the
-  // platform shows them.
+  // The frame, its menu bar's menus and items in order, and the window's
+  // other controls as the platform shows them.
   virtual FrameShown Frame() const = 0;
   virtual std::vector<MenuItemShown> MenuItems() const = 0;
   // Where any control of the window stands (the page list, the group box,
@@ -168,8 +196,8 @@ class WindowDriver {
 
   // Clicks into the edit of the slot and presses End: the caret stands
   // after its text. PressKeys then types there; besides the keys above it
-  // takes "Ctrl+A", "Ctrl+X", "Ctrl+V", "Ctrl+Z", "Del", "Backspace",
-  // "Home", "End", "Up", "Keypad Enter" and single characters ("7").
+  // takes "Ctrl+A", "Ctrl+X", "Ctrl+V", "Ctrl+Z", "Backspace", "Home",
+  // "End", "Up", "Keypad Enter" and single characters ("7").
   virtual bool ClickIntoEdit(std::string_view slot) = 0;
   // Puts `text` (single bytes, as the editor's texts) on the clipboard.
   virtual bool PutOnClipboard(std::string_view text) = 0;
