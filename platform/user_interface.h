@@ -57,9 +57,12 @@ class TUserInterface {
   virtual std::optional<std::string> ChooseFileToSave(THandle owner,
                                                       const TFileRequest& request) = 0;
 
-  // Shows the list of weapons of `choice` with its first row highlighted;
-  // Enter, a double click or OK take the highlighted row. The index of the
-  // row taken, or nothing when the user cancelled.
+  // Shows the list of weapons of `choice` with its row `Highlighted`
+  // highlighted and scrolled into view, below a filter box that shows only
+  // the rows it matches (platform/weapon_filter.h) as the user types; Down
+  // and Up there move the highlight. Enter, a double click or OK take the
+  // highlighted row; with no row shown there is none to take. The index of
+  // the row taken in `choice.Rows`, or nothing when the user cancelled.
   virtual std::optional<std::size_t> ChooseWeapon(THandle owner, const TWeaponChoice& choice) = 0;
 
   // Opens the program's built-in help named `helpFile` ("Kalvex.hlp") as

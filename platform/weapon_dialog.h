@@ -21,17 +21,21 @@ struct TWeaponRow {
   bool operator==(const TWeaponRow&) const = default;
 };
 
-// What the dialog shows: its title, a sentence above the list, the rows.
+// What the dialog shows: its title, a sentence above the list, the rows,
+// and the row highlighted when it comes up (one beyond the rows: the first).
 struct TWeaponChoice {
   std::string Caption;
   std::string Prompt;
   std::vector<TWeaponRow> Rows;
+  std::size_t Highlighted = 0;
   bool operator==(const TWeaponChoice&) const = default;
 };
 
 // The headings of the list's columns, in the order of TWeaponRow's members.
 inline constexpr std::array<std::string_view, 4> kWeaponColumnHeadings = {"Code", "Name", "ID",
                                                                           "Line"};
+// The label of the box above the list that narrows the rows.
+inline constexpr std::string_view kWeaponFilterLabel = "&Filter:";
 
 class TWeaponDialog {
  public:

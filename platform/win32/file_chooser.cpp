@@ -29,8 +29,9 @@ std::wstring DialogFilter(const std::vector<TFileFilter>& filters) {
   return filter;
 }
 
+// Opens in the folder of `path`, else in `folder`, else in the current one.
 std::optional<std::string> ShowFileDialog(HWND owner, const std::wstring& filter, std::wstring path,
-                                          bool mustExist, bool save) {
+                                          const std::wstring& folder, bool mustExist, bool save) {
   if (path.size() >= kPathRoom) path.clear();
   path.resize(kPathRoom, L'\0');
   OPENFILENAMEW dialog{};
@@ -40,6 +41,7 @@ std::optional<std::string> ShowFileDialog(HWND owner, const std::wstring& filter
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = DWORD(path.size());
+  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
   if (mustExist) dialog.Flags |= OFN_FILEMUSTEXIST;
   if (save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog)) {
@@ -52,13 +54,14 @@ std::optional<std::string> ShowFileDialog(HWND owner, const std::wstring& filter
 // The chosen path (UTF-8), or nothing when the user cancelled.
 std::optional<std::string> ChooseFile(HWND owner, const TFileRequest& request, bool save) {
   const std::wstring filter = DialogFilter(request.Filters);
+  const std::wstring folder = WideFromUtf8(request.Folder);
   const bool mustExist = !save && request.MustExist;
   std::optional<std::string> chosen =
-      ShowFileDialog(owner, filter, WideFromUtf8(request.FileName), mustExist, save);
+      ShowFileDialog(owner, filter, WideFromUtf8(request.FileName), folder, mustExist, save);
   // A proposed name the dialog cannot show keeps it from opening at all: it
   // opens without one rather than not at all.
   if (!chosen && CommDlgExtendedError() == FNERR_INVALIDFILENAME) {
-    chosen = ShowFileDialog(owner, filter, {}, mustExist, save);
+    chosen = ShowFileDialog(owner, filter, {}, folder, mustExist, save);
   }
   return chosen;
 }

@@ -312,7 +312,7 @@ class DialogsTest : public QObject {
     QCOMPARE(chosen.has_value() ? int(*chosen) : -1, taken);
     QCOMPARE(shown, QStringList(
                         {"Open Weapon", "This file holds 3 weapons. Which one do you want to edit?",
-                         "Code|Name|ID|Line", "GUN|Gun|1|1",
+                         "&Filter:", "Code|Name|ID|Line", "GUN|Gun|1|1",
                          QString::fromUtf8("ROCKET_LAUNCHER_MK2|Fusée||14"), "BOMB||301|40", "0"}));
   }
 

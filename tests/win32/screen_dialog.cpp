@@ -82,7 +82,10 @@ ScreenDialog ReadDialog(HWND dialog) {
   for (HWND child : Children(dialog)) {
     const std::wstring name = ClassOf(child);
     const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
-    if (!lstrcmpiW(name.c_str(), L"Static") && (style & SS_TYPEMASK) != SS_ICON) {
+    // A static before an edit is the edit's label, not the dialog's text.
+    HWND after = GetWindow(child, GW_HWNDNEXT);
+    const bool labelsAnEdit = after && !lstrcmpiW(ClassOf(after).c_str(), L"Edit");
+    if (!lstrcmpiW(name.c_str(), L"Static") && (style & SS_TYPEMASK) != SS_ICON && !labelsAnEdit) {
       const std::string text = Utf8FromWide(WindowText(child));
       if (text.empty()) continue;
       if (!shown.Text.empty()) shown.Text += '\n';

@@ -13,7 +13,8 @@ namespace kalvex::test {
 // message loop runs; gives up after 10 s.
 void WhenDialogShown(std::function<void(HWND dialog)> act);
 
-// What the dialog shows: its caption, its static texts, the rows of its list.
+// What the dialog shows: its caption, its static texts but the labels of its
+// edits, the rows of its list.
 ScreenDialog ReadDialog(HWND dialog);
 
 // Presses the dialog's first push button.
