@@ -675,18 +675,18 @@ TEST_F(FileCommandCase, SaveAddsTheDefaultExtension) {
 
 struct Utf8Message {
   std::string_view name;
-  std::string_view file;    // the file's name, its bytes
-  bool latin1Name;          // the name's bytes are Latin-1, not UTF-8
-  std::string_view script;  // what it holds; "": nothing stands there
-  bool save;                // File, Save to it; else File, Open
-  std::string_view said;    // what the message says
+  std::string_view file;         // the file's name, its bytes
+  bool latin1Name = false;       // the name's bytes are Latin-1, not UTF-8
+  std::string_view script = {};  // what it holds; "": nothing stands there
+  bool save = false;             // File, Save to it; else File, Open
+  std::string_view said;         // what the message says
 };
 
 class Utf8MessageCase : public FileCommandCase,
                         public ::testing::WithParamInterface<Utf8Message> {};
 
-// Messages are UTF-8: a file's name whatever its bytes, a script's bytes
-// read as Latin-1.
+// Messages are UTF-8: a file's name whatever its bytes. (A script's bytes,
+// read as Latin-1, are ShownTextCase's.)
 TEST_P(Utf8MessageCase, SaysNamesAndScriptTextInUtf8) {
   const Utf8Message& row = GetParam();
   if (row.latin1Name && !kNamesAreBytes) GTEST_SKIP() << "file names here are not bytes";
@@ -702,18 +702,21 @@ TEST_P(Utf8MessageCase, SaysNamesAndScriptTextInUtf8) {
   EXPECT_NE(text.find(row.said), std::string::npos) << text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Messages, Utf8MessageCase,
-    ::testing::Values(Utf8Message{"a missing file named in UTF-8", "g\xC3\xBCn.tdf", false, "",
-                                  false, "g\xC3\xBCn.tdf\n"},
-                      Utf8Message{"a missing file named in Latin-1", "g\xFCn.tdf", true, "", false,
-                                  "/g\xC3\xBCn.tdf\n"},
-                      Utf8Message{"a value in Latin-1", "keys.tdf", false,
-                                  "[GUN]\r\n\t{\r\n\tname=cl\xE9;\r\n\tname=x;\r\n}\r\n", false,
-                                  "\"cl\xC3\xA9\""},
-                      Utf8Message{"replacing a file named in Latin-1", "g\xFCn.tdf", true,
-                                  "not a weapon", true, "/g\xC3\xBCn.tdf Already Exists."}),
-    [](const auto& info) { return CaseName(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Messages, Utf8MessageCase,
+                         ::testing::Values(Utf8Message{.name = "a missing file named in UTF-8",
+                                                       .file = "g\xC3\xBCn.tdf",
+                                                       .said = "g\xC3\xBCn.tdf\n"},
+                                           Utf8Message{.name = "a missing file named in Latin-1",
+                                                       .file = "g\xFCn.tdf",
+                                                       .latin1Name = true,
+                                                       .said = "/g\xC3\xBCn.tdf\n"},
+                                           Utf8Message{.name = "replacing a file named in Latin-1",
+                                                       .file = "g\xFCn.tdf",
+                                                       .latin1Name = true,
+                                                       .script = "not a weapon",
+                                                       .save = true,
+                                                       .said = "/g\xC3\xBCn.tdf Already Exists."}),
+                         [](const auto& info) { return CaseName(info.param.name); });
 
 TEST_F(FileCommandCase, HelpAboutNamesTheEditorItsVersionAndLicence) {
   ASSERT_TRUE(Driver().ChooseMenuItem("&Help", "&About"));

@@ -54,8 +54,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, CommandKeyCase,
 
 struct PageListKeys {
   std::string_view keys;
-  bool opened;  // after File, Open; else after File, New
-  int page;     // the page up afterwards
+  bool opened = false;  // after File, Open; else after File, New
+  int page = 0;         // the page up afterwards
 };
 
 class PageListKeyCase : public WindowCase, public ::testing::WithParamInterface<PageListKeys> {};
@@ -89,9 +89,10 @@ TEST_P(PageListKeyCase, OpensThePage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, PageListKeyCase,
-    ::testing::Values(PageListKeys{"Enter", false, 0}, PageListKeys{"Keypad Enter", false, 0},
-                      PageListKeys{"Space", false, 0}, PageListKeys{"Down", false, 1},
-                      PageListKeys{"Enter", true, 0}, PageListKeys{"Space", true, 0}),
+    ::testing::Values(PageListKeys{.keys = "Enter"}, PageListKeys{.keys = "Keypad Enter"},
+                      PageListKeys{.keys = "Space"}, PageListKeys{.keys = "Down", .page = 1},
+                      PageListKeys{.keys = "Enter", .opened = true},
+                      PageListKeys{.keys = "Space", .opened = true}),
     [](const auto& info) {
       return CaseName(info.param.keys) + (info.param.opened ? "_AfterOpen" : "_AfterNew");
     });
