@@ -75,8 +75,7 @@ bool ChangeControl(WindowDriver& driver, const ExpectedPage& page, std::size_t i
 }
 
 std::string ShownDifferences(const WindowDriver& driver, const ExpectedPage& page,
-                             const WeaponRecord& record) {
-  WeaponRecord values = record;
+                             WeaponRecord record) {
   std::string differences;
   for (const ExpectedControl& c : page.controls) {
     std::string shown;
@@ -84,17 +83,17 @@ std::string ShownDifferences(const WindowDriver& driver, const ExpectedPage& pag
     if (c.kind == kEdit) {
       const std::optional<std::string> text = driver.EditText(c.slot);
       shown = text ? Quoted(*text) : "no edit";
-      wanted = Quoted(WithoutTrailingBlanks(TextMember(values, c.member)));
+      wanted = Quoted(WithoutTrailingBlanks(TextMember(record, c.member)));
     } else if (c.kind == kList) {
       const std::optional<int> selected = driver.ListSelection(c.slot);
-      const int value = NumberMember(values, c.member);
+      const int value = NumberMember(record, c.member);
       const bool inside = value >= 0 && value < int(c.entries.size());
       shown = selected ? std::to_string(*selected) : "no list";
       wanted = std::to_string(inside ? value : -1);
     } else {
       const std::optional<bool> checked = driver.IsChecked();
       shown = checked ? std::to_string(*checked) : "no check box";
-      wanted = std::to_string(NumberMember(values, c.member) == 1);
+      wanted = std::to_string(NumberMember(record, c.member) == 1);
     }
     if (shown != wanted)
       Add(differences, std::string(c.slot) + " shows " + shown + ", not " + wanted);

@@ -33,7 +33,7 @@ bool ChangeControl(WindowDriver& driver, const ExpectedPage& page, std::size_t i
 // show without trailing blanks, lists at their positions (none outside
 // them), the check box checked for 1; empty when it shows them all.
 std::string ShownDifferences(const WindowDriver& driver, const ExpectedPage& page,
-                             const WeaponRecord& record);
+                             WeaponRecord record);
 
 // "Weapcode: \"A\" != \"B\"; ..." for each member that differs; empty when equal.
 std::string RecordDifferences(const WeaponRecord& actual, const WeaponRecord& expected);
