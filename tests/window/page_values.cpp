@@ -1,21 +1,18 @@
 #include "tests/window/page_values.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
+#include <stdexcept>
 
 #include "record/record_fields.h"
 
 namespace kalvex::test {
 namespace {
 
+// The member's field; a name of the other kind, or no member's, is the
+// test's own mistake.
 const RecordField& FieldNamed(std::string_view member, bool text) {
   const RecordField* field = FindRecordField(member);
-  if (!field || field->IsText() != text) {
-    std::fprintf(stderr, "no %s member %.*s\n", text ? "text" : "number", int(member.size()),
-                 member.data());
-    std::abort();
-  }
+  if (!field || field->IsText() != text) throw std::invalid_argument(std::string(member));
   return *field;
 }
 

@@ -14,7 +14,7 @@
 namespace kalvex::test {
 
 // A member of the weapon record by its name ("Weapcode", "Weaptur"); a name
-// of the other kind, or no member's, ends the test program.
+// of the other kind, or no member's, throws std::invalid_argument.
 std::string& TextMember(WeaponRecord& record, std::string_view member);
 int& NumberMember(WeaponRecord& record, std::string_view member);
 
