@@ -27,17 +27,16 @@ TFileRequest RequestFor(const TOpenSaveDialog::TData& data, bool mustExist) {
 THandle HandleOf(const TWindow* window) { return window ? window->GetHandle() : nullptr; }
 
 // `extension` as it is written in the name of a file `path`.extension that
-// exists already, or as given when there is none. Of several, the first by
-// name is taken.
+// exists already, or as given when there is none. Of several, the one
+// written as given is taken, else the first by name. The folder is read for
+// the name as it stands there, since on a file system that ignores case any
+// capitals would name the file.
 std::string ExistingExtensionCapitals(const std::filesystem::path& path,
                                       std::string_view extension) {
   namespace fs = std::filesystem;
   std::error_code error;
   const std::string stem = kalvex::Utf8FromPath(path.filename()) + '.';
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  if (fs::exists(folder / kalvex::PathFromUtf8(stem + std::string(extension)), error)) {
-    return std::string(extension);
-  }
   std::string found;
   for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
        entry.increment(error)) {
@@ -45,6 +44,7 @@ std::string ExistingExtensionCapitals(const std::filesystem::path& path,
     if (!name.starts_with(stem) || !kalvex::EqualIgnoringCase(name.substr(stem.size()), extension))
       continue;
     const std::string capitals = name.substr(stem.size());
+    if (capitals == extension) return capitals;
     if (found.empty() || capitals < found) found = capitals;
   }
   return found.empty() ? std::string(extension) : found;

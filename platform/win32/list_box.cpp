@@ -1,9 +1,20 @@
 #include "platform/list_box.h"
 
+#include <utility>
+
 #include "platform/win32/list_entries.h"
 #include "platform/win32/native_window.h"
 
 namespace {
+
+// The list whose key press is being handled, and its selection before it:
+// the system's list tells of a selection change at every key that moves
+// the caret, also at one that moves nothing (Up on the first entry), which
+// then is no change.
+struct KeyMove {
+  HWND list = nullptr;
+  LRESULT before = LB_ERR;
+} keyMove;
 
 bool ChoosesEntry(WPARAM key) {
   return (key == VK_RETURN || key == VK_SPACE) && GetKeyState(VK_CONTROL) >= 0 &&
@@ -22,7 +33,13 @@ LRESULT CALLBACK ChoosingByKeys(HWND list, UINT message, WPARAM wParam, LPARAM l
       }
       break;
     case WM_KEYDOWN:
-      if (!ChoosesEntry(wParam)) break;
+      if (!ChoosesEntry(wParam)) {
+        const KeyMove outer =
+            std::exchange(keyMove, {list, SendMessageW(list, LB_GETCURSEL, 0, 0)});
+        const LRESULT handled = DefSubclassProc(list, message, wParam, lParam);
+        keyMove = outer;
+        return handled;
+      }
       if (SendMessageW(list, LB_GETCURSEL, 0, 0) >= 0) {
         SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(list));
@@ -55,6 +72,9 @@ THandle TListBox::MakeWindow(THandle container) {
 
 void TListBox::SetupWindow() {
   Native().notified = [this](unsigned code) {
-    if (code == LBN_SELCHANGE) NotifyParent(LBN_SELCHANGE);
+    if (code != LBN_SELCHANGE) return;
+    HWND list = HwndOf(*this);
+    if (keyMove.list == list && SendMessageW(list, LB_GETCURSEL, 0, 0) == keyMove.before) return;
+    NotifyParent(LBN_SELCHANGE);
   };
 }

@@ -1,9 +1,10 @@
-// Message boxes, file dialogs and help: what they ask and show, what they give
-// back, and how Qt's boxes and dialogs answer. Texts arrive in UTF-8, and a
+// Qt's message boxes, file dialogs and help: what they show, what they give
+// back, and how they answer the user. Texts arrive in UTF-8, and a
 // file name comes back from the save dialog as the system spells it, also
 // when it is not UTF-8.
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -14,7 +15,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QTreeWidget>
 #include <algorithm>
 #include <filesystem>
@@ -23,12 +26,31 @@
 #include "platform/platform.h"
 #include "platform/qt/native_window.h"
 #include "platform/qt/qt_user_interface.h"
-#include "tests/ui/editor_test_case.h"
-#include "tests/window/scripted_user_interface.h"
-
-using namespace kalvex::test;
+#include "tests/ui/offscreen_messages.h"
 
 namespace {
+
+// Table-driven tests: a _data function adds a row for each entry of a table
+// of tuples that begin with the row's name, and the test reads its entry.
+template <typename Entry, std::size_t N>
+void AddRows(const Entry (&table)[N]) {
+  QTest::addColumn<int>("entry");
+  for (std::size_t i = 0; i < N; ++i) QTest::newRow(std::get<0>(table[i])) << int(i);
+}
+
+template <typename Entry, std::size_t N>
+const Entry& CurrentRow(const Entry (&table)[N]) {
+  QFETCH(int, entry);
+  return table[entry];
+}
+
+// Hands the modal W that the next event loop shows, if any, to `act`.
+template <typename W, typename Act>
+void WhenModal(Act act) {
+  QTimer::singleShot(0, [act] {
+    if (auto* widget = qobject_cast<W*>(QApplication::activeModalWidget())) act(widget);
+  });
+}
 
 constexpr char kWeaponFilter[] = "Weapon Files (*.TDF)|*.tdf|";
 constexpr unsigned kReplace = MB_YESNO | MB_ICONEXCLAMATION;
@@ -86,17 +108,6 @@ constexpr std::tuple<const char*, int, std::string_view, int> kLabelledAnswers[]
     {"closed", 0, "Escape", 2},
 };
 
-// The labels given, the default, the interface's answer (-2: none scripted),
-// the default it is asked with (-1: not asked) and the answer.
-constexpr std::tuple<const char*, int, int, int, int, int> kGuardedBoxes[] = {
-    {"answer given", 3, 0, 1, 0, 1},
-    {"closed", 3, 1, -2, 1, 2},
-    {"answer beyond the buttons", 3, 0, 7, 0, 2},
-    {"negative answer", 3, 0, -1, 0, 2},
-    {"default beyond the buttons", 2, 5, 0, 0, 0},
-    {"no buttons", 0, 0, 0, -1, -1},
-};
-
 // What the user does, and the row taken (-1: none).
 constexpr std::tuple<const char*, const char*, int> kWeaponRows[] = {
     {"Enter takes the first", "enter", 0},
@@ -105,34 +116,6 @@ constexpr std::tuple<const char*, const char*, int> kWeaponRows[] = {
     {"down, then OK", "down ok", 1},
     {"Escape", "escape", -1},
     {"Cancel", "down cancel", -1},
-};
-
-// The rows, the answer (-1: cancelled), the result and how often it is shown.
-constexpr std::tuple<const char*, int, int, int, int> kLayerWeaponRows[] = {
-    {"second row", 3, 1, IDOK, 1},
-    {"cancelled", 3, -1, IDCANCEL, 1},
-    {"beyond the rows", 3, 3, IDCANCEL, 1},
-    {"no rows", 0, 0, IDCANCEL, 0},
-};
-
-// The filter, and its entries read: caption=patterns, joined by '/'.
-constexpr std::tuple<const char*, const char*, const char*> kFilters[] = {
-    {"weapon files", kWeaponFilter, "Weapon Files (*.TDF)=*.tdf"},
-    {"two entries", "A|*.a|B|*.b;*.c|", "A=*.a/B=*.b;*.c"},
-    {"no closing bar", "A|*.a", "A=*.a"},
-    {"caption without pattern", "A||B|*.b|", "B=*.b"},
-    {"caption alone", "A", ""},
-};
-
-// Save or open, the name chosen (nullptr: cancelled), the result, the name given back.
-constexpr std::tuple<const char*, bool, const char*, int, const char*> kChosenNames[] = {
-    {"open", false, "/tmp/a.TDF", IDOK, "/tmp/a.TDF"},
-    {"save, new bare name", true, "/tmp/new", IDOK, "/tmp/new.TDF"},
-    {"save, dot in the folder", true, "/v1.2/rocket", IDOK, "/v1.2/rocket.TDF"},
-    {"save, with extension", true, "/tmp/b.tdf", IDOK, "/tmp/b.tdf"},
-    {"open, cancelled", false, nullptr, IDCANCEL, "old.tdf"},
-    {"save, cancelled", true, nullptr, IDCANCEL, "old.tdf"},
-    {"save, empty name", true, "", IDCANCEL, "old.tdf"},
 };
 
 // The folder under the test's folder ("": itself), the name proposed ("": the
@@ -254,25 +237,6 @@ class DialogsTest : public QObject {
     QCOMPARE(labels, QStringList({"Add", "Replace", "Cancel"}));
   }
 
-  // What TWindow makes of labels and answers before and after the interface.
-  void labelledMessageBoxIsGuarded_data() { AddRows(kGuardedBoxes); }
-  void labelledMessageBoxIsGuarded() {
-    const auto& [tag, labels, defaultButton, scripted, askedDefault, answer] =
-        CurrentRow(kGuardedBoxes);
-    ScriptedUserInterface ui;
-    if (scripted != -2) ui.Answers.push_back(scripted);
-    const std::string_view all[] = {"Add", "Replace", "Cancel"};
-    TStatic owner(nullptr, -1, "", 0, 0, 0, 0);
-    QCOMPARE(owner.MessageBox("text", "caption", MB_ICONEXCLAMATION,
-                              std::span(all, std::size_t(labels)), defaultButton),
-             answer);
-    QCOMPARE(ui.Questions.size(), askedDefault < 0 ? 0u : 1u);
-    if (askedDefault >= 0) {
-      QCOMPARE(ui.Questions[0].DefaultButton, askedDefault);
-      QCOMPARE(ui.Questions[0].Labels.size(), std::size_t(labels));
-    }
-  }
-
   // Every box stands centred on the window that owns it.
   void qtMessageBoxesAreCentredOnTheirOwner_data() {
     QTest::addColumn<bool>("labelled");
@@ -350,58 +314,6 @@ class DialogsTest : public QObject {
                         {"Open Weapon", "This file holds 3 weapons. Which one do you want to edit?",
                          "&Filter:", "Code|Name|ID|Line", "GUN|Gun|1|1",
                          QString::fromUtf8("ROCKET_LAUNCHER_MK2|Fusée||14"), "BOMB||301|40", "0"}));
-  }
-
-  // The dialog of the layer: a row taken, or IDCANCEL for a cancel, an index
-  // outside the rows, or no rows at all (then nothing is shown).
-  void weaponDialogGivesTheChosenRow_data() { AddRows(kLayerWeaponRows); }
-  void weaponDialogGivesTheChosenRow() {
-    const auto& [tag, rows, answer, result, shown] = CurrentRow(kLayerWeaponRows);
-    ScriptedUserInterface ui;
-    if (answer >= 0) ui.WeaponChoices.push_back(std::size_t(answer));
-    TWeaponChoice choice{"Open Weapon", "Which one?", {}};
-    for (int row = 0; row < rows; ++row) {
-      choice.Rows.push_back({std::to_string(row).insert(0, 1, 'W'), "", "", row + 1});
-    }
-    TWeaponDialog dialog(nullptr, choice);
-    QCOMPARE(dialog.Execute(), result);
-    if (result == IDOK) QCOMPARE(dialog.Chosen(), std::size_t(answer));
-    QCOMPARE(int(ui.WeaponDialogs.size()), shown);
-    if (shown) QVERIFY(ui.WeaponDialogs[0] == choice);
-  }
-
-  void filterIsReadInPairs_data() { AddRows(kFilters); }
-  void filterIsReadInPairs() {
-    const auto& [tag, filter, entries] = CurrentRow(kFilters);
-    QStringList read;
-    for (const TFileFilter& entry : ParseFileFilter(filter)) {
-      QStringList patterns;
-      for (const std::string& pattern : entry.Patterns) patterns << QString::fromStdString(pattern);
-      read << QString::fromStdString(entry.Caption) + "=" + patterns.join(';');
-    }
-    QCOMPARE(read.join('/'), QString(entries));
-  }
-
-  // Both dialogs propose the shared name and offer weapon files; only the
-  // open dialog insists on an existing file; the save dialog adds the default
-  // extension to a name without one; a cancelled dialog changes nothing.
-  void dialogsGiveTheChosenName_data() { AddRows(kChosenNames); }
-  void dialogsGiveTheChosenName() {
-    const auto& [tag, save, chosen, result, fileName] = CurrentRow(kChosenNames);
-    ScriptedUserInterface ui;
-    TOpenSaveDialog::TData data(OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, kWeaponFilter, "TDF");
-    data.FileName = "old.tdf";
-    ui.FileChoices.push_back(chosen ? std::optional<std::string>(chosen) : std::nullopt);
-    QCOMPARE(
-        save ? TFileSaveDialog(nullptr, data).Execute() : TFileOpenDialog(nullptr, data).Execute(),
-        result);
-    QCOMPARE(data.FileName, std::string(fileName));
-    QCOMPARE(ui.FileDialogs.size(), 1u);
-    const TFileRequest& request = ui.FileDialogs[0].Request;
-    QCOMPARE(ui.FileDialogs[0].Save, save);
-    QCOMPARE(request.MustExist, !save);
-    QCOMPARE(request.FileName, std::string("old.tdf"));
-    QVERIFY((request.Filters == std::vector<TFileFilter>{{"Weapon Files (*.TDF)", {"*.tdf"}}}));
   }
 
   // File names are case-sensitive here: Qt's dialog must list ".tdf" and

@@ -2,6 +2,7 @@
 // user's input makes, posted to the real controls and handled as the
 // program's message loop handles them, and what the real controls show.
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <iterator>
 #include <string>
@@ -12,6 +13,7 @@
 #include "platform/win32/native_window.h"
 #include "platform/win32/text_codec.h"
 #include "tests/win32/screen_dialog.h"
+#include "tests/window/close_probe.h"
 #include "tests/window/window_driver.h"
 #include "tests/window/window_slots.h"
 // After the layer's headers, which bring <windows.h>: the shell's drop record.
@@ -94,13 +96,23 @@ bool MenuShows(DWORD process) {
   return false;
 }
 
+// The bit of a key message's lParam that says the key is one of the extended
+// keyboard's, such as the keypad's Enter.
+constexpr LPARAM kExtendedKey = LPARAM(1) << 24;
+
 // The key and the modifiers that `keys` names ("Ctrl+S", "F1", "Enter").
 std::optional<ACCEL> KeysNamed(std::string_view keys) {
-  const std::pair<std::string_view, ACCEL> named[] = {
-      {"Enter", {FVIRTKEY, VK_RETURN, 0}}, {"Space", {FVIRTKEY, VK_SPACE, 0}},
-      {"Down", {FVIRTKEY, VK_DOWN, 0}},    {"Up", {FVIRTKEY, VK_UP, 0}},
-      {"Tab", {FVIRTKEY, VK_TAB, 0}},      {"Shift+Tab", {FVIRTKEY | FSHIFT, VK_TAB, 0}},
-      {"Delete", {FVIRTKEY, VK_DELETE, 0}}};
+  const std::pair<std::string_view, ACCEL> named[] = {{"Enter", {FVIRTKEY, VK_RETURN, 0}},
+                                                      {"Keypad Enter", {FVIRTKEY, VK_RETURN, 0}},
+                                                      {"Space", {FVIRTKEY, VK_SPACE, 0}},
+                                                      {"Down", {FVIRTKEY, VK_DOWN, 0}},
+                                                      {"Up", {FVIRTKEY, VK_UP, 0}},
+                                                      {"Tab", {FVIRTKEY, VK_TAB, 0}},
+                                                      {"Shift+Tab", {FVIRTKEY | FSHIFT, VK_TAB, 0}},
+                                                      {"Delete", {FVIRTKEY, VK_DELETE, 0}},
+                                                      {"Backspace", {FVIRTKEY, VK_BACK, 0}},
+                                                      {"Home", {FVIRTKEY, VK_HOME, 0}},
+                                                      {"End", {FVIRTKEY, VK_END, 0}}};
   for (const auto& [name, press] : named) {
     if (keys == name) return press;
   }
@@ -128,7 +140,7 @@ class HeldModifiers {
   BYTE saved_[256];
 };
 
-bool PutOnClipboard(HWND owner, const std::wstring& text) {
+bool SetClipboardText(HWND owner, const std::wstring& text) {
   if (!OpenClipboard(owner)) return false;
   EmptyClipboard();
   HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
@@ -274,9 +286,9 @@ class Win32WindowDriver : public WindowDriver {
   bool Start() override {
     if (!window_.Create()) return false;
     window_.Show();
-    SetForegroundWindow(Frame());
+    SetForegroundWindow(MainHwnd());
     HandleWaitingMessages();
-    return IsWindowVisible(Frame()) && GetActiveWindow() == Frame();
+    return IsWindowVisible(MainHwnd()) && GetActiveWindow() == MainHwnd();
   }
   RecordingWindow& Window() override { return window_; }
   ScriptedUserInterface& Ui() override { return ui_; }
@@ -285,7 +297,7 @@ class Win32WindowDriver : public WindowDriver {
     const int before = menuChoice.opened;
     menuChoice.item = Mnemonic(item);
     SetTimer(nullptr, 0, 5000, CloseMenu);
-    PostMenuKey(Frame(), Mnemonic(menu));
+    PostMenuKey(MainHwnd(), Mnemonic(menu));
     HandleWaitingMessages();
     menuChoice.item = 0;
     return menuChoice.opened > before;
@@ -318,7 +330,7 @@ class Win32WindowDriver : public WindowDriver {
 
   bool Paste(std::string_view slot, std::string_view text) override {
     HWND edit = EmptiedEdit(slot);
-    if (!edit || !PutOnClipboard(Frame(), WideFromBytes(text))) return false;
+    if (!edit || !SetClipboardText(MainHwnd(), WideFromBytes(text))) return false;
     HeldModifiers control(FCONTROL);
     PostMessageW(edit, WM_KEYDOWN, 'V', 1);
     PostMessageW(edit, WM_KEYUP, 'V', 1 | (LPARAM(3) << 30));
@@ -354,21 +366,26 @@ class Win32WindowDriver : public WindowDriver {
   }
 
   bool PressKeys(std::string_view keys) override {
+    HWND focused = GetFocus();
+    HWND target = focused ? focused : MainHwnd();
+    if (keys.size() == 1) {  // a character, as the keyboard types it
+      PostMessageW(target, WM_CHAR, WPARAM(static_cast<unsigned char>(keys.front())), 1);
+      HandleWaitingMessages();
+      return true;
+    }
     const std::optional<ACCEL> press = KeysNamed(keys);
     if (!press) return false;
-    HWND focused = GetFocus();
-    HWND target = focused ? focused : Frame();
     const bool alt = press->fVirt & FALT;
+    const LPARAM flags = 1 | (alt ? kAltDown : 0) | (keys == "Keypad Enter" ? kExtendedKey : 0);
     HeldModifiers held(press->fVirt);
-    PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, press->key, 1 | (alt ? kAltDown : 0));
-    PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, press->key,
-                 1 | (LPARAM(3) << 30) | (alt ? kAltDown : 0));
+    PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, press->key, flags);
+    PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, press->key, flags | (LPARAM(3) << 30));
     HandleWaitingMessages();
     return true;
   }
 
   bool ClickListRow(int row) override {
-    HWND list = ShownChild(Frame(), WC_LISTVIEWW);
+    HWND list = ShownChild(MainHwnd(), WC_LISTVIEWW);
     if (!list || row < 0 || row >= int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0))) return false;
     SendMessageW(list, LVM_ENSUREVISIBLE, WPARAM(row), FALSE);
     RECT item{};
@@ -380,7 +397,7 @@ class Win32WindowDriver : public WindowDriver {
   }
 
   bool ClickButton(std::string_view caption) override {
-    HWND button = ShownChild(Frame(), L"Button", [caption](HWND shown) {
+    HWND button = ShownChild(MainHwnd(), L"Button", [caption](HWND shown) {
       const LONG_PTR type = GetWindowLongPtrW(shown, GWL_STYLE) & BS_TYPEMASK;
       return (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) && Text(shown) == caption;
     });
@@ -391,7 +408,7 @@ class Win32WindowDriver : public WindowDriver {
   }
 
   bool DropFiles(const std::vector<std::string>& paths) override {
-    if (!(GetWindowLongPtrW(Frame(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES)) return false;
+    if (!(GetWindowLongPtrW(MainHwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES)) return false;
     std::wstring names;
     for (const std::string& path : paths) names += WideFromUtf8(path) + L'\0';
     names += L'\0';
@@ -403,14 +420,14 @@ class Win32WindowDriver : public WindowDriver {
     files->fWide = TRUE;
     std::copy(names.begin(), names.end(), reinterpret_cast<wchar_t*>(files + 1));
     GlobalUnlock(drop);
-    PostMessageW(Frame(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    PostMessageW(MainHwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     HandleWaitingMessages();
     return true;
   }
 
-  std::string Title() const override { return Utf8FromWide(WindowText(Frame())); }
+  std::string Title() const override { return Utf8FromWide(WindowText(MainHwnd())); }
   std::optional<ShownMenuItem> MenuItem(int id) const override {
-    HMENU bar = GetMenu(Frame());
+    HMENU bar = GetMenu(MainHwnd());
     const UINT state = bar ? GetMenuState(bar, UINT(id), MF_BYCOMMAND) : UINT(-1);
     if (state == UINT(-1)) return std::nullopt;
     wchar_t text[256] = {};
@@ -422,7 +439,7 @@ class Win32WindowDriver : public WindowDriver {
                          !(state & (MF_GRAYED | MF_DISABLED))};
   }
   std::optional<std::vector<ListRow>> ListRows() const override {
-    HWND list = ShownChild(Frame(), WC_LISTVIEWW);
+    HWND list = ShownChild(MainHwnd(), WC_LISTVIEWW);
     if (!list) return std::nullopt;
     std::vector<ListRow> rows;
     const int count = int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
@@ -432,7 +449,7 @@ class Win32WindowDriver : public WindowDriver {
     return rows;
   }
   std::optional<int> ListRowSelection() const override {
-    HWND list = ShownChild(Frame(), WC_LISTVIEWW);
+    HWND list = ShownChild(MainHwnd(), WC_LISTVIEWW);
     if (!list) return std::nullopt;
     return int(SendMessageW(list, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
   }
@@ -465,17 +482,13 @@ class Win32WindowDriver : public WindowDriver {
     return list ? std::optional(int(SendMessageW(list, LB_GETCURSEL, 0, 0))) : std::nullopt;
   }
   std::optional<ControlPlace> Place(std::string_view slot) const override {
-    HWND control = Hwnd(SlotControl(window_, slot));
-    if (!control || !IsWindowVisible(control)) return std::nullopt;
-    RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, Frame(), reinterpret_cast<POINT*>(&r), 2);
-    return ControlPlace{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    const TWindow* control = SlotControl(window_, slot);
+    return control ? PlaceOf(*control) : std::nullopt;
   }
   int ShownPageControls() const override {
     int shown = 0;
     EnumChildWindows(
-        Frame(),
+        MainHwnd(),
         [](HWND child, LPARAM count) -> BOOL {
           if (IsWindowVisible(child) && IsPageControl(child)) ++*reinterpret_cast<int*>(count);
           return TRUE;
@@ -486,6 +499,114 @@ class Win32WindowDriver : public WindowDriver {
 
   void ShowDialogsOnScreen() override { ui_.AlsoShownOn = &onScreen_; }
   const std::vector<ScreenDialog>& ScreenDialogs() const override { return shown_; }
+
+  FrameShown Frame() const override {
+    RECT outer;
+    GetWindowRect(MainHwnd(), &outer);
+    const LONG_PTR style = GetWindowLongPtrW(MainHwnd(), GWL_STYLE);
+    FrameShown shown{.OuterW = outer.right - outer.left,
+                     .OuterH = outer.bottom - outer.top,
+                     .Sizable = (style & WS_THICKFRAME) != 0,
+                     .MinimizeBox = (style & WS_MINIMIZEBOX) != 0,
+                     .MaximizeBox = (style & WS_MAXIMIZEBOX) != 0,
+                     .CloseBox = (style & WS_SYSMENU) != 0};
+    ICONINFO icon{};
+    if (auto* big = reinterpret_cast<HICON>(SendMessageW(MainHwnd(), WM_GETICON, ICON_BIG, 0));
+        big && GetIconInfo(big, &icon)) {
+      BITMAP image{};
+      GetObjectW(icon.hbmMask, sizeof image, &image);
+      shown.IconW = image.bmWidth;
+      shown.IconH = icon.hbmColor ? image.bmHeight : image.bmHeight / 2;  // mask over image
+      DeleteObject(icon.hbmMask);
+      if (icon.hbmColor) DeleteObject(icon.hbmColor);
+    }
+    return shown;
+  }
+  std::vector<MenuItemShown> MenuItems() const override {
+    std::vector<MenuItemShown> items;
+    HMENU bar = GetMenu(MainHwnd());
+    for (int m = 0; m < GetMenuItemCount(bar); ++m) {
+      HMENU menu = GetSubMenu(bar, m);
+      for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        const std::wstring text = MenuText(menu, i);
+        const std::size_t tab = std::min(text.find(L'\t'), text.size());
+        const UINT state = GetMenuState(menu, UINT(i), MF_BYPOSITION);
+        items.push_back({BytesFromWide(MenuText(bar, m)), BytesFromWide(text.substr(0, tab)),
+                         BytesFromWide(text.substr(std::min(tab + 1, text.size()))),
+                         (state & (MF_DISABLED | MF_GRAYED | MF_SEPARATOR)) == 0});
+      }
+    }
+    return items;
+  }
+  std::optional<ControlPlace> PlaceOf(const TWindow& control) const override {
+    HWND window = HwndOf(control);
+    if (!window || !IsWindowVisible(window)) return std::nullopt;
+    RECT r;
+    GetWindowRect(window, &r);
+    MapWindowPoints(nullptr, MainHwnd(), reinterpret_cast<POINT*>(&r), 2);
+    return ControlPlace{r.left, r.top, r.right - r.left, r.bottom - r.top};
+  }
+  std::optional<std::string> TextOf(const TWindow& control) const override {
+    return Text(HwndOf(control));
+  }
+  std::string KindOf(std::string_view slot) const override {
+    HWND control = Hwnd(SlotControl(window_, slot));
+    if (!control) return "";
+    const std::wstring name = ClassOf(control);
+    const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+    if (!lstrcmpiW(name.c_str(), L"Edit")) return "edit";
+    if (!lstrcmpiW(name.c_str(), L"ComboBox")) {
+      return (style & 3) == CBS_DROPDOWNLIST ? "drop-down list" : "editable list";
+    }
+    return IsPageControl(control) ? "check box" : "";
+  }
+  std::optional<std::string> ListText(std::string_view slot) const override {
+    return Text(Hwnd(SlotControl(window_, slot)));
+  }
+  std::string Focused() const override {
+    HWND focused = GetFocus();
+    if (!focused) return "";
+    if (focused == Hwnd(window_.PageList())) return "ComboBox";
+    for (const std::string_view slot : AllSlots()) {
+      if (focused == Hwnd(SlotControl(window_, slot))) return std::string(slot);
+    }
+    return "";
+  }
+
+  bool ClickIntoEdit(std::string_view slot) override {
+    HWND edit = Hwnd(SlotControl(window_, slot));
+    if (!edit) return false;
+    PostClick(edit, ClientCentre(edit));
+    PostMessageW(edit, WM_KEYDOWN, VK_END, 1);
+    PostMessageW(edit, WM_KEYUP, VK_END, 1 | (LPARAM(3) << 30));
+    HandleWaitingMessages();
+    return GetFocus() == edit;
+  }
+  bool PutOnClipboard(std::string_view text) override {
+    return SetClipboardText(MainHwnd(), WideFromBytes(text));
+  }
+  bool ClickCloseBox() override {
+    PostMessageW(MainHwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    HandleWaitingMessages();
+    return true;
+  }
+
+  // This program again, as the close probe, through the command interpreter,
+  // which gives back what it prints, in text, and its exit status.
+  ClosedProcess CloseInOwnProcess(const CloseRequest& request) override {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = L"\"\"" + std::wstring(self) + L"\"";
+    for (const std::string& argument : CloseProbeArguments(request)) {
+      command += L" \"" + WideFromUtf8(argument) + L"\"";
+    }
+    FILE* probe = _wpopen((command + L"\"").c_str(), L"rt");
+    if (!probe) return {};
+    ClosedProcess closed;
+    for (int c; (c = std::fgetc(probe)) != EOF;) closed.Told += char(c);
+    closed.Status = _pclose(probe);
+    return closed;
+  }
 
   // The editor itself, started with nothing unsaved and closed as a user does.
   int CloseEditorInOwnProcess(std::string_view how) override {
@@ -519,6 +640,11 @@ class Win32WindowDriver : public WindowDriver {
 
  private:
   static HWND Hwnd(const TWindow* window) { return window ? HwndOf(*window) : nullptr; }
+  static std::wstring MenuText(HMENU menu, int position) {
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, UINT(position), text, 128, MF_BYPOSITION);
+    return text;
+  }
 
   // The edit of the slot, clicked into and emptied as a user does: the End
   // key, then Backspace for every character.
@@ -529,9 +655,10 @@ class Win32WindowDriver : public WindowDriver {
     PostMessageW(edit, WM_KEYDOWN, VK_END, 1);
     const int shown = GetWindowTextLengthW(edit);
     for (int i = 0; i < shown; ++i) PostMessageW(edit, WM_CHAR, VK_BACK, 1);
+    HandleWaitingMessages();  // before any modifier key is held for what follows
     return edit;
   }
-  HWND Frame() const { return HwndOf(window_); }
+  HWND MainHwnd() const { return HwndOf(window_); }
 
   HHOOK hook_;
   std::vector<ScreenDialog> shown_;

@@ -64,15 +64,18 @@ TEST_F(InPlaceCase, CancelInTheWeaponListKeepsTheWeaponAndTheProposedName) {
   EXPECT_EQ(Window().FileDialogData().FileName, Path("mine.tdf"));
 }
 
-// A sound of the mod's own, which no list holds, survives a visit to its page.
+// A sound of the mod's own, which no list holds, is its list's last entry,
+// selected, and survives a visit to its page.
 TEST_F(InPlaceCase, ASoundNoListHoldsIsKeptThroughItsPage) {
   const std::string path = Path("vortex.tdf");
   const std::string script =
-      "[VORTEX]\r\n\t{\r\n\tID=9;\r\n\tsoundstart=vortexfire;\r\n\tsoundhit=xplomas2;\r\n}\r\n";
+      "[VORTEX]\r\n\t{\r\n\tID=9;\r\n\tsoundstart=VortexFire;\r\n\tsoundhit=xplomas2;\r\n}\r\n";
   ASSERT_TRUE(WriteBytes(path, script));
   Ui().FileChoices.push_back(path);
   ASSERT_TRUE(FileOpen());
   ASSERT_TRUE(Driver().ClickPage(14));
+  EXPECT_EQ(Driver().ListEntries("ComboBox1")->back(), "VortexFire");
+  EXPECT_EQ(Driver().ListSelection("ComboBox1"), 32);  // after the 32 of the list
   ASSERT_TRUE(Driver().ClickPage(15));
   Ui().FileChoices.push_back(path);
   ASSERT_TRUE(FileSave());

@@ -1,9 +1,7 @@
-// Values that no entry of a list holds, through the window: a sound of the
-// mod's own is the list's last entry until the user picks another, and a
-// weapon without a style shows none and keeps none. A weapon opened from a
-// file shows each list as its script says it: no selection where it has no
-// entry and the list no entry for none, that entry or "No" where the list has
-// one, a value of its own as an extra entry spelled as written.
+// What the lists show of a weapon opened from a file: each as its script
+// says it, no selection where it has no entry and the list no entry for
+// none, that entry or "No" where the list has one, a value of its own as an
+// extra entry spelled as written, kept until replaced.
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,51 +14,6 @@ namespace kalvex::test {
 namespace {
 
 using ListValueCase = WindowCase;
-
-constexpr int kSoundsPage = 14;
-constexpr int kStylePage = 6;
-constexpr int kStartSoundEntries = 32;
-
-TEST_F(ListValueCase, OwnSoundIsTheLastEntryUntilAnotherIsPicked) {
-  ASSERT_TRUE(FileNew());
-  Window().EditedWeapon().own.Weapsost = "vortexfire";
-  ASSERT_TRUE(Driver().ClickPage(kSoundsPage));
-  const std::optional<std::vector<std::string>> shown = Driver().ListEntries("ComboBox1");
-  ASSERT_TRUE(shown);
-  ASSERT_EQ(shown->size(), std::size_t(kStartSoundEntries + 1));
-  EXPECT_EQ(shown->back(), "vortexfire");
-  EXPECT_EQ(shown->at(3), "Bomber");
-  EXPECT_EQ(Driver().ListSelection("ComboBox1"), kStartSoundEntries);
-
-  ASSERT_TRUE(Driver().Pick("ComboBox4", 2));  // another list: the sound stays
-  EXPECT_EQ(Driver().ListSelection("ComboBox1"), kStartSoundEntries);
-  ASSERT_TRUE(Driver().ClickPage(kSoundsPage - 1));
-  EXPECT_EQ(Window().EditedWeapon().own.Weapsost, "vortexfire");
-
-  ASSERT_TRUE(Driver().ClickPage(kSoundsPage));
-  ASSERT_TRUE(Driver().Pick("ComboBox1", 4));
-  EXPECT_EQ(Window().EditedWeapon().Weapsost, 4);
-  EXPECT_EQ(Window().EditedWeapon().own.Weapsost, "");
-  EXPECT_EQ(Driver().ListEntries("ComboBox1")->size(), std::size_t(kStartSoundEntries));
-  EXPECT_EQ(Driver().ListSelection("ComboBox1"), 4);
-}
-
-// A sound of the mod's own, read from a script, is shown and saved back.
-TEST_F(ListValueCase, OwnSoundReadFromAScriptIsSavedBack) {
-  const std::string path = Path("vortex.tdf");
-  ASSERT_TRUE(
-      WriteBytes(path, "[VORTEX]\r\n\t{\r\n\tID=7;\r\n\tsoundstart=VortexFire;\r\n\t}\r\n"));
-  Ui().FileChoices.push_back(path);
-  ASSERT_TRUE(FileOpen());
-  ASSERT_TRUE(Driver().ClickPage(kSoundsPage));
-  EXPECT_EQ(Driver().ListEntries("ComboBox1")->back(), "VortexFire");
-  EXPECT_EQ(Driver().ListSelection("ComboBox1"), kStartSoundEntries);
-  ASSERT_TRUE(Driver().ClickPage(0));
-  const std::string saved = Path("saved.tdf");
-  Ui().FileChoices.push_back(saved);
-  ASSERT_TRUE(FileSave());
-  EXPECT_NE(ReadBytes(saved).find("soundstart=VortexFire;"), std::string::npos) << ReadBytes(saved);
-}
 
 // A weapon whose script says only what a row gives: what one list shows.
 struct ShownList {
@@ -158,18 +111,6 @@ TEST_F(ListValueCase, OwnValuesOfAWeaponFromAFileAreKeptUntilReplaced) {
   std::string purple = script;
   purple.replace(purple.find("color=3;\r\n\tcolor2=7;"), 20, "color=144;\r\n\tcolor2=217;");
   EXPECT_EQ(ReadBytes(path), purple);
-}
-
-TEST_F(ListValueCase, WeaponWithoutAStyleShowsNoneAndKeepsNone) {
-  ASSERT_TRUE(FileNew());
-  Window().EditedWeapon().Weapstyle = kNoEntry;
-  ASSERT_TRUE(Driver().ClickPage(kStylePage));
-  EXPECT_EQ(Driver().ListSelection("ComboBox2"), -1);
-  ASSERT_TRUE(Driver().ClickPage(kStylePage + 1));
-  EXPECT_EQ(Window().EditedWeapon().Weapstyle, kNoEntry);
-  ASSERT_TRUE(Driver().ClickPage(kStylePage));
-  ASSERT_TRUE(Driver().Pick("ComboBox2", 1));
-  EXPECT_EQ(Window().EditedWeapon().Weapstyle, 1);
 }
 
 }  // namespace

@@ -20,6 +20,9 @@ class RecordingWindow : public TMachines {
  public:
   RecordingWindow();
   bool Find(TEventInfo& info) override;
+  // The selection changes of the page list and the pages' lists that
+  // reached it: each runs the page switch.
+  int PageSwitches() const;
 
   std::vector<SeenEvent> Events;
 };

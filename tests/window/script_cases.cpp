@@ -22,30 +22,132 @@ std::string ResetScript() {
   return WriteScript(record);
 }
 
-TEST_F(ScriptCase, NewWeaponAfterATourOfThePagesSavesTheResetScript) {
+// Names and codes take the printable Latin-1 characters; each reaches the
+// script as its one byte and reads back the same. The page that is up is
+// saved as it shows.
+TEST_F(ScriptCase, WhatIsTypedIsSavedInSingleBytesAndReadBack) {
+  const std::string name = "Fus\351e \243\337\374\377";
   ASSERT_TRUE(FileNew());
-  for (int page = 0; page < 19; ++page) ASSERT_TRUE(Driver().ClickPage(page)) << page;
-  Ui().FileChoices.push_back(Path("fresh.tdf"));
-  ASSERT_TRUE(FileSave());
-  EXPECT_EQ(ReadBytes(Path("fresh.tdf")), ResetScript());
-  EXPECT_TRUE(Ui().Questions.empty());
-  EXPECT_EQ(Window().SaveFlag(), 1);
-}
-
-TEST_F(ScriptCase, WhatIsTypedIsSaved) {
-  ASSERT_TRUE(FileNew());
-  ASSERT_TRUE(Driver().ClickPage(0));
-  ASSERT_TRUE(Driver().Type("Enter", "GUN"));
-  ASSERT_TRUE(Driver().ClickPage(1));
-  ASSERT_TRUE(Driver().Type("Enter", "Fus\351e Rouge"));  // stays on the page: saved as shown
-  Ui().FileChoices.push_back(Path("gun"));                // the editor adds the extension
+  ASSERT_TRUE(TypeOnPage(0, "Enter", "GUN"));
+  ASSERT_TRUE(TypeOnPage(1, "Enter", name));
+  Ui().FileChoices.push_back(Path("gun"));  // the editor adds the extension
   ASSERT_TRUE(FileSave());
   WeaponRecord expected;
   expected.Reset();
   expected.Weapcode = "GUN";
-  expected.Weapname = "Fus\351e Rouge";
+  expected.Weapname = name;
   EXPECT_EQ(ReadBytes(Path("gun.TDF")), WriteScript(expected));
-  EXPECT_EQ(Driver().EditText("Enter"), "Fus\351e Rouge");
+  EXPECT_EQ(Driver().EditText("Enter"), name);
+
+  ASSERT_TRUE(FileNew());
+  Ui().FileChoices.push_back(Path("gun.TDF"));
+  ASSERT_TRUE(FileOpen());
+  EXPECT_EQ(Weapon().Weapname, name);
+  ASSERT_TRUE(Driver().ClickPage(1));
+  EXPECT_EQ(Driver().EditText("Enter"), name);
+  ASSERT_TRUE(Driver().Type("Enter", "Fus\351e lourde"));  // changeable
+  ASSERT_TRUE(Driver().ClickPage(0));
+  EXPECT_EQ(Weapon().Weapname, "Fus\351e lourde");
+}
+
+// What the user sees is what is saved: the page that is up goes into the
+// script, and stays up showing the same values.
+TEST_F(ScriptCase, SaveWritesThePageThatIsUp) {
+  ASSERT_TRUE(FileNew());
+  ASSERT_TRUE(Driver().ClickPage(11));
+  ASSERT_TRUE(Driver().ClickCheckBox());
+  ASSERT_TRUE(Driver().Type("Enter", "12000"));
+  const TWindow* edit = SlotControl(Window(), "Enter");
+  const std::string written = SavedAs("guided.tdf");
+  EXPECT_NE(written.find("\tguidance=1;\r\n\tturnrate=12000;\r\n"), std::string::npos) << written;
+  EXPECT_EQ(Window().SaveFlag(), 1);
+  EXPECT_EQ(Window().Page().Box, 1);
+  EXPECT_EQ(Window().Page().indexx, 11);
+  EXPECT_EQ(SlotControl(Window(), "Enter"), edit);
+  EXPECT_TRUE(Driver().Place("Enter"));
+  EXPECT_EQ(Driver().EditText("Enter"), "12000");
+  EXPECT_EQ(Driver().IsChecked(), true);
+}
+
+struct WorkedStep {
+  int page;
+  std::string_view slot;
+  std::string_view typed = {};  // edits: what the user types
+  int position = -1;            // lists: the entry chosen
+  std::string_view shown;       // what the control shows when the script is opened again
+};
+
+constexpr std::string_view kChecked = "checked";
+
+// The worked example, in the order a user may fill the pages.
+constexpr WorkedStep kWorkedSteps[] = {
+    {.page = 0, .slot = "Enter", .typed = "ROCKET2", .shown = "ROCKET2"},
+    {.page = 1,
+     .slot = "Enter",
+     .typed = "Light Rocket Launcher",
+     .shown = "Light Rocket Launcher"},
+    {.page = 2, .slot = "Enter", .typed = "91", .shown = "91"},
+    {.page = 3, .slot = "Enter", .typed = "110", .shown = "110"},
+    {.page = 4, .slot = "ComboBox1", .position = 1, .shown = "Yes"},
+    {.page = 5, .slot = "Enter", .typed = "800", .shown = "800"},
+    {.page = 7, .slot = "Enter", .typed = "3", .shown = "3"},
+    {.page = 8, .slot = "Enter3", .typed = "0", .shown = ""},  // 0 writes no energy per shot
+    {.page = 9, .slot = "Enter", .typed = "350", .shown = "350"},
+    {.page = 9, .slot = "Enter3", .typed = "150", .shown = "150"},
+    {.page = 9, .slot = "Enter2", .typed = "100", .shown = "100"},
+    {.page = 10, .slot = "ComboBox1", .position = 1, .shown = "Missile / Torpedos"},
+    {.page = 10, .slot = "ComboBox4", .position = 12, .shown = "Rocket"},
+    {.page = 11, .slot = "Check1", .shown = kChecked},
+    {.page = 11, .slot = "Enter", .typed = "12000", .shown = "12000"},
+    {.page = 11, .slot = "Enter4", .typed = "4000", .shown = "4000"},
+    {.page = 12, .slot = "Enter2", .typed = ".1", .shown = ".1"},
+    {.page = 12, .slot = "ComboBox1", .position = 1, .shown = "Yes"},
+    {.page = 12, .slot = "ComboBox3", .position = 1, .shown = "Yes"},
+    {.page = 14, .slot = "ComboBox1", .position = 24, .shown = "Light Rocket 1"},
+    {.page = 14, .slot = "ComboBox4", .position = 10, .shown = "Medium Explosion 1"},
+    {.page = 15, .slot = "Enter", .typed = "48", .shown = "48"},
+    {.page = 17, .slot = "Enter", .typed = "2", .shown = "2"},
+};
+
+// The light rocket launcher, built from File, New by typing, choosing and
+// checking on the pages, saved byte for byte as the game expects it, and
+// opened again.
+TEST_F(ScriptCase, TheWorkedExampleIsBuiltOnThePagesSavedAndOpened) {
+  const auto shown = [this](const WorkedStep& step) {
+    if (step.position >= 0) return Driver().ListText(step.slot).value_or("no list");
+    if (step.shown == kChecked) return std::string(Driver().IsChecked() == true ? kChecked : "");
+    return Driver().EditText(step.slot).value_or("no edit");
+  };
+  ASSERT_TRUE(FileNew());
+  for (const WorkedStep& step : kWorkedSteps) {
+    SCOPED_TRACE(std::string(step.slot) + " of page " + std::to_string(step.page));
+    if (Window().Page().Box == 0 || Window().Page().indexx != step.page) {
+      ASSERT_TRUE(Driver().ClickPage(step.page));
+    }
+    if (step.position >= 0) {
+      ASSERT_TRUE(Driver().Pick(step.slot, step.position));
+    } else if (step.shown == kChecked) {
+      ASSERT_TRUE(Driver().ClickCheckBox());
+    } else {
+      ASSERT_TRUE(Driver().Type(step.slot, step.typed));
+    }
+    EXPECT_EQ(shown(step), step.typed.empty() ? step.shown : step.typed);
+  }
+  Ui().FileChoices.push_back(Path("rocket2"));
+  ASSERT_TRUE(FileSave());
+  EXPECT_EQ(ReadBytes(Path("rocket2.TDF")), ReadBytes(KALVEX_TEST_DATA "/worked_example.tdf"));
+
+  Ui().FileChoices.push_back(Path("rocket2.TDF"));
+  ASSERT_TRUE(FileOpen());
+  EXPECT_TRUE(Ui().Questions.empty());
+  for (const WorkedStep& step : kWorkedSteps) {
+    ASSERT_TRUE(Driver().ClickPage(step.page));
+    EXPECT_EQ(shown(step), step.shown) << step.slot << " of page " << step.page;
+  }
+  ASSERT_TRUE(Driver().ClickPage(10));
+  EXPECT_EQ(Driver().IsChecked(), false);
+  // Not a beam: the script has no colour, and the list shows none.
+  EXPECT_EQ(Driver().ListSelection("ComboBox3"), -1);
 }
 
 TEST_F(ScriptCase, WorkedExampleIsSavedBackByteForByte) {
@@ -55,13 +157,16 @@ TEST_F(ScriptCase, WorkedExampleIsSavedBackByteForByte) {
   ASSERT_TRUE(WriteBytes(path, original));
   Ui().FileChoices.push_back(path);
   ASSERT_TRUE(FileOpen());
-  for (int page = 0; page < 19; ++page) ASSERT_TRUE(Driver().ClickPage(page)) << page;
+  for (int page = 0; page < 19; ++page) {
+    ASSERT_TRUE(Driver().ClickPage(page)) << page;
+  }
   Ui().FileChoices.push_back(path);  // the name proposed, confirmed
-  Ui().Answers.push_back(IDYES);     // replace it
   ASSERT_TRUE(FileSave());
   EXPECT_EQ(ReadBytes(path), original);
   ASSERT_EQ(Ui().FileDialogs.size(), 2u);
   EXPECT_EQ(Ui().FileDialogs[1].Request.FileName, path);
+  EXPECT_EQ(SavedAs("again.tdf"), original);  // and into a new file
+  EXPECT_TRUE(Ui().Questions.empty());
 }
 
 // Closing with a change, saving over a file that refuses to be written: the
@@ -89,7 +194,8 @@ TEST_F(ScriptCase, FailedSaveKeepsTheWindowAndTheEarlierFile) {
 }
 
 // Every save that fails says so in its last line, after what failed, the
-// file and why; the file stays as it was.
+// file and why; the file stays as it was. (The files that cannot be written
+// at all are FailedSaveCase's.)
 TEST_F(ScriptCase, EveryFailedSaveSaysTheScriptWasNotSaved) {
   const std::string bad = Path("bad.tdf");    // braces out of order: no edit in place
   const std::string open = Path("open.tdf");  // ends in an open comment: no weapon added
@@ -106,8 +212,6 @@ TEST_F(ScriptCase, EveryFailedSaveSaysTheScriptWasNotSaved) {
     std::string firstLine;
     bool asksToAdd;
   } kFailures[] = {
-      {"a missing folder", "", Path("no-folder") + "/gun.tdf", "gun.tdf", "Unable to open file",
-       false},
       {"a change in place that would not read back", bad, bad, "bad.tdf",
        "Unable to save the weapon into its script", false},
       {"a weapon added where the file would take it in", Path("gun.tdf"), open, "open.tdf",
@@ -144,7 +248,9 @@ TEST_F(ScriptCase, EveryFailedSaveSaysTheScriptWasNotSaved) {
 }
 
 // A number read from a script is kept as it stands, even one the edit would
-// not let be typed; a point typed alone is an empty field.
+// not let be typed, and never refused: not when the edit takes the focus,
+// nor when Enter is pressed or the focus leaves. A point typed alone is an
+// empty field.
 TEST_F(ScriptCase, NumberEditsKeepWhatWasReadAndTakeALonePointAsEmpty) {
   WeaponRecord record;
   record.Reset();
@@ -156,6 +262,13 @@ TEST_F(ScriptCase, NumberEditsKeepWhatWasReadAndTakeALonePointAsEmpty) {
   ASSERT_TRUE(FileOpen());
   ASSERT_TRUE(Driver().ClickPage(7));
   EXPECT_EQ(Driver().EditText("Enter"), "1.2.3");
+  ASSERT_TRUE(Driver().ClickIntoEdit("Enter"));
+  for (const char* keys : {"Enter", "End", "Shift+Tab"}) {
+    ASSERT_TRUE(Driver().PressKeys(keys));
+  }
+  EXPECT_EQ(Driver().Focused(), "ComboBox");
+  EXPECT_EQ(Driver().EditText("Enter"), "1.2.3");
+  EXPECT_EQ(Ui().Beeps, 0);
   ASSERT_TRUE(Driver().ClickPage(8));
   EXPECT_EQ(Window().EditedWeapon().Weapreload, "1.2.3");
   ASSERT_TRUE(Driver().ClickPage(7));
@@ -168,31 +281,6 @@ TEST_F(ScriptCase, NumberEditsKeepWhatWasReadAndTakeALonePointAsEmpty) {
   expected.erase(expected.find("\treloadtime=1.2.3;\r\n"), 20);
   EXPECT_EQ(ReadBytes(Path("saved.tdf")), expected);
   EXPECT_EQ(Ui().Beeps, 0);
-}
-
-// A file the editor could not read is not proposed for the next save, and
-// replacing it is asked with No as the default answer.
-TEST_F(ScriptCase, SaveAfterAFailedOpenProposesOnlyTheFolderAndAsksBeforeReplacing) {
-  const std::string path = Path("utf16.tdf");
-  const std::string original("\xFF\xFE[\0G\0U\0N\0]\0", 10);
-  ASSERT_TRUE(WriteBytes(path, original));
-  Ui().FileChoices.push_back(path);
-  ASSERT_TRUE(FileOpen());
-  ASSERT_EQ(Ui().Questions.size(), 1u);  // why it could not be read
-  Ui().FileChoices.push_back(path);      // the user names it all the same
-  ASSERT_TRUE(FileSave());
-  ASSERT_EQ(Ui().FileDialogs.size(), 2u);
-  EXPECT_EQ(Ui().FileDialogs[1].Request.FileName, "");
-  EXPECT_EQ(Ui().FileDialogs[1].Request.Folder, Utf8FromPath(PathFromUtf8(path).parent_path()));
-  ASSERT_EQ(Ui().Questions.size(), 2u);
-  EXPECT_EQ(Ui().Questions[1].Text,
-            path +
-                " Already Exists.\n"
-                "It does not hold a weapon script that this editor can read; replacing it "
-                "loses its contents.\n"
-                "Do You Want To Replace It?");
-  EXPECT_EQ(Ui().Questions[1].Type, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
-  EXPECT_EQ(ReadBytes(path), original);  // the scripted box answers No
 }
 
 }  // namespace

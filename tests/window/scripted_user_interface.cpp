@@ -1,5 +1,6 @@
 #include "tests/window/scripted_user_interface.h"
 
+#include <cstdio>
 #include <utility>
 
 #include "platform/platform_constants.h"
@@ -30,6 +31,10 @@ ScriptedUserInterface::~ScriptedUserInterface() { SetUserInterface(previous_); }
 int ScriptedUserInterface::MessageBox(THandle owner, const std::string& text,
                                       const std::string& caption, unsigned type) {
   if (AlsoShownOn) AlsoShownOn->MessageBox(owner, text, caption, type);
+  if (EchoQuestions) {
+    std::printf("asked: %s|%s|%u\n", text.c_str(), caption.c_str(), type);
+    std::fflush(stdout);  // the process may end inside the caller
+  }
   Questions.push_back({text, caption, type, {}, 0});
   return Next(Answers, ClosedBoxAnswer(type));
 }

@@ -61,6 +61,9 @@ class ScriptedUserInterface : public TUserInterface {
   // driver puts the platform's own interface here to read back what the
   // screen shows.
   TUserInterface* AlsoShownOn = nullptr;
+  // Prints every message box on standard output as it is asked, "asked:
+  // TEXT|CAPTION|TYPE", for a case that watches another process.
+  bool EchoQuestions = false;
 
   std::vector<AskedQuestion> Questions;
   std::vector<ShownFileDialog> FileDialogs;

@@ -54,6 +54,45 @@ struct ScreenDialog {
   std::vector<std::vector<std::string>> Rows;  // the dialog's list, row by row, cell by cell
 };
 
+// The main window's frame as the desktop shows it.
+struct FrameShown {
+  int OuterW = 0;  // the whole frame, border, title bar and menu bar included
+  int OuterH = 0;
+  bool Sizable = false;  // the user can drag its border
+  bool MinimizeBox = false;
+  bool MaximizeBox = false;
+  bool CloseBox = false;
+  int IconW = 0;  // the frame's icon; 0 without one
+  int IconH = 0;
+};
+
+// An item of the menu bar: the menu's and the item's texts as written, with
+// their ampersands, the keys shown beside the item ("" for none), and
+// whether it can be chosen.
+struct MenuItemShown {
+  std::string Menu;
+  std::string Item;
+  std::string Keys;
+  bool Enabled = true;
+  bool operator==(const MenuItemShown&) const = default;
+};
+
+// How a case closes the editor in a process of its own: as `How` says
+// ("file-exit": File, Exit; "close-box": what the close box sends), with a
+// changed weapon or none, the question answered `Answer` (IDYES …; 0: the
+// box is closed) and `SaveAs` chosen in the save dialog (nothing cancels it).
+struct CloseRequest {
+  std::string How;
+  bool Unsaved = false;
+  int Answer = 0;
+  std::optional<std::string> SaveAs = {};
+};
+
+struct ClosedProcess {
+  int Status = -1;   // the exit status; -1 when it did not end
+  std::string Told;  // "asked: TEXT|CAPTION|TYPE" per question, then "open" if the window stayed
+};
+
 class WindowDriver {
  public:
   virtual ~WindowDriver() = default;
@@ -136,6 +175,38 @@ class WindowDriver {
   // it as `how` says ("file-exit": File, Exit; "close-box": what the close
   // box sends) and returns the process's exit status.
   virtual int CloseEditorInOwnProcess(std::string_view how) = 0;
+
+  // The frame, its menu bar's menus and items in order, and the window's
+  // other controls as the platform shows them.
+  virtual FrameShown Frame() const = 0;
+  virtual std::vector<MenuItemShown> MenuItems() const = 0;
+  // Where any control of the window stands (the page list, the group box,
+  // the label lines), and the text it shows (a group box: its title).
+  virtual std::optional<ControlPlace> PlaceOf(const TWindow& control) const = 0;
+  virtual std::optional<std::string> TextOf(const TWindow& control) const = 0;
+  // The kind of control in the slot, as the platform made it: "edit",
+  // "drop-down list" (the user picks, cannot type), "check box"; "" for any
+  // other or none.
+  virtual std::string KindOf(std::string_view slot) const = 0;
+  // The text a closed drop-down list shows.
+  virtual std::optional<std::string> ListText(std::string_view slot) const = 0;
+  // The member name of the control with the keyboard focus: "ComboBox" for
+  // the page list, a slot's name, "" for anything else.
+  virtual std::string Focused() const = 0;
+
+  // Clicks into the edit of the slot and presses End: the caret stands
+  // after its text. PressKeys then types there; besides the keys above it
+  // takes "Ctrl+A", "Ctrl+X", "Ctrl+V", "Ctrl+Z", "Backspace", "Home",
+  // "End", "Up", "Keypad Enter" and single characters ("7").
+  virtual bool ClickIntoEdit(std::string_view slot) = 0;
+  // Puts `text` (single bytes, as the editor's texts) on the clipboard.
+  virtual bool PutOnClipboard(std::string_view text) = 0;
+  // Clicks the frame's close box.
+  virtual bool ClickCloseBox() = 0;
+
+  // Runs the window cases' own program as the close probe (RunCloseProbe)
+  // with the request's arguments, and returns how it ended and what it told.
+  virtual ClosedProcess CloseInOwnProcess(const CloseRequest& request) = 0;
 };
 
 // The driver of the implementation under test, with a window not yet shown.
