@@ -8,7 +8,8 @@ char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
 
 bool Holds(std::string_view text, std::string_view part) {
   const auto sameLetter = [](char a, char b) { return AsciiLower(a) == AsciiLower(b); };
-  return part.empty() || !std::ranges::search(text, part, sameLetter).empty();
+  return part.empty() ||
+         std::search(text.begin(), text.end(), part.begin(), part.end(), sameLetter) != text.end();
 }
 
 }  // namespace
