@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every check that CI
-# runs: all tests in a GCC release build and in a Clang build with
-# AddressSanitizer and UndefinedBehaviorSanitizer (both with warnings as
-# errors), the Debian package installed, used and removed, the Windows cross
-# build tested under Wine, and a short run of the script reader's fuzzer.
+# runs: the house rules (formatting, Qt only in its layer), all tests in a
+# GCC release build and in a Clang build with AddressSanitizer and
+# UndefinedBehaviorSanitizer (both with warnings as errors), the Debian
+# package installed, used and removed, the Windows cross build tested under
+# Wine, and a short run of the script reader's fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
+bash tools/check-house-rules.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
