@@ -238,7 +238,7 @@ class WeaponSaver {
 
 }  // namespace
 
-std::size_t UnclosedComments(const ScriptWeapon& weapon) {
+static std::size_t UnclosedComments(const ScriptWeapon& weapon) {
   return static_cast<std::size_t>(std::count_if(
       weapon.findings.begin(), weapon.findings.end(),
       [](const StructureFinding& f) { return f.finding.kind == FindingKind::kUnclosedComment; }));
@@ -248,8 +248,8 @@ std::size_t UnclosedComments(const ScriptWeapon& weapon) {
 // that the weapons after it read as before: read again on its own, it is one
 // weapon, closed as it was, opens no comment that runs on over them, and
 // saving it again changes nothing.
-bool SavedInPlace(const ScriptDocument& document, std::size_t index, const WeaponRecord& edited,
-                  const std::string& saved) {
+static bool SavedInPlace(const ScriptDocument& document, std::size_t index,
+                         const WeaponRecord& edited, const std::string& saved) {
   const ScriptWeapon& weapon = document.weapons[index];
   const std::size_t end = weapon.span.end + saved.size() - document.text.size();
   const ScriptDocument alone = OpenScript(saved.substr(weapon.span.begin, end - weapon.span.begin));

@@ -7,7 +7,7 @@
 
 namespace kalvex::tdf {
 
-void PrintTo(const SharedWeaponId& shared, std::ostream* out) {
+static void PrintTo(const SharedWeaponId& shared, std::ostream* out) {
   *out << shared.id << ":";
   for (const WeaponIdUse& use : shared.uses) *out << " " << use.file << ":" << use.line;
 }

@@ -11,12 +11,12 @@
 
 namespace kalvex::test {
 
-void PrintTo(const SeenEvent& event, std::ostream* out) {
+static void PrintTo(const SeenEvent& event, std::ostream* out) {
   *out << (event.kind == TEventKind::Command ? "command " : "notice ") << event.id;
   if (event.kind == TEventKind::ChildNotify) *out << " code " << event.notifyCode;
 }
 
-void PrintTo(const ShownMenuItem& item, std::ostream* out) {
+static void PrintTo(const ShownMenuItem& item, std::ostream* out) {
   *out << '"' << item.text << "\" keys \"" << item.keys << (item.enabled ? "\"" : "\" disabled");
 }
 
@@ -142,8 +142,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, MenuKeyCase,
                                            CommandKeys{"Ctrl+Shift+Z", kRedo},
                                            CommandKeys{"Ctrl+PgDown", kNextWeapon},
                                            CommandKeys{"Ctrl+PgUp", kPreviousWeapon}),
-                         [](const auto& info) {
-                           std::string name(info.param.keys);
+                         [](const auto& shown) {
+                           std::string name(shown.param.keys);
                            std::ranges::replace(name, '+', '_');
                            return name;
                          });

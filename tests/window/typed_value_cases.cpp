@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A code longer than the old limit, emptied and typed back: the file keeps it.
         TypedValue{"LongCodeTypedBack", 0, "Enter", "ARM_BERTHACANNON", "[ARM_BERTHACANNON]",
                    "[ARM_BERTHACANNON]"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& shown) { return std::string(shown.param.name); });
 
 }  // namespace
 }  // namespace kalvex::test

@@ -341,7 +341,7 @@ INSTANTIATE_TEST_SUITE_P(
                   .typed = "12.",
                   .member = "Weapcovg",
                   .stored = "12."}),
-    [](const auto& info) { return CaseName(info.param.name); });
+    [](const auto& shown) { return CaseName(shown.param.name); });
 
 }  // namespace
 }  // namespace kalvex::test

@@ -132,9 +132,9 @@ TEST_P(FilterCase, ShowsTheMatchingRowsAndEnterTakesTheHighlightedOne) {
   EXPECT_EQ(use.Taken, f.taken);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, FilterCase, ::testing::ValuesIn(kFilterRows), [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(Rows, FilterCase, ::testing::ValuesIn(kFilterRows), [](const auto& shown) {
   std::string name;
-  for (const char c : std::string(info.param.name)) {
+  for (const char c : std::string(shown.param.name)) {
     name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
   }
   return name;
