@@ -236,9 +236,7 @@ class WeaponSaver {
   std::string refusal_;
 };
 
-}  // namespace
-
-static std::size_t UnclosedComments(const ScriptWeapon& weapon) {
+std::size_t UnclosedComments(const ScriptWeapon& weapon) {
   return static_cast<std::size_t>(std::count_if(
       weapon.findings.begin(), weapon.findings.end(),
       [](const StructureFinding& f) { return f.finding.kind == FindingKind::kUnclosedComment; }));
@@ -248,8 +246,8 @@ static std::size_t UnclosedComments(const ScriptWeapon& weapon) {
 // that the weapons after it read as before: read again on its own, it is one
 // weapon, closed as it was, opens no comment that runs on over them, and
 // saving it again changes nothing.
-static bool SavedInPlace(const ScriptDocument& document, std::size_t index,
-                         const WeaponRecord& edited, const std::string& saved) {
+bool SavedInPlace(const ScriptDocument& document, std::size_t index, const WeaponRecord& edited,
+                  const std::string& saved) {
   const ScriptWeapon& weapon = document.weapons[index];
   const std::size_t end = weapon.span.end + saved.size() - document.text.size();
   const ScriptDocument alone = OpenScript(saved.substr(weapon.span.begin, end - weapon.span.begin));
@@ -261,6 +259,8 @@ static bool SavedInPlace(const ScriptDocument& document, std::size_t index,
   const SavedText twice = WeaponSaver(alone, 0, edited).Run();
   return twice.ok() && twice.text == alone.text;
 }
+
+}  // namespace
 
 SavedText SaveWeapon(const ScriptDocument& document, std::size_t index,
                      const WeaponRecord& edited) {

@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"TableValues", [] { return "[T]{" + Repeat("soundhit=nothing;", kBig); }, true},
         HostileCase{"RandomBytes", [] { return RandomBytes(kBig, 1); }, false},
         HostileCase{"RandomTokens", [] { return RandomTokens(kBig, 2); }, true}),
-    [](const testing::TestParamInfo<HostileCase>& shown) { return shown.param.name; });
+    [](const testing::TestParamInfo<HostileCase>& row) { return row.param.name; });
 
 TEST(ReaderHostile, WorkedExampleWithoutLineEndsReadsTheSame) {
   WeaponRecord from_flat;

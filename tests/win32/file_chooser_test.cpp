@@ -69,9 +69,9 @@ TEST_P(FileChooserTest, OpensInTheFolderAsked) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, FileChooserTest, ::testing::ValuesIn(kFolderRows),
-                         [](const auto& shown) {
+                         [](const auto& row) {
                            std::string name;
-                           for (const char c : std::string(shown.param.name)) {
+                           for (const char c : std::string(row.param.name)) {
                              name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                            }
                            return name;

@@ -272,7 +272,7 @@ INSTANTIATE_TEST_SUITE_P(
                       .answer = IDNO,
                       .openDialog = true,
                       .replaced = true}),
-    [](const auto& shown) { return CaseName(shown.param.name); });
+    [](const auto& row) { return CaseName(row.param.name); });
 
 struct UserChange {
   std::string_view name;
@@ -335,7 +335,7 @@ INSTANTIATE_TEST_SUITE_P(Changes, UserChangeCase,
                                            UserChange{"checking with the space bar", 11, "Space"},
                                            UserChange{"choosing with the mouse", 4, "choose"},
                                            UserChange{"choosing with an arrow key", 4, "Down"}),
-                         [](const auto& shown) { return CaseName(shown.param.name); });
+                         [](const auto& row) { return CaseName(row.param.name); });
 
 struct LaterChange {
   std::string_view start;   // "new", "opened" or "saved"
@@ -416,9 +416,9 @@ std::vector<LaterChange> LaterChanges() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Changes, LaterChangeCase, ::testing::ValuesIn(LaterChanges()),
-                         [](const auto& shown) {
-                           return CaseName(std::string(shown.param.change) + ", " +
-                                           std::string(shown.param.start));
+                         [](const auto& row) {
+                           return CaseName(std::string(row.param.change) + ", " +
+                                           std::string(row.param.start));
                          });
 
 struct Unopened {
@@ -466,7 +466,7 @@ INSTANTIATE_TEST_SUITE_P(
         Unopened{"an empty file", Target::Empty, kNoWeapon, kNoHeader},
         Unopened{"UTF-16 text", Target::Utf16, kNoWeapon,
                  "It is UTF-16 text, which the editor does not read; save it as ANSI or UTF-8"}),
-    [](const auto& shown) { return CaseName(shown.param.name); });
+    [](const auto& row) { return CaseName(row.param.name); });
 
 struct FailedSave {
   std::string_view name;
@@ -533,7 +533,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  .firstLine = "Unable to write file",
                                  .reason = "",
                                  .diskFull = true}),
-    [](const auto& shown) { return CaseName(shown.param.name); });
+    [](const auto& row) { return CaseName(row.param.name); });
 
 // The new file took the old one's place, but syncing its folder failed:
 // the weapon counts as saved, in that file, and the user is told.
@@ -646,7 +646,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "existing", "existing.tdf"},
                       Replaced{"named without extension, file in mixed capitals, Yes", IDYES,
                                "existing", "existing.Tdf"}),
-    [](const auto& shown) { return CaseName(shown.param.name); });
+    [](const auto& row) { return CaseName(row.param.name); });
 
 // The default extension is added in capitals to a name without one; the
 // name chosen is the one the next dialog proposes.
@@ -716,7 +716,7 @@ INSTANTIATE_TEST_SUITE_P(Messages, Utf8MessageCase,
                                                        .script = "not a weapon",
                                                        .save = true,
                                                        .said = "/g\xC3\xBCn.tdf Already Exists."}),
-                         [](const auto& shown) { return CaseName(shown.param.name); });
+                         [](const auto& row) { return CaseName(row.param.name); });
 
 TEST_F(FileCommandCase, HelpAboutNamesTheEditorItsVersionAndLicence) {
   ASSERT_TRUE(Driver().ChooseMenuItem("&Help", "&About"));

@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, CommandKeyCase,
                                            CommandKeys{"Ctrl+S", "save"},
                                            CommandKeys{"Ctrl+Q", "exit"},
                                            CommandKeys{"F1", "help"}),
-                         [](const auto& shown) { return CaseName(shown.param.keys); });
+                         [](const auto& row) { return CaseName(row.param.keys); });
 
 struct PageListKeys {
   std::string_view keys;
@@ -93,8 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PageListKeys{.keys = "Space"}, PageListKeys{.keys = "Down", .page = 1},
                       PageListKeys{.keys = "Enter", .opened = true},
                       PageListKeys{.keys = "Space", .opened = true}),
-    [](const auto& shown) {
-      return CaseName(shown.param.keys) + (shown.param.opened ? "_AfterOpen" : "_AfterNew");
+    [](const auto& row) {
+      return CaseName(row.param.keys) + (row.param.opened ? "_AfterOpen" : "_AfterNew");
     });
 
 // Tab and Shift+Tab move the keyboard focus from the page list through the
@@ -177,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditInput{"decimal: a minus after a digit", 3, "", "-1-2", "-12", 1},
         EditInput{"decimal: a minus put before the number", 3, "0.5", "<-", "-0.5", 0},
         EditInput{"decimal: a second minus before the number", 3, "-5", "<-", "-5", 1}),
-    [](const auto& shown) { return CaseName(shown.param.name); });
+    [](const auto& row) { return CaseName(row.param.name); });
 
 class PasteCase : public EditInputCase {};
 
@@ -202,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EditInput{"blanks alone", 0, "X", "  \n", "X", 0},
                       EditInput{"a second point", 7, "1.5", ".2", "1.5", 1},
                       EditInput{"a semicolon in a number", 7, "", "1;5", "", 1}),
-    [](const auto& shown) { return CaseName(shown.param.name); });
+    [](const auto& row) { return CaseName(row.param.name); });
 
 struct Dropped {
   std::string_view name;
@@ -272,7 +272,7 @@ INSTANTIATE_TEST_SUITE_P(
                               .file = "\366ffnen.tdf",
                               .latin1Name = true,
                               .unsaved = true}),
-    [](const auto& shown) { return CaseName(shown.param.name); });
+    [](const auto& row) { return CaseName(row.param.name); });
 
 }  // namespace
 }  // namespace kalvex::test

@@ -142,8 +142,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, MenuKeyCase,
                                            CommandKeys{"Ctrl+Shift+Z", kRedo},
                                            CommandKeys{"Ctrl+PgDown", kNextWeapon},
                                            CommandKeys{"Ctrl+PgUp", kPreviousWeapon}),
-                         [](const auto& shown) {
-                           std::string name(shown.param.keys);
+                         [](const auto& row) {
+                           std::string name(row.param.keys);
                            std::ranges::replace(name, '+', '_');
                            return name;
                          });

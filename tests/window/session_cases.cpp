@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
             0,
             kAsked + "asked: Unable to open file\n\nPATH\nThe folder does not exist\n\nThe script "
                      "was not saved.|File Error|48\nopen\n"}),
-    [](const auto& shown) { return CaseName(shown.param.name); });
+    [](const auto& row) { return CaseName(row.param.name); });
 
 // Cancel, or closing the question's box, keeps the window as it was (had it
 // closed, the process would have ended): the page up, what was typed,

@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A code longer than the old limit, emptied and typed back: the file keeps it.
         TypedValue{"LongCodeTypedBack", 0, "Enter", "ARM_BERTHACANNON", "[ARM_BERTHACANNON]",
                    "[ARM_BERTHACANNON]"}),
-    [](const auto& shown) { return std::string(shown.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace kalvex::test

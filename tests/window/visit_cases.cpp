@@ -341,7 +341,7 @@ INSTANTIATE_TEST_SUITE_P(
                   .typed = "12.",
                   .member = "Weapcovg",
                   .stored = "12."}),
-    [](const auto& shown) { return CaseName(shown.param.name); });
+    [](const auto& row) { return CaseName(row.param.name); });
 
 }  // namespace
 }  // namespace kalvex::test

@@ -132,9 +132,9 @@ TEST_P(FilterCase, ShowsTheMatchingRowsAndEnterTakesTheHighlightedOne) {
   EXPECT_EQ(use.Taken, f.taken);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, FilterCase, ::testing::ValuesIn(kFilterRows), [](const auto& shown) {
+INSTANTIATE_TEST_SUITE_P(Rows, FilterCase, ::testing::ValuesIn(kFilterRows), [](const auto& row) {
   std::string name;
-  for (const char c : std::string(shown.param.name)) {
+  for (const char c : std::string(row.param.name)) {
     name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
   }
   return name;
