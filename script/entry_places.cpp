@@ -1,5 +1,7 @@
 #include "script/entry_places.h"
 
+#include "script/script_layout.h"
+
 namespace kalvex {
 
 const ScriptSection* EntryPlaces::DamageSection() const {
@@ -49,7 +51,8 @@ std::optional<TextEdits::Place> EntryPlaces::Damage(bool first) const {
 
 void EntryPlaces::AddDamageSection(TextEdits& edits, const std::string& entry) const {
   const std::string le(doc_.line_end);
-  const std::string section = "\t[DAMAGE]" + le + "\t\t{" + le + "\t\t" + entry + le + "\t\t}";
+  const LayoutRow& row = RowOf(Field::Weapdamage);
+  const std::string section = WithLineEnds(row.before, le) + entry + WithLineEnds(row.after, le);
   const std::string& text = doc_.text;
   if (weapon_.close == kNoPlace) {
     const std::size_t end =

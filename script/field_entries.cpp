@@ -1,13 +1,54 @@
 #include "script/field_entries.h"
 
 #include <charconv>
+#include <cstring>
+#include <optional>
 
+#include "script/number_text.h"
 #include "script/table_match.h"
-#include "script/value_forms.h"
 #include "script/value_tables.h"
 
 namespace kalvex {
 namespace {
+
+// A text field as the script sees it: it ends at its first NUL.
+std::string_view TextOf(const std::string& field) {
+  return std::string_view(field.c_str(), std::strlen(field.c_str()));
+}
+
+// The characters of `text` before the first of `stops`.
+std::string_view UpTo(std::string_view text, std::string_view stops) {
+  return text.substr(0, text.find_first_of(stops));
+}
+
+// An optional number is written unless it is empty, begins with a space (the
+// reset text) or is zero ("0", "00", "0.0", ".0", "-0"); up to its first
+// space.
+std::optional<std::string_view> GuardedValue(const std::string& field) {
+  const std::string_view value = UpTo(TextOf(field), " ");
+  if (field.c_str()[0] == ' ' || value.empty() || IsZeroNumber(value)) return std::nullopt;
+  return value;
+}
+
+// The value that a text form writes, or nothing where it writes no entry.
+std::optional<std::string_view> TextFormValue(WrittenForm form, const std::string& field) {
+  switch (form) {
+    case WrittenForm::kCode:
+    case WrittenForm::kWhole:
+      return TextOf(field);
+    case WrittenForm::kSmokeDelay:
+      // Written unless its text is exactly the reset text.
+      if (std::strcmp(field.c_str(), kResetText) == 0) return std::nullopt;
+      return UpTo(TextOf(field), " \n");
+    case WrittenForm::kBounded:
+      // Range and damage: up to a space or a line feed, written even when empty.
+      return UpTo(TextOf(field), " \n");
+    case WrittenForm::kGuarded:
+      return GuardedValue(field);
+    default:
+      return std::nullopt;
+  }
+}
 
 // A field with an own text: its text is its value, whatever its index.
 bool IndexDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord& b) {
@@ -20,51 +61,61 @@ bool IndexDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord
   return a.*rule.number != b.*rule.number;
 }
 
-// An own text, else the table's value; an index whose table writes no text
-// (the none entries, an index outside the table) writes no entry.
-std::optional<std::string> TableFieldValue(const RecordField& field, const WeaponRecord& r) {
-  if (field.reading != ValueRule::kTable) return std::nullopt;
-  if (field.own != nullptr && !(r.own.*field.own).empty()) return r.own.*field.own;
-  const std::string_view value = TableValue(field.table, r.*field.number);
-  if (value.empty()) return std::nullopt;
-  return std::string(value);
-}
-
 }  // namespace
+
+RowEntries WrittenEntries(const LayoutRow& row, const WeaponRecord& r) {
+  const RecordField& field = FieldOf(row.field);
+  RowEntries entries;
+  if (field.IsText()) {
+    if (const std::optional<std::string_view> value = TextFormValue(row.form, r.*field.text)) {
+      entries.Add(field.key, *value);
+    }
+    return entries;
+  }
+  const int number = r.*field.number;
+  const std::string_view own = field.own != nullptr ? r.own.*field.own : std::string_view();
+  switch (row.form) {
+    case WrittenForm::kFlag:
+      if (number == 1) entries.Add(field.key, "1");
+      break;
+    case WrittenForm::kStyle:
+      if (const std::string_view key = TableText(kStyleTable, number); !key.empty()) {
+        entries.Add(key, "1");
+      }
+      break;
+    case WrittenForm::kNumber:
+      if (!own.empty()) {
+        entries.Add(field.key, own);
+      } else if (number != kNoEntry) {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+        entries.Add(field.key, std::string_view(digits, static_cast<std::size_t>(end - digits)));
+      }
+      break;
+    case WrittenForm::kTableOrOwn:
+      entries.Add(field.key, !own.empty() ? own : TableValue(field.table, number));
+      break;
+    case WrittenForm::kTableValue:
+      if (const std::string_view value = !own.empty() ? own : TableValue(field.table, number);
+          !value.empty()) {
+        entries.Add(field.key, value);
+      }
+      break;
+    case WrittenForm::kColourPair: {
+      const ColourValues values = !own.empty() ? OwnColourValues(own) : ColourValuesOf(number);
+      if (values.first) entries.Add(field.key, *values.first);
+      if (values.second) entries.Add(field.second_key, *values.second);
+      break;
+    }
+    default:
+      break;
+  }
+  return entries;
+}
 
 bool FieldDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord& b) {
   if (rule.text != nullptr) return a.*rule.text != b.*rule.text;
   return rule.number != nullptr && IndexDiffers(rule, a, b);
 }
-
-std::optional<std::string> WrittenValue(const LayoutRow& row, const WeaponRecord& r) {
-  const RecordField& field = FieldOf(row.field);
-  if (field.IsText()) {
-    const std::optional<std::string_view> value = TextFormValue(row.form, r.*field.text);
-    return value ? std::optional<std::string>(*value) : std::nullopt;
-  }
-  switch (row.form) {
-    case WrittenForm::kNumber: {
-      if (!(r.own.*field.own).empty()) return r.own.*field.own;
-      if (r.*field.number == kNoEntry) return std::nullopt;
-      char digits[16];
-      const auto end = std::to_chars(digits, digits + sizeof digits, r.*field.number).ptr;
-      return std::string(digits, end);
-    }
-    case WrittenForm::kFlag:
-      if (r.*field.number != 1) return std::nullopt;
-      return std::string("1");
-    default:
-      return TableFieldValue(field, r);
-  }
-}
-
-ColourValues WrittenColour(const WeaponRecord& r) {
-  constexpr const RecordField& field = FieldOf(Field::Weapcol2);
-  const std::string& own = r.own.*field.own;
-  return own.empty() ? ColourValuesOf(r.*field.number) : OwnColourValues(own);
-}
-
-std::string_view StyleKey(int style) { return UpTo(TableText(kStyleTable, style), "="); }
 
 }  // namespace kalvex

@@ -1,36 +1,50 @@
-// The entries of each field as the writer writes them, one field at a time:
-// what an in-place save puts into a script for a field that changed.
+// The entries that each row of the writer's layout writes for its field: the
+// writer writes them for every row, an in-place save puts them into a script
+// for a field that changed, and the save's check compares them.
 #pragma once
 
-#include <optional>
+#include <array>
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "record/weapon_record.h"
 #include "script/script_keys.h"
 #include "script/script_layout.h"
-#include "script/table_match.h"
 
 namespace kalvex {
+
+// One entry as written: its key (none for the header's code) and its value.
+struct WrittenEntry {
+  std::string_view key;
+  std::string value;
+
+  bool operator==(const WrittenEntry&) const = default;
+};
+
+// The entries of one row: none, one, or the beam colour's two.
+class RowEntries {
+ public:
+  void Add(std::string_view key, std::string_view value) {
+    entries_[size_++] = {key, std::string(value)};
+  }
+  std::span<const WrittenEntry> View() const { return {entries_.data(), size_}; }
+  bool empty() const { return size_ == 0; }
+  const WrittenEntry& front() const { return entries_.front(); }
+
+ private:
+  std::array<WrittenEntry, 2> entries_;
+  std::size_t size_ = 0;
+};
+
+// What `row` writes for its field, taken on the field's own terms: no
+// condition on another field applies. The none entries of the model and the
+// sounds are written as their key with an empty value.
+RowEntries WrittenEntries(const LayoutRow& row, const WeaponRecord& record);
 
 // Whether the field that `rule` reads differs between two records (a list
 // field's own text included).
 bool FieldDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord& b);
-
-// The value that `row` of the writer's layout writes for its field (a flag,
-// text, render type or table field), without its ";", taken on the field's
-// own terms: no condition on another field applies. Nothing when the writer
-// writes no entry for it, and nothing for the none entries of the model and
-// the sounds, for which the writer writes the key without a value: a script
-// being edited loses such an entry rather than gain an empty one. The style
-// and the beam colour, whose keys carry their values, have rules of their own.
-std::optional<std::string> WrittenValue(const LayoutRow& row, const WeaponRecord& record);
-
-// The values that the beam colour of `record` writes.
-ColourValues WrittenColour(const WeaponRecord& record);
-
-// The key of a style of fire, or no text for kNoEntry and values outside the
-// list.
-std::string_view StyleKey(int style);
 
 }  // namespace kalvex

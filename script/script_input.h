@@ -31,6 +31,20 @@ inline bool IsSpace(char c) { return ClassOf(c) != CharClass::kOther; }
 
 inline bool IsBlank(char c) { return ClassOf(c) == CharClass::kBlank; }
 
+// A value without the blanks around it: the bytes that an in-place save
+// replaces, and what the reader compares.
+inline std::string_view Trimmed(std::string_view value) {
+  while (!value.empty() && IsBlank(value.front())) value.remove_prefix(1);
+  while (!value.empty() && IsBlank(value.back())) value.remove_suffix(1);
+  return value;
+}
+
+// `raw` without its whitespace, into `out`: what the reader takes of a value.
+inline void PackInto(std::string_view raw, std::string& out) {
+  out.assign(raw);
+  std::erase_if(out, IsSpace);
+}
+
 // `text` with its runs of whitespace made one blank, at most `limit`
 // characters: how a finding quotes keys and names.
 inline std::string Collapsed(std::string_view text, std::size_t limit) {

@@ -12,22 +12,21 @@
 
 namespace kalvex {
 
-// How a row writes its field. The entry of a keyed form is `before`, the
-// field's key, "=", the value, ";" and `after`.
+// How a row writes its field. An entry is the field's key, "=", the value and
+// ";"; a row writes `before`, its entries and `after`.
 enum class WrittenForm {
-  kCode,        // the header: `before`, the whole code, `after`
-  kWhole,       // keyed: the whole text
-  kNumber,      // keyed: the own text, else the number in decimal; nothing for kNoEntry
-  kBounded,     // keyed: up to a blank or a line feed, written even when that is empty
-  kGuarded,     // keyed: an optional number up to its first blank, only where GuardPasses
-  kSmokeDelay,  // keyed: bounded, unless the text is exactly the reset text
-  kFlag,        // `before`, key, "=1;" and `after` where the field holds 1
-  kTableOrOwn,  // keyed: the field's own text, else its table text
-  kExplosion,   // keyed, without the ";": the own text and ";", else the table text,
-                // which carries its ";"; nothing outside the table
-  kTableText,   // `before`, the table text (which carries its key) and `after`, where the
-                // table has a text for the field's value; an own text in the table
-                // text's shape
+  kCode,        // the header: `before`, the whole code, `after`, no key
+  kWhole,       // the whole text
+  kNumber,      // the own text, else the number in decimal; nothing for kNoEntry
+  kBounded,     // up to a blank or a line feed, written even when that is empty
+  kGuarded,     // an optional number up to its first blank, unless empty or zero
+  kSmokeDelay,  // bounded, unless the text is exactly the reset text
+  kFlag,        // the value 1 where the field holds 1, else nothing
+  kStyle,       // the style's own key with the value 1; nothing for kNoEntry
+  kTableOrOwn,  // the own text, else the table's value, written even when that is empty
+  kTableValue,  // the own text, else the table's value; nothing where the table has none
+  kColourPair,  // the beam colour's two entries with `between` them; a value it lacks
+                // writes no entry
 };
 
 struct LayoutRow {
@@ -36,6 +35,7 @@ struct LayoutRow {
   Field field = Field::Weapcode;
   std::string_view before = {};  // written with the entry
   std::string_view after = {};
+  std::string_view between = {};     // kColourPair: between its two entries
   bool conditional = false;          // the entry is written only where
   Field if_field = Field::Weapcode;  // this field
   int if_value = 0;                  // holds this value
@@ -57,6 +57,11 @@ constexpr LayoutRow Guarded(std::string_view lead, Field field) {
 constexpr LayoutRow Flag(Field field, std::string_view before, std::string_view after = {}) {
   return Entry(WrittenForm::kFlag, field, before, after);
 }
+constexpr LayoutRow Pair(Field field, std::string_view between, std::string_view after) {
+  LayoutRow row = Entry(WrittenForm::kColourPair, field, {}, after);
+  row.between = between;
+  return row;
+}
 constexpr LayoutRow When(Field field, int value, LayoutRow row) {
   row.conditional = true;
   row.if_field = field;
@@ -75,8 +80,8 @@ inline constexpr auto kScriptLayout = [] {
       Entry(kWhole, WeapID, "", "\n\t"),
       Entry(kWhole, Weapname, "", "\n\t"),
       Entry(kNumber, Weaprend, "", "\n\t"),
-      Entry(kTableText, Weapstyle, "", ";\n\t"),
-      Entry(kTableText, Weapbarr),
+      Entry(kStyle, Weapstyle, "", "\n\t"),
+      Entry(kTableValue, Weapbarr, "", "\n\t"),
       Flag(Weaptur, "", "\n\t"),
       Flag(Weapparl, "\n\t"),
       When(Weapbeam, 0, Entry(kTableOrOwn, Weapmodl)),
@@ -108,7 +113,7 @@ inline constexpr auto kScriptLayout = [] {
       Flag(Weapbunc, "\n\t"),
       Flag(Weapunit, "\n\t"),
       Lead("\n\n", Flag(Weapbeam, "\t", "\n\t")),
-      When(Weapbeam, 1, Entry(kTableText, Weapcol2)),
+      When(Weapbeam, 1, Pair(Weapcol2, "\n\t", "\n")),
       Flag(Weapxpld, "\n\t"),
       Flag(Weapcomm, "\n\t"),
       Flag(Weapguid, "\n\t", "\n\t"),
@@ -118,19 +123,28 @@ inline constexpr auto kScriptLayout = [] {
       Guarded("\n\t", Weaprate),
       Flag(Weapblow, "\n\t"),
       Guarded("\n\t", Weaptolr),
-      Entry(kExplosion, Weapexgaf, "\n\t"),
-      Entry(kExplosion, Weapexart, "\n\t"),
-      Lead("\n", Entry(kExplosion, Weapwtgaf, "\n\t")),
-      Entry(kExplosion, Weapwtart, "\n\t"),
-      Lead("\n", Entry(kExplosion, Weaplagaf, "\n\t")),
-      Entry(kExplosion, Weaplaart, "\n\t"),
+      Entry(kTableValue, Weapexgaf, "\n\t"),
+      Entry(kTableValue, Weapexart, "\n\t"),
+      Lead("\n", Entry(kTableValue, Weapwtgaf, "\n\t")),
+      Entry(kTableValue, Weapwtart, "\n\t"),
+      Lead("\n", Entry(kTableValue, Weaplagaf, "\n\t")),
+      Entry(kTableValue, Weaplaart, "\n\t"),
       Lead("\n\n", Flag(Weapsmst, "\t", "\n")),
       Flag(Weapsmed, "\t", "\n"),
       Guarded("\n\t", Weapmet),
       Guarded("\n\t", Weapenr),
-      Entry(kBounded, Weapdamage, "\n\n\t[DAMAGE]\n\t\t{\n\t\t", "\n\t\t}\n\t\n}"),
+      Lead("\n\n", Entry(kBounded, Weapdamage, "\t[DAMAGE]\n\t\t{\n\t\t", "\n\t\t}")),
   };
 }();
+
+// What the writer writes after the last row: the end of the body.
+inline constexpr std::string_view kScriptEnd = "\n\t\n}";
+
+// The row that writes `field`.
+constexpr const LayoutRow& RowOf(Field field) {
+  return *std::find_if(kScriptLayout.begin(), kScriptLayout.end(),
+                       [field](const LayoutRow& row) { return row.field == field; });
+}
 
 // Each field in exactly one row, in a form that suits it: a text form for a
 // text, a flag's for a flag, the header's for the code alone, a form with an
@@ -140,10 +154,13 @@ constexpr bool FormFits(WrittenForm form, const RecordField& field) {
   using enum WrittenForm;
   const bool text_form = form == kCode || form == kWhole || form == kBounded || form == kGuarded ||
                          form == kSmokeDelay;
-  const bool own_form = form == kTableOrOwn || form == kExplosion || form == kNumber;
+  const bool own_form =
+      form == kTableOrOwn || form == kTableValue || form == kNumber || form == kColourPair;
   return text_form == field.IsText() && (form == kFlag) == (field.kind == FieldKind::kFlag) &&
          (form == kCode) == (field.place == FieldPlace::kHeader) &&
-         (form == kTableText || own_form == (field.own != nullptr));
+         (form == kStyle) == (field.reading == ValueRule::kStyle) &&
+         (form == kColourPair) == (field.reading == ValueRule::kColour) &&
+         own_form == (field.own != nullptr);
 }
 
 static_assert(kScriptLayout.size() == kRecordFields.size());

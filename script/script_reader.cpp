@@ -18,20 +18,6 @@ namespace {
 constexpr std::size_t kQuotedValue = 44;
 constexpr std::size_t kQuotedKey = 64;
 
-// `raw` without its whitespace.
-void PackInto(std::string_view raw, std::string& out) {
-  std::size_t space = 0;
-  while (space < raw.size() && !IsSpace(raw[space])) ++space;
-  if (space == raw.size()) {
-    out.assign(raw);
-    return;
-  }
-  out.assign(raw.substr(0, space));
-  for (const char c : raw.substr(space)) {
-    if (!IsSpace(c)) out += c;
-  }
-}
-
 // `raw` without its whitespace: `raw` itself where it holds none, else
 // `buffer` packed from it.
 std::string_view PackedView(std::string_view raw, std::string& buffer) {

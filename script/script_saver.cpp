@@ -4,31 +4,29 @@
 
 #include "script/entry_places.h"
 #include "script/field_entries.h"
+#include "script/number_text.h"
+#include "script/read_back.h"
 #include "script/script_document.h"
+#include "script/script_input.h"
 #include "script/script_keys.h"
 #include "script/script_writer.h"
 #include "script/table_match.h"
 #include "script/text_edits.h"
-#include "script/value_forms.h"
 
 namespace kalvex {
 namespace {
 
 const KeyRule& BodyRule(std::string_view key) { return *FindBodyKey(key); }
 
-// What the reader takes of a value: the blanks around it are not part of it.
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t\v\f");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\v\f") + 1 - first);
+bool HoldsLineEnd(std::string_view value) {
+  return std::any_of(value.begin(), value.end(),
+                     [](char c) { return ClassOf(c) == CharClass::kBreak; });
 }
 
 // Why a value cannot be written into an entry, or nothing.
 std::string_view ValueProblem(std::string_view value) {
   if (value.find(';') != std::string_view::npos) return "it holds a \";\"";
-  if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
-    return "it holds a line end";
-  }
+  if (HoldsLineEnd(value)) return "it holds a line end";
   return {};
 }
 
@@ -71,27 +69,26 @@ class WeaponSaver {
   void SaveField(const LayoutRow& row) {
     const RecordField& field = FieldOf(row.field);
     if (field.place == FieldPlace::kHeader) {
-      SaveCode(field);
+      SaveCode(row, field);
     } else if (field.place == FieldPlace::kDamage) {
       SaveDamage(row, field);
     } else if (field.reading == ValueRule::kStyle) {
-      SaveStyle(field);
+      SaveStyle(row, field);
     } else if (field.reading == ValueRule::kColour) {
-      SaveColour(field);
+      SaveColour(row, field);
     } else {
       SaveSimple(row, field);
     }
   }
 
-  void SaveCode(const RecordField& field) {
+  void SaveCode(const LayoutRow& row, const RecordField& field) {
     if (edited_.*field.text == base_.*field.text) return;
-    const std::string_view code = WholeForm(edited_.*field.text);
-    if (code.find_first_of(std::string_view("]\r\n\0", 4)) != std::string_view::npos) {
+    const std::string code(Trimmed(WrittenEntries(row, edited_).front().value));
+    if (code.find(']') != std::string::npos || HoldsLineEnd(code)) {
       Refuse("weapon code", "it holds a \"]\" or a line end");
       return;
     }
-    if (Text(weapon_.code) != Trimmed(code))
-      edits_.Replace(weapon_.code, std::string(Trimmed(code)));
+    if (Text(weapon_.code) != code) edits_.Replace(weapon_.code, code);
   }
 
   // The entries of the weapon that `rule` reads, in the order written.
@@ -133,20 +130,25 @@ class WeaponSaver {
     }
   }
 
+  // The none entries of the model and the sounds, which the writer writes
+  // as a key without a value: a script being edited loses such an entry
+  // rather than gain an empty one.
   void SaveSimple(const LayoutRow& row, const RecordField& field) {
     const KeyRule& rule = BodyRule(field.key);
     if (!FieldDiffers(rule, base_, edited_)) return;
-    if (const std::optional<std::string> value = WrittenValue(row, edited_)) {
-      SetOrAdd(field.key, rule, *value);
-    } else {
+    const RowEntries entries = WrittenEntries(row, edited_);
+    if (entries.empty() ||
+        (row.form == WrittenForm::kTableOrOwn && entries.front().value.empty())) {
       RemoveAll(EntriesOf(rule));
+    } else {
+      SetOrAdd(field.key, rule, entries.front().value);
     }
   }
 
   // The style renames the key of the entry it was read from.
-  void SaveStyle(const RecordField& field) {
+  void SaveStyle(const LayoutRow& row, const RecordField& field) {
     if (edited_.*field.number == base_.*field.number) return;
-    const std::string_view key = StyleKey(edited_.*field.number);
+    const RowEntries entries = WrittenEntries(row, edited_);
     std::vector<std::size_t> set;
     for (std::size_t i = 0; i < weapon_.entries.size(); ++i) {
       const ScriptEntry& entry = weapon_.entries[i];
@@ -154,39 +156,38 @@ class WeaponSaver {
         set.push_back(i);
       }
     }
-    if (key.empty()) {
+    if (entries.empty()) {
       RemoveAll(set);
     } else if (!set.empty()) {
       touched_[set.back()] = true;
-      edits_.Replace(weapon_.entries[set.back()].key, std::string(key));
+      edits_.Replace(weapon_.entries[set.back()].key, std::string(entries.front().key));
     } else {
-      added_.push_back(std::string(key) + "=1;");
+      const WrittenEntry& entry = entries.front();
+      added_.push_back(std::string(entry.key) + "=" + entry.value + ";");
     }
   }
 
+  // A style entry that sets no style: its value, as the reader takes it, is zero.
   bool ZeroEntry(const ScriptEntry& entry) const {
-    std::string packed;
-    for (const char c : Text(entry.value)) {
-      if (c != ' ' && c != '\t' && c != '\r' && c != '\n' && c != '\v' && c != '\f') packed += c;
-    }
-    return IsZeroNumber(packed);
+    std::string value;
+    PackInto(Text(entry.value), value);
+    return IsZeroNumber(value);
   }
 
   // The beam colour sets both its entries; a value it lacks removes its entry.
-  void SaveColour(const RecordField& field) {
+  void SaveColour(const LayoutRow& row, const RecordField& field) {
     const KeyRule& first = BodyRule(field.key);
     if (!FieldDiffers(first, base_, edited_)) return;
-    const ColourValues values = WrittenColour(edited_);
-    SetOrRemove(field.key, first, values.first);
-    SetOrRemove(field.second_key, BodyRule(field.second_key), values.second);
-  }
-
-  void SetOrRemove(std::string_view key, const KeyRule& rule,
-                   std::optional<std::string_view> value) {
-    if (value) {
-      SetOrAdd(key, rule, std::string(*value));
-    } else {
-      RemoveAll(EntriesOf(rule));
+    const RowEntries entries = WrittenEntries(row, edited_);
+    for (const std::string_view key : {field.key, field.second_key}) {
+      const KeyRule& rule = BodyRule(key);
+      const auto entry = std::find_if(entries.View().begin(), entries.View().end(),
+                                      [key](const WrittenEntry& e) { return e.key == key; });
+      if (entry != entries.View().end()) {
+        SetOrAdd(key, rule, entry->value);
+      } else {
+        RemoveAll(EntriesOf(rule));
+      }
     }
   }
 
@@ -195,7 +196,7 @@ class WeaponSaver {
   void SaveDamage(const LayoutRow& row, const RecordField& field) {
     const KeyRule& rule = *FindDamageKey(field.key);
     if (!FieldDiffers(rule, base_, edited_)) return;
-    const std::string value = *WrittenValue(row, edited_);
+    const std::string value = WrittenEntries(row, edited_).front().value;
     if (const std::string_view problem = ValueProblem(value); !problem.empty()) {
       Refuse("damage", problem);
       return;
@@ -236,60 +237,23 @@ class WeaponSaver {
   std::string refusal_;
 };
 
-std::size_t UnclosedComments(const ScriptWeapon& weapon) {
-  return static_cast<std::size_t>(std::count_if(
-      weapon.findings.begin(), weapon.findings.end(),
-      [](const StructureFinding& f) { return f.finding.kind == FindingKind::kUnclosedComment; }));
-}
-
-// Whether the weapon in `saved` reads as `edited` and ends where it did, so
-// that the weapons after it read as before: read again on its own, it is one
-// weapon, closed as it was, opens no comment that runs on over them, and
-// saving it again changes nothing.
-bool SavedInPlace(const ScriptDocument& document, std::size_t index, const WeaponRecord& edited,
-                  const std::string& saved) {
-  const ScriptWeapon& weapon = document.weapons[index];
-  const std::size_t end = weapon.span.end + saved.size() - document.text.size();
-  const ScriptDocument alone = OpenScript(saved.substr(weapon.span.begin, end - weapon.span.begin));
-  if (alone.weapons.size() != 1) return false;
-  const ScriptWeapon& again = alone.weapons.front();
-  if ((again.close == kNoPlace) != (weapon.close == kNoPlace)) return false;
-  if (again.open != kNoPlace && weapon.open == kNoPlace) return false;
-  if (UnclosedComments(again) != UnclosedComments(weapon)) return false;
-  const SavedText twice = WeaponSaver(alone, 0, edited).Run();
-  return twice.ok() && twice.text == alone.text;
-}
-
 }  // namespace
 
 SavedText SaveWeapon(const ScriptDocument& document, std::size_t index,
                      const WeaponRecord& edited) {
   if (index >= document.weapons.size()) return {{}, "The script holds no such weapon"};
   SavedText saved = WeaponSaver(document, index, edited).Run();
-  if (saved.ok() && !SavedInPlace(document, index, edited, saved.text)) {
-    return {{},
-            "The weapon cannot be saved in place: its braces or entries are out of order around "
-            "where the change goes; mend the script first"};
-  }
+  if (!saved.ok()) return saved;
+  // Read back, the weapon must hold the edit and everything else as it was.
+  const SavedWeapon again(document, index, saved.text);
+  std::string problem = again.PlaceProblem();
+  if (problem.empty()) problem = again.FieldProblem(edited);
+  if (problem.empty()) problem = again.EntryProblem();
+  if (!problem.empty()) return {{}, std::move(problem)};
   return saved;
 }
 
 namespace {
-
-// `text` with each of its line ends (CR LF, LF or CR) made `line_end`.
-std::string WithLineEnds(std::string_view text, std::string_view line_end) {
-  std::string converted;
-  converted.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' || text[i] == '\n') {
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      converted += line_end;
-    } else {
-      converted += text[i];
-    }
-  }
-  return converted;
-}
 
 // The document's text, ending with a line end.
 std::string EndingWithLineEnd(const ScriptDocument& document) {

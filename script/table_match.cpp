@@ -3,99 +3,44 @@
 #include <array>
 
 #include "script/ascii_case.h"
-#include "script/text_index.h"
 #include "script/value_tables.h"
 
 namespace kalvex {
 namespace {
 
-// The text between `key` and the next ";" in a table text, or no text.
-constexpr std::string_view ValueAfter(std::string_view text, std::string_view key) {
-  const std::size_t start = text.find(key);
-  if (start == std::string_view::npos) return {};
-  text.remove_prefix(start + key.size());
-  return text.substr(0, text.find(';'));
-}
-
-constexpr std::string_view BeforeSemicolon(std::string_view text) {
-  return text.substr(0, text.find(';'));
-}
-
-// The values of a table, computed once from its texts.
-template <std::size_t N, typename Take>
-constexpr std::array<std::string_view, N> Values(const std::array<std::string_view, N>& texts,
-                                                 Take take) {
-  std::array<std::string_view, N> values{};
-  for (std::size_t i = 0; i < N; ++i) values[i] = take(texts[i]);
-  return values;
-}
-
-constexpr auto kGafValues = Values(kExplosionGafTable, BeforeSemicolon);
-constexpr auto kArtValues = Values(kExplosionArtTable, BeforeSemicolon);
-constexpr auto kBarrelValues =
-    Values(kBarrelAngleTable, [](std::string_view text) { return ValueAfter(text, "="); });
-constexpr auto kFirstColours =
-    Values(kBeamColourTable, [](std::string_view text) { return ValueAfter(text, "color="); });
-constexpr auto kSecondColours =
-    Values(kBeamColourTable, [](std::string_view text) { return ValueAfter(text, "color2="); });
-
-static_assert(kBarrelValues[2] == "-5" && kFirstColours[1] == "208" && kSecondColours[1] == "0");
-
 // How an own beam colour text joins its values.
 constexpr std::string_view kPairSeparator = " / ";
 constexpr std::string_view kSecondAlone = "/ ";
 
-// Room in each table's index: more than twice its values.
-constexpr std::size_t kTableSlots = 128;
-
-template <std::size_t N>
-constexpr TextIndex<kTableSlots> IndexOf(const std::array<std::string_view, N>& values) {
-  static_assert(2 * N < kTableSlots);
-  return TextIndex<kTableSlots>(N, [&values](std::size_t i) { return values[i]; });
-}
-
-struct IndexedTable {
-  TableView values;
-  const TextIndex<kTableSlots>* index;
-};
-
-constexpr TextIndex<kTableSlots> kModelIndex = IndexOf(kModelTable);
-constexpr TextIndex<kTableSlots> kStartSoundIndex = IndexOf(kStartSoundTable);
-constexpr TextIndex<kTableSlots> kHitSoundIndex = IndexOf(kHitSoundTable);
-constexpr TextIndex<kTableSlots> kGafIndex = IndexOf(kGafValues);
-constexpr TextIndex<kTableSlots> kArtIndex = IndexOf(kArtValues);
-constexpr TextIndex<kTableSlots> kBarrelIndex = IndexOf(kBarrelValues);
-
-IndexedTable Indexed(ValueTable table) {
+TableView Values(ValueTable table) {
   switch (table) {
     case ValueTable::kModel:
-      return {kModelTable, &kModelIndex};
+      return kModelTable;
     case ValueTable::kStartSound:
-      return {kStartSoundTable, &kStartSoundIndex};
+      return kStartSoundTable;
     case ValueTable::kHitSound:
-      return {kHitSoundTable, &kHitSoundIndex};
+      return kHitSoundTable;
     case ValueTable::kExplosionGaf:
-      return {kGafValues, &kGafIndex};
+      return kExplosionGafTable;
     case ValueTable::kExplosionArt:
-      return {kArtValues, &kArtIndex};
+      return kExplosionArtTable;
     case ValueTable::kBarrelAngle:
-      return {kBarrelValues, &kBarrelIndex};
+      return kBarrelAngleTable;
   }
-  return {kModelTable, &kModelIndex};
+  return kModelTable;
 }
 
 }  // namespace
 
-std::string_view TableValue(ValueTable table, int index) {
-  return TableText(Indexed(table).values, index);
-}
+std::string_view TableValue(ValueTable table, int index) { return TableText(Values(table), index); }
 
 std::optional<int> MatchTableValue(ValueTable table, std::string_view value) {
-  const IndexedTable indexed = Indexed(table);
-  const std::optional<std::size_t> at =
-      indexed.index->Find(value, [&indexed](std::size_t i) { return indexed.values[i]; });
-  if (!at) return std::nullopt;
-  return static_cast<int>(*at);
+  if (value.empty()) return std::nullopt;
+  const TableView values = Values(table);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (EqualIgnoringCase(values[i], value)) return static_cast<int>(i);
+  }
+  return std::nullopt;
 }
 
 std::optional<int> MatchOldSpelling(ValueTable table, std::string_view value) {
@@ -146,22 +91,22 @@ std::optional<int> MatchRenderType(std::string_view value) {
 
 std::optional<int> MatchStyleKey(std::string_view key) {
   for (std::size_t style = 0; style < kStyleTable.size(); ++style) {
-    const std::string_view text = kStyleTable[style];
-    if (EqualIgnoringCase(text.substr(0, text.find('=')), key)) return static_cast<int>(style);
+    if (EqualIgnoringCase(kStyleTable[style], key)) return static_cast<int>(style);
   }
   return std::nullopt;
 }
 
 ColourValues ColourValuesOf(int colour) {
   if (colour < 0 || static_cast<std::size_t>(colour) >= kBeamColourTable.size()) return {};
-  const auto at = static_cast<std::size_t>(colour);
-  return {kFirstColours[at], kSecondColours[at]};
+  const ColourPair& pair = kBeamColourTable[static_cast<std::size_t>(colour)];
+  return {pair.first, pair.second};
 }
 
 std::optional<int> MatchColourPair(ColourValues values) {
   if (!values.first || !values.second) return std::nullopt;
-  for (std::size_t colour = 0; colour < kFirstColours.size(); ++colour) {
-    if (kFirstColours[colour] == *values.first && kSecondColours[colour] == *values.second) {
+  for (std::size_t colour = 0; colour < kBeamColourTable.size(); ++colour) {
+    const ColourPair& pair = kBeamColourTable[colour];
+    if (pair.first == *values.first && pair.second == *values.second) {
       return static_cast<int>(colour);
     }
   }
@@ -197,7 +142,7 @@ int ListPositions(const RecordField& field) {
     case ValueRule::kColour:
       return static_cast<int>(kBeamColourTable.size());
     case ValueRule::kTable: {
-      const int size = static_cast<int>(Indexed(field.table).values.size());
+      const int size = static_cast<int>(Values(field.table).size());
       return NoneIndex(field.table) == size ? size + 1 : size;
     }
     case ValueRule::kHeaderText:

@@ -10,9 +10,7 @@
 
 namespace kalvex {
 
-// The value that the table writes for an index (without the key, the ";" and
-// the line ends that some table texts carry), or no text for an index that
-// writes none.
+// The value of the table at an index, or no text for an index that has none.
 std::string_view TableValue(ValueTable table, int index);
 
 // The index whose value is `value`, or nothing when the table holds no such

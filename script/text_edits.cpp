@@ -5,6 +5,22 @@
 #include "script/script_input.h"
 
 namespace kalvex {
+
+// `text` with each of its line ends (CR LF, LF or CR) made `line_end`.
+std::string WithLineEnds(std::string_view text, std::string_view line_end) {
+  std::string converted;
+  converted.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      converted += line_end;
+    } else {
+      converted += text[i];
+    }
+  }
+  return converted;
+}
+
 namespace {
 
 bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }

@@ -11,6 +11,9 @@
 
 namespace kalvex {
 
+// `text` with each of its line ends (CR LF, LF or CR) made `line_end`.
+std::string WithLineEnds(std::string_view text, std::string_view line_end);
+
 class TextEdits {
  public:
   explicit TextEdits(const ScriptDocument& document) : doc_(document) {}

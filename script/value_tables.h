@@ -1,6 +1,6 @@
-// The fixed lists that turn index fields of the weapon record into the texts
-// of a weapon script. Each list is given once; the writer, the reader and the
-// tests all use these.
+// The fixed lists that turn index fields of the weapon record into the values
+// of a weapon script, spelled as the game spells them. Each list is given
+// once; the writer, the reader and the tests all use these.
 #pragma once
 
 #include <array>
@@ -31,55 +31,39 @@ inline constexpr std::array<std::string_view, 21> kHitSoundTable = {
     "xplodep3", "xplosml2", "xplosml3", "xplomed1", "xplomed2", "xplomed3", "xplomed4",
     "xplolrg1", "xplolrg4", "xplolrg3", "xplonuk1", "xplonuk3", "xplonuk4", "xplomas2"};
 
-// Explosion animations (GAF files) for the three explosion GAF fields; each
-// text carries its own ";".
-inline constexpr std::array<std::string_view, 2> kExplosionGafTable = {"fx;", "commboom;"};
+// Explosion animations (GAF files) for the three explosion GAF fields.
+inline constexpr std::array<std::string_view, 2> kExplosionGafTable = {"fx", "commboom"};
 
-// Explosion animations (art names) for the three explosion art fields; each
-// text carries its own ";".
+// Explosion animations (art names) for the three explosion art fields.
 inline constexpr std::array<std::string_view, 12> kExplosionArtTable = {
-    "explode2;", "explode3;", "explode4;",   "explode5;",     "NUKE1;",        "h2o;",
-    "h2oboom1;", "h2oboom2;", "lavasplash;", "lavasplashsm;", "lavasplashlg;", "commboom;"};
+    "explode2", "explode3", "explode4",   "explode5",     "NUKE1",        "h2o",
+    "h2oboom1", "h2oboom2", "lavasplash", "lavasplashsm", "lavasplashlg", "commboom"};
 
-// Beam colours; each writes the colour pair on two lines.
-inline constexpr std::array<std::string_view, 5> kBeamColourTable = {
-    "color=232;\n\tcolor2=234;\n", "color=208;\n\tcolor2=0;\n", "color=96;\n\tcolor2=98;\n",
-    "color=144;\n\tcolor2=217;\n", "color=209;\n\tcolor2=211;\n"};
+// A beam colour: the values of its "color=" and "color2=" entries.
+struct ColourPair {
+  std::string_view first;
+  std::string_view second;
+};
 
-// Minimum barrel angles; index 0 means none given.
-inline constexpr std::array<std::string_view, 10> kBarrelAngleTable = {"",
-                                                                       "minbarrelangle=0;\n\t",
-                                                                       "minbarrelangle=-5;\n\t",
-                                                                       "minbarrelangle=-10;\n\t",
-                                                                       "minbarrelangle=-15;\n\t",
-                                                                       "minbarrelangle=-20;\n\t",
-                                                                       "minbarrelangle=-25;\n\t",
-                                                                       "minbarrelangle=-30;\n\t",
-                                                                       "minbarrelangle=-35;\n\t",
-                                                                       "minbarrelangle=-40;\n\t"};
+// Beam colours.
+inline constexpr std::array<ColourPair, 5> kBeamColourTable = {
+    {{"232", "234"}, {"208", "0"}, {"96", "98"}, {"144", "217"}, {"209", "211"}}};
+
+// Minimum barrel angles; index 0 means none given and has no value.
+inline constexpr std::array<std::string_view, 10> kBarrelAngleTable = {
+    "", "0", "-5", "-10", "-15", "-20", "-25", "-30", "-35", "-40"};
 
 // Render types: 0 to 7, written as their number.
 inline constexpr int kRenderTypeCount = 8;
 
-// Styles of fire.
-inline constexpr std::array<std::string_view, 3> kStyleTable = {"ballistic=1", "lineofsight=1",
-                                                                "dropped=1"};
+// Styles of fire: the key of the entry that sets each, whose value is 1.
+inline constexpr std::array<std::string_view, 3> kStyleTable = {"ballistic", "lineofsight",
+                                                                "dropped"};
 
 // The entry of a table at an index, or no text for an index outside it.
 constexpr std::string_view TableText(TableView table, int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return {};
   return table[static_cast<std::size_t>(index)];
-}
-
-// The texts that the writer writes for a style, beam colour or table field.
-constexpr TableView WrittenTable(const RecordField& field) {
-  // In the order of ValueTable.
-  constexpr std::array<TableView, 6> kTables = {kModelTable,        kStartSoundTable,
-                                                kHitSoundTable,     kExplosionGafTable,
-                                                kExplosionArtTable, kBarrelAngleTable};
-  if (field.reading == ValueRule::kStyle) return kStyleTable;
-  if (field.reading == ValueRule::kColour) return kBeamColourTable;
-  return kTables[static_cast<std::size_t>(field.table)];
 }
 
 }  // namespace kalvex

@@ -13,6 +13,7 @@
 namespace kalvex {
 namespace {
 
+using namespace std::string_literals;
 using R = WeaponRecord;
 
 struct SaveCase {
@@ -123,6 +124,10 @@ INSTANTIATE_TEST_SUITE_P(
                  [](R& r) { r.Weaptrak = 0; }, kGun},
         SaveCase{"StyleRenamesItsKey", Gun("range=800;", "range=800;\r\n\tBallistic=1;"),
                  [](R& r) { r.Weapstyle = 2; }, Gun("range=800;", "range=800;\r\n\tdropped=1;")},
+        SaveCase{"StyleSkipsZeroEntryWithNul",
+                 "[A]\r\n{\r\n\tlineofsight=1;\r\n\tballistic=0\0000;\r\n\trange=5;\r\n}\r\n"s,
+                 [](R& r) { r.Weapstyle = 2; },
+                 "[A]\r\n{\r\n\tdropped=1;\r\n\tballistic=0\0000;\r\n\trange=5;\r\n}\r\n"s},
         SaveCase{"NoStyleAddsNothing", kGun, [](R& r) { r.Weapname = "X"; },
                  Gun("name=Gun;", "name=X;")},
         SaveCase{"StyleAddedWhereNone", kGun, [](R& r) { r.Weapstyle = 1; },

@@ -15,7 +15,6 @@ struct TableKey {
   std::string key;
   int R::*member;
   TableView table;
-  std::string suffix;  // what the table text carries after the value
 };
 
 std::string Upper(std::string text) {
@@ -28,26 +27,22 @@ std::string Lower(std::string text) {
   return text;
 }
 
-std::string ValueOf(std::string_view text, const std::string& suffix) {
-  return std::string(text.substr(0, text.size() - suffix.size()));
-}
-
 TEST(ReaderTables, EveryTextReadsBackToItsIndexUnderEachKey) {
   const std::vector<TableKey> keys = {
-      {"model", &R::Weapmodl, kModelTable, ""},
-      {"soundstart", &R::Weapsost, kStartSoundTable, ""},
-      {"soundhit", &R::Weapsoht, kHitSoundTable, ""},
-      {"explosiongaf", &R::Weapexgaf, kExplosionGafTable, ";"},
-      {"waterexplosiongaf", &R::Weapwtgaf, kExplosionGafTable, ";"},
-      {"lavaexplosiongaf", &R::Weaplagaf, kExplosionGafTable, ";"},
-      {"explosionart", &R::Weapexart, kExplosionArtTable, ";"},
-      {"waterexplosionart", &R::Weapwtart, kExplosionArtTable, ";"},
-      {"lavaexplosionart", &R::Weaplaart, kExplosionArtTable, ";"},
+      {"model", &R::Weapmodl, kModelTable},
+      {"soundstart", &R::Weapsost, kStartSoundTable},
+      {"soundhit", &R::Weapsoht, kHitSoundTable},
+      {"explosiongaf", &R::Weapexgaf, kExplosionGafTable},
+      {"waterexplosiongaf", &R::Weapwtgaf, kExplosionGafTable},
+      {"lavaexplosiongaf", &R::Weaplagaf, kExplosionGafTable},
+      {"explosionart", &R::Weapexart, kExplosionArtTable},
+      {"waterexplosionart", &R::Weapwtart, kExplosionArtTable},
+      {"lavaexplosionart", &R::Weaplaart, kExplosionArtTable},
   };
   int checked = 0;
   for (const TableKey& key : keys) {
     for (int index = 0; index < static_cast<int>(key.table.size()); ++index) {
-      const std::string value = ValueOf(key.table[static_cast<std::size_t>(index)], key.suffix);
+      const std::string value(key.table[static_cast<std::size_t>(index)]);
       for (const std::string& spelled : {value, Upper(value), Lower(value)}) {
         const std::string entry = key.key + "=" + spelled;
         ExpectCase({entry, InBody("\t" + entry + ";"), Sets({{key.member, index}})});
@@ -60,11 +55,14 @@ TEST(ReaderTables, EveryTextReadsBackToItsIndexUnderEachKey) {
 
 TEST(ReaderTables, EveryBarrelAngleAndColourPairReadsBackSilently) {
   for (int index = 1; index <= 9; ++index) {
-    const std::string text(kBarrelAngleTable[static_cast<std::size_t>(index)]);
+    const std::string text =
+        "minbarrelangle=" + std::string(kBarrelAngleTable[static_cast<std::size_t>(index)]) + ";";
     ExpectCase({text, InBody("\t" + text), Sets({{&R::Weapbarr, index}})});
   }
   for (int index = 0; index < static_cast<int>(kBeamColourTable.size()); ++index) {
-    const std::string text(kBeamColourTable[static_cast<std::size_t>(index)]);
+    const ColourPair& pair = kBeamColourTable[static_cast<std::size_t>(index)];
+    const std::string text =
+        "color=" + std::string(pair.first) + ";\n\tcolor2=" + std::string(pair.second) + ";";
     ExpectCase({text, InBody("\tbeamweapon=1;\n\t" + text),
                 Sets({{&R::Weapbeam, 1}, {&R::Weapcol2, index}})});
   }

@@ -1,0 +1,129 @@
+#include "script/read_back.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "script/ascii_case.h"
+#include "script/field_entries.h"
+#include "script/script_input.h"
+#include "script/script_layout.h"
+
+namespace kalvex {
+namespace {
+
+constexpr std::string_view kOutOfOrder =
+    "The weapon cannot be saved in place: its braces or entries are out of order around where "
+    "the change goes; mend the script first";
+
+std::string_view TextOf(const ScriptDocument& document, TextRange range) {
+  return std::string_view(document.text).substr(range.begin, range.size());
+}
+
+bool SameEntries(const RowEntries& a, const RowEntries& b) {
+  return std::equal(a.View().begin(), a.View().end(), b.View().begin(), b.View().end(),
+                    [](const WrittenEntry& x, const WrittenEntry& y) {
+                      return x.key == y.key && Trimmed(x.value) == Trimmed(y.value);
+                    });
+}
+
+// Entries as a message quotes them: "key=value;" each, or "no entry".
+std::string Quoted(const RowEntries& entries) {
+  if (entries.empty()) return "no entry";
+  std::string text;
+  for (const WrittenEntry& entry : entries.View()) {
+    if (!text.empty()) text += " ";
+    text += "\"" + std::string(entry.key) + (entry.key.empty() ? "" : "=") +
+            std::string(Trimmed(entry.value)) + (entry.key.empty() ? "\"" : ";\"");
+  }
+  return text;
+}
+
+// What a message calls a field.
+std::string FieldName(const RecordField& field) {
+  if (field.place == FieldPlace::kHeader) return "weapon code";
+  if (field.reading == ValueRule::kStyle) return "style of fire";
+  if (field.place == FieldPlace::kDamage) return "damage";
+  return "value of \"" + std::string(field.key) + "\"";
+}
+
+std::size_t UnclosedComments(const ScriptWeapon& weapon) {
+  return static_cast<std::size_t>(std::count_if(
+      weapon.findings.begin(), weapon.findings.end(),
+      [](const StructureFinding& f) { return f.finding.kind == FindingKind::kUnclosedComment; }));
+}
+
+// The entries of a weapon that no field reads, as key and value bytes.
+std::vector<std::pair<std::string_view, std::string_view>> EntriesWithoutField(
+    const ScriptDocument& document, const ScriptWeapon& weapon, EntryScope skipped_scope,
+    std::string_view skipped_key) {
+  std::vector<std::pair<std::string_view, std::string_view>> found;
+  for (const ScriptEntry& entry : weapon.entries) {
+    if (entry.rule != nullptr) continue;
+    const std::string_view key = TextOf(document, entry.key);
+    if (!skipped_key.empty() && entry.scope == skipped_scope &&
+        EqualIgnoringCase(key, skipped_key)) {
+      continue;
+    }
+    found.emplace_back(key, TextOf(document, entry.value));
+  }
+  return found;
+}
+
+}  // namespace
+
+SavedWeapon::SavedWeapon(const ScriptDocument& before, std::size_t index, const std::string& saved)
+    : before_(before),
+      index_(index),
+      saved_(saved),
+      rest_(OpenScript(saved.substr(before.weapons[index].span.begin))) {}
+
+std::string SavedWeapon::PlaceProblem() const {
+  const ScriptWeapon& weapon = before_.weapons[index_];
+  const std::size_t begin = weapon.span.begin;
+  if (saved_.compare(0, begin, before_.text, 0, begin) != 0) return std::string(kOutOfOrder);
+  if (rest_.weapons.size() != before_.weapons.size() - index_) return std::string(kOutOfOrder);
+  const ScriptWeapon& again = rest_.weapons.front();
+  if ((again.close == kNoPlace) != (weapon.close == kNoPlace) ||
+      (again.open != kNoPlace && weapon.open == kNoPlace) ||
+      UnclosedComments(again) != UnclosedComments(weapon)) {
+    return std::string(kOutOfOrder);
+  }
+  // The text after the weapon is the same; the weapons after it begin where
+  // they did, so that they hold the same bytes.
+  const std::size_t grown = saved_.size() - before_.text.size();
+  for (std::size_t i = 1; i < rest_.weapons.size(); ++i) {
+    if (begin + rest_.weapons[i].span.begin != before_.weapons[index_ + i].span.begin + grown) {
+      return std::string(kOutOfOrder);
+    }
+  }
+  return {};
+}
+
+std::string SavedWeapon::FieldProblem(const WeaponRecord& expected) const {
+  WeaponRecord again;
+  ReadWeapon(rest_, 0, again);
+  for (const LayoutRow& row : kScriptLayout) {
+    const RowEntries want = WrittenEntries(row, expected);
+    const RowEntries got = WrittenEntries(row, again);
+    if (SameEntries(want, got)) continue;
+    return "The " + FieldName(FieldOf(row.field)) + " cannot be saved: the script would read " +
+           Quoted(got) + " instead of " + Quoted(want) + "; nothing was written";
+  }
+  return {};
+}
+
+std::string SavedWeapon::EntryProblem(EntryScope skipped_scope,
+                                      std::string_view skipped_key) const {
+  const auto was =
+      EntriesWithoutField(before_, before_.weapons[index_], skipped_scope, skipped_key);
+  const auto now = EntriesWithoutField(rest_, rest_.weapons.front(), skipped_scope, skipped_key);
+  for (std::size_t i = 0; i < std::max(was.size(), now.size()); ++i) {
+    if (i < was.size() && i < now.size() && was[i] == now[i]) continue;
+    const std::string_view key = i < was.size() ? was[i].first : now[i].first;
+    return "The weapon cannot be saved in place: its entry \"" + std::string(key) +
+           "\" would not read back as it was; mend the script first";
+  }
+  return {};
+}
+
+}  // namespace kalvex
