@@ -4,35 +4,8 @@
 // (script_reader.h), and is saved by editing the document's text in place,
 // so that every byte the user did not change stays as it was.
 //
-// Saving, field by field: a field has changed when its value in the edited
-// record differs from what ReadWeapon gives for the current text.
-// - A changed field whose entry exists gets the writer's value in place of
-//   the entry's value bytes (from the first to the last byte that is not a
-//   blank between "=" and ";"; without ";", up to the line end or a comment);
-//   key, blanks, comment and line end stay. Of a key given twice the last
-//   entry is changed.
-// - Where the writer would write an entry that the weapon lacks, it is added
-//   on a line of its own after the last entry of the body before "[DAMAGE]",
-//   with that entry's indentation and line end (after the "{" line, with a tab
-//   and the file's line end, in a body without entries).
-// - Where the writer would write no entry (an empty optional text, a zero
-//   optional number, an unchecked flag, kNoEntry), and for the "None" of the
-//   model and the sounds, which the writer writes as an empty entry, every
-//   entry of the field goes, with its line where it stands alone on it.
-// - The style renames the key of its entry; the beam colour sets "color" and
-//   "color2" together (a colour of its own without one of them removes that
-//   one); the damage is "default" in "[DAMAGE]" (added first in a section
-//   without it; a weapon without the section gets the writer's section
-//   before its closing "}").
-// - A value of the weapon's own (record.own) is written as it stands.
-// - Conditions between fields (a model only without the beam flag, a turn
-//   rate only with guidance) decide what a new script holds, not what a saved
-//   one loses: a changed field is written on its own terms.
-// - The digit spellings "h20", "h20boom1", "h20boom2" and "bombre1" are
-//   written anew in letters ("h2o", "bombrel") whether the field changed or
-//   not.
-// Everything else (other weapons, comments, blank lines, order, letter case,
-// line ends, entries without a field) keeps its bytes.
+// How a save edits the text, field by field, and how it is checked before
+// anything is written, is told in docs/format.md.
 #pragma once
 
 #include <cstddef>
@@ -151,9 +124,11 @@ struct SavedText {
 // The document's text with the weapon at `index` edited to `edited` (see
 // above). The weapon keeps its index in the document opened from the result.
 // Refused when a changed text holds what would break the script's structure
-// (a ";" or a line end in a value, a "]" in the code), and where the weapon's
-// braces or comments are so out of order that the change would not read back
-// or would reach the weapons after it. A weapon with nothing changed gives
+// (a ";" or a line end in a value, a "]" in the code), and where the saved
+// text, read back, would not hold it: a field that does not write what
+// `edited` writes, an entry without a field or another weapon that does not
+// read as before, braces or comments so out of order that the change reaches
+// beyond the weapon. The refusal names what would not hold. A weapon with nothing changed gives
 // the text as it is (old spellings aside).
 SavedText SaveWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& edited);
 
