@@ -3,6 +3,7 @@
 
 #include "script/ascii_case.h"
 #include "script/entry_places.h"
+#include "script/read_back.h"
 #include "script/script_document.h"
 #include "script/text_edits.h"
 
@@ -32,7 +33,15 @@ SavedText SetEntry(const ScriptDocument& document, std::size_t index, EntryScope
   } else {
     places.AddDamageSection(edits, added);
   }
-  return {edits.Apply(), {}};
+  std::string saved = edits.Apply();
+  // Read back, the fields and every other entry and weapon read as before.
+  WeaponRecord fields;
+  ReadWeapon(document, index, fields);
+  if (std::string problem = ReadBackProblem(document, index, saved, fields, scope, key);
+      !problem.empty()) {
+    return {{}, std::move(problem)};
+  }
+  return {std::move(saved), {}};
 }
 
 }  // namespace kalvex

@@ -69,7 +69,20 @@ std::vector<std::pair<std::string_view, std::string_view>> EntriesWithoutField(
   return found;
 }
 
-}  // namespace
+class SavedWeapon {
+ public:
+  SavedWeapon(const ScriptDocument& before, std::size_t index, const std::string& saved);
+
+  std::string PlaceProblem() const;
+  std::string FieldProblem(const WeaponRecord& expected) const;
+  std::string EntryProblem(EntryScope skipped_scope, std::string_view skipped_key) const;
+
+ private:
+  const ScriptDocument& before_;
+  std::size_t index_;
+  const std::string& saved_;
+  ScriptDocument rest_;  // the saved text from the weapon's header on
+};
 
 SavedWeapon::SavedWeapon(const ScriptDocument& before, std::size_t index, const std::string& saved)
     : before_(before),
@@ -124,6 +137,18 @@ std::string SavedWeapon::EntryProblem(EntryScope skipped_scope,
            "\" would not read back as it was; mend the script first";
   }
   return {};
+}
+
+}  // namespace
+
+std::string ReadBackProblem(const ScriptDocument& before, std::size_t index,
+                            const std::string& saved, const WeaponRecord& expected,
+                            EntryScope skipped_scope, std::string_view skipped_key) {
+  const SavedWeapon again(before, index, saved);
+  std::string problem = again.PlaceProblem();
+  if (problem.empty()) problem = again.FieldProblem(expected);
+  if (problem.empty()) problem = again.EntryProblem(skipped_scope, skipped_key);
+  return problem;
 }
 
 }  // namespace kalvex

@@ -12,33 +12,17 @@
 
 namespace kalvex {
 
-class SavedWeapon {
- public:
-  // Weapon `index` of `before`, read back from `saved`, the document's text
-  // with that weapon edited in place.
-  SavedWeapon(const ScriptDocument& before, std::size_t index, const std::string& saved);
-
-  // Why the save cannot stand as far as the rest of the script goes, or no
-  // text: the weapons before it must keep their bytes, the weapon must end as
-  // it did (closed or not, opening no comment that runs on) and the weapons
-  // after it must begin where they did, so that they read as before.
-  std::string PlaceProblem() const;
-
-  // Why a field of the weapon read back does not write what it writes in
-  // `expected`, naming the field, or no text.
-  std::string FieldProblem(const WeaponRecord& expected) const;
-
-  // Why an entry that no field reads does not read back as it stood, naming
-  // its key, or no text. Entries of `skipped_key` in `skipped_scope` are left
-  // out, where a key is given.
-  std::string EntryProblem(EntryScope skipped_scope = EntryScope::kBody,
-                           std::string_view skipped_key = {}) const;
-
- private:
-  const ScriptDocument& before_;
-  std::size_t index_;
-  const std::string& saved_;
-  ScriptDocument rest_;  // the saved text from the weapon's header on
-};
+// Why `saved`, the text of `before` with the weapon at `index` edited in
+// place, cannot stand, or no text. Read back, the weapons before it must keep
+// their bytes and the weapons after it begin where they did, so that they
+// read as before; the weapon must end as it did (closed or not, opening no
+// comment that runs on); every field of it must write what it writes in
+// `expected`; and every entry that no field reads must read as it stood,
+// those of `skipped_key` in `skipped_scope` aside where a key is given. The
+// reason names the field or entry.
+std::string ReadBackProblem(const ScriptDocument& before, std::size_t index,
+                            const std::string& saved, const WeaponRecord& expected,
+                            EntryScope skipped_scope = EntryScope::kBody,
+                            std::string_view skipped_key = {});
 
 }  // namespace kalvex

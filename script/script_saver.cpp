@@ -245,11 +245,10 @@ SavedText SaveWeapon(const ScriptDocument& document, std::size_t index,
   SavedText saved = WeaponSaver(document, index, edited).Run();
   if (!saved.ok()) return saved;
   // Read back, the weapon must hold the edit and everything else as it was.
-  const SavedWeapon again(document, index, saved.text);
-  std::string problem = again.PlaceProblem();
-  if (problem.empty()) problem = again.FieldProblem(edited);
-  if (problem.empty()) problem = again.EntryProblem();
-  if (!problem.empty()) return {{}, std::move(problem)};
+  if (std::string problem = ReadBackProblem(document, index, saved.text, edited);
+      !problem.empty()) {
+    return {{}, std::move(problem)};
+  }
   return saved;
 }
 

@@ -216,12 +216,14 @@ TEST(DocumentSave, RefusesWhatWouldBreakTheScript) {
   struct Case {
     std::string script;
     std::function<void(R&)> change;
+    std::string named = {};  // what the refusal names
   };
   const Case kCases[] = {
       {kGun, [](R& r) { r.Weaprange = "8;9"; }},
       {kGun, [](R& r) { r.Weapname = "A\nB"; }},
       {kGun, [](R& r) { r.Weapcode = "A]B"; }},
       {kGun, [](R& r) { r.own.Weapsost = "x;y"; }},
+      {kGun, [](R& r) { r.own.Weapsost = "my sound"; }, "\"soundstart\""},
       {"[A]\n{\n{x=1;\nrange=1;", [](R& r) { r.Weapdamage = "5"; }},
       {"[A]\n= 1 /* x\n[B]{range=1;}\n*/", [](R& r) { r.Weaptrak = 1; }},
   };
@@ -233,6 +235,7 @@ TEST(DocumentSave, RefusesWhatWouldBreakTheScript) {
     c.change(record);
     const SavedText saved = SaveWeapon(document, 0, record);
     EXPECT_FALSE(saved.ok());
+    EXPECT_NE(saved.refusal.find(c.named), std::string::npos) << saved.refusal;
     EXPECT_EQ(saved.text, "");
   }
   EXPECT_FALSE(SaveWeapon(OpenScript(kGun), 1, WeaponRecord()).ok());
