@@ -81,40 +81,41 @@ class SavedWeapon {
   const ScriptDocument& before_;
   std::size_t index_;
   const std::string& saved_;
-  ScriptDocument rest_;  // the saved text from the weapon's header on
+  ScriptDocument alone_;  // the weapon's saved text, read on its own
 };
 
 SavedWeapon::SavedWeapon(const ScriptDocument& before, std::size_t index, const std::string& saved)
     : before_(before),
       index_(index),
       saved_(saved),
-      rest_(OpenScript(saved.substr(before.weapons[index].span.begin))) {}
+      alone_(OpenScript(
+          saved.substr(before.weapons[index].span.begin,
+                       before.weapons[index].span.size() + saved.size() - before.text.size()))) {}
 
+// Read on its own, the weapon is one weapon that ends as it did: closed or
+// not, opening no comment that runs on. Then the scan of the whole text
+// reaches the weapons after it as before, and they hold the same bytes.
 std::string SavedWeapon::PlaceProblem() const {
   const ScriptWeapon& weapon = before_.weapons[index_];
   const std::size_t begin = weapon.span.begin;
-  if (saved_.compare(0, begin, before_.text, 0, begin) != 0) return std::string(kOutOfOrder);
-  if (rest_.weapons.size() != before_.weapons.size() - index_) return std::string(kOutOfOrder);
-  const ScriptWeapon& again = rest_.weapons.front();
+  const std::size_t after = before_.text.size() - weapon.span.end;
+  if (saved_.compare(0, begin, before_.text, 0, begin) != 0 ||
+      saved_.compare(saved_.size() - after, after, before_.text, weapon.span.end, after) != 0 ||
+      alone_.weapons.size() != 1) {
+    return std::string(kOutOfOrder);
+  }
+  const ScriptWeapon& again = alone_.weapons.front();
   if ((again.close == kNoPlace) != (weapon.close == kNoPlace) ||
       (again.open != kNoPlace && weapon.open == kNoPlace) ||
       UnclosedComments(again) != UnclosedComments(weapon)) {
     return std::string(kOutOfOrder);
-  }
-  // The text after the weapon is the same; the weapons after it begin where
-  // they did, so that they hold the same bytes.
-  const std::size_t grown = saved_.size() - before_.text.size();
-  for (std::size_t i = 1; i < rest_.weapons.size(); ++i) {
-    if (begin + rest_.weapons[i].span.begin != before_.weapons[index_ + i].span.begin + grown) {
-      return std::string(kOutOfOrder);
-    }
   }
   return {};
 }
 
 std::string SavedWeapon::FieldProblem(const WeaponRecord& expected) const {
   WeaponRecord again;
-  ReadWeapon(rest_, 0, again);
+  ReadWeapon(alone_, 0, again);
   for (const LayoutRow& row : kScriptLayout) {
     const RowEntries want = WrittenEntries(row, expected);
     const RowEntries got = WrittenEntries(row, again);
@@ -129,7 +130,7 @@ std::string SavedWeapon::EntryProblem(EntryScope skipped_scope,
                                       std::string_view skipped_key) const {
   const auto was =
       EntriesWithoutField(before_, before_.weapons[index_], skipped_scope, skipped_key);
-  const auto now = EntriesWithoutField(rest_, rest_.weapons.front(), skipped_scope, skipped_key);
+  const auto now = EntriesWithoutField(alone_, alone_.weapons.front(), skipped_scope, skipped_key);
   for (std::size_t i = 0; i < std::max(was.size(), now.size()); ++i) {
     if (i < was.size() && i < now.size() && was[i] == now[i]) continue;
     const std::string_view key = i < was.size() ? was[i].first : now[i].first;

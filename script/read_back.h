@@ -13,10 +13,10 @@
 namespace kalvex {
 
 // Why `saved`, the text of `before` with the weapon at `index` edited in
-// place, cannot stand, or no text. Read back, the weapons before it must keep
-// their bytes and the weapons after it begin where they did, so that they
-// read as before; the weapon must end as it did (closed or not, opening no
-// comment that runs on); every field of it must write what it writes in
+// place, cannot stand, or no text. The text before and after the weapon must
+// keep its bytes, and the weapon, read back on its own, must end as it did
+// (closed or not, opening no comment that runs on), so that the weapons after
+// it read as before; every field of it must write what it writes in
 // `expected`; and every entry that no field reads must read as it stood,
 // those of `skipped_key` in `skipped_scope` aside where a key is given. The
 // reason names the field or entry.
