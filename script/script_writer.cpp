@@ -43,15 +43,10 @@ void PutRow(std::string& out, const LayoutRow& row, const WeaponRecord& record) 
 
 }  // namespace
 
-void WriteScript(const WeaponRecord& record, std::string& out) {
-  out.clear();
-  for (const LayoutRow& row : kScriptLayout) PutRow(out, row, record);
-  Put(out, kScriptEnd);
-}
-
 std::string WriteScript(const WeaponRecord& record) {
   std::string bytes;
-  WriteScript(record, bytes);
+  for (const LayoutRow& row : kScriptLayout) PutRow(bytes, row, record);
+  Put(bytes, kScriptEnd);
   return bytes;
 }
 

@@ -8,9 +8,6 @@
 
 namespace kalvex {
 
-// Replaces the contents of `out` with the script of `record`.
-void WriteScript(const WeaponRecord& record, std::string& out);
-
 std::string WriteScript(const WeaponRecord& record);
 
 }  // namespace kalvex

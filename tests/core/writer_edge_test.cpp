@@ -440,16 +440,5 @@ TEST(WriterEdge, EverythingOnUsesCrLfAndEndsWithTheBrace) {
   EXPECT_EQ(bytes.find("model="), std::string::npos);
 }
 
-TEST(WriterEdge, OutputStringIsReplacedNotAppended) {
-  std::string bytes = "left over";
-  WriteScript(ResetRecord(), bytes);
-  EXPECT_EQ(bytes, Join(ResetLines()));
-  bytes.assign(100000, 'x');
-  WriteScript(ResetRecord(), bytes);
-  EXPECT_EQ(bytes, Join(ResetLines()));
-  WriteScript(test::WorkedExample(), bytes);
-  EXPECT_EQ(bytes, test::ReadTestData("worked_example.tdf"));
-}
-
 }  // namespace
 }  // namespace kalvex
