@@ -43,6 +43,12 @@ function(kalvex_help_to_rtf html_file rtf_file)
   if(body MATCHES "<[a-zA-Z/]")
     message(FATAL_ERROR "${html_file}: a tag the help window cannot show: ${CMAKE_MATCH_0}")
   endif()
+  # The rich text is written as ASCII: a letter beyond it would need an
+  # escape of its own, so the page must not hold one.
+  string(REGEX MATCH "[!-~]*[^\t\n\r -~]+[!-~]*" other "${body}")
+  if(other)
+    message(FATAL_ERROR "${html_file}: a character beyond ASCII, which the help window cannot show: ${other}")
+  endif()
   string(REPLACE "&lt;" "<" body "${body}")
   string(REPLACE "&gt;" ">" body "${body}")
   string(REPLACE "&quot;" "\"" body "${body}")
