@@ -1,7 +1,7 @@
 // What users run on a whole mod, measured without the window: saving the
 // largest file of a mod with one value changed, checking every file of a mod
-// with kalvex-tdf check, and reading every weapon of a mod once, which the
-// other measures are held against.
+// with kalvex-tdf check, its table with kalvex-tdf table, and reading every
+// weapon of a mod once, which the other measures are held against.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -65,6 +65,20 @@ void BM_CheckMod(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CheckMod)->Unit(benchmark::kMillisecond);
+
+// kalvex-tdf table over every file of the mod, every key a column, the table
+// thrown away.
+void BM_TableMod(benchmark::State& state) {
+  std::vector<std::string> paths;
+  for (const std::filesystem::path& path : ModFiles()) paths.push_back(path.string());
+  const std::vector<std::string_view> args(paths.begin(), paths.end());
+  std::istringstream in;
+  for (auto _ : state) {
+    std::ostringstream out, err;
+    benchmark::DoNotOptimize(kalvex::tdf::kTableCommand.run({args, in, out, err}));
+  }
+}
+BENCHMARK(BM_TableMod)->Unit(benchmark::kMillisecond);
 
 // Every file of the mod read once and every weapon of it filled in.
 void BM_ReadModOnce(benchmark::State& state) {

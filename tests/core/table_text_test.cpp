@@ -34,7 +34,7 @@ TEST(TableText, RowsAreWrittenAndReadBack) {
                  "e\r\n"},
       {.what = "a tab in a cell is a blank in TSV",
        .row = {"f.tdf", "1", "A", "0.9\t0.2\r\n0.1", " x "},
-       .tabs = "f.tdf\t1\tA\t0.9 0.2  0.1\t x \n",
+       .tabs = "f.tdf\t1\tA\t0.9 0.2 0.1\t x \n",
        .commas = "f.tdf,1,A,\"0.9\t0.2\r\n0.1\", x \r\n"},
   };
   for (const Case& c : kCases) {

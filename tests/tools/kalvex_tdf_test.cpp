@@ -142,7 +142,8 @@ TEST_F(KalvexTdfTest, BadArgumentsShowUsage) {
   for (const char* args :
        {"", "unknown", "--frobnicate", "write", "write a.tdf b.tdf", "dump", "dump a.tdf b.tdf",
         "normalize", "normalize a.tdf", "normalize a.tdf b.tdf c.tdf", "check",
-        "check --strict --json", "check --fast a.tdf", "check - -"}) {
+        "check --strict --json", "check --fast a.tdf", "check - -", "table", "table --csv",
+        "table a.tdf --keys", "table --fast a.tdf"}) {
     SCOPED_TRACE(args);
     const ToolRun run = RunTool(Words(args), "Weaptur=1\n");
     EXPECT_EQ(run.status, 2);
@@ -155,6 +156,7 @@ TEST_F(KalvexTdfTest, BadArgumentsShowUsage) {
 const std::pair<const char*, const char*> kUsages[] = {
     {"list", "Usage: kalvex-tdf list FILE"},
     {"dump", "Usage: kalvex-tdf dump [--index N | --weapon CODE] FILE"},
+    {"table", "Usage: kalvex-tdf table FILE|FOLDER... [--keys K1,K2,...] [--csv]"},
     {"set",
      "Usage: kalvex-tdf set FILE [--index N | --weapon CODE] [-o OUT] [Member=value]... "
      "[--entry KEY=VALUE]..."},

@@ -93,6 +93,115 @@ TEST_F(WeaponsTest, ListGivesOneLinePerWeapon) {
   EXPECT_EQ(none.out, "");
 }
 
+TEST_F(WeaponsTest, TableGivesOneRowPerWeapon) {
+  const std::string usage = "Usage: kalvex-tdf table FILE|FOLDER... [--keys K1,K2,...] [--csv]\n";
+  RunCases({
+      {"every key, in the order first met", "table %0", 0, "",
+       "file\tindex\tcode\tID\tname\tshakeduration\tDAMAGE/default\tDAMAGE/heavytank\tsoundstart"
+       "\treloadtime\n"
+       "%0\t1\tROCKET_LAUNCHER_MK2_HEAVY\t101\tHeavy Rocket\t1.5\t250\t400\t\t\n"
+       "%0\t2\tPulse\t102\tPulse Gun\t\t\t\tvortexfire\t0.367\n"
+       "%0\t3\tNOID\t\t\t\t\t\t\t\n"},
+      {"keys named, in any letter case, one that no weapon holds",
+       "table %0 --keys reloadtime,damage/DEFAULT,Name,range", 0, "",
+       "file\tindex\tcode\treloadtime\tdamage/DEFAULT\tName\trange\n"
+       "%0\t1\tROCKET_LAUNCHER_MK2_HEAVY\t\t250\tHeavy Rocket\t\n"
+       "%0\t2\tPulse\t0.367\t\tPulse Gun\t\n"
+       "%0\t3\tNOID\t\t\t\t\n"},
+      {"CSV", "table --csv %0 --keys name,ID", 0, "",
+       "file,index,code,name,ID\r\n"
+       "%0,1,ROCKET_LAUNCHER_MK2_HEAVY,Heavy Rocket,101\r\n"
+       "%0,2,Pulse,Pulse Gun,102\r\n"
+       "%0,3,NOID,,\r\n"},
+      {"a missing file among others", "table %0.missing %0 --keys ID", 1,
+       "kalvex-tdf: %0.missing: Unable to open file: No such file or directory\n",
+       "file\tindex\tcode\tID\n%0\t1\tROCKET_LAUNCHER_MK2_HEAVY\t101\n%0\t2\tPulse\t102\n"
+       "%0\t3\tNOID\t\n"},
+      {"an empty key", "table %0 --keys ID,,name", 2,
+       "kalvex-tdf table: expects key names between the commas of --keys\n" + usage},
+      {"a key named twice", "table %0 --keys ID,Damage/X,damage/x", 2,
+       "kalvex-tdf table: expects each key once in --keys, not \"damage/x\"\n" + usage},
+      {"--keys twice", "table %0 --keys ID --keys name", 2,
+       "kalvex-tdf table: expects one list of keys after --keys\n" + usage},
+  });
+}
+
+// The cells as the script writes the values: its bytes, blanks around them
+// left out, of a key given twice the last; keys and sections joined across
+// letter case.
+TEST_F(WeaponsTest, TableCellsHoldTheValuesAsWritten) {
+  const std::string file = Script("odd.tdf",
+                                  "[Gun One]\n{\n"
+                                  "  Name = Big, \"Bad\"\tGun ;\n"
+                                  "  reloadtime=1;\n"
+                                  "  ReloadTime=2.5;\n"
+                                  "  soundstart=Fus\xE9"
+                                  "e;\n"
+                                  "  description=two\r\nlines;\n"
+                                  "  [damage]\n  {\n    Default=10;\n  }\n"
+                                  "  [CUSTOMPARAMS]\n  {\n    unitpic=x.png;\n  }\n"
+                                  "}\n"
+                                  "[B]\n{\n"
+                                  "  RELOADTIME=3;\n"
+                                  "  [DAMAGE]{default=20;armor_heavy=5;}\n"
+                                  "  [CustomParams]{UnitPic = y.png ;}\n"
+                                  "}\n");
+  const struct {
+    const char* name;
+    const char* args;
+    std::string out;
+  } kTables[] = {
+      {"TSV", "table %0",
+       "file\tindex\tcode\tName\treloadtime\tsoundstart\tdescription\tdamage/Default"
+       "\tCUSTOMPARAMS/unitpic\tdamage/armor_heavy\n"
+       "%0\t1\tGun One\tBig, \"Bad\" Gun\t2.5\tFus\xE9"
+       "e\ttwo lines\t10\tx.png\t\n"
+       "%0\t2\tB\t\t3\t\t\t20\ty.png\t5\n"},
+      {"CSV", "table --csv %0",
+       "file,index,code,Name,reloadtime,soundstart,description,damage/Default,"
+       "CUSTOMPARAMS/unitpic,damage/armor_heavy\r\n"
+       "%0,1,Gun One,\"Big, \"\"Bad\"\" Gun\",2.5,Fus\xE9"
+       "e,two lines,10,x.png,\r\n"
+       "%0,2,B,,3,,,20,y.png,5\r\n"},
+      {"keys named", "table %0 --keys DAMAGE/armor_heavy,customparams/UNITPIC,description",
+       "file\tindex\tcode\tDAMAGE/armor_heavy\tcustomparams/UNITPIC\tdescription\n"
+       "%0\t1\tGun One\t\tx.png\ttwo lines\n"
+       "%0\t2\tB\t5\ty.png\t\n"},
+  };
+  for (const auto& table : kTables) {
+    SCOPED_TRACE(table.name);
+    const ToolRun run = RunTool(Words(table.args, {file}));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, Filled(table.out, {file}));
+  }
+}
+
+// Files as given, then each folder's scripts in byte order of their paths; a
+// script without a weapon is named and the others are listed.
+TEST_F(WeaponsTest, TableWalksFolders) {
+  const std::string one = Script("one.tdf", "[ONE]{ID=9;}");
+  fs::create_directories(dir_ / "mod" / "a");
+  const std::string mod = (dir_ / "mod").string();
+  Script("mod/b.tdf", "[B]{ID=2;}");
+  Script("mod/A.TDF", "[A]{ID=1;}");
+  Script("mod/a/z.Tdf", "[Z]{ID=3;}");
+  Script("mod/notes.txt", "[N]{ID=4;}");
+  Script("mod/empty.tdf", "");
+  const ToolRun run = RunTool({"table", one, mod, "--keys", "ID"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out,
+            Filled("file\tindex\tcode\tID\n%0\t1\tONE\t9\n%1\t1\tA\t1\n%2\t1\tZ\t3\n"
+                   "%3\t1\tB\t2\n",
+                   {one, (dir_ / "mod" / "A.TDF").string(), (dir_ / "mod" / "a" / "z.Tdf").string(),
+                    (dir_ / "mod" / "b.tdf").string()}));
+  EXPECT_EQ(
+      run.err.rfind(
+          "kalvex-tdf: " + (dir_ / "mod" / "empty.tdf").string() + ": No weapon found in file", 0),
+      0u)
+      << run.err;
+}
+
 TEST_F(WeaponsTest, IndexAndWeaponChooseTheWeapon) {
   const std::string usage = "Usage: kalvex-tdf dump [--index N | --weapon CODE] FILE\n";
   const std::string number = "kalvex-tdf dump: expects a weapon's number from 1 after --index\n";

@@ -58,4 +58,8 @@ extern const Command kListCommand;
 // kalvex-tdf set FILE ...: edits one weapon of a script in place.
 extern const Command kSetCommand;
 
+// kalvex-tdf table FILE|FOLDER...: every weapon of the scripts as one table,
+// a column per key.
+extern const Command kTableCommand;
+
 }  // namespace kalvex::tdf

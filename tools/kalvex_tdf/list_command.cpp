@@ -7,21 +7,14 @@
 #include "tools/kalvex_tdf/command.h"
 #include "tools/kalvex_tdf/command_output.h"
 #include "tools/kalvex_tdf/script_input.h"
+#include "tools/kalvex_tdf/table_text.h"
 
 namespace kalvex::tdf {
 namespace {
 
-// A value as one field of a line: a tab or line end inside it as one blank
-// (CR LF counts as one line end), the reset text " " as no value.
+// A value as one field of a line, the reset text " " as no value.
 std::string Field(std::string_view value) {
-  if (value == kResetText) return {};
-  std::string field;
-  for (std::size_t i = 0; i < value.size(); ++i) {
-    const char c = value[i];
-    if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') continue;
-    field += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
-  }
-  return field;
+  return value == kResetText ? std::string() : OneLine(value);
 }
 
 int RunList(const CommandContext& context) {

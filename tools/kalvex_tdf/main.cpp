@@ -13,8 +13,9 @@
 namespace kalvex::tdf {
 namespace {
 
-constexpr std::array<const Command*, 6> kCommands = {
-    &kListCommand, &kDumpCommand, &kSetCommand, &kWriteCommand, &kNormalizeCommand, &kCheckCommand};
+constexpr std::array<const Command*, 7> kCommands = {
+    &kListCommand,  &kDumpCommand,      &kTableCommand, &kSetCommand,
+    &kWriteCommand, &kNormalizeCommand, &kCheckCommand};
 
 const Command* FindCommand(std::string_view name) {
   for (const Command* command : kCommands) {

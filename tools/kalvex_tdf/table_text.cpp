@@ -5,14 +5,6 @@ namespace {
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
-std::string TabCell(std::string_view cell) {
-  std::string out(cell);
-  for (char& c : out) {
-    if (c == '\t' || IsLineEnd(c)) c = ' ';
-  }
-  return out;
-}
-
 std::string CommaCell(std::string_view cell) {
   if (cell.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(cell);
   std::string out = "\"";
@@ -84,11 +76,22 @@ std::optional<std::vector<TableRow>> CommaRows(std::string_view text, std::strin
 
 }  // namespace
 
+std::string OneLine(std::string_view text) {
+  std::string line;
+  line.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    line += c == '\t' || IsLineEnd(c) ? ' ' : c;
+  }
+  return line;
+}
+
 std::string TableLine(TableFormat format, const TableRow& row) {
   std::string line;
   for (std::size_t i = 0; i < row.size(); ++i) {
     if (i > 0) line += format == TableFormat::kTabs ? '\t' : ',';
-    line += format == TableFormat::kTabs ? TabCell(row[i]) : CommaCell(row[i]);
+    line += format == TableFormat::kTabs ? OneLine(row[i]) : CommaCell(row[i]);
   }
   return line + (format == TableFormat::kTabs ? "\n" : "\r\n");
 }

@@ -16,8 +16,12 @@ enum class TableFormat { kTabs, kCommas };
 
 using TableRow = std::vector<std::string>;
 
-// The row as one line of the table, its line end included. A tab or line end
-// in a cell of a tab-separated row is written as a blank.
+// `text` as one line: each tab and each line end in it (CR LF counting as
+// one) written as one blank.
+std::string OneLine(std::string_view text);
+
+// The row as one line of the table, its line end included. A cell of a
+// tab-separated row is written as OneLine gives it.
 std::string TableLine(TableFormat format, const TableRow& row);
 
 struct ReadTable {
