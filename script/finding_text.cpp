@@ -27,6 +27,34 @@ std::string LetterSpelling(std::string_view old) {
   return text;
 }
 
+// " in [SECTION]" after a key of a section; nothing for one of the body.
+std::string InSection(std::string_view section) {
+  return section.empty() ? std::string() : " in [" + std::string(section) + "]";
+}
+
+// What a value of the kind `kind` is, after "is not".
+std::string_view KindWords(ValueKind kind) {
+  switch (kind) {
+    case ValueKind::kFlag:
+      return "0 or 1";
+    case ValueKind::kWhole:
+      return "a whole number";
+    case ValueKind::kNumber:
+      return "a number";
+    case ValueKind::kText:
+      return "a text";
+    case ValueKind::kTriple:
+      return "three numbers with blanks between them";
+    case ValueKind::kQuadruple:
+      return "four numbers with blanks between them";
+    case ValueKind::kSection:
+      break;
+  }
+  return "a value";
+}
+
+constexpr std::string_view kReadByNone = "neither the game nor the later engine reads it";
+
 }  // namespace
 
 bool ShownAfterOpen(FindingKind kind) {
@@ -105,6 +133,41 @@ std::string DescribeFinding(const ReadFinding& finding) {
              " will be saved as " + Quoted(LetterSpelling(finding.value));
   }
   return {};
+}
+
+std::string DescribeUnknownKey(std::string_view section, std::string_view key,
+                               std::string_view value, const KnownKey* nearest) {
+  std::string words = "unknown key " + Quoted(key) + InSection(section);
+  if (!value.empty()) words += " with value " + Quoted(value);
+  words += ": ";
+  words += kReadByNone;
+  if (nearest) words += "; is it " + Quoted(nearest->key) + "?";
+  return words;
+}
+
+std::string DescribeWrongKind(std::string_view section, std::string_view key,
+                              std::string_view value, ValueKind kind) {
+  if (kind == ValueKind::kSection) {
+    return "key " + Quoted(key) + " names a section and takes no value " + Quoted(value);
+  }
+  return "value " + Quoted(value) + " of key " + Quoted(key) + InSection(section) + " is not " +
+         std::string(KindWords(kind));
+}
+
+std::string DescribeUnknownSection(std::string_view section, const KnownKey* nearest, bool nested) {
+  if (section.empty()) {
+    return "\"{\" without a section name: neither the game nor the later engine reads its entries";
+  }
+  const std::string name = Quoted("[" + std::string(section) + "]");
+  if (nested) {
+    return "section " + name +
+           " stands inside another section, where neither the game nor the later engine reads "
+           "one";
+  }
+  std::string words =
+      "unknown section " + name + ": " + std::string(kReadByNone) + " or its entries";
+  if (nearest) words += "; is it " + Quoted("[" + std::string(nearest->key) + "]") + "?";
+  return words;
 }
 
 std::string_view FindingKindName(FindingKind kind) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "script/known_keys.h"
 #include "script/script_reader.h"
 
 namespace kalvex {
@@ -26,5 +27,28 @@ std::string DescribeFinding(const ReadFinding& finding);
 // "after_weapon", "before_header", "unclosed_comment", "unpaired_colour", "repeated_key",
 // "not_a_number", "old_spelling".
 std::string_view FindingKindName(FindingKind kind);
+
+// What check tells of the keys of a weapon's body (`section` empty) or of
+// one of its sections, as the table of known keys judges them:
+
+// An entry whose key neither the game nor the later engine reads there, with
+// the known key it is a near miss of, if any: `unknown key "reloadtim" with
+// value "2.5": neither the game nor the later engine reads it; is it
+// "reloadtime"?`, `unknown key "powr" in [SHIELD] ...`.
+std::string DescribeUnknownKey(std::string_view section, std::string_view key,
+                               std::string_view value, const KnownKey* nearest);
+
+// An entry of a known key whose value is not of the key's kind: `value
+// "fast" of key "reloadtime" is not a number`, `value "1 2" of key
+// "goodcolor" in [SHIELD] is not four numbers with blanks between them`,
+// `key "shield" names a section and takes no value "1"`.
+std::string DescribeWrongKind(std::string_view section, std::string_view key,
+                              std::string_view value, ValueKind kind);
+
+// A section that no one reads, with the known section it is a near miss of:
+// `unknown section "[SHEILD]": neither the game nor the later engine reads it
+// or its entries; is it "[SHIELD]"?`; a "{" without a name (`section` empty);
+// a section inside another section (`nested`), where none is known.
+std::string DescribeUnknownSection(std::string_view section, const KnownKey* nearest, bool nested);
 
 }  // namespace kalvex

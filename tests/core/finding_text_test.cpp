@@ -75,5 +75,35 @@ TEST(FindingText, DescribesEachKindOfFindingAndTellsTheMalformedAfterOpen) {
   }
 }
 
+// Which key, where, and why, with the known key or section meant.
+TEST(FindingText, DescribesKeysAsTheKnownKeysJudgeThem) {
+  const std::pair<std::string, std::string> kCases[] = {
+      {DescribeUnknownKey("", "reloadtim", "2.5", FindKnownKey("", "reloadtime")),
+       R"(unknown key "reloadtim" with value "2.5": neither the game nor the later engine reads )"
+       R"(it; is it "reloadtime"?)"},
+      {DescribeUnknownKey("SHIELD", "x\x1B", "", nullptr),
+       R"(unknown key "x\x1B" in [SHIELD]: neither the game nor the later engine reads it)"},
+      {DescribeWrongKind("", "reloadtime", "fast", ValueKind::kNumber),
+       R"(value "fast" of key "reloadtime" is not a number)"},
+      {DescribeWrongKind("", "Turret", "yes", ValueKind::kFlag),
+       R"(value "yes" of key "Turret" is not 0 or 1)"},
+      {DescribeWrongKind("", "burnblow", "1.5", ValueKind::kWhole),
+       R"(value "1.5" of key "burnblow" is not a whole number)"},
+      {DescribeWrongKind("SHIELD", "goodcolor", "0 1", ValueKind::kQuadruple),
+       R"(value "0 1" of key "goodcolor" in [SHIELD] is not four numbers with blanks between them)"},
+      {DescribeWrongKind("", "shield", "1", ValueKind::kSection),
+       R"(key "shield" names a section and takes no value "1")"},
+      {DescribeUnknownSection("SHEILD", FindKnownKey("", "shield"), false),
+       R"(unknown section "[SHEILD]": neither the game nor the later engine reads it or its )"
+       R"(entries; is it "[SHIELD]"?)"},
+      {DescribeUnknownSection("X", nullptr, true),
+       R"(section "[X]" stands inside another section, where neither the game nor the later )"
+       R"(engine reads one)"},
+      {DescribeUnknownSection("", nullptr, false),
+       R"("{" without a section name: neither the game nor the later engine reads its entries)"},
+  };
+  for (const auto& [words, expected] : kCases) EXPECT_EQ(words, expected);
+}
+
 }  // namespace
 }  // namespace kalvex

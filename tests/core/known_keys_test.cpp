@@ -245,7 +245,8 @@ TEST(KnownKeys, NamesTheNearestKeyOfANearMiss) {
       {.key = long_key},
       {.section = "SHIELD", .key = "powr", .nearest = "power"},
       {.section = "SHIELD", .key = "reloadtim"},
-      {.section = "DAMAGE", .key = "defualt"},  // the mod's own armour class
+      {.section = "DAMAGE", .key = "defualt"},       // the mod's own armour class
+      {.section = "CUSTOMPARAMS", .key = "unitpc"},  // the mod's own text
   };
   for (const NearCase& c : kCases) {
     SCOPED_TRACE(std::string(c.section) + "/" + std::string(c.key.substr(0, 20)));

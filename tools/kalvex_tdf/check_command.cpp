@@ -1,6 +1,8 @@
 // kalvex-tdf check [--strict] [--json] FILE...: reads each script as the
-// editor opens it and lists what the reader reported, what `write` would
-// refuse, and the weapon IDs that more than one of the scripts uses.
+// editor opens it and lists what the reader reported, judged by the table of
+// known keys (check_findings.h), what `normalize` would drop or change of
+// the entries that fields read, what `write` would refuse, and the weapon
+// IDs that more than one of the scripts uses.
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
@@ -10,6 +12,7 @@
 #include "record/record_fields.h"
 #include "script/finding_text.h"
 #include "script/utf8_path.h"
+#include "tools/kalvex_tdf/check_findings.h"
 #include "tools/kalvex_tdf/command.h"
 #include "tools/kalvex_tdf/command_output.h"
 #include "tools/kalvex_tdf/json_text.h"
@@ -30,14 +33,11 @@ struct CheckOptions {
   std::vector<std::string_view> paths;
 };
 
-// One line of the report about one script.
+// One line of the report about one script (a line 0 is about the whole
+// script).
 struct FileFinding {
   std::string_view path;
-  std::size_t line = 0;  // 0: about the whole script
-  std::string_view kind;
-  std::string key;
-  std::string value;
-  std::string message;
+  CheckFinding finding;
 };
 
 // A script that could not be read, and why.
@@ -49,6 +49,7 @@ struct RefusedFile {
 struct CheckReport {
   std::size_t files_read = 0;
   std::size_t finding_count = 0;  // with those the reader counted but did not keep
+  bool fails_strict = false;      // a finding that fails --strict
   std::size_t old_spellings = 0;  // named, but not findings: saving writes them anew
   std::vector<FileFinding> findings;
   std::vector<RefusedFile> refused;
@@ -64,20 +65,32 @@ std::string FileIdentity(std::string_view path) {
   return error ? std::string(path) : Utf8FromPath(canonical);
 }
 
-void AddReaderFindings(std::string_view path, const ReadResult& read, CheckReport& report) {
-  report.finding_count += read.findings.size() + read.findings_not_kept;
-  for (const ReadFinding& finding : read.findings) {
-    if (finding.kind == FindingKind::kOldSpelling) {
-      --report.finding_count;
+void Add(std::string_view path, CheckFinding finding, CheckReport& report) {
+  ++report.finding_count;
+  report.fails_strict = report.fails_strict || finding.fails_strict;
+  report.findings.push_back({path, std::move(finding)});
+}
+
+void AddReaderFindings(std::string_view path, const ScriptDocument& document, std::size_t index,
+                       const ReadResult& read, CheckReport& report) {
+  for (CheckFinding& finding : CheckReaderFindings(document, index, read)) {
+    if (finding.kind == FindingKindName(FindingKind::kOldSpelling)) {
       ++report.old_spellings;
+      report.findings.push_back({path, std::move(finding)});
+    } else {
+      Add(path, std::move(finding), report);
     }
-    report.findings.push_back({path, finding.line, FindingKindName(finding.kind), finding.key,
-                               finding.value, DescribeFinding(finding)});
   }
   if (read.findings_not_kept > 0) {
+    // Past what the reader keeps, nothing is judged: --strict cannot pass.
     const std::string count = std::to_string(read.findings_not_kept);
-    report.findings.push_back(
-        {path, 0, "findings_not_kept", {}, count, count + " more findings not kept"});
+    Add(path,
+        {.kind = "findings_not_kept",
+         .value = count,
+         .message = count + " more findings not kept",
+         .fails_strict = true},
+        report);
+    report.finding_count += read.findings_not_kept - 1;
   }
 }
 
@@ -89,11 +102,13 @@ void AddRefusedTexts(std::string_view path, const WeaponRecord& record, CheckRep
     const std::string& text = field.IsText() ? record.*field.text : record.own.*field.own;
     const std::size_t at = text.find_first_of(kScriptPunctuation);
     if (at == std::string::npos) continue;
-    ++report.finding_count;
-    report.findings.push_back({path, 0, "refused_by_write", std::string(field.name), text,
-                               std::string(field.name) + " " + Quoted(text) + " holds " +
-                                   Quoted(std::string_view(&text[at], 1)) +
-                                   ", which write refuses"});
+    Add(path,
+        {.kind = "refused_by_write",
+         .key = std::string(field.name),
+         .value = text,
+         .message = std::string(field.name) + " " + Quoted(text) + " holds " +
+                    Quoted(std::string_view(&text[at], 1)) + ", which write refuses"},
+        report);
   }
 }
 
@@ -101,7 +116,6 @@ void AddRefusedTexts(std::string_view path, const WeaponRecord& record, CheckRep
 void AddNormalizeLosses(std::string_view path, const ScriptDocument& document, std::size_t index,
                         const WeaponRecord& record, CheckReport& report) {
   for (const NormalizeLoss& loss : FindNormalizeLosses(document, index, record)) {
-    ++report.finding_count;
     std::string message = "normalize ";
     if (loss.written) {
       message += "writes key " + Quoted(loss.key) + " as " + Quoted(*loss.written) + ", not " +
@@ -109,9 +123,13 @@ void AddNormalizeLosses(std::string_view path, const ScriptDocument& document, s
     } else {
       message += "drops key " + Quoted(loss.key) + " with value " + Quoted(loss.value);
     }
-    report.findings.push_back({path, loss.line,
-                               loss.written ? "changed_by_normalize" : "dropped_by_normalize",
-                               loss.key, loss.value, std::move(message)});
+    Add(path,
+        {.line = loss.line,
+         .kind = loss.written ? "changed_by_normalize" : "dropped_by_normalize",
+         .key = loss.key,
+         .value = loss.value,
+         .message = std::move(message)},
+        report);
   }
 }
 
@@ -120,8 +138,8 @@ std::string Plural(std::size_t count, std::string_view one, std::string_view man
 }
 
 void PrintText(const CheckReport& report, std::ostream& out) {
-  for (const FileFinding& finding : report.findings) {
-    out << DisplayName(finding.path);
+  for (const auto& [path, finding] : report.findings) {
+    out << DisplayName(path);
     if (finding.line > 0) out << ":" << finding.line;
     out << ": " << finding.message << "\n";
   }
@@ -148,16 +166,22 @@ void PrintText(const CheckReport& report, std::ostream& out) {
 void PrintJson(const CheckReport& report, std::ostream& out) {
   out << "{\n  \"findings\": [";
   const char* separator = "\n    ";
-  for (const FileFinding& f : report.findings) {
-    out << separator << "{\"file\": " << JsonString(f.path) << ", \"line\": ";
+  for (const auto& [path, f] : report.findings) {
+    out << separator << "{\"file\": " << JsonString(path) << ", \"line\": ";
     if (f.line > 0) {
       out << f.line;
     } else {
       out << "null";
     }
     out << ", \"kind\": " << JsonString(f.kind) << ", \"key\": " << JsonString(f.key)
-        << ", \"value\": " << JsonString(f.value) << ", \"message\": " << JsonString(f.message)
-        << "}";
+        << ", \"value\": " << JsonString(f.value) << ", \"suggestion\": ";
+    if (f.suggestion.empty()) {
+      out << "null";
+    } else {
+      out << JsonString(f.suggestion);
+    }
+    out << ", \"strict\": " << (f.fails_strict ? "true" : "false")
+        << ", \"message\": " << JsonString(f.message) << "}";
     separator = ",\n    ";
   }
   out << "\n  ],\n  \"shared_ids\": [";
@@ -230,12 +254,14 @@ void CheckScript(const CommandContext& context, std::string_view path, WeaponIdR
     WeaponRecord record;
     const ReadResult read = ReadWeapon(*document, index, record);
     const std::size_t first = report.findings.size();
-    AddReaderFindings(path, read, report);
+    AddReaderFindings(path, *document, index, read, report);
     AddNormalizeLosses(path, *document, index, record, report);
     // The weapon's findings by line; those about the whole weapon after them.
     std::stable_sort(report.findings.begin() + std::ptrdiff_t(first), report.findings.end(),
                      [](const FileFinding& a, const FileFinding& b) {
-                       return (a.line == 0 ? kNoPlace : a.line) < (b.line == 0 ? kNoPlace : b.line);
+                       const std::size_t a_line = a.finding.line == 0 ? kNoPlace : a.finding.line;
+                       const std::size_t b_line = b.finding.line == 0 ? kNoPlace : b.finding.line;
+                       return a_line < b_line;
                      });
     AddRefusedTexts(path, record, report);
     // Each weapon counts on its own: two of one file may share an ID too.
@@ -257,8 +283,8 @@ int RunCheck(const CommandContext& context) {
   }
   if (!FlushStandardOutput(context)) return kExitCannotWrite;
   if (!report.refused.empty()) return kExitCannotRead;
-  const bool found_anything = report.finding_count > 0 || !report.shared.empty();
-  return options->strict && found_anything ? kExitFindings : kExitOk;
+  const bool fails = report.fails_strict || !report.shared.empty();
+  return options->strict && fails ? kExitFindings : kExitOk;
 }
 
 }  // namespace
@@ -266,45 +292,53 @@ int RunCheck(const CommandContext& context) {
 const Command kCheckCommand = {
     "check",
     "[--strict] [--json] FILE...",
-    "list what normalize would drop or change, and weapon IDs used twice",
+    "list unknown keys, wrong values, malformed text and weapon IDs used twice",
     "Reads every weapon of each weapon script as the editor opens it (\"-\":\n"
     "standard input) and prints one line per finding, FILE:LINE: what, on\n"
-    "standard output, each an entry that normalize would drop or write otherwise\n"
-    "or something malformed:\n"
-    "  skipped unknown key \"K\" [with value \"V\"]      an entry without a field\n"
-    "                                                (saving in place keeps it)\n"
-    "  could not match \"V\" of key \"K\"                a table text, render type or\n"
-    "                                                barrel angle that no list holds\n"
-    "  normalize drops key \"K\" with value \"V\"        an entry the writer leaves out,\n"
-    "                                                such as a model beside the beam\n"
-    "                                                flag\n"
-    "  normalize writes key \"K\" as \"W\", not \"V\"      a value that reads back\n"
-    "                                                otherwise\n"
-    "  missing \";\" after value \"V\" of key \"K\"; ...   the next line is read as an\n"
-    "                                                entry\n"
-    "  key \"K\" is given again further on; ...        only the last entry of a key\n"
-    "                                                counts\n"
-    "  value \"V\" of key \"K\" is not a number          a number field's value that is\n"
-    "                                                not a decimal number\n"
-    "  value \"V\" of key \"color2\" is not the pair ...  a beam colour's second value\n"
-    "                                                 that does not match\n"
-    "  section name \"[N\" has no \"]\"; ...             the entries after it are read\n"
-    "  skipped unknown section \"[N]\" and its entries  a section other than [DAMAGE]\n"
-    "  passed over \"T\" before the weapon header      text before the first weapon\n"
-    "  the file goes on after the weapon at line N: ...  text between weapons or\n"
-    "                                                    after the last\n"
-    "  comment \"/*\" is not closed; ...               the rest of the file is not\n"
-    "                                                read\n"
-    "  N more findings not kept                      past those the reader keeps\n"
-    "                                                (FILE: what)\n"
-    "  Weaprange \"V\" holds \"C\", which write refuses  any text member or own text\n"
-    "                                                (FILE: what)\n"
+    "standard output. Keys are judged by a table of the keys that the game and\n"
+    "the later engine read in a weapon's body and in its sections ([SHIELD],\n"
+    "[TEXTURES]), with the kind of value each takes; every key of [DAMAGE] (a\n"
+    "number) and of [CUSTOMPARAMS] (any text) is the mod's own and known. A\n"
+    "known key with a value of its kind is no finding. Marked * below: what\n"
+    "--strict fails on.\n"
+    "  unknown key \"K\" [in [S]] [with value \"V\"]: ...; is it \"N\"?  *\n"
+    "                                    a key no one reads there, with the known\n"
+    "                                    key one or two letters away, if any\n"
+    "  value \"V\" of key \"K\" [in [S]] is not a number  *\n"
+    "                                    (or 0 or 1, a whole number, three or\n"
+    "                                    four numbers): not of the key's kind\n"
+    "  key \"K\" names a section and takes no value \"V\"  *\n"
+    "  unknown section \"[N]\": ...; is it \"[M]\"?  *  a section no one reads\n"
+    "                                    (its entries are not judged)\n"
+    "  section \"[N]\" stands inside another section, ...  *\n"
+    "  \"{\" without a section name: ...  *\n"
+    "  entry \"T\" has no \"=\": nothing reads it  *\n"
+    "  missing \";\" after value \"V\" of key \"K\"; ...  *  the next line is read\n"
+    "                                    as an entry\n"
+    "  section name \"[N\" has no \"]\"; ...  *  the entries after it are read\n"
+    "  comment \"/*\" is not closed; ...  *  the rest of the file is not read\n"
+    "  passed over \"T\" before the weapon header  *\n"
+    "  the file goes on after the weapon at line N: ...  *  text between weapons\n"
+    "                                    or after the last\n"
+    "  N more findings not kept  *       past those the reader keeps (FILE: what)\n"
+    "  key \"K\" is given again further on; ...  only the last entry of a key\n"
+    "                                    counts\n"
+    "  could not match \"V\" of key \"K\"    an empty render type, explosion or\n"
+    "                                    beam colour\n"
+    "  normalize drops key \"K\" with value \"V\"  an entry of a field that the\n"
+    "                                    writer leaves out, such as a model beside\n"
+    "                                    the beam flag\n"
+    "  normalize writes key \"K\" as \"W\", not \"V\"  a value that reads back\n"
+    "                                    otherwise\n"
+    "  Weaprange \"V\" holds \"C\", which write refuses  any text member or own\n"
+    "                                    text (FILE: what)\n"
+    "Entries that no field reads are kept by saving in place and dropped by\n"
+    "normalize, which check does not list.\n"
     "An old digit spelling (h20, h20boom1, h20boom2, bombre1) is named as\n"
-    "  old spelling \"V\" of key \"K\" will be saved as \"W\"  saving writes the letter\n"
-    "                                                    spelling; this is no\n"
-    "                                                    finding\n"
+    "  old spelling \"V\" of key \"K\" will be saved as \"W\"  saving writes the\n"
+    "                                    letter spelling; this is no finding\n"
     "Then one line per weapon ID that more than one weapon uses, in one file or\n"
-    "several, with every use:\n"
+    "several, with every use (this too fails --strict):\n"
     "  weapon ID \"ID\" is used by N weapons: FILE:LINE, FILE:LINE...\n"
     "and a last line: files read, findings, shared weapon IDs, files refused\n"
     "(and old spellings, where there are any).\n"
@@ -312,15 +346,14 @@ const Command kCheckCommand = {
     "characters as \\xNN; so do file names that hold control characters.\n"
     "Scripts that cannot be read are named on standard error.\n"
     "--json prints the same as one JSON document instead: \"findings\" (file,\n"
-    "line or null, kind, key, value, message), \"shared_ids\" (id, uses: file,\n"
-    "line), \"refused\" (file, message) and \"summary\". Control characters are\n"
-    "written \\u00XX, and bytes that are not well-formed UTF-8 \\u00XX of their\n"
-    "value (read as Latin-1).\n"
+    "line or null, kind, key, value, suggestion (the known key or section meant,\n"
+    "or null), strict (whether --strict fails on it), message), \"shared_ids\"\n"
+    "(id, uses: file, line), \"refused\" (file, message) and \"summary\".\n"
+    "Control characters are written \\u00XX, and bytes that are not well-formed\n"
+    "UTF-8 \\u00XX of their value (read as Latin-1).\n"
     "Exit status: 0 every script read (findings alone do not fail), 1 a script\n"
-    "could not be read or held no weapon header, or with --strict any finding or\n"
-    "shared weapon ID, 2 bad arguments. --strict passing means that normalize\n"
-    "loses nothing of any weapon (order, spacing, letter case of keys, comments\n"
-    "and line ends aside).\n",
+    "could not be read or held no weapon header, or with --strict a finding\n"
+    "marked * or a shared weapon ID, 2 bad arguments.\n",
     RunCheck,
 };
 

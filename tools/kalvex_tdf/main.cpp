@@ -41,7 +41,8 @@ void PrintExitStatus(std::ostream& out) {
   out << "\nExit status:\n"
       << "  0  success\n"
       << "  1  a file could not be read or written, or held no weapon; with check --strict,\n"
-      << "     also any finding or shared weapon ID\n"
+      << "     also an unknown key or section, a value of the wrong kind, malformed text\n"
+      << "     or a shared weapon ID\n"
       << "  2  bad input or arguments\n"
       << "A file that could not be read or written is named on standard error with what\n"
       << "failed and why: " << kProgram << ": FILE: Unable to open file: Permission denied\n";
