@@ -6,16 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "record/weapon_record.h"
-#include "script/script_keys.h"
+#include "record/record_fields.h"
 #include "script/script_layout.h"
 #include "script/table_match.h"
 
 namespace kalvex {
 
-// Whether the field that `rule` reads differs between two records (a list
-// field's own text included).
-bool FieldDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord& b);
+// Whether `field` differs between two records (a list field's own text
+// included).
+bool FieldDiffers(const RecordField& field, const WeaponRecord& a, const WeaponRecord& b);
 
 // The value that `row` of the writer's layout writes for its field (a flag,
 // text, render type or table field), without its ";", taken on the field's

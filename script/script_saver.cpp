@@ -5,7 +5,6 @@
 #include "script/entry_places.h"
 #include "script/field_entries.h"
 #include "script/script_document.h"
-#include "script/script_keys.h"
 #include "script/script_writer.h"
 #include "script/table_match.h"
 #include "script/text_edits.h"
@@ -13,8 +12,6 @@
 
 namespace kalvex {
 namespace {
-
-const KeyRule& BodyRule(std::string_view key) { return *FindBodyKey(key); }
 
 // What the reader takes of a value: the blanks around it are not part of it.
 std::string_view Trimmed(std::string_view text) {
@@ -94,11 +91,11 @@ class WeaponSaver {
       edits_.Replace(weapon_.code, std::string(Trimmed(code)));
   }
 
-  // The entries of the weapon that `rule` reads, in the order written.
-  std::vector<std::size_t> EntriesOf(const KeyRule& rule) const {
+  // The entries of the weapon whose key is `sets`, in the order written.
+  std::vector<std::size_t> EntriesOf(FieldKey sets) const {
     std::vector<std::size_t> found;
     for (std::size_t i = 0; i < weapon_.entries.size(); ++i) {
-      if (weapon_.entries[i].rule == &rule) found.push_back(i);
+      if (weapon_.entries[i].sets == sets) found.push_back(i);
     }
     return found;
   }
@@ -119,13 +116,13 @@ class WeaponSaver {
     }
   }
 
-  // The last entry of `rule` gets `value`; without one, the entry is added.
-  void SetOrAdd(std::string_view key, const KeyRule& rule, const std::string& value) {
+  // The last entry of `sets` gets `value`; without one, the entry is added.
+  void SetOrAdd(std::string_view key, FieldKey sets, const std::string& value) {
     if (const std::string_view problem = ValueProblem(value); !problem.empty()) {
       Refuse("value of \"" + std::string(key) + "\"", problem);
       return;
     }
-    const std::vector<std::size_t> entries = EntriesOf(rule);
+    const std::vector<std::size_t> entries = EntriesOf(sets);
     if (!entries.empty()) {
       SetValue(entries.back(), value);
     } else {
@@ -134,12 +131,11 @@ class WeaponSaver {
   }
 
   void SaveSimple(const LayoutRow& row, const RecordField& field) {
-    const KeyRule& rule = BodyRule(field.key);
-    if (!FieldDiffers(rule, base_, edited_)) return;
+    if (!FieldDiffers(field, base_, edited_)) return;
     if (const std::optional<std::string> value = WrittenValue(row, edited_)) {
-      SetOrAdd(field.key, rule, *value);
+      SetOrAdd(field.key, {&field}, *value);
     } else {
-      RemoveAll(EntriesOf(rule));
+      RemoveAll(EntriesOf({&field}));
     }
   }
 
@@ -150,7 +146,7 @@ class WeaponSaver {
     std::vector<std::size_t> set;
     for (std::size_t i = 0; i < weapon_.entries.size(); ++i) {
       const ScriptEntry& entry = weapon_.entries[i];
-      if (entry.rule != nullptr && entry.rule->rule == ValueRule::kStyle && !ZeroEntry(entry)) {
+      if (entry.sets.field == &field && !ZeroEntry(entry)) {
         set.push_back(i);
       }
     }
@@ -174,33 +170,30 @@ class WeaponSaver {
 
   // The beam colour sets both its entries; a value it lacks removes its entry.
   void SaveColour(const RecordField& field) {
-    const KeyRule& first = BodyRule(field.key);
-    if (!FieldDiffers(first, base_, edited_)) return;
+    if (!FieldDiffers(field, base_, edited_)) return;
     const ColourValues values = WrittenColour(edited_);
-    SetOrRemove(field.key, first, values.first);
-    SetOrRemove(field.second_key, BodyRule(field.second_key), values.second);
+    SetOrRemove(field.key, {&field, 0}, values.first);
+    SetOrRemove(field.second_key, {&field, 1}, values.second);
   }
 
-  void SetOrRemove(std::string_view key, const KeyRule& rule,
-                   std::optional<std::string_view> value) {
+  void SetOrRemove(std::string_view key, FieldKey sets, std::optional<std::string_view> value) {
     if (value) {
-      SetOrAdd(key, rule, std::string(*value));
+      SetOrAdd(key, sets, std::string(*value));
     } else {
-      RemoveAll(EntriesOf(rule));
+      RemoveAll(EntriesOf(sets));
     }
   }
 
   // The damage in "[DAMAGE]": its last entry, else first in the section,
   // else the writer's section before the body's closing "}".
   void SaveDamage(const LayoutRow& row, const RecordField& field) {
-    const KeyRule& rule = *FindDamageKey(field.key);
-    if (!FieldDiffers(rule, base_, edited_)) return;
+    if (!FieldDiffers(field, base_, edited_)) return;
     const std::string value = *WrittenValue(row, edited_);
     if (const std::string_view problem = ValueProblem(value); !problem.empty()) {
       Refuse("damage", problem);
       return;
     }
-    if (const std::vector<std::size_t> entries = EntriesOf(rule); !entries.empty()) {
+    if (const std::vector<std::size_t> entries = EntriesOf({&field}); !entries.empty()) {
       SetValue(entries.back(), value);
       return;
     }
@@ -217,10 +210,11 @@ class WeaponSaver {
   void RewriteOldSpellings() {
     for (std::size_t i = 0; i < weapon_.entries.size(); ++i) {
       const ScriptEntry& entry = weapon_.entries[i];
-      if (touched_[i] || entry.rule == nullptr || entry.rule->rule != ValueRule::kTable) continue;
+      const RecordField* field = entry.sets.field;
+      if (touched_[i] || field == nullptr || field->reading != ValueRule::kTable) continue;
       const std::string_view value = Text(entry.value);
-      if (const std::optional<int> index = MatchOldSpelling(entry.rule->table, value)) {
-        edits_.Replace(entry.value, std::string(TableValue(entry.rule->table, *index)));
+      if (const std::optional<int> index = MatchOldSpelling(field->table, value)) {
+        edits_.Replace(entry.value, std::string(TableValue(field->table, *index)));
       }
     }
   }
