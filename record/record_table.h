@@ -2,7 +2,7 @@
 // holds, its reset value, the key of its entry in a weapon script and how the
 // reader takes that entry's value. The record itself (weapon_record.h), the
 // table that tools walk (record_fields.h) and the reader's keys
-// (script/script_keys.cpp) are all made from KALVEX_RECORD_TABLE below.
+// (script/field_keys.cpp) are all made from KALVEX_RECORD_TABLE below.
 #pragma once
 
 #include <string_view>
@@ -24,14 +24,13 @@ enum class FieldKind {
 
 // How the reader takes an entry's value into its field.
 enum class ValueRule {
-  kHeaderText,    // code, ID, name: blanks inside kept, blanks around dropped
-  kText,          // every other text: blanks dropped
-  kFlag,          // the value 0 gives 0, any other value 1
-  kStyle,         // a value other than 0 sets the style of fire
-  kRenderType,    // a whole number 0 to 7
-  kTable,         // a value table text, turned into its index
-  kColour,        // "color=": the first value of a beam colour
-  kSecondColour,  // "color2=": expected to match the colour read before it
+  kHeaderText,  // code, ID, name: blanks inside kept, blanks around dropped
+  kText,        // every other text: blanks dropped
+  kFlag,        // the value 0 gives 0, any other value 1
+  kStyle,       // a value other than 0 sets the style of fire
+  kRenderType,  // a whole number 0 to 7
+  kTable,       // a value table text, turned into its index
+  kColour,      // "color=" and "color2=": the two values of a beam colour
 };
 
 // The value table of an index field read by kTable.

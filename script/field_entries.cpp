@@ -51,14 +51,14 @@ std::optional<std::string_view> TextFormValue(WrittenForm form, const std::strin
 }
 
 // A field with an own text: its text is its value, whatever its index.
-bool IndexDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord& b) {
-  if (rule.own != nullptr) {
-    const std::string& own_a = a.own.*rule.own;
-    const std::string& own_b = b.own.*rule.own;
+bool IndexDiffers(const RecordField& field, const WeaponRecord& a, const WeaponRecord& b) {
+  if (field.own != nullptr) {
+    const std::string& own_a = a.own.*field.own;
+    const std::string& own_b = b.own.*field.own;
     if (own_a != own_b) return true;
     if (!own_a.empty()) return false;
   }
-  return a.*rule.number != b.*rule.number;
+  return a.*field.number != b.*field.number;
 }
 
 }  // namespace
@@ -113,9 +113,9 @@ RowEntries WrittenEntries(const LayoutRow& row, const WeaponRecord& r) {
   return entries;
 }
 
-bool FieldDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord& b) {
-  if (rule.text != nullptr) return a.*rule.text != b.*rule.text;
-  return rule.number != nullptr && IndexDiffers(rule, a, b);
+bool FieldDiffers(const RecordField& field, const WeaponRecord& a, const WeaponRecord& b) {
+  if (field.IsText()) return a.*field.text != b.*field.text;
+  return IndexDiffers(field, a, b);
 }
 
 }  // namespace kalvex

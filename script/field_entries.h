@@ -9,8 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "record/weapon_record.h"
-#include "script/script_keys.h"
+#include "record/record_fields.h"
 #include "script/script_layout.h"
 
 namespace kalvex {
@@ -43,8 +42,8 @@ class RowEntries {
 // sounds are written as their key with an empty value.
 RowEntries WrittenEntries(const LayoutRow& row, const WeaponRecord& record);
 
-// Whether the field that `rule` reads differs between two records (a list
-// field's own text included).
-bool FieldDiffers(const KeyRule& rule, const WeaponRecord& a, const WeaponRecord& b);
+// Whether `field` differs between two records (a list field's own text
+// included).
+bool FieldDiffers(const RecordField& field, const WeaponRecord& a, const WeaponRecord& b);
 
 }  // namespace kalvex

@@ -51,7 +51,6 @@ constexpr ValueKind KindOfField(const RecordField& field) {
       return ValueKind::kFlag;
     case ValueRule::kRenderType:
     case ValueRule::kColour:
-    case ValueRule::kSecondColour:
       return ValueKind::kWhole;
     case ValueRule::kTable:
       return field.table == ValueTable::kBarrelAngle ? ValueKind::kWhole : ValueKind::kText;

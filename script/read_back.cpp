@@ -58,7 +58,7 @@ std::vector<std::pair<std::string_view, std::string_view>> EntriesWithoutField(
     std::string_view skipped_key) {
   std::vector<std::pair<std::string_view, std::string_view>> found;
   for (const ScriptEntry& entry : weapon.entries) {
-    if (entry.rule != nullptr) continue;
+    if (entry.sets.field != nullptr) continue;
     const std::string_view key = TextOf(document, entry.key);
     if (!skipped_key.empty() && entry.scope == skipped_scope &&
         EqualIgnoringCase(key, skipped_key)) {

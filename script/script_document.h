@@ -13,12 +13,10 @@
 #include <string_view>
 #include <vector>
 
-#include "record/weapon_record.h"
+#include "record/record_fields.h"
 #include "script/script_reader.h"
 
 namespace kalvex {
-
-struct KeyRule;
 
 // Bytes [begin, end) of the document's text.
 struct TextRange {
@@ -35,13 +33,24 @@ enum class EntryScope : unsigned char { kBody, kDamage, kOther };
 
 inline constexpr std::size_t kNoPlace = static_cast<std::size_t>(-1);
 
+// What the key of an entry sets: a field, and which of the field's keys it is
+// (`nth`, from 0). Most fields have one key; the beam colour's second key
+// ("color2") is its key 1; the style has a key for each style of fire, whose
+// `nth` is the style it sets.
+struct FieldKey {
+  const RecordField* field = nullptr;  // nullptr for a key without a field
+  unsigned char nth = 0;
+
+  auto operator<=>(const FieldKey&) const = default;
+};
+
 struct ScriptEntry {
   TextRange key;                     // the key as written, blanks around it left out
   TextRange value;                   // first to last byte of the value that is not a blank;
                                      // without ";" it ends before a line end or a comment
   std::size_t semicolon = kNoPlace;  // the ";" that ends it, or kNoPlace
   std::size_t line_number = 0;       // of the key, from 1
-  const KeyRule* rule = nullptr;     // what its key sets; nullptr for a key without a field
+  FieldKey sets;                     // what its key sets
   EntryScope scope = EntryScope::kBody;
   bool ran_into_next_line = false;  // its ";" is missing before the next entry
 

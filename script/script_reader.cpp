@@ -5,10 +5,10 @@
 #include <array>
 #include <optional>
 
+#include "script/field_keys.h"
 #include "script/number_text.h"
+#include "script/script_document.h"
 #include "script/script_input.h"
-#include "script/script_keys.h"
-#include "script/script_scan.h"
 #include "script/table_match.h"
 
 namespace kalvex {
@@ -99,9 +99,9 @@ class WeaponReader {
   // A key given before in the same part of the weapon: its earlier entry is
   // told, as its value gives way to this one.
   void NoteRepeat(std::size_t index) {
-    const ScriptEntry& entry = weapon_.entries[index];
-    const std::size_t slot = RuleIndex(*entry.rule);
-    std::size_t& seen = last_seen_[slot];
+    const FieldKey& sets = weapon_.entries[index].sets;
+    std::size_t& seen =
+        last_seen_[static_cast<std::size_t>(sets.field - kRecordFields.data())][sets.nth];
     if (seen != 0) {
       const ScriptEntry& earlier = weapon_.entries[seen - 1];
       std::string value;
@@ -113,31 +113,32 @@ class WeaponReader {
 
   void ReadEntry(std::size_t index) {
     const ScriptEntry& entry = weapon_.entries[index];
-    if (entry.rule == nullptr) {
+    const RecordField* field = entry.sets.field;
+    if (field == nullptr) {
       PackInto(Text(entry.value), value_);
       Report(FindingKind::kSkippedKey, entry, value_);
     } else {
       NoteRepeat(index);
-      ReadKnownEntry(*entry.rule, entry);
+      ReadKnownEntry(*field, entry);
     }
     if (entry.ran_into_next_line) [[unlikely]] {
-      if (entry.rule == nullptr || entry.rule->rule != ValueRule::kHeaderText) {
+      if (field == nullptr || field->reading != ValueRule::kHeaderText) {
         PackInto(Text(entry.value), value_);
       }
       Report(FindingKind::kMissingSemicolon, entry, value_);
     }
   }
 
-  void ReadKnownEntry(const KeyRule& rule, const ScriptEntry& entry) {
+  void ReadKnownEntry(const RecordField& field, const ScriptEntry& entry) {
     const std::string_view raw = Text(entry.value);
-    if (rule.rule == ValueRule::kHeaderText) {
-      StoreHeaderText(raw, record_.*rule.text);
-      if (rule.text == &WeaponRecord::WeapID) result_.id_line = entry.line_number;
-      value_ = record_.*rule.text;
+    if (field.reading == ValueRule::kHeaderText) {
+      StoreHeaderText(raw, record_.*field.text);
+      if (field.text == &WeaponRecord::WeapID) result_.id_line = entry.line_number;
+      value_ = record_.*field.text;
       return;
     }
-    if (rule.rule == ValueRule::kText) {
-      std::string& member = record_.*rule.text;
+    if (field.reading == ValueRule::kText) {
+      std::string& member = record_.*field.text;
       PackInto(raw, member);
       if (!member.empty() && !IsDecimalNumber(member)) {
         Report(FindingKind::kNotANumber, entry, member);
@@ -145,30 +146,28 @@ class WeaponReader {
       return;
     }
     const std::string_view value = PackedView(raw, value_);
-    switch (rule.rule) {
+    switch (field.reading) {
       case ValueRule::kFlag:
-        record_.*rule.number = IsZeroNumber(value) ? 0 : 1;
+        record_.*field.number = IsZeroNumber(value) ? 0 : 1;
         break;
       case ValueRule::kStyle:
-        if (!IsZeroNumber(value)) record_.*rule.number = rule.style;
+        if (!IsZeroNumber(value)) record_.*field.number = entry.sets.nth;
         break;
       case ValueRule::kRenderType:
         if (const auto type = MatchRenderType(value)) {
-          record_.*rule.number = *type;
-          (record_.own.*rule.own).clear();
+          record_.*field.number = *type;
+          (record_.own.*field.own).clear();
         } else if (!value.empty()) {
-          (record_.own.*rule.own).assign(value);
+          (record_.own.*field.own).assign(value);
         } else {
           Report(FindingKind::kUnmatchedValue, entry, value);
         }
         break;
       case ValueRule::kTable:
-        ReadTableValue(rule, entry, value);
+        ReadTableValue(field, entry, value);
         break;
-      case ValueRule::kColour:
-      case ValueRule::kSecondColour: {
-        std::optional<std::string>& kept =
-            rule.rule == ValueRule::kColour ? first_colour_ : second_colour_;
+      case ValueRule::kColour: {
+        std::optional<std::string>& kept = entry.sets.nth == 0 ? first_colour_ : second_colour_;
         if (value.empty()) {
           Report(FindingKind::kUnmatchedValue, entry, value);
           kept.reset();
@@ -196,22 +195,22 @@ class WeaponReader {
     }
   }
 
-  void ReadTableValue(const KeyRule& rule, const ScriptEntry& entry, std::string_view value) {
-    std::string* own = rule.own == nullptr ? nullptr : &(record_.own.*rule.own);
-    const std::optional<int> none = NoneIndex(rule.table);
-    std::optional<int> index = value.empty() ? none : MatchTableValue(rule.table, value);
+  void ReadTableValue(const RecordField& field, const ScriptEntry& entry, std::string_view value) {
+    std::string* own = field.own == nullptr ? nullptr : &(record_.own.*field.own);
+    const std::optional<int> none = NoneIndex(field.table);
+    std::optional<int> index = value.empty() ? none : MatchTableValue(field.table, value);
     if (!index && !value.empty()) {
-      index = MatchOldSpelling(rule.table, value);
+      index = MatchOldSpelling(field.table, value);
       if (index) Report(FindingKind::kOldSpelling, entry, value);
     }
     if (index) {
-      record_.*rule.number = *index;
+      record_.*field.number = *index;
       if (own != nullptr) own->clear();
       return;
     }
     if (own != nullptr && !value.empty()) {
       own->assign(value);
-      if (rule.table == ValueTable::kModel) record_.*rule.number = *none;
+      if (field.table == ValueTable::kModel) record_.*field.number = *none;
       return;
     }
     Report(FindingKind::kUnmatchedValue, entry, value);
@@ -221,16 +220,16 @@ class WeaponReader {
   const ScriptWeapon& weapon_;
   WeaponRecord& record_;
   ReadResult& result_;
-  std::string value_;                                // the value of the entry being read
-  std::array<std::size_t, kRuleCount> last_seen_{};  // per key: its entry before, plus 1
-  std::optional<std::string> first_colour_;          // the last "color=" value
-  std::optional<std::string> second_colour_;         // the last "color2=" value
+  std::string value_;  // the value of the entry being read
+  // Per field and key of it: its entry before, plus 1.
+  std::array<std::array<std::size_t, kMostKeysOfAField>, kRecordFieldCount> last_seen_{};
+  std::optional<std::string> first_colour_;   // the last "color=" value
+  std::optional<std::string> second_colour_;  // the last "color2=" value
 };
 
 }  // namespace
 
-ReadResult ReadScannedWeapon(std::string_view text, const ScriptDocument& document,
-                             std::size_t index, WeaponRecord& record) {
+ReadResult ReadWeapon(const ScriptDocument& document, std::size_t index, WeaponRecord& record) {
   record.Reset();
   // What a weapon without an entry holds, the model included, which Reset keeps.
   for (const RecordField& field : kRecordFields) {
@@ -241,12 +240,8 @@ ReadResult ReadScannedWeapon(std::string_view text, const ScriptDocument& docume
   result.utf16 = document.utf16;
   if (index >= document.weapons.size()) return result;
   result.header_found = true;
-  WeaponReader(text, document.weapons[index], record, result).Run();
+  WeaponReader(document.text, document.weapons[index], record, result).Run();
   return result;
-}
-
-ReadResult ReadWeapon(const ScriptDocument& document, std::size_t index, WeaponRecord& record) {
-  return ReadScannedWeapon(document.text, document, index, record);
 }
 
 std::vector<WeaponChoice> ListWeapons(const ScriptDocument& document) {
@@ -262,19 +257,16 @@ std::vector<WeaponChoice> ListWeapons(const ScriptDocument& document) {
     choice.line = weapon.header_line;
     store(weapon.code, choice.code);
     for (const ScriptEntry& entry : weapon.entries) {
-      if (entry.rule == nullptr || entry.rule->rule != ValueRule::kHeaderText) continue;
-      store(entry.value, entry.rule->text == &WeaponRecord::WeapID ? choice.id : choice.name);
+      const RecordField* field = entry.sets.field;
+      if (field == nullptr || field->reading != ValueRule::kHeaderText) continue;
+      store(entry.value, field->text == &WeaponRecord::WeapID ? choice.id : choice.name);
     }
   }
   return choices;
 }
 
 ReadResult ReadScript(std::string_view bytes, WeaponRecord& record) {
-  // One document per thread, scanned into again at each read: its lists keep
-  // their room, so that reading a weapon allocates nothing for them.
-  thread_local ScriptDocument scanned;
-  ScanScript(bytes, scanned, true);
-  return ReadScannedWeapon(bytes, scanned, 0, record);
+  return ReadWeapon(OpenScript(std::string(bytes)), 0, record);
 }
 
 }  // namespace kalvex

@@ -8,15 +8,12 @@
 #include "script/read_back.h"
 #include "script/script_document.h"
 #include "script/script_input.h"
-#include "script/script_keys.h"
 #include "script/script_writer.h"
 #include "script/table_match.h"
 #include "script/text_edits.h"
 
 namespace kalvex {
 namespace {
-
-const KeyRule& BodyRule(std::string_view key) { return *FindBodyKey(key); }
 
 bool HoldsLineEnd(std::string_view value) {
   return std::any_of(value.begin(), value.end(),
@@ -91,11 +88,11 @@ class WeaponSaver {
     if (Text(weapon_.code) != code) edits_.Replace(weapon_.code, code);
   }
 
-  // The entries of the weapon that `rule` reads, in the order written.
-  std::vector<std::size_t> EntriesOf(const KeyRule& rule) const {
+  // The entries of the weapon whose key is `sets`, in the order written.
+  std::vector<std::size_t> EntriesOf(FieldKey sets) const {
     std::vector<std::size_t> found;
     for (std::size_t i = 0; i < weapon_.entries.size(); ++i) {
-      if (weapon_.entries[i].rule == &rule) found.push_back(i);
+      if (weapon_.entries[i].sets == sets) found.push_back(i);
     }
     return found;
   }
@@ -116,13 +113,13 @@ class WeaponSaver {
     }
   }
 
-  // The last entry of `rule` gets `value`; without one, the entry is added.
-  void SetOrAdd(std::string_view key, const KeyRule& rule, const std::string& value) {
+  // The last entry of `sets` gets `value`; without one, the entry is added.
+  void SetOrAdd(std::string_view key, FieldKey sets, const std::string& value) {
     if (const std::string_view problem = ValueProblem(value); !problem.empty()) {
       Refuse("value of \"" + std::string(key) + "\"", problem);
       return;
     }
-    const std::vector<std::size_t> entries = EntriesOf(rule);
+    const std::vector<std::size_t> entries = EntriesOf(sets);
     if (!entries.empty()) {
       SetValue(entries.back(), value);
     } else {
@@ -134,14 +131,13 @@ class WeaponSaver {
   // as a key without a value: a script being edited loses such an entry
   // rather than gain an empty one.
   void SaveSimple(const LayoutRow& row, const RecordField& field) {
-    const KeyRule& rule = BodyRule(field.key);
-    if (!FieldDiffers(rule, base_, edited_)) return;
+    if (!FieldDiffers(field, base_, edited_)) return;
     const RowEntries entries = WrittenEntries(row, edited_);
     if (entries.empty() ||
         (row.form == WrittenForm::kTableOrOwn && entries.front().value.empty())) {
-      RemoveAll(EntriesOf(rule));
+      RemoveAll(EntriesOf({&field}));
     } else {
-      SetOrAdd(field.key, rule, entries.front().value);
+      SetOrAdd(field.key, {&field}, entries.front().value);
     }
   }
 
@@ -152,7 +148,7 @@ class WeaponSaver {
     std::vector<std::size_t> set;
     for (std::size_t i = 0; i < weapon_.entries.size(); ++i) {
       const ScriptEntry& entry = weapon_.entries[i];
-      if (entry.rule != nullptr && entry.rule->rule == ValueRule::kStyle && !ZeroEntry(entry)) {
+      if (entry.sets.field == &field && !ZeroEntry(entry)) {
         set.push_back(i);
       }
     }
@@ -176,17 +172,16 @@ class WeaponSaver {
 
   // The beam colour sets both its entries; a value it lacks removes its entry.
   void SaveColour(const LayoutRow& row, const RecordField& field) {
-    const KeyRule& first = BodyRule(field.key);
-    if (!FieldDiffers(first, base_, edited_)) return;
+    if (!FieldDiffers(field, base_, edited_)) return;
     const RowEntries entries = WrittenEntries(row, edited_);
-    for (const std::string_view key : {field.key, field.second_key}) {
-      const KeyRule& rule = BodyRule(key);
+    for (const unsigned char nth : {0, 1}) {
+      const std::string_view key = nth == 0 ? field.key : field.second_key;
       const auto entry = std::find_if(entries.View().begin(), entries.View().end(),
                                       [key](const WrittenEntry& e) { return e.key == key; });
       if (entry != entries.View().end()) {
-        SetOrAdd(key, rule, entry->value);
+        SetOrAdd(key, {&field, nth}, entry->value);
       } else {
-        RemoveAll(EntriesOf(rule));
+        RemoveAll(EntriesOf({&field, nth}));
       }
     }
   }
@@ -194,14 +189,13 @@ class WeaponSaver {
   // The damage in "[DAMAGE]": its last entry, else first in the section,
   // else the writer's section before the body's closing "}".
   void SaveDamage(const LayoutRow& row, const RecordField& field) {
-    const KeyRule& rule = *FindDamageKey(field.key);
-    if (!FieldDiffers(rule, base_, edited_)) return;
+    if (!FieldDiffers(field, base_, edited_)) return;
     const std::string value = WrittenEntries(row, edited_).front().value;
     if (const std::string_view problem = ValueProblem(value); !problem.empty()) {
       Refuse("damage", problem);
       return;
     }
-    if (const std::vector<std::size_t> entries = EntriesOf(rule); !entries.empty()) {
+    if (const std::vector<std::size_t> entries = EntriesOf({&field}); !entries.empty()) {
       SetValue(entries.back(), value);
       return;
     }
@@ -218,10 +212,11 @@ class WeaponSaver {
   void RewriteOldSpellings() {
     for (std::size_t i = 0; i < weapon_.entries.size(); ++i) {
       const ScriptEntry& entry = weapon_.entries[i];
-      if (touched_[i] || entry.rule == nullptr || entry.rule->rule != ValueRule::kTable) continue;
+      const RecordField* field = entry.sets.field;
+      if (touched_[i] || field == nullptr || field->reading != ValueRule::kTable) continue;
       const std::string_view value = Text(entry.value);
-      if (const std::optional<int> index = MatchOldSpelling(entry.rule->table, value)) {
-        edits_.Replace(entry.value, std::string(TableValue(entry.rule->table, *index)));
+      if (const std::optional<int> index = MatchOldSpelling(field->table, value)) {
+        edits_.Replace(entry.value, std::string(TableValue(field->table, *index)));
       }
     }
   }

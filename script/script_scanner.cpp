@@ -3,9 +3,8 @@
 #include <algorithm>
 
 #include "script/ascii_case.h"
+#include "script/field_keys.h"
 #include "script/script_input.h"
-#include "script/script_keys.h"
-#include "script/script_scan.h"
 #include "script/table_match.h"
 
 namespace kalvex {
@@ -46,20 +45,11 @@ std::string Packed(std::string_view text, std::size_t limit) {
 
 class Scanner {
  public:
-  // Scans `text`, which `document` need not hold yet. With `first_only` the
-  // scan stops where a second weapon begins.
-  Scanner(std::string_view text, ScriptDocument& document, bool first_only)
-      : text_(text), doc_(document), in_(text), first_only_(first_only) {}
+  // Scans the text of `document`, which holds nothing else yet.
+  explicit Scanner(ScriptDocument& document)
+      : text_(document.text), doc_(document), in_(document.text) {}
 
   void Run() {
-    doc_.comments.clear();
-    doc_.utf16 = false;
-    Scan();
-    doc_.weapons.resize(used_);
-  }
-
- private:
-  void Scan() {
     doc_.line_end = FirstLineEnd();
     if (in_.LooksLikeUtf16()) {
       doc_.utf16 = true;
@@ -68,13 +58,14 @@ class Scanner {
     in_.SkipByteOrderMark();
     SkipSpaceAndComments();
     if (!FindFirstHeader()) return;
-    while (ReadWeapon() && !first_only_) {
+    while (ReadWeapon()) {
     }
-    if (used_ == 0) return;
+    if (doc_.weapons.empty()) return;
     std::vector<StructureFinding>& findings = doc_.weapons.front().findings;
     findings.insert(findings.begin(), early_.begin(), early_.end());
   }
 
+ private:
   std::string_view Text(TextRange range) const { return text_.substr(range.begin, range.size()); }
 
   std::string_view FirstLineEnd() const {
@@ -84,26 +75,7 @@ class Scanner {
     return at + 1 < text_.size() && text_[at + 1] == '\n' ? "\r\n" : "\r";
   }
 
-  ScriptWeapon* Current() { return used_ == 0 ? nullptr : &doc_.weapons[used_ - 1]; }
-
-  // The place of the next weapon: one the document held before, emptied but
-  // keeping the room of its lists, or a new one.
-  ScriptWeapon& NextWeapon() {
-    if (used_ == doc_.weapons.size()) {
-      ++used_;
-      return doc_.weapons.emplace_back();
-    }
-    ScriptWeapon& slot = doc_.weapons[used_++];
-    ScriptWeapon fresh;
-    fresh.entries.swap(slot.entries);
-    fresh.sections.swap(slot.sections);
-    fresh.findings.swap(slot.findings);
-    fresh.entries.clear();
-    fresh.sections.clear();
-    fresh.findings.clear();
-    slot = std::move(fresh);
-    return slot;
-  }
+  ScriptWeapon* Current() { return doc_.weapons.empty() ? nullptr : &doc_.weapons.back(); }
 
   // A finding about the bytes from `begin` up to the current place.
   void Report(FindingKind kind, std::size_t line, std::size_t begin, std::string key,
@@ -176,7 +148,7 @@ class Scanner {
     in_.Advance();
     while (!in_.AtEnd() && in_.Peek() != ']') in_.Advance();
     if (in_.AtEnd()) return false;
-    ScriptWeapon& weapon = NextWeapon();
+    ScriptWeapon& weapon = doc_.weapons.emplace_back();
     weapon.header_line = line;
     weapon.header.begin = begin;
     weapon.span.begin = begin;
@@ -195,7 +167,7 @@ class Scanner {
   // Up to the "}" that closes the body and what follows it. True when
   // another weapon begins.
   bool ReadBody() {
-    ScriptWeapon& weapon = doc_.weapons[used_ - 1];
+    ScriptWeapon& weapon = doc_.weapons.back();
     while (true) {
       SkipSpaceAndComments();
       if (in_.AtEnd()) return EndWeapon(false);
@@ -219,7 +191,7 @@ class Scanner {
   }
 
   bool EndWeapon(bool another) {
-    doc_.weapons[used_ - 1].span.end = in_.offset();
+    doc_.weapons.back().span.end = in_.offset();
     return another;
   }
 
@@ -320,11 +292,6 @@ class Scanner {
     return depth_ == 2 && damage_open_ ? EntryScope::kDamage : EntryScope::kOther;
   }
 
-  const KeyRule* FindRule(TextRange key, EntryScope scope) const {
-    if (key.size() > kLongestKey || scope == EntryScope::kOther) return nullptr;
-    return scope == EntryScope::kBody ? FindBodyKey(Text(key)) : FindDamageKey(Text(key));
-  }
-
   // Moves over a token up to one of `stops`.
   TokenEnd ReadToken(const std::array<bool, 256>& stops, bool key) {
     while (true) {
@@ -364,7 +331,7 @@ class Scanner {
     entry.key = Trimmed(begin, in_.offset() - 1);
     entry.line_number = line;
     entry.scope = CurrentScope();
-    entry.rule = FindRule(entry.key, entry.scope);
+    entry.sets = FindFieldKey(Text(entry.key), entry.scope);
     const std::size_t value_begin = in_.offset();
     const TokenEnd end = ReadToken(kValueStops, false);
     if (end == TokenEnd::kSemicolon) {
@@ -394,8 +361,6 @@ class Scanner {
   std::string_view text_;
   ScriptDocument& doc_;
   Input in_;
-  bool first_only_;
-  std::size_t used_ = 0;                   // weapons found so far
   std::vector<StructureFinding> early_;    // before the first weapon's header
   std::size_t depth_ = 0;                  // braces open
   ScriptSection* section_ = nullptr;       // the section named just before a "{"
@@ -405,14 +370,10 @@ class Scanner {
 
 }  // namespace
 
-void ScanScript(std::string_view text, ScriptDocument& document, bool first_only) {
-  Scanner(text, document, first_only).Run();
-}
-
 ScriptDocument OpenScript(std::string bytes) {
   ScriptDocument document;
   document.text = std::move(bytes);
-  ScanScript(document.text, document, false);
+  Scanner(document).Run();
   return document;
 }
 

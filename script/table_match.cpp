@@ -147,7 +147,6 @@ int ListPositions(const RecordField& field) {
     }
     case ValueRule::kHeaderText:
     case ValueRule::kText:
-    case ValueRule::kSecondColour:
       break;
   }
   return 0;

@@ -16,7 +16,7 @@
 
 #include "reader_test_support.h"
 #include "record/record_fields.h"
-#include "script/script_keys.h"
+#include "script/field_keys.h"
 #include "script/script_reader.h"
 #include "script/script_writer.h"
 
@@ -152,12 +152,14 @@ class ScriptMaker {
 std::string MemberOf(const WeaponRecord& record, const std::string& key) {
   std::string lower;
   for (const char c : key) lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  const KeyRule* rule = lower == "default" ? FindDamageKey(lower) : FindBodyKey(lower);
-  if (rule == nullptr) return "?";
-  if (rule->text != nullptr) return record.*rule->text;
-  if (rule->number == nullptr) return "";
-  const std::string own = rule->own != nullptr ? " own " + record.own.*rule->own : "";
-  return std::to_string(record.*rule->number) + own;
+  const FieldKey sets =
+      FindFieldKey(lower, lower == "default" ? EntryScope::kDamage : EntryScope::kBody);
+  const RecordField* field = sets.field;
+  if (field == nullptr) return "?";
+  if (field->IsText()) return record.*field->text;
+  if (field->reading == ValueRule::kColour && sets.nth == 1) return "";  // "color2"
+  const std::string own = field->own != nullptr ? " own " + record.own.*field->own : "";
+  return std::to_string(record.*field->number) + own;
 }
 
 std::string WithoutBlanks(std::string text) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "script/ascii_case.h"
-#include "script/script_keys.h"
+#include "script/field_keys.h"
 #include "tools/kalvex_tdf/record_lines.h"
 
 namespace kalvex::tdf {
@@ -40,8 +40,7 @@ std::optional<EntryChange> ParseEntryChange(std::string_view word, std::string& 
   }
   if (!IsKey(change.key)) {
     problem = "a key is letters, digits and \"_\", not beginning with a digit";
-  } else if ((change.scope == EntryScope::kBody ? FindBodyKey(change.key)
-                                                : FindDamageKey(change.key))) {
+  } else if (FindFieldKey(change.key, change.scope).field != nullptr) {
     problem = "the key \"" + std::string(change.key) +
               "\" has a member of its own: use Member=value (dump shows them)";
   } else if (change.value.find_first_of(kScriptPunctuation) != std::string_view::npos ||

@@ -4,7 +4,6 @@
 #include <map>
 
 #include "script/field_entries.h"
-#include "script/script_keys.h"
 #include "script/script_writer.h"
 
 namespace kalvex::tdf {
@@ -14,11 +13,11 @@ std::string_view TextOf(const ScriptDocument& document, TextRange range) {
   return std::string_view(document.text).substr(range.begin, range.size());
 }
 
-// The last entry of each field in the weapon, by its key's rule.
-std::map<const KeyRule*, const ScriptEntry*> LastEntries(const ScriptWeapon& weapon) {
-  std::map<const KeyRule*, const ScriptEntry*> last;
+// The last entry of each key of a field in the weapon.
+std::map<FieldKey, const ScriptEntry*> LastEntries(const ScriptWeapon& weapon) {
+  std::map<FieldKey, const ScriptEntry*> last;
   for (const ScriptEntry& entry : weapon.entries) {
-    if (entry.rule != nullptr && entry.scope != EntryScope::kOther) last[entry.rule] = &entry;
+    if (entry.sets.field != nullptr) last[entry.sets] = &entry;
   }
   return last;
 }
@@ -33,12 +32,12 @@ std::vector<NormalizeLoss> FindNormalizeLosses(const ScriptDocument& document, s
   ReadWeapon(normalized, 0, read_back);
   const auto written = LastEntries(normalized.weapons.front());
   std::vector<NormalizeLoss> losses;
-  for (const auto& [rule, entry] : LastEntries(document.weapons[index])) {
+  for (const auto& [sets, entry] : LastEntries(document.weapons[index])) {
     // What reads back as it was is kept, however it is spelled.
-    if (!FieldDiffers(*rule, record, read_back)) continue;
+    if (!FieldDiffers(*sets.field, record, read_back)) continue;
     NormalizeLoss loss{entry->line_number, std::string(TextOf(document, entry->key)),
                        std::string(TextOf(document, entry->value)), std::nullopt};
-    if (const auto it = written.find(rule); it != written.end()) {
+    if (const auto it = written.find(sets); it != written.end()) {
       loss.written = std::string(TextOf(normalized, it->second->value));
     }
     losses.push_back(std::move(loss));
