@@ -1,10 +1,13 @@
 #include "tools/kalvex_tdf/check_findings.h"
 
 #include <algorithm>
+#include <ostream>
 
 #include "script/finding_text.h"
 #include "script/known_keys.h"
 #include "script/script_input.h"
+#include "tools/kalvex_tdf/command.h"
+#include "tools/kalvex_tdf/script_input.h"
 
 namespace kalvex::tdf {
 namespace {
@@ -175,6 +178,27 @@ std::vector<CheckFinding> CheckReaderFindings(const ScriptDocument& document, st
     if (!judged.kind.empty()) findings.push_back(std::move(judged));
   }
   return findings;
+}
+
+void NoteFindings(const CommandContext& context, std::string_view path,
+                  const ScriptDocument& document, std::size_t index, const ReadResult& read) {
+  const std::size_t findings = CheckReaderFindings(document, index, read).size();
+  const std::vector<ScriptEntry>& entries = document.weapons[index].entries;
+  const auto left_out = static_cast<std::size_t>(
+      std::count_if(entries.begin(), entries.end(),
+                    [](const ScriptEntry& e) { return e.sets.field == nullptr; }));
+  const std::string name = DisplayName(path);
+  if (findings != 0) {
+    context.err << kProgram << ": " << name << ": " << findings
+                << (findings == 1 ? " finding" : " findings") << "; \"" << kProgram
+                << " check\" lists them\n";
+  }
+  if (left_out != 0) {
+    context.err << kProgram << ": " << name << ": " << left_out
+                << (left_out == 1 ? " entry that no field reads is"
+                                  : " entries that no field reads are")
+                << " left out\n";
+  }
 }
 
 }  // namespace kalvex::tdf

@@ -43,4 +43,13 @@ struct CheckFinding {
 std::vector<CheckFinding> CheckReaderFindings(const ScriptDocument& document, std::size_t index,
                                               const ReadResult& read);
 
+struct CommandContext;
+
+// For a command that shows or writes only the fields of the weapon at `index`
+// of the script at `path`: says on standard error how many findings `check`
+// lists of it, and how many of its entries no field reads and so are left
+// out; nothing where there are none.
+void NoteFindings(const CommandContext& context, std::string_view path,
+                  const ScriptDocument& document, std::size_t index, const ReadResult& read);
+
 }  // namespace kalvex::tdf

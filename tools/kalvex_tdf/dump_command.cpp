@@ -2,6 +2,7 @@
 // and prints the record it gives as the lines that `write` takes.
 #include <ostream>
 
+#include "tools/kalvex_tdf/check_findings.h"
 #include "tools/kalvex_tdf/command.h"
 #include "tools/kalvex_tdf/command_output.h"
 #include "tools/kalvex_tdf/record_lines.h"
@@ -26,7 +27,7 @@ int RunDump(const CommandContext& context) {
                 << " weapons; this is the first (--index N or --weapon CODE takes another)\n";
   }
   WeaponRecord record;
-  NoteFindings(context, path, ReadWeapon(*document, *index, record));
+  NoteFindings(context, path, *document, *index, ReadWeapon(*document, *index, record));
   context.out << PrintRecordLines(record);
   return FlushStandardOutput(context) ? kExitOk : kExitCannotWrite;
 }

@@ -1,6 +1,7 @@
 // kalvex-tdf normalize [--index N | --weapon CODE] IN OUT: reads a weapon of a
 // script and writes it again as the editor writes a new script.
 #include "script/script_writer.h"
+#include "tools/kalvex_tdf/check_findings.h"
 #include "tools/kalvex_tdf/command.h"
 #include "tools/kalvex_tdf/command_output.h"
 #include "tools/kalvex_tdf/script_input.h"
@@ -29,7 +30,7 @@ int RunNormalize(const CommandContext& context) {
       FindSelectedWeapon(context, source, *document, words->selection);
   if (!index) return kExitCannotRead;
   WeaponRecord record;
-  NoteFindings(context, source, ReadWeapon(*document, *index, record));
+  NoteFindings(context, source, *document, *index, ReadWeapon(*document, *index, record));
   return WriteScriptTo(context, words->rest[1], WriteScript(record));
 }
 

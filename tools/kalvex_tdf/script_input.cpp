@@ -64,12 +64,4 @@ std::string TellRefusal(const CommandContext& context, std::string_view path,
   return told;
 }
 
-void NoteFindings(const CommandContext& context, std::string_view path, const ReadResult& read) {
-  const std::size_t count = read.findings.size() + read.findings_not_kept;
-  if (count == 0) return;
-  context.err << kProgram << ": " << DisplayName(path) << ": " << count
-              << (count == 1 ? " finding" : " findings") << "; \"" << kProgram
-              << " check\" lists them\n";
-}
-
 }  // namespace kalvex::tdf

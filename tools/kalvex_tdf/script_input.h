@@ -38,8 +38,4 @@ std::optional<ScriptDocument> OpenWeaponScript(const CommandContext& context, st
 std::string TellRefusal(const CommandContext& context, std::string_view path,
                         const FileRefusal& refusal);
 
-// When the reader reported anything about the script at `path`, says on
-// standard error how much and that `check` lists it.
-void NoteFindings(const CommandContext& context, std::string_view path, const ReadResult& read);
-
 }  // namespace kalvex::tdf
