@@ -24,7 +24,7 @@ constexpr bool KeyLess(const KeyText& a, const KeyText& b) {
 
 static_assert(kStyleTable.size() <= kMostKeysOfAField);
 
-// Every key of the body (a style's key is its table text before "="), sorted
+// Every key of the body, the styles' keys included, sorted
 // so that a key is looked for only among those of its length, and so that
 // the check below sees a key given twice.
 constexpr std::array<KeyText, 59> kBodyKeys = [] {
@@ -34,8 +34,7 @@ constexpr std::array<KeyText, 59> kBodyKeys = [] {
     if (field.place != FieldPlace::kBody) continue;
     if (field.reading == ValueRule::kStyle) {
       for (unsigned char style = 0; style < kStyleTable.size(); ++style) {
-        const std::string_view text = kStyleTable[style];
-        keys[next++] = {text.substr(0, text.find('=')), {&field, style}};
+        keys[next++] = {kStyleTable[style], {&field, style}};
       }
     }
     if (!field.key.empty()) keys[next++] = {field.key, {&field, 0}};

@@ -59,7 +59,7 @@ constexpr ValueKind KindOfField(const RecordField& field) {
 }
 
 // The entries that the fields read: each field's key, the keys of the styles
-// of fire (a style's table text before "=") and the beam colour's second key.
+// of fire and the beam colour's second key.
 constexpr std::size_t kFieldKeyCount = [] {
   std::size_t count = 0;
   for (const RecordField& field : kRecordFields) {
@@ -177,8 +177,8 @@ constexpr KeyTable MakeTable() {
     const ValueKind kind = KindOfField(field);
     const std::string_view section = field.place == FieldPlace::kDamage ? kDamageSection : "";
     if (field.reading == ValueRule::kStyle) {
-      for (const std::string_view text : kStyleTable) {
-        table.Add({.key = text.substr(0, text.find('=')), .kind = kind, .field = &field});
+      for (const std::string_view key : kStyleTable) {
+        table.Add({.key = key, .kind = kind, .field = &field});
       }
     }
     if (!field.key.empty()) {
