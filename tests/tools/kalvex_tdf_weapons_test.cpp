@@ -461,6 +461,16 @@ TEST_F(WeaponsTest, SetRefusesBadValuesAndWritesNothing) {
       {"a file after an assignment", "set %0 vlaunch=1 %0", 2,
        "kalvex-tdf set: expects every script file before the first assignment\n" + usage},
   });
+  // The first file takes the value it holds already and would change; the
+  // second refuses it: neither is written.
+  const std::string fast = "[FAST]\r\n{\r\n\treloadtime=fast;\r\n}\r\n";
+  const std::string first = Script("fast.tdf", fast);
+  const std::string second = Script("three.tdf", kThree);
+  const ToolRun run = RunTool({"set", first, second, "--all", "Weapreload=fast", "vlaunch=1"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "kalvex-tdf: Weapreload" + decimal + "\"fast\"\n");
+  EXPECT_EQ(ReadFile(first), fast);
+  EXPECT_EQ(ReadFile(second), kThree);
 }
 
 TEST_F(WeaponsTest, WriteAppendAddsTheWeaponAtTheEnd) {
