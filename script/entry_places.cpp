@@ -1,15 +1,9 @@
 #include "script/entry_places.h"
 
 #include "script/script_layout.h"
+#include "script/weapon_sections.h"
 
 namespace kalvex {
-
-const ScriptSection* EntryPlaces::DamageSection() const {
-  for (const ScriptSection& section : weapon_.sections) {
-    if (section.damage && section.open != kNoPlace) return &section;
-  }
-  return nullptr;
-}
 
 TextEdits::Place EntryPlaces::Body() const {
   std::size_t damage = kNoPlace;
@@ -32,8 +26,8 @@ TextEdits::Place EntryPlaces::Body() const {
   return edits_.PlaceAfter(open, "\t", doc_.line_end);
 }
 
-std::optional<TextEdits::Place> EntryPlaces::Damage(bool first) const {
-  const ScriptSection* section = DamageSection();
+std::optional<TextEdits::Place> EntryPlaces::InSection(std::string_view name, bool first) const {
+  const ScriptSection* section = OpenSection(doc_, weapon_, name);
   if (section == nullptr) return std::nullopt;
   if (section->first_entry == section->end_entry) {
     std::string indent(edits_.IndentOf(section->open));
@@ -49,10 +43,15 @@ std::optional<TextEdits::Place> EntryPlaces::Damage(bool first) const {
   return edits_.PlaceAfter(end, edits_.IndentOf(last.key.begin), edits_.LineEndAfter(end));
 }
 
-void EntryPlaces::AddDamageSection(TextEdits& edits, const std::string& entry) const {
+void EntryPlaces::AddSection(TextEdits& edits, std::string_view name,
+                             const std::string& entry) const {
   const std::string le(doc_.line_end);
   const LayoutRow& row = RowOf(Field::Weapdamage);
-  const std::string section = WithLineEnds(row.before, le) + entry + WithLineEnds(row.after, le);
+  // The damage's row holds the writer's section: its name replaced.
+  std::string before = WithLineEnds(row.before, le);
+  constexpr std::string_view kDamage = "DAMAGE";
+  before.replace(before.find(kDamage), kDamage.size(), name);
+  const std::string section = before + entry + WithLineEnds(row.after, le);
   const std::string& text = doc_.text;
   if (weapon_.close == kNoPlace) {
     const std::size_t end =

@@ -1,6 +1,6 @@
 // Where entries added to a weapon of a document go, in the layout of the
-// entries around them, and the writer's "[DAMAGE]" section for a weapon
-// without one.
+// entries around them, and the writer's section (as it writes "[DAMAGE]") for
+// a weapon without the section.
 #pragma once
 
 #include <optional>
@@ -22,17 +22,17 @@ class EntryPlaces {
   // with a tab and the file's line end.
   TextEdits::Place Body() const;
 
-  // In the weapon's "[DAMAGE]" section: as its first entry, indented like its
-  // entries, or after its last one. Nothing for a weapon without the section.
-  std::optional<TextEdits::Place> Damage(bool first) const;
+  // In the weapon's first section named `section` that has its "{": as its
+  // first entry, indented like its entries, or after its last one. Nothing
+  // for a weapon without the section.
+  std::optional<TextEdits::Place> InSection(std::string_view section, bool first) const;
 
-  // The writer's section holding `entry`, on lines of its own before the
-  // body's closing "}" (after the body's last entry where it has none).
-  void AddDamageSection(TextEdits& edits, const std::string& entry) const;
+  // The section `section` holding `entry`, laid out as the writer writes
+  // "[DAMAGE]", on lines of its own before the body's closing "}" (after the
+  // body's last entry where it has none).
+  void AddSection(TextEdits& edits, std::string_view section, const std::string& entry) const;
 
  private:
-  const ScriptSection* DamageSection() const;
-
   const ScriptDocument& doc_;
   const ScriptWeapon& weapon_;
   const TextEdits& edits_;

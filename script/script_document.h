@@ -142,14 +142,15 @@ struct SavedText {
 SavedText SaveWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& edited);
 
 // The document's text with the entry `key` of the weapon at `index`, one that
-// no field reads, set to `value` in `scope` (the body or "[DAMAGE]"): the last
-// entry of that key (letter case ignored) gets the value in place; without
-// one, the entry is added where Save adds a body entry, or after the last
-// entry of "[DAMAGE]", and a weapon without "[DAMAGE]" gets the writer's
-// section for it. An empty value removes every entry of the key. The caller
-// sees to it that the value keeps the script whole (no ";", line end or
-// bracket in it).
-SavedText SetEntry(const ScriptDocument& document, std::size_t index, EntryScope scope,
+// no field reads, set to `value` in the body (`section` empty) or in the
+// section named `section` ("DAMAGE", "CUSTOMPARAMS"; ASCII letter case
+// ignored): the last entry of that key (letter case ignored) gets the value in
+// place; without one, the entry is added where Save adds a body entry, or
+// after the last entry of the section, and a weapon without the section gets
+// it as the writer lays out "[DAMAGE]". An empty value removes every entry of
+// the key. The caller sees to it that the key and value keep the script whole
+// (no ";", line end or bracket in them).
+SavedText SetEntry(const ScriptDocument& document, std::size_t index, std::string_view section,
                    std::string_view key, std::string_view value);
 
 // The document's text with the writer's script of `record` added at the end,

@@ -200,10 +200,10 @@ class WeaponSaver {
       return;
     }
     const std::string entry = std::string(field.key) + "=" + value + ";";
-    if (const std::optional<TextEdits::Place> place = places_.Damage(true)) {
+    if (const std::optional<TextEdits::Place> place = places_.InSection("DAMAGE", true)) {
       edits_.Insert(place->at, place->before + entry + place->after);
     } else {
-      places_.AddDamageSection(edits_, entry);
+      places_.AddSection(edits_, "DAMAGE", entry);
     }
   }
 

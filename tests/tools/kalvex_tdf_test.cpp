@@ -158,8 +158,8 @@ const std::pair<const char*, const char*> kUsages[] = {
     {"dump", "Usage: kalvex-tdf dump [--index N | --weapon CODE] FILE"},
     {"table", "Usage: kalvex-tdf table FILE|FOLDER... [--keys K1,K2,...] [--csv]"},
     {"set",
-     "Usage: kalvex-tdf set FILE [--index N | --weapon CODE] [-o OUT] [Member=value]... "
-     "[--entry KEY=VALUE]..."},
+     "Usage: kalvex-tdf set FILE... [--index N | --weapon CODE | --all | --where KEY=VALUE...] "
+     "[-o OUT] ASSIGNMENT..."},
     {"write", "Usage: kalvex-tdf write [--append] OUT"},
     {"normalize", "Usage: kalvex-tdf normalize [--index N | --weapon CODE] IN OUT"},
     {"check", "Usage: kalvex-tdf check [--strict] [--json] FILE..."},

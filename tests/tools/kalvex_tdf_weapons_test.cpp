@@ -224,7 +224,9 @@ TEST_F(WeaponsTest, IndexAndWeaponChooseTheWeapon) {
        "--weapon CODE\n"},
       {"set of several weapons without a choice", "set %0 Weapdamage=5", 2,
        "kalvex-tdf: %0: holds 3 weapons: choose the one to edit with --index N or --weapon "
-       "CODE\n"},
+       "CODE, or use --all or --where\n"},
+      {"set, no weapon meets --where", "set %0 --where code=zz --where id= vlaunch=1", 1,
+       "kalvex-tdf: %0: no weapon meets --where\n"},
   });
   const std::string file = Script("three.tdf", kThree);
   const ToolRun second = RunTool({"dump", "--index", "2", file});
@@ -297,6 +299,42 @@ TEST_F(WeaponsTest, SetEditsOneWeaponInPlace) {
            ThreeWith("\tID=101;\r\n\tname=Heavy Rocket;\r\n\tshakeduration=1.5; // felt far\r\n",
                      "\tID=7;\r\n\tname=Heavy Rocket;\r\n\t// felt far\r\n"),
            "default=250;", "default=1;")},
+      {"a list member by its key and script text", "--index 2 SoundStart=CANNON2",
+       ThreeWith("soundstart=vortexfire;", "soundstart=cannon2;")},
+      {"a number by its key", "--weapon pulse RELOADTIME=2.5",
+       ThreeWith("reloadtime=0.367;", "reloadtime=2.5;")},
+      {"a field's entry removed by its key",
+       "--index 2 reloadtime=", ThreeWith("\treloadtime=0.367;\r\n", "")},
+      {"a key that no field reads", "--index 1 ShakeDuration=2",
+       ThreeWith("shakeduration=1.5;", "shakeduration=2;")},
+      {"the damage by its key", "--index 1 damage/DEFAULT=300",
+       ThreeWith("default=250;", "default=300;")},
+      {"a per-target damage added by its key", "--index 1 DAMAGE/armor_heavy=5",
+       ThreeWith("\t\theavytank=400;\r\n", "\t\theavytank=400;\r\n\t\tarmor_heavy=5;\r\n")},
+      {"a per-target damage changed by its key", "--index 1 Damage/HeavyTank=500",
+       ThreeWith("heavytank=400;", "heavytank=500;")},
+      {"a per-target damage removed by its key",
+       "--index 1 DAMAGE/heavytank=", ThreeWith("\t\theavytank=400;\r\n", "")},
+      {"a section added, then an entry added to it",
+       "--index 2 CUSTOMPARAMS/unitpic=x.png customparams/buildpic=y.png",
+       ThreeWith("\treloadtime=0.367;\r\n\t}\r\n",
+                 "\treloadtime=0.367;\r\n\t[CUSTOMPARAMS]\r\n\t\t{\r\n\t\tunitpic=x.png;\r\n"
+                 "\t\tbuildpic=y.png;\r\n\t\t}\r\n\t}\r\n")},
+      {"a section added after [DAMAGE]", "--index 1 CUSTOMPARAMS/unitpic=x.png",
+       ThreeWith("\t\theavytank=400;\r\n\t\t}\r\n\t}\r\n",
+                 "\t\theavytank=400;\r\n\t\t}\r\n\t[CUSTOMPARAMS]\r\n\t\t{\r\n"
+                 "\t\tunitpic=x.png;\r\n\t\t}\r\n\t}\r\n")},
+      {"every weapon with --all", "--all ReloadTime=1",
+       Replaced(Replaced(ThreeWith("// felt far\r\n", "// felt far\r\n\treloadtime=1;\r\n"),
+                         "reloadtime=0.367;", "reloadtime=1;"),
+                "[NOID]\r\n\t{\r\n", "[NOID]\r\n\t{\r\n\treloadtime=1;\r\n")},
+      {"--where with wildcards in any letter case", "--where CODE=p?LS* soundstart=cannon2",
+       ThreeWith("soundstart=vortexfire;", "soundstart=cannon2;")},
+      {"--where KEY= takes the weapons without the entry", "--where SoundStart= vlaunch=1",
+       Replaced(ThreeWith("// felt far\r\n", "// felt far\r\n\tvlaunch=1;\r\n"),
+                "[NOID]\r\n\t{\r\n", "[NOID]\r\n\t{\r\n\tvlaunch=1;\r\n")},
+      {"--where, every condition holding, a member among them",
+       "--where ID=10? --where Weapdamage=2*0 name=X", ThreeWith("name=Heavy Rocket;", "name=X;")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -368,9 +406,11 @@ TEST_F(WeaponsTest, SetTakesBackWhatDumpPrints) {
 TEST_F(WeaponsTest, SetRefusesBadValuesAndWritesNothing) {
   const std::string decimal =
       " needs a decimal number (an optional \"-\", digits and at most one point), not ";
-  const std::string own = "\" has a member of its own: use Member=value (dump shows them)\n";
   const std::string text =
       ", its script text (in double quotes where it is a whole number) or nothing, not ";
+  const std::string usage =
+      "Usage: kalvex-tdf set FILE... [--index N | --weapon CODE | --all | --where KEY=VALUE...] "
+      "[-o OUT] ASSIGNMENT...\n";
   RunCases({
       {"not a decimal number", "set %0 --index 2 Weapreload=1,5", 2,
        "kalvex-tdf: Weapreload" + decimal + "\"1,5\"\n"},
@@ -398,19 +438,39 @@ TEST_F(WeaponsTest, SetRefusesBadValuesAndWritesNothing) {
        "gives them (\"232 / 234\", \"232\" or \"/ 234\") or nothing, not \"5\"\n"},
       {"an unknown member", "set %0 --index 2 Weapfoo=1", 2,
        "kalvex-tdf: unknown member \"Weapfoo\"\n"},
-      {"a key with a member", "set %0 --index 2 --entry ReloadTime=1", 2,
-       "kalvex-tdf: --entry ReloadTime=1: the key \"ReloadTime" + own},
-      {"the damage's key", "set %0 --index 2 --entry DAMAGE/default=1", 2,
-       "kalvex-tdf: --entry DAMAGE/default=1: the key \"default" + own},
+      {"a key with a member", "set %0 --index 2 --entry ReloadTime=1,5", 2,
+       "kalvex-tdf: ReloadTime=1,5: Weapreload" + decimal + "\"1,5\"\n"},
+      {"a key that shares its member", "set %0 --index 2 --entry lineofsight=1", 2,
+       "kalvex-tdf: --entry lineofsight=1: the key \"lineofsight\" shares the member Weapstyle "
+       "with other keys: use Weapstyle=value (dump shows it)\n"},
+      {"a list member's key with a value that breaks the script", "set %0 --all soundstart=a}b", 2,
+       "kalvex-tdf: soundstart=a}b: Weapsost must not hold \"}\" (none of ; = [ ] { } or a line "
+       "end)\n"},
+      {"a value refused in two files", "set %0 %0 --all reloadtime=fast", 2,
+       "kalvex-tdf: reloadtime=fast: Weapreload" + decimal + "\"fast\"\n"},
       {"a value that breaks the script", "set %0 --index 2 --entry a=1;b", 2,
        "kalvex-tdf: --entry a=1;b: the value must not hold ; = [ ] { } or a line end\n"},
       {"not a key", "set %0 --index 2 --entry 2a=1", 2,
-       "kalvex-tdf: --entry 2a=1: a key is letters, digits and \"_\", not beginning with a "
-       "digit\n"},
-      {"no file", "set Weapdamage=1", 2,
-       "kalvex-tdf set: expects a script file\nUsage: kalvex-tdf set FILE [--index N | --weapon "
-       "CODE] [-o OUT] [Member=value]... [--entry KEY=VALUE]...\n"},
+       "kalvex-tdf: --entry 2a=1: a key or section is letters, digits and \"_\", not beginning "
+       "with a digit\n"},
+      {"no file", "set Weapdamage=1", 2, "kalvex-tdf set: expects a script file\n" + usage},
+      {"-o with two files", "set %0 %0 -o - vlaunch=1", 2,
+       "kalvex-tdf set: expects one script file with -o\n" + usage},
+      {"--where with --index", "set %0 --index 1 --where code=x vlaunch=1", 2,
+       "kalvex-tdf set: expects --index or --weapon, or else --all or --where\n" + usage},
+      {"a file after an assignment", "set %0 vlaunch=1 %0", 2,
+       "kalvex-tdf set: expects every script file before the first assignment\n" + usage},
   });
+  // The first file takes the value it holds already and would change; the
+  // second refuses it: neither is written.
+  const std::string fast = "[FAST]\r\n{\r\n\treloadtime=fast;\r\n}\r\n";
+  const std::string first = Script("fast.tdf", fast);
+  const std::string second = Script("three.tdf", kThree);
+  const ToolRun run = RunTool({"set", first, second, "--all", "Weapreload=fast", "vlaunch=1"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "kalvex-tdf: Weapreload" + decimal + "\"fast\"\n");
+  EXPECT_EQ(ReadFile(first), fast);
+  EXPECT_EQ(ReadFile(second), kThree);
 }
 
 TEST_F(WeaponsTest, WriteAppendAddsTheWeaponAtTheEnd) {

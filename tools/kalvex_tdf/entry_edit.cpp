@@ -9,8 +9,6 @@
 namespace kalvex::tdf {
 namespace {
 
-constexpr std::string_view kDamagePrefix = "DAMAGE/";
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool IsKeyCharacter(char c) {
@@ -22,37 +20,58 @@ bool IsKey(std::string_view key) {
          std::all_of(key.begin(), key.end(), IsKeyCharacter);
 }
 
+EntryScope ScopeOf(std::string_view section) {
+  if (section.empty()) return EntryScope::kBody;
+  return EqualIgnoringCase(section, "DAMAGE") ? EntryScope::kDamage : EntryScope::kOther;
+}
+
 }  // namespace
 
-std::optional<EntryChange> ParseEntryChange(std::string_view word, std::string& problem) {
+std::optional<KeyAssignment> ParseKeyAssignment(std::string_view word, std::string& problem) {
   const std::size_t equals = word.find('=');
   if (equals == std::string_view::npos) {
     problem = "needs KEY=VALUE";
     return std::nullopt;
   }
-  EntryChange change;
-  change.key = word.substr(0, equals);
-  change.value = word.substr(equals + 1);
-  if (change.key.size() > kDamagePrefix.size() &&
-      EqualIgnoringCase(change.key.substr(0, kDamagePrefix.size()), kDamagePrefix)) {
-    change.scope = EntryScope::kDamage;
-    change.key.remove_prefix(kDamagePrefix.size());
+  KeyAssignment assignment;
+  assignment.key = word.substr(0, equals);
+  assignment.value = word.substr(equals + 1);
+  if (const std::size_t slash = assignment.key.find('/'); slash != std::string_view::npos) {
+    assignment.section = assignment.key.substr(0, slash);
+    assignment.key.remove_prefix(slash + 1);
   }
-  if (!IsKey(change.key)) {
-    problem = "a key is letters, digits and \"_\", not beginning with a digit";
-  } else if (FindFieldKey(change.key, change.scope).field != nullptr) {
-    problem = "the key \"" + std::string(change.key) +
-              "\" has a member of its own: use Member=value (dump shows them)";
-  } else if (change.value.find_first_of(kScriptPunctuation) != std::string_view::npos ||
-             change.value.find('\n') != std::string_view::npos) {
+  const std::string_view value = assignment.value;
+  assignment.field = FindFieldKey(assignment.key, ScopeOf(assignment.section)).field;
+  const RecordField* field = assignment.field;
+  if (!IsKey(assignment.key) || (word.find('/') < equals && !IsKey(assignment.section))) {
+    problem = "a key or section is letters, digits and \"_\", not beginning with a digit";
+  } else if (field != nullptr &&
+             (field->reading == ValueRule::kStyle || field->reading == ValueRule::kColour)) {
+    problem = "the key \"" + std::string(assignment.key) + "\" shares the member " +
+              std::string(field->name) + " with other keys: use " + std::string(field->name) +
+              "=value (dump shows it)";
+  } else if (field != nullptr) {
+    return assignment;  // checked as the member's value
+  } else if (value.find_first_of(kScriptPunctuation) != std::string_view::npos ||
+             value.find('\n') != std::string_view::npos) {
     problem = "the value must not hold ; = [ ] { } or a line end";
-  } else if (!change.value.empty() &&
-             (IsBlank(change.value.front()) || IsBlank(change.value.back()))) {
+  } else if (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back()))) {
     problem = "the value must not begin or end with a blank";
   } else {
-    return change;
+    return assignment;
   }
   return std::nullopt;
+}
+
+std::string MemberLine(const KeyAssignment& assignment) {
+  const RecordField& field = *assignment.field;
+  std::string line = std::string(field.name) + "=";
+  if (field.IsText() || field.kind == FieldKind::kFlag || assignment.value.empty()) {
+    line += assignment.value;
+  } else {
+    line += "\"" + std::string(assignment.value) + "\"";
+  }
+  return line;
 }
 
 }  // namespace kalvex::tdf

@@ -1,25 +1,36 @@
-// The words of `set --entry`: an entry that no member of the weapon record
-// stands for, to be set or removed with SetEntry (script_document.h).
+// The assignments of `set` by script key: "KEY=VALUE" in the body,
+// "SECTION/KEY=VALUE" in a section of the weapon ("DAMAGE/default=300",
+// "CUSTOMPARAMS/unitpic=x.png"), the key in any ASCII letter case and the
+// value as the script writes it. A key that a field of the weapon record
+// reads becomes a member line of the record format; any other key an entry
+// set or removed with SetEntry (script_document.h).
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "script/script_document.h"
+#include "record/record_fields.h"
 
 namespace kalvex::tdf {
 
-struct EntryChange {
-  EntryScope scope = EntryScope::kBody;  // kBody, or kDamage for "DAMAGE/KEY"
+struct KeyAssignment {
+  std::string_view section;  // empty: the body
   std::string_view key;
-  std::string_view value;  // empty: remove the entry
+  std::string_view value;              // empty: remove the entry
+  const RecordField* field = nullptr;  // the field that reads the key, if one does
 };
 
-// "KEY=VALUE" or "DAMAGE/KEY=VALUE". Nothing, with the reason in `problem`,
-// for a key that is not one, a key that a member stands for, or a value that
-// would break the script.
-std::optional<EntryChange> ParseEntryChange(std::string_view word, std::string& problem);
+// "KEY=VALUE" or "SECTION/KEY=VALUE". Nothing, with the reason in `problem`,
+// for a key or section that is not one, a key that a field shares with other
+// keys (the style's, the beam colour's), or, for a key without a field, a
+// value that would break the script.
+std::optional<KeyAssignment> ParseKeyAssignment(std::string_view word, std::string& problem);
+
+// The member line that sets the field of `assignment` (one with a field) to
+// its value as the script writes it: a text member's value as it stands, a
+// flag's as it stands, a list member's as its script text; an empty value
+// gives the member as a weapon without its entry holds it.
+std::string MemberLine(const KeyAssignment& assignment);
 
 }  // namespace kalvex::tdf

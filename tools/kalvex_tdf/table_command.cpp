@@ -11,7 +11,7 @@
 
 #include "script/ascii_case.h"
 #include "script/script_document.h"
-#include "script/script_input.h"
+#include "script/weapon_sections.h"
 #include "tools/kalvex_tdf/command.h"
 #include "tools/kalvex_tdf/command_output.h"
 #include "tools/kalvex_tdf/script_input.h"
@@ -66,28 +66,6 @@ struct WeaponRow {
 
 std::string_view Text(const ScriptDocument& document, TextRange range) {
   return std::string_view(document.text).substr(range.begin, range.size());
-}
-
-// The section's name between its brackets, blanks around it left out.
-std::string_view SectionName(const ScriptDocument& document, const ScriptSection& section) {
-  std::string_view name = Text(document, section.name);
-  if (name.starts_with('[')) name.remove_prefix(1);
-  if (name.ends_with(']')) name.remove_suffix(1);
-  while (!name.empty() && IsSpace(name.front())) name.remove_prefix(1);
-  while (!name.empty() && IsSpace(name.back())) name.remove_suffix(1);
-  return name;
-}
-
-// The section whose braces hold the entry at `entry`, or nullptr (an entry of
-// the body, or of braces without a name before them).
-const ScriptSection* SectionOf(const ScriptWeapon& weapon, std::size_t entry) {
-  if (weapon.entries[entry].scope == EntryScope::kBody) return nullptr;
-  const ScriptSection* holding = nullptr;
-  for (const ScriptSection& section : weapon.sections) {
-    if (section.open == kNoPlace || section.first_entry > entry) continue;
-    holding = section.close == kNoPlace || entry < section.end_entry ? &section : nullptr;
-  }
-  return holding;
 }
 
 // Of each section, its name as first written, by the name in lower case.
