@@ -55,6 +55,15 @@ std::string_view KindWords(ValueKind kind) {
 
 constexpr std::string_view kReadByNone = "neither the game nor the later engine reads it";
 
+// "[" name "]", built by appending: GCC 12 sees a false overlap in
+// `"[" + std::string(name)` at -O3.
+std::string Bracketed(std::string_view name) {
+  std::string text = "[";
+  text += name;
+  text += "]";
+  return text;
+}
+
 }  // namespace
 
 bool ShownAfterOpen(FindingKind kind) {
@@ -158,7 +167,7 @@ std::string DescribeUnknownSection(std::string_view section, const KnownKey* nea
   if (section.empty()) {
     return "\"{\" without a section name: neither the game nor the later engine reads its entries";
   }
-  const std::string name = Quoted("[" + std::string(section) + "]");
+  const std::string name = Quoted(Bracketed(section));
   if (nested) {
     return "section " + name +
            " stands inside another section, where neither the game nor the later engine reads "
@@ -166,7 +175,7 @@ std::string DescribeUnknownSection(std::string_view section, const KnownKey* nea
   }
   std::string words =
       "unknown section " + name + ": " + std::string(kReadByNone) + " or its entries";
-  if (nearest) words += "; is it " + Quoted("[" + std::string(nearest->key) + "]") + "?";
+  if (nearest) words += "; is it " + Quoted(Bracketed(nearest->key)) + "?";
   return words;
 }
 

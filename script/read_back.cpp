@@ -32,8 +32,11 @@ std::string Quoted(const RowEntries& entries) {
   std::string text;
   for (const WrittenEntry& entry : entries.View()) {
     if (!text.empty()) text += " ";
-    text += "\"" + std::string(entry.key) + (entry.key.empty() ? "" : "=") +
-            std::string(Trimmed(entry.value)) + (entry.key.empty() ? "\"" : ";\"");
+    text += '"';
+    text += entry.key;
+    if (!entry.key.empty()) text += '=';
+    text += Trimmed(entry.value);
+    text += entry.key.empty() ? "\"" : ";\"";
   }
   return text;
 }
