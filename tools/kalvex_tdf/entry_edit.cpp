@@ -69,7 +69,9 @@ std::string MemberLine(const KeyAssignment& assignment) {
   if (field.IsText() || field.kind == FieldKind::kFlag || assignment.value.empty()) {
     line += assignment.value;
   } else {
-    line += "\"" + std::string(assignment.value) + "\"";
+    line += '"';
+    line += assignment.value;
+    line += '"';
   }
   return line;
 }
