@@ -13,9 +13,9 @@
 namespace kalvex::tdf {
 namespace {
 
-constexpr std::array<const Command*, 7> kCommands = {
-    &kListCommand,  &kDumpCommand,      &kTableCommand, &kSetCommand,
-    &kWriteCommand, &kNormalizeCommand, &kCheckCommand};
+constexpr std::array<const Command*, 8> kCommands = {
+    &kListCommand, &kDumpCommand,  &kTableCommand,     &kApplyCommand,
+    &kSetCommand,  &kWriteCommand, &kNormalizeCommand, &kCheckCommand};
 
 const Command* FindCommand(std::string_view name) {
   for (const Command* command : kCommands) {
