@@ -199,7 +199,7 @@ class FileApplier {
     }
     std::optional<ScriptDocument> document = OpenWeaponScript(context_, path_);
     if (!document) return kExitCannotRead;
-    ScriptDocument current = *document;
+    DocumentChanges changed(*document);
     std::vector<std::size_t> row_of(document->weapons.size(), 0);
     for (const WeaponRow& row : rows) {
       if (const int status = Match(*document, row, row_of); status != kExitOk) return status;
@@ -222,16 +222,17 @@ class FileApplier {
         }
       }
       if (changes.empty()) continue;
-      if (const std::optional<ChangeRefusal> refusal = ChangeWeapon(current, row.index, changes)) {
+      if (const std::optional<ChangeRefusal> refusal = changed.Change(row.index, changes)) {
         return Refuse(row, kExitBadInput, refusal->message);
       }
     }
-    if (current.text == document->text) return kExitOk;
+    const std::string text = changed.Text();
+    if (text == document->text) return kExitOk;
     if (dry_run) {
-      context_.out << UnifiedDiff(path_, path_, document->text, current.text);
+      context_.out << UnifiedDiff(path_, path_, document->text, text);
       return kExitOk;
     }
-    return WriteScriptTo(context_, path_, current.text);
+    return WriteScriptTo(context_, path_, text);
   }
 
  private:

@@ -131,21 +131,20 @@ std::optional<std::vector<std::size_t>> ChosenWeapons(const CommandContext& cont
   return std::vector<std::size_t>{*index};
 }
 
-// The text of `document` with each of the weapons at `chosen` edited, one
-// after the other on the text the edit before gave; nothing after saying
-// why a value was refused.
+// The text of `document` with each of the weapons at `chosen` edited;
+// nothing after saying why a value was refused.
 std::optional<std::string> EditWeapons(const CommandContext& context, const SetArguments& args,
                                        std::string_view path, const ScriptDocument& document,
                                        const std::vector<std::size_t>& chosen) {
-  ScriptDocument current = document;
+  DocumentChanges changes(document);
   for (const std::size_t index : chosen) {
-    if (const std::optional<ChangeRefusal> refusal = ChangeWeapon(current, index, args.changes)) {
+    if (const std::optional<ChangeRefusal> refusal = changes.Change(index, args.changes)) {
       context.err << kProgram << ": " << (refusal->save ? DisplayName(path) + ": " : "")
                   << refusal->message << "\n";
       return std::nullopt;
     }
   }
-  return std::move(current.text);
+  return changes.Text();
 }
 
 int RunSet(const CommandContext& context) {

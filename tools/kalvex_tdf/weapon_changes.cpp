@@ -1,5 +1,7 @@
 #include "tools/kalvex_tdf/weapon_changes.h"
 
+#include <algorithm>
+
 #include "record/record_fields.h"
 #include "script/known_keys.h"
 #include "script/number_text.h"
@@ -63,24 +65,31 @@ std::optional<std::string> AddAssignment(std::string_view word, bool entry,
   return std::nullopt;
 }
 
-std::optional<ChangeRefusal> ChangeWeapon(ScriptDocument& document, std::size_t index,
-                                          const WeaponChanges& changes) {
+std::optional<ChangeRefusal> DocumentChanges::Change(std::size_t index,
+                                                     const WeaponChanges& changes) {
+  const ScriptDocument alone = OpenWeaponAlone(document_, index);
   WeaponRecord record;
-  ReadWeapon(document, index, record);
+  ReadWeapon(alone, 0, record);
   WeaponRecord edited = record;
   if (std::optional<std::string> error = ApplyMembers(changes.members, edited)) {
     return ChangeRefusal{std::move(*error), false};
   }
-  SavedText saved{document.text, {}};
-  if (!(edited == record)) saved = SaveWeapon(document, index, edited);
+  SavedText saved{alone.text, {}};
+  if (!(edited == record)) saved = SaveWeapon(alone, 0, edited);
   for (const KeyAssignment& change : changes.entries) {
     if (!saved.ok()) break;
-    saved = SetEntry(OpenScript(std::move(saved.text)), index, change.section, change.key,
-                     change.value);
+    saved =
+        SetEntry(OpenScript(std::move(saved.text)), 0, change.section, change.key, change.value);
   }
   if (!saved.ok()) return ChangeRefusal{std::move(saved.refusal), true};
-  if (saved.text != document.text) document = OpenScript(std::move(saved.text));
+  if (saved.text != alone.text) texts_.push_back({index, std::move(saved.text)});
   return std::nullopt;
+}
+
+std::string DocumentChanges::Text() {
+  std::sort(texts_.begin(), texts_.end(),
+            [](const WeaponText& a, const WeaponText& b) { return a.index < b.index; });
+  return WithWeaponTexts(document_, texts_);
 }
 
 }  // namespace kalvex::tdf

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "script/script_document.h"
+#include "script/weapons_alone.h"
 #include "tools/kalvex_tdf/entry_edit.h"
 
 namespace kalvex::tdf {
@@ -40,10 +41,23 @@ struct ChangeRefusal {
   bool save = false;
 };
 
-// Makes `changes` to the weapon at `index` of `document`, which is opened
-// again from the text saved; where a change is refused, `document` stays as
-// it was.
-std::optional<ChangeRefusal> ChangeWeapon(ScriptDocument& document, std::size_t index,
-                                          const WeaponChanges& changes);
+// Changes to weapons of one document, each weapon changed on its own text
+// (weapons_alone.h) as the editor saves it, and the document's text with them
+// all.
+class DocumentChanges {
+ public:
+  explicit DocumentChanges(const ScriptDocument& document) : document_(document) {}
+
+  // Makes `changes` to the weapon at `index`, one not changed before. Where
+  // a change is refused, the weapon stays as it was.
+  std::optional<ChangeRefusal> Change(std::size_t index, const WeaponChanges& changes);
+
+  // The document's text with every change made.
+  std::string Text();
+
+ private:
+  const ScriptDocument& document_;
+  std::vector<WeaponText> texts_;
+};
 
 }  // namespace kalvex::tdf
