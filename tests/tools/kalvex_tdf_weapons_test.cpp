@@ -252,9 +252,9 @@ TEST_F(WeaponsTest, ApplySetsTheCellsThatChanged) {
        Replaced(kMixed, "[NOID]\r\n\t{\r\n", "[NOID]\r\n\t{\r\n\tvlaunch=1;\r\n")},
       {"a key given twice has its last entry set", "file\tindex\tcode\trange\n%0\t4\tExtra\t950\n",
        0, Replaced(kMixed, "range=900;", "range=950;")},
-      {"section columns, CSV",
+      {"section columns, CSV, rows in another order",
        "file,index,code,DAMAGE/armor_heavy,CUSTOMPARAMS/x\r\n"
-       "%0,1,ROCKET_LAUNCHER_MK2_HEAVY,5,\r\n%0,4,Extra,,2\r\n",
+       "%0,4,Extra,,2\r\n%0,1,ROCKET_LAUNCHER_MK2_HEAVY,5,\r\n",
        0,
        Replaced(Replaced(kMixed, "\t\theavytank=400;\r\n",
                          "\t\theavytank=400;\r\n\t\tarmor_heavy=5;\r\n"),
@@ -278,6 +278,9 @@ TEST_F(WeaponsTest, ApplySetsTheCellsThatChanged) {
        "\"-\", digits and at most one point), not \"fast\"\n"},
       {"a value that would break the script", "file\tindex\tcode\tvlaunch\n%0\t3\tNOID\t1;2\n", 2,
        kMixed,
+       "kalvex-tdf: %0: row 2: column vlaunch: the value must not hold ; = [ ] { } or a line "
+       "end\n"},
+      {"a line end in a cell", "file,index,code,vlaunch\r\n%0,3,NOID,\"1\n2\"\r\n", 2, kMixed,
        "kalvex-tdf: %0: row 2: column vlaunch: the value must not hold ; = [ ] { } or a line "
        "end\n"},
       {"a key column twice", "file\tindex\tcode\tID\tid\n%0\t1\tX\t1\t1\n", 2, kMixed,

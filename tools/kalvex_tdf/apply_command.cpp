@@ -229,7 +229,7 @@ class FileApplier {
     const std::string text = changed.Text();
     if (text == document->text) return kExitOk;
     if (dry_run) {
-      context_.out << UnifiedDiff(path_, path_, document->text, text);
+      context_.out << UnifiedDiff(DisplayName(path_), DisplayName(path_), document->text, text);
       return kExitOk;
     }
     return WriteScriptTo(context_, path_, text);
