@@ -1,6 +1,7 @@
 // What users run on a whole mod, measured without the window: saving the
 // largest file of a mod with one value changed, checking every file of a mod
-// with kalvex-tdf check, its table with kalvex-tdf table, and reading every
+// with kalvex-tdf check, its table with kalvex-tdf table, one column of that
+// table changed and applied with kalvex-tdf apply, and reading every
 // weapon of a mod once, which the other measures are held against.
 #include <benchmark/benchmark.h>
 
@@ -79,6 +80,44 @@ void BM_TableMod(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TableMod)->Unit(benchmark::kMillisecond);
+
+// kalvex-tdf apply of the mod's table with every weapon's range changed, the
+// files rewritten each time: a copy of the mod, so that the other measures
+// read it as generated.
+void BM_ApplyModColumn(benchmark::State& state) {
+  const std::vector<std::filesystem::path> files = kalvex::bench::WriteGeneratedMod(
+      kSeed, std::filesystem::temp_directory_path() / "kalvex_user_tasks_bench_apply");
+  std::vector<std::string> words = {"--keys", "range"};
+  for (const std::filesystem::path& path : files) words.push_back(path.string());
+  const std::vector<std::string_view> table_args(words.begin(), words.end());
+  std::istringstream none;
+  std::ostringstream table, err;
+  kalvex::tdf::kTableCommand.run({table_args, none, table, err});
+  // The table with each range cell, the last of its row, made `range`.
+  const auto with_range = [rows = table.str()](std::string_view range) {
+    std::string changed;
+    for (std::size_t begin = 0, end; begin < rows.size(); begin = end + 1) {
+      end = rows.find('\n', begin);
+      const std::string_view row = std::string_view(rows).substr(begin, end - begin);
+      changed.append(begin == 0 ? row : row.substr(0, row.rfind('\t') + 1));
+      if (begin != 0) changed.append(range);
+      changed += '\n';
+    }
+    return changed;
+  };
+  const std::string tables[] = {with_range("901"), with_range("902")};
+  const std::vector<std::string_view> args = {"-"};
+  std::size_t round = 0;
+  for (auto _ : state) {
+    std::istringstream in(tables[round++ % 2]);
+    std::ostringstream out;
+    if (kalvex::tdf::kApplyCommand.run({args, in, out, err}) != 0) {
+      state.SkipWithError("apply failed");
+      break;
+    }
+  }
+}
+BENCHMARK(BM_ApplyModColumn)->Unit(benchmark::kMillisecond);
 
 // Every file of the mod read once and every weapon of it filled in.
 void BM_ReadModOnce(benchmark::State& state) {

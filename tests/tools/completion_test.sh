@@ -24,7 +24,7 @@ expect() {  # expect "WORDS..." "WANTED"
   fi
 }
 
-expect "kalvex-tdf " "--help --version check dump list normalize set table write"
+expect "kalvex-tdf " "--help --version apply check dump list normalize set table write"
 expect "kalvex-tdf no" "normalize"
 expect "kalvex-tdf dump " "LOUD.TDF gun.tdf mods"
 expect "kalvex-tdf check gun.tdf " "LOUD.TDF gun.tdf mods"
@@ -39,5 +39,7 @@ expect "kalvex-tdf list " "LOUD.TDF gun.tdf mods"
 expect "kalvex-tdf table mods --c" "--csv"
 expect "kalvex-tdf table mods " "LOUD.TDF gun.tdf mods"
 expect "kalvex-tdf table mods --keys " ""
+expect "kalvex-tdf apply --d" "--dry-run"
+expect "kalvex-tdf apply n" "notes.txt"
 expect "kalvex-tdf frobnicate " ""
 exit $((failures > 0))

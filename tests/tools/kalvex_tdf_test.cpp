@@ -139,11 +139,27 @@ TEST_F(KalvexTdfTest, UnwritableFileExitsWithOne) {
 
 // Wrong words on the command line: usage on standard error, exit status 2.
 TEST_F(KalvexTdfTest, BadArgumentsShowUsage) {
-  for (const char* args :
-       {"", "unknown", "--frobnicate", "write", "write a.tdf b.tdf", "dump", "dump a.tdf b.tdf",
-        "normalize", "normalize a.tdf", "normalize a.tdf b.tdf c.tdf", "check",
-        "check --strict --json", "check --fast a.tdf", "check - -", "table", "table --csv",
-        "table a.tdf --keys", "table --fast a.tdf"}) {
+  for (const char* args : {"",
+                           "unknown",
+                           "--frobnicate",
+                           "write",
+                           "write a.tdf b.tdf",
+                           "dump",
+                           "dump a.tdf b.tdf",
+                           "normalize",
+                           "normalize a.tdf",
+                           "normalize a.tdf b.tdf c.tdf",
+                           "check",
+                           "check --strict --json",
+                           "check --fast a.tdf",
+                           "check - -",
+                           "table",
+                           "table --csv",
+                           "table a.tdf --keys",
+                           "table --fast a.tdf",
+                           "apply",
+                           "apply a.tsv b.tsv",
+                           "apply --force a.tsv"}) {
     SCOPED_TRACE(args);
     const ToolRun run = RunTool(Words(args), "Weaptur=1\n");
     EXPECT_EQ(run.status, 2);
@@ -157,6 +173,7 @@ const std::pair<const char*, const char*> kUsages[] = {
     {"list", "Usage: kalvex-tdf list FILE"},
     {"dump", "Usage: kalvex-tdf dump [--index N | --weapon CODE] FILE"},
     {"table", "Usage: kalvex-tdf table FILE|FOLDER... [--keys K1,K2,...] [--csv]"},
+    {"apply", "Usage: kalvex-tdf apply TABLE [--dry-run]"},
     {"set",
      "Usage: kalvex-tdf set FILE... [--index N | --weapon CODE | --all | --where KEY=VALUE...] "
      "[-o OUT] ASSIGNMENT..."},

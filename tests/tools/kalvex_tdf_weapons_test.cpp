@@ -1,6 +1,6 @@
-// kalvex-tdf on scripts of several weapons: list, the choice of a weapon by
-// --index and --weapon, set editing one weapon in place, write --append, and
-// check over every weapon of every file.
+// kalvex-tdf on scripts of several weapons: list, table and apply, the
+// choice of a weapon by --index and --weapon, set editing one weapon in place,
+// write --append, and check over every weapon of every file.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -200,6 +200,109 @@ TEST_F(WeaponsTest, TableWalksFolders) {
           "kalvex-tdf: " + (dir_ / "mod" / "empty.tdf").string() + ": No weapon found in file", 0),
       0u)
       << run.err;
+}
+
+// kThree and a weapon in LF line ends: a key given twice, a comment, a
+// section of the mod's own.
+const std::string kMixed = kThree +
+                           "[Extra]\n{\n"
+                           "  range=800;\n"
+                           "  range=900; // far\n"
+                           "  [CUSTOMPARAMS]\n  {\n    x=1;\n  }\n"
+                           "}\n";
+
+// What table prints, applied unchanged, writes nothing: a value holding a
+// tab, sections, a key given twice, both line ends, TSV and CSV.
+TEST_F(WeaponsTest, ApplyOfAnUnchangedTableWritesNothing) {
+  const std::string file = Script("mixed.tdf", kMixed);
+  fs::permissions(file, fs::perms::owner_read);  // a write would fail
+  for (const char* table : {"table %0", "table --csv %0"}) {
+    SCOPED_TRACE(table);
+    const ToolRun printed = RunTool(Words(table, {file}));
+    ASSERT_EQ(printed.status, 0) << printed.err;
+    for (const char* apply : {"apply -", "apply - --dry-run"}) {
+      const ToolRun run = RunTool(Words(apply), printed.out);
+      EXPECT_EQ(run.status, 0);
+      EXPECT_EQ(run.err, "");
+      EXPECT_EQ(run.out, "");
+    }
+  }
+  EXPECT_EQ(ReadFile(file), kMixed);
+}
+
+TEST_F(WeaponsTest, ApplySetsTheCellsThatChanged) {
+  const std::string rocket = "%0\t1\tROCKET_LAUNCHER_MK2_HEAVY\t";
+  const struct {
+    const char* name;
+    std::string table;  // "%0": the script's path
+    int status;
+    std::string after;  // the script's bytes after
+    std::string err = "";
+    const char* args = "apply %1";
+    std::string out = "";
+  } cases[] = {
+      {"one changed cell changes only its entry's line",
+       "file\tindex\tcode\treloadtime\tID\n%0\t2\tPulse\t2.5\t102\n", 0,
+       Replaced(kMixed, "reloadtime=0.367;", "reloadtime=2.5;")},
+      {"numbers written otherwise are unchanged",
+       "file\tindex\tcode\tshakeduration\tDAMAGE/default\n" + rocket + "1.50\t250.0\n", 0, kMixed},
+      {"an empty cell removes the entry", "file\tindex\tcode\tsoundstart\n%0\t2\tPulse\t\n", 0,
+       Replaced(kMixed, "\tsoundstart=vortexfire;\r\n", "")},
+      {"a new column adds an entry", "file\tindex\tcode\tvlaunch\n%0\t3\tNOID\t1\n", 0,
+       Replaced(kMixed, "[NOID]\r\n\t{\r\n", "[NOID]\r\n\t{\r\n\tvlaunch=1;\r\n")},
+      {"a key given twice has its last entry set", "file\tindex\tcode\trange\n%0\t4\tExtra\t950\n",
+       0, Replaced(kMixed, "range=900;", "range=950;")},
+      {"section columns, CSV, rows in another order",
+       "file,index,code,DAMAGE/armor_heavy,CUSTOMPARAMS/x\r\n"
+       "%0,4,Extra,,2\r\n%0,1,ROCKET_LAUNCHER_MK2_HEAVY,5,\r\n",
+       0,
+       Replaced(Replaced(kMixed, "\t\theavytank=400;\r\n",
+                         "\t\theavytank=400;\r\n\t\tarmor_heavy=5;\r\n"),
+                "x=1;", "x=2;")},
+      {"--dry-run prints the diff", "file\tindex\tcode\treloadtime\n%0\t2\tPulse\t2.5\n", 0, kMixed,
+       "", "apply %1 --dry-run",
+       "--- %0\n+++ %0\n@@ -15,7 +15,7 @@\n"
+       " \tID=102;\r\n \tname=Pulse\tGun;\r\n \tsoundstart=vortexfire;\r\n"
+       "-\treloadtime=0.367;\r\n+\treloadtime=2.5;\r\n"
+       " \t}\r\n [NOID]\r\n \t{\r\n"},
+      {"a row that no longer matches its weapon",
+       "file\tindex\tcode\tID\n%0\t1\tROCKET_LAUNCHER_MK2_HEAVY\t7\n%0\t2\tPULSE2\t102\n", 1,
+       kMixed, "kalvex-tdf: %0: row 3: weapon 2 is now \"Pulse\", not \"PULSE2\"\n"},
+      {"a weapon past the file's", "file\tindex\tcode\tID\n%0\t9\tPulse\t102\n", 1, kMixed,
+       "kalvex-tdf: %0: row 2: the file holds no weapon 9 (it holds 4)\n"},
+      {"a refused value",
+       "file\tindex\tcode\tID\treloadtime\n%0\t1\tROCKET_LAUNCHER_MK2_HEAVY\t7\t\n"
+       "%0\t2\tPulse\t102\tfast\n",
+       2, kMixed,
+       "kalvex-tdf: %0: row 3: reloadtime=fast: Weapreload needs a decimal number (an optional "
+       "\"-\", digits and at most one point), not \"fast\"\n"},
+      {"a value that would break the script", "file\tindex\tcode\tvlaunch\n%0\t3\tNOID\t1;2\n", 2,
+       kMixed,
+       "kalvex-tdf: %0: row 2: column vlaunch: the value must not hold ; = [ ] { } or a line "
+       "end\n"},
+      {"a line end in a cell", "file,index,code,vlaunch\r\n%0,3,NOID,\"1\n2\"\r\n", 2, kMixed,
+       "kalvex-tdf: %0: row 2: column vlaunch: the value must not hold ; = [ ] { } or a line "
+       "end\n"},
+      {"a key column twice", "file\tindex\tcode\tID\tid\n%0\t1\tX\t1\t1\n", 2, kMixed,
+       "kalvex-tdf: %1: column 5 \"id\" names the key of column 4 again\n"},
+      {"a key column named as the first three", "file\tindex\tcode\tCode\n", 2, kMixed,
+       "kalvex-tdf: %1: column 4 \"Code\" is named as one of the first three: a key column "
+       "cannot be told from it\n"},
+      {"a row of another width", "file\tindex\tcode\tID\n%0\t1\tX\n", 2, kMixed,
+       "kalvex-tdf: %1: row 2: holds 3 cells, the header 4\n"},
+      {"not a table", "index\tfile\n", 2, kMixed,
+       "kalvex-tdf: %1: the table's header must begin with \"file\" and a tab or a comma\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string file = Script("mixed.tdf", kMixed);
+    const std::string table = Script("table.txt", Filled(c.table, {file}));
+    const ToolRun run = RunTool(Words(c.args, {file, table}));
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.err, Filled(c.err, {file, table}));
+    EXPECT_EQ(run.out, Filled(c.out, {file}));
+    EXPECT_EQ(ReadFile(file), c.after);
+  }
 }
 
 TEST_F(WeaponsTest, IndexAndWeaponChooseTheWeapon) {

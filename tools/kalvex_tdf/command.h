@@ -62,4 +62,8 @@ extern const Command kSetCommand;
 // a column per key.
 extern const Command kTableCommand;
 
+// kalvex-tdf apply TABLE: sets the entries whose cells changed in a table
+// that table printed.
+extern const Command kApplyCommand;
+
 }  // namespace kalvex::tdf

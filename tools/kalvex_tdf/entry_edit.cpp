@@ -27,6 +27,12 @@ EntryScope ScopeOf(std::string_view section) {
 
 }  // namespace
 
+bool IsKeyName(std::string_view name) {
+  const std::size_t slash = name.find('/');
+  return IsKey(name.substr(slash == std::string_view::npos ? 0 : slash + 1)) &&
+         (slash == std::string_view::npos || IsKey(name.substr(0, slash)));
+}
+
 std::optional<KeyAssignment> ParseKeyAssignment(std::string_view word, std::string& problem) {
   const std::size_t equals = word.find('=');
   if (equals == std::string_view::npos) {
@@ -43,7 +49,7 @@ std::optional<KeyAssignment> ParseKeyAssignment(std::string_view word, std::stri
   const std::string_view value = assignment.value;
   assignment.field = FindFieldKey(assignment.key, ScopeOf(assignment.section)).field;
   const RecordField* field = assignment.field;
-  if (!IsKey(assignment.key) || (word.find('/') < equals && !IsKey(assignment.section))) {
+  if (!IsKeyName(word.substr(0, equals))) {
     problem = "a key or section is letters, digits and \"_\", not beginning with a digit";
   } else if (field != nullptr &&
              (field->reading == ValueRule::kStyle || field->reading == ValueRule::kColour)) {

@@ -21,6 +21,10 @@ struct KeyAssignment {
   const RecordField* field = nullptr;  // the field that reads the key, if one does
 };
 
+// Whether `name` is "KEY" or "SECTION/KEY": letters, digits and "_", not
+// beginning with a digit, on each side of the "/".
+bool IsKeyName(std::string_view name);
+
 // "KEY=VALUE" or "SECTION/KEY=VALUE". Nothing, with the reason in `problem`,
 // for a key or section that is not one, a key that a field shares with other
 // keys (the style's, the beam colour's), or, for a key without a field, a

@@ -13,9 +13,9 @@
 namespace kalvex::tdf {
 namespace {
 
-constexpr std::array<const Command*, 7> kCommands = {
-    &kListCommand,  &kDumpCommand,      &kTableCommand, &kSetCommand,
-    &kWriteCommand, &kNormalizeCommand, &kCheckCommand};
+constexpr std::array<const Command*, 8> kCommands = {
+    &kListCommand, &kDumpCommand,  &kTableCommand,     &kApplyCommand,
+    &kSetCommand,  &kWriteCommand, &kNormalizeCommand, &kCheckCommand};
 
 const Command* FindCommand(std::string_view name) {
   for (const Command* command : kCommands) {
@@ -40,10 +40,10 @@ void PrintUsage(std::ostream& out) {
 void PrintExitStatus(std::ostream& out) {
   out << "\nExit status:\n"
       << "  0  success\n"
-      << "  1  a file could not be read or written, or held no weapon; with check --strict,\n"
-      << "     also an unknown key or section, a value of the wrong kind, malformed text\n"
-      << "     or a shared weapon ID\n"
-      << "  2  bad input or arguments\n"
+      << "  1  a file could not be read or written, or held no weapon; with apply, a row\n"
+      << "     no longer matching its weapon; with check --strict, also an unknown key or\n"
+      << "     section, a value of the wrong kind, malformed text or a shared weapon ID\n"
+      << "  2  bad input, tables or arguments\n"
       << "A file that could not be read or written is named on standard error with what\n"
       << "failed and why: " << kProgram << ": FILE: Unable to open file: Permission denied\n";
 }

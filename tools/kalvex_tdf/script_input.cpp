@@ -11,9 +11,16 @@
 namespace kalvex::tdf {
 namespace {
 
-// Standard input, refused once it holds more than a script may.
-std::optional<FileRefusal> LoadStandardInput(std::istream& in, ScriptDocument& document) {
-  std::string bytes;
+bool HasControlCharacter(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<FileRefusal> ReadStandardInput(std::istream& in, std::string& bytes) {
   char chunk[64 * 1024];
   while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
     bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
@@ -23,18 +30,8 @@ std::optional<FileRefusal> LoadStandardInput(std::istream& in, ScriptDocument& d
     return LoadRefusal(ScriptFileStatus::kCannotOpen, {},
                        std::make_error_code(std::errc::io_error));
   }
-  document = OpenScript(std::move(bytes));
-  return NoWeaponRefusal(document);
+  return std::nullopt;
 }
-
-bool HasControlCharacter(std::string_view text) {
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 std::string DisplayName(std::string_view path) {
   if (path == kStandardInput) return "(standard input)";
@@ -48,9 +45,17 @@ std::string DisplayWord(std::string_view word) {
 std::optional<ScriptDocument> OpenWeaponScript(const CommandContext& context, std::string_view path,
                                                std::string* refusal) {
   ScriptDocument document;
-  const std::optional<FileRefusal> refused = path == kStandardInput
-                                                 ? LoadStandardInput(context.in, document)
-                                                 : OpenScriptFile(PathFromUtf8(path), document);
+  std::optional<FileRefusal> refused;
+  if (path == kStandardInput) {
+    std::string bytes;
+    refused = ReadStandardInput(context.in, bytes);
+    if (!refused) {
+      document = OpenScript(std::move(bytes));
+      refused = NoWeaponRefusal(document);
+    }
+  } else {
+    refused = OpenScriptFile(PathFromUtf8(path), document);
+  }
   if (!refused) return document;
   std::string told = TellRefusal(context, path, *refused);
   if (refusal) *refusal = std::move(told);

@@ -26,6 +26,10 @@ std::string DisplayName(std::string_view path);
 // control characters, else as it stands.
 std::string DisplayWord(std::string_view word);
 
+// Reads standard input to its end, in binary, into `bytes`. Refused once it
+// holds more than a script file may (kMaxScriptFileSize), or on a read error.
+std::optional<FileRefusal> ReadStandardInput(std::istream& in, std::string& bytes);
+
 // Reads the script file at `path` ("-": standard input, read once in binary)
 // into a document. When it cannot be read, is UTF-16 text or holds no weapon
 // header, says why on standard error (see TellRefusal), gives `refusal` (when

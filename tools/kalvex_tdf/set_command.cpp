@@ -5,26 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "record/record_fields.h"
-#include "script/known_keys.h"
-#include "script/number_text.h"
 #include "script/script_document.h"
 #include "tools/kalvex_tdf/command.h"
 #include "tools/kalvex_tdf/command_output.h"
-#include "tools/kalvex_tdf/entry_edit.h"
-#include "tools/kalvex_tdf/record_lines.h"
 #include "tools/kalvex_tdf/script_input.h"
+#include "tools/kalvex_tdf/weapon_changes.h"
 #include "tools/kalvex_tdf/weapon_conditions.h"
 #include "tools/kalvex_tdf/weapon_selection.h"
 
 namespace kalvex::tdf {
 namespace {
-
-// A member set by a line of the record format, as given or made from a key.
-struct MemberChange {
-  std::string_view word;  // as given
-  std::string line;       // "Member=value"
-};
 
 struct SetArguments {
   WeaponSelection selection;
@@ -32,36 +22,17 @@ struct SetArguments {
   std::vector<WeaponCondition> conditions;
   std::vector<std::string_view> files;
   std::string_view out;  // empty: each FILE itself
-  std::vector<MemberChange> members;
-  std::vector<KeyAssignment> entries;  // keys that no field reads
+  WeaponChanges changes;
 };
 
-// Sorts an assignment into `args`: a member's line as it stands, a key that
-// a field reads as its member's line, any other key as an entry. False after
-// saying what is wrong.
+// Sorts an assignment into `args`. False after saying what is wrong.
 bool TakeAssignment(const CommandContext& context, std::string_view word, bool entry,
                     SetArguments& args) {
-  // A name that begins as the members' names do and that no script knows is
-  // a member misspelt, refused as one.
-  const std::string_view name = word.substr(0, word.find('='));
-  if (!entry && (FindRecordField(name) != nullptr ||
-                 (name.starts_with("Weap") && FindKnownKey({}, name) == nullptr))) {
-    args.members.push_back({word, std::string(word)});
-    return true;
-  }
-  std::string problem;
-  const std::optional<KeyAssignment> assignment = ParseKeyAssignment(word, problem);
-  if (!assignment) {
-    context.err << kProgram << ": " << (entry ? "--entry " : "") << DisplayWord(word) << ": "
-                << problem << "\n";
-    return false;
-  }
-  if (assignment->field != nullptr) {
-    args.members.push_back({word, MemberLine(*assignment)});
-  } else {
-    args.entries.push_back(*assignment);
-  }
-  return true;
+  const std::optional<std::string> problem = AddAssignment(word, entry, args.changes);
+  if (!problem) return true;
+  context.err << kProgram << ": " << (entry ? "--entry " : "") << DisplayWord(word) << ": "
+              << *problem << "\n";
+  return false;
 }
 
 std::optional<SetArguments> ParseSetArguments(const CommandContext& context) {
@@ -126,37 +97,6 @@ std::optional<SetArguments> ParseSetArguments(const CommandContext& context) {
   return args;
 }
 
-// Sets the members of `members` in `record`, as write takes them, with the
-// value of a number member a decimal number or empty. The first error, with
-// the assignment as given where it was a script key.
-std::optional<std::string> ApplyMembers(const std::vector<MemberChange>& members,
-                                        WeaponRecord& record) {
-  for (const MemberChange& change : members) {
-    const std::string_view member = change.line;
-    const std::string given =
-        change.word == member ? std::string() : DisplayWord(change.word) + ": ";
-    if (member.find('\n') != std::string_view::npos) {
-      return given + std::string(member.substr(0, member.find('='))) + " must not hold a line end";
-    }
-    const RecordField* field = FindRecordField(member.substr(0, member.find('=')));
-    const std::string_view value = member.substr(member.find('=') + 1);
-    // A value as dump gives it changes nothing: the reset text, or what the
-    // member holds already.
-    const bool kept =
-        field && field->IsText() && (value == kResetText || value == record.*field->text);
-    const RecordLinesResult parsed = ParseRecordLines(member, record);
-    if (!parsed.ok) return given + parsed.message;
-    if (field && field->kind == FieldKind::kNumber && !value.empty() && !kept &&
-        !IsDecimalNumber(value)) {
-      return given + std::string(field->name) +
-             " needs a decimal number (an optional \"-\", digits and "
-             "at most one point), not \"" +
-             std::string(value) + "\"";
-    }
-  }
-  return std::nullopt;
-}
-
 // The weapons of `document` that the command edits, or nothing after saying
 // why there are none; `status` is then what the command exits with.
 std::optional<std::vector<std::size_t>> ChosenWeapons(const CommandContext& context,
@@ -191,35 +131,20 @@ std::optional<std::vector<std::size_t>> ChosenWeapons(const CommandContext& cont
   return std::vector<std::size_t>{*index};
 }
 
-// The text of `document` with each of the weapons at `chosen` edited, one
-// after the other on the text the edit before gave; nothing after saying
-// why a value was refused.
+// The text of `document` with each of the weapons at `chosen` edited;
+// nothing after saying why a value was refused.
 std::optional<std::string> EditWeapons(const CommandContext& context, const SetArguments& args,
                                        std::string_view path, const ScriptDocument& document,
                                        const std::vector<std::size_t>& chosen) {
-  ScriptDocument current = document;
+  DocumentChanges changes(document);
   for (const std::size_t index : chosen) {
-    WeaponRecord record;
-    ReadWeapon(current, index, record);
-    WeaponRecord edited = record;
-    if (const std::optional<std::string> error = ApplyMembers(args.members, edited)) {
-      context.err << kProgram << ": " << *error << "\n";
+    if (const std::optional<ChangeRefusal> refusal = changes.Change(index, args.changes)) {
+      context.err << kProgram << ": " << (refusal->save ? DisplayName(path) + ": " : "")
+                  << refusal->message << "\n";
       return std::nullopt;
     }
-    SavedText saved{current.text, {}};
-    if (!(edited == record)) saved = SaveWeapon(current, index, edited);
-    for (const KeyAssignment& change : args.entries) {
-      if (!saved.ok()) break;
-      saved = SetEntry(OpenScript(std::move(saved.text)), index, change.section, change.key,
-                       change.value);
-    }
-    if (!saved.ok()) {
-      context.err << kProgram << ": " << DisplayName(path) << ": " << saved.refusal << "\n";
-      return std::nullopt;
-    }
-    if (saved.text != current.text) current = OpenScript(std::move(saved.text));
   }
-  return std::move(current.text);
+  return changes.Text();
 }
 
 int RunSet(const CommandContext& context) {
