@@ -54,31 +54,24 @@ void BM_SaveLargestFileWithOneEdit(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveLargestFileWithOneEdit)->Unit(benchmark::kMillisecond);
 
-// kalvex-tdf check over every file of the mod, its report thrown away.
-void BM_CheckMod(benchmark::State& state) {
+// `command` over every file of the mod, what it prints thrown away.
+void RunOverMod(benchmark::State& state, const kalvex::tdf::Command& command) {
   std::vector<std::string> paths;
   for (const std::filesystem::path& path : ModFiles()) paths.push_back(path.string());
   const std::vector<std::string_view> args(paths.begin(), paths.end());
   std::istringstream in;
   for (auto _ : state) {
     std::ostringstream out, err;
-    benchmark::DoNotOptimize(kalvex::tdf::kCheckCommand.run({args, in, out, err}));
+    benchmark::DoNotOptimize(command.run({args, in, out, err}));
   }
 }
+
+// kalvex-tdf check over every file of the mod.
+void BM_CheckMod(benchmark::State& state) { RunOverMod(state, kalvex::tdf::kCheckCommand); }
 BENCHMARK(BM_CheckMod)->Unit(benchmark::kMillisecond);
 
-// kalvex-tdf table over every file of the mod, every key a column, the table
-// thrown away.
-void BM_TableMod(benchmark::State& state) {
-  std::vector<std::string> paths;
-  for (const std::filesystem::path& path : ModFiles()) paths.push_back(path.string());
-  const std::vector<std::string_view> args(paths.begin(), paths.end());
-  std::istringstream in;
-  for (auto _ : state) {
-    std::ostringstream out, err;
-    benchmark::DoNotOptimize(kalvex::tdf::kTableCommand.run({args, in, out, err}));
-  }
-}
+// kalvex-tdf table over every file of the mod, every key a column.
+void BM_TableMod(benchmark::State& state) { RunOverMod(state, kalvex::tdf::kTableCommand); }
 BENCHMARK(BM_TableMod)->Unit(benchmark::kMillisecond);
 
 // kalvex-tdf apply of the mod's table with every weapon's range changed, the
