@@ -3,9 +3,11 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "pages/page_editor.h"
@@ -28,6 +30,11 @@ class TMachines : public TFrameWindow {
   // Help, Contents / About.
   void Help();
   void CmAbout();
+  // Weapon, Next Weapon / Previous Weapon / Choose Weapon...: another weapon
+  // of the open script takes the window, the page that is up stays up.
+  void NextWeapon();
+  void PreviousWeapon();
+  void ChooseWeapon();
   // Opens the script at `path` as File, Open does with that file chosen:
   // the question about unsaved changes first. For a file named at start-up
   // and a file dropped onto the window.
@@ -43,7 +50,7 @@ class TMachines : public TFrameWindow {
   bool Find(TEventInfo& info) override;
 
   // Which command or notification runs which handler, in search order.
-  static const std::array<TResponseTableEntry<TMachines>, 7> Entries;
+  static const std::array<TResponseTableEntry<TMachines>, 10> Entries;
 
   // For the tests and tools that look in: what the user does not see, and
   // the controls that the window holds.
@@ -58,9 +65,28 @@ class TMachines : public TFrameWindow {
   // Asks whether to save unsaved changes; true when the command may go on
   // (nothing changed, No, or Yes and the script was written).
   bool SettleUnsavedChanges();
-  // Whether the weapon, with the page that is up, differs from the one last
-  // opened, saved or reset. A value changed and changed back is no change.
+  // Whether any weapon of the script, with the page that is up, differs from
+  // what was last opened, saved or reset. A value changed and changed back
+  // is no change.
   bool HasUnsavedChanges();
+  // Whether any weapon, with the page that is up, differs from what was last
+  // opened, saved or reset; the save flag stays as it is.
+  bool AnyWeaponEdited();
+  // Shows in the title the file, the weapon and its place in the script,
+  // with "*" while anything is unsaved.
+  void ShowTitle();
+  // How many weapons the open script holds; 1 for a weapon of File, New.
+  std::size_t WeaponCount() const;
+  // The weapon at `index` of the open script takes the window, with the
+  // edits it had when it was last shown; the page that is up is collected
+  // first and then shows the weapon's values.
+  void ShowWeapon(std::size_t index);
+  // Each weapon set aside, as the window held it, and as it was last opened
+  // or saved.
+  struct HeldWeapon {
+    kalvex::WeaponRecord edited;
+    kalvex::WeaponRecord kept;
+  };
   // A fresh weapon: reset values, no page up, the page list re-created.
   void StartNewWeapon();
   // Builds the page that is up again from the weapon, without collecting it,
@@ -71,8 +97,10 @@ class TMachines : public TFrameWindow {
   // one the user chooses (cancelled: nothing changes). A fresh weapon takes
   // its values; what could not be read, or is malformed, is told.
   void OpenFile(const std::string& path);
-  // Which weapon of `document`, opened from `path`, the user wants to edit.
-  std::optional<std::size_t> ChooseWeaponOf(const kalvex::ScriptDocument& document);
+  // Which weapon of `document` the user wants to edit, the chooser coming up
+  // with its titles and the weapon at `highlighted` highlighted.
+  std::optional<std::size_t> ChooseWeaponOf(const kalvex::ScriptDocument& document,
+                                            std::string_view caption, std::size_t highlighted);
   // After a file could not be read: the dialogs propose its folder and no name.
   void ForgetUnreadFile(const std::string& path);
 
@@ -87,8 +115,9 @@ class TMachines : public TFrameWindow {
     std::size_t index = 0;
   };
   std::optional<PlannedSave> PlanSave(const std::string& path);
-  // The text of the opened script with this weapon's edits; nothing, after
-  // saying why, when they cannot be made.
+  // The text of the opened script with the edits of all its weapons, each
+  // weapon's untouched bytes kept; nothing, after saying why and naming the
+  // weapon, when they cannot be made.
   std::optional<std::string> EditedScript();
   // The script `onDisk`, read from `path`, with this weapon of the opened
   // script added at its end as it stands there, with its edits; nothing,
@@ -107,10 +136,19 @@ class TMachines : public TFrameWindow {
   kalvex::ScriptDocument document_;
   std::string documentPath_;
   std::size_t weaponIndex_ = 0;
+  // The other weapons of the script that the window has shown, by place.
+  std::map<std::size_t, HeldWeapon> heldWeapons_;
+  // The weapon whose findings File, Open told, saved even without edits so
+  // that what it said saving writes anew is written; kNoPlace for none.
+  std::size_t toldWeapon_ = kalvex::kNoPlace;
+  const std::string editorName_;  // the title before any weapon
 
   TGroupBox* GroupBox = nullptr;  // the frame of the help area
   TListBox* ComboBox = nullptr;   // the page list
   kalvex::PageArea page_;         // the page that is up and the label lines
-  const kalvex::PageEditor pages_{*this, page_, Weapon, [this] { save = 0; }};
+  const kalvex::PageEditor pages_{*this, page_, Weapon, [this] {
+                                    save = 0;
+                                    ShowTitle();
+                                  }};
   std::unique_ptr<TOpenSaveDialog::TData> FileData;  // shared by File, Open and File, Save
 };

@@ -9,3 +9,6 @@ inline constexpr int CM_FILENEW = 104;
 inline constexpr int CM_FILEEXIT = 105;
 inline constexpr int CM_FILESAVE = 106;
 inline constexpr int CM_FILEOPEN = 110;
+inline constexpr int CM_WEAPONNEXT = 120;
+inline constexpr int CM_WEAPONPREVIOUS = 121;
+inline constexpr int CM_WEAPONCHOOSE = 122;

@@ -14,8 +14,15 @@ namespace {
 
 // The usual keys of a desktop editor for the File and Help commands.
 constexpr TAccelerator kAccelerators[] = {
-    {"Ctrl+N", CM_FILENEW},  {"Ctrl+O", CM_FILEOPEN}, {"Ctrl+S", CM_FILESAVE},
-    {"Ctrl+Q", CM_FILEEXIT}, {"F1", CM_HELPCONTENTS},
+    {"Ctrl+N", CM_FILENEW},
+    {"Ctrl+O", CM_FILEOPEN},
+    {"Ctrl+S", CM_FILESAVE},
+    {"Ctrl+Q", CM_FILEEXIT},
+    {"F1", CM_HELPCONTENTS},
+    // The keys that go from tab to tab elsewhere go from weapon to weapon.
+    {"Ctrl+PgDown", CM_WEAPONNEXT},
+    {"Ctrl+PgUp", CM_WEAPONPREVIOUS},
+    {"Ctrl+G", CM_WEAPONCHOOSE},
 };
 
 // The editor's built-in help, by the name the help engine knows it by.
@@ -30,7 +37,7 @@ constexpr char kAboutText[] =
 
 }  // namespace
 
-const std::array<TResponseTableEntry<TMachines>, 7> TMachines::Entries = {
+const std::array<TResponseTableEntry<TMachines>, 10> TMachines::Entries = {
     EvChildNotify(ID_SIMPLE_COMBOBOX, CBN_SELCHANGE, &TMachines::EvCBNSelChange),
     EvCommand(CM_HELPABOUT, &TMachines::CmAbout),
     EvCommand(CM_FILENEW, &TMachines::New),
@@ -38,9 +45,12 @@ const std::array<TResponseTableEntry<TMachines>, 7> TMachines::Entries = {
     EvCommand(CM_FILEEXIT, &TMachines::Close),
     EvCommand(CM_FILESAVE, &TMachines::Save),
     EvCommand(CM_FILEOPEN, &TMachines::Open),
+    EvCommand(CM_WEAPONNEXT, &TMachines::NextWeapon),
+    EvCommand(CM_WEAPONPREVIOUS, &TMachines::PreviousWeapon),
+    EvCommand(CM_WEAPONCHOOSE, &TMachines::ChooseWeapon),
 };
 
-TMachines::TMachines(const char* title) : TFrameWindow(nullptr, title) {
+TMachines::TMachines(const char* title) : TFrameWindow(nullptr, title), editorName_(title) {
   AssignMenu("Menu");
   AssignAccelerators(kAccelerators);
   DragAcceptFiles("tdf");
@@ -120,6 +130,7 @@ void TMachines::CmSimple() {
 void TMachines::EvCBNSelChange() {
   save = 0;
   kalvex::SwitchPage(pages_, ComboBox ? ComboBox->GetSelIndex() : -1);
+  ShowTitle();
 }
 
 bool TMachines::SettleUnsavedChanges() {
@@ -136,9 +147,17 @@ bool TMachines::SettleUnsavedChanges() {
 
 bool TMachines::HasUnsavedChanges() {
   if (save != 0) return false;
+  if (AnyWeaponEdited()) return true;
+  save = 1;
+  return false;
+}
+
+bool TMachines::AnyWeaponEdited() {
   kalvex::CollectShownPage(pages_);
   if (Weapon != keptWeapon_) return true;
-  save = 1;
+  for (const auto& [index, held] : heldWeapons_) {
+    if (held.edited != held.kept) return true;
+  }
   return false;
 }
 
@@ -164,6 +183,9 @@ void TMachines::StartNewWeapon() {
   document_ = {};
   documentPath_.clear();
   weaponIndex_ = 0;
+  heldWeapons_.clear();
+  toldWeapon_ = kalvex::kNoPlace;
   kalvex::TakeDownPage(page_);
   CmSimple();
+  ShowTitle();
 }

@@ -1,9 +1,12 @@
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/file_messages.h"
 #include "app/kalvex.h"
+#include "app/window_title.h"
 #include "record/record_fields.h"
 #include "script/finding_text.h"
 #include "script/save_file.h"
@@ -12,6 +15,7 @@
 #include "script/script_writer.h"
 #include "script/utf8_path.h"
 #include "script/utf8_text.h"
+#include "script/weapons_alone.h"
 
 namespace {
 
@@ -42,6 +46,11 @@ std::string FindingsMessage(const kalvex::ReadResult& read) {
 
 constexpr unsigned kQuestion = MB_YESNO | MB_ICONEXCLAMATION;
 
+// "1 weapon", "3 weapons".
+std::string WeaponsCounted(std::size_t count) {
+  return std::to_string(count) + (count == 1 ? " weapon" : " weapons");
+}
+
 // Whether `a` and `b` name the same file; names alone where one is missing.
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code error;
@@ -63,7 +72,7 @@ void TMachines::OpenFile(const std::string& path) {
   }
   std::size_t index = 0;
   if (document.weapons.size() > 1) {
-    const std::optional<std::size_t> chosen = ChooseWeaponOf(document);
+    const std::optional<std::size_t> chosen = ChooseWeaponOf(document, "Open Weapon", 0);
     if (!chosen) return;
     index = *chosen;
   }
@@ -73,17 +82,22 @@ void TMachines::OpenFile(const std::string& path) {
   document_ = std::move(document);
   documentPath_ = path;
   weaponIndex_ = index;
+  toldWeapon_ = index;
   FileData->FileName = path;
+  ShowTitle();
   if (const std::string told = FindingsMessage(read); !told.empty()) {
     MessageBox(told, kalvex::kWarningCaption, kalvex::kErrorBox);
   }
 }
 
-std::optional<std::size_t> TMachines::ChooseWeaponOf(const kalvex::ScriptDocument& document) {
-  TWeaponChoice choice{"Open Weapon",
+std::optional<std::size_t> TMachines::ChooseWeaponOf(const kalvex::ScriptDocument& document,
+                                                     std::string_view caption,
+                                                     std::size_t highlighted) {
+  TWeaponChoice choice{std::string(caption),
                        "This file holds " + std::to_string(document.weapons.size()) +
                            " weapons. Which one do you want to edit?",
-                       {}};
+                       {},
+                       highlighted};
   for (const kalvex::WeaponChoice& weapon : kalvex::ListWeapons(document)) {
     choice.Rows.push_back({kalvex::Utf8FromLatin1(weapon.code), kalvex::Utf8FromLatin1(weapon.name),
                            kalvex::Utf8FromLatin1(weapon.id), static_cast<int>(weapon.line)});
@@ -108,20 +122,29 @@ bool TMachines::SaveScript() {
   const std::string path = FileData->FileName;
   std::optional<PlannedSave> planned = PlanSave(path);
   if (!planned || !WriteScriptFile(path, planned->text)) return false;
-  // The weapon now stands in the file written, at its place there.
+  // The weapons now stand in the file written, each at its place there; a
+  // weapon added to another script has a place of its own.
   document_ = kalvex::OpenScript(std::move(planned->text));
   documentPath_ = path;
+  if (planned->index != weaponIndex_) toldWeapon_ = kalvex::kNoPlace;
   weaponIndex_ = planned->index;
-  // Its lists show what the file holds: one that the writer left out (the
+  // Their lists show what the file holds: one that the writer left out (the
   // beam colour of a weapon that is not a beam, the model beside the beam
   // flag) shows what it shows for the weapon opened from the file, so that
   // the next save in place writes only what the user changes then.
+  for (auto& [index, held] : heldWeapons_) {
+    kalvex::WeaponRecord saved;
+    kalvex::ReadWeapon(document_, index, saved);
+    kalvex::TakeListValues(saved, held.edited);
+    held.kept = held.edited;
+  }
   kalvex::WeaponRecord saved;
   kalvex::ReadWeapon(document_, weaponIndex_, saved);
   const kalvex::WeaponRecord before = Weapon;
   if (kalvex::TakeListValues(saved, Weapon)) ShowListsAgain(before);
   save = 1;
   keptWeapon_ = Weapon;
+  ShowTitle();
   return true;
 }
 
@@ -144,12 +167,31 @@ bool TMachines::WriteScriptFile(const std::string& path, const std::string& text
 }
 
 std::optional<std::string> TMachines::EditedScript() {
-  kalvex::SavedText saved = kalvex::SaveWeapon(document_, weaponIndex_, Weapon);
-  if (saved.ok()) return std::move(saved.text);
-  MessageBox(kalvex::SaveFailureMessage("Unable to save the weapon into its script", documentPath_,
-                                        kalvex::Utf8FromLatin1(saved.refusal)),
-             kalvex::kFileErrorCaption, kalvex::kErrorBox);
-  return std::nullopt;
+  // Each weapon is saved on its own text, in the order of the script; one
+  // without edits keeps its bytes as they are.
+  std::map<std::size_t, const kalvex::WeaponRecord*> edited;
+  for (const auto& [index, held] : heldWeapons_) {
+    if (held.edited != held.kept || index == toldWeapon_) edited.emplace(index, &held.edited);
+  }
+  if (Weapon != keptWeapon_ || weaponIndex_ == toldWeapon_) edited.emplace(weaponIndex_, &Weapon);
+  std::vector<kalvex::WeaponText> texts;
+  for (const auto& [index, record] : edited) {
+    const kalvex::ScriptDocument alone = kalvex::OpenWeaponAlone(document_, index);
+    kalvex::SavedText saved = kalvex::SaveWeapon(alone, 0, *record);
+    if (!saved.ok()) {
+      // Which weapon, as the title names it: the script holds others.
+      const std::string weapon = "Weapon " + kalvex::ShownCode(record->Weapcode) + " (" +
+                                 std::to_string(index + 1) + " of " +
+                                 std::to_string(document_.weapons.size()) + "): ";
+      MessageBox(
+          kalvex::SaveFailureMessage("Unable to save the weapon into its script", documentPath_,
+                                     weapon + kalvex::Utf8FromLatin1(saved.refusal)),
+          kalvex::kFileErrorCaption, kalvex::kErrorBox);
+      return std::nullopt;
+    }
+    if (saved.text != alone.text) texts.push_back({index, std::move(saved.text)});
+  }
+  return kalvex::WithWeaponTexts(document_, texts);
 }
 
 std::optional<TMachines::PlannedSave> TMachines::AddedScript(const kalvex::ScriptDocument& onDisk,
@@ -184,7 +226,7 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
     return PlannedSave{std::move(*edited), weaponIndex_};
   }
 
-  // Another file: the opened script with this weapon's edits, or the
+  // Another file: the opened script with its weapons' edits, or the
   // writer's script of a new weapon.
   std::optional<std::string> whole =
       opened ? EditedScript() : std::optional<std::string>(kalvex::WriteScript(Weapon));
@@ -202,16 +244,25 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
                                   kalvex::kWarningCaption, kQuestion | MB_DEFBUTTON2);
     return answer == IDYES ? std::optional(replaced) : std::nullopt;
   }
-  const std::size_t count = onDisk.weapons.size();
+  const std::string held = WeaponsCounted(onDisk.weapons.size());
+  if (WeaponCount() > 1) {
+    // A script of several weapons is written whole: the file's own weapons
+    // are lost once replaced, and No is what Enter gives.
+    const int answer =
+        MessageBox(shown + " Already Exists.\nIt holds " + held + "; replacing it with the " +
+                       WeaponsCounted(WeaponCount()) + " of this script loses them.\n" +
+                       "Do You Want To Replace It?",
+                   kalvex::kWarningCaption, kQuestion | MB_DEFBUTTON2);
+    return answer == IDYES ? std::optional(replaced) : std::nullopt;
+  }
   constexpr std::string_view labels[] = {"&Add", "&Replace", "Cancel"};
   const std::string question =
-      shown + " Already Exists.\nIt holds " + std::to_string(count) +
-      (count == 1 ? " weapon" : " weapons") +
+      shown + " Already Exists.\nIt holds " + held +
       ". Add this weapon at the end of the file, or replace the whole file with it?";
   switch (MessageBox(question, kalvex::kWarningCaption, MB_ICONEXCLAMATION, labels, 0)) {
     case 0:
       if (opened) return AddedScript(onDisk, path);
-      return PlannedSave{kalvex::AppendWeapon(onDisk, Weapon), count};
+      return PlannedSave{kalvex::AppendWeapon(onDisk, Weapon), onDisk.weapons.size()};
     case 1:
       return replaced;
     default:

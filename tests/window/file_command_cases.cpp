@@ -31,6 +31,11 @@ constexpr std::string_view kUnreadableReplaced =
 // member shows whether the record was reset before reading.
 constexpr char kOpenedScript[] = "[OPENED]\r\n\t{\r\n\tID=7;\r\n}";
 
+// A script of several weapons, which the window holds whole.
+constexpr char kThreeWeapons[] =
+    "[FIRST]\r\n\t{\r\n\tID=1;\r\n}\r\n[SECOND]\r\n\t{\r\n\tID=2;\r\n}\r\n"
+    "[THIRD]\r\n\t{\r\n\tID=3;\r\n}\r\n";
+
 WeaponRecord OpenedWeapon() {
   WeaponRecord record;
   record.Weapcode = "OPENED";
@@ -360,6 +365,12 @@ TEST_P(LaterChangeCase, AsksOnlyForARealChange) {
     ASSERT_TRUE(TypeOnPage(0, "Enter", "SAVED"));
     ASSERT_FALSE(SavedAs("saved.tdf").empty());
   }
+  if (row.start == "three weapons") {
+    ASSERT_TRUE(WriteBytes(Path("three.tdf"), kThreeWeapons));
+    Ui().FileChoices.push_back(Path("three.tdf"));
+    Ui().WeaponChoices.push_back(0);
+    ASSERT_TRUE(FileOpen());
+  }
   const std::string code = ShownText(Weapon().Weapcode);
   const int turret = Weapon().Weaptur;
   if (row.change == "every page visited") {
@@ -386,6 +397,16 @@ TEST_P(LaterChangeCase, AsksOnlyForARealChange) {
     ASSERT_TRUE(Driver().ClickPage(11));
     ASSERT_TRUE(Driver().ClickCheckBox());
   }
+  if (row.change == "code typed, then the next weapon") {
+    ASSERT_TRUE(TypeOnPage(0, "Enter", "OTHER"));
+    ASSERT_TRUE(Driver().PressKeys("Ctrl+PgDown"));
+  }
+  if (row.change == "every weapon visited") {
+    ASSERT_TRUE(Driver().ClickPage(3));
+    for (const char* keys : {"Ctrl+PgDown", "Ctrl+PgDown", "Ctrl+PgUp", "Ctrl+PgUp"}) {
+      ASSERT_TRUE(Driver().PressKeys(keys));
+    }
+  }
   Ui().Answers.push_back(IDCANCEL);
   Ui().FileChoices.push_back(Path("opened.tdf"));
   const std::size_t dialogs = Ui().FileDialogs.size();
@@ -404,13 +425,15 @@ TEST_P(LaterChangeCase, AsksOnlyForARealChange) {
 
 std::vector<LaterChange> LaterChanges() {
   std::vector<LaterChange> rows;
-  for (const std::string_view start : {"new", "opened", "saved"}) {
+  for (const std::string_view start : {"new", "opened", "saved", "three weapons"}) {
     rows.push_back({start, "every page visited", false});
+    rows.push_back({start, "every weapon visited", false});
     rows.push_back({start, "code typed and typed back", false});
     rows.push_back({start, "list choice taken back", false});
     rows.push_back({start, "code typed", true});
     rows.push_back({start, "list choice", true});
     rows.push_back({start, "box checked, page still up", true});
+    rows.push_back({start, "code typed, then the next weapon", true});
   }
   return rows;
 }

@@ -137,17 +137,19 @@ TEST_F(InPlaceCase, SavingOverOtherWeaponsOffersToAdd) {
   }
 }
 
-// A weapon opened from one file and added to another keeps its own text
-// there: comments, entries without a field, per-target damage, with the
+// A weapon opened from a file of its own and added to another keeps its own
+// text there: comments, entries without a field, per-target damage, with the
 // user's edit, in the other file's line ends. The next save edits it there.
 TEST_F(InPlaceCase, AddingAWeaponOfAFileToAnotherKeepsItsOwnText) {
-  const std::string three = Path("three.tdf");
-  ASSERT_TRUE(WriteBytes(three, kThreeWeapons));
+  const std::string rocket = Path("rocket.tdf");
+  const std::string three = kThreeWeapons;
+  const std::size_t from = three.find("[ROCKET]");
+  const std::string rocketScript = three.substr(from, three.find("[BOMB]") - from);
+  ASSERT_TRUE(WriteBytes(rocket, rocketScript));
   const std::string other = Path("other.tdf");
   const std::string mine = "[MINE]\n{\n\tID=9;\n}";  // LF, no line end at its end
   ASSERT_TRUE(WriteBytes(other, mine));
-  Ui().FileChoices.push_back(three);
-  Ui().WeaponChoices.push_back(1);
+  Ui().FileChoices.push_back(rocket);
   ASSERT_TRUE(FileOpen());
   ASSERT_TRUE(Driver().ClickPage(3));
   ASSERT_TRUE(Driver().Type("Enter", "250"));
@@ -160,7 +162,7 @@ TEST_F(InPlaceCase, AddingAWeaponOfAFileToAnotherKeepsItsOwnText) {
                             "\tshakeduration=0.5;\n\t[DAMAGE]\n\t\t{\n\t\tdefault=250;\n"
                             "\t\theavytank=400;\n\t\t}\n\t}\n";
   EXPECT_EQ(ReadBytes(other), added);
-  EXPECT_EQ(ReadBytes(three), kThreeWeapons);
+  EXPECT_EQ(ReadBytes(rocket), rocketScript);
 
   ASSERT_TRUE(Driver().Type("Enter", "300"));
   Ui().FileChoices.push_back(other);

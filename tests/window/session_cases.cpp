@@ -92,6 +92,9 @@ TEST_F(SessionCase, MenuItemsAndThePageListReachTheirHandlers) {
       {{"&File", "O&pen", "Ctrl+O"}, 110, &TMachines::Open},
       {{"&File", "Sa&ve", "Ctrl+S"}, 106, &TMachines::Save},
       {{"&File", "E&xit", "Ctrl+Q"}, 105, &TMachines::Close},
+      {{"&Weapon", "&Next Weapon", "Ctrl+PgDown"}, 120, &TMachines::NextWeapon},
+      {{"&Weapon", "&Previous Weapon", "Ctrl+PgUp"}, 121, &TMachines::PreviousWeapon},
+      {{"&Weapon", "&Choose Weapon...", "Ctrl+G"}, 122, &TMachines::ChooseWeapon},
       {{"&Help", "&Contents", "F1"}, 103, &TMachines::Help},
       {{"&Help", "&About", ""}, 102, &TMachines::CmAbout},
   };

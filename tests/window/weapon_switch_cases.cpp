@@ -1,0 +1,154 @@
+// Going from weapon to weapon of a script of several: each weapon keeps its
+// edits, the page that is up stays up with the weapon's values, Save writes
+// the edits of every weapon in place, the ends beep, and the title names the
+// file, the weapon and its place.
+#include <string>
+#include <vector>
+
+#include "tests/window/window_case.h"
+#include "tests/window/window_slots.h"
+
+namespace kalvex::test {
+namespace {
+
+using WeaponSwitchCase = WindowCase;
+
+// Three weapons, the last with a code of a letter beyond ASCII.
+constexpr char kThreeWeapons[] =
+    "[GUN]\r\n\t{\r\n\tID=1;\r\n\trange=100;\r\n\t[DAMAGE]\r\n\t\t{\r\n\t\tdefault=10;\r\n"
+    "\t\t}\r\n\t}\r\n"
+    "[ROCKET]\r\n\t{\r\n\tID=2;\r\n\trange=300; // far\r\n\t[DAMAGE]\r\n\t\t{\r\n"
+    "\t\tdefault=200;\r\n\t\theavytank=400;\r\n\t\t}\r\n\t}\r\n"
+    "[GAU\xDF]\r\n\t{\r\n\tID=3;\r\n\trange=50;\r\n\t[DAMAGE]\r\n\t\t{\r\n\t\tdefault=5;\r\n"
+    "\t\t}\r\n\t}\r\n";
+
+constexpr char kEditor[] = "Cindervale Weapon Editor - ";
+
+TEST_F(WeaponSwitchCase, EditsOfTwoWeaponsAreSavedInPlaceAtOnce) {
+  const std::string path = Path("three.tdf");
+  ASSERT_TRUE(WriteBytes(path, kThreeWeapons));
+  Ui().FileChoices.push_back(path);
+  Ui().WeaponChoices.push_back(0);
+  ASSERT_TRUE(FileOpen());
+  ASSERT_TRUE(Driver().PressKeys("Ctrl+PgDown"));
+  ASSERT_TRUE(TypeOnPage(3, "Enter", "250"));
+  ASSERT_TRUE(Driver().PressKeys("Ctrl+PgDown"));  // typed in the edit, taken first
+  EXPECT_EQ(Driver().EditText("Enter"), "5");      // the page stays up
+  ASSERT_TRUE(TypeOnPage(5, "Enter", "75"));
+  ASSERT_TRUE(Driver().ChooseMenuItem("&Weapon", "&Previous Weapon"));
+  EXPECT_EQ(Driver().EditText("Enter"), "300");
+  ASSERT_TRUE(Driver().ClickPage(3));
+  EXPECT_EQ(Driver().EditText("Enter"), "250");
+  Ui().FileChoices.push_back(path);  // as proposed
+  ASSERT_TRUE(Driver().PressKeys("Ctrl+S"));
+  EXPECT_TRUE(Ui().Questions.empty());
+  std::string expected = kThreeWeapons;
+  expected.replace(expected.find("default=200"), 11, "default=250");
+  expected.replace(expected.find("range=50"), 8, "range=75");
+  EXPECT_EQ(ReadBytes(path), expected);
+  EXPECT_EQ(Window().SaveFlag(), 1);
+  EXPECT_EQ(Driver().Title(), std::string(kEditor) + "three.tdf - ROCKET (2 of 3)");
+}
+
+// One step of the user and what the window shows afterwards.
+struct SwitchStep {
+  std::string action;  // keys; "menu ITEM" of the Weapon menu; "type TEXT"; "new"
+  std::string title;   // after the editor's name
+  int beeps = 0;       // since the step before
+  std::string damage;  // the damage edit shows
+};
+
+TEST_F(WeaponSwitchCase, TheEndsBeepAndTheTitleNamesFileWeaponAndPlace) {
+  const std::string path = Path("three.tdf");
+  ASSERT_TRUE(WriteBytes(path, kThreeWeapons));
+  Ui().FileChoices.push_back(path);
+  Ui().WeaponChoices.push_back(0);
+  ASSERT_TRUE(FileOpen());
+  ASSERT_TRUE(Driver().ClickPage(3));
+  EXPECT_EQ(Driver().Title(), std::string(kEditor) + "three.tdf - GUN (1 of 3)");
+  const SwitchStep steps[] = {
+      {"Ctrl+PgUp", "three.tdf - GUN (1 of 3)", 1, "10"},
+      {"menu &Next Weapon", "three.tdf - ROCKET (2 of 3)", 0, "200"},
+      {"Ctrl+PgDown", "three.tdf - GAU\xC3\x9F (3 of 3)", 0, "5"},
+      {"Ctrl+PgDown", "three.tdf - GAU\xC3\x9F (3 of 3)", 1, "5"},
+      {"menu &Next Weapon", "three.tdf - GAU\xC3\x9F (3 of 3)", 1, "5"},
+      {"type 7", "three.tdf* - GAU\xC3\x9F (3 of 3)", 0, "7"},
+      {"type 5", "three.tdf - GAU\xC3\x9F (3 of 3)", 0, "5"},
+      {"type 6", "three.tdf* - GAU\xC3\x9F (3 of 3)", 0, "6"},
+      {"Ctrl+G", "three.tdf* - GUN (1 of 3)", 0, "10"},
+      {"menu &Previous Weapon", "three.tdf* - GUN (1 of 3)", 1, "10"},
+      {"Ctrl+S", "three.tdf - GUN (1 of 3)", 0, "10"},
+      {"new", "Untitled - (no code) (1 of 1)", 0, ""},
+      {"Ctrl+PgDown", "Untitled - (no code) (1 of 1)", 1, ""},
+      {"Ctrl+PgUp", "Untitled - (no code) (1 of 1)", 1, ""},
+  };
+  for (const SwitchStep& step : steps) {
+    SCOPED_TRACE(step.action);
+    const int beeps = Ui().Beeps;
+    if (step.action.starts_with("menu ")) {
+      ASSERT_TRUE(Driver().ChooseMenuItem("&Weapon", step.action.substr(5)));
+    } else if (step.action.starts_with("type ")) {
+      ASSERT_TRUE(Driver().Type("Enter", step.action.substr(5)));
+    } else if (step.action == "new") {
+      ASSERT_TRUE(FileNew());
+      ASSERT_TRUE(Driver().ClickPage(3));
+    } else {
+      Ui().WeaponChoices.push_back(0);
+      Ui().FileChoices.push_back(path);
+      ASSERT_TRUE(Driver().PressKeys(step.action));
+    }
+    EXPECT_EQ(Driver().Title(), kEditor + step.title);
+    EXPECT_EQ(Ui().Beeps - beeps, step.beeps);
+    EXPECT_EQ(Driver().EditText("Enter"), step.damage);
+    Ui().WeaponChoices.clear();
+    Ui().FileChoices.clear();
+  }
+  // The chooser came up with the weapon shown highlighted.
+  ASSERT_EQ(Ui().WeaponDialogs.size(), 2u);
+  EXPECT_EQ(Ui().WeaponDialogs[1].Caption, "Choose Weapon");
+  EXPECT_EQ(Ui().WeaponDialogs[1].Highlighted, 2u);
+  std::string expected = kThreeWeapons;
+  expected.replace(expected.find("default=5"), 9, "default=6");
+  EXPECT_EQ(ReadBytes(path), expected);
+}
+
+// Saved under the name of another script, the open script of several
+// weapons is written whole, with every weapon's edits, after asking: there
+// is no adding it to the other file. The window then holds the file written.
+TEST_F(WeaponSwitchCase, SavingUnderAnotherNameWritesTheWholeScript) {
+  const std::string path = Path("three.tdf");
+  const std::string other = Path("other.tdf");
+  const std::string otherScript = "[MINE]\r\n{\r\n\tID=9;\r\n}\r\n";
+  for (const int answer : {IDNO, IDYES}) {
+    SCOPED_TRACE(answer);
+    ASSERT_TRUE(WriteBytes(path, kThreeWeapons));
+    ASSERT_TRUE(WriteBytes(other, otherScript));
+    Ui().Answers.push_back(IDNO);  // the edits of the round before are not saved
+    Ui().FileChoices.push_back(path);
+    Ui().WeaponChoices.push_back(0);
+    ASSERT_TRUE(FileOpen());
+    ASSERT_TRUE(TypeOnPage(3, "Enter", "11"));
+    ASSERT_TRUE(Driver().PressKeys("Ctrl+PgDown"));
+    ASSERT_TRUE(Driver().Type("Enter", "222"));
+    Ui().Questions.clear();
+    Ui().Answers = {answer};
+    Ui().FileChoices.push_back(other);
+    ASSERT_TRUE(FileSave());
+    ASSERT_EQ(Ui().Questions.size(), 1u);
+    EXPECT_EQ(Ui().Questions[0].Text,
+              other +
+                  " Already Exists.\nIt holds 1 weapon; replacing it with the 3 weapons of "
+                  "this script loses them.\nDo You Want To Replace It?");
+    EXPECT_EQ(Ui().Questions[0].Type, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
+    EXPECT_EQ(ReadBytes(path), kThreeWeapons);
+    std::string expected = kThreeWeapons;
+    expected.replace(expected.find("default=10"), 10, "default=11");
+    expected.replace(expected.find("default=200"), 11, "default=222");
+    EXPECT_EQ(ReadBytes(other), answer == IDYES ? expected : otherScript);
+    EXPECT_EQ(Driver().Title(), std::string(kEditor) + (answer == IDYES ? "other" : "three") +
+                                    (answer == IDYES ? ".tdf" : ".tdf*") + " - ROCKET (2 of 3)");
+  }
+}
+
+}  // namespace
+}  // namespace kalvex::test
