@@ -35,6 +35,13 @@ class TMachines : public TFrameWindow {
   void NextWeapon();
   void PreviousWeapon();
   void ChooseWeapon();
+  // Weapon, New Weapon In This File / Duplicate Weapon / Delete Weapon: the
+  // open script gains a weapon of reset values at its end or a copy of the
+  // weapon shown after it, both then shown on page 0, or loses the weapon
+  // shown, after asking; saved with the script.
+  void NewWeaponInFile();
+  void DuplicateWeapon();
+  void DeleteWeapon();
   // Opens the script at `path` as File, Open does with that file chosen:
   // the question about unsaved changes first. For a file named at start-up
   // and a file dropped onto the window.
@@ -50,7 +57,7 @@ class TMachines : public TFrameWindow {
   bool Find(TEventInfo& info) override;
 
   // Which command or notification runs which handler, in search order.
-  static const std::array<TResponseTableEntry<TMachines>, 10> Entries;
+  static const std::array<TResponseTableEntry<TMachines>, 13> Entries;
 
   // For the tests and tools that look in: what the user does not see, and
   // the controls that the window holds.
@@ -81,6 +88,16 @@ class TMachines : public TFrameWindow {
   // edits it had when it was last shown; the page that is up is collected
   // first and then shows the weapon's values.
   void ShowWeapon(std::size_t index);
+  // The weapon at `index` takes the window, set aside or as the script
+  // holds it; the page that is up shows its values, or page 0 with
+  // `firstPage`.
+  void TakeWeapon(std::size_t index, bool firstPage);
+  // The open script's weapons become those of `text`: one more at `at`
+  // (`added`), whose places from `at` on move one further, or the one at `at`
+  // less.
+  void TakeWeaponsOf(std::string text, std::size_t at, bool added);
+  // Tells why the script's weapons could not be changed as `what` says.
+  void TellRefusal(std::string_view what, const std::string& refusal);
   // Each weapon set aside, as the window held it, and as it was last opened
   // or saved.
   struct HeldWeapon {
@@ -131,9 +148,11 @@ class TMachines : public TFrameWindow {
   int save = 1;  // 1: the weapon has no unsaved changes; 0: it may have
   kalvex::WeaponRecord Weapon;
   kalvex::WeaponRecord keptWeapon_;  // as last opened, saved or reset
-  // The script the weapon came from, as last opened or saved, the file it
+  // The script the weapon came from, with the weapons added and deleted
+  // since it was last opened or saved, the file it
   // stands in (empty for a weapon of File, New) and the weapon's place in it.
   kalvex::ScriptDocument document_;
+  std::string savedText_;  // the text of the file as last opened or saved
   std::string documentPath_;
   std::size_t weaponIndex_ = 0;
   // The other weapons of the script that the window has shown, by place.

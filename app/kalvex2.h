@@ -12,3 +12,6 @@ inline constexpr int CM_FILEOPEN = 110;
 inline constexpr int CM_WEAPONNEXT = 120;
 inline constexpr int CM_WEAPONPREVIOUS = 121;
 inline constexpr int CM_WEAPONCHOOSE = 122;
+inline constexpr int CM_WEAPONNEW = 123;
+inline constexpr int CM_WEAPONDUPLICATE = 124;
+inline constexpr int CM_WEAPONDELETE = 125;

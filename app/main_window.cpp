@@ -23,6 +23,7 @@ constexpr TAccelerator kAccelerators[] = {
     {"Ctrl+PgDown", CM_WEAPONNEXT},
     {"Ctrl+PgUp", CM_WEAPONPREVIOUS},
     {"Ctrl+G", CM_WEAPONCHOOSE},
+    {"Ctrl+D", CM_WEAPONDUPLICATE},
 };
 
 // The editor's built-in help, by the name the help engine knows it by.
@@ -37,7 +38,7 @@ constexpr char kAboutText[] =
 
 }  // namespace
 
-const std::array<TResponseTableEntry<TMachines>, 10> TMachines::Entries = {
+const std::array<TResponseTableEntry<TMachines>, 13> TMachines::Entries = {
     EvChildNotify(ID_SIMPLE_COMBOBOX, CBN_SELCHANGE, &TMachines::EvCBNSelChange),
     EvCommand(CM_HELPABOUT, &TMachines::CmAbout),
     EvCommand(CM_FILENEW, &TMachines::New),
@@ -48,6 +49,9 @@ const std::array<TResponseTableEntry<TMachines>, 10> TMachines::Entries = {
     EvCommand(CM_WEAPONNEXT, &TMachines::NextWeapon),
     EvCommand(CM_WEAPONPREVIOUS, &TMachines::PreviousWeapon),
     EvCommand(CM_WEAPONCHOOSE, &TMachines::ChooseWeapon),
+    EvCommand(CM_WEAPONNEW, &TMachines::NewWeaponInFile),
+    EvCommand(CM_WEAPONDUPLICATE, &TMachines::DuplicateWeapon),
+    EvCommand(CM_WEAPONDELETE, &TMachines::DeleteWeapon),
 };
 
 TMachines::TMachines(const char* title) : TFrameWindow(nullptr, title), editorName_(title) {
@@ -158,7 +162,8 @@ bool TMachines::AnyWeaponEdited() {
   for (const auto& [index, held] : heldWeapons_) {
     if (held.edited != held.kept) return true;
   }
-  return false;
+  // Weapons added or deleted.
+  return document_.text != savedText_;
 }
 
 void TMachines::ShowListsAgain(const kalvex::WeaponRecord& before) {
@@ -181,6 +186,7 @@ void TMachines::StartNewWeapon() {
   Weapon.Reset();
   keptWeapon_ = Weapon;
   document_ = {};
+  savedText_.clear();
   documentPath_.clear();
   weaponIndex_ = 0;
   heldWeapons_.clear();

@@ -80,6 +80,7 @@ void TMachines::OpenFile(const std::string& path) {
   const kalvex::ReadResult read = kalvex::ReadWeapon(document, index, Weapon);
   keptWeapon_ = Weapon;
   document_ = std::move(document);
+  savedText_ = document_.text;
   documentPath_ = path;
   weaponIndex_ = index;
   toldWeapon_ = index;
@@ -125,6 +126,7 @@ bool TMachines::SaveScript() {
   // The weapons now stand in the file written, each at its place there; a
   // weapon added to another script has a place of its own.
   document_ = kalvex::OpenScript(std::move(planned->text));
+  savedText_ = document_.text;
   documentPath_ = path;
   if (planned->index != weaponIndex_) toldWeapon_ = kalvex::kNoPlace;
   weaponIndex_ = planned->index;
@@ -214,7 +216,7 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
 
   if (opened && SameFile(path, documentPath_)) {
     // Saved in place; what someone else wrote there since would be lost.
-    if (exists && onDisk.text != document_.text &&
+    if (exists && onDisk.text != savedText_ &&
         MessageBox(shown + " Has Changed On Disk.\n"
                            "It is no longer the script that was opened or last saved; replacing it "
                            "loses those changes.\nDo You Want To Replace It?",

@@ -169,4 +169,18 @@ std::string AppendWeapon(const ScriptDocument& document, const WeaponRecord& rec
 SavedText AppendWeaponFrom(const ScriptDocument& document, const ScriptDocument& source,
                            std::size_t index, const WeaponRecord& edited);
 
+// The document's text with a copy of the weapon at `index`, edited to
+// `copy` as SaveWeapon edits it, right after it: the copy's own text (as
+// AppendWeaponFrom adds it) on the lines that follow the weapon's own text.
+// The copy is the weapon at `index` + 1 of the document opened from the
+// result. Refused as SaveWeapon refuses, and where a weapon would not read
+// as it did.
+SavedText CopyWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& copy);
+
+// The document's text without the weapon at `index`: its own text with the
+// line end after it (the line end before it for the file's last line), so
+// that removing a copy of CopyWeapon gives back the text copied. Refused
+// where another weapon would not read as it did.
+SavedText RemoveWeapon(const ScriptDocument& document, std::size_t index);
+
 }  // namespace kalvex

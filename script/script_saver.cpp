@@ -1,5 +1,6 @@
 // SaveWeapon and AppendWeapon: a weapon of a document saved by editing the
-// document's text, field by field, and a new weapon added at its end.
+// document's text, field by field, a new weapon added at its end, and a
+// weapon copied or removed.
 #include <algorithm>
 
 #include "script/entry_places.h"
@@ -11,6 +12,7 @@
 #include "script/script_writer.h"
 #include "script/table_match.h"
 #include "script/text_edits.h"
+#include "script/weapons_alone.h"
 
 namespace kalvex {
 namespace {
@@ -271,6 +273,41 @@ std::string_view OwnTextOf(const ScriptDocument& document, const ScriptWeapon& w
   return text.substr(weapon.header.begin, end - weapon.header.begin);
 }
 
+// Where the own text of the weapon at `index` ends, and where the line that
+// follows it begins (the same place when no line end follows).
+struct OwnTextEnd {
+  std::size_t end = 0;
+  std::size_t next_line = 0;
+};
+
+OwnTextEnd OwnTextEndOf(const ScriptDocument& document, std::size_t index) {
+  const ScriptWeapon& weapon = document.weapons[index];
+  const std::size_t end = weapon.header.begin + OwnTextOf(document, weapon).size();
+  std::size_t next = end;
+  if (next < document.text.size() && document.text[next] == '\r') ++next;
+  if (next < document.text.size() && document.text[next] == '\n') ++next;
+  return {end, next};
+}
+
+// Whether `after` holds the weapons of `before`, reading as they read there,
+// but the one at `changed`: with `added`, `after` has one weapon more, the
+// one at `changed`; else one less, the one at `changed` gone.
+bool OthersReadAsBefore(const ScriptDocument& before, const ScriptDocument& after,
+                        std::size_t changed, bool added) {
+  const std::size_t count = before.weapons.size();
+  if (after.weapons.size() != (added ? count + 1 : count - 1)) return false;
+  for (std::size_t index = 0; index < count; ++index) {
+    if (!added && index == changed) continue;
+    const std::size_t now = index < changed ? index : (added ? index + 1 : index - 1);
+    WeaponRecord was;
+    WeaponRecord is;
+    ReadWeapon(before, index, was);
+    ReadWeapon(after, now, is);
+    if (was != is) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string AppendWeapon(const ScriptDocument& document, const WeaponRecord& record) {
@@ -298,6 +335,55 @@ SavedText AppendWeaponFrom(const ScriptDocument& document, const ScriptDocument&
     return {{},
             "The weapon cannot be added: the end of the file (an open comment, section or body) "
             "would take it in; mend the file first"};
+  }
+  return {std::move(text), {}};
+}
+
+SavedText CopyWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& copy) {
+  const SavedText saved = SaveWeapon(OpenWeaponAlone(document, index), 0, copy);
+  if (!saved.ok()) return saved;
+  const ScriptDocument alone = OpenScript(saved.text);
+  const std::string own = WithLineEnds(OwnTextOf(alone, alone.weapons[0]), document.line_end);
+  const OwnTextEnd at = OwnTextEndOf(document, index);
+  std::string text = document.text.substr(0, at.next_line);
+  if (at.next_line == at.end) {
+    // Nothing ends the weapon's last line: the copy goes on a line of its own.
+    text += document.line_end;
+    text += own;
+    if (at.end < document.text.size()) text += document.line_end;
+  } else {
+    text += own;
+    text += document.line_end;
+  }
+  text.append(document.text, at.next_line);
+  const ScriptDocument copied = OpenScript(text);
+  WeaponRecord expected;
+  WeaponRecord read;
+  ReadWeapon(alone, 0, expected);
+  ReadWeapon(copied, index + 1, read);
+  if (!OthersReadAsBefore(document, copied, index + 1, true) || read != expected) {
+    return {{},
+            "The weapon cannot be copied: what follows it (an open comment, section or body) "
+            "would take the copy in; mend the file first"};
+  }
+  return {std::move(text), {}};
+}
+
+SavedText RemoveWeapon(const ScriptDocument& document, std::size_t index) {
+  const ScriptWeapon& weapon = document.weapons[index];
+  const OwnTextEnd own = OwnTextEndOf(document, index);
+  std::size_t begin = weapon.header.begin;
+  if (own.next_line == own.end && own.end == document.text.size()) {
+    // The file's last line: the line end before the weapon goes with it.
+    if (begin > 0 && document.text[begin - 1] == '\n') --begin;
+    if (begin > 0 && document.text[begin - 1] == '\r') --begin;
+  }
+  std::string text = document.text.substr(0, begin);
+  text.append(document.text, own.next_line);
+  if (!OthersReadAsBefore(document, OpenScript(text), index, false)) {
+    return {{},
+            "The weapon cannot be deleted: the weapons around it would no longer read as "
+            "they do; mend the file first"};
   }
   return {std::move(text), {}};
 }

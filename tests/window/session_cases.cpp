@@ -95,6 +95,9 @@ TEST_F(SessionCase, MenuItemsAndThePageListReachTheirHandlers) {
       {{"&Weapon", "&Next Weapon", "Ctrl+PgDown"}, 120, &TMachines::NextWeapon},
       {{"&Weapon", "&Previous Weapon", "Ctrl+PgUp"}, 121, &TMachines::PreviousWeapon},
       {{"&Weapon", "&Choose Weapon...", "Ctrl+G"}, 122, &TMachines::ChooseWeapon},
+      {{"&Weapon", "Ne&w Weapon In This File", ""}, 123, &TMachines::NewWeaponInFile},
+      {{"&Weapon", "&Duplicate Weapon", "Ctrl+D"}, 124, &TMachines::DuplicateWeapon},
+      {{"&Weapon", "De&lete Weapon", ""}, 125, &TMachines::DeleteWeapon},
       {{"&Help", "&Contents", "F1"}, 103, &TMachines::Help},
       {{"&Help", "&About", ""}, 102, &TMachines::CmAbout},
   };

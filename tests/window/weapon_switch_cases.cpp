@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "record/weapon_record.h"
+#include "script/script_document.h"
 #include "tests/window/window_case.h"
 #include "tests/window/window_slots.h"
 
@@ -148,6 +150,97 @@ TEST_F(WeaponSwitchCase, SavingUnderAnotherNameWritesTheWholeScript) {
     EXPECT_EQ(Driver().Title(), std::string(kEditor) + (answer == IDYES ? "other" : "three") +
                                     (answer == IDYES ? ".tdf" : ".tdf*") + " - ROCKET (2 of 3)");
   }
+}
+
+// Weapons whose codes and IDs a copy must not take, the code of one in
+// other letters, the last without a line end at its end.
+constexpr char kArsenal[] =
+    "[GUN]\r\n\t{\r\n\tID=1;\r\n\trange=100;\r\n\t}\r\n// between\r\n"
+    "[gun_2]\r\n\t{\r\n\tID=3;\r\n\t}\r\n[LAST]\r\n\t{\r\n\tID=2;\r\n\t}";
+
+struct Copied {
+  std::size_t weapon;       // copied
+  std::string range;        // typed before, "" for none
+  std::string code;         // the copy's
+  std::string copied;       // the file saved with the copy
+  std::string copyTitle;    // after the editor's name
+  std::string deleteTitle;  // once the copy is deleted
+  std::string deleted;      // the file saved then
+};
+
+// A copy of the weapon with its edits follows it, under the lowest code
+// suffix and ID the file has not; deleting it gives back the file's bytes.
+TEST_F(WeaponSwitchCase, ACopyDeletedGivesBackTheFile) {
+  const std::string path = Path("arsenal.tdf");
+  const std::string gun150 =
+      "[GUN]\r\n\t{\r\n\tID=1;\r\n\trange=150;\r\n\t}\r\n// between\r\n"
+      "[gun_2]\r\n\t{\r\n\tID=3;\r\n\t}\r\n[LAST]\r\n\t{\r\n\tID=2;\r\n\t}";
+  const Copied rows[] = {
+      {0, "150", "GUN_3",
+       "[GUN]\r\n\t{\r\n\tID=1;\r\n\trange=150;\r\n\t}\r\n"
+       "[GUN_3]\r\n\t{\r\n\tID=4;\r\n\trange=150;\r\n\t}\r\n// between\r\n"
+       "[gun_2]\r\n\t{\r\n\tID=3;\r\n\t}\r\n[LAST]\r\n\t{\r\n\tID=2;\r\n\t}",
+       "arsenal.tdf* - GUN_3 (2 of 4)", "arsenal.tdf* - gun_2 (2 of 3)", gun150},
+      {2, "", "LAST_2", std::string(kArsenal) + "\r\n[LAST_2]\r\n\t{\r\n\tID=4;\r\n\t}",
+       "arsenal.tdf* - LAST_2 (4 of 4)", "arsenal.tdf* - LAST (3 of 3)", kArsenal},
+  };
+  for (const Copied& row : rows) {
+    SCOPED_TRACE(row.weapon);
+    ASSERT_TRUE(WriteBytes(path, kArsenal));
+    Ui().Answers = {IDNO};  // the round before saved everything
+    Ui().FileChoices.push_back(path);
+    Ui().WeaponChoices.push_back(row.weapon);
+    ASSERT_TRUE(FileOpen());
+    if (!row.range.empty()) {
+      ASSERT_TRUE(TypeOnPage(5, "Enter", row.range));
+    }
+    ASSERT_TRUE(Driver().PressKeys("Ctrl+D"));
+    EXPECT_EQ(Driver().PageListSelection(), 0);
+    EXPECT_EQ(Driver().EditText("Enter"), row.code);
+    EXPECT_EQ(Driver().Title(), kEditor + row.copyTitle);
+    Ui().FileChoices.push_back(path);
+    ASSERT_TRUE(FileSave());
+    EXPECT_EQ(ReadBytes(path), row.copied);
+    Ui().Answers = {IDYES};
+    ASSERT_TRUE(Driver().ChooseMenuItem("&Weapon", "De&lete Weapon"));
+    ASSERT_EQ(Ui().Questions.size(), 1u);
+    EXPECT_EQ(Ui().Questions.back().Type, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
+    EXPECT_EQ(Driver().Title(), kEditor + row.deleteTitle);
+    Ui().FileChoices.push_back(path);
+    ASSERT_TRUE(FileSave());
+    EXPECT_EQ(ReadBytes(path), row.deleted);
+    Ui().Questions.clear();
+  }
+}
+
+// The only weapon stays; a deletion answered No changes nothing; a new
+// weapon of reset values goes at the end as the writer writes it.
+TEST_F(WeaponSwitchCase, DeletingAsksAndANewWeaponGoesAtTheEnd) {
+  ASSERT_TRUE(OpenScriptOf("one.tdf", "[ONE]\r\n\t{\r\n\tID=1;\r\n\t}\r\n"));
+  ASSERT_TRUE(Driver().ChooseMenuItem("&Weapon", "De&lete Weapon"));
+  ASSERT_EQ(Ui().Questions.size(), 1u);
+  EXPECT_EQ(Ui().Questions[0].Text, "The only weapon of a file cannot be deleted.");
+  EXPECT_EQ(Driver().Title(), std::string(kEditor) + "one.tdf - ONE (1 of 1)");
+
+  const std::string path = Path("arsenal.tdf");
+  ASSERT_TRUE(WriteBytes(path, kArsenal));
+  Ui().FileChoices.push_back(path);
+  Ui().WeaponChoices.push_back(1);
+  ASSERT_TRUE(FileOpen());
+  Ui().Answers = {IDNO};
+  ASSERT_TRUE(Driver().ChooseMenuItem("&Weapon", "De&lete Weapon"));
+  EXPECT_EQ(Ui().Questions.back().Text,
+            "Do You Want To Delete The Weapon gun_2?\nIt goes from the file when the script is "
+            "saved.");
+  EXPECT_EQ(Driver().Title(), std::string(kEditor) + "arsenal.tdf - gun_2 (2 of 3)");
+  ASSERT_TRUE(Driver().ChooseMenuItem("&Weapon", "Ne&w Weapon In This File"));
+  EXPECT_EQ(Driver().PageListSelection(), 0);
+  EXPECT_EQ(Driver().Title(), std::string(kEditor) + "arsenal.tdf* - (no code) (4 of 4)");
+  Ui().FileChoices.push_back(path);
+  ASSERT_TRUE(FileSave());
+  WeaponRecord fresh;
+  fresh.Reset();
+  EXPECT_EQ(ReadBytes(path), AppendWeapon(OpenScript(kArsenal), fresh));
 }
 
 }  // namespace
