@@ -92,10 +92,9 @@ class TMachines : public TFrameWindow {
   // holds it; the page that is up shows its values, or page 0 with
   // `firstPage`.
   void TakeWeapon(std::size_t index, bool firstPage);
-  // The open script's weapons become those of `text`: one more at `at`
-  // (`added`), whose places from `at` on move one further, or the one at `at`
-  // less.
-  void TakeWeaponsOf(std::string text, std::size_t at, bool added);
+  // The open script becomes `document`: one weapon more at `at` (`added`),
+  // the places from `at` on one further, or the one at `at` less.
+  void TakeWeaponsOf(kalvex::ScriptDocument document, std::size_t at, bool added);
   // Tells why the script's weapons could not be changed as `what` says.
   void TellRefusal(std::string_view what, const std::string& refusal);
   // Each weapon set aside, as the window held it, and as it was last opened

@@ -97,8 +97,15 @@ void TMachines::NewWeaponInFile() {
   kalvex::WeaponRecord fresh;
   fresh.Reset();
   const std::size_t at = document_.weapons.size();
+  kalvex::ScriptDocument added = kalvex::OpenScript(kalvex::AppendWeapon(document_, fresh));
+  if (added.weapons.size() != at + 1) {
+    TellRefusal("Unable to add a weapon to the script",
+                "The end of the file (an open comment, section or body) would take it in; mend "
+                "the file first");
+    return;
+  }
   heldWeapons_.insert_or_assign(weaponIndex_, HeldWeapon{Weapon, keptWeapon_});
-  TakeWeaponsOf(kalvex::AppendWeapon(document_, fresh), at, true);
+  TakeWeaponsOf(std::move(added), at, true);
   TakeWeapon(at, true);
 }
 
@@ -137,7 +144,7 @@ void TMachines::DuplicateWeapon() {
     return;
   }
   heldWeapons_.insert_or_assign(weaponIndex_, HeldWeapon{Weapon, keptWeapon_});
-  TakeWeaponsOf(std::move(copied.text), weaponIndex_ + 1, true);
+  TakeWeaponsOf(kalvex::OpenScript(std::move(copied.text)), weaponIndex_ + 1, true);
   TakeWeapon(weaponIndex_ + 1, true);
 }
 
@@ -159,7 +166,7 @@ void TMachines::DeleteWeapon() {
     return;
   }
   const std::size_t at = weaponIndex_;
-  TakeWeaponsOf(std::move(removed.text), at, false);
+  TakeWeaponsOf(kalvex::OpenScript(std::move(removed.text)), at, false);
   // The weapon after it takes its place; after the last, the one before.
   TakeWeapon(std::min(at, document_.weapons.size() - 1), false);
 }
@@ -169,7 +176,7 @@ void TMachines::TellRefusal(std::string_view what, const std::string& refusal) {
              kalvex::kErrorBox);
 }
 
-void TMachines::TakeWeaponsOf(std::string text, std::size_t at, bool added) {
+void TMachines::TakeWeaponsOf(kalvex::ScriptDocument document, std::size_t at, bool added) {
   std::map<std::size_t, HeldWeapon> moved;
   for (auto& [index, held] : heldWeapons_) {
     if (index < at) {
@@ -185,7 +192,7 @@ void TMachines::TakeWeaponsOf(std::string text, std::size_t at, bool added) {
     toldWeapon_ =
         added ? toldWeapon_ + 1 : (toldWeapon_ == at ? kalvex::kNoPlace : toldWeapon_ - 1);
   }
-  document_ = kalvex::OpenScript(std::move(text));
+  document_ = std::move(document);
   save = 0;
 }
 

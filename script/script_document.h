@@ -178,7 +178,7 @@ SavedText AppendWeaponFrom(const ScriptDocument& document, const ScriptDocument&
 SavedText CopyWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& copy);
 
 // The document's text without the weapon at `index`: its own text with the
-// line end after it (the line end before it for the file's last line), so
+// line end after it (the line end before it where none follows it), so
 // that removing a copy of CopyWeapon gives back the text copied. Refused
 // where another weapon would not read as it did.
 SavedText RemoveWeapon(const ScriptDocument& document, std::size_t index);

@@ -347,10 +347,11 @@ SavedText CopyWeapon(const ScriptDocument& document, std::size_t index, const We
   const OwnTextEnd at = OwnTextEndOf(document, index);
   std::string text = document.text.substr(0, at.next_line);
   if (at.next_line == at.end) {
-    // Nothing ends the weapon's last line: the copy goes on a line of its own.
+    // No line end follows the weapon (the end of the file, or the next
+    // weapon on its line): the copy begins a line of its own, and what
+    // followed the weapon follows the copy.
     text += document.line_end;
     text += own;
-    if (at.end < document.text.size()) text += document.line_end;
   } else {
     text += own;
     text += document.line_end;
@@ -373,8 +374,8 @@ SavedText RemoveWeapon(const ScriptDocument& document, std::size_t index) {
   const ScriptWeapon& weapon = document.weapons[index];
   const OwnTextEnd own = OwnTextEndOf(document, index);
   std::size_t begin = weapon.header.begin;
-  if (own.next_line == own.end && own.end == document.text.size()) {
-    // The file's last line: the line end before the weapon goes with it.
+  if (own.next_line == own.end) {
+    // No line end follows the weapon: the one before it goes with it.
     if (begin > 0 && document.text[begin - 1] == '\n') --begin;
     if (begin > 0 && document.text[begin - 1] == '\r') --begin;
   }

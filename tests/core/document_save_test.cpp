@@ -287,6 +287,40 @@ TEST(DocumentSave, AddCarriesTheWeaponsOwnText) {
   }
 }
 
+// A copy follows the weapon's own text on lines of its own; removing it
+// gives back every byte of the script. Refused where what follows would take
+// the copy in, or where the weapons around would read otherwise.
+TEST(DocumentSave, ACopyRemovedGivesBackTheScript) {
+  const struct {
+    const char* name;
+    std::string script;
+    std::size_t index;
+    std::string copied;  // empty: refused
+  } kCases[] = {
+      {"between weapons, a comment after", "[A]\r\n{\r\n}\r\n// a\r\n[B]{}", 0,
+       "[A]\r\n{\r\n}\r\n[C]\r\n{\r\n}\r\n// a\r\n[B]{}"},
+      {"the last, no line end at the end", "[A]\n{\n}\n[B]\n{ID=2;}", 1,
+       "[A]\n{\n}\n[B]\n{ID=2;}\n[C]\n{ID=2;}"},
+      {"the next weapon on the same line", "[A]{} [B]{}\n", 0, "[A]{} \n[C]{} [B]{}\n"},
+      {"a body left open", "[A]\n{\nrange=1;\n[B]{}", 0, ""},
+      {"the header alone", "[A]", 0, "[A]\r\n[C]"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const ScriptDocument document = OpenScript(c.script);
+    WeaponRecord copy;
+    ReadWeapon(document, c.index, copy);
+    copy.Weapcode = "C";
+    const SavedText copied = CopyWeapon(document, c.index, copy);
+    EXPECT_EQ(copied.ok(), !c.copied.empty()) << copied.refusal;
+    EXPECT_EQ(copied.text, c.copied);
+    if (!copied.ok()) continue;
+    const SavedText removed = RemoveWeapon(OpenScript(copied.text), c.index + 1);
+    EXPECT_TRUE(removed.ok()) << removed.refusal;
+    EXPECT_EQ(removed.text, c.script);
+  }
+}
+
 TEST(DocumentOpen, ListsEveryWeaponWithItsLine) {
   const ScriptDocument document = OpenScript(
       "// weapons\n[A]{ID=1;name=First;}\n\n[ LONG CODE OF A MOD ]\n{name=Second; ID=2 ;}\n[C]{}");

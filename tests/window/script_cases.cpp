@@ -211,11 +211,12 @@ TEST_F(ScriptCase, EveryFailedSaveSaysTheScriptWasNotSaved) {
     const char* shown;  // the target's name, as the message holds it
     std::string firstLine;
     bool asksToAdd;
+    std::string weapon;  // how the reason names the weapon refused; "" for none
   } kFailures[] = {
       {"a change in place that would not read back", bad, bad, "bad.tdf",
-       "Unable to save the weapon into its script", false},
+       "Unable to save the weapon into its script", false, "\nWeapon A (1 of 1): "},
       {"a weapon added where the file would take it in", Path("gun.tdf"), open, "open.tdf",
-       "Unable to add the weapon to the script", true},
+       "Unable to add the weapon to the script", true, ""},
   };
   for (const auto& failure : kFailures) {
     SCOPED_TRACE(failure.name);
@@ -237,6 +238,7 @@ TEST_F(ScriptCase, EveryFailedSaveSaysTheScriptWasNotSaved) {
     const AskedQuestion& told = Ui().Questions.back();
     EXPECT_EQ(told.Text.substr(0, told.Text.find('\n')), failure.firstLine) << told.Text;
     EXPECT_NE(told.Text.find(failure.shown), std::string::npos) << told.Text;
+    EXPECT_NE(told.Text.find(failure.weapon), std::string::npos) << told.Text;
     const std::string kNotSaved = "\n\nThe script was not saved.";
     ASSERT_GT(told.Text.size(), kNotSaved.size());
     EXPECT_EQ(told.Text.substr(told.Text.size() - kNotSaved.size()), kNotSaved) << told.Text;

@@ -216,6 +216,17 @@ TEST_F(WeaponSwitchCase, ACopyDeletedGivesBackTheFile) {
 // The only weapon stays; a deletion answered No changes nothing; a new
 // weapon of reset values goes at the end as the writer writes it.
 TEST_F(WeaponSwitchCase, DeletingAsksAndANewWeaponGoesAtTheEnd) {
+  // An open comment at the end would take a weapon added in.
+  const std::string openComment = "[B]\n{\n}\n/* to do";
+  ASSERT_TRUE(OpenScriptOf("open.tdf", openComment));
+  Ui().Questions.clear();  // what opening told of the comment
+  ASSERT_TRUE(Driver().ChooseMenuItem("&Weapon", "Ne&w Weapon In This File"));
+  ASSERT_EQ(Ui().Questions.size(), 1u);
+  EXPECT_TRUE(Ui().Questions[0].Text.starts_with("Unable to add a weapon to the script"))
+      << Ui().Questions[0].Text;
+  EXPECT_EQ(Driver().Title(), std::string(kEditor) + "open.tdf - B (1 of 1)");
+  Ui().Questions.clear();
+
   ASSERT_TRUE(OpenScriptOf("one.tdf", "[ONE]\r\n\t{\r\n\tID=1;\r\n\t}\r\n"));
   ASSERT_TRUE(Driver().ChooseMenuItem("&Weapon", "De&lete Weapon"));
   ASSERT_EQ(Ui().Questions.size(), 1u);
