@@ -5,6 +5,7 @@
 
 #include "script/ascii_case.h"
 #include "script/field_entries.h"
+#include "script/field_keys.h"
 #include "script/script_input.h"
 #include "script/script_layout.h"
 
@@ -77,7 +78,7 @@ class SavedWeapon {
   SavedWeapon(const ScriptDocument& before, std::size_t index, const std::string& saved);
 
   std::string PlaceProblem() const;
-  std::string FieldProblem(const WeaponRecord& expected) const;
+  std::string FieldProblem(const WeaponRecord& expected, const RecordField* skipped) const;
   std::string EntryProblem(EntryScope skipped_scope, std::string_view skipped_key) const;
 
  private:
@@ -116,10 +117,12 @@ std::string SavedWeapon::PlaceProblem() const {
   return {};
 }
 
-std::string SavedWeapon::FieldProblem(const WeaponRecord& expected) const {
+std::string SavedWeapon::FieldProblem(const WeaponRecord& expected,
+                                      const RecordField* skipped) const {
   WeaponRecord again;
   ReadWeapon(alone_, 0, again);
   for (const LayoutRow& row : kScriptLayout) {
+    if (&FieldOf(row.field) == skipped) continue;
     const RowEntries want = WrittenEntries(row, expected);
     const RowEntries got = WrittenEntries(row, again);
     if (SameEntries(want, got)) continue;
@@ -150,7 +153,9 @@ std::string ReadBackProblem(const ScriptDocument& before, std::size_t index,
                             EntryScope skipped_scope, std::string_view skipped_key) {
   const SavedWeapon again(before, index, saved);
   std::string problem = again.PlaceProblem();
-  if (problem.empty()) problem = again.FieldProblem(expected);
+  const RecordField* skipped =
+      skipped_key.empty() ? nullptr : FindFieldKey(skipped_key, skipped_scope).field;
+  if (problem.empty()) problem = again.FieldProblem(expected, skipped);
   if (problem.empty()) problem = again.EntryProblem(skipped_scope, skipped_key);
   return problem;
 }

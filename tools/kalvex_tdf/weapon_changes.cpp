@@ -57,10 +57,10 @@ std::optional<std::string> AddAssignment(std::string_view word, bool entry,
   std::string problem;
   const std::optional<KeyAssignment> assignment = ParseKeyAssignment(word, problem);
   if (!assignment) return problem;
-  if (assignment->field != nullptr) {
-    changes.members.push_back({word, MemberLine(*assignment)});
-  } else {
+  if (assignment->SetsEntry()) {
     changes.entries.push_back(*assignment);
+  } else {
+    changes.members.push_back({word, MemberLine(*assignment)});
   }
   return std::nullopt;
 }
