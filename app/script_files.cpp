@@ -117,7 +117,7 @@ bool TMachines::SaveScript() {
   // flag) shows what it shows for the weapon opened from the file, so that
   // the next save in place writes only what the user changes then.
   kalvex::WeaponRecord saved;
-  kalvex::ReadWeapon(document_, weaponIndex_, saved);
+  kalvex::ReadWeaponRecord(document_, weaponIndex_, saved);
   const kalvex::WeaponRecord before = Weapon;
   if (kalvex::TakeListValues(saved, Weapon)) ShowListsAgain(before);
   save = 1;

@@ -37,7 +37,7 @@ SavedText SetEntry(const ScriptDocument& document, std::size_t index, std::strin
                            : EqualIgnoringCase(section, "DAMAGE") ? EntryScope::kDamage
                                                                   : EntryScope::kOther;
   WeaponRecord fields;
-  ReadWeapon(document, index, fields);
+  ReadWeaponRecord(document, index, fields);
   if (std::string problem = ReadBackProblem(document, index, saved, fields, scope, key);
       !problem.empty()) {
     return {{}, std::move(problem)};

@@ -112,6 +112,10 @@ ScriptDocument OpenScript(std::string bytes);
 // reset values and a result without a header.
 ReadResult ReadWeapon(const ScriptDocument& document, std::size_t index, WeaponRecord& record);
 
+// Fills `record` as ReadWeapon does, without the findings: for the saves,
+// which compare records only.
+void ReadWeaponRecord(const ScriptDocument& document, std::size_t index, WeaponRecord& record);
+
 // One weapon as the list of weapons offers it.
 struct WeaponChoice {
   std::string code;
@@ -140,6 +144,11 @@ struct SavedText {
 // beyond the weapon. The refusal names what would not hold. A weapon with nothing changed gives
 // the text as it is (old spellings aside).
 SavedText SaveWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& edited);
+
+// SaveWeapon for a caller that holds `base`, the record that the weapon reads
+// now (ReadWeaponRecord).
+SavedText SaveWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& base,
+                     const WeaponRecord& edited);
 
 // The document's text with the entry `key` of the weapon at `index` set to
 // `value` in the body (`section` empty) or in the

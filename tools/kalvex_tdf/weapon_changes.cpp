@@ -69,13 +69,13 @@ std::optional<ChangeRefusal> DocumentChanges::Change(std::size_t index,
                                                      const WeaponChanges& changes) {
   const ScriptDocument alone = OpenWeaponAlone(document_, index);
   WeaponRecord record;
-  ReadWeapon(alone, 0, record);
+  ReadWeaponRecord(alone, 0, record);
   WeaponRecord edited = record;
   if (std::optional<std::string> error = ApplyMembers(changes.members, edited)) {
     return ChangeRefusal{std::move(*error), false};
   }
   SavedText saved{alone.text, {}};
-  if (!(edited == record)) saved = SaveWeapon(alone, 0, edited);
+  if (!(edited == record)) saved = SaveWeapon(alone, 0, record, edited);
   for (const KeyAssignment& change : changes.entries) {
     if (!saved.ok()) break;
     saved =
