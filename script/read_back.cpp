@@ -1,7 +1,8 @@
 #include "script/read_back.h"
 
 #include <algorithm>
-#include <vector>
+#include <optional>
+#include <utility>
 
 #include "script/ascii_case.h"
 #include "script/field_entries.h"
@@ -56,22 +57,40 @@ std::size_t UnclosedComments(const ScriptWeapon& weapon) {
       [](const StructureFinding& f) { return f.finding.kind == FindingKind::kUnclosedComment; }));
 }
 
-// The entries of a weapon that no field reads, as key and value bytes.
-std::vector<std::pair<std::string_view, std::string_view>> EntriesWithoutField(
-    const ScriptDocument& document, const ScriptWeapon& weapon, EntryScope skipped_scope,
-    std::string_view skipped_key) {
-  std::vector<std::pair<std::string_view, std::string_view>> found;
-  for (const ScriptEntry& entry : weapon.entries) {
-    if (entry.sets.field != nullptr) continue;
-    const std::string_view key = TextOf(document, entry.key);
-    if (!skipped_key.empty() && entry.scope == skipped_scope &&
-        EqualIgnoringCase(key, skipped_key)) {
-      continue;
+// The entries of a weapon that no field reads, one after another, as key and
+// value bytes; those of `skipped_key` in `skipped_scope` left out where a key
+// is given.
+class EntriesWithoutField {
+ public:
+  EntriesWithoutField(const ScriptDocument& document, const ScriptWeapon& weapon,
+                      EntryScope skipped_scope, std::string_view skipped_key)
+      : document_(document),
+        weapon_(weapon),
+        skipped_scope_(skipped_scope),
+        skipped_key_(skipped_key) {}
+
+  // The next of them, or nothing after the last.
+  std::optional<std::pair<std::string_view, std::string_view>> Next() {
+    while (next_ < weapon_.entries.size()) {
+      const ScriptEntry& entry = weapon_.entries[next_++];
+      if (entry.sets.field != nullptr) continue;
+      const std::string_view key = TextOf(document_, entry.key);
+      if (!skipped_key_.empty() && entry.scope == skipped_scope_ &&
+          EqualIgnoringCase(key, skipped_key_)) {
+        continue;
+      }
+      return std::pair(key, TextOf(document_, entry.value));
     }
-    found.emplace_back(key, TextOf(document, entry.value));
+    return std::nullopt;
   }
-  return found;
-}
+
+ private:
+  const ScriptDocument& document_;
+  const ScriptWeapon& weapon_;
+  EntryScope skipped_scope_;
+  std::string_view skipped_key_;
+  std::size_t next_ = 0;
+};
 
 class SavedWeapon {
  public:
@@ -137,16 +156,17 @@ std::string SavedWeapon::FieldProblem(const WeaponRecord& expected,
 
 std::string SavedWeapon::EntryProblem(EntryScope skipped_scope,
                                       std::string_view skipped_key) const {
-  const auto was =
-      EntriesWithoutField(before_, before_.weapons[index_], skipped_scope, skipped_key);
-  const auto now = EntriesWithoutField(alone_, alone_.weapons.front(), skipped_scope, skipped_key);
-  for (std::size_t i = 0; i < std::max(was.size(), now.size()); ++i) {
-    if (i < was.size() && i < now.size() && was[i] == now[i]) continue;
-    const std::string_view key = i < was.size() ? was[i].first : now[i].first;
+  EntriesWithoutField was(before_, before_.weapons[index_], skipped_scope, skipped_key);
+  EntriesWithoutField now(alone_, alone_.weapons.front(), skipped_scope, skipped_key);
+  while (true) {
+    const auto a = was.Next();
+    const auto b = now.Next();
+    if (!a && !b) return {};
+    if (a && b && *a == *b) continue;
+    const std::string_view key = a ? a->first : b->first;
     return "The weapon cannot be saved in place: its entry \"" + std::string(key) +
            "\" would not read back as it was; mend the script first";
   }
-  return {};
 }
 
 }  // namespace
