@@ -136,7 +136,7 @@ bool TMachines::SaveScript() {
   // the next save in place writes only what the user changes then.
   for (auto& [index, held] : heldWeapons_) {
     kalvex::WeaponRecord saved;
-    kalvex::ReadWeapon(document_, index, saved);
+    kalvex::ReadWeaponRecord(document_, index, saved);
     kalvex::TakeListValues(saved, held.edited);
     held.kept = held.edited;
   }

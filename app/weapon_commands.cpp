@@ -208,7 +208,7 @@ void TMachines::TakeWeapon(std::size_t index, bool firstPage) {
     keptWeapon_ = std::move(held->second.kept);
     heldWeapons_.erase(held);
   } else {
-    kalvex::ReadWeapon(document_, index, Weapon);
+    kalvex::ReadWeaponRecord(document_, index, Weapon);
     keptWeapon_ = Weapon;
   }
   weaponIndex_ = index;

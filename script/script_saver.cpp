@@ -296,9 +296,10 @@ OwnTextEnd OwnTextEndOf(const ScriptDocument& document, std::size_t index) {
   return {end, next};
 }
 
-// Whether `after` holds the weapons of `before`, reading as they read there,
-// but the one at `changed`: with `added`, `after` has one weapon more, the
-// one at `changed`; else one less, the one at `changed` gone.
+// Whether `after` holds the weapons of `before`, with their own texts and
+// reading as they read there, but the one at `changed`: with `added`, `after`
+// has one weapon more, the one at `changed`; else one less, the one at
+// `changed` gone.
 bool OthersReadAsBefore(const ScriptDocument& before, const ScriptDocument& after,
                         std::size_t changed, bool added) {
   const std::size_t count = before.weapons.size();
@@ -308,9 +309,12 @@ bool OthersReadAsBefore(const ScriptDocument& before, const ScriptDocument& afte
     const std::size_t now = index < changed ? index : (added ? index + 1 : index - 1);
     WeaponRecord was;
     WeaponRecord is;
-    ReadWeapon(before, index, was);
-    ReadWeapon(after, now, is);
-    if (was != is) return false;
+    ReadWeaponRecord(before, index, was);
+    ReadWeaponRecord(after, now, is);
+    if (was != is ||
+        OwnTextOf(before, before.weapons[index]) != OwnTextOf(after, after.weapons[now])) {
+      return false;
+    }
   }
   return true;
 }
@@ -367,8 +371,8 @@ SavedText CopyWeapon(const ScriptDocument& document, std::size_t index, const We
   const ScriptDocument copied = OpenScript(text);
   WeaponRecord expected;
   WeaponRecord read;
-  ReadWeapon(alone, 0, expected);
-  ReadWeapon(copied, index + 1, read);
+  ReadWeaponRecord(alone, 0, expected);
+  ReadWeaponRecord(copied, index + 1, read);
   if (!OthersReadAsBefore(document, copied, index + 1, true) || read != expected) {
     return {{},
             "The weapon cannot be copied: what follows it (an open comment, section or body) "
