@@ -177,8 +177,7 @@ void TMachines::ShowListsAgain(const kalvex::WeaponRecord& before) {
   };
   const std::span<const kalvex::PageControl> controls = kalvex::Pages()[shown].controls;
   if (std::none_of(controls.begin(), controls.end(), changed)) return;
-  kalvex::TakeDownPage(page_);
-  kalvex::SwitchPage(pages_, shown);
+  kalvex::ShowPageAgain(pages_);
 }
 
 void TMachines::StartNewWeapon() {

@@ -216,10 +216,8 @@ void TMachines::TakeWeapon(std::size_t index, bool firstPage) {
     kalvex::TakeDownPage(page_);
     ComboBox->SetSelIndex(0);
     kalvex::SwitchPage(pages_, 0);
-  } else if (page_.Box == 1) {
-    const int shown = page_.indexx;
-    kalvex::TakeDownPage(page_);
-    kalvex::SwitchPage(pages_, shown);
+  } else {
+    kalvex::ShowPageAgain(pages_);
   }
   ShowTitle();
 }

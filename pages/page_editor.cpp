@@ -126,30 +126,58 @@ void BuildPage(const PageEditor& e, const PageDescription& page) {
   e.area.Box = 1;
 }
 
-constexpr Slot kListSlots[] = {Slot::ComboBox1, Slot::ComboBox2, Slot::ComboBox3,
-                               Slot::ComboBox4, Slot::ComboBox5, Slot::ComboBox6};
+constexpr Slot kSlots[] = {Slot::Enter,     Slot::Enter2,    Slot::Enter3,    Slot::Enter4,
+                           Slot::Check1,    Slot::ComboBox1, Slot::ComboBox2, Slot::ComboBox3,
+                           Slot::ComboBox4, Slot::ComboBox5, Slot::ComboBox6};
 
-// The drop-down list of the page that has the keyboard focus, if any.
-std::optional<Slot> FocusedList(PageArea& area) {
-  for (const Slot slot : kListSlots) {
-    const TComboBox* list = ListSlot(area, slot);
-    if (list && list->HasFocus()) return slot;
+// The control in the slot, or nullptr.
+TWindow* SlotControl(PageArea& area, Slot slot) {
+  switch (slot) {
+    case Slot::Enter:
+    case Slot::Enter2:
+    case Slot::Enter3:
+    case Slot::Enter4:
+      return EditSlot(area, slot);
+    case Slot::Check1:
+      return area.Check1;
+    default:
+      return ListSlot(area, slot);
+  }
+}
+
+// The slot of the page's control that has the keyboard focus, if any.
+std::optional<Slot> FocusedSlot(PageArea& area) {
+  for (const Slot slot : kSlots) {
+    const TWindow* control = SlotControl(area, slot);
+    if (control && control->HasFocus()) return slot;
   }
   return std::nullopt;
+}
+
+// Gives the keyboard focus to the control in the slot, if there is one.
+void FocusSlot(PageArea& area, std::optional<Slot> slot) {
+  if (!slot) return;
+  if (TWindow* control = SlotControl(area, *slot)) control->SetFocus();
 }
 
 }  // namespace
 
 void SwitchPage(const PageEditor& e, int page) {
-  const std::optional<Slot> focused = FocusedList(e.area);
+  const std::optional<Slot> focused = FocusedSlot(e.area);
   CollectShownPage(e);
   TakeDownPage(e.area);
   e.area.indexx = page;
   if (page < 0 || page >= kPageCount) return;
   BuildPage(e, Pages()[page]);
-  if (focused) {
-    if (TComboBox* list = ListSlot(e.area, *focused)) list->SetFocus();
-  }
+  FocusSlot(e.area, focused);
+}
+
+void ShowPageAgain(const PageEditor& e) {
+  if (e.area.Box != 1) return;
+  const std::optional<Slot> focused = FocusedSlot(e.area);
+  TakeDownPage(e.area);
+  BuildPage(e, Pages()[e.area.indexx]);
+  FocusSlot(e.area, focused);
 }
 
 void CollectShownPage(const PageEditor& e) {

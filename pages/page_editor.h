@@ -18,10 +18,15 @@ struct PageEditor {
 };
 
 // The page switch: collects the page that is up, takes it down and builds
-// page `page` when it is a page number (nothing up otherwise). A drop-down
-// list that had the keyboard focus has it again on the new page, so that
+// page `page` when it is a page number (nothing up otherwise). A control of
+// the page that had the keyboard focus (a drop-down list whose choice
+// rebuilds the page) has it again on the new page, in the same slot, so that
 // the keyboard goes on working in it.
 void SwitchPage(const PageEditor& editor, int page);
+
+// Builds the page that is up, if one is, again from the record without
+// collecting it; the control that had the keyboard focus has it again.
+void ShowPageAgain(const PageEditor& editor);
 
 // Stores the value of each control of the page that is up, if one is, into
 // its member, in the page's collect order. The controls stay as they are.

@@ -36,6 +36,7 @@ TEST_F(WeaponSwitchCase, EditsOfTwoWeaponsAreSavedInPlaceAtOnce) {
   ASSERT_TRUE(TypeOnPage(3, "Enter", "250"));
   ASSERT_TRUE(Driver().PressKeys("Ctrl+PgDown"));  // typed in the edit, taken first
   EXPECT_EQ(Driver().EditText("Enter"), "5");      // the page stays up
+  EXPECT_EQ(Driver().Focused(), "Enter");
   ASSERT_TRUE(TypeOnPage(5, "Enter", "75"));
   ASSERT_TRUE(Driver().ChooseMenuItem("&Weapon", "&Previous Weapon"));
   EXPECT_EQ(Driver().EditText("Enter"), "300");
