@@ -141,7 +141,7 @@ bool TMachines::SaveScript() {
     held.kept = held.edited;
   }
   kalvex::WeaponRecord saved;
-  kalvex::ReadWeapon(document_, weaponIndex_, saved);
+  kalvex::ReadWeaponRecord(document_, weaponIndex_, saved);
   const kalvex::WeaponRecord before = Weapon;
   if (kalvex::TakeListValues(saved, Weapon)) ShowListsAgain(before);
   save = 1;

@@ -1,5 +1,6 @@
 // What users run on a whole mod, measured without the window: saving the
-// largest file of a mod with one value changed, checking every file of a mod
+// largest file of a mod with one value changed and with fifty weapons
+// changed, against reading it, checking every file of a mod
 // with kalvex-tdf check, its table with kalvex-tdf table, one column of that
 // table changed and applied with kalvex-tdf apply, and reading every
 // weapon of a mod once, which the other measures are held against.
@@ -16,6 +17,7 @@
 #include "script/script_document.h"
 #include "script/script_file_reader.h"
 #include "script/utf8_path.h"
+#include "script/weapons_alone.h"
 #include "tools/kalvex_tdf/command.h"
 
 namespace {
@@ -53,6 +55,78 @@ void BM_SaveLargestFileWithOneEdit(benchmark::State& state) {
   std::filesystem::remove(path);
 }
 BENCHMARK(BM_SaveLargestFileWithOneEdit)->Unit(benchmark::kMillisecond);
+
+// Reads the file at `path` and fills in every weapon of it; whether it could
+// be read.
+bool ReadEveryWeapon(const std::filesystem::path& path, kalvex::WeaponRecord& record) {
+  kalvex::ScriptDocument document;
+  if (kalvex::OpenScriptFile(path, document)) return false;
+  for (std::size_t i = 0; i < document.weapons.size(); ++i) {
+    benchmark::DoNotOptimize(kalvex::ReadWeapon(document, i, record));
+  }
+  return true;
+}
+
+// File, Save of the largest file with 50 of its weapons edited: each weapon
+// saved on its own text, all put back in one pass, the file replaced, the
+// saved text opened as the window's script.
+void BM_SaveLargestFileWithFiftyEdits(benchmark::State& state) {
+  constexpr std::size_t kEdited = 50;
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "kalvex_user_tasks_bench_fifty.tdf";
+  kalvex::ScriptDocument document =
+      kalvex::OpenScript(kalvex::bench::GeneratedScript(kSeed, kalvex::bench::kLargestFileWeapons));
+  std::vector<kalvex::WeaponRecord> records(kEdited);
+  const std::size_t step = document.weapons.size() / kEdited;
+  for (std::size_t i = 0; i < kEdited; ++i) kalvex::ReadWeapon(document, i * step, records[i]);
+  int round = 0;
+  for (auto _ : state) {
+    std::vector<kalvex::WeaponText> texts;
+    for (std::size_t i = 0; i < kEdited; ++i) {
+      kalvex::WeaponRecord edited = records[i];
+      edited.Weaprange = std::to_string(900 + round % 2);
+      kalvex::SavedText saved =
+          kalvex::SaveWeapon(kalvex::OpenWeaponAlone(document, i * step), 0, edited);
+      if (!saved.ok()) {
+        state.SkipWithError("a weapon could not be saved");
+        return;
+      }
+      texts.push_back({i * step, std::move(saved.text)});
+    }
+    std::string text = kalvex::WithWeaponTexts(document, texts);
+    if (!kalvex::SaveScriptFile(kalvex::Utf8FromPath(path), text).ok()) {
+      state.SkipWithError("the save failed");
+      break;
+    }
+    document = kalvex::OpenScript(std::move(text));
+    ++round;
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_SaveLargestFileWithFiftyEdits)->Unit(benchmark::kMillisecond);
+
+// The largest file read once and every weapon of it filled in, which saving
+// it is held against.
+void BM_ReadLargestFile(benchmark::State& state) {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "kalvex_user_tasks_bench_read.tdf";
+  if (!kalvex::SaveScriptFile(
+           kalvex::Utf8FromPath(path),
+           kalvex::bench::GeneratedScript(kSeed, kalvex::bench::kLargestFileWeapons))
+           .ok()) {
+    state.SkipWithError("the file could not be written");
+    return;
+  }
+  kalvex::WeaponRecord record;
+  for (auto _ : state) {
+    if (!ReadEveryWeapon(path, record)) {
+      state.SkipWithError("the file could not be read");
+      break;
+    }
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_ReadLargestFile)->Unit(benchmark::kMillisecond);
 
 // `command` over every file of the mod, what it prints thrown away.
 void RunOverMod(benchmark::State& state, const kalvex::tdf::Command& command) {
@@ -117,13 +191,9 @@ void BM_ReadModOnce(benchmark::State& state) {
   kalvex::WeaponRecord record;
   for (auto _ : state) {
     for (const std::filesystem::path& path : ModFiles()) {
-      kalvex::ScriptDocument document;
-      if (kalvex::OpenScriptFile(path, document)) {
+      if (!ReadEveryWeapon(path, record)) {
         state.SkipWithError("a file could not be read");
         return;
-      }
-      for (std::size_t i = 0; i < document.weapons.size(); ++i) {
-        benchmark::DoNotOptimize(kalvex::ReadWeapon(document, i, record));
       }
     }
   }

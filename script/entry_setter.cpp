@@ -1,4 +1,4 @@
-// SetEntry: an entry that no field reads, set or removed in place.
+// SetEntry: an entry of any key, set or removed in place.
 #include <vector>
 
 #include "script/ascii_case.h"
@@ -31,12 +31,13 @@ SavedText SetEntry(const ScriptDocument& document, std::size_t index, std::strin
     places.AddSection(edits, section, added);
   }
   std::string saved = edits.Apply();
-  // Read back, the fields and every other entry and weapon read as before.
+  // Read back, the other fields and every other entry and weapon read as
+  // before.
   const EntryScope scope = section.empty()                        ? EntryScope::kBody
                            : EqualIgnoringCase(section, "DAMAGE") ? EntryScope::kDamage
                                                                   : EntryScope::kOther;
   WeaponRecord fields;
-  ReadWeapon(document, index, fields);
+  ReadWeaponRecord(document, index, fields);
   if (std::string problem = ReadBackProblem(document, index, saved, fields, scope, key);
       !problem.empty()) {
     return {{}, std::move(problem)};

@@ -1,10 +1,12 @@
 #include "script/read_back.h"
 
 #include <algorithm>
-#include <vector>
+#include <optional>
+#include <utility>
 
 #include "script/ascii_case.h"
 #include "script/field_entries.h"
+#include "script/field_keys.h"
 #include "script/script_input.h"
 #include "script/script_layout.h"
 
@@ -55,29 +57,47 @@ std::size_t UnclosedComments(const ScriptWeapon& weapon) {
       [](const StructureFinding& f) { return f.finding.kind == FindingKind::kUnclosedComment; }));
 }
 
-// The entries of a weapon that no field reads, as key and value bytes.
-std::vector<std::pair<std::string_view, std::string_view>> EntriesWithoutField(
-    const ScriptDocument& document, const ScriptWeapon& weapon, EntryScope skipped_scope,
-    std::string_view skipped_key) {
-  std::vector<std::pair<std::string_view, std::string_view>> found;
-  for (const ScriptEntry& entry : weapon.entries) {
-    if (entry.sets.field != nullptr) continue;
-    const std::string_view key = TextOf(document, entry.key);
-    if (!skipped_key.empty() && entry.scope == skipped_scope &&
-        EqualIgnoringCase(key, skipped_key)) {
-      continue;
+// The entries of a weapon that no field reads, one after another, as key and
+// value bytes; those of `skipped_key` in `skipped_scope` left out where a key
+// is given.
+class EntriesWithoutField {
+ public:
+  EntriesWithoutField(const ScriptDocument& document, const ScriptWeapon& weapon,
+                      EntryScope skipped_scope, std::string_view skipped_key)
+      : document_(document),
+        weapon_(weapon),
+        skipped_scope_(skipped_scope),
+        skipped_key_(skipped_key) {}
+
+  // The next of them, or nothing after the last.
+  std::optional<std::pair<std::string_view, std::string_view>> Next() {
+    while (next_ < weapon_.entries.size()) {
+      const ScriptEntry& entry = weapon_.entries[next_++];
+      if (entry.sets.field != nullptr) continue;
+      const std::string_view key = TextOf(document_, entry.key);
+      if (!skipped_key_.empty() && entry.scope == skipped_scope_ &&
+          EqualIgnoringCase(key, skipped_key_)) {
+        continue;
+      }
+      return std::pair(key, TextOf(document_, entry.value));
     }
-    found.emplace_back(key, TextOf(document, entry.value));
+    return std::nullopt;
   }
-  return found;
-}
+
+ private:
+  const ScriptDocument& document_;
+  const ScriptWeapon& weapon_;
+  EntryScope skipped_scope_;
+  std::string_view skipped_key_;
+  std::size_t next_ = 0;
+};
 
 class SavedWeapon {
  public:
   SavedWeapon(const ScriptDocument& before, std::size_t index, const std::string& saved);
 
   std::string PlaceProblem() const;
-  std::string FieldProblem(const WeaponRecord& expected) const;
+  std::string FieldProblem(const WeaponRecord& expected, const RecordField* skipped) const;
   std::string EntryProblem(EntryScope skipped_scope, std::string_view skipped_key) const;
 
  private:
@@ -116,10 +136,15 @@ std::string SavedWeapon::PlaceProblem() const {
   return {};
 }
 
-std::string SavedWeapon::FieldProblem(const WeaponRecord& expected) const {
+std::string SavedWeapon::FieldProblem(const WeaponRecord& expected,
+                                      const RecordField* skipped) const {
   WeaponRecord again;
-  ReadWeapon(alone_, 0, again);
+  ReadWeaponRecord(alone_, 0, again);
+  // Each field writes what its value gives, so that the same record writes
+  // the same entries.
+  if (again == expected) return {};
   for (const LayoutRow& row : kScriptLayout) {
+    if (&FieldOf(row.field) == skipped) continue;
     const RowEntries want = WrittenEntries(row, expected);
     const RowEntries got = WrittenEntries(row, again);
     if (SameEntries(want, got)) continue;
@@ -131,16 +156,17 @@ std::string SavedWeapon::FieldProblem(const WeaponRecord& expected) const {
 
 std::string SavedWeapon::EntryProblem(EntryScope skipped_scope,
                                       std::string_view skipped_key) const {
-  const auto was =
-      EntriesWithoutField(before_, before_.weapons[index_], skipped_scope, skipped_key);
-  const auto now = EntriesWithoutField(alone_, alone_.weapons.front(), skipped_scope, skipped_key);
-  for (std::size_t i = 0; i < std::max(was.size(), now.size()); ++i) {
-    if (i < was.size() && i < now.size() && was[i] == now[i]) continue;
-    const std::string_view key = i < was.size() ? was[i].first : now[i].first;
+  EntriesWithoutField was(before_, before_.weapons[index_], skipped_scope, skipped_key);
+  EntriesWithoutField now(alone_, alone_.weapons.front(), skipped_scope, skipped_key);
+  while (true) {
+    const auto a = was.Next();
+    const auto b = now.Next();
+    if (!a && !b) return {};
+    if (a && b && *a == *b) continue;
+    const std::string_view key = a ? a->first : b->first;
     return "The weapon cannot be saved in place: its entry \"" + std::string(key) +
            "\" would not read back as it was; mend the script first";
   }
-  return {};
 }
 
 }  // namespace
@@ -150,7 +176,9 @@ std::string ReadBackProblem(const ScriptDocument& before, std::size_t index,
                             EntryScope skipped_scope, std::string_view skipped_key) {
   const SavedWeapon again(before, index, saved);
   std::string problem = again.PlaceProblem();
-  if (problem.empty()) problem = again.FieldProblem(expected);
+  const RecordField* skipped =
+      skipped_key.empty() ? nullptr : FindFieldKey(skipped_key, skipped_scope).field;
+  if (problem.empty()) problem = again.FieldProblem(expected, skipped);
   if (problem.empty()) problem = again.EntryProblem(skipped_scope, skipped_key);
   return problem;
 }

@@ -17,9 +17,10 @@ namespace kalvex {
 // keep its bytes, and the weapon, read back on its own, must end as it did
 // (closed or not, opening no comment that runs on), so that the weapons after
 // it read as before; every field of it must write what it writes in
-// `expected`; and every entry that no field reads must read as it stood,
-// those of `skipped_key` in `skipped_scope` aside where a key is given. The
-// reason names the field or entry.
+// `expected`; and every entry that no field reads must read as it stood.
+// Where a key is given, its entries in `skipped_scope` were set, and they and
+// the field that reads them, if one does, are not compared. The reason names
+// the field or entry.
 std::string ReadBackProblem(const ScriptDocument& before, std::size_t index,
                             const std::string& saved, const WeaponRecord& expected,
                             EntryScope skipped_scope = EntryScope::kBody,

@@ -112,6 +112,10 @@ ScriptDocument OpenScript(std::string bytes);
 // reset values and a result without a header.
 ReadResult ReadWeapon(const ScriptDocument& document, std::size_t index, WeaponRecord& record);
 
+// Fills `record` as ReadWeapon does, without the findings: for the saves,
+// which compare records only.
+void ReadWeaponRecord(const ScriptDocument& document, std::size_t index, WeaponRecord& record);
+
 // One weapon as the list of weapons offers it.
 struct WeaponChoice {
   std::string code;
@@ -141,15 +145,22 @@ struct SavedText {
 // the text as it is (old spellings aside).
 SavedText SaveWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& edited);
 
-// The document's text with the entry `key` of the weapon at `index`, one that
-// no field reads, set to `value` in the body (`section` empty) or in the
+// SaveWeapon for a caller that holds `base`, the record that the weapon reads
+// now (ReadWeaponRecord).
+SavedText SaveWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& base,
+                     const WeaponRecord& edited);
+
+// The document's text with the entry `key` of the weapon at `index` set to
+// `value` in the body (`section` empty) or in the
 // section named `section` ("DAMAGE", "CUSTOMPARAMS"; ASCII letter case
 // ignored): the last entry of that key (letter case ignored) gets the value in
 // place; without one, the entry is added where Save adds a body entry, or
 // after the last entry of the section, and a weapon without the section gets
 // it as the writer lays out "[DAMAGE]". An empty value removes every entry of
-// the key. The caller sees to it that the key and value keep the script whole
-// (no ";", line end or bracket in them).
+// the key. Where a field reads the key, that field takes what the saved text
+// gives it (the style of fire for "ballistic=1"); every other field and entry
+// must read as before. The caller sees to it that the key and value keep the
+// script whole (no ";", line end or bracket in them).
 SavedText SetEntry(const ScriptDocument& document, std::size_t index, std::string_view section,
                    std::string_view key, std::string_view value);
 

@@ -57,9 +57,10 @@ std::string KeyText(std::string_view raw) { return Collapsed(raw, kQuotedKey); }
 
 class WeaponReader {
  public:
+  // With `tell` false the reader fills the record only and reports nothing.
   WeaponReader(std::string_view text, const ScriptWeapon& weapon, WeaponRecord& record,
-               ReadResult& result)
-      : text_(text), weapon_(weapon), record_(record), result_(result) {}
+               ReadResult& result, bool tell)
+      : text_(text), weapon_(weapon), record_(record), result_(result), tell_(tell) {}
 
   void Run() {
     StoreHeaderText(Text(weapon_.code), record_.Weapcode);
@@ -79,6 +80,7 @@ class WeaponReader {
   std::string_view Text(TextRange range) const { return text_.substr(range.begin, range.size()); }
 
   void Report(ReadFinding finding) {
+    if (!tell_) return;
     if (result_.findings.size() < kMaxKeptFindings) {
       result_.findings.push_back(std::move(finding));
     } else {
@@ -87,6 +89,7 @@ class WeaponReader {
   }
 
   void Report(FindingKind kind, const ScriptEntry& entry, std::string_view value) {
+    if (!tell_) return;
     if (result_.findings.size() >= kMaxKeptFindings) {
       ++result_.findings_not_kept;
       return;
@@ -102,7 +105,7 @@ class WeaponReader {
     const FieldKey& sets = weapon_.entries[index].sets;
     std::size_t& seen =
         last_seen_[static_cast<std::size_t>(sets.field - kRecordFields.data())][sets.nth];
-    if (seen != 0) {
+    if (seen != 0 && tell_) {
       const ScriptEntry& earlier = weapon_.entries[seen - 1];
       std::string value;
       PackInto(Text(earlier.value), value);
@@ -115,13 +118,14 @@ class WeaponReader {
     const ScriptEntry& entry = weapon_.entries[index];
     const RecordField* field = entry.sets.field;
     if (field == nullptr) {
+      if (!tell_) return;
       PackInto(Text(entry.value), value_);
       Report(FindingKind::kSkippedKey, entry, value_);
     } else {
       NoteRepeat(index);
       ReadKnownEntry(*field, entry);
     }
-    if (entry.ran_into_next_line) [[unlikely]] {
+    if (entry.ran_into_next_line && tell_) [[unlikely]] {
       if (field == nullptr || field->reading != ValueRule::kHeaderText) {
         PackInto(Text(entry.value), value_);
       }
@@ -220,6 +224,7 @@ class WeaponReader {
   const ScriptWeapon& weapon_;
   WeaponRecord& record_;
   ReadResult& result_;
+  const bool tell_;
   std::string value_;  // the value of the entry being read
   // Per field and key of it: its entry before, plus 1.
   std::array<std::array<std::size_t, kMostKeysOfAField>, kRecordFieldCount> last_seen_{};
@@ -227,9 +232,8 @@ class WeaponReader {
   std::optional<std::string> second_colour_;  // the last "color2=" value
 };
 
-}  // namespace
-
-ReadResult ReadWeapon(const ScriptDocument& document, std::size_t index, WeaponRecord& record) {
+ReadResult Read(const ScriptDocument& document, std::size_t index, WeaponRecord& record,
+                bool tell) {
   record.Reset();
   // What a weapon without an entry holds, the model included, which Reset keeps.
   for (const RecordField& field : kRecordFields) {
@@ -240,8 +244,18 @@ ReadResult ReadWeapon(const ScriptDocument& document, std::size_t index, WeaponR
   result.utf16 = document.utf16;
   if (index >= document.weapons.size()) return result;
   result.header_found = true;
-  WeaponReader(document.text, document.weapons[index], record, result).Run();
+  WeaponReader(document.text, document.weapons[index], record, result, tell).Run();
   return result;
+}
+
+}  // namespace
+
+ReadResult ReadWeapon(const ScriptDocument& document, std::size_t index, WeaponRecord& record) {
+  return Read(document, index, record, true);
+}
+
+void ReadWeaponRecord(const ScriptDocument& document, std::size_t index, WeaponRecord& record) {
+  Read(document, index, record, false);
 }
 
 std::vector<WeaponChoice> ListWeapons(const ScriptDocument& document) {

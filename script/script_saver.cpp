@@ -31,15 +31,15 @@ std::string_view ValueProblem(std::string_view value) {
 
 class WeaponSaver {
  public:
-  WeaponSaver(const ScriptDocument& document, std::size_t index, const WeaponRecord& edited)
+  WeaponSaver(const ScriptDocument& document, std::size_t index, const WeaponRecord& base,
+              const WeaponRecord& edited)
       : doc_(document),
         weapon_(document.weapons[index]),
+        base_(base),
         edited_(edited),
         edits_(document),
         places_(document, weapon_, edits_),
-        touched_(weapon_.entries.size(), false) {
-    ReadWeapon(document, index, base_);
-  }
+        touched_(weapon_.entries.size(), false) {}
 
   SavedText Run() {
     for (const LayoutRow& row : kScriptLayout) SaveField(row);
@@ -225,8 +225,8 @@ class WeaponSaver {
 
   const ScriptDocument& doc_;
   const ScriptWeapon& weapon_;
+  const WeaponRecord& base_;  // as the weapon reads now
   const WeaponRecord& edited_;
-  WeaponRecord base_;
   TextEdits edits_;
   EntryPlaces places_;
   std::vector<bool> touched_;       // per entry: a field's change reached it
@@ -238,8 +238,15 @@ class WeaponSaver {
 
 SavedText SaveWeapon(const ScriptDocument& document, std::size_t index,
                      const WeaponRecord& edited) {
+  WeaponRecord base;
+  ReadWeaponRecord(document, index, base);
+  return SaveWeapon(document, index, base, edited);
+}
+
+SavedText SaveWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& base,
+                     const WeaponRecord& edited) {
   if (index >= document.weapons.size()) return {{}, "The script holds no such weapon"};
-  SavedText saved = WeaponSaver(document, index, edited).Run();
+  SavedText saved = WeaponSaver(document, index, base, edited).Run();
   if (!saved.ok()) return saved;
   // Read back, the weapon must hold the edit and everything else as it was.
   if (std::string problem = ReadBackProblem(document, index, saved.text, edited);
@@ -329,8 +336,8 @@ SavedText AppendWeaponFrom(const ScriptDocument& document, const ScriptDocument&
   const ScriptDocument added = OpenScript(text);
   WeaponRecord expected;
   WeaponRecord read;
-  ReadWeapon(edited_source, index, expected);
-  ReadWeapon(added, document.weapons.size(), read);
+  ReadWeaponRecord(edited_source, index, expected);
+  ReadWeaponRecord(added, document.weapons.size(), read);
   if (added.weapons.size() != document.weapons.size() + 1 || read != expected) {
     return {{},
             "The weapon cannot be added: the end of the file (an open comment, section or body) "

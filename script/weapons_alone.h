@@ -16,8 +16,10 @@ namespace kalvex {
 
 // The weapon at `index` of `document` as a document of its own: its text
 // from its header's "[" to the end of what follows it, in the document's line
-// ends (those of entries added). Its one weapon is saved with SaveWeapon and
-// SetEntry as in the whole document.
+// ends (those of entries added), and the weapon as the document holds it, its
+// places and lines counted in that text (what was found before its header
+// left out), as reading that text alone gives it. Its one weapon is saved
+// with SaveWeapon and SetEntry as in the whole document.
 ScriptDocument OpenWeaponAlone(const ScriptDocument& document, std::size_t index);
 
 // The text of a weapon saved alone, for the weapon at `index`.

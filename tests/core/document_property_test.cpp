@@ -12,6 +12,7 @@
 
 #include "reader_test_support.h"
 #include "script/script_document.h"
+#include "script/weapons_alone.h"
 
 namespace kalvex {
 namespace {
@@ -237,6 +238,11 @@ TEST(DocumentProperty, SavingChangesOnlyWhatWasEdited) {
     const SavedText saved = SaveWeapon(document, index, edited);
     ASSERT_TRUE(saved.ok()) << saved.refusal;
     SCOPED_TRACE("weapon " + std::to_string(index) + " saved as:\n" + saved.text);
+    // Saved on its own text, as several weapons of a file are saved, the
+    // weapon gives the same file.
+    const SavedText alone = SaveWeapon(OpenWeaponAlone(document, index), 0, edited);
+    ASSERT_TRUE(alone.ok()) << alone.refusal;
+    EXPECT_EQ(WithWeaponTexts(document, {{index, alone.text}}), saved.text);
     if (!change.wide) {
       const auto [removed, added] = ChangedLines(script, saved.text);
       EXPECT_LE(removed, 1u);

@@ -119,7 +119,9 @@ std::optional<std::string> ReadTableText(const CommandContext& context, std::str
 
 // The key columns of the header, or the reason the header is refused: the
 // columns must begin with file, index and code, and each key column name a
-// key once (ASCII letter case ignored), none named as those three are.
+// key once (ASCII letter case ignored). A column after the first three is a
+// key's even where it is named as one of them: a weapon may hold an entry
+// "code=...;".
 std::optional<std::vector<KeyColumn>> KeyColumnsOf(const TableRow& header, std::string& problem) {
   if (header.size() < kKeyColumns || header[1] != kIndexColumn || header[2] != kCodeColumn) {
     problem = "the header must begin with the columns file, index and code";
@@ -133,10 +135,6 @@ std::optional<std::vector<KeyColumn>> KeyColumnsOf(const TableRow& header, std::
         "column " + std::to_string(i + 1) + " \"" + DisplayWord(header_cell) + "\"";
     std::string lower(header_cell);
     for (char& c : lower) c = LowerAscii(c);
-    if (lower == kFileColumn || lower == kIndexColumn || lower == kCodeColumn) {
-      problem = name + " is named as one of the first three: a key column cannot be told from it";
-      return std::nullopt;
-    }
     if (!IsKeyName(header_cell)) {
       problem = name +
                 " is not KEY or SECTION/KEY (letters, digits and \"_\", not beginning "

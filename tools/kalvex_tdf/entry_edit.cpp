@@ -48,15 +48,9 @@ std::optional<KeyAssignment> ParseKeyAssignment(std::string_view word, std::stri
   }
   const std::string_view value = assignment.value;
   assignment.field = FindFieldKey(assignment.key, ScopeOf(assignment.section)).field;
-  const RecordField* field = assignment.field;
   if (!IsKeyName(word.substr(0, equals))) {
     problem = "a key or section is letters, digits and \"_\", not beginning with a digit";
-  } else if (field != nullptr &&
-             (field->reading == ValueRule::kStyle || field->reading == ValueRule::kColour)) {
-    problem = "the key \"" + std::string(assignment.key) + "\" shares the member " +
-              std::string(field->name) + " with other keys: use " + std::string(field->name) +
-              "=value (dump shows it)";
-  } else if (field != nullptr) {
+  } else if (!assignment.SetsEntry()) {
     return assignment;  // checked as the member's value
   } else if (value.find_first_of(kScriptPunctuation) != std::string_view::npos ||
              value.find('\n') != std::string_view::npos) {
@@ -72,7 +66,7 @@ std::optional<KeyAssignment> ParseKeyAssignment(std::string_view word, std::stri
 std::string MemberLine(const KeyAssignment& assignment) {
   const RecordField& field = *assignment.field;
   std::string line = std::string(field.name) + "=";
-  if (field.IsText() || field.kind == FieldKind::kFlag || assignment.value.empty()) {
+  if (field.IsText() || field.kind == FieldKind::kFlag) {
     line += assignment.value;
   } else {
     line += '"';

@@ -2,8 +2,9 @@
 // "SECTION/KEY=VALUE" in a section of the weapon ("DAMAGE/default=300",
 // "CUSTOMPARAMS/unitpic=x.png"), the key in any ASCII letter case and the
 // value as the script writes it. A key that a field of the weapon record
-// reads becomes a member line of the record format; any other key an entry
-// set or removed with SetEntry (script_document.h).
+// reads becomes a member line of the record format; the others, and every
+// assignment that removes, set or remove the entries themselves with
+// SetEntry (script_document.h).
 #pragma once
 
 #include <optional>
@@ -19,6 +20,15 @@ struct KeyAssignment {
   std::string_view key;
   std::string_view value;              // empty: remove the entry
   const RecordField* field = nullptr;  // the field that reads the key, if one does
+
+  // Whether the entries themselves are set (SetEntry) rather than the member
+  // of their field: for a key that no field reads, a key that its field
+  // shares with other keys (a style of fire, half of a beam colour), and an
+  // empty value, which removes every entry of the key.
+  bool SetsEntry() const {
+    return field == nullptr || field->reading == ValueRule::kStyle ||
+           field->reading == ValueRule::kColour || value.empty();
+  }
 };
 
 // Whether `name` is "KEY" or "SECTION/KEY": letters, digits and "_", not
@@ -26,15 +36,13 @@ struct KeyAssignment {
 bool IsKeyName(std::string_view name);
 
 // "KEY=VALUE" or "SECTION/KEY=VALUE". Nothing, with the reason in `problem`,
-// for a key or section that is not one, a key that a field shares with other
-// keys (the style's, the beam colour's), or, for a key without a field, a
-// value that would break the script.
+// for a key or section that is not one, or, where the entries themselves are
+// set, a value that would break the script.
 std::optional<KeyAssignment> ParseKeyAssignment(std::string_view word, std::string& problem);
 
-// The member line that sets the field of `assignment` (one with a field) to
-// its value as the script writes it: a text member's value as it stands, a
-// flag's as it stands, a list member's as its script text; an empty value
-// gives the member as a weapon without its entry holds it.
+// The member line that sets the field of `assignment` (one that sets no
+// entry) to its value as the script writes it: a text member's value as it
+// stands, a flag's as it stands, a list member's as its script text.
 std::string MemberLine(const KeyAssignment& assignment);
 
 }  // namespace kalvex::tdf

@@ -29,7 +29,7 @@ std::vector<NormalizeLoss> FindNormalizeLosses(const ScriptDocument& document, s
   const ScriptDocument normalized = OpenScript(WriteScript(record));
   if (normalized.weapons.empty()) return {};
   WeaponRecord read_back;
-  ReadWeapon(normalized, 0, read_back);
+  ReadWeaponRecord(normalized, 0, read_back);
   const auto written = LastEntries(normalized.weapons.front());
   std::vector<NormalizeLoss> losses;
   for (const auto& [sets, entry] : LastEntries(document.weapons[index])) {

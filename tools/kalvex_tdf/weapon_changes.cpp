@@ -57,10 +57,10 @@ std::optional<std::string> AddAssignment(std::string_view word, bool entry,
   std::string problem;
   const std::optional<KeyAssignment> assignment = ParseKeyAssignment(word, problem);
   if (!assignment) return problem;
-  if (assignment->field != nullptr) {
-    changes.members.push_back({word, MemberLine(*assignment)});
-  } else {
+  if (assignment->SetsEntry()) {
     changes.entries.push_back(*assignment);
+  } else {
+    changes.members.push_back({word, MemberLine(*assignment)});
   }
   return std::nullopt;
 }
@@ -69,13 +69,13 @@ std::optional<ChangeRefusal> DocumentChanges::Change(std::size_t index,
                                                      const WeaponChanges& changes) {
   const ScriptDocument alone = OpenWeaponAlone(document_, index);
   WeaponRecord record;
-  ReadWeapon(alone, 0, record);
+  ReadWeaponRecord(alone, 0, record);
   WeaponRecord edited = record;
   if (std::optional<std::string> error = ApplyMembers(changes.members, edited)) {
     return ChangeRefusal{std::move(*error), false};
   }
   SavedText saved{alone.text, {}};
-  if (!(edited == record)) saved = SaveWeapon(alone, 0, edited);
+  if (!(edited == record)) saved = SaveWeapon(alone, 0, record, edited);
   for (const KeyAssignment& change : changes.entries) {
     if (!saved.ok()) break;
     saved =

@@ -23,14 +23,14 @@ struct MemberChange {
 // The assignments for one weapon; the views are into the words given.
 struct WeaponChanges {
   std::vector<MemberChange> members;
-  std::vector<KeyAssignment> entries;  // keys that no field reads
+  std::vector<KeyAssignment> entries;  // set as entries (KeyAssignment::SetsEntry)
 
   bool empty() const { return members.empty() && entries.empty(); }
 };
 
 // Sorts the assignment `word` into `changes`: a member's line as it stands,
-// a key that a field reads as its member's line, any other key as an entry;
-// with `entry` (--entry) a key in every case. The reason, where `word` is no
+// a key as its member's line or as an entry (KeyAssignment::SetsEntry); with
+// `entry` (--entry) a key in every case. The reason, where `word` is no
 // assignment.
 std::optional<std::string> AddAssignment(std::string_view word, bool entry, WeaponChanges& changes);
 
