@@ -321,4 +321,10 @@ MergedScript MergeScripts(const ScriptDocument& base, const ScriptDocument& mine
   return Merger(base, mine, disk, mine_first).Run();
 }
 
+std::optional<std::size_t> MatchingWeapon(const ScriptDocument& from, std::size_t index,
+                                          const ScriptDocument& to) {
+  if (index >= from.weapons.size()) return std::nullopt;
+  return Find(IndexOfKeys(WeaponKeys(to)), WeaponKeys(from)[index]);
+}
+
 }  // namespace kalvex

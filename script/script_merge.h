@@ -4,6 +4,8 @@
 // conflict.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,5 +42,10 @@ struct MergedScript {
 // conflicts are listed either way.
 MergedScript MergeScripts(const ScriptDocument& base, const ScriptDocument& mine,
                           const ScriptDocument& disk, bool mine_first);
+
+// The weapon of `to` that MergeScripts matches with the weapon at `index` of
+// `from`; nothing where `to` lacks it.
+std::optional<std::size_t> MatchingWeapon(const ScriptDocument& from, std::size_t index,
+                                          const ScriptDocument& to);
 
 }  // namespace kalvex
