@@ -129,8 +129,16 @@ class TMachines : public TFrameWindow {
   struct PlannedSave {
     std::string text;
     std::size_t index = 0;
+    bool merged = false;  // the file's own changes since are in `text` too
   };
   std::optional<PlannedSave> PlanSave(const std::string& path);
+  // The file `onDisk` at `path`, changed by another program since it was
+  // opened or saved, with the changes of `edited`, the opened script with its
+  // weapons' edits, merged in; what both changed is listed first, to be saved
+  // as the user has it or not at all. Nothing when the user cancels or the
+  // changes cannot be made.
+  std::optional<PlannedSave> MergedSave(const kalvex::ScriptDocument& onDisk,
+                                        const std::string& edited, const std::string& path);
   // The text of the opened script with the edits of all its weapons, each
   // weapon's untouched bytes kept; nothing, after saying why and naming the
   // weapon, when they cannot be made.

@@ -11,6 +11,7 @@
 #include "script/finding_text.h"
 #include "script/save_file.h"
 #include "script/script_file_reader.h"
+#include "script/script_merge.h"
 #include "script/script_reader.h"
 #include "script/script_writer.h"
 #include "script/utf8_path.h"
@@ -21,6 +22,8 @@ namespace {
 
 // At most this many findings are listed, so that the message fits a screen.
 constexpr std::size_t kListedFindings = 15;
+// The conflicts of a merge that its question lists, at most.
+constexpr std::size_t kListedConflicts = 15;
 
 // What the user should know of a weapon just opened: what is malformed, and
 // what saving writes anew. Everything else is kept as it stands. Empty when
@@ -128,6 +131,15 @@ bool TMachines::SaveScript() {
   document_ = kalvex::OpenScript(std::move(planned->text));
   savedText_ = document_.text;
   documentPath_ = path;
+  if (planned->merged) {
+    // The file holds what another program wrote there too: every weapon
+    // shows what it holds now.
+    heldWeapons_.clear();
+    toldWeapon_ = kalvex::kNoPlace;
+    save = 1;
+    TakeWeapon(planned->index, false);
+    return true;
+  }
   if (planned->index != weaponIndex_) toldWeapon_ = kalvex::kNoPlace;
   weaponIndex_ = planned->index;
   // Their lists show what the file holds: one that the writer left out (the
@@ -206,6 +218,49 @@ std::optional<TMachines::PlannedSave> TMachines::AddedScript(const kalvex::Scrip
   return std::nullopt;
 }
 
+std::optional<TMachines::PlannedSave> TMachines::MergedSave(const kalvex::ScriptDocument& onDisk,
+                                                            const std::string& edited,
+                                                            const std::string& path) {
+  const kalvex::ScriptDocument base = kalvex::OpenScript(savedText_);
+  const kalvex::ScriptDocument mine = kalvex::OpenScript(edited);
+  kalvex::MergedScript merged = kalvex::MergeScripts(base, mine, onDisk, false);
+  if (merged.ok() && !merged.conflicts.empty()) {
+    std::string list;
+    std::size_t listed = 0;
+    for (const kalvex::MergeConflict& conflict : merged.conflicts) {
+      if (++listed > kListedConflicts) {
+        list += "and " + std::to_string(merged.conflicts.size() - kListedConflicts) + " more\n";
+        break;
+      }
+      list += kalvex::Utf8FromLatin1(conflict.code);
+      list += ", ";
+      list += kalvex::Utf8FromLatin1(conflict.what);
+      list += ": yours ";
+      list += kalvex::Utf8FromLatin1(conflict.mine);
+      list += ", on disk ";
+      list += kalvex::Utf8FromLatin1(conflict.theirs);
+      list += "\n";
+    }
+    constexpr std::string_view labels[] = {"Save My Values", "Cancel"};
+    const std::string question = kalvex::ShownName(path) +
+                                 " Has Changed On Disk Where You Made Changes.\n" + list +
+                                 "Save your values over those on disk?";
+    if (MessageBox(question, kalvex::kWarningCaption, MB_ICONEXCLAMATION, labels, 0) != 0) {
+      return std::nullopt;
+    }
+    merged = kalvex::MergeScripts(base, mine, onDisk, true);
+  }
+  if (!merged.ok()) {
+    MessageBox(kalvex::SaveFailureMessage("Unable to merge the changes into the script", path,
+                                          kalvex::Utf8FromLatin1(merged.refusal)),
+               kalvex::kFileErrorCaption, kalvex::kErrorBox);
+    return std::nullopt;
+  }
+  const kalvex::ScriptDocument result = kalvex::OpenScript(merged.text);
+  const std::size_t index = kalvex::MatchingWeapon(mine, weaponIndex_, result).value_or(0);
+  return PlannedSave{std::move(merged.text), index, true};
+}
+
 std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& path) {
   kalvex::ScriptDocument onDisk;  // stays empty when the file cannot be read
   kalvex::OpenScriptFile(kalvex::PathFromUtf8(path), onDisk);
@@ -215,16 +270,23 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
   const std::string shown = kalvex::ShownName(path);
 
   if (opened && SameFile(path, documentPath_)) {
-    // Saved in place; what someone else wrote there since would be lost.
-    if (exists && onDisk.text != savedText_ &&
-        MessageBox(shown + " Has Changed On Disk.\n"
-                           "It is no longer the script that was opened or last saved; replacing it "
-                           "loses those changes.\nDo You Want To Replace It?",
-                   kalvex::kWarningCaption, kQuestion | MB_DEFBUTTON2) != IDYES) {
-      return std::nullopt;
+    // Saved in place; what someone else wrote there since is merged in, or
+    // lost once replaced.
+    bool merge = false;
+    if (exists && onDisk.text != savedText_) {
+      constexpr std::string_view labels[] = {"&Merge", "&Replace", "Cancel"};
+      const int answer = MessageBox(shown +
+                                        " Has Changed On Disk.\n"
+                                        "It is no longer the script that was opened or last "
+                                        "saved. Merge your changes into it, or replace it with "
+                                        "this script and lose its changes?",
+                                    kalvex::kWarningCaption, MB_ICONEXCLAMATION, labels, 0);
+      if (answer != 0 && answer != 1) return std::nullopt;
+      merge = answer == 0;
     }
     std::optional<std::string> edited = EditedScript();
     if (!edited) return std::nullopt;
+    if (merge) return MergedSave(onDisk, *edited, path);
     return PlannedSave{std::move(*edited), weaponIndex_};
   }
 

@@ -188,6 +188,14 @@ SavedText AppendWeaponFrom(const ScriptDocument& document, const ScriptDocument&
 // as it did.
 SavedText CopyWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& copy);
 
+// The document's text with the own text of the weapon at `source_index` of
+// `source` (as AppendWeaponFrom adds it) on the lines that follow the weapon
+// at `index`, in the document's line ends: the weapon at `index` + 1 of the
+// document opened from the result. Refused where a weapon would not read as
+// it did.
+SavedText InsertWeaponFrom(const ScriptDocument& document, std::size_t index,
+                           const ScriptDocument& source, std::size_t source_index);
+
 // The document's text without the weapon at `index`: its own text with the
 // line end after it (the line end before it where none follows it), so
 // that removing a copy of CopyWeapon gives back the text copied. Refused

@@ -350,17 +350,16 @@ SavedText AppendWeaponFrom(const ScriptDocument& document, const ScriptDocument&
   return {std::move(text), {}};
 }
 
-SavedText CopyWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& copy) {
-  const SavedText saved = SaveWeapon(OpenWeaponAlone(document, index), 0, copy);
-  if (!saved.ok()) return saved;
-  const ScriptDocument alone = OpenScript(saved.text);
-  const std::string own = WithLineEnds(OwnTextOf(alone, alone.weapons[0]), document.line_end);
+SavedText InsertWeaponFrom(const ScriptDocument& document, std::size_t index,
+                           const ScriptDocument& source, std::size_t source_index) {
+  const std::string own =
+      WithLineEnds(OwnTextOf(source, source.weapons[source_index]), document.line_end);
   const OwnTextEnd at = OwnTextEndOf(document, index);
   std::string text = document.text.substr(0, at.next_line);
   if (at.next_line == at.end) {
     // No line end follows the weapon (the end of the file, or the next
-    // weapon on its line): the copy begins a line of its own, and what
-    // followed the weapon follows the copy.
+    // weapon on its line): the one inserted begins a line of its own, and
+    // what followed the weapon follows it.
     text += document.line_end;
     text += own;
   } else {
@@ -368,17 +367,23 @@ SavedText CopyWeapon(const ScriptDocument& document, std::size_t index, const We
     text += document.line_end;
   }
   text.append(document.text, at.next_line);
-  const ScriptDocument copied = OpenScript(text);
+  const ScriptDocument inserted = OpenScript(text);
   WeaponRecord expected;
   WeaponRecord read;
-  ReadWeaponRecord(alone, 0, expected);
-  ReadWeaponRecord(copied, index + 1, read);
-  if (!OthersReadAsBefore(document, copied, index + 1, true) || read != expected) {
+  ReadWeaponRecord(source, source_index, expected);
+  ReadWeaponRecord(inserted, index + 1, read);
+  if (!OthersReadAsBefore(document, inserted, index + 1, true) || read != expected) {
     return {{},
-            "The weapon cannot be copied: what follows it (an open comment, section or body) "
-            "would take the copy in; mend the file first"};
+            "The weapon cannot be added after another: what follows that one (an open comment, "
+            "section or body) would take it in; mend the file first"};
   }
   return {std::move(text), {}};
+}
+
+SavedText CopyWeapon(const ScriptDocument& document, std::size_t index, const WeaponRecord& copy) {
+  const SavedText saved = SaveWeapon(OpenWeaponAlone(document, index), 0, copy);
+  if (!saved.ok()) return saved;
+  return InsertWeaponFrom(document, index, OpenScript(saved.text), 0);
 }
 
 SavedText RemoveWeapon(const ScriptDocument& document, std::size_t index) {

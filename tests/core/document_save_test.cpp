@@ -7,6 +7,7 @@
 
 #include "reader_test_support.h"
 #include "script/script_document.h"
+#include "script/script_merge.h"
 #include "script/script_writer.h"
 #include "test_support.h"
 
@@ -318,6 +319,114 @@ TEST(DocumentSave, ACopyRemovedGivesBackTheScript) {
     const SavedText removed = RemoveWeapon(OpenScript(copied.text), c.index + 1);
     EXPECT_TRUE(removed.ok()) << removed.refusal;
     EXPECT_EQ(removed.text, c.script);
+  }
+}
+
+// Merged onto the file as another program changed it, the user's changes
+// are written by the in-place rules; what both changed otherwise is listed
+// and, with the user's side first, written as the user has it.
+TEST(DocumentSave, MergeWritesTheUsersChangesOntoTheFile) {
+  const std::string base =
+      "[A]\r\n{\r\n\tID=1;\r\n\trange=100;\r\n\timpulsefactor=0.1;\r\n}\r\n"
+      "[B]\r\n{\r\n\tID=2;\r\n\trange=200;\r\n\t[DAMAGE]\r\n\t{\r\n\tdefault=20;\r\n\t}\r\n}\r\n"
+      "[C]\r\n{\r\n\tID=3;\r\n\trange=300;\r\n}\r\n";
+  const auto with = [&](std::initializer_list<std::pair<std::string, std::string>> changes) {
+    std::string text = base;
+    for (const auto& [from, to] : changes) {
+      const std::size_t at = text.find(from);
+      EXPECT_NE(at, std::string::npos) << from;
+      if (at != std::string::npos) text.replace(at, from.size(), to);
+    }
+    return text;
+  };
+  const std::string b_weapon =
+      "[B]\r\n{\r\n\tID=2;\r\n\trange=200;\r\n\t[DAMAGE]\r\n\t{\r\n\tdefault=20;\r\n\t}\r\n}\r\n";
+  const struct {
+    const char* name;
+    std::string mine;
+    std::string disk;
+    std::string merged;                  // with the file's side of each conflict
+    std::vector<std::string> conflicts;  // "code what mine theirs"
+    std::string mine_first = "";         // with the user's side; empty: as `merged`
+  } kCases[] = {
+      {"changes to other weapons",
+       with({{"range=200;", "range=250;"}}),
+       with({{"range=300;", "range=350;"}}),
+       with({{"range=200;", "range=250;"}, {"range=300;", "range=350;"}}),
+       {}},
+      {"the same value both ways",
+       with({{"range=200;", "range=250;"}}),
+       with({{"range=200;", "range=250;"}}),
+       with({{"range=200;", "range=250;"}}),
+       {}},
+      {"one field changed both ways",
+       with({{"range=200;", "range=250;"}}),
+       with({{"range=200;", "range=260;"}, {"range=100;", "range=110;"}}),
+       with({{"range=200;", "range=260;"}, {"range=100;", "range=110;"}}),
+       {"B range 250 260"},
+       with({{"range=200;", "range=250;"}, {"range=100;", "range=110;"}})},
+      {"entries without a field, in the body and in [DAMAGE]",
+       with({{"impulsefactor=0.1;", "impulsefactor=0.5;"},
+             {"default=20;\r\n", "default=20;\r\n\tarmor_heavy=400;\r\n"}}),
+       with({{"range=300;", "range=350;"}}),
+       with({{"impulsefactor=0.1;", "impulsefactor=0.5;"},
+             {"default=20;\r\n", "default=20;\r\n\tarmor_heavy=400;\r\n"},
+             {"range=300;", "range=350;"}}),
+       {}},
+      {"an entry removed, changed on disk",
+       with({{"\timpulsefactor=0.1;\r\n", ""}}),
+       with({{"impulsefactor=0.1;", "impulsefactor=0.2;"}}),
+       with({{"impulsefactor=0.1;", "impulsefactor=0.2;"}}),
+       {"A impulsefactor no entry 0.2"},
+       with({{"\timpulsefactor=0.1;\r\n", ""}})},
+      {"a weapon deleted, unchanged on disk",
+       with({{b_weapon, ""}}),
+       with({{"range=300;", "range=350;"}}),
+       with({{b_weapon, ""}, {"range=300;", "range=350;"}}),
+       {}},
+      {"a weapon deleted, changed on disk",
+       with({{b_weapon, ""}}),
+       with({{"range=200;", "range=260;"}}),
+       with({{"range=200;", "range=260;"}}),
+       {"B weapon deleted changed"},
+       with({{b_weapon, ""}})},
+      {"a weapon changed, deleted on disk",
+       with({{"range=200;", "range=250;"}}),
+       with({{b_weapon, ""}}),
+       with({{b_weapon, ""}}),
+       {"B weapon changed deleted"},
+       with({{"range=200;", "range=250;"}})},
+      {"a weapon added after another, a change on disk",
+       with({{"[B]", "[A_2]\r\n{\r\n\tID=4;\r\n}\r\n[B]"}}),
+       with({{"range=300;", "range=350;"}}),
+       with({{"[B]", "[A_2]\r\n{\r\n\tID=4;\r\n}\r\n[B]"}, {"range=300;", "range=350;"}}),
+       {}},
+      {"a weapon added after one deleted on disk",
+       with({{"[C]", "[B_2]\r\n{\r\n\tID=4;\r\n}\r\n[C]"}}),
+       with({{b_weapon, ""}}),
+       with({{b_weapon, ""}}) + "[B_2]\r\n{\r\n\tID=4;\r\n}\r\n",
+       {}},
+      {"weapons added on disk",
+       with({{"range=100;", "range=110;"}}),
+       base + "[D]\r\n{\r\n}\r\n",
+       with({{"range=100;", "range=110;"}}) + "[D]\r\n{\r\n}\r\n",
+       {}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    for (const bool mine_first : {false, true}) {
+      const MergedScript merged =
+          MergeScripts(OpenScript(base), OpenScript(c.mine), OpenScript(c.disk), mine_first);
+      ASSERT_TRUE(merged.ok()) << merged.refusal;
+      EXPECT_EQ(merged.text, mine_first && !c.mine_first.empty() ? c.mine_first : c.merged)
+          << "mine first: " << mine_first;
+      std::vector<std::string> conflicts;
+      for (const MergeConflict& conflict : merged.conflicts) {
+        conflicts.push_back(conflict.code + " " + conflict.what + " " + conflict.mine + " " +
+                            conflict.theirs);
+      }
+      EXPECT_EQ(conflicts, c.conflicts);
+    }
   }
 }
 

@@ -82,8 +82,8 @@ TEST_F(InPlaceCase, ASoundNoListHoldsIsKeptThroughItsPage) {
   EXPECT_EQ(ReadBytes(path), script);
 }
 
-// Whoever changed the file since it was opened would lose that: Save asks,
-// No being the default.
+// Whoever changed the file since it was opened would lose that: Save asks
+// whether to merge or replace, and Cancel keeps the file.
 TEST_F(InPlaceCase, SaveAsksBeforeReplacingAFileChangedOnDisk) {
   const std::string path = Path("three.tdf");
   ASSERT_TRUE(WriteBytes(path, kThreeWeapons));
@@ -93,9 +93,9 @@ TEST_F(InPlaceCase, SaveAsksBeforeReplacingAFileChangedOnDisk) {
   const std::string changed = std::string(kThreeWeapons) + "// added elsewhere\r\n";
   ASSERT_TRUE(WriteBytes(path, changed));
   Ui().FileChoices.push_back(path);
-  ASSERT_TRUE(FileSave());  // answered No
+  ASSERT_TRUE(FileSave());  // cancelled
   ASSERT_EQ(Ui().Questions.size(), 1u);
-  EXPECT_EQ(Ui().Questions[0].Type, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2);
+  EXPECT_EQ(Ui().Questions[0].Labels, (std::vector<std::string>{"&Merge", "&Replace", "Cancel"}));
   EXPECT_NE(Ui().Questions[0].Text.find("Has Changed On Disk"), std::string::npos);
   EXPECT_EQ(ReadBytes(path), changed);
 }

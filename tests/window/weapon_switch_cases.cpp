@@ -53,6 +53,57 @@ TEST_F(WeaponSwitchCase, EditsOfTwoWeaponsAreSavedInPlaceAtOnce) {
   EXPECT_EQ(Driver().Title(), std::string(kEditor) + "three.tdf - ROCKET (2 of 3)");
 }
 
+// Saved over a file that another program changed since: Merge, the default,
+// writes the changes of both; where both changed one value, the user is
+// asked, and Save My Values writes the user's.
+TEST_F(WeaponSwitchCase, MergeKeepsTheChangesOnDiskAndInTheWindow) {
+  const struct {
+    const char* name;
+    std::string from, to;  // what another program changed
+    std::vector<int> answers;
+    std::string merged;    // what the file holds then, besides the window's change
+    std::string conflict;  // what the second question lists; empty: none asked
+  } kCases[] = {
+      {"another weapon changed", "range=50;", "range=55;", {0}, "range=55;", ""},
+      {"the value changed there too",
+       "default=200;",
+       "default=210;",
+       {0, 0},
+       "",
+       "ROCKET, DAMAGE/default: yours 250, on disk 210\n"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = Path("merged.tdf");
+    ASSERT_TRUE(WriteBytes(path, kThreeWeapons));
+    Ui().FileChoices.push_back(path);
+    Ui().WeaponChoices.push_back(0);
+    ASSERT_TRUE(FileOpen());
+    ASSERT_TRUE(Driver().PressKeys("Ctrl+PgDown"));
+    ASSERT_TRUE(TypeOnPage(3, "Enter", "250"));
+    std::string disk = kThreeWeapons;
+    disk.replace(disk.find(c.from), c.from.size(), c.to);
+    ASSERT_TRUE(WriteBytes(path, disk));
+    Ui().Questions.clear();
+    Ui().Answers.assign(c.answers.begin(), c.answers.end());
+    Ui().FileChoices.push_back(path);
+    ASSERT_TRUE(Driver().PressKeys("Ctrl+S"));
+    ASSERT_EQ(Ui().Questions.size(), c.answers.size());
+    EXPECT_EQ(Ui().Questions[0].Labels, (std::vector<std::string>{"&Merge", "&Replace", "Cancel"}));
+    EXPECT_EQ(Ui().Questions[0].DefaultButton, 0);
+    if (!c.conflict.empty()) {
+      EXPECT_EQ(Ui().Questions[1].Labels, (std::vector<std::string>{"Save My Values", "Cancel"}));
+      EXPECT_NE(Ui().Questions[1].Text.find(c.conflict), std::string::npos)
+          << Ui().Questions[1].Text;
+    }
+    std::string expected = kThreeWeapons;
+    if (!c.merged.empty()) expected.replace(expected.find(c.from), c.from.size(), c.merged);
+    expected.replace(expected.find("default=200"), 11, "default=250");
+    EXPECT_EQ(ReadBytes(path), expected);
+    EXPECT_EQ(Driver().Title(), std::string(kEditor) + "merged.tdf - ROCKET (2 of 3)");
+  }
+}
+
 // One step of the user and what the window shows afterwards.
 struct SwitchStep {
   std::string action;  // keys; "menu ITEM" of the Weapon menu; "type TEXT"; "new"
