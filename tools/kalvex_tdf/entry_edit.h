@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "record/record_fields.h"
+#include "script/entry_names.h"
 
 namespace kalvex::tdf {
 
@@ -20,10 +21,6 @@ struct KeyAssignment {
   std::string_view value;              // empty: remove the entry
   const RecordField* field = nullptr;  // the field that reads the key, if one does
 };
-
-// Whether `name` is "KEY" or "SECTION/KEY": letters, digits and "_", not
-// beginning with a digit, on each side of the "/".
-bool IsKeyName(std::string_view name);
 
 // "KEY=VALUE" or "SECTION/KEY=VALUE". Nothing, with the reason in `problem`,
 // for a key or section that is not one, a key that a field shares with other
