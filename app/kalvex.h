@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/entry_changes.h"
 #include "pages/page_editor.h"
 #include "platform/platform.h"
 #include "record/weapon_record.h"
@@ -42,6 +43,13 @@ class TMachines : public TFrameWindow {
   void NewWeaponInFile();
   void DuplicateWeapon();
   void DeleteWeapon();
+  // The page of other entries: a row chosen fills the key and value edits;
+  // Set gives the key's entry the value typed, or adds it, after checking
+  // both; Remove (Delete in the list) removes the selected row's entry. The
+  // weapon keeps its entry changes until the script is saved.
+  void EvEntrySelected();
+  void SetOtherEntry();
+  void RemoveOtherEntry();
   // Opens the script at `path` as File, Open does with that file chosen:
   // the question about unsaved changes first. For a file named at start-up
   // and a file dropped onto the window.
@@ -57,7 +65,7 @@ class TMachines : public TFrameWindow {
   bool Find(TEventInfo& info) override;
 
   // Which command or notification runs which handler, in search order.
-  static const std::array<TResponseTableEntry<TMachines>, 13> Entries;
+  static const std::array<TResponseTableEntry<TMachines>, 17> Entries;
 
   // For the tests and tools that look in: what the user does not see, and
   // the controls that the window holds.
@@ -102,7 +110,22 @@ class TMachines : public TFrameWindow {
   struct HeldWeapon {
     kalvex::WeaponRecord edited;
     kalvex::WeaponRecord kept;
+    std::vector<kalvex::EntryChange> entries;  // made on the page of other entries
   };
+  // Sets the weapon shown aside, with its edits, in heldWeapons_.
+  void HoldShownWeapon();
+  // The shown weapon's text alone (the writer's for a weapon of File, New)
+  // with its entry changes made; refused as SetEntry refuses.
+  kalvex::SavedText ShownEntryText() const;
+  // The rows of the page of other entries for the weapon shown.
+  std::vector<kalvex::EntryRow> ShownEntryRows() const;
+  // Makes `change` to the weapon shown and shows the page's rows anew, the
+  // entry of its key selected where one stands; false, after saying why,
+  // where the script would not hold it.
+  bool ChangeOtherEntry(kalvex::EntryChange change);
+  // The script of a weapon of File, New: the writer's, with its entry
+  // changes; nothing, after saying why, when they cannot be made.
+  std::optional<std::string> NewWeaponScript();
   // A fresh weapon: reset values, no page up, the page list re-created.
   void StartNewWeapon();
   // Builds the page that is up again from the weapon, without collecting it,
@@ -143,9 +166,10 @@ class TMachines : public TFrameWindow {
   // weapon's untouched bytes kept; nothing, after saying why and naming the
   // weapon, when they cannot be made.
   std::optional<std::string> EditedScript();
-  // The script `onDisk`, read from `path`, with this weapon of the opened
-  // script added at its end as it stands there, with its edits; nothing,
-  // after saying why, when it cannot be added.
+  // The script `onDisk`, read from `path`, with this weapon added at its
+  // end, with its edits: a weapon of the opened script as it stands there,
+  // a weapon of File, New as the writer writes it. Nothing, after saying
+  // why, when it cannot be added.
   std::optional<PlannedSave> AddedScript(const kalvex::ScriptDocument& onDisk,
                                          const std::string& path);
   // Writes `text` as the whole file at `path`; shows the reason and returns
@@ -162,6 +186,7 @@ class TMachines : public TFrameWindow {
   std::string savedText_;  // the text of the file as last opened or saved
   std::string documentPath_;
   std::size_t weaponIndex_ = 0;
+  std::vector<kalvex::EntryChange> entryChanges_;  // of the weapon shown
   // The other weapons of the script that the window has shown, by place.
   std::map<std::size_t, HeldWeapon> heldWeapons_;
   // The weapon whose findings File, Open told, saved even without edits so
@@ -172,9 +197,14 @@ class TMachines : public TFrameWindow {
   TGroupBox* GroupBox = nullptr;  // the frame of the help area
   TListBox* ComboBox = nullptr;   // the page list
   kalvex::PageArea page_;         // the page that is up and the label lines
-  const kalvex::PageEditor pages_{*this, page_, Weapon, [this] {
+  const kalvex::PageEditor pages_{*this,
+                                  page_,
+                                  Weapon,
+                                  [this] {
                                     save = 0;
                                     ShowTitle();
-                                  }};
+                                  },
+                                  [this] { return ShownEntryRows(); },
+                                  [this] { SetOtherEntry(); }};
   std::unique_ptr<TOpenSaveDialog::TData> FileData;  // shared by File, Open and File, Save
 };

@@ -38,7 +38,7 @@ constexpr char kAboutText[] =
 
 }  // namespace
 
-const std::array<TResponseTableEntry<TMachines>, 13> TMachines::Entries = {
+const std::array<TResponseTableEntry<TMachines>, 17> TMachines::Entries = {
     EvChildNotify(ID_SIMPLE_COMBOBOX, CBN_SELCHANGE, &TMachines::EvCBNSelChange),
     EvCommand(CM_HELPABOUT, &TMachines::CmAbout),
     EvCommand(CM_FILENEW, &TMachines::New),
@@ -52,6 +52,10 @@ const std::array<TResponseTableEntry<TMachines>, 13> TMachines::Entries = {
     EvCommand(CM_WEAPONNEW, &TMachines::NewWeaponInFile),
     EvCommand(CM_WEAPONDUPLICATE, &TMachines::DuplicateWeapon),
     EvCommand(CM_WEAPONDELETE, &TMachines::DeleteWeapon),
+    EvChildNotify(ID_ENTRY_LIST, TLN_SELCHANGE, &TMachines::EvEntrySelected),
+    EvChildNotify(ID_ENTRY_LIST, TLN_DELETEKEY, &TMachines::RemoveOtherEntry),
+    EvChildNotify(ID_ENTRY_SET, BN_CLICKED, &TMachines::SetOtherEntry),
+    EvChildNotify(ID_ENTRY_REMOVE, BN_CLICKED, &TMachines::RemoveOtherEntry),
 };
 
 TMachines::TMachines(const char* title) : TFrameWindow(nullptr, title), editorName_(title) {
@@ -128,6 +132,7 @@ void TMachines::CmSimple() {
   for (int page = 0; page < kalvex::kPageCount; ++page) {
     ComboBox->InsertString(kalvex::Pages()[page].listEntry, page);
   }
+  ComboBox->InsertString(kalvex::kOtherEntriesEntry, kalvex::kOtherEntriesPage);
   ComboBox->SetSelIndex(0);
 }
 
@@ -158,16 +163,16 @@ bool TMachines::HasUnsavedChanges() {
 
 bool TMachines::AnyWeaponEdited() {
   kalvex::CollectShownPage(pages_);
-  if (Weapon != keptWeapon_) return true;
+  if (Weapon != keptWeapon_ || !entryChanges_.empty()) return true;
   for (const auto& [index, held] : heldWeapons_) {
-    if (held.edited != held.kept) return true;
+    if (held.edited != held.kept || !held.entries.empty()) return true;
   }
   // Weapons added or deleted.
   return document_.text != savedText_;
 }
 
 void TMachines::ShowListsAgain(const kalvex::WeaponRecord& before) {
-  if (page_.Box != 1) return;
+  if (page_.Box != 1 || page_.indexx == kalvex::kOtherEntriesPage) return;
   const int shown = page_.indexx;
   const auto changed = [&](const kalvex::PageControl& c) {
     if (c.member.number == nullptr) return false;
@@ -189,6 +194,7 @@ void TMachines::StartNewWeapon() {
   documentPath_.clear();
   weaponIndex_ = 0;
   heldWeapons_.clear();
+  entryChanges_.clear();
   toldWeapon_ = kalvex::kNoPlace;
   kalvex::TakeDownPage(page_);
   CmSimple();

@@ -151,7 +151,9 @@ bool TMachines::SaveScript() {
     kalvex::ReadWeaponRecord(document_, index, saved);
     kalvex::TakeListValues(saved, held.edited);
     held.kept = held.edited;
+    held.entries.clear();
   }
+  entryChanges_.clear();
   kalvex::WeaponRecord saved;
   kalvex::ReadWeaponRecord(document_, weaponIndex_, saved);
   const kalvex::WeaponRecord before = Weapon;
@@ -181,17 +183,28 @@ bool TMachines::WriteScriptFile(const std::string& path, const std::string& text
 }
 
 std::optional<std::string> TMachines::EditedScript() {
-  // Each weapon is saved on its own text, in the order of the script; one
-  // without edits keeps its bytes as they are.
-  std::map<std::size_t, const kalvex::WeaponRecord*> edited;
+  // Each weapon is saved on its own text, in the order of the script, its
+  // fields' edits first and then its entry changes; one without edits keeps
+  // its bytes as they are.
+  struct Edited {
+    const kalvex::WeaponRecord* record;
+    const std::vector<kalvex::EntryChange>* entries;
+  };
+  std::map<std::size_t, Edited> edited;
   for (const auto& [index, held] : heldWeapons_) {
-    if (held.edited != held.kept || index == toldWeapon_) edited.emplace(index, &held.edited);
+    if (held.edited != held.kept || !held.entries.empty() || index == toldWeapon_) {
+      edited.emplace(index, Edited{&held.edited, &held.entries});
+    }
   }
-  if (Weapon != keptWeapon_ || weaponIndex_ == toldWeapon_) edited.emplace(weaponIndex_, &Weapon);
+  if (Weapon != keptWeapon_ || !entryChanges_.empty() || weaponIndex_ == toldWeapon_) {
+    edited.emplace(weaponIndex_, Edited{&Weapon, &entryChanges_});
+  }
   std::vector<kalvex::WeaponText> texts;
-  for (const auto& [index, record] : edited) {
+  for (const auto& [index, changes] : edited) {
+    const kalvex::WeaponRecord* record = changes.record;
     const kalvex::ScriptDocument alone = kalvex::OpenWeaponAlone(document_, index);
-    kalvex::SavedText saved = kalvex::SaveWeapon(alone, 0, *record);
+    kalvex::SavedText saved =
+        kalvex::WithEntryChanges(kalvex::SaveWeapon(alone, 0, *record), 0, *changes.entries);
     if (!saved.ok()) {
       // Which weapon, as the title names it: the script holds others.
       const std::string weapon = "Weapon " + kalvex::ShownCode(record->Weapcode) + " (" +
@@ -208,9 +221,24 @@ std::optional<std::string> TMachines::EditedScript() {
   return kalvex::WithWeaponTexts(document_, texts);
 }
 
+std::optional<std::string> TMachines::NewWeaponScript() {
+  kalvex::SavedText written =
+      kalvex::WithEntryChanges({kalvex::WriteScript(Weapon), {}}, 0, entryChanges_);
+  if (written.ok()) return std::move(written.text);
+  MessageBox(kalvex::SaveFailureMessage("Unable to save the weapon", FileData->FileName,
+                                        kalvex::Utf8FromLatin1(written.refusal)),
+             kalvex::kFileErrorCaption, kalvex::kErrorBox);
+  return std::nullopt;
+}
+
 std::optional<TMachines::PlannedSave> TMachines::AddedScript(const kalvex::ScriptDocument& onDisk,
                                                              const std::string& path) {
-  kalvex::SavedText added = kalvex::AppendWeaponFrom(onDisk, document_, weaponIndex_, Weapon);
+  // An opened weapon with its own text, a weapon of File, New as the writer
+  // writes it; then its entry changes.
+  kalvex::SavedText added = documentPath_.empty()
+                                ? kalvex::SavedText{kalvex::AppendWeapon(onDisk, Weapon), {}}
+                                : kalvex::AppendWeaponFrom(onDisk, document_, weaponIndex_, Weapon);
+  added = kalvex::WithEntryChanges(std::move(added), onDisk.weapons.size(), entryChanges_);
   if (added.ok()) return PlannedSave{std::move(added.text), onDisk.weapons.size()};
   MessageBox(kalvex::SaveFailureMessage("Unable to add the weapon to the script", path,
                                         kalvex::Utf8FromLatin1(added.refusal)),
@@ -292,8 +320,7 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
 
   // Another file: the opened script with its weapons' edits, or the
   // writer's script of a new weapon.
-  std::optional<std::string> whole =
-      opened ? EditedScript() : std::optional<std::string>(kalvex::WriteScript(Weapon));
+  std::optional<std::string> whole = opened ? EditedScript() : NewWeaponScript();
   if (!whole) return std::nullopt;
   const PlannedSave replaced{std::move(*whole), opened ? weaponIndex_ : 0};
   if (!exists) return replaced;
@@ -325,8 +352,7 @@ std::optional<TMachines::PlannedSave> TMachines::PlanSave(const std::string& pat
       ". Add this weapon at the end of the file, or replace the whole file with it?";
   switch (MessageBox(question, kalvex::kWarningCaption, MB_ICONEXCLAMATION, labels, 0)) {
     case 0:
-      if (opened) return AddedScript(onDisk, path);
-      return PlannedSave{kalvex::AppendWeapon(onDisk, Weapon), onDisk.weapons.size()};
+      return AddedScript(onDisk, path);
     case 1:
       return replaced;
     default:

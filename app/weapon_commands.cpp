@@ -104,7 +104,7 @@ void TMachines::NewWeaponInFile() {
                 "the file first");
     return;
   }
-  heldWeapons_.insert_or_assign(weaponIndex_, HeldWeapon{Weapon, keptWeapon_});
+  HoldShownWeapon();
   TakeWeaponsOf(std::move(added), at, true);
   TakeWeapon(at, true);
 }
@@ -143,9 +143,12 @@ void TMachines::DuplicateWeapon() {
     TellRefusal("Unable to copy the weapon", kalvex::Utf8FromLatin1(copied.refusal));
     return;
   }
-  heldWeapons_.insert_or_assign(weaponIndex_, HeldWeapon{Weapon, keptWeapon_});
+  HoldShownWeapon();
+  std::vector<kalvex::EntryChange> entries = entryChanges_;
   TakeWeaponsOf(kalvex::OpenScript(std::move(copied.text)), weaponIndex_ + 1, true);
   TakeWeapon(weaponIndex_ + 1, true);
+  // The copy's entries are the weapon's as the window holds them.
+  entryChanges_ = std::move(entries);
 }
 
 void TMachines::DeleteWeapon() {
@@ -196,9 +199,13 @@ void TMachines::TakeWeaponsOf(kalvex::ScriptDocument document, std::size_t at, b
   save = 0;
 }
 
+void TMachines::HoldShownWeapon() {
+  heldWeapons_.insert_or_assign(weaponIndex_, HeldWeapon{Weapon, keptWeapon_, entryChanges_});
+}
+
 void TMachines::ShowWeapon(std::size_t index) {
   kalvex::CollectShownPage(pages_);
-  heldWeapons_.insert_or_assign(weaponIndex_, HeldWeapon{Weapon, keptWeapon_});
+  HoldShownWeapon();
   TakeWeapon(index, false);
 }
 
@@ -206,10 +213,12 @@ void TMachines::TakeWeapon(std::size_t index, bool firstPage) {
   if (const auto held = heldWeapons_.find(index); held != heldWeapons_.end()) {
     Weapon = std::move(held->second.edited);
     keptWeapon_ = std::move(held->second.kept);
+    entryChanges_ = std::move(held->second.entries);
     heldWeapons_.erase(held);
   } else {
     kalvex::ReadWeaponRecord(document_, index, Weapon);
     keptWeapon_ = Weapon;
+    entryChanges_.clear();
   }
   weaponIndex_ = index;
   if (firstPage && ComboBox) {

@@ -17,3 +17,8 @@ inline constexpr int ID_EDIT_EFFECT_EDGE = 257;
 inline constexpr int ID_EDIT_START_SPEED = 264;
 inline constexpr int ID_EDIT_AIM_RATE = 267;
 inline constexpr int ID_EDIT_TOLERANCE = 286;
+
+// The page of other entries: its list of entries and its two buttons.
+inline constexpr int ID_ENTRY_LIST = 300;
+inline constexpr int ID_ENTRY_SET = 301;
+inline constexpr int ID_ENTRY_REMOVE = 302;

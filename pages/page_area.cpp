@@ -51,6 +51,9 @@ void DestroyPageControls(PageArea& area) {
                            &area.ComboBox5, &area.ComboBox6}) {
     DestroyAndRelease(*list);
   }
+  DestroyAndRelease(area.EntryList);
+  DestroyAndRelease(area.SetButton);
+  DestroyAndRelease(area.RemoveButton);
 }
 
 }  // namespace kalvex

@@ -23,6 +23,11 @@ struct PageArea {
   TComboBox* ComboBox4 = nullptr;
   TComboBox* ComboBox5 = nullptr;
   TComboBox* ComboBox6 = nullptr;
+  // The page of other entries: its list, Set and Remove; its key and value
+  // edits are Enter and Enter2.
+  TTwoColumnList* EntryList = nullptr;
+  TButton* SetButton = nullptr;
+  TButton* RemoveButton = nullptr;
   TStatic* CurHelp = nullptr;   // the sentence of the page that is up
   TStatic* HelpDesc = nullptr;  // the six label lines
   TStatic* HelpDesc2 = nullptr;

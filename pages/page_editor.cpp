@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "pages/edit_text.h"
+#include "pages/other_entries_page.h"
 #include "record/record_fields.h"
 
 namespace kalvex {
@@ -167,6 +168,7 @@ void SwitchPage(const PageEditor& e, int page) {
   CollectShownPage(e);
   TakeDownPage(e.area);
   e.area.indexx = page;
+  if (page == kOtherEntriesPage) BuildOtherEntriesPage(e);
   if (page < 0 || page >= kPageCount) return;
   BuildPage(e, Pages()[page]);
   FocusSlot(e.area, focused);
@@ -181,7 +183,7 @@ void ShowPageAgain(const PageEditor& e) {
 }
 
 void CollectShownPage(const PageEditor& e) {
-  if (e.area.Box != 1) return;
+  if (e.area.Box != 1 || e.area.indexx == kOtherEntriesPage) return;
   const PageDescription& page = Pages()[e.area.indexx];
   for (const Slot slot : page.collectOrder) CollectControl(e, ControlInSlot(page, slot));
 }

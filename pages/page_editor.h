@@ -3,7 +3,9 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
+#include "pages/other_entries_page.h"
 #include "pages/page_area.h"
 #include "record/weapon_record.h"
 
@@ -15,12 +17,17 @@ struct PageEditor {
   PageArea& area;
   WeaponRecord& record;               // what the pages show and receive
   std::function<void()> userChanged;  // run at every change typed or clicked on a page
+  // The rows that the page of other entries shows for the weapon.
+  std::function<std::vector<EntryRow>()> otherEntries;
+  // Run when the user presses Enter in that page's value edit.
+  std::function<void()> enterInValue;
 };
 
 // The page switch: collects the page that is up, takes it down and builds
-// page `page` when it is a page number (nothing up otherwise). A control of
-// the page that had the keyboard focus (a drop-down list whose choice
-// rebuilds the page) has it again on the new page, in the same slot, so that
+// page `page` when it is a page number, the page of other entries included
+// (nothing up otherwise). A control of the page that had the keyboard focus
+// (a drop-down list whose choice rebuilds the page) has it again on the new
+// page, in the same slot, so that
 // the keyboard goes on working in it.
 void SwitchPage(const PageEditor& editor, int page);
 
@@ -30,6 +37,8 @@ void ShowPageAgain(const PageEditor& editor);
 
 // Stores the value of each control of the page that is up, if one is, into
 // its member, in the page's collect order. The controls stay as they are.
+// The page of other entries has nothing to collect: Set and Remove take
+// effect at once.
 void CollectShownPage(const PageEditor& editor);
 
 // Blanks the label lines and destroys the controls of the page that is up

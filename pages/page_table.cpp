@@ -348,4 +348,16 @@ const std::array<PageDescription, kPageCount>& Pages() {
   return pages;
 }
 
+int PageOfField(const RecordField& field) {
+  for (int page = 0; page < kPageCount; ++page) {
+    for (const PageControl& c : Pages()[page].controls) {
+      if ((field.text && c.member.text == field.text) ||
+          (field.number && c.member.number == field.number)) {
+        return page;
+      }
+    }
+  }
+  return -1;
+}
+
 }  // namespace kalvex

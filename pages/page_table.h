@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "record/record_fields.h"
 #include "record/weapon_record.h"
 
 namespace kalvex {
@@ -86,5 +87,15 @@ struct PageDescription {
 inline constexpr int kPageCount = 19;
 
 const std::array<PageDescription, kPageCount>& Pages();
+
+// The page after the nineteen of the table, which the page editor builds on
+// its own: the entries of the weapon that no field reads.
+inline constexpr int kOtherEntriesPage = kPageCount;
+inline constexpr std::string_view kOtherEntriesEntry = "Other Entries";
+// How many entries the page list has.
+inline constexpr int kPageListCount = kPageCount + 1;
+
+// The page whose controls edit `field`, or -1 when none does.
+int PageOfField(const RecordField& field);
 
 }  // namespace kalvex

@@ -72,6 +72,7 @@ TEST_F(PageListCase, NamesThePagesInOrder) {
   ASSERT_TRUE(FileNew());
   std::vector<std::string> entries;
   for (const ExpectedPage& page : kExpectedPages) entries.emplace_back(page.listEntry);
+  entries.emplace_back("Other Entries");
   EXPECT_EQ(Driver().PageListEntries(), entries);
   EXPECT_EQ(Driver().PageListSelection(), 0);
   EXPECT_EQ(Driver().PlaceOf(*Window().PageList()), (ControlPlace{10, 30, 160, 150}));

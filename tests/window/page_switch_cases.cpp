@@ -87,11 +87,14 @@ TEST_F(PageSwitchCase, ArrowKeysSwitchOncePerPress) {
     EXPECT_EQ(Driver().LineText("CurHelp"), std::string(kExpectedPages[page].curHelp));
   }
   EXPECT_EQ(Weapon().Weapcode, "ARROW");
-  ASSERT_TRUE(Driver().PressKeys("Down"));  // at the end: nothing moves
-  EXPECT_EQ(Window().PageSwitches(), kPages);
-  ASSERT_TRUE(Driver().PressKeys("Up"));
+  ASSERT_TRUE(Driver().PressKeys("Down"));  // the page of other entries, the last
   EXPECT_EQ(Window().PageSwitches(), kPages + 1);
-  EXPECT_EQ(Window().Page().indexx, kPages - 2);
+  EXPECT_EQ(Driver().LineText("CurHelp"), "Entries No Other Page Shows");
+  ASSERT_TRUE(Driver().PressKeys("Down"));  // at the end: nothing moves
+  EXPECT_EQ(Window().PageSwitches(), kPages + 1);
+  ASSERT_TRUE(Driver().PressKeys("Up"));
+  EXPECT_EQ(Window().PageSwitches(), kPages + 2);
+  EXPECT_EQ(Window().Page().indexx, kPages - 1);
 }
 
 // File, New takes the page down without storing it, blanks the label lines,
@@ -119,7 +122,7 @@ TEST_F(PageSwitchCase, FileNewWhileAPageIsUp) {
   for (const std::string_view line : LabelLines()) {
     EXPECT_EQ(Driver().LineText(line), " ") << line;
   }
-  EXPECT_EQ(Driver().PageListEntries()->size(), std::size_t(kPages));
+  EXPECT_EQ(Driver().PageListEntries()->size(), std::size_t(kPages + 1));
   EXPECT_EQ(Driver().PageListSelection(), 0);
   EXPECT_EQ(Driver().Focused(), "ComboBox");
 

@@ -1,38 +1,10 @@
 #include "tools/kalvex_tdf/entry_edit.h"
 
-#include <algorithm>
-
-#include "script/ascii_case.h"
+#include "script/entry_names.h"
 #include "script/field_keys.h"
 #include "tools/kalvex_tdf/record_lines.h"
 
 namespace kalvex::tdf {
-namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-bool IsKeyCharacter(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-bool IsKey(std::string_view key) {
-  return !key.empty() && !(key.front() >= '0' && key.front() <= '9') &&
-         std::all_of(key.begin(), key.end(), IsKeyCharacter);
-}
-
-EntryScope ScopeOf(std::string_view section) {
-  if (section.empty()) return EntryScope::kBody;
-  return EqualIgnoringCase(section, "DAMAGE") ? EntryScope::kDamage : EntryScope::kOther;
-}
-
-}  // namespace
-
-bool IsKeyName(std::string_view name) {
-  const std::size_t slash = name.find('/');
-  return IsKey(name.substr(slash == std::string_view::npos ? 0 : slash + 1)) &&
-         (slash == std::string_view::npos || IsKey(name.substr(0, slash)));
-}
-
 std::optional<KeyAssignment> ParseKeyAssignment(std::string_view word, std::string& problem) {
   const std::size_t equals = word.find('=');
   if (equals == std::string_view::npos) {
@@ -47,16 +19,13 @@ std::optional<KeyAssignment> ParseKeyAssignment(std::string_view word, std::stri
     assignment.key.remove_prefix(slash + 1);
   }
   const std::string_view value = assignment.value;
-  assignment.field = FindFieldKey(assignment.key, ScopeOf(assignment.section)).field;
+  assignment.field = FindFieldKey(assignment.key, ScopeOfSection(assignment.section)).field;
   if (!IsKeyName(word.substr(0, equals))) {
     problem = "a key or section is letters, digits and \"_\", not beginning with a digit";
   } else if (!assignment.SetsEntry()) {
     return assignment;  // checked as the member's value
-  } else if (value.find_first_of(kScriptPunctuation) != std::string_view::npos ||
-             value.find('\n') != std::string_view::npos) {
-    problem = "the value must not hold ; = [ ] { } or a line end";
-  } else if (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back()))) {
-    problem = "the value must not begin or end with a blank";
+  } else if (const std::string_view wrong = EntryValueProblem(value); !wrong.empty()) {
+    problem = wrong;
   } else {
     return assignment;
   }

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "record/record_fields.h"
+#include "script/entry_names.h"
 
 namespace kalvex::tdf {
 
@@ -30,10 +31,6 @@ struct KeyAssignment {
            field->reading == ValueRule::kColour || value.empty();
   }
 };
-
-// Whether `name` is "KEY" or "SECTION/KEY": letters, digits and "_", not
-// beginning with a digit, on each side of the "/".
-bool IsKeyName(std::string_view name);
 
 // "KEY=VALUE" or "SECTION/KEY=VALUE". Nothing, with the reason in `problem`,
 // for a key or section that is not one, or, where the entries themselves are

@@ -21,15 +21,9 @@
 #include <string_view>
 
 #include "record/weapon_record.h"
+#include "script/entry_names.h"
 
 namespace kalvex {
-
-// Text members are written into the script as they stand, so these
-// characters in any of them would break its structure (a "}" or line end
-// written inside a value ends it early when read back); ParseRecordLines
-// refuses them in every text member and own text. A line feed cannot stand
-// in a line.
-inline constexpr std::string_view kScriptPunctuation = ";=[]{}\r";
 
 struct RecordLinesResult {
   bool ok = true;
@@ -38,7 +32,8 @@ struct RecordLinesResult {
 };
 
 // Sets the fields that `text` names in `record`. On a bad line `record` is
-// left as it was and the result names the line.
+// left as it was and the result names the line; a text member or own text
+// holding kScriptPunctuation is refused.
 RecordLinesResult ParseRecordLines(std::string_view text, WeaponRecord& record);
 
 // All 58 fields of `record`, one line `Name=value` each, in declaration order,

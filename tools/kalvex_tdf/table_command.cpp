@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "script/ascii_case.h"
+#include "script/entry_names.h"
 #include "script/script_document.h"
 #include "script/weapon_sections.h"
 #include "tools/kalvex_tdf/command.h"
@@ -92,9 +93,8 @@ void AddWeaponRows(const ScriptDocument& document, std::size_t path, std::size_t
       const ScriptEntry& entry = weapon.entries[i];
       const ScriptSection* section = SectionOf(weapon, i);
       if (entry.scope != EntryScope::kBody && section == nullptr) continue;
-      key.clear();
-      if (section) key.append(sections.Of(SectionName(document, *section))).append("/");
-      key.append(Text(document, entry.key));
+      key = EntryName(section ? sections.Of(SectionName(document, *section)) : std::string_view(),
+                      Text(document, entry.key));
       const std::size_t column = columns.Find(key, key);
       if (column != kNoPlace) row.cells.emplace_back(column, entry.value);
     }
