@@ -161,6 +161,18 @@ void FocusSlot(PageArea& area, std::optional<Slot> slot) {
   if (TWindow* control = SlotControl(area, *slot)) control->SetFocus();
 }
 
+// Builds page `page`, a page of fields or the page of other entries, with
+// the keyboard focus in `focused`; nothing for another number.
+void BuildNumberedPage(const PageEditor& e, int page, std::optional<Slot> focused) {
+  if (page == kOtherEntriesPage) {
+    BuildOtherEntriesPage(e);
+    return;
+  }
+  if (page < 0 || page >= kPageCount) return;
+  BuildPage(e, Pages()[page]);
+  FocusSlot(e.area, focused);
+}
+
 }  // namespace
 
 void SwitchPage(const PageEditor& e, int page) {
@@ -168,18 +180,14 @@ void SwitchPage(const PageEditor& e, int page) {
   CollectShownPage(e);
   TakeDownPage(e.area);
   e.area.indexx = page;
-  if (page == kOtherEntriesPage) BuildOtherEntriesPage(e);
-  if (page < 0 || page >= kPageCount) return;
-  BuildPage(e, Pages()[page]);
-  FocusSlot(e.area, focused);
+  BuildNumberedPage(e, page, focused);
 }
 
 void ShowPageAgain(const PageEditor& e) {
   if (e.area.Box != 1) return;
   const std::optional<Slot> focused = FocusedSlot(e.area);
   TakeDownPage(e.area);
-  BuildPage(e, Pages()[e.area.indexx]);
-  FocusSlot(e.area, focused);
+  BuildNumberedPage(e, e.area.indexx, focused);
 }
 
 void CollectShownPage(const PageEditor& e) {
