@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/edit_history.h"
 #include "pages/page_editor.h"
 #include "platform/platform.h"
 #include "record/weapon_record.h"
@@ -27,6 +28,11 @@ class TMachines : public TFrameWindow {
   // Asked before every close; when the window may close, the process ends
   // inside the call with exit status 1.
   bool CanClose() override;
+  // Edit, Undo / Redo: the last change of the weapons undone, or the last
+  // one undone done again, on the weapon and page where it was made; a
+  // change being typed in an edit is counted first.
+  void Undo();
+  void Redo();
   // Help, Contents / About.
   void Help();
   void CmAbout();
@@ -57,7 +63,7 @@ class TMachines : public TFrameWindow {
   bool Find(TEventInfo& info) override;
 
   // Which command or notification runs which handler, in search order.
-  static const std::array<TResponseTableEntry<TMachines>, 13> Entries;
+  static const std::array<TResponseTableEntry<TMachines>, 15> Entries;
 
   // For the tests and tools that look in: what the user does not see, and
   // the controls that the window holds.
@@ -99,10 +105,23 @@ class TMachines : public TFrameWindow {
   void TellRefusal(std::string_view what, const std::string& refusal);
   // Each weapon set aside, as the window held it, and as it was last opened
   // or saved.
-  struct HeldWeapon {
-    kalvex::WeaponRecord edited;
-    kalvex::WeaponRecord kept;
-  };
+  using HeldWeapon = kalvex::HeldWeapon;
+  // Counts the change made on the page that is up since the last one
+  // counted, if there is one, in the edit history.
+  void CountChange();
+  // The script and its weapons as the window holds them now.
+  kalvex::ScriptSnapshot Snapshot() const;
+  // Counts the weapon command `name`, which turned `before` into what the
+  // window holds now.
+  void CountWeaponCommand(std::string name, kalvex::ScriptSnapshot before);
+  // The window holds the script and weapons of `snapshot`, on its page.
+  void TakeSnapshot(const kalvex::ScriptSnapshot& snapshot);
+  // The weapon at `index` takes the window with the fields of `record`, on `page`.
+  void TakeChangedWeapon(std::size_t index, const kalvex::WeaponRecord& record, int page);
+  // Builds `page` anew from the weapon (none for -1), nothing collected.
+  void ShowPageOfChange(int page);
+  // Shows in the Edit menu what Undo and Redo would undo and redo.
+  void ShowEditMenu();
   // A fresh weapon: reset values, no page up, the page list re-created.
   void StartNewWeapon();
   // Builds the page that is up again from the weapon, without collecting it,
@@ -164,9 +183,15 @@ class TMachines : public TFrameWindow {
   TGroupBox* GroupBox = nullptr;  // the frame of the help area
   TListBox* ComboBox = nullptr;   // the page list
   kalvex::PageArea page_;         // the page that is up and the label lines
-  const kalvex::PageEditor pages_{*this, page_, Weapon, [this] {
+  // The changes of the weapons, and the weapon shown as last counted there.
+  kalvex::EditHistory history_;
+  kalvex::WeaponRecord counted_;
+  const kalvex::PageEditor pages_{*this, page_, Weapon,
+                                  [this] {
                                     save = 0;
                                     ShowTitle();
-                                  }};
+                                    ShowEditMenu();
+                                  },
+                                  [this] { CountChange(); }};
   std::unique_ptr<TOpenSaveDialog::TData> FileData;  // shared by File, Open and File, Save
 };

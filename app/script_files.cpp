@@ -79,6 +79,7 @@ void TMachines::OpenFile(const std::string& path) {
   StartNewWeapon();
   const kalvex::ReadResult read = kalvex::ReadWeapon(document, index, Weapon);
   keptWeapon_ = Weapon;
+  counted_ = Weapon;
   document_ = std::move(document);
   savedText_ = document_.text;
   documentPath_ = path;
@@ -117,8 +118,8 @@ void TMachines::ForgetUnreadFile(const std::string& path) {
 
 bool TMachines::SaveScript() {
   // What the user sees is what is saved: the page stays up, its values go
-  // into the weapon first.
-  kalvex::CollectShownPage(pages_);
+  // into the weapon first, counted as a change.
+  CountChange();
   if (TFileSaveDialog(this, *FileData).Execute() != IDOK) return false;
   const std::string path = FileData->FileName;
   std::optional<PlannedSave> planned = PlanSave(path);
@@ -128,7 +129,12 @@ bool TMachines::SaveScript() {
   document_ = kalvex::OpenScript(std::move(planned->text));
   savedText_ = document_.text;
   documentPath_ = path;
-  if (planned->index != weaponIndex_) toldWeapon_ = kalvex::kNoPlace;
+  if (planned->index != weaponIndex_) {
+    // Added to another script: the changes counted were made to weapons
+    // of a script that the window no longer holds.
+    toldWeapon_ = kalvex::kNoPlace;
+    history_.Clear();
+  }
   weaponIndex_ = planned->index;
   // Their lists show what the file holds: one that the writer left out (the
   // beam colour of a weapon that is not a beam, the model beside the beam
@@ -146,7 +152,9 @@ bool TMachines::SaveScript() {
   if (kalvex::TakeListValues(saved, Weapon)) ShowListsAgain(before);
   save = 1;
   keptWeapon_ = Weapon;
+  counted_ = Weapon;
   ShowTitle();
+  ShowEditMenu();
   return true;
 }
 

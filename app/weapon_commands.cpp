@@ -93,7 +93,8 @@ void TMachines::NewWeaponInFile() {
     UserInterface().Beep();
     return;
   }
-  kalvex::CollectShownPage(pages_);
+  CountChange();
+  kalvex::ScriptSnapshot before = Snapshot();
   kalvex::WeaponRecord fresh;
   fresh.Reset();
   const std::size_t at = document_.weapons.size();
@@ -107,6 +108,7 @@ void TMachines::NewWeaponInFile() {
   heldWeapons_.insert_or_assign(weaponIndex_, HeldWeapon{Weapon, keptWeapon_});
   TakeWeaponsOf(std::move(added), at, true);
   TakeWeapon(at, true);
+  CountWeaponCommand("New Weapon In This File", std::move(before));
 }
 
 void TMachines::DuplicateWeapon() {
@@ -114,7 +116,8 @@ void TMachines::DuplicateWeapon() {
     UserInterface().Beep();
     return;
   }
-  kalvex::CollectShownPage(pages_);
+  CountChange();
+  kalvex::ScriptSnapshot before = Snapshot();
   // The copy's code and ID are the file's only ones: those of the weapons
   // as the window holds them, and as the script holds the others.
   std::vector<std::string_view> codes{Weapon.Weapcode};
@@ -146,6 +149,7 @@ void TMachines::DuplicateWeapon() {
   heldWeapons_.insert_or_assign(weaponIndex_, HeldWeapon{Weapon, keptWeapon_});
   TakeWeaponsOf(kalvex::OpenScript(std::move(copied.text)), weaponIndex_ + 1, true);
   TakeWeapon(weaponIndex_ + 1, true);
+  CountWeaponCommand("Duplicate Weapon", std::move(before));
 }
 
 void TMachines::DeleteWeapon() {
@@ -154,7 +158,8 @@ void TMachines::DeleteWeapon() {
                kalvex::kErrorBox);
     return;
   }
-  kalvex::CollectShownPage(pages_);
+  CountChange();
+  kalvex::ScriptSnapshot before = Snapshot();
   if (MessageBox("Do You Want To Delete The Weapon " + kalvex::ShownCode(Weapon.Weapcode) +
                      "?\nIt goes from the file when the script is saved.",
                  kalvex::kWarningCaption, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) {
@@ -169,6 +174,7 @@ void TMachines::DeleteWeapon() {
   TakeWeaponsOf(kalvex::OpenScript(std::move(removed.text)), at, false);
   // The weapon after it takes its place; after the last, the one before.
   TakeWeapon(std::min(at, document_.weapons.size() - 1), false);
+  CountWeaponCommand("Delete Weapon", std::move(before));
 }
 
 void TMachines::TellRefusal(std::string_view what, const std::string& refusal) {
@@ -197,7 +203,7 @@ void TMachines::TakeWeaponsOf(kalvex::ScriptDocument document, std::size_t at, b
 }
 
 void TMachines::ShowWeapon(std::size_t index) {
-  kalvex::CollectShownPage(pages_);
+  CountChange();
   heldWeapons_.insert_or_assign(weaponIndex_, HeldWeapon{Weapon, keptWeapon_});
   TakeWeapon(index, false);
 }
@@ -212,6 +218,7 @@ void TMachines::TakeWeapon(std::size_t index, bool firstPage) {
     keptWeapon_ = Weapon;
   }
   weaponIndex_ = index;
+  counted_ = Weapon;
   if (firstPage && ComboBox) {
     kalvex::TakeDownPage(page_);
     ComboBox->SetSelIndex(0);
