@@ -8,7 +8,6 @@
 #include "app/kalvex.h"
 #include "app/kalvex2.h"
 #include "pages/page_table.h"
-#include "record/record_fields.h"
 
 namespace {
 
