@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/edit_history.h"
 #include "app/entry_changes.h"
 #include "pages/page_editor.h"
 #include "platform/platform.h"
@@ -28,6 +29,11 @@ class TMachines : public TFrameWindow {
   // Asked before every close; when the window may close, the process ends
   // inside the call with exit status 1.
   bool CanClose() override;
+  // Edit, Undo / Redo: the last change of the weapons undone, or the last
+  // one undone done again, on the weapon and page where it was made; a
+  // change being typed in an edit is counted first.
+  void Undo();
+  void Redo();
   // Help, Contents / About.
   void Help();
   void CmAbout();
@@ -65,7 +71,7 @@ class TMachines : public TFrameWindow {
   bool Find(TEventInfo& info) override;
 
   // Which command or notification runs which handler, in search order.
-  static const std::array<TResponseTableEntry<TMachines>, 17> Entries;
+  static const std::array<TResponseTableEntry<TMachines>, 19> Entries;
 
   // For the tests and tools that look in: what the user does not see, and
   // the controls that the window holds.
@@ -107,11 +113,7 @@ class TMachines : public TFrameWindow {
   void TellRefusal(std::string_view what, const std::string& refusal);
   // Each weapon set aside, as the window held it, and as it was last opened
   // or saved.
-  struct HeldWeapon {
-    kalvex::WeaponRecord edited;
-    kalvex::WeaponRecord kept;
-    std::vector<kalvex::EntryChange> entries;  // made on the page of other entries
-  };
+  using HeldWeapon = kalvex::HeldWeapon;
   // Sets the weapon shown aside, with its edits, in heldWeapons_.
   void HoldShownWeapon();
   // The shown weapon's text alone (the writer's for a weapon of File, New)
@@ -126,6 +128,25 @@ class TMachines : public TFrameWindow {
   // The script of a weapon of File, New: the writer's, with its entry
   // changes; nothing, after saying why, when they cannot be made.
   std::optional<std::string> NewWeaponScript();
+  // Counts the change made on the page that is up since the last one
+  // counted, if there is one, in the edit history.
+  void CountChange();
+  // The script and its weapons as the window holds them now.
+  kalvex::ScriptSnapshot Snapshot() const;
+  // Counts the weapon command `name`, which turned `before` into what the
+  // window holds now.
+  void CountWeaponCommand(std::string name, kalvex::ScriptSnapshot before);
+  // The window holds the script and weapons of `snapshot`, on its page.
+  void TakeSnapshot(const kalvex::ScriptSnapshot& snapshot);
+  // Counts a change of the shown weapon's other entries, which were
+  // `before`, in the edit history.
+  void CountEntryChange(std::vector<kalvex::EntryChange> before);
+  // The weapon at `index` takes the window as `weapon` holds it, on `page`.
+  void TakeChangedWeapon(std::size_t index, const kalvex::ChangedWeapon& weapon, int page);
+  // Builds `page` anew from the weapon (none for -1), nothing collected.
+  void ShowPageOfChange(int page);
+  // Shows in the Edit menu what Undo and Redo would undo and redo.
+  void ShowEditMenu();
   // A fresh weapon: reset values, no page up, the page list re-created.
   void StartNewWeapon();
   // Builds the page that is up again from the weapon, without collecting it,
@@ -197,14 +218,19 @@ class TMachines : public TFrameWindow {
   TGroupBox* GroupBox = nullptr;  // the frame of the help area
   TListBox* ComboBox = nullptr;   // the page list
   kalvex::PageArea page_;         // the page that is up and the label lines
+  // The changes of the weapons, and the weapon shown as last counted there.
+  kalvex::EditHistory history_;
+  kalvex::WeaponRecord counted_;
   const kalvex::PageEditor pages_{*this,
                                   page_,
                                   Weapon,
                                   [this] {
                                     save = 0;
                                     ShowTitle();
+                                    ShowEditMenu();
                                   },
                                   [this] { return ShownEntryRows(); },
-                                  [this] { SetOtherEntry(); }};
+                                  [this] { SetOtherEntry(); },
+                                  [this] { CountChange(); }};
   std::unique_ptr<TOpenSaveDialog::TData> FileData;  // shared by File, Open and File, Save
 };

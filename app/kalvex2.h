@@ -15,3 +15,5 @@ inline constexpr int CM_WEAPONCHOOSE = 122;
 inline constexpr int CM_WEAPONNEW = 123;
 inline constexpr int CM_WEAPONDUPLICATE = 124;
 inline constexpr int CM_WEAPONDELETE = 125;
+inline constexpr int CM_EDITUNDO = 126;
+inline constexpr int CM_EDITREDO = 127;

@@ -8,7 +8,6 @@
 #include "app/kalvex.h"
 #include "app/kalvex2.h"
 #include "pages/page_table.h"
-#include "record/record_fields.h"
 
 namespace {
 
@@ -19,6 +18,10 @@ constexpr TAccelerator kAccelerators[] = {
     {"Ctrl+S", CM_FILESAVE},
     {"Ctrl+Q", CM_FILEEXIT},
     {"F1", CM_HELPCONTENTS},
+    // An edit that has typing of its own to undo or redo takes these itself.
+    {"Ctrl+Z", CM_EDITUNDO},
+    {"Ctrl+Y", CM_EDITREDO},
+    {"Ctrl+Shift+Z", CM_EDITREDO},
     // The keys that go from tab to tab elsewhere go from weapon to weapon.
     {"Ctrl+PgDown", CM_WEAPONNEXT},
     {"Ctrl+PgUp", CM_WEAPONPREVIOUS},
@@ -38,7 +41,7 @@ constexpr char kAboutText[] =
 
 }  // namespace
 
-const std::array<TResponseTableEntry<TMachines>, 17> TMachines::Entries = {
+const std::array<TResponseTableEntry<TMachines>, 19> TMachines::Entries = {
     EvChildNotify(ID_SIMPLE_COMBOBOX, CBN_SELCHANGE, &TMachines::EvCBNSelChange),
     EvCommand(CM_HELPABOUT, &TMachines::CmAbout),
     EvCommand(CM_FILENEW, &TMachines::New),
@@ -46,6 +49,8 @@ const std::array<TResponseTableEntry<TMachines>, 17> TMachines::Entries = {
     EvCommand(CM_FILEEXIT, &TMachines::Close),
     EvCommand(CM_FILESAVE, &TMachines::Save),
     EvCommand(CM_FILEOPEN, &TMachines::Open),
+    EvCommand(CM_EDITUNDO, &TMachines::Undo),
+    EvCommand(CM_EDITREDO, &TMachines::Redo),
     EvCommand(CM_WEAPONNEXT, &TMachines::NextWeapon),
     EvCommand(CM_WEAPONPREVIOUS, &TMachines::PreviousWeapon),
     EvCommand(CM_WEAPONCHOOSE, &TMachines::ChooseWeapon),
@@ -61,6 +66,7 @@ const std::array<TResponseTableEntry<TMachines>, 17> TMachines::Entries = {
 TMachines::TMachines(const char* title) : TFrameWindow(nullptr, title), editorName_(title) {
   AssignMenu("Menu");
   AssignAccelerators(kAccelerators);
+  ShowEditMenu();
   DragAcceptFiles("tdf");
   SetIcon(GetModule(), 2);
   Attr.W = 640;
@@ -137,6 +143,8 @@ void TMachines::CmSimple() {
 }
 
 void TMachines::EvCBNSelChange() {
+  // A page left, or a choice in one of its lists.
+  CountChange();
   save = 0;
   kalvex::SwitchPage(pages_, ComboBox ? ComboBox->GetSelIndex() : -1);
   ShowTitle();
@@ -175,10 +183,7 @@ void TMachines::ShowListsAgain(const kalvex::WeaponRecord& before) {
   if (page_.Box != 1 || page_.indexx == kalvex::kOtherEntriesPage) return;
   const int shown = page_.indexx;
   const auto changed = [&](const kalvex::PageControl& c) {
-    if (c.member.number == nullptr) return false;
-    const std::string* was = kalvex::OwnText(before, c.member.number);
-    return before.*c.member.number != Weapon.*c.member.number ||
-           (was && *was != *kalvex::OwnText(Weapon, c.member.number));
+    return c.member.number != nullptr && kalvex::ValueDiffers(c, before, Weapon);
   };
   const std::span<const kalvex::PageControl> controls = kalvex::Pages()[shown].controls;
   if (std::none_of(controls.begin(), controls.end(), changed)) return;
@@ -197,6 +202,9 @@ void TMachines::StartNewWeapon() {
   entryChanges_.clear();
   toldWeapon_ = kalvex::kNoPlace;
   kalvex::TakeDownPage(page_);
+  counted_ = Weapon;
+  history_.Clear();
   CmSimple();
   ShowTitle();
+  ShowEditMenu();
 }

@@ -122,6 +122,7 @@ bool TMachines::ChangeOtherEntry(kalvex::EntryChange change) {
     if (row->value == change.value) return true;
     break;
   }
+  std::vector<kalvex::EntryChange> earlier = entryChanges_;
   entryChanges_.push_back(std::move(change));
   kalvex::SavedText checked = ShownEntryText();
   if (!checked.ok()) {
@@ -139,5 +140,6 @@ bool TMachines::ChangeOtherEntry(kalvex::EntryChange change) {
   kalvex::ShowEntryRows(*page_.EntryList, rows, selected);
   save = 0;
   ShowTitle();
+  CountEntryChange(std::move(earlier));
   return true;
 }

@@ -82,6 +82,7 @@ void TMachines::OpenFile(const std::string& path) {
   StartNewWeapon();
   const kalvex::ReadResult read = kalvex::ReadWeapon(document, index, Weapon);
   keptWeapon_ = Weapon;
+  counted_ = Weapon;
   document_ = std::move(document);
   savedText_ = document_.text;
   documentPath_ = path;
@@ -120,8 +121,8 @@ void TMachines::ForgetUnreadFile(const std::string& path) {
 
 bool TMachines::SaveScript() {
   // What the user sees is what is saved: the page stays up, its values go
-  // into the weapon first.
-  kalvex::CollectShownPage(pages_);
+  // into the weapon first, counted as a change.
+  CountChange();
   if (TFileSaveDialog(this, *FileData).Execute() != IDOK) return false;
   const std::string path = FileData->FileName;
   std::optional<PlannedSave> planned = PlanSave(path);
@@ -134,13 +135,22 @@ bool TMachines::SaveScript() {
   if (planned->merged) {
     // The file holds what another program wrote there too: every weapon
     // shows what it holds now.
+    // The changes counted were made before the other program's: undoing
+    // one would take those back too.
     heldWeapons_.clear();
     toldWeapon_ = kalvex::kNoPlace;
+    history_.Clear();
     save = 1;
     TakeWeapon(planned->index, false);
+    ShowEditMenu();
     return true;
   }
-  if (planned->index != weaponIndex_) toldWeapon_ = kalvex::kNoPlace;
+  if (planned->index != weaponIndex_) {
+    // Added to another script: the changes counted were made to weapons
+    // of a script that the window no longer holds.
+    toldWeapon_ = kalvex::kNoPlace;
+    history_.Clear();
+  }
   weaponIndex_ = planned->index;
   // Their lists show what the file holds: one that the writer left out (the
   // beam colour of a weapon that is not a beam, the model beside the beam
@@ -160,7 +170,9 @@ bool TMachines::SaveScript() {
   if (kalvex::TakeListValues(saved, Weapon)) ShowListsAgain(before);
   save = 1;
   keptWeapon_ = Weapon;
+  counted_ = Weapon;
   ShowTitle();
+  ShowEditMenu();
   return true;
 }
 

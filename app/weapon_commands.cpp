@@ -93,7 +93,8 @@ void TMachines::NewWeaponInFile() {
     UserInterface().Beep();
     return;
   }
-  kalvex::CollectShownPage(pages_);
+  CountChange();
+  kalvex::ScriptSnapshot before = Snapshot();
   kalvex::WeaponRecord fresh;
   fresh.Reset();
   const std::size_t at = document_.weapons.size();
@@ -107,6 +108,7 @@ void TMachines::NewWeaponInFile() {
   HoldShownWeapon();
   TakeWeaponsOf(std::move(added), at, true);
   TakeWeapon(at, true);
+  CountWeaponCommand("New Weapon In This File", std::move(before));
 }
 
 void TMachines::DuplicateWeapon() {
@@ -114,7 +116,8 @@ void TMachines::DuplicateWeapon() {
     UserInterface().Beep();
     return;
   }
-  kalvex::CollectShownPage(pages_);
+  CountChange();
+  kalvex::ScriptSnapshot before = Snapshot();
   // The copy's code and ID are the file's only ones: those of the weapons
   // as the window holds them, and as the script holds the others.
   std::vector<std::string_view> codes{Weapon.Weapcode};
@@ -149,6 +152,7 @@ void TMachines::DuplicateWeapon() {
   TakeWeapon(weaponIndex_ + 1, true);
   // The copy's entries are the weapon's as the window holds them.
   entryChanges_ = std::move(entries);
+  CountWeaponCommand("Duplicate Weapon", std::move(before));
 }
 
 void TMachines::DeleteWeapon() {
@@ -157,7 +161,8 @@ void TMachines::DeleteWeapon() {
                kalvex::kErrorBox);
     return;
   }
-  kalvex::CollectShownPage(pages_);
+  CountChange();
+  kalvex::ScriptSnapshot before = Snapshot();
   if (MessageBox("Do You Want To Delete The Weapon " + kalvex::ShownCode(Weapon.Weapcode) +
                      "?\nIt goes from the file when the script is saved.",
                  kalvex::kWarningCaption, MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) != IDYES) {
@@ -172,6 +177,7 @@ void TMachines::DeleteWeapon() {
   TakeWeaponsOf(kalvex::OpenScript(std::move(removed.text)), at, false);
   // The weapon after it takes its place; after the last, the one before.
   TakeWeapon(std::min(at, document_.weapons.size() - 1), false);
+  CountWeaponCommand("Delete Weapon", std::move(before));
 }
 
 void TMachines::TellRefusal(std::string_view what, const std::string& refusal) {
@@ -204,7 +210,7 @@ void TMachines::HoldShownWeapon() {
 }
 
 void TMachines::ShowWeapon(std::size_t index) {
-  kalvex::CollectShownPage(pages_);
+  CountChange();
   HoldShownWeapon();
   TakeWeapon(index, false);
 }
@@ -221,6 +227,7 @@ void TMachines::TakeWeapon(std::size_t index, bool firstPage) {
     entryChanges_.clear();
   }
   weaponIndex_ = index;
+  counted_ = Weapon;
   if (firstPage && ComboBox) {
     kalvex::TakeDownPage(page_);
     ComboBox->SetSelIndex(0);

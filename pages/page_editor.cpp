@@ -32,6 +32,7 @@ void BuildEdit(const PageEditor& e, const PageControl& c) {
   if (auto validator = MakeValidator(c.rule)) edit->SetValidator(std::move(validator));
   edit->Create();
   edit->SetUserChangeHandler(e.userChanged);
+  edit->SetFocusLostHandler(e.changeDone);
   EditSlot(e.area, c.slot) = edit;
 }
 
@@ -75,7 +76,10 @@ void BuildCheckBox(const PageEditor& e, const PageControl& c) {
   auto* box = new TCheckBox(&e.window, c.id, c.labelText, c.x, c.y, c.w, c.h);
   box->Create();
   box->SetCheck(e.record.*c.member.number == 1 ? BF_CHECKED : BF_UNCHECKED);
-  box->SetUserChangeHandler(e.userChanged);
+  box->SetUserChangeHandler([changed = e.userChanged, done = e.changeDone] {
+    changed();
+    done();
+  });
   e.area.Check1 = box;
 }
 
@@ -174,6 +178,13 @@ void BuildNumberedPage(const PageEditor& e, int page, std::optional<Slot> focuse
 }
 
 }  // namespace
+
+bool ValueDiffers(const PageControl& c, const WeaponRecord& a, const WeaponRecord& b) {
+  if (c.member.text) return a.*c.member.text != b.*c.member.text;
+  const std::string* ownA = OwnText(a, c.member.number);
+  return a.*c.member.number != b.*c.member.number ||
+         (ownA && *ownA != *OwnText(b, c.member.number));
+}
 
 void SwitchPage(const PageEditor& e, int page) {
   const std::optional<Slot> focused = FocusedSlot(e.area);

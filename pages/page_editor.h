@@ -21,7 +21,14 @@ struct PageEditor {
   std::function<std::vector<EntryRow>()> otherEntries;
   // Run when the user presses Enter in that page's value edit.
   std::function<void()> enterInValue;
+  // Run when a change is complete: the keyboard focus leaves an edit for
+  // another control of the window, or a check box has been clicked.
+  std::function<void()> changeDone;
 };
+
+// Whether the control's member holds different values in `a` and `b`, a
+// list's own text included.
+bool ValueDiffers(const PageControl& control, const WeaponRecord& a, const WeaponRecord& b);
 
 // The page switch: collects the page that is up, takes it down and builds
 // page `page` when it is a page number, the page of other entries included

@@ -393,9 +393,29 @@ TEST_P(LaterChangeCase, AsksOnlyForARealChange) {
       ASSERT_TRUE(Driver().Pick("ComboBox1", turret));
     }
   }
-  if (row.change == "box checked, page still up") {
+  if (row.change == "list choice, then Ctrl+Z" || row.change == "list choice undone and redone") {
+    ASSERT_TRUE(Driver().ClickPage(4));
+    ASSERT_TRUE(Driver().Pick("ComboBox1", 1 - turret));
+    ASSERT_TRUE(Driver().PressKeys("Ctrl+Z"));
+    if (row.change == "list choice undone and redone") {
+      ASSERT_TRUE(Driver().PressKeys("Ctrl+Y"));
+    }
+  }
+  if (row.change == "box checked, page still up" || row.change == "box checked, then Ctrl+Z") {
     ASSERT_TRUE(Driver().ClickPage(11));
     ASSERT_TRUE(Driver().ClickCheckBox());
+    if (row.change == "box checked, then Ctrl+Z") {
+      ASSERT_TRUE(Driver().PressKeys("Ctrl+Z"));
+    }
+  }
+  if (row.change == "code typed, page left, then Ctrl+Z") {
+    ASSERT_TRUE(TypeOnPage(0, "Enter", "OTHER"));
+    ASSERT_TRUE(Driver().ClickPage(1));
+    ASSERT_TRUE(Driver().PressKeys("Ctrl+Z"));
+  }
+  if (row.change == "weapon duplicated, then Ctrl+Z") {
+    ASSERT_TRUE(Driver().PressKeys("Ctrl+D"));
+    ASSERT_TRUE(Driver().PressKeys("Ctrl+Z"));
   }
   if (row.change == "code typed, then the next weapon") {
     ASSERT_TRUE(TypeOnPage(0, "Enter", "OTHER"));
@@ -434,6 +454,11 @@ std::vector<LaterChange> LaterChanges() {
     rows.push_back({start, "list choice", true});
     rows.push_back({start, "box checked, page still up", true});
     rows.push_back({start, "code typed, then the next weapon", true});
+    rows.push_back({start, "list choice, then Ctrl+Z", false});
+    rows.push_back({start, "box checked, then Ctrl+Z", false});
+    rows.push_back({start, "code typed, page left, then Ctrl+Z", false});
+    rows.push_back({start, "weapon duplicated, then Ctrl+Z", false});
+    rows.push_back({start, "list choice undone and redone", true});
   }
   return rows;
 }

@@ -92,6 +92,9 @@ TEST_F(SessionCase, MenuItemsAndThePageListReachTheirHandlers) {
       {{"&File", "O&pen", "Ctrl+O"}, 110, &TMachines::Open},
       {{"&File", "Sa&ve", "Ctrl+S"}, 106, &TMachines::Save},
       {{"&File", "E&xit", "Ctrl+Q"}, 105, &TMachines::Close},
+      // Nothing to undo or redo yet.
+      {{"&Edit", "&Undo", "Ctrl+Z", false}, 126, &TMachines::Undo},
+      {{"&Edit", "&Redo", "Ctrl+Y", false}, 127, &TMachines::Redo},
       {{"&Weapon", "&Next Weapon", "Ctrl+PgDown"}, 120, &TMachines::NextWeapon},
       {{"&Weapon", "&Previous Weapon", "Ctrl+PgUp"}, 121, &TMachines::PreviousWeapon},
       {{"&Weapon", "&Choose Weapon...", "Ctrl+G"}, 122, &TMachines::ChooseWeapon},
@@ -110,10 +113,11 @@ TEST_F(SessionCase, MenuItemsAndThePageListReachTheirHandlers) {
   Weapon().Weapcode = "CHANGED";
   for (const auto& item : kItems) {
     SCOPED_TRACE(item.shown.Item);
+    EXPECT_EQ(HandlerFor(TEventKind::Command, item.command, 0), item.handler);
+    if (!item.shown.Enabled) continue;
     Window().Events.clear();
     ASSERT_TRUE(Driver().ChooseMenuItem(item.shown.Menu, item.shown.Item));
     EXPECT_EQ(Window().Events, (std::vector<SeenEvent>{{TEventKind::Command, item.command, 0}}));
-    EXPECT_EQ(HandlerFor(TEventKind::Command, item.command, 0), item.handler);
   }
   Ui().Answers.push_back(IDNO);
   ASSERT_TRUE(FileNew());
