@@ -13,6 +13,7 @@
 #include "reader_test_support.h"
 #include "script/script_document.h"
 #include "script/weapons_alone.h"
+#include "tests/different_lines.h"
 
 namespace kalvex {
 namespace {
@@ -182,32 +183,6 @@ const Change kChanges[] = {
     {false, [](ScriptMaker&, R& r) { r.Weapcode = "ARM_BERTHACANNON_OF_A_MOD"; }},
 };
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t begin = 0;
-  while (begin <= text.size()) {
-    const std::size_t end = std::min(text.find('\n', begin), text.size());
-    lines.push_back(text.substr(begin, end - begin));
-    begin = end + 1;
-  }
-  return lines;
-}
-
-// How many lines differ between two texts, on either side, between their
-// common first and last lines.
-std::pair<std::size_t, std::size_t> ChangedLines(const std::string& a, const std::string& b) {
-  const std::vector<std::string> x = Lines(a);
-  const std::vector<std::string> y = Lines(b);
-  std::size_t head = 0;
-  while (head < x.size() && head < y.size() && x[head] == y[head]) ++head;
-  std::size_t tail = 0;
-  while (tail < x.size() - head && tail < y.size() - head &&
-         x[x.size() - 1 - tail] == y[y.size() - 1 - tail]) {
-    ++tail;
-  }
-  return {x.size() - head - tail, y.size() - head - tail};
-}
-
 // Findings as they are told, but where: lines move when one is added.
 std::vector<ReadFinding> WithoutLines(std::vector<ReadFinding> findings) {
   for (ReadFinding& finding : findings) finding.line = 0;
@@ -244,9 +219,9 @@ TEST(DocumentProperty, SavingChangesOnlyWhatWasEdited) {
     ASSERT_TRUE(alone.ok()) << alone.refusal;
     EXPECT_EQ(WithWeaponTexts(document, {{index, alone.text}}), saved.text);
     if (!change.wide) {
-      const auto [removed, added] = ChangedLines(script, saved.text);
-      EXPECT_LE(removed, 1u);
-      EXPECT_LE(added, 1u);
+      const auto [removed, added] = test::DifferentLines(script, saved.text);
+      EXPECT_LE(removed.size(), 1u);
+      EXPECT_LE(added.size(), 1u);
     }
 
     const ScriptDocument reopened = OpenScript(saved.text);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench/generated_mod.h"
+#include "tests/different_lines.h"
 #include "tests/tools/kalvex_tdf_fixture.h"
 
 namespace kalvex {
@@ -17,16 +18,6 @@ constexpr unsigned kSeeds[] = {7, 8, 9};
 constexpr std::size_t kWeaponsPerFile = 6;
 constexpr std::size_t kCellsChanged = 12;
 
-std::vector<std::string> Split(const std::string& text, char at) {
-  std::vector<std::string> parts;
-  std::size_t begin = 0;
-  for (std::size_t end; (end = text.find(at, begin)) != std::string::npos; begin = end + 1) {
-    parts.push_back(text.substr(begin, end - begin));
-  }
-  parts.push_back(text.substr(begin));
-  return parts;
-}
-
 std::string Joined(const std::vector<std::string>& parts, char with) {
   std::string text;
   for (const std::string& part : parts) {
@@ -34,23 +25,6 @@ std::string Joined(const std::vector<std::string>& parts, char with) {
     text += part;
   }
   return text;
-}
-
-// The lines of `a` and of `b` that differ, between their common first and
-// last lines.
-std::pair<std::vector<std::string>, std::vector<std::string>> DifferentLines(const std::string& a,
-                                                                             const std::string& b) {
-  std::vector<std::string> x = Split(a, '\n');
-  std::vector<std::string> y = Split(b, '\n');
-  std::size_t head = 0;
-  while (head < x.size() && head < y.size() && x[head] == y[head]) ++head;
-  std::size_t tail = 0;
-  while (tail < x.size() - head && tail < y.size() - head &&
-         x[x.size() - 1 - tail] == y[y.size() - 1 - tail]) {
-    ++tail;
-  }
-  return {std::vector(x.begin() + head, x.end() - tail),
-          std::vector(y.begin() + head, y.end() - tail)};
 }
 
 class TableApplyProperty : public KalvexTdfTest {};
@@ -70,11 +44,11 @@ TEST_F(TableApplyProperty, UnchangedTableWritesNothingAndOneCellChangesOneLine) 
   for (std::size_t f = 0; f < files.size(); ++f) EXPECT_EQ(ReadFile(files[f]), scripts[f]);
 
   // Cells holding a number past 1, every so many, each made another number.
-  std::vector<std::string> rows = Split(table.out, '\n');
-  const std::vector<std::string> header = Split(rows.front(), '\t');
+  std::vector<std::string> rows = test::Split(table.out, '\n');
+  const std::vector<std::string> header = test::Split(rows.front(), '\t');
   std::size_t changed = 0, applied = 0, seen = 0;
   for (std::size_t r = 1; r < rows.size() && changed < kCellsChanged; ++r) {
-    std::vector<std::string> cells = Split(rows[r], '\t');
+    std::vector<std::string> cells = test::Split(rows[r], '\t');
     for (std::size_t c = 3; c < cells.size() && changed < kCellsChanged; ++c) {
       const std::string& value = cells[c];
       if (value.empty() || value.find_first_not_of("0123456789.") != std::string::npos ||
@@ -98,7 +72,7 @@ TEST_F(TableApplyProperty, UnchangedTableWritesNothingAndOneCellChangesOneLine) 
         continue;
       }
       ++applied;
-      const auto [was, now] = DifferentLines(scripts[f], after);
+      const auto [was, now] = test::DifferentLines(scripts[f], after);
       ASSERT_EQ(was.size(), 1u) << run.err;
       ASSERT_EQ(now.size(), 1u);
       EXPECT_NE(now.front().find("=" + new_value + ";"), std::string::npos) << now.front();

@@ -3,6 +3,7 @@
 // the edits of every weapon in place, the ends beep, and the title names the
 // file, the weapon and its place.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "record/weapon_record.h"
@@ -12,8 +13,6 @@
 
 namespace kalvex::test {
 namespace {
-
-using WeaponSwitchCase = WindowCase;
 
 // Three weapons, the last with a code of a letter beyond ASCII.
 constexpr char kThreeWeapons[] =
@@ -26,14 +25,20 @@ constexpr char kThreeWeapons[] =
 
 constexpr char kEditor[] = "Cindervale Weapon Editor - ";
 
+class WeaponSwitchCase : public WindowCase {
+ protected:
+  // Opens kThreeWeapons as `name` with its first weapon, goes on to the
+  // second and types its damage 250.
+  bool OpenWithSecondDamageTyped(std::string_view name) {
+    Ui().WeaponChoices.push_back(0);
+    return OpenScriptOf(name, kThreeWeapons) && Driver().PressKeys("Ctrl+PgDown") &&
+           TypeOnPage(3, "Enter", "250");
+  }
+};
+
 TEST_F(WeaponSwitchCase, EditsOfTwoWeaponsAreSavedInPlaceAtOnce) {
   const std::string path = Path("three.tdf");
-  ASSERT_TRUE(WriteBytes(path, kThreeWeapons));
-  Ui().FileChoices.push_back(path);
-  Ui().WeaponChoices.push_back(0);
-  ASSERT_TRUE(FileOpen());
-  ASSERT_TRUE(Driver().PressKeys("Ctrl+PgDown"));
-  ASSERT_TRUE(TypeOnPage(3, "Enter", "250"));
+  ASSERT_TRUE(OpenWithSecondDamageTyped("three.tdf"));
   ASSERT_TRUE(Driver().PressKeys("Ctrl+PgDown"));  // typed in the edit, taken first
   EXPECT_EQ(Driver().EditText("Enter"), "5");      // the page stays up
   EXPECT_EQ(Driver().Focused(), "Enter");
@@ -75,12 +80,7 @@ TEST_F(WeaponSwitchCase, MergeKeepsTheChangesOnDiskAndInTheWindow) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
     const std::string path = Path("merged.tdf");
-    ASSERT_TRUE(WriteBytes(path, kThreeWeapons));
-    Ui().FileChoices.push_back(path);
-    Ui().WeaponChoices.push_back(0);
-    ASSERT_TRUE(FileOpen());
-    ASSERT_TRUE(Driver().PressKeys("Ctrl+PgDown"));
-    ASSERT_TRUE(TypeOnPage(3, "Enter", "250"));
+    ASSERT_TRUE(OpenWithSecondDamageTyped("merged.tdf"));
     std::string disk = kThreeWeapons;
     disk.replace(disk.find(c.from), c.from.size(), c.to);
     ASSERT_TRUE(WriteBytes(path, disk));
