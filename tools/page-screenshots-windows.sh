@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Draws all nineteen pages of the Windows editor, as Wine shows them, into PNG
+# Draws all twenty pages of the Windows editor, as Wine shows them, into PNG
 # files on a virtual X display.
 #   bash tools/page-screenshots-windows.sh OUTPUT_FOLDER [SCRIPT.tdf]
 # With a script the pages show its weapon (try tests/data/worked_example.tdf).

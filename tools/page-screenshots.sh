@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Draws all nineteen pages of the editor into PNG files, on a virtual X server.
+# Draws all twenty pages of the editor into PNG files, on a virtual X server.
 #   bash tools/page-screenshots.sh OUTPUT_FOLDER [SCRIPT.tdf]
 # With a script the pages show its weapon (try tests/data/worked_example.tdf).
 set -euo pipefail

@@ -49,7 +49,8 @@ int TourThePages(const std::string& script, const std::function<bool(TMachines&,
     window.New();
   }
   int failures = 0;
-  for (int page = 0; page < kalvex::kPageCount; ++page) {
+  // The pages of fields, then the page of other entries.
+  for (int page = 0; page <= kalvex::kOtherEntriesPage; ++page) {
     window.PageList()->SetSelIndex(page);
     window.EvCBNSelChange();
     if (!draw(window, page)) ++failures;
