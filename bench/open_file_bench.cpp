@@ -1,6 +1,6 @@
 // File, Open of the largest file of a real mod up to the page shown: the
 // file read, its weapon chosen in the list, and a page of it built and
-// painted, as the user sees it.
+// painted, as the user sees it; and going on from weapon to weapon in it.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -31,11 +31,20 @@ class ChoosingUserInterface : public TPlatformUserInterface {
 
 constexpr int kRangePage = 5;
 
+// The largest file of the mod, written once.
+const std::filesystem::path& LargestFile() {
+  static const std::filesystem::path path = [] {
+    std::filesystem::path written =
+        std::filesystem::temp_directory_path() / "kalvex_open_file_bench.tdf";
+    std::ofstream(written, std::ios::binary)
+        << kalvex::bench::GeneratedScript(2026, kalvex::bench::kLargestFileWeapons);
+    return written;
+  }();
+  return path;
+}
+
 void BM_OpenLargestFileToPage(benchmark::State& state) {
-  const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / "kalvex_open_file_bench.tdf";
-  std::ofstream(path, std::ios::binary)
-      << kalvex::bench::GeneratedScript(2026, kalvex::bench::kLargestFileWeapons);
+  const std::filesystem::path& path = LargestFile();
   ChoosingUserInterface ui(kalvex::bench::kLargestFileWeapons / 2);
   TUserInterface* const previous = SetUserInterface(&ui);
   TMachines window("Cindervale Weapon Editor");
@@ -50,9 +59,35 @@ void BM_OpenLargestFileToPage(benchmark::State& state) {
   // The window must not ask about unsaved changes when the benchmark ends.
   window.SaveFlag() = 1;
   SetUserInterface(previous);
-  std::filesystem::remove(path);
 }
 BENCHMARK(BM_OpenLargestFileToPage)->Unit(benchmark::kMillisecond);
+
+// Weapon, Next Weapon (Ctrl+PgDown) in the largest file, from the command to
+// the page shown with the next weapon's values; Previous Weapon every other
+// time, so that the weapons stay in the middle of the file.
+void BM_NextWeaponInLargestFile(benchmark::State& state) {
+  ChoosingUserInterface ui(kalvex::bench::kLargestFileWeapons / 2);
+  TUserInterface* const previous = SetUserInterface(&ui);
+  TMachines window("Cindervale Weapon Editor");
+  window.Create();
+  window.OpenNamedFile(LargestFile().string());
+  window.PageList()->SetSelIndex(kRangePage);
+  window.EvCBNSelChange();
+  bool next = true;
+  for (auto _ : state) {
+    if (next) {
+      window.NextWeapon();
+    } else {
+      window.PreviousWeapon();
+    }
+    next = !next;
+    QCoreApplication::processEvents();
+    benchmark::DoNotOptimize(window.Page().Box);
+  }
+  window.SaveFlag() = 1;
+  SetUserInterface(previous);
+}
+BENCHMARK(BM_NextWeaponInLargestFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -62,5 +97,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  std::filesystem::remove(LargestFile());
   return 0;
 }

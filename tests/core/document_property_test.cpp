@@ -3,15 +3,20 @@
 // after entries, entries without a field, per-target damage, decimals, CR LF
 // or LF): saving any weapon unchanged gives the same bytes; changing one
 // field changes only that entry's line, or adds or removes one line; and the
-// saved text reads back as the edited weapon, every other weapon as before.
+// saved text reads back as the edited weapon, every other weapon as before;
+// and so for several weapons edited at once, with entries set, added and
+// removed, and a weapon copied and deleted again.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "reader_test_support.h"
 #include "script/script_document.h"
+#include "script/weapon_sections.h"
 #include "script/weapons_alone.h"
 #include "tests/different_lines.h"
 
@@ -235,6 +240,94 @@ TEST(DocumentProperty, SavingChangesOnlyWhatWasEdited) {
             << "weapon " << i;
       }
     }
+  }
+}
+
+// An entry that no field reads, set on a weapon: an empty value removes it.
+struct EntrySet {
+  const char* section;  // empty: the body
+  const char* key;
+  const char* value;
+};
+
+constexpr EntrySet kEntrySets[] = {
+    {"", "impulsefactor", "0.5"},     {"", "shakeduration", "2"},
+    {"DAMAGE", "armor_heavy", "400"}, {"CUSTOMPARAMS", "unitpic", "x.png"},
+    {"", "shakeduration", ""},        {"DAMAGE", "armor_heavy", ""},
+    {"Damage", "ARMOR_HEAVY", "-5"},  {"", "vlaunch", "1"},
+};
+
+// The last value of an entry of `key` in the body or in `section`, or none.
+std::optional<std::string> LastValue(const ScriptDocument& document, std::size_t index,
+                                     std::string_view section, std::string_view key) {
+  const ScriptWeapon& weapon = document.weapons[index];
+  const std::vector<std::size_t> entries = EntriesOfKey(document, weapon, section, key);
+  if (entries.empty()) return std::nullopt;
+  const TextRange value = weapon.entries[entries.back()].value;
+  return document.text.substr(value.begin, value.size());
+}
+
+// Several weapons of a script edited at once, each saved on its own text
+// with fields changed and entries set, added and removed in the body and in
+// sections: the saved text reads back as the edited weapons, every other
+// weapon as before; a weapon copied and the copy deleted again gives back
+// every byte.
+TEST(DocumentProperty, SavingSeveralWeaponsChangesOnlyWhatWasEdited) {
+  ScriptMaker maker(kSeed + 1);
+  for (int n = 0; n < kScripts / 4; ++n) {
+    const std::string script = maker.Script();
+    SCOPED_TRACE("script " + std::to_string(n) + ":\n" + script);
+    const ScriptDocument document = OpenScript(script);
+    const std::size_t count = document.weapons.size();
+    ASSERT_GE(count, 1u);
+    std::vector<R> records(count);
+    std::vector<ReadResult> results;
+    for (std::size_t i = 0; i < count; ++i) results.push_back(ReadWeapon(document, i, records[i]));
+
+    // Every other weapon or so edited, in the order of the script.
+    std::vector<R> edited = records;
+    std::vector<const EntrySet*> sets(count, nullptr);
+    std::vector<WeaponText> texts;
+    for (std::size_t i = 0; i < count; ++i) {
+      if (!maker.Chance(2)) continue;
+      kChanges[maker.Number(0, static_cast<int>(std::size(kChanges)) - 1)].apply(maker, edited[i]);
+      sets[i] = &kEntrySets[maker.Number(0, static_cast<int>(std::size(kEntrySets)) - 1)];
+      SavedText saved = SaveWeapon(OpenWeaponAlone(document, i), 0, edited[i]);
+      ASSERT_TRUE(saved.ok()) << "weapon " << i << ": " << saved.refusal;
+      saved = SetEntry(OpenScript(std::move(saved.text)), 0, sets[i]->section, sets[i]->key,
+                       sets[i]->value);
+      ASSERT_TRUE(saved.ok()) << "weapon " << i << ": " << saved.refusal;
+      texts.push_back({i, std::move(saved.text)});
+    }
+    const std::string saved = WithWeaponTexts(document, texts);
+    SCOPED_TRACE("saved as:\n" + saved);
+    const ScriptDocument reopened = OpenScript(saved);
+    ASSERT_EQ(reopened.weapons.size(), count);
+    for (std::size_t i = 0; i < count; ++i) {
+      R read;
+      const ReadResult result = ReadWeapon(reopened, i, read);
+      EXPECT_EQ(test::Differences(edited[i], read), "") << "weapon " << i;
+      if (sets[i] == nullptr) {
+        EXPECT_EQ(WithoutLines(result.findings), WithoutLines(results[i].findings))
+            << "weapon " << i;
+        continue;
+      }
+      const std::optional<std::string> value =
+          LastValue(reopened, i, sets[i]->section, sets[i]->key);
+      if (*sets[i]->value == '\0') {
+        EXPECT_EQ(value, std::nullopt) << "weapon " << i;
+      } else {
+        EXPECT_EQ(value, sets[i]->value) << "weapon " << i;
+      }
+    }
+
+    const auto copied_index =
+        static_cast<std::size_t>(maker.Number(0, static_cast<int>(count) - 1));
+    const SavedText copied = CopyWeapon(reopened, copied_index, edited[copied_index]);
+    if (!copied.ok()) continue;  // what follows the weapon would take the copy in
+    const SavedText removed = RemoveWeapon(OpenScript(copied.text), copied_index + 1);
+    ASSERT_TRUE(removed.ok()) << removed.refusal;
+    EXPECT_EQ(removed.text, saved);
   }
 }
 
