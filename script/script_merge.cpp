@@ -133,7 +133,8 @@ std::string FieldShown(const RecordField& field, const WeaponRecord& record) {
   std::string shown;
   for (const LayoutRow& row : kScriptLayout) {
     if (&FieldOf(row.field) != &field) continue;
-    for (const WrittenEntry& entry : WrittenEntries(row, record).View()) {
+    const RowEntries written = WrittenEntries(row, record);
+    for (const WrittenEntry& entry : written.View()) {
       if (!shown.empty()) shown += ", ";
       shown += field.reading == ValueRule::kStyle ? entry.key : Trimmed(entry.value);
     }
