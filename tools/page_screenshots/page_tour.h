@@ -1,5 +1,5 @@
 // What the page screenshot programs share: the editor's window, shown with
-// a weapon, brought to each of its nineteen pages in turn. Every question the
+// a weapon, brought to each of its twenty pages in turn. Every question the
 // editor asks is answered without a window.
 #pragma once
 
